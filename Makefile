@@ -1,0 +1,46 @@
+# ORVELAN: `make run` and `make test` do the whole set-up on a fresh Debian 12 machine.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+DATA_DIR   ?= $(CURDIR)/data
+JOBS       ?= $(shell nproc)
+CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+
+.PHONY: all deps configure build data run test test-asan bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps
+
+$(BUILD)/build.ninja: | deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > $(BUILD).configure.log 2>&1 || (cat $(BUILD).configure.log; exit 1)
+
+configure: $(BUILD)/build.ninja
+
+build: deps configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+data: build
+	@bash scripts/make-data $(BUILD) $(DATA_DIR)
+
+run: data
+	@bash scripts/run $(BUILD) $(DATA_DIR)
+
+test: data
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-asan
+
+# The core and its tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	@test -f $(ASAN_BUILD)/build.ninja || cmake -S . -B $(ASAN_BUILD) -G Ninja \
+	    -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
+	    -DORVELAN_CORE_ONLY=ON -DORVELAN_SANITIZE=ON -DORVELAN_BENCHMARKS=OFF > /dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/orvelan_bench_*; do [ -x "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BUILD).configure.log

@@ -1,0 +1,161 @@
+#pragma once
+
+#include "data/Codes.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// The one gateway to ORVELAN.DAT (cases) and ORVELAN.POP (person-years). It holds exactly one
+// loaded series (a population or registry group, crossed with a cancer or cancer group, for one
+// sex) and computes the summary rates of that series over an age range.
+namespace orvelan {
+
+class CUserGroupDictionary;
+class CMappedFile;
+
+/// A rate with its standard error; ok == false when the engine declines (both are then -1).
+struct RateResult {
+    bool ok = false;
+    double value = -1.0;
+    double se = -1.0;
+    /// 95% confidence limits value -/+ 1.96 SE.
+    double lower() const { return value - 1.96 * se; }
+    double upper() const { return value + 1.96 * se; }
+};
+
+class CIncidenceStore {
+  public:
+    static constexpr std::size_t kPopulationRecordSize = 86;
+    static constexpr std::size_t kCasesRecordSize = 80;
+    static constexpr std::string_view kCasesFileName = "ORVELAN.DAT";
+    static constexpr std::string_view kPopulationFileName = "ORVELAN.POP";
+    /// Expected sizes of the two files for the 229 populations.
+    static constexpr std::size_t kPopulationFileSize = 229 * 2 * kPopulationRecordSize;
+    static constexpr std::size_t kCasesFileSize = 229 * 2 * 252 * kCasesRecordSize;
+
+    CIncidenceStore();
+    ~CIncidenceStore();
+    CIncidenceStore(const CIncidenceStore&) = delete;
+    CIncidenceStore& operator=(const CIncidenceStore&) = delete;
+
+    /// Opens both files of a data directory read-only. False when either is missing or shorter
+    /// than its layout; problems() then names the file and what is wrong.
+    bool open(const std::string& dataDirectory);
+    bool isOpen() const;
+    /// One message per missing or short file: path, expected and actual size.
+    const std::vector<std::string>& problems() const { return m_problems; }
+
+    /// The user group dictionaries the group loads and labels read (owned by the caller).
+    void setUserGroups(const CUserGroupDictionary* cancerGroups,
+                       const CUserGroupDictionary* registryGroups);
+    const CUserGroupDictionary* cancerGroups() const { return m_cancerGroups; }
+    const CUserGroupDictionary* registryGroups() const { return m_registryGroups; }
+
+    // Record reads and loads. Sex is 0 or 1. Each returns false (series cleared) when the
+    // files are not open or a number is out of range.
+    bool readPopulationRecord(int population, int sex);
+    bool readCasesRecord(int population, int sex, int cancer);
+    bool loadSingle(int population, int sex, int cancer);
+    bool loadCancerGroup(int group, int population, int sex);
+    bool loadRegistryGroup(int group, int cancer, int sex);
+    bool loadRegistryGroupWithCancerGroup(int registryGroup, int cancerGroup, int sex);
+    /// Chooses the load by the numbers: population >= 272 is a registry group, cancer >= 252 a
+    /// cancer group. Sex 2 loads both sexes and adds the two series entry by entry.
+    bool load(int population, int cancer, int sex);
+
+    // The loaded series and its facts.
+    const Series& cases() const { return m_cases; }
+    const Series& personYears() const { return m_personYears; }
+    int lastAgeGroup() const { return m_lastAgeGroup; }
+    int firstYear() const { return m_firstYear; }
+    int lastYear() const { return m_lastYear; }
+    char registryType() const { return m_registryType; }
+    char marker() const { return m_marker; }
+    bool isSpecialised() const { return m_registryType == 's'; }
+    /// Verification percentage of the series; negative: not available.
+    double verification() const { return m_verification; }
+    /// Verification percentage of the last cases record read.
+    double sourceVerification() const { return m_sourceVerification; }
+    /// T / (T - U) spreading unknown-age cases over known ages; 1.0 when there are none.
+    double unknownAgeFactor() const { return m_unknownAgeFactor; }
+
+    // Rates engine. from and to are age groups 0-17 (to may be 18 for the number of cases).
+    // Each returns 0 when computed and 1 when the range cannot be computed (result and SE -1).
+    void setStandard(int standardCode);
+    const AgeArray& weights() const { return m_weights; }
+    const AgeArray& cumulativeWidths() const { return m_widths; }
+    int numberOfCases(int from, int to);
+    int crudeRate(int from, int to);
+    int asr(int from, int to, int standardCode);
+    int cumulativeRate(int from, int to);
+    int cumulativeRisk(int from, int to);
+
+    double numberOfCasesResult() const { return m_numberOfCases; }
+    double crudeRateResult() const { return m_crudeRate; }
+    double crudeRateSe() const { return m_crudeRateSe; }
+    double asrResult() const { return m_asr; }
+    double asrSe() const { return m_asrSe; }
+    double cumulativeRateResult() const { return m_cumulativeRate; }
+    double cumulativeRateSe() const { return m_cumulativeRateSe; }
+    double cumulativeRiskResult() const { return m_cumulativeRisk; }
+    double cumulativeRiskSe() const { return m_cumulativeRiskSe; }
+    /// Person-years summed by the last crude rate.
+    double personYearsSum() const { return m_personYearsSum; }
+    /// Age-specific rates per 100,000 of groups 0-17 left by the last computation.
+    const AgeArray& ageSpecificRates() const { return m_rates; }
+
+    /// A rate kind as every view asks it: kind 5 over 0-17 counts unknown ages too.
+    RateResult computeRate(RateKind kind, int from, int to);
+
+    // Labels (256-character buffers in spirit; here plain strings).
+    /// Label of a registry dictionary row; reads the population record (sex 0) first, which
+    /// replaces the loaded person-years and facts.
+    const std::string& populationLabel(int row, bool withYears);
+    /// Label of a population number 0-228, or the trimmed name of a registry group (>= 272).
+    const std::string& populationLabelByNumber(int population, bool withYears);
+    /// Label of a cancer 0-251, or the trimmed name of a cancer group (>= 252).
+    const std::string& cancerLabel(int cancer);
+
+  private:
+    // implementation detail members are declared in the source's order of use
+    void clearSeries();
+    void finishLoad();
+    void foldTop(int& to, bool foldWeights);
+
+    std::vector<std::string> m_problems;
+    CMappedFile* m_casesFile = nullptr;
+    CMappedFile* m_populationFile = nullptr;
+    const CUserGroupDictionary* m_cancerGroups = nullptr;
+    const CUserGroupDictionary* m_registryGroups = nullptr;
+
+    Series m_cases{};
+    Series m_personYears{};
+    int m_lastAgeGroup = kTopAgeGroup;
+    int m_firstYear = 0;
+    int m_lastYear = 0;
+    char m_registryType = ' ';
+    char m_marker = ' ';
+    double m_verification = 0.0;
+    double m_sourceVerification = 0.0;
+    double m_unknownAgeFactor = 1.0;
+
+    AgeArray m_weights{};
+    AgeArray m_widths{};
+    AgeArray m_rates{};
+    double m_numberOfCases = 0.0;
+    double m_crudeRate = 0.0;
+    double m_crudeRateSe = 0.0;
+    double m_asr = 0.0;
+    double m_asrSe = 0.0;
+    double m_cumulativeRate = 0.0;
+    double m_cumulativeRateSe = 0.0;
+    double m_cumulativeRisk = 0.0;
+    double m_cumulativeRiskSe = 0.0;
+    double m_personYearsSum = 0.0;
+
+    std::string m_populationLabel;
+    std::string m_cancerLabel;
+};
+
+} // namespace orvelan

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// User-defined groups of cancers (ICDuser.dic) or of registries (POPuser.dic): one line a group,
+// tag (10) + name (80) + members "%03d" + "-01". Group k is cancer number 252 + k or population
+// number 272 + k.
+namespace orvelan {
+
+enum class GroupKind { Cancer, Registry };
+
+struct UserGroup {
+    std::string tag;          // 10 characters, the program name padded with blanks
+    std::string name;         // 80 characters, padded with blanks
+    std::vector<int> members; // every slot (252 or 272); the list ends at the first negative
+    char malesFlag = '1';     // cancer groups: '1' when a member occurs in males
+    char femalesFlag = '0';
+
+    /// The name without its trailing blanks.
+    std::string trimmedName() const;
+    /// The members up to the first negative slot.
+    std::vector<int> memberList() const;
+};
+
+class CUserGroupDictionary {
+  public:
+    explicit CUserGroupDictionary(GroupKind kind);
+
+    static constexpr std::string_view kCancerFileName = "ICDuser.dic";
+    static constexpr std::string_view kRegistryFileName = "POPuser.dic";
+
+    GroupKind kind() const { return m_kind; }
+    /// Group limit: 68 cancer groups or 48 registry groups.
+    int capacity() const;
+    /// Member slots of a group: 252 or 272.
+    int slotCount() const;
+
+    /// Reads the dictionary file; a missing or unreadable file means no groups.
+    void load(const std::string& path);
+    /// Appends a group to the file and reads it again; false (table unchanged) when the file
+    /// cannot be written.
+    bool append(const std::string& name, const std::vector<int>& members);
+    /// Deletes group k, rewrites the file through a temporary file and reads it again.
+    bool remove(int index);
+
+    int count() const { return static_cast<int>(m_groups.size()); }
+    const UserGroup& group(int index) const;
+    const std::string& path() const { return m_path; }
+
+    /// The text line of a group as written to the file, "\n" included.
+    static std::string formatLine(const UserGroup& group);
+
+  private:
+    GroupKind m_kind;
+    std::string m_path;
+    std::vector<UserGroup> m_groups;
+};
+
+} // namespace orvelan

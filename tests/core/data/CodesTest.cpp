@@ -1,0 +1,36 @@
+#include "data/Codes.h"
+
+#include <gtest/gtest.h>
+
+namespace orvelan {
+namespace {
+
+TEST(AgeRangeSuffix, FollowsTheTitleNotation) {
+    EXPECT_EQ(ageRangeSuffix(0, 17), " (All ages)");
+    EXPECT_EQ(ageRangeSuffix(17, 17), " (age 85+)");
+    EXPECT_EQ(ageRangeSuffix(0, 12), " (age  0-64)");
+    EXPECT_EQ(ageRangeSuffix(3, 17), " (age 15-85+)");
+    EXPECT_EQ(ageRangeSuffix(16, 16), " (age 80-84)");
+}
+
+TEST(SexLabel, UsesChildrensFormsBelowTwenty) {
+    EXPECT_EQ(sexLabel(2, 3), "Children");
+    EXPECT_EQ(sexLabel(2, 4), "Both sexes");
+    EXPECT_EQ(sexLabel(0, 0), "Boys");
+    EXPECT_EQ(sexLabel(1, 17), "Female");
+}
+
+TEST(LabelTables, HaveTheirFixedEnds) {
+    EXPECT_EQ(lowerLabel(0), " 0-");
+    EXPECT_EQ(lowerLabel(17), "85-");
+    EXPECT_EQ(lowerLabel(18), "Unk");
+    EXPECT_EQ(upperLabel(17), "85+");
+    EXPECT_EQ(columnHeading(17), "85+");
+    EXPECT_EQ(columnHeading(19), "All ages");
+    EXPECT_EQ(openTopLabel(15), "75+");
+    EXPECT_EQ(openTopLabel(14), "70+");
+    EXPECT_EQ(rateKindLabel(4), "Cumulative risk");
+}
+
+} // namespace
+} // namespace orvelan

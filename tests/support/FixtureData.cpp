@@ -1,0 +1,91 @@
+#include "FixtureData.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <stdexcept>
+#include <vector>
+
+namespace orvelan::test {
+
+namespace {
+
+constexpr long kPopulationRecord = 86;
+constexpr long kCasesRecord = 80;
+constexpr long kPopulationFileSize = 229L * 2 * kPopulationRecord;
+constexpr long kCasesFileSize = 229L * 2 * 252 * kCasesRecord;
+
+void putInt(std::vector<char>& bytes, std::size_t offset, std::int32_t value) {
+    std::memcpy(bytes.data() + offset, &value, sizeof value); // little-endian host
+}
+
+void putFloat(std::vector<char>& bytes, std::size_t offset, float value) {
+    std::memcpy(bytes.data() + offset, &value, sizeof value);
+}
+
+void writeAt(std::FILE* file, long offset, const std::vector<char>& bytes) {
+    if (std::fseek(file, offset, SEEK_SET) != 0 ||
+        std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+        throw std::runtime_error("cannot write fixture record");
+    }
+}
+
+std::FILE* createSized(const std::filesystem::path& path, long size) {
+    std::FILE* file = std::fopen(path.string().c_str(), "wb");
+    if (file == nullptr) {
+        throw std::runtime_error("cannot create " + path.string());
+    }
+    std::filesystem::resize_file(path, static_cast<std::uintmax_t>(size));
+    return file;
+}
+
+} // namespace
+
+void FixtureData::setPopulation(int population, int sex, const PopulationFixture& record) {
+    m_populations[{population, sex}] = record;
+}
+
+void FixtureData::setCases(int population, int sex, int cancer, const CasesFixture& record) {
+    m_cases[{population, sex, cancer}] = record;
+}
+
+void FixtureData::write(const std::string& directory) const {
+    const std::filesystem::path dir(directory);
+    std::FILE* pop = createSized(dir / "ORVELAN.POP", kPopulationFileSize);
+    for (const auto& [key, record] : m_populations) {
+        const auto [population, sex] = key;
+        std::vector<char> bytes(kPopulationRecord, 0);
+        putInt(bytes, 0, record.firstYear);
+        putInt(bytes, 4, record.lastYear);
+        for (std::size_t i = 0; i < kAgeGroupCount; ++i) {
+            putFloat(bytes, 8 + 4 * i, static_cast<float>(record.personYears[i]));
+        }
+        bytes[84] = record.type;
+        bytes[85] = record.marker;
+        writeAt(pop, (population * 2L + sex) * kPopulationRecord, bytes);
+    }
+    std::fclose(pop);
+
+    std::FILE* dat = createSized(dir / "ORVELAN.DAT", kCasesFileSize);
+    for (const auto& [key, record] : m_cases) {
+        const auto [population, sex, cancer] = key;
+        std::vector<char> bytes(kCasesRecord, 0);
+        for (std::size_t i = 0; i < kAgeGroupCount; ++i) {
+            putFloat(bytes, 4 * i, static_cast<float>(record.cases[i]));
+        }
+        putFloat(bytes, 76, record.verification);
+        writeAt(dat, ((population * 2L + sex) * 252 + cancer) * kCasesRecord, bytes);
+    }
+    std::fclose(dat);
+}
+
+Series FixtureData::flatPersonYears(double perGroup, int lastAgeGroup) {
+    Series personYears{};
+    for (int i = 0; i <= lastAgeGroup; ++i) {
+        personYears[static_cast<std::size_t>(i)] = perGroup;
+    }
+    return personYears;
+}
+
+} // namespace orvelan::test

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "data/Codes.h"
+
+#include <map>
+#include <string>
+#include <tuple>
+
+namespace orvelan::test {
+
+/// One population record of ORVELAN.POP as a test wants it.
+struct PopulationFixture {
+    int firstYear = 1993;
+    int lastYear = 1997;
+    Series personYears{};
+    char type = 'g';
+    char marker = ' ';
+};
+
+/// One cases record of ORVELAN.DAT.
+struct CasesFixture {
+    Series cases{};
+    float verification = 100.0f; // negative: not available
+};
+
+/// Writes full-size ORVELAN.DAT / ORVELAN.POP files holding only the records a test sets;
+/// every other record is zero (the files are sparse, so this is cheap).
+class FixtureData {
+  public:
+    void setPopulation(int population, int sex, const PopulationFixture& record);
+    void setCases(int population, int sex, int cancer, const CasesFixture& record);
+    /// Writes both files into a directory.
+    void write(const std::string& directory) const;
+
+    /// Person-years with the same value in groups 0..last and zero above (unknown age 0).
+    static Series flatPersonYears(double perGroup, int lastAgeGroup = kTopAgeGroup);
+
+  private:
+    std::map<std::tuple<int, int>, PopulationFixture> m_populations;
+    std::map<std::tuple<int, int, int>, CasesFixture> m_cases;
+};
+
+} // namespace orvelan::test
