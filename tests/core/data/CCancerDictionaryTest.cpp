@@ -1,0 +1,187 @@
+#include "data/CCancerDictionary.h"
+
+#include "data/Codes.h"
+
+#include <array>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace orvelan {
+namespace {
+
+using Dict = CCancerDictionary;
+
+TEST(CancerDictionary, HasTheShippedCountsByLevel) {
+    std::array<int, 4> byLevel{};
+    for (int c = 0; c < kCancerCount; ++c) {
+        const int level = Dict::level(c);
+        ASSERT_GE(level, 0) << "cancer " << c;
+        ASSERT_LE(level, 3) << "cancer " << c;
+        ++byLevel[static_cast<std::size_t>(level)];
+    }
+    EXPECT_EQ(byLevel, (std::array<int, 4>{15, 75, 147, 15}));
+}
+
+// A named parent is the nearest row above one level higher: the row the cancer is shown under.
+TEST(CancerDictionary, NamesTheRowItIsShownUnder) {
+    for (int c = 0; c < kCancerCount; ++c) {
+        const int parent = Dict::parent(c);
+        if (parent == Dict::kNoParent) {
+            continue;
+        }
+        int above = c - 1;
+        while (above >= 0 && Dict::level(above) >= Dict::level(c)) {
+            --above;
+        }
+        EXPECT_EQ(parent, above) << "cancer " << c;
+        EXPECT_EQ(Dict::level(parent), Dict::level(c) - 1) << "cancer " << c;
+    }
+}
+
+TEST(CancerDictionary, CountsCodesBySystem) {
+    int icd10 = 0;
+    int morphology = 0;
+    int empty = 0;
+    for (int c = 0; c < kCancerCount; ++c) {
+        const std::string_view code = Dict::codeRow(c);
+        ASSERT_FALSE(code.empty());
+        if (Dict::isMorphology(c)) {
+            ++morphology;
+            empty += code == "1 " ? 1 : 0;
+        } else {
+            EXPECT_EQ(code[0], '0') << "cancer " << c;
+            EXPECT_EQ(code[1], 'C') << "cancer " << c;
+            ++icd10;
+        }
+    }
+    EXPECT_EQ(icd10, 140);
+    EXPECT_EQ(morphology, 112);
+    EXPECT_EQ(empty, 24);
+}
+
+TEST(CancerDictionary, KeepsRowsAndCodesByteExact) {
+    EXPECT_EQ(Dict::row(0), "119990 All sites");
+    EXPECT_EQ(Dict::codeRow(0), "0C00-97 ");
+    EXPECT_EQ(Dict::code(0), "C00-97 ");
+    EXPECT_EQ(Dict::codeRow(1), "0C00-97 but C44");
+    EXPECT_EQ(Dict::codeRow(25), "1 ");
+    EXPECT_EQ(Dict::code(25), " ");
+    EXPECT_EQ(Dict::codeRow(191), "19470-9472 and 9364,9473 (C71.6-7)");
+    EXPECT_EQ(Dict::row(251), "119990 Other and unspecified");
+    EXPECT_EQ(Dict::codeRow(251), "0C80,C97");
+    EXPECT_EQ(Dict::name(34), "Stomach");
+    EXPECT_EQ(Dict::parent(5), 4);
+    EXPECT_EQ(Dict::parent(4), Dict::kNoParent);
+    EXPECT_TRUE(Dict::row(kCancerCount).empty());
+    EXPECT_TRUE(Dict::codeRow(-1).empty());
+    EXPECT_EQ(Dict::level(kCancerCount), -1);
+}
+
+TEST(CancerDictionary, GivesMorphologyRowsTheCodeOfTheirSite) {
+    const std::map<int, std::string_view> expected = {
+        {0, "C00-97 "},  {3, "C00"},     {23, "C15"},  {25, "C15"},  {30, "C15.0,3"},
+        {93, "C40-41"},  {120, "C53"},   {122, "C53"}, {146, "C56"}, {155, "C62"},
+        {202, "C70-72"}, {237, "C91.0"}, {219, "C73"},
+    };
+    for (const auto& [cancer, code] : expected) {
+        EXPECT_EQ(Dict::icd10Code(cancer), code) << "cancer " << cancer;
+    }
+    EXPECT_TRUE(Dict::icd10Code(kCancerCount).empty());
+}
+
+TEST(CancerDictionary, AppliesToTheSexesOfItsPrefix) {
+    for (int c = 0; c < kCancerCount; ++c) {
+        const bool femaleGenital = c >= 116 && c <= 150;
+        const bool maleGenital = c >= 151 && c <= 161;
+        EXPECT_EQ(Dict::appliesToMales(c), !femaleGenital) << "cancer " << c;
+        EXPECT_EQ(Dict::appliesToFemales(c), !maleGenital) << "cancer " << c;
+    }
+}
+
+struct LabelCase {
+    int cancer;
+    const char* expected;
+};
+
+class CancerLabel : public testing::TestWithParam<LabelCase> {};
+
+TEST_P(CancerLabel, QualifiesTheParentName) {
+    EXPECT_EQ(Dict::label(GetParam().cancer), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cancer, CancerLabel,
+    testing::Values(
+        LabelCase{0, "All sites"}, LabelCase{5, "Tongue, base of"}, LabelCase{13, "Parotid gland"},
+        LabelCase{23, "Oesophagus, squamous cell carcinoma"}, LabelCase{91, "Bone, osteosarcoma"},
+        LabelCase{93, "Bone, Ewing sarcoma"}, LabelCase{103, "Melanoma of skin, head"},
+        LabelCase{206, "Spinal cord, cauda equina"},
+        LabelCase{226, "Non-Hodgkin lymphoma, other and unspecified"},
+        LabelCase{237, "Lymphoid leukaemia acute"}, LabelCase{242, "Myeloid leukaemia acute"},
+        LabelCase{247, "Leukaemia, cell unspecified acute"}, LabelCase{kCancerCount, ""}));
+
+// The cancers each standard row is built from, as the standard incidence table lists them.
+std::map<int, int> expectedStandardRows() {
+    const std::vector<std::vector<int>> cancersByRow = {
+        {3},        {4},   {7},      {12},     {15},      {16},  {17},  {18, 19}, {20},
+        {22},       {34},  {40},     {41},     {47, 48},  {49},  {58},  {68, 69}, {70},
+        {73, 74},   {75},  {76, 77}, {87, 88}, {99, 100}, {102}, {108}, {110},    {111},
+        {112, 114}, {115}, {117},    {118},    {119},     {127}, {134}, {135},    {147},
+        {150},      {152}, {153},    {154},    {161},     {163}, {164}, {165},    {166},
+        {175},      {177}, {186},    {210},    {220},     {221}, {227}, {223},    {233},
+        {234},      {236}, {241},    {246},    {},        {0},   {1},
+    };
+    std::map<int, int> rowOfCancer;
+    for (std::size_t r = 0; r < cancersByRow.size(); ++r) {
+        for (const int cancer : cancersByRow[r]) {
+            rowOfCancer[cancer] = static_cast<int>(r);
+        }
+    }
+    return rowOfCancer;
+}
+
+TEST(StandardRow, MapsEveryCancerAsTheTableLists) {
+    const std::map<int, int> expected = expectedStandardRows();
+    ASSERT_EQ(expected.size(), 68U);
+    for (int c = 0; c < kCancerCount; ++c) {
+        const auto found = expected.find(c);
+        EXPECT_EQ(Dict::standardRow(c), found == expected.end() ? -1 : found->second)
+            << "cancer " << c;
+    }
+    EXPECT_EQ(Dict::standardRow(-1), -1);
+    EXPECT_EQ(Dict::standardRow(kCancerCount), -1);
+}
+
+TEST(StandardRow, AppliesToTheSexesOfTheCancersItCounts) {
+    for (int c = 0; c < kCancerCount; ++c) {
+        const int row = Dict::standardRow(c);
+        if (row >= 0) {
+            EXPECT_EQ(Dict::standardRowAppliesTo(row, 0), Dict::appliesToMales(c)) << c;
+            EXPECT_EQ(Dict::standardRowAppliesTo(row, 1), Dict::appliesToFemales(c)) << c;
+        }
+    }
+}
+
+TEST(StandardRow, SplitsTextIntoSexesSiteAndCode) {
+    EXPECT_EQ(Dict::standardRowText(29), "01 Vulva");
+    EXPECT_EQ(Dict::standardRowSite(29), "Vulva");
+    EXPECT_FALSE(Dict::standardRowAppliesTo(29, 0));
+    EXPECT_TRUE(Dict::standardRowAppliesTo(29, 1));
+    EXPECT_TRUE(Dict::standardRowAppliesTo(38, 0));
+    EXPECT_FALSE(Dict::standardRowAppliesTo(38, 1));
+    EXPECT_TRUE(Dict::standardRowAppliesTo(38, 2));
+    EXPECT_EQ(Dict::standardRowCode(1), "C01-02");
+    EXPECT_EQ(Dict::standardRowCode(27), "C47+C49");
+    EXPECT_EQ(Dict::standardRowSite(Dict::kOtherAndUnspecifiedRow), "Other and unspecified");
+    EXPECT_EQ(Dict::standardRowCode(Dict::kOtherAndUnspecifiedRow), "O&U");
+    EXPECT_EQ(Dict::standardRowCode(Dict::kAllSitesRow), "ALL");
+    EXPECT_EQ(Dict::standardRowCode(Dict::kAllSitesButSkinRow), "ALLbC44");
+    EXPECT_EQ(Dict::standardRowSite(Dict::kAllSitesButSkinRow), "All sites but C44");
+    EXPECT_TRUE(Dict::standardRowText(Dict::kStandardRowCount).empty());
+    EXPECT_FALSE(Dict::standardRowAppliesTo(-1, 0));
+}
+
+} // namespace
+} // namespace orvelan
