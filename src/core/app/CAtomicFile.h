@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Writes a file so that it either appears complete or not at all: the bytes go to a temporary
+// file beside the target, which is renamed over the target only when every write succeeded.
+namespace orvelan {
+
+class CAtomicFile {
+  public:
+    /// Opens a temporary file in the target's folder; check error() before writing.
+    explicit CAtomicFile(std::string path);
+    /// Removes the temporary file unless commit() succeeded.
+    ~CAtomicFile();
+    CAtomicFile(const CAtomicFile&) = delete;
+    CAtomicFile& operator=(const CAtomicFile&) = delete;
+
+    bool isOpen() const { return m_file != nullptr; }
+    void write(std::string_view bytes);
+    /// printf-style text; the format is always a literal of the caller.
+    void print(const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+    /// Flushes, closes and renames onto the target; nullopt on success, else the reason,
+    /// naming the file. After a failure the target is left as it was.
+    std::optional<std::string> commit();
+    /// The first failure so far (open or write), naming the file.
+    const std::optional<std::string>& error() const { return m_error; }
+    const std::string& path() const { return m_path; }
+
+    /// Writes a whole file in one go through a temporary file.
+    static std::optional<std::string> writeWhole(const std::string& path, std::string_view bytes);
+
+  private:
+    void fail(const std::string& what);
+    void discard();
+
+    std::string m_path;
+    std::string m_tempPath;
+    std::FILE* m_file = nullptr;
+    std::optional<std::string> m_error;
+    bool m_committed = false;
+};
+
+} // namespace orvelan

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "export/ExportSettings.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Writes the raw data of an export (cases and person-years by population, sex, cancer and age
+// group) and the log that describes the file and the dictionaries of the chosen items. Numbers
+// in both files count from 1: population P is written P + 1 (user registry group 272 + k as
+// 273 + k), cancer K as K + 1, sex 1 male / 2 female, age group 1-19 (19 = unknown age).
+namespace orvelan {
+
+class CIncidenceStore;
+class CUserGroupDictionary;
+
+/// A selected population or cancer: its number (0-based) and the name the log gives it.
+struct ExportItem {
+    int number = 0;
+    std::string name;
+};
+
+/// What became of the two files; each error names the file and the reason.
+struct ExportOutcome {
+    std::optional<std::string> dataError;
+    std::optional<std::string> logError;
+    bool ok() const { return !dataError && !logError; }
+};
+
+class CRawDataExporter {
+  public:
+    /// ".prn", ".txt", ".csv" by format index; empty for an unknown format.
+    static std::string_view extension(int format);
+    /// Data and log paths from a folder (with or without its trailing "/"), a name and a format.
+    static void setPaths(ExportSettings& settings, const std::string& folder,
+                         const std::string& name);
+
+    /// Selected populations in selection order (dictionary rows first, then user groups):
+    /// population numbers with the dictionary name, or 272 + k with the trimmed group name.
+    static std::vector<ExportItem> populations(const ExportSettings& settings,
+                                               const CUserGroupDictionary* registryGroups);
+    /// Selected cancers in order, each with its log label: "%-10s %s" of ICD-10 code and name,
+    /// the name alone for a morphology-coded cancer, the trimmed name of a user group.
+    static std::vector<ExportItem> cancers(const ExportSettings& settings,
+                                           const CUserGroupDictionary* cancerGroups);
+
+    /// "Invalid sex/site combination" when males (females) are asked for and no selected
+    /// cancer occurs in them.
+    static std::optional<std::string> sexSiteProblem(const ExportSettings& settings,
+                                                     const CUserGroupDictionary* cancerGroups);
+
+    /// One line of the data file, from 0-based numbers; sex 0 or 1, age group 0-18.
+    static std::string dataLine(int format, int population, int sex, int cancer, int ageGroup,
+                                double cases, double personYears);
+    /// One dictionary entry of the log, from a 0-based number.
+    static std::string logEntry(int format, const ExportItem& item);
+    /// The whole log text.
+    static std::string logText(const ExportSettings& settings,
+                               const std::vector<ExportItem>& populations,
+                               const std::vector<ExportItem>& cancers);
+
+    /// Writes the data file, then the log (the log also when the data file failed), each
+    /// through a temporary file so that a failure never leaves a truncated file behind.
+    static ExportOutcome run(CIncidenceStore& store, const ExportSettings& settings);
+    static std::optional<std::string> writeData(CIncidenceStore& store,
+                                                const ExportSettings& settings,
+                                                const std::vector<ExportItem>& populations,
+                                                const std::vector<ExportItem>& cancers);
+    static std::optional<std::string> writeLog(const ExportSettings& settings,
+                                               const std::vector<ExportItem>& populations,
+                                               const std::vector<ExportItem>& cancers);
+};
+
+} // namespace orvelan

@@ -1,0 +1,114 @@
+#include "graphs/CGraphTemplate.h"
+
+#include "app/CAtomicFile.h"
+#include "app/CTemplateFolder.h"
+#include "app/LittleEndian.h"
+#include "app/ReadFile.h"
+#include "app/SelectionBounds.h"
+
+#include <algorithm>
+#include <array>
+
+namespace orvelan {
+
+namespace {
+
+std::array<int*, CGraphTemplate::kHeaderWords> headerFields(GraphSettings& s) {
+    return {&s.kind,  &s.barChartType, &s.cancer, &s.population, &s.ageFrom,
+            &s.ageTo, &s.rateKind,     &s.sex,    &s.reserved1,  &s.reserved2};
+}
+
+void appendList(std::string& bytes, const SelectionList& list) {
+    for (const int slot : list) {
+        appendInt32(bytes, slot);
+    }
+}
+
+SelectionList readList(std::string_view bytes, std::size_t offset) {
+    SelectionList list{};
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        list[i] = readInt32(bytes, offset + 4 * i);
+    }
+    return list;
+}
+
+} // namespace
+
+std::string CGraphTemplate::encode(const GraphSettings& settings, int registryGroupCount,
+                                   int cancerGroupCount) {
+    GraphSettings copy = settings;
+    std::string bytes;
+    bytes.reserve(kFileSize);
+    for (const int* field : headerFields(copy)) {
+        appendInt32(bytes, *field);
+    }
+    appendList(bytes, boundedRegistries(settings.registries, registryGroupCount));
+    appendList(bytes, boundedCancers(settings.cancers, cancerGroupCount));
+
+    // The text up to its first zero byte and at most 255 characters, one zero byte, then '0'.
+    std::string title(kTitleSize, '0');
+    const auto text = std::string_view(settings.title.c_str());
+    const auto length = std::min(text.size(), kMaxTitleLength);
+    title.replace(0, length, text.substr(0, length));
+    title[length] = '\0';
+    bytes += title;
+    return bytes;
+}
+
+std::optional<std::string> CGraphTemplate::decode(std::string_view bytes, GraphSettings& settings,
+                                                  int registryGroupCount, int cancerGroupCount) {
+    if (bytes.size() < kFileSize) {
+        return "it holds " + std::to_string(bytes.size()) + " bytes, a graph template holds " +
+               std::to_string(kFileSize);
+    }
+    GraphSettings loaded = settings;
+    std::size_t offset = 0;
+    for (int* field : headerFields(loaded)) {
+        *field = readInt32(bytes, offset);
+        offset += 4;
+    }
+    loaded.registries = boundedRegistries(readList(bytes, offset), registryGroupCount);
+    offset += 4 * static_cast<std::size_t>(kSelectionListSize);
+    loaded.cancers = boundedCancers(readList(bytes, offset), cancerGroupCount);
+
+    const auto title = bytes.substr(kTitleOffset, kMaxTitleLength);
+    loaded.title = std::string(title.substr(0, title.find('\0')));
+    settings = std::move(loaded);
+    return std::nullopt;
+}
+
+std::optional<std::string> CGraphTemplate::write(const std::string& path,
+                                                 const GraphSettings& settings,
+                                                 int registryGroupCount, int cancerGroupCount) {
+    if (!CTemplateFolder::hasExtension(path, kExtension)) {
+        return std::string(CTemplateFolder::kUnsupportedFormat);
+    }
+    return CAtomicFile::writeWhole(path, encode(settings, registryGroupCount, cancerGroupCount));
+}
+
+std::optional<std::string> CGraphTemplate::read(const std::string& path, GraphSettings& settings,
+                                                int registryGroupCount, int cancerGroupCount) {
+    std::string bytes;
+    if (auto error = readFileBytes(path, bytes)) {
+        return error;
+    }
+    if (auto error = decode(bytes, settings, registryGroupCount, cancerGroupCount)) {
+        return "File '" + path + "' is not a complete graph template: " + *error;
+    }
+    return std::nullopt;
+}
+
+std::string CGraphTemplate::typeName(int kind) {
+    switch (kind) {
+    case 0:
+        return "Age-specific";
+    case 1:
+        return "Bar chart";
+    case 2:
+        return "Pie chart";
+    default:
+        return "Population pyramid";
+    }
+}
+
+} // namespace orvelan

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "data/Codes.h"
+
+#include <cstdint>
+#include <string>
+
+// The graph wizard's choices, remembered by the application between runs; the first twelve
+// fields are also the content of a .GPH template.
+namespace orvelan {
+
+/// Graph kind; UseTemplate exists only inside the wizard.
+enum class GraphKind : int {
+    AgeSpecific = 0,
+    BarChart = 1,
+    PieChart = 2,
+    Pyramid = 3,
+    UseTemplate = 4,
+};
+
+/// Bar chart type: one cancer over the selected registries, or one registry over cancers.
+enum class BarChartType : int { Cancer = 0, Registry = 1 };
+
+struct GraphSettings {
+    /// Colours are 24-bit values red + 256 x green + 65536 x blue.
+    static constexpr std::uint32_t kWhite = 0xFFFFFF;
+    static constexpr std::uint32_t kBlack = 0x000000;
+    static constexpr std::uint32_t kBlue = 0xFF0000;
+    static constexpr int kDefaultSliceCount = 5;
+
+    int kind = 0;         // GraphKind
+    int barChartType = 0; // BarChartType
+    int cancer = 0;       // the bar chart's one cancer
+    int population = 0;   // the one registry of a registry bar chart, pie chart or pyramid
+    int ageFrom = 0;
+    int ageTo = kTopAgeGroup;
+    int rateKind = static_cast<int>(RateKind::AsrWorld);
+    int sex = 0;
+    int reserved1 = 0; // carried in the template file, used by nothing
+    int reserved2 = 0;
+    SelectionList registries = emptySelectionList();
+    SelectionList cancers = emptySelectionList();
+    std::string title;
+
+    // Not part of the template file.
+    int pyramidBasis = 0;
+    int lineThickness = 1; // 0 thin, 1 thick
+    int lineSymbol = 0;    // 0 none, 1 "+", 2 "x"
+    int sliceCount = kDefaultSliceCount;
+    std::uint32_t ageBackground = kWhite;
+    std::uint32_t ageText = kBlack;
+    std::uint32_t barBackground = kWhite;
+    std::uint32_t barText = kBlack;
+    std::uint32_t barIncidence = kBlue;
+    std::uint32_t pieBackground = kWhite;
+    std::uint32_t pieText = kBlack;
+    std::uint32_t popBackground = kWhite;
+    std::uint32_t popText = kBlack;
+
+    friend bool operator==(const GraphSettings&, const GraphSettings&) = default;
+};
+
+} // namespace orvelan

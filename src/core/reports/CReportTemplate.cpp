@@ -1,0 +1,89 @@
+#include "reports/CReportTemplate.h"
+
+#include "app/CAtomicFile.h"
+#include "app/CTemplateFolder.h"
+#include "app/LittleEndian.h"
+#include "app/ReadFile.h"
+#include "app/SelectionBounds.h"
+
+namespace orvelan {
+
+namespace {
+
+void appendList(std::string& bytes, const SelectionList& list) {
+    for (const int slot : list) {
+        appendInt32(bytes, slot);
+    }
+}
+
+SelectionList readList(std::string_view bytes, std::size_t offset) {
+    SelectionList list{};
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        list[i] = readInt32(bytes, offset + 4 * i);
+    }
+    return list;
+}
+
+} // namespace
+
+std::string CReportTemplate::encode(const ReportChoices& choices, int registryGroupCount,
+                                    int cancerGroupCount) {
+    std::string bytes;
+    bytes.reserve(kFileSize);
+    for (const auto field : choices.block.toArray()) {
+        appendInt32(bytes, field);
+    }
+    appendList(bytes, boundedRegistries(choices.registries, registryGroupCount));
+    appendList(bytes, boundedCancers(choices.cancers, cancerGroupCount));
+    return bytes;
+}
+
+std::optional<std::string> CReportTemplate::decode(std::string_view bytes, ReportChoices& choices,
+                                                   int registryGroupCount, int cancerGroupCount) {
+    if (bytes.size() < kFileSize) {
+        return "it holds " + std::to_string(bytes.size()) + " bytes, a report template holds " +
+               std::to_string(kFileSize);
+    }
+    std::array<std::int32_t, ReportBlock::kFieldCount> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields[i] = readInt32(bytes, 4 * i);
+    }
+    choices.block = ReportBlock::fromArray(fields);
+    choices.registries = boundedRegistries(readList(bytes, kRegistriesOffset), registryGroupCount);
+    choices.cancers = boundedCancers(readList(bytes, kCancersOffset), cancerGroupCount);
+    return std::nullopt;
+}
+
+std::optional<std::string> CReportTemplate::write(const std::string& path,
+                                                  const ReportChoices& choices,
+                                                  int registryGroupCount, int cancerGroupCount) {
+    if (!CTemplateFolder::hasExtension(path, kExtension)) {
+        return std::string(CTemplateFolder::kUnsupportedFormat);
+    }
+    return CAtomicFile::writeWhole(path, encode(choices, registryGroupCount, cancerGroupCount));
+}
+
+std::optional<std::string> CReportTemplate::read(const std::string& path, ReportChoices& choices,
+                                                 int registryGroupCount, int cancerGroupCount) {
+    std::string bytes;
+    if (auto error = readFileBytes(path, bytes)) {
+        return error;
+    }
+    if (auto error = decode(bytes, choices, registryGroupCount, cancerGroupCount)) {
+        return "File '" + path + "' is not a complete report template: " + *error;
+    }
+    return std::nullopt;
+}
+
+std::string CReportTemplate::typeName(int kind) {
+    switch (kind) {
+    case 0:
+        return "Summary rate";
+    case 1:
+        return "Age-specific";
+    default:
+        return "Report";
+    }
+}
+
+} // namespace orvelan

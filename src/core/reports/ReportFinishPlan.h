@@ -1,0 +1,32 @@
+#pragma once
+
+#include "reports/ReportBlock.h"
+
+#include <vector>
+
+// Which documents Finish in the report wizard opens, in order, so that the shell only creates
+// them.
+namespace orvelan {
+
+enum class ReportOutputKind {
+    SummaryRatesView,
+    AgeSpecificRatesView,
+    ReportView,
+    StandardTable,           // standard main table, both sexes side by side
+    StandardAgeSpecificTable // one sex
+};
+
+struct ReportOutput {
+    ReportOutputKind kind = ReportOutputKind::SummaryRatesView;
+    /// 0 male, 1 female; 2 where the output covers the block's sexes itself.
+    int sex = 2;
+
+    friend bool operator==(const ReportOutput&, const ReportOutput&) = default;
+};
+
+/// Kinds 0 and 1: one view per ticked sex, males first; kind 2: one report view; kind 4: one
+/// standard table; kind 5: two age-specific standard tables, males first. Kind 3 and unknown
+/// kinds open nothing.
+std::vector<ReportOutput> reportFinishPlan(const ReportBlock& block);
+
+} // namespace orvelan
