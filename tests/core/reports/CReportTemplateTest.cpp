@@ -1,0 +1,112 @@
+#include "reports/CReportTemplate.h"
+
+#include "TempDir.h"
+#include "app/LittleEndian.h"
+
+#include <gtest/gtest.h>
+
+namespace orvelan {
+namespace {
+
+ReportChoices sampleChoices() {
+    ReportChoices c;
+    c.block = ReportBlock::fromArray({2, 1, 1, 34, 12, 3, 12, 4, 2, 1, 1});
+    c.registries[2] = 2;
+    c.registries[272] = 272;
+    c.registries[273] = 273;
+    c.cancers[34] = 34;
+    c.cancers[252] = 252;
+    c.title = "kept apart from the file";
+    return c;
+}
+
+TEST(CReportTemplate, BlockAndListsSitAtTheirOffsetsInA2612ByteFile) {
+    const auto bytes = CReportTemplate::encode(sampleChoices(), 2, 1);
+    ASSERT_EQ(bytes.size(), 2612u);
+    const std::array<int, 11> block = {2, 1, 1, 34, 12, 3, 12, 4, 2, 1, 1};
+    for (std::size_t i = 0; i < block.size(); ++i) {
+        EXPECT_EQ(readInt32(bytes, 4 * i), block[i]) << "field " << i;
+    }
+    EXPECT_EQ(readInt32(bytes, 44), -1);
+    EXPECT_EQ(readInt32(bytes, 44 + 8), 2);
+    EXPECT_EQ(readInt32(bytes, 44 + 4 * 273), 273);
+    EXPECT_EQ(readInt32(bytes, 1328 + 4 * 34), 34);
+    EXPECT_EQ(readInt32(bytes, 1328 + 4 * 252), 252);
+    EXPECT_EQ(readInt32(bytes, 2608), -1);
+}
+
+TEST(CReportTemplate, RoundTripThroughAFileKeepsTheTitle) {
+    test::TempDir dir;
+    ASSERT_FALSE(CReportTemplate::write(dir.file("nordic.rpt"), sampleChoices(), 2, 1));
+    EXPECT_EQ(dir.read("nordic.rpt").size(), 2612u);
+
+    ReportChoices loaded;
+    loaded.title = "current title";
+    ASSERT_FALSE(CReportTemplate::read(dir.file("nordic.rpt"), loaded, 2, 1));
+    ReportChoices expected = sampleChoices();
+    expected.title = "current title";
+    EXPECT_EQ(loaded, expected);
+}
+
+TEST(CReportTemplate, SlotsAreBoundedByTheGroupsThatExist) {
+    ReportChoices c;
+    for (int slot = 0; slot < kSelectionListSize; ++slot) {
+        c.registries[static_cast<std::size_t>(slot)] = slot;
+        c.cancers[static_cast<std::size_t>(slot)] = slot;
+    }
+    const auto bytes = CReportTemplate::encode(c, 3, 3);
+    for (int slot = 0; slot < kSelectionListSize; ++slot) {
+        const auto s = static_cast<std::size_t>(slot);
+        EXPECT_EQ(readInt32(bytes, 44 + 4 * s), slot < 275 ? slot : -1) << slot;
+        EXPECT_EQ(readInt32(bytes, 1328 + 4 * s), slot < 255 ? slot : -1) << slot;
+    }
+
+    // A file holding every slot, read while only one group of each kind exists.
+    std::string full = bytes;
+    for (int slot = 275; slot < kSelectionListSize; ++slot) {
+        const auto s = static_cast<std::size_t>(slot);
+        full.replace(
+            44 + 4 * s, 4,
+            std::string{static_cast<char>(slot & 0xFF), static_cast<char>(slot >> 8), 0, 0});
+    }
+    ReportChoices loaded;
+    ASSERT_FALSE(CReportTemplate::decode(full, loaded, 1, 1));
+    EXPECT_EQ(loaded.registries[272], 272);
+    EXPECT_EQ(loaded.registries[273], -1);
+    EXPECT_EQ(loaded.registries[300], -1);
+    EXPECT_EQ(loaded.cancers[252], 252);
+    EXPECT_EQ(loaded.cancers[253], -1);
+}
+
+TEST(CReportTemplate, ShortFileIsReportedAndNothingIsLoaded) {
+    test::TempDir dir;
+    dir.write("cut.RPT", CReportTemplate::encode(sampleChoices(), 2, 1).substr(0, 1000));
+    ReportChoices loaded;
+    const auto error = CReportTemplate::read(dir.file("cut.RPT"), loaded, 2, 1);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("cut.RPT"), std::string::npos) << *error;
+    EXPECT_NE(error->find("1000"), std::string::npos) << *error;
+    EXPECT_EQ(loaded, ReportChoices{});
+}
+
+TEST(CReportTemplate, WritingRefusesOtherExtensionsAndReportsUnwritableFolders) {
+    test::TempDir dir;
+    EXPECT_EQ(CReportTemplate::write(dir.file("report.txt"), sampleChoices(), 0, 0),
+              std::optional<std::string>("File format not supported..."));
+    const auto error =
+        CReportTemplate::write(dir.file("no/such/folder/r.RPT"), sampleChoices(), 0, 0);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("r.RPT"), std::string::npos) << *error;
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+TEST(CReportTemplate, TypeNamesOfTheTemplateList) {
+    const std::vector<std::pair<int, std::string>> cases = {
+        {0, "Summary rate"}, {1, "Age-specific"}, {2, "Report"}, {5, "Report"}, {-3, "Report"}};
+    for (const auto& [kind, name] : cases) {
+        EXPECT_EQ(CReportTemplate::typeName(kind), name) << kind;
+    }
+}
+
+} // namespace
+} // namespace orvelan
