@@ -53,6 +53,13 @@ class CUserGroupDictionary {
     static std::string formatLine(const UserGroup& group);
 
   private:
+    /// One group from a line without its line end.
+    UserGroup parseLine(const std::string& line) const;
+    /// Sex flags from the members' entries in the cancer dictionary.
+    static void deriveSexFlags(UserGroup& group);
+    /// A group that fits the table and the file: members in range, no control characters.
+    bool isValidGroup(const std::string& name, const std::vector<int>& members) const;
+
     GroupKind m_kind;
     std::string m_path;
     std::vector<UserGroup> m_groups;
