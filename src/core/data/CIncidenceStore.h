@@ -1,9 +1,11 @@
 #pragma once
 
+#include "data/CMappedFile.h"
 #include "data/Codes.h"
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The one gateway to ORVELAN.DAT (cases) and ORVELAN.POP (person-years). It holds exactly one
@@ -12,7 +14,6 @@
 namespace orvelan {
 
 class CUserGroupDictionary;
-class CMappedFile;
 
 /// A rate with its standard error; ok == false when the engine declines (both are then -1).
 struct RateResult {
@@ -118,14 +119,38 @@ class CIncidenceStore {
     const std::string& cancerLabel(int cancer);
 
   private:
-    // implementation detail members are declared in the source's order of use
+    /// One population record as stored.
+    struct PopulationRecord {
+        int firstYear = 0;
+        int lastYear = 0;
+        Series personYears{};
+        char type = ' ';
+        char marker = ' ';
+    };
+
+    bool fetchPopulation(int population, int sex, PopulationRecord& record) const;
+    bool fetchCases(int population, int sex, int cancer, Series& cases, double& verification) const;
+    /// Takes a population record as the current one; returns its own last age group, or -1
+    /// when it has no person-years (the store's last age group then stays as it was).
+    int applyPopulation(const PopulationRecord& record);
+    /// Clears the series and returns false: the result of every failed load.
+    bool failLoad();
     void clearSeries();
-    void finishLoad();
-    void foldTop(int& to, bool foldWeights);
+    void computeUnknownAgeFactor();
+    bool loadOne(int population, int cancer, int sex);
+    bool loadCancerMembers(int population, int sex, const std::vector<int>& cancers);
+    bool loadRegistryMembers(const std::vector<int>& populations, const std::vector<int>& cancers,
+                             int sex);
+    bool groupMembers(const CUserGroupDictionary* groups, int index, int limit,
+                      std::vector<int>& members) const;
+    /// Folds the top of the range into the last age group when to is 17; false when the range
+    /// cannot be computed.
+    bool applyTopOfRange(int from, int& to, bool foldWeights);
+    static int decline(double& value, double& se);
 
     std::vector<std::string> m_problems;
-    CMappedFile* m_casesFile = nullptr;
-    CMappedFile* m_populationFile = nullptr;
+    CMappedFile m_casesFile;
+    CMappedFile m_populationFile;
     const CUserGroupDictionary* m_cancerGroups = nullptr;
     const CUserGroupDictionary* m_registryGroups = nullptr;
 

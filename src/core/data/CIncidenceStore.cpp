@@ -1,0 +1,418 @@
+#include "data/CIncidenceStore.h"
+
+#include "data/CCancerDictionary.h"
+#include "data/CRegistryDictionary.h"
+#include "data/CUserGroupDictionary.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <utility>
+
+namespace orvelan {
+
+namespace {
+
+constexpr int kCasesRecordsPerSex = kCancerCount; // one record per cancer
+constexpr std::size_t kCasesVerificationOffset = 76;
+constexpr std::size_t kPersonYearsOffset = 8;
+constexpr std::size_t kTypeOffset = 84;
+constexpr std::size_t kMarkerOffset = 85;
+
+std::uint32_t uint32At(const std::uint8_t* bytes) {
+    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+/// Little-endian int32 and IEEE single precision, whatever the host's byte order.
+int int32At(const std::uint8_t* bytes) {
+    return static_cast<int>(std::bit_cast<std::int32_t>(uint32At(bytes)));
+}
+
+double float32At(const std::uint8_t* bytes) {
+    return static_cast<double>(std::bit_cast<float>(uint32At(bytes)));
+}
+
+/// Highest age group 0-17 with non-zero person-years, -1 when there is none.
+int highestNonZero(const Series& personYears) {
+    for (int i = kTopAgeGroup; i >= 0; --i) {
+        if (personYears[static_cast<std::size_t>(i)] != 0.0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+double total(const Series& series) {
+    double sum = 0.0;
+    for (double value : series) {
+        sum += value;
+    }
+    return sum;
+}
+
+/// Adds the person-years of groups above last (up to 17) into group last.
+void foldPersonYears(Series& personYears, int last) {
+    const auto top = static_cast<std::size_t>(last);
+    for (std::size_t i = top + 1; i <= static_cast<std::size_t>(kTopAgeGroup); ++i) {
+        personYears[top] += personYears[i];
+        personYears[i] = 0.0;
+    }
+}
+
+std::string sizeProblem(const std::string& path, std::string_view what, std::size_t expected,
+                        const std::string& found) {
+    return path + ": " + std::string(what) + " (expected " + std::to_string(expected) +
+           " bytes, found " + found + ")";
+}
+
+/// Verification of both sexes: the percentages weighted by the sexes' case totals, over the
+/// sexes that have one; their plain mean when those have no cases; -1 when neither has one.
+double combinedVerification(double male, double maleCases, double female, double femaleCases) {
+    double weighted = 0.0;
+    double weights = 0.0;
+    double sum = 0.0;
+    int available = 0;
+    for (auto [percentage, cases] : {std::pair{male, maleCases}, {female, femaleCases}}) {
+        if (percentage >= 0.0) {
+            weighted += percentage * cases;
+            weights += cases;
+            sum += percentage;
+            ++available;
+        }
+    }
+    if (available == 0) {
+        return -1.0;
+    }
+    return weights != 0.0 ? weighted / weights : sum / available;
+}
+
+bool isPopulation(int population) { return population >= 0 && population < kPopulationCount; }
+bool isCancer(int cancer) { return cancer >= 0 && cancer < kCancerCount; }
+bool isSex(int sex) { return sex == 0 || sex == 1; }
+
+} // namespace
+
+CIncidenceStore::CIncidenceStore() = default;
+CIncidenceStore::~CIncidenceStore() = default;
+
+bool CIncidenceStore::open(const std::string& dataDirectory) {
+    m_problems.clear();
+    const std::string directory =
+        dataDirectory.empty() || dataDirectory.back() == '/' ? dataDirectory : dataDirectory + "/";
+    const struct {
+        CMappedFile& file;
+        std::string_view name;
+        std::size_t expected;
+    } files[] = {{m_casesFile, kCasesFileName, kCasesFileSize},
+                 {m_populationFile, kPopulationFileName, kPopulationFileSize}};
+    for (const auto& entry : files) {
+        const std::string path = directory + std::string(entry.name);
+        if (!entry.file.open(path)) {
+            m_problems.push_back(entry.file.wasMissing()
+                                     ? sizeProblem(path, "file is missing", entry.expected, "none")
+                                     : sizeProblem(path, "cannot be read: " + entry.file.error(),
+                                                   entry.expected, "nothing"));
+        } else if (entry.file.size() < entry.expected) {
+            // Records past the end would read garbage: a short file is not used at all.
+            m_problems.push_back(sizeProblem(path, "file is too short", entry.expected,
+                                             std::to_string(entry.file.size())));
+            entry.file.close();
+        }
+    }
+    return m_problems.empty();
+}
+
+bool CIncidenceStore::isOpen() const { return m_casesFile.isOpen() && m_populationFile.isOpen(); }
+
+void CIncidenceStore::setUserGroups(const CUserGroupDictionary* cancerGroups,
+                                    const CUserGroupDictionary* registryGroups) {
+    m_cancerGroups = cancerGroups;
+    m_registryGroups = registryGroups;
+}
+
+bool CIncidenceStore::fetchPopulation(int population, int sex, PopulationRecord& record) const {
+    if (!m_populationFile.isOpen() || !isPopulation(population) || !isSex(sex)) {
+        return false;
+    }
+    const std::uint8_t* bytes =
+        m_populationFile.data() +
+        static_cast<std::size_t>(population * 2 + sex) * kPopulationRecordSize;
+    record.firstYear = int32At(bytes);
+    record.lastYear = int32At(bytes + 4);
+    for (std::size_t i = 0; i < record.personYears.size(); ++i) {
+        record.personYears[i] = float32At(bytes + kPersonYearsOffset + 4 * i);
+    }
+    record.type = static_cast<char>(bytes[kTypeOffset]);
+    record.marker = static_cast<char>(bytes[kMarkerOffset]);
+    return true;
+}
+
+bool CIncidenceStore::fetchCases(int population, int sex, int cancer, Series& cases,
+                                 double& verification) const {
+    if (!m_casesFile.isOpen() || !isPopulation(population) || !isSex(sex) || !isCancer(cancer)) {
+        return false;
+    }
+    const auto record =
+        static_cast<std::size_t>((population * 2 + sex) * kCasesRecordsPerSex + cancer);
+    const std::uint8_t* bytes = m_casesFile.data() + record * kCasesRecordSize;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        cases[i] = float32At(bytes + 4 * i);
+    }
+    verification = float32At(bytes + kCasesVerificationOffset);
+    return true;
+}
+
+int CIncidenceStore::applyPopulation(const PopulationRecord& record) {
+    m_firstYear = record.firstYear;
+    m_lastYear = record.lastYear;
+    m_registryType = record.type;
+    m_marker = record.marker;
+    m_personYears = record.personYears;
+    const int last = highestNonZero(record.personYears);
+    if (last >= 0) {
+        m_lastAgeGroup = last;
+    }
+    return last;
+}
+
+void CIncidenceStore::clearSeries() {
+    m_cases.fill(0.0);
+    m_personYears.fill(0.0);
+    m_verification = 0.0;
+    m_sourceVerification = 0.0;
+    m_unknownAgeFactor = 1.0;
+}
+
+bool CIncidenceStore::failLoad() {
+    clearSeries();
+    return false;
+}
+
+void CIncidenceStore::computeUnknownAgeFactor() {
+    const double all = total(m_cases);
+    const double unknown = m_cases[kUnknownAgeGroup];
+    m_unknownAgeFactor = unknown != 0.0 && all > unknown ? all / (all - unknown) : 1.0;
+}
+
+bool CIncidenceStore::readPopulationRecord(int population, int sex) {
+    PopulationRecord record;
+    if (!fetchPopulation(population, sex, record)) {
+        return failLoad();
+    }
+    applyPopulation(record);
+    return true;
+}
+
+bool CIncidenceStore::readCasesRecord(int population, int sex, int cancer) {
+    if (!fetchCases(population, sex, cancer, m_cases, m_sourceVerification)) {
+        return failLoad();
+    }
+    return true;
+}
+
+bool CIncidenceStore::loadSingle(int population, int sex, int cancer) {
+    if (!readPopulationRecord(population, sex) || !readCasesRecord(population, sex, cancer)) {
+        return failLoad();
+    }
+    computeUnknownAgeFactor();
+    m_verification = m_sourceVerification;
+    return true;
+}
+
+bool CIncidenceStore::groupMembers(const CUserGroupDictionary* groups, int index, int limit,
+                                   std::vector<int>& members) const {
+    if (groups == nullptr || index < 0 || index >= groups->count()) {
+        return false;
+    }
+    members = groups->group(index).memberList();
+    return std::all_of(members.begin(), members.end(),
+                       [limit](int member) { return member < limit; });
+}
+
+bool CIncidenceStore::loadCancerGroup(int group, int population, int sex) {
+    std::vector<int> cancers;
+    if (!groupMembers(m_cancerGroups, group, kCancerCount, cancers)) {
+        return failLoad();
+    }
+    return loadCancerMembers(population, sex, cancers);
+}
+
+bool CIncidenceStore::loadCancerMembers(int population, int sex, const std::vector<int>& cancers) {
+    if (!readPopulationRecord(population, sex)) {
+        return failLoad();
+    }
+    Series sum{};
+    double verifiedCases = 0.0;
+    for (int cancer : cancers) {
+        if (!readCasesRecord(population, sex, cancer)) {
+            return failLoad();
+        }
+        for (std::size_t i = 0; i < sum.size(); ++i) {
+            sum[i] += m_cases[i];
+        }
+        if (m_sourceVerification >= 0.0) {
+            verifiedCases += total(m_cases) * m_sourceVerification * 0.01;
+        }
+    }
+    m_cases = sum;
+    computeUnknownAgeFactor();
+    // Members without a percentage count as unverified cases.
+    const double allCases = total(m_cases);
+    m_verification = allCases != 0.0 ? verifiedCases * 100.0 / allCases : 0.0;
+    return true;
+}
+
+bool CIncidenceStore::loadRegistryGroup(int group, int cancer, int sex) {
+    std::vector<int> populations;
+    if (!isCancer(cancer) ||
+        !groupMembers(m_registryGroups, group, kPopulationCount, populations)) {
+        return failLoad();
+    }
+    return loadRegistryMembers(populations, {cancer}, sex);
+}
+
+bool CIncidenceStore::loadRegistryGroupWithCancerGroup(int registryGroup, int cancerGroup,
+                                                       int sex) {
+    std::vector<int> populations;
+    std::vector<int> cancers;
+    if (!groupMembers(m_registryGroups, registryGroup, kPopulationCount, populations) ||
+        !groupMembers(m_cancerGroups, cancerGroup, kCancerCount, cancers)) {
+        return failLoad();
+    }
+    return loadRegistryMembers(populations, cancers, sex);
+}
+
+bool CIncidenceStore::loadRegistryMembers(const std::vector<int>& populations,
+                                          const std::vector<int>& cancers, int sex) {
+    Series personYears{};
+    Series cases{};
+    int minimumLast = kTopAgeGroup;
+    double verifiedMemberCases = 0.0;
+    double verifiedCases = 0.0;
+    for (int population : populations) {
+        PopulationRecord record;
+        if (!fetchPopulation(population, sex, record)) {
+            return failLoad();
+        }
+        // A member without person-years has no age classes and so cannot lower the top.
+        const int last = applyPopulation(record);
+        if (last >= 0) {
+            minimumLast = std::min(minimumLast, last);
+        }
+        for (std::size_t i = 0; i < personYears.size(); ++i) {
+            personYears[i] += record.personYears[i];
+        }
+        for (int cancer : cancers) {
+            if (!readCasesRecord(population, sex, cancer)) {
+                return failLoad();
+            }
+            for (std::size_t i = 0; i < cases.size(); ++i) {
+                cases[i] += m_cases[i];
+            }
+            if (m_sourceVerification >= 0.0) {
+                const double recordCases = total(m_cases);
+                verifiedMemberCases += recordCases;
+                verifiedCases += recordCases * m_sourceVerification * 0.01;
+            }
+        }
+    }
+    m_lastAgeGroup = minimumLast;
+    foldPersonYears(personYears, minimumLast);
+    m_personYears = personYears;
+    m_cases = cases;
+    computeUnknownAgeFactor();
+    // Only members with a percentage enter the denominator.
+    m_verification = verifiedMemberCases != 0.0 ? verifiedCases * 100.0 / verifiedMemberCases : 0.0;
+    return true;
+}
+
+bool CIncidenceStore::loadOne(int population, int cancer, int sex) {
+    const bool registryGroup = population >= kFirstRegistryGroup;
+    const bool cancerGroup = cancer >= kFirstCancerGroup;
+    if (registryGroup && cancerGroup) {
+        return loadRegistryGroupWithCancerGroup(population - kFirstRegistryGroup,
+                                                cancer - kFirstCancerGroup, sex);
+    }
+    if (registryGroup) {
+        return loadRegistryGroup(population - kFirstRegistryGroup, cancer, sex);
+    }
+    if (cancerGroup) {
+        return loadCancerGroup(cancer - kFirstCancerGroup, population, sex);
+    }
+    return loadSingle(population, sex, cancer);
+}
+
+bool CIncidenceStore::load(int population, int cancer, int sex) {
+    if (sex != static_cast<int>(Sex::Both)) {
+        return isSex(sex) ? loadOne(population, cancer, sex) : failLoad();
+    }
+    if (!loadOne(population, cancer, 0)) {
+        return false;
+    }
+    const Series maleCases = m_cases;
+    const Series malePersonYears = m_personYears;
+    const int maleLast = m_lastAgeGroup;
+    const double maleVerification = m_verification;
+    if (!loadOne(population, cancer, 1)) {
+        return false;
+    }
+    const double maleTotal = total(maleCases);
+    const double femaleTotal = total(m_cases);
+    const double femaleVerification = m_verification;
+    for (std::size_t i = 0; i < m_cases.size(); ++i) {
+        m_cases[i] += maleCases[i];
+        m_personYears[i] += malePersonYears[i];
+    }
+    // The sum is open at the lower of the two tops, as a registry group is at its members'.
+    m_lastAgeGroup = std::min(maleLast, m_lastAgeGroup);
+    foldPersonYears(m_personYears, m_lastAgeGroup);
+    computeUnknownAgeFactor();
+
+    m_verification =
+        combinedVerification(maleVerification, maleTotal, femaleVerification, femaleTotal);
+    return true;
+}
+
+const std::string& CIncidenceStore::populationLabel(int row, bool withYears) {
+    m_populationLabel.clear();
+    if (row < 0 || row >= kRegistryRowCount) {
+        return m_populationLabel;
+    }
+    PopulationFacts facts;
+    const int population = CRegistryDictionary::populationNumber(row);
+    if (isPopulation(population) && readPopulationRecord(population, 0)) {
+        facts.marker = m_marker;
+        facts.firstYear = m_firstYear;
+        facts.lastYear = m_lastYear;
+    }
+    m_populationLabel = CRegistryDictionary::label(row, facts, withYears);
+    return m_populationLabel;
+}
+
+const std::string& CIncidenceStore::populationLabelByNumber(int population, bool withYears) {
+    if (isPopulation(population)) {
+        if (const auto row = CRegistryDictionary::rowOfPopulation(population)) {
+            return populationLabel(*row, withYears);
+        }
+    }
+    m_populationLabel.clear();
+    const int group = population - kFirstRegistryGroup;
+    if (m_registryGroups != nullptr && group >= 0 && group < m_registryGroups->count()) {
+        m_populationLabel = m_registryGroups->group(group).trimmedName();
+    }
+    return m_populationLabel;
+}
+
+const std::string& CIncidenceStore::cancerLabel(int cancer) {
+    m_cancerLabel.clear();
+    const int group = cancer - kFirstCancerGroup;
+    if (isCancer(cancer)) {
+        m_cancerLabel = CCancerDictionary::label(cancer);
+    } else if (m_cancerGroups != nullptr && group >= 0 && group < m_cancerGroups->count()) {
+        m_cancerLabel = m_cancerGroups->group(group).trimmedName();
+    }
+    return m_cancerLabel;
+}
+
+} // namespace orvelan

@@ -1,0 +1,55 @@
+#include "data/CMappedFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvelan {
+
+CMappedFile::~CMappedFile() { close(); }
+
+bool CMappedFile::open(const std::string& path) {
+    close();
+    m_missing = false;
+    m_error.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        m_missing = errno == ENOENT;
+        m_error = std::strerror(errno);
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        m_error = S_ISREG(status.st_mode) ? std::strerror(errno) : "not a regular file";
+        ::close(fd);
+        return false;
+    }
+    const auto size = static_cast<std::size_t>(status.st_size);
+    if (size > 0) {
+        void* mapping = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+        if (mapping == MAP_FAILED) {
+            m_error = std::strerror(errno);
+            ::close(fd);
+            return false;
+        }
+        m_data = static_cast<const std::uint8_t*>(mapping);
+    }
+    ::close(fd); // the mapping stays valid without the descriptor
+    m_size = size;
+    m_open = true;
+    return true;
+}
+
+void CMappedFile::close() {
+    if (m_data != nullptr) {
+        ::munmap(const_cast<std::uint8_t*>(m_data), m_size);
+    }
+    m_data = nullptr;
+    m_size = 0;
+    m_open = false;
+}
+
+} // namespace orvelan
