@@ -1,0 +1,298 @@
+#include "data/CIncidenceStore.h"
+
+#include "FixtureData.h"
+#include "TempDir.h"
+#include "data/CCancerDictionary.h"
+#include "data/CRegistryDictionary.h"
+#include "data/CUserGroupDictionary.h"
+
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace orvelan {
+namespace {
+
+using test::CasesFixture;
+using test::FixtureData;
+using test::PopulationFixture;
+using test::TempDir;
+
+Series casesAt(std::initializer_list<std::pair<int, double>> entries) {
+    Series series{};
+    for (auto [group, value] : entries) {
+        series[static_cast<std::size_t>(group)] = value;
+    }
+    return series;
+}
+
+PopulationFixture population(int lastAgeGroup, double perGroup = 1000.0) {
+    PopulationFixture record;
+    record.personYears = FixtureData::flatPersonYears(perGroup, lastAgeGroup);
+    return record;
+}
+
+struct StoreTest : ::testing::Test {
+    TempDir dir;
+    FixtureData data;
+    CIncidenceStore store;
+    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
+    CUserGroupDictionary registryGroups{GroupKind::Registry};
+
+    void open() {
+        data.write(dir.str());
+        ASSERT_TRUE(store.open(dir.str()));
+        cancerGroups.load(dir.file("ICDuser.dic"));
+        registryGroups.load(dir.file("POPuser.dic"));
+        store.setUserGroups(&cancerGroups, &registryGroups);
+    }
+};
+
+/// Writes raw bytes into a data file at an offset computed here, not by the fixture writer.
+void patch(const std::string& path, std::size_t offset, const std::vector<float>& values) {
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(offset));
+    for (float value : values) {
+        char bytes[4];
+        std::memcpy(bytes, &value, 4);
+        file.write(bytes, 4);
+    }
+}
+
+TEST_F(StoreTest, RecordsAreAddressedByPopulationSexAndCancer) {
+    data.write(dir.str());
+    // Population 0, sex 1 starts at byte 86: years 1990-1994, 500 person-years in 0-4.
+    const std::int32_t years[2] = {1990, 1994};
+    {
+        std::fstream pop(dir.file("ORVELAN.POP"), std::ios::in | std::ios::out | std::ios::binary);
+        pop.seekp(86);
+        pop.write(reinterpret_cast<const char*>(years), 8);
+        const float personYears = 500.0f;
+        pop.write(reinterpret_cast<const char*>(&personYears), 4);
+        pop.seekp(86 + 84);
+        pop.write("s*", 2);
+    }
+    // Cases of population 0, sex 1 start at byte 252 x 80: cancer 0 and cancer 3.
+    patch(dir.file("ORVELAN.DAT"), 252 * 80, {7.0f});
+    patch(dir.file("ORVELAN.DAT"), (252 + 3) * 80 + 4 * 18, {2.0f, 55.0f});
+    // The very last record of the file: population 228, sex 1, cancer 251.
+    patch(dir.file("ORVELAN.DAT"), ((228 * 2 + 1) * 252 + 251) * 80 + 4, {9.0f});
+    ASSERT_TRUE(store.open(dir.str()));
+
+    ASSERT_TRUE(store.loadSingle(0, 1, 0));
+    EXPECT_EQ(store.firstYear(), 1990);
+    EXPECT_EQ(store.lastYear(), 1994);
+    EXPECT_EQ(store.personYears()[0], 500.0);
+    EXPECT_EQ(store.registryType(), 's');
+    EXPECT_TRUE(store.isSpecialised());
+    EXPECT_EQ(store.marker(), '*');
+    EXPECT_EQ(store.lastAgeGroup(), 0);
+    EXPECT_EQ(store.cases()[0], 7.0);
+    ASSERT_TRUE(store.loadSingle(0, 1, 3));
+    EXPECT_EQ(store.cases()[18], 2.0);
+    EXPECT_DOUBLE_EQ(store.verification(), 55.0);
+    ASSERT_TRUE(store.loadSingle(0, 0, 0));
+    EXPECT_EQ(store.cases()[0], 0.0);
+    ASSERT_TRUE(store.loadSingle(228, 1, 251));
+    EXPECT_EQ(store.cases()[1], 9.0);
+}
+
+TEST_F(StoreTest, OutOfRangeNumbersFailAndClearTheSeries) {
+    data.setPopulation(3, 0, population(17));
+    data.setCases(3, 0, 5, {casesAt({{0, 4.0}}), 90.0f});
+    open();
+    const struct {
+        int population, sex, cancer;
+    } bad[] = {{229, 0, 5}, {-1, 0, 5}, {3, 2, 5}, {3, -1, 5}, {3, 0, -1}};
+    for (const auto& b : bad) {
+        ASSERT_TRUE(store.loadSingle(3, 0, 5));
+        EXPECT_FALSE(store.loadSingle(b.population, b.sex, b.cancer));
+        EXPECT_EQ(store.cases()[0], 0.0);
+        EXPECT_EQ(store.personYears()[0], 0.0);
+    }
+    EXPECT_FALSE(store.load(3, 5, 3));
+    EXPECT_FALSE(store.load(272, 5, 0)); // no registry group defined
+    EXPECT_FALSE(store.load(3, 252, 0)); // no cancer group defined
+}
+
+TEST_F(StoreTest, UnknownAgeFactorSpreadsUnknownCases) {
+    const struct {
+        Series cases;
+        double factor;
+    } cases[] = {
+        {casesAt({{3, 5.0}, {9, 3.0}, {18, 2.0}}), 1.25},
+        {casesAt({{18, 10.0}}), 1.0},
+        {casesAt({{3, 10.0}}), 1.0},
+        {Series{}, 1.0},
+    };
+    data.setPopulation(1, 1, population(17));
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        data.setCases(1, 1, static_cast<int>(k), {cases[k].cases, 100.0f});
+    }
+    open();
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        ASSERT_TRUE(store.loadSingle(1, 1, static_cast<int>(k)));
+        EXPECT_DOUBLE_EQ(store.unknownAgeFactor(), cases[k].factor) << k;
+    }
+}
+
+// Three cancers of 40 cases at 50%, 60 at 100% and 20 without a percentage.
+struct VerificationTest : StoreTest {
+    void SetUp() override {
+        const CasesFixture records[] = {{casesAt({{5, 40.0}}), 50.0f},
+                                        {casesAt({{6, 60.0}}), 100.0f},
+                                        {casesAt({{7, 20.0}}), -1.0f}};
+        for (int k = 0; k < 3; ++k) {
+            data.setPopulation(k, 0, population(17));
+            data.setCases(0, 0, 10 + k, records[k]); // three cancers of one population
+            data.setCases(k, 0, 10, records[k]);     // one cancer in three populations
+        }
+        open();
+        ASSERT_TRUE(cancerGroups.append("Three cancers", {10, 11, 12}));
+        ASSERT_TRUE(registryGroups.append("Three registries", {0, 1, 2}));
+    }
+};
+
+TEST_F(VerificationTest, CancerGroupCountsMembersWithoutPercentage) {
+    ASSERT_TRUE(store.load(0, 252, 0));
+    EXPECT_NEAR(store.verification(), 66.6667, 1e-4);
+    EXPECT_EQ(store.cases()[5] + store.cases()[6] + store.cases()[7], 120.0);
+}
+
+TEST_F(VerificationTest, RegistryGroupCountsOnlyMembersWithPercentage) {
+    ASSERT_TRUE(store.load(272, 10, 0));
+    EXPECT_DOUBLE_EQ(store.verification(), 80.0);
+    EXPECT_EQ(store.personYears()[0], 3000.0);
+}
+
+TEST_F(VerificationTest, SingleLoadKeepsTheRecordsPercentage) {
+    ASSERT_TRUE(store.load(0, 12, 0));
+    EXPECT_DOUBLE_EQ(store.verification(), -1.0);
+    ASSERT_TRUE(store.load(0, 11, 0));
+    EXPECT_DOUBLE_EQ(store.verification(), 100.0);
+}
+
+TEST_F(StoreTest, RegistryGroupFoldsPersonYearsIntoTheLowestTop) {
+    data.setPopulation(4, 1, population(15, 100.0)); // ends at 75+
+    data.setPopulation(5, 1, population(17, 10.0));  // ends at 85+
+    data.setCases(4, 1, 7, {casesAt({{16, 1.0}, {17, 2.0}}), 100.0f});
+    data.setCases(5, 1, 7, {casesAt({{16, 3.0}, {18, 4.0}}), 100.0f});
+    open();
+    ASSERT_TRUE(registryGroups.append("Old and new", {4, 5}));
+    ASSERT_TRUE(store.load(272, 7, 1));
+    EXPECT_EQ(store.lastAgeGroup(), 15);
+    EXPECT_EQ(store.personYears()[14], 110.0);
+    EXPECT_EQ(store.personYears()[15], 130.0); // 100 + 10 + 80-84 and 85+ of population 5
+    EXPECT_EQ(store.personYears()[16], 0.0);
+    EXPECT_EQ(store.personYears()[17], 0.0);
+    EXPECT_EQ(store.cases()[16], 4.0); // cases stay where they are
+    EXPECT_EQ(store.cases()[17], 2.0);
+    EXPECT_DOUBLE_EQ(store.unknownAgeFactor(), 10.0 / 6.0);
+}
+
+TEST_F(StoreTest, MemberWithoutPersonYearsDoesNotLowerTheTop) {
+    data.setPopulation(6, 0, population(14));
+    data.setPopulation(8, 0, population(17));
+    open();
+    ASSERT_TRUE(registryGroups.append("Empty first", {7, 8}));
+    ASSERT_TRUE(store.load(6, 0, 0));
+    EXPECT_EQ(store.lastAgeGroup(), 14);
+    ASSERT_TRUE(store.load(7, 0, 0)); // no person-years: the single load keeps the top
+    EXPECT_EQ(store.lastAgeGroup(), 14);
+    ASSERT_TRUE(store.load(272, 0, 0)); // but a group does not inherit it
+    EXPECT_EQ(store.lastAgeGroup(), 17);
+}
+
+TEST_F(StoreTest, RegistryGroupWithCancerGroupReadsEveryPair) {
+    for (int p : {10, 11}) {
+        data.setPopulation(p, 0, population(17, 50.0));
+        data.setCases(p, 0, 20, {casesAt({{2, 10.0}}), 50.0f});
+        data.setCases(p, 0, 21, {casesAt({{2, 30.0}, {18, 10.0}}), -1.0f});
+    }
+    open();
+    ASSERT_TRUE(registryGroups.append("Pair", {10, 11}));
+    ASSERT_TRUE(cancerGroups.append("Two sites", {20, 21}));
+    ASSERT_TRUE(store.load(272, 252, 0));
+    EXPECT_EQ(store.cases()[2], 80.0);
+    EXPECT_EQ(store.cases()[18], 20.0);
+    EXPECT_EQ(store.personYears()[2], 100.0); // person-years once per population
+    EXPECT_DOUBLE_EQ(store.verification(), 50.0);
+    EXPECT_DOUBLE_EQ(store.unknownAgeFactor(), 100.0 / 80.0);
+}
+
+TEST_F(StoreTest, BothSexesAddTheTwoSeries) {
+    data.setPopulation(2, 0, population(17, 100.0));
+    data.setPopulation(2, 1, population(17, 300.0));
+    data.setCases(2, 0, 34, {casesAt({{4, 30.0}, {18, 10.0}}), 50.0f});
+    data.setCases(2, 1, 34, {casesAt({{4, 10.0}}), 90.0f});
+    data.setCases(2, 1, 35, {casesAt({{4, 10.0}}), -1.0f});
+    open();
+    ASSERT_TRUE(store.load(2, 34, 2));
+    EXPECT_EQ(store.cases()[4], 40.0);
+    EXPECT_EQ(store.cases()[18], 10.0);
+    EXPECT_EQ(store.personYears()[17], 400.0);
+    EXPECT_DOUBLE_EQ(store.unknownAgeFactor(), 50.0 / 40.0);
+    EXPECT_DOUBLE_EQ(store.verification(), (50.0 * 40 + 90.0 * 10) / 50.0);
+    ASSERT_TRUE(store.load(2, 35, 2)); // only males have a percentage, and no cases
+    EXPECT_DOUBLE_EQ(store.verification(), 0.0);
+}
+
+TEST(StoreFiles, MissingFilesAreNamedAndLoadsFail) {
+    TempDir dir;
+    CIncidenceStore store;
+    EXPECT_FALSE(store.open(dir.str()));
+    EXPECT_FALSE(store.isOpen());
+    const std::vector<std::string> expected = {
+        dir.file("ORVELAN.DAT") + ": file is missing (expected 9233280 bytes, found none)",
+        dir.file("ORVELAN.POP") + ": file is missing (expected 39388 bytes, found none)"};
+    EXPECT_EQ(store.problems(), expected);
+    EXPECT_FALSE(store.load(0, 0, 0));
+    EXPECT_FALSE(store.readPopulationRecord(0, 0));
+    EXPECT_EQ(store.cases(), Series{});
+}
+
+TEST(StoreFiles, ShortFileIsNamedWithBothSizes) {
+    TempDir dir;
+    FixtureData data;
+    data.setPopulation(0, 0, population(17));
+    data.write(dir.str());
+    std::filesystem::resize_file(dir.file("ORVELAN.DAT"), 1000);
+    CIncidenceStore store;
+    EXPECT_FALSE(store.open(dir.str() + "/"));
+    ASSERT_EQ(store.problems().size(), 1u);
+    EXPECT_EQ(store.problems()[0],
+              dir.file("ORVELAN.DAT") + ": file is too short (expected 9233280 bytes, found 1000)");
+    EXPECT_FALSE(store.loadSingle(0, 0, 0));
+    EXPECT_TRUE(store.readPopulationRecord(0, 0)); // the population file is sound
+    EXPECT_EQ(store.personYears()[0], 1000.0);
+}
+
+TEST_F(StoreTest, LabelsReadThePopulationRecordOfSexZero) {
+    PopulationFixture record = population(17, 5.0);
+    record.firstYear = 1988;
+    record.lastYear = 1992;
+    record.marker = '*';
+    data.setPopulation(0, 0, record);
+    data.setPopulation(9, 1, population(17));
+    open();
+    const int row = CRegistryDictionary::rowOfPopulation(0).value();
+    ASSERT_TRUE(store.load(9, 0, 1));
+    const std::string label = store.populationLabel(row, true);
+    EXPECT_EQ(label, CRegistryDictionary::label(row, {'*', 1988, 1992}, true));
+    EXPECT_EQ(store.personYears()[0], 5.0); // replaced by the label's read
+    EXPECT_EQ(store.populationLabelByNumber(0, false),
+              CRegistryDictionary::label(row, {'*', 1988, 1992}, false));
+
+    ASSERT_TRUE(registryGroups.append("Nordic", {0}));
+    ASSERT_TRUE(cancerGroups.append("Upper digestive", {34}));
+    EXPECT_EQ(store.populationLabelByNumber(272, true), "Nordic");
+    EXPECT_EQ(store.populationLabelByNumber(273, true), "");
+    EXPECT_EQ(store.cancerLabel(252), "Upper digestive");
+    EXPECT_EQ(store.cancerLabel(34), CCancerDictionary::label(34));
+    EXPECT_EQ(store.cancerLabel(253), "");
+}
+
+} // namespace
+} // namespace orvelan
