@@ -2,6 +2,8 @@
 
 #include "reports/ReportBlock.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 // Which documents Finish in the report wizard opens, in order, so that the shell only creates
@@ -28,5 +30,11 @@ struct ReportOutput {
 /// standard table; kind 5: two age-specific standard tables, males first. Kind 3 and unknown
 /// kinds open nothing.
 std::vector<ReportOutput> reportFinishPlan(const ReportBlock& block);
+
+/// Why a block read from a template cannot be run as a report, or nullopt: a kind other than
+/// 0-2, an age range outside 0-17 or reversed, an unknown rate kind, no sex, or a fixed cancer
+/// or registry (kinds 0 and 1) that does not exist with the current user groups.
+std::optional<std::string> reportBlockProblem(const ReportBlock& block, int registryGroupCount,
+                                              int cancerGroupCount);
 
 } // namespace orvelan
