@@ -1,0 +1,224 @@
+#include "export/CRawDataExporter.h"
+
+#include "FixtureData.h"
+#include "TempDir.h"
+#include "data/CIncidenceStore.h"
+#include "data/CRegistryDictionary.h"
+#include "data/CUserGroupDictionary.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace orvelan {
+namespace {
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line + "\n");
+    }
+    return result;
+}
+
+std::string padded(const std::string& text, std::size_t width) {
+    return text + std::string(width - text.size(), ' ');
+}
+
+/// One group line of a user dictionary file: tag, name, members "%03d", then "-01".
+std::string groupLine(const std::string& name, const std::string& members) {
+    return padded("ORVELAN", 10) + padded(name, 80) + members + "-01\n";
+}
+
+TEST(CRawDataExporter, DataLinesInEachFormatCountFromOne) {
+    struct Case {
+        int format, population, sex, cancer, age;
+        double cases, personYears;
+        std::string line;
+    };
+    const std::vector<Case> cases = {
+        {0, 12, 0, 0, 0, 5, 12345.4, " 13 1   1  1       5     12345\n"},
+        {1, 12, 0, 0, 0, 5, 12345.4, "13\t1\t1\t1\t5\t12345\n"},
+        {2, 12, 0, 0, 0, 5, 12345.4, "13,1,1,1,5,12345\n"},
+        {0, 272, 1, 252, 18, 0.6, 0, "273 2 253 19       1         0\n"},
+        {1, 272, 1, 252, 18, 0.6, 0, "273\t2\t253\t19\t1\t0\n"},
+        {2, 228, 1, 251, 17, 1234567, 98765432, "229,2,252,18,1234567,98765432\n"},
+        {0, 228, 1, 251, 17, 123456789, 1e10, "229 2 252 1812345678910000000000\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CRawDataExporter::dataLine(c.format, c.population, c.sex, c.cancer, c.age,
+                                             c.cases, c.personYears),
+                  c.line);
+    }
+}
+
+TEST(CRawDataExporter, LogEntriesInEachFormat) {
+    const ExportItem item{30, "California, Los Angeles"};
+    EXPECT_EQ(CRawDataExporter::logEntry(0, item), " 31 " + padded(item.name, 80) + "\n");
+    EXPECT_EQ(CRawDataExporter::logEntry(1, item), "31\tCalifornia, Los Angeles\n");
+    EXPECT_EQ(CRawDataExporter::logEntry(2, item), "31,\"California, Los Angeles\"\n");
+    EXPECT_EQ(CRawDataExporter::logEntry(0, {272, "Nordic"}), "273 " + padded("Nordic", 80) + "\n");
+}
+
+TEST(CRawDataExporter, SelectedItemsInSelectionOrderWithTheirLogNames) {
+    test::TempDir dir;
+    dir.write("POPuser.dic", groupLine("Nordic", "012040"));
+    dir.write("ICDuser.dic", groupLine("Female sites", "117118"));
+    CUserGroupDictionary registryGroups(GroupKind::Registry);
+    registryGroups.load(dir.file("POPuser.dic"));
+    CUserGroupDictionary cancerGroups(GroupKind::Cancer);
+    cancerGroups.load(dir.file("ICDuser.dic"));
+
+    ExportSettings settings;
+    for (const int slot : {272, 47, 5, 2, 0, 273}) { // row 0 is a heading, 273 no group
+        settings.populationSelection[static_cast<std::size_t>(slot)] = slot;
+    }
+    for (const int slot : {252, 23, 5, 0}) {
+        settings.cancerSelection[static_cast<std::size_t>(slot)] = slot;
+    }
+    const auto populations = CRawDataExporter::populations(settings, &registryGroups);
+    const std::vector<std::pair<int, std::string>> expectedPopulations = {
+        {0, "Algiers"}, {2, "The Gambia"}, {30, "California, Los Angeles"}, {272, "Nordic"}};
+    ASSERT_EQ(populations.size(), expectedPopulations.size());
+    for (std::size_t i = 0; i < populations.size(); ++i) {
+        EXPECT_EQ(populations[i].number, expectedPopulations[i].first);
+        EXPECT_EQ(populations[i].name, expectedPopulations[i].second);
+    }
+
+    const auto cancers = CRawDataExporter::cancers(settings, &cancerGroups);
+    const std::vector<std::pair<int, std::string>> expectedCancers = {
+        {0, "C00-97     All sites"},
+        {5, "C01        Base of"},
+        {23, "Squamous cell carcinoma"},
+        {252, "Female sites"}};
+    ASSERT_EQ(cancers.size(), expectedCancers.size());
+    for (std::size_t i = 0; i < cancers.size(); ++i) {
+        EXPECT_EQ(cancers[i].number, expectedCancers[i].first);
+        EXPECT_EQ(cancers[i].name, expectedCancers[i].second);
+    }
+}
+
+TEST(CRawDataExporter, SexesNeedACancerThatOccursInThem) {
+    struct Case {
+        bool male, female;
+        std::vector<int> cancers;
+        bool refused;
+    };
+    const std::vector<Case> cases = {
+        {true, false, {117}, true},      // vulva for males
+        {true, true, {117}, true},       // males ticked, no cancer of theirs
+        {false, true, {117}, false},     //
+        {false, true, {153}, true},      // prostate for females
+        {true, true, {117, 153}, false}, // each sex has one
+        {true, false, {252}, true},      // a female-only group
+        {false, true, {252, 0}, false},  //
+    };
+    test::TempDir dir;
+    dir.write("ICDuser.dic", groupLine("Female sites", "117118"));
+    CUserGroupDictionary cancerGroups(GroupKind::Cancer);
+    cancerGroups.load(dir.file("ICDuser.dic"));
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        ExportSettings settings;
+        settings.male = cases[i].male;
+        settings.female = cases[i].female;
+        for (const int cancer : cases[i].cancers) {
+            settings.cancerSelection[static_cast<std::size_t>(cancer)] = cancer;
+        }
+        const auto problem = CRawDataExporter::sexSiteProblem(settings, &cancerGroups);
+        EXPECT_EQ(problem.has_value(), cases[i].refused) << "case " << i;
+        if (problem) {
+            EXPECT_EQ(*problem, "Invalid sex/site combination");
+        }
+    }
+}
+
+class ExportRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::FixtureData data;
+        test::PopulationFixture population;
+        population.personYears = test::FixtureData::flatPersonYears(1000.5);
+        data.setPopulation(12, 0, population);
+        data.setPopulation(12, 1, population);
+        test::CasesFixture cases;
+        for (int age = 0; age < kAgeGroupCount; ++age) {
+            cases.cases[static_cast<std::size_t>(age)] = age;
+        }
+        data.setCases(12, 0, 0, cases);
+        data.write(m_dir.str());
+        ASSERT_TRUE(m_store.open(m_dir.str()));
+
+        m_settings.male = true;
+        m_settings.female = true;
+        const auto row = static_cast<std::size_t>(*CRegistryDictionary::rowOfPopulation(12));
+        m_settings.populationSelection[row] = static_cast<int>(row); // Villa Clara
+        m_settings.cancerSelection[0] = 0;
+    }
+
+    test::TempDir m_dir;
+    CIncidenceStore m_store;
+    ExportSettings m_settings;
+};
+
+TEST_F(ExportRun, FormattedFileHoldsNineteenLinesPerSexAndCancer) {
+    CRawDataExporter::setPaths(m_settings, m_dir.str(), "out");
+    EXPECT_EQ(m_settings.dataPath, m_dir.file("out.prn"));
+    EXPECT_EQ(m_settings.logPath, m_dir.file("out.log"));
+    ASSERT_TRUE(CRawDataExporter::run(m_store, m_settings).ok());
+
+    const auto data = lines(m_dir.read("out.prn"));
+    ASSERT_EQ(data.size(), 38u);
+    EXPECT_EQ(data[0], " 13 1   1  1       0      1000\n"); // 1000.5 rounds to even
+    EXPECT_EQ(data[5], " 13 1   1  6       5      1000\n");
+    EXPECT_EQ(data[17], " 13 1   1 18      17      1000\n");
+    EXPECT_EQ(data[18], " 13 1   1 19      18         0\n");
+    EXPECT_EQ(data[19], " 13 2   1  1       0      1000\n");
+    EXPECT_EQ(data[37], " 13 2   1 19       0         0\n");
+}
+
+TEST_F(ExportRun, LogDescribesTheFileAndTheChosenItems) {
+    m_settings.format = 2;
+    CRawDataExporter::setPaths(m_settings, m_dir.str() + "/", "raw");
+    ASSERT_TRUE(CRawDataExporter::run(m_store, m_settings).ok());
+    EXPECT_EQ(lines(m_dir.read("raw.csv")).front(), "13,1,1,1,0,1000\n");
+
+    const std::vector<std::string> expected = {
+        "ORVELAN\n",
+        m_dir.file("raw.csv") + " file format:\n",
+        "First column is population number (see population dictionary)\n",
+        "Second column is sex (1 Male/2 Female)\n",
+        "Third column is cancer number (see cancer dictionary)\n",
+        "Fourth column is age (1-19: 0-4,5-9,..,85+,unknown age)\n",
+        "Fifth column is number of cancer cases by age\n",
+        "Sixth column is person-years at risk by age\n",
+        "\n",
+        "Population dictionary:\n",
+        "13,\"Villa Clara\"\n",
+        "\n",
+        "Cancer dictionary:\n",
+        "1,\"C00-97     All sites\"\n",
+    };
+    EXPECT_EQ(lines(m_dir.read("raw.log")), expected);
+}
+
+TEST_F(ExportRun, UnwritableDataFileIsReportedAndTheLogIsStillWritten) {
+    m_settings.dataPath = m_dir.file("missing/out.prn");
+    m_settings.logPath = m_dir.file("out.log");
+    const auto outcome = CRawDataExporter::run(m_store, m_settings);
+    ASSERT_TRUE(outcome.dataError);
+    EXPECT_NE(outcome.dataError->find("missing/out.prn"), std::string::npos);
+    EXPECT_FALSE(outcome.logError);
+    EXPECT_FALSE(m_dir.read("out.log").empty());
+}
+
+TEST_F(ExportRun, FailedLoadLeavesNoDataFile) {
+    CIncidenceStore closed; // no data files open: every load fails
+    CRawDataExporter::setPaths(m_settings, m_dir.str(), "none");
+    const auto outcome = CRawDataExporter::run(closed, m_settings);
+    ASSERT_TRUE(outcome.dataError);
+    EXPECT_FALSE(std::filesystem::exists(m_dir.file("none.prn")));
+    EXPECT_TRUE(std::filesystem::exists(m_dir.file("none.log")));
+}
+
+} // namespace
+} // namespace orvelan

@@ -1,0 +1,80 @@
+#include "reports/ReportSummary.h"
+
+#include "FixtureData.h"
+#include "TempDir.h"
+#include "data/CIncidenceStore.h"
+#include "data/CRegistryDictionary.h"
+#include "data/CUserGroupDictionary.h"
+
+#include <gtest/gtest.h>
+
+namespace orvelan {
+namespace {
+
+std::string groupLine(const std::string& name, const std::string& members) {
+    return "ORVELAN   " + name + std::string(80 - name.size(), ' ') + members + "-01\n";
+}
+
+class ReportSummary : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::FixtureData data;
+        test::PopulationFixture population; // registered 1993-1997
+        population.personYears = test::FixtureData::flatPersonYears(1000);
+        data.setPopulation(12, 0, population);
+        data.write(m_dir.str());
+        m_dir.write("POPuser.dic", groupLine("Nordic", "012"));
+        m_dir.write("ICDuser.dic", groupLine("Female sites", "117118"));
+        m_registryGroups.load(m_dir.file("POPuser.dic"));
+        m_cancerGroups.load(m_dir.file("ICDuser.dic"));
+        ASSERT_TRUE(m_store.open(m_dir.str()));
+        m_store.setUserGroups(&m_cancerGroups, &m_registryGroups);
+
+        const auto row = static_cast<std::size_t>(*CRegistryDictionary::rowOfPopulation(12));
+        m_choices.registries[row] = static_cast<int>(row);
+        m_choices.registries[272] = 272;
+        m_choices.cancers[5] = 5;
+        m_choices.cancers[252] = 252;
+    }
+
+    test::TempDir m_dir;
+    CUserGroupDictionary m_cancerGroups{GroupKind::Cancer};
+    CUserGroupDictionary m_registryGroups{GroupKind::Registry};
+    CIncidenceStore m_store;
+    ReportChoices m_choices;
+};
+
+TEST_F(ReportSummary, ListsItemsSexesRateAndLayout) {
+    struct Case {
+        std::array<std::int32_t, 11> block; // kind, interval, arrangement, .., from, to, rate,
+                                            // sexes, male, female
+        std::string tail;
+    };
+    const std::string items = "\tPopulations:\r\n"
+                              " Cuba, Villa Clara (1993-1997)\r\n"
+                              "Nordic\r\n"
+                              "\tCancers:\r\n"
+                              "Tongue, base of\r\n"
+                              "Female sites\r\n"
+                              "\tSexes:\r\n";
+    const std::vector<Case> cases = {
+        {{2, 1, 1, 0, 0, 0, 17, 1, 2, 1, 1},
+         "Male\r\nFemale\r\n\tRate:\r\nASR (World) (All ages) [95% CI]\r\n\tLayout:\r\n"
+         "Rows arranged by Cancer/sex"},
+        {{2, 0, 0, 0, 0, 0, 3, 0, 1, 0, 1},
+         "Girls\r\n\tRate:\r\nCrude rate (age  0-19)\r\n\tLayout:\r\nRows arranged by Registry"},
+        {{2, 0, 0, 0, 0, 4, 12, 3, 0, 1, 0},
+         "Male\r\n\tRate:\r\nCumulative rate (age 20-64)\r\n\tLayout:\r\n"
+         "Rows arranged by Registry"},
+        {{2, 0, 1, 0, 0, 17, 17, 5, 2, 1, 1},
+         "Male\r\nFemale\r\n\tRate:\r\nNumber of cases (age 85+)\r\n\tLayout:\r\n"
+         "Rows arranged by Cancer/sex"},
+    };
+    for (const auto& c : cases) {
+        m_choices.block = ReportBlock::fromArray(c.block);
+        EXPECT_EQ(reportSummaryText(m_choices, m_store), items + c.tail);
+    }
+}
+
+} // namespace
+} // namespace orvelan
