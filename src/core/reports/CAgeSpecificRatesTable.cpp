@@ -1,0 +1,116 @@
+#include "reports/CAgeSpecificRatesTable.h"
+
+#include "data/CIncidenceStore.h"
+#include "reports/Printf.h"
+#include "reports/ReportBlock.h"
+#include "reports/ReportItems.h"
+
+namespace orvelan {
+
+namespace {
+
+constexpr int kUnknownColumn = 18;      // value kinds: 0-17 age groups, 18 unknown age,
+constexpr int kAllAgesColumn = 19;      // 19 all ages,
+constexpr int kVerificationColumn = 20; // 20 verification percentage
+
+std::string countText(double cases) {
+    return cases != 0.0 ? formatText("%9.0f", cases) : std::string("        -");
+}
+
+std::string rateText(double rate) {
+    return rate != 0.0 ? formatText("%8.2f", rate) : std::string("     -  ");
+}
+
+/// Negative: not available.
+std::string verificationText(double percent) {
+    return percent >= 0.0 ? formatText("%9.0f", percent) : std::string("N.A.");
+}
+
+} // namespace
+
+AgeSpecificRatesSettings AgeSpecificRatesSettings::fromBlock(const ReportBlock& block, int sex) {
+    AgeSpecificRatesSettings s;
+    s.rowsAreRegistries = block.arrangement != 0;
+    s.sex = sex;
+    s.showRates = block.interval != 0;
+    s.fixedCancer = block.fixedCancer;
+    s.fixedRegistry = block.fixedRegistry;
+    return s;
+}
+
+CAgeSpecificRatesTable::CAgeSpecificRatesTable(const AgeSpecificRatesSettings& settings)
+    : m_settings(settings) {}
+
+std::vector<std::string> CAgeSpecificRatesTable::columnHeaders() {
+    std::vector<std::string> headers;
+    for (int i = 0; i < kValueColumnCount - 1; ++i) {
+        headers.emplace_back(columnHeading(i));
+    }
+    headers.emplace_back("MV(%)");
+    return headers;
+}
+
+void CAgeSpecificRatesTable::build(CIncidenceStore& store, const SelectionList& registries,
+                                   const SelectionList& cancers) {
+    const AgeSpecificRatesSettings& s = m_settings;
+    m_rowItems =
+        s.rowsAreRegistries ? registryItems(registries) : cancerItems(cancers, s.sex, store);
+    m_title = buildTitle(store);
+    const int rows = static_cast<int>(m_rowItems.size());
+    m_grid = CTextGrid(rows + 1, kValueColumnCount + 1);
+    m_grid.setText(0, 0, m_title);
+    const auto headers = columnHeaders();
+    for (int c = 1; c <= kValueColumnCount; ++c) {
+        m_grid.setText(0, c, headers[static_cast<std::size_t>(c - 1)]);
+    }
+    for (int r = 1; r <= rows; ++r) {
+        const int item = m_rowItems[static_cast<std::size_t>(r - 1)];
+        m_grid.setText(r, 0,
+                       s.rowsAreRegistries ? registryLabel(store, item, false)
+                                           : cancerLabel(store, item));
+        for (int c = 1; c <= kValueColumnCount; ++c) {
+            m_grid.setText(r, c, cellText(store, item, c - 1));
+        }
+    }
+    m_grid.setLabelColumnName(s.rowsAreRegistries ? "Registry name" : "Cancer label");
+}
+
+std::string CAgeSpecificRatesTable::buildTitle(CIncidenceStore& store) const {
+    const AgeSpecificRatesSettings& s = m_settings;
+    std::string title = s.rowsAreRegistries ? cancerLabel(store, s.fixedCancer)
+                                            : registryLabel(store, s.fixedRegistry, false);
+    if (!(s.rowsAreRegistries && cancerIsSingleSex(store, s.fixedCancer))) {
+        title += s.sex == 0 ? "-Male" : "-Female";
+    }
+    return title;
+}
+
+std::string CAgeSpecificRatesTable::cellText(CIncidenceStore& store, int item,
+                                             int valueKind) const {
+    const AgeSpecificRatesSettings& s = m_settings;
+    const int registry = s.rowsAreRegistries ? item : s.fixedRegistry;
+    const int cancer = s.rowsAreRegistries ? s.fixedCancer : item;
+    loadItem(store, registry, cancer, s.sex);
+    const auto age = static_cast<std::size_t>(valueKind);
+    if (valueKind == kVerificationColumn) {
+        return verificationText(store.verification());
+    }
+    if (s.showRates) {
+        // Also leaves the age-specific rate of every group; all ages counts unknown ages.
+        store.crudeRate(0, kTopAgeGroup);
+        if (valueKind < kUnknownColumn) {
+            return rateText(store.ageSpecificRates()[age]);
+        }
+        if (valueKind == kUnknownColumn) {
+            return countText(store.cases()[age]);
+        }
+        return formatText("%9.2f", store.crudeRateResult());
+    }
+    if (valueKind <= kUnknownColumn) {
+        return countText(store.cases()[age]);
+    }
+    store.numberOfCases(0, kUnknownAgeGroup);
+    return formatText("%9.0f", store.numberOfCasesResult());
+}
+
+} // namespace orvelan

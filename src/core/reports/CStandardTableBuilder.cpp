@@ -1,0 +1,284 @@
+#include "reports/CStandardTableBuilder.h"
+
+#include "data/CCancerDictionary.h"
+#include "data/CIncidenceStore.h"
+#include "reports/Printf.h"
+
+#include <cstddef>
+#include <utility>
+
+namespace orvelan {
+
+namespace {
+
+constexpr int kOtherSkinRow = 24;
+constexpr int kLastSiteRow = 57; // rows 0-57 are built from cancers; 58 is the remainder
+constexpr double kPer100k = 100000.0;
+constexpr double kYearsPerGroup = 5.0;
+constexpr int kLast64 = 12; // 60-64
+constexpr int kLast74 = 14; // 70-74
+
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
+
+/// Rows without a relative frequency: "Other skin" and "All sites".
+bool hasNoFrequency(int row) {
+    return row == kOtherSkinRow || row == CCancerDictionary::kAllSitesRow;
+}
+
+void buildOtherAndUnspecified(StandardTableFigures& f) {
+    for (auto& rows : f.cases) {
+        auto& other = rows[at(CCancerDictionary::kOtherAndUnspecifiedRow)];
+        const auto& all = rows[at(CCancerDictionary::kAllSitesRow)];
+        for (int a = 0; a < kAgeGroupCount; ++a) {
+            double remainder = all[at(a)];
+            for (int row = 0; row <= kLastSiteRow; ++row) {
+                remainder -= rows[at(row)][at(a)];
+            }
+            other[at(a)] = remainder;
+        }
+    }
+}
+
+/// The World weights with the groups above the open top class added into it.
+AgeArray foldedWorldWeights(int last) {
+    static constexpr AgeArray kWorld = {0.12, 0.10, 0.09, 0.09, 0.08, 0.08, 0.06, 0.06,  0.06,
+                                        0.06, 0.05, 0.04, 0.04, 0.03, 0.02, 0.01, 0.005, 0.005};
+    AgeArray w = kWorld;
+    for (int a = last + 1; a < kKnownAgeGroupCount; ++a) {
+        w[at(last)] += w[at(a)];
+        w[at(a)] = 0.0;
+    }
+    return w;
+}
+
+void computeSex(StandardTableFigures& f, int sex, const AgeArray& weights) {
+    const int last = f.lastAgeGroup;
+    const Series& py = f.personYears[at(sex)];
+    double totalPersonYears = 0.0;
+    for (double v : py) {
+        totalPersonYears += v;
+    }
+    for (int row = 0; row < kStandardRows; ++row) {
+        auto& e = f.cases[at(sex)][at(row)];
+        double total = 0.0;
+        for (int a = 0; a < kAgeGroupCount; ++a) {
+            total += e[at(a)];
+        }
+        e[at(kAllAgesEntry)] = total;
+        f.crude[at(sex)][at(row)] =
+            totalPersonYears != 0.0 ? total * kPer100k / totalPersonYears : 0.0;
+        for (int a = last + 1; a < kKnownAgeGroupCount; ++a) {
+            e[at(last)] += e[at(a)];
+            e[at(a)] = 0.0;
+        }
+        // A group without person-years has no rate; it keeps 0 and prints as a dash.
+        for (int a = 0; a <= last; ++a) {
+            e[at(a)] = py[at(a)] != 0.0 ? e[at(a)] * kPer100k / py[at(a)] : 0.0;
+        }
+        double asr = 0.0;
+        double cum64 = 0.0;
+        double cum74 = 0.0;
+        for (int a = 0; a <= last; ++a) {
+            asr += weights[at(a)] * e[at(a)];
+        }
+        if (last > kLast64) {
+            for (int a = 0; a <= kLast64; ++a) {
+                cum64 += e[at(a)] * kYearsPerGroup * 0.001;
+            }
+        }
+        if (last > kLast74) {
+            for (int a = 0; a <= kLast74; ++a) {
+                cum74 += e[at(a)] * kYearsPerGroup * 0.001;
+            }
+        }
+        // Spread cases of unknown age over the known ages in proportion (T / (T - U)).
+        const double unknown = e[at(kUnknownAgeGroup)];
+        if (unknown != 0.0 && total - unknown != 0.0) {
+            const double factor = total / (total - unknown);
+            asr *= factor;
+            cum64 *= factor;
+            cum74 *= factor;
+        }
+        f.asr[at(sex)][at(row)] = asr;
+        f.cumulative64[at(sex)][at(row)] = cum64;
+        f.cumulative74[at(sex)][at(row)] = cum74;
+    }
+}
+
+std::string siteName(int row) { return std::string(CCancerDictionary::standardRowSite(row)); }
+
+void appendSummarySex(std::string& out, const StandardTableFigures& f, int sex, int row) {
+    const bool applies = CCancerDictionary::standardRowAppliesTo(row, sex);
+    const int last = f.lastAgeGroup;
+    const double crude = f.crude[at(sex)][at(row)];
+    if (!applies) {
+        out += std::string("        -") + "    -     - " + "    - " + "   -  " + "   -   ";
+        return;
+    }
+    appendFormat(out, "%9.0f", f.cases[at(sex)][at(row)][at(kAllAgesEntry)]);
+    if (hasNoFrequency(row)) {
+        appendFormat(out, "      %6.1f", crude);
+    } else {
+        const auto freq = f.frequency(sex, row);
+        out += freq ? formatText("%6.1f", *freq) : std::string("     -");
+        appendFormat(out, "%6.1f", crude);
+    }
+    appendFormat(out, "%6.1f", f.asr[at(sex)][at(row)]);
+    out += last > kLast64 ? formatText("%6.2f", f.cumulative64[at(sex)][at(row)]) : "   -  ";
+    out += last > kLast74 ? formatText("%6.2f ", f.cumulative74[at(sex)][at(row)]) : "   -   ";
+}
+
+void appendAgeSpecificRow(std::string& out, const StandardTableFigures& f, int sex, int row) {
+    const auto& e = f.cases[at(sex)][at(row)];
+    const int last = f.lastAgeGroup;
+    appendFormat(out, "%-30s%8.0f%5.0f", siteName(row).c_str(), e[at(kAllAgesEntry)],
+                 e[at(kUnknownAgeGroup)]);
+    for (int a = 0; a <= last; ++a) {
+        out += e[at(a)] != 0.0 ? formatText("%7.1f", e[at(a)]) : "     - ";
+    }
+    const double crude = f.crude[at(sex)][at(row)];
+    if (hasNoFrequency(row)) {
+        appendFormat(out, "%6.1f      ", crude);
+    } else {
+        appendFormat(out, "%6.1f", crude);
+        const auto freq = f.frequency(sex, row);
+        out += freq ? formatText("%6.1f", *freq) : std::string("     -");
+    }
+    out += last > kLast64 ? formatText("%6.2f", f.cumulative64[at(sex)][at(row)]) : "   -  ";
+    out += last > kLast74 ? formatText("%6.2f", f.cumulative74[at(sex)][at(row)]) : "   -  ";
+    appendFormat(out, "%6.1f  %-10s\r\n", f.asr[at(sex)][at(row)],
+                 std::string(CCancerDictionary::standardRowCode(row)).c_str());
+}
+
+} // namespace
+
+std::optional<double> StandardTableFigures::frequency(int sex, int row) const {
+    const double all = crude[at(sex)][at(CCancerDictionary::kAllSitesButSkinRow)];
+    if (all == 0.0) {
+        return std::nullopt;
+    }
+    return crude[at(sex)][at(row)] * 100.0 / all;
+}
+
+CStandardTableBuilder::CStandardTableBuilder(std::string title, int population,
+                                             StandardLayout layout, int sex)
+    : m_title(std::move(title)), m_population(population), m_layout(layout), m_sex(sex) {}
+
+bool CStandardTableBuilder::build(CIncidenceStore& store) {
+    m_text.clear();
+    auto figures = compute(store, m_population);
+    if (!figures) {
+        return false;
+    }
+    m_figures = *figures;
+    m_text = m_layout == StandardLayout::Summary ? renderSummary(m_title, m_figures)
+                                                 : renderAgeSpecific(m_title, m_figures, m_sex);
+    return true;
+}
+
+std::string CStandardTableBuilder::prnText() const {
+    std::string out;
+    out.reserve(m_text.size());
+    for (std::size_t i = 0; i < m_text.size(); ++i) {
+        if (m_text[i] == '\r' && i + 1 < m_text.size() && m_text[i + 1] == '\n') {
+            continue;
+        }
+        out += m_text[i];
+    }
+    return out;
+}
+
+std::optional<StandardTableFigures> CStandardTableBuilder::compute(CIncidenceStore& store,
+                                                                   int population) {
+    StandardTableFigures f;
+    for (int sex = 0; sex < 2; ++sex) {
+        if (!store.load(population, 0, sex)) {
+            return std::nullopt;
+        }
+        f.personYears[at(sex)] = store.personYears();
+    }
+    f.lastAgeGroup = store.lastAgeGroup();
+    for (int cancer = 0; cancer < kCancerCount; ++cancer) {
+        const int row = CCancerDictionary::standardRow(cancer);
+        if (row < 0) {
+            continue;
+        }
+        for (int sex = 0; sex < 2; ++sex) {
+            if (!store.load(population, cancer, sex)) {
+                return std::nullopt;
+            }
+            auto& e = f.cases[at(sex)][at(row)];
+            for (int a = 0; a < kAgeGroupCount; ++a) {
+                e[at(a)] += store.cases()[at(a)];
+            }
+        }
+    }
+    computeRates(f);
+    return f;
+}
+
+void CStandardTableBuilder::computeRates(StandardTableFigures& f) {
+    buildOtherAndUnspecified(f);
+    const AgeArray weights = foldedWorldWeights(f.lastAgeGroup);
+    computeSex(f, 0, weights);
+    computeSex(f, 1, weights);
+}
+
+std::string CStandardTableBuilder::renderSummary(const std::string& title,
+                                                 const StandardTableFigures& f) {
+    const std::string blanks30(30, ' ');
+    std::string out = title;
+    out += "\r\n" + std::string(29, ' ');
+    for (const char* sex : {"Male", "Female"}) {
+        appendFormat(out, "%6.6s", sex);
+        out += std::string(36, ' ');
+    }
+    out += "\r\nSITE" + std::string(26, ' ');
+    for (int sex = 0; sex < 2; ++sex) {
+        out += "                Crude  ASR    Cum. rates";
+    }
+    out += "\r\n" + blanks30;
+    for (int sex = 0; sex < 2; ++sex) {
+        out += " No.cases Freq.  rate world   0-64  0-74";
+    }
+    out += "\r\n" + blanks30;
+    for (int sex = 0; sex < 2; ++sex) {
+        out += "           (%) (per 100,000)  (percent) ";
+    }
+    out += "ICD-10\r\n";
+    out += std::string(120, '-') + "\r\n";
+    for (int row = 0; row < kStandardRows; ++row) {
+        appendFormat(out, "%-30s", siteName(row).c_str());
+        appendSummarySex(out, f, 0, row);
+        appendSummarySex(out, f, 1, row);
+        out += CCancerDictionary::standardRowCode(row);
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string CStandardTableBuilder::renderAgeSpecific(const std::string& title,
+                                                     const StandardTableFigures& f, int sex) {
+    const int last = f.lastAgeGroup;
+    std::string out = title;
+    out += "     Annual incidence per 100,000 by age group - ";
+    out += sex == 0 ? "Male" : "Female";
+    out += "\r\n\r\nSITE                          All ages  Unk ";
+    for (int a = 0; a <= last; ++a) {
+        const std::string heading(columnHeading(a));
+        if (a == last && last < kTopAgeGroup) {
+            appendFormat(out, "  %2.2s+  ", heading.c_str());
+        } else {
+            appendFormat(out, "  %3.3s  ", heading.c_str());
+        }
+    }
+    out += "Crude Freq. Cum64 Cum74 ASR(W) ICD-10\r\n";
+    for (int row = 0; row < kStandardRows; ++row) {
+        if (CCancerDictionary::standardRowAppliesTo(row, sex)) {
+            appendAgeSpecificRow(out, f, sex, row);
+        }
+    }
+    return out;
+}
+
+} // namespace orvelan

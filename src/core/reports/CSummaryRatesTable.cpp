@@ -1,0 +1,78 @@
+#include "reports/CSummaryRatesTable.h"
+
+#include "data/CIncidenceStore.h"
+#include "reports/ReportBlock.h"
+#include "reports/ReportItems.h"
+
+namespace orvelan {
+
+SummaryRatesSettings SummaryRatesSettings::fromBlock(const ReportBlock& block, int sex) {
+    SummaryRatesSettings s;
+    s.rowsAreRegistries = block.arrangement != 0;
+    s.sex = sex;
+    s.ageFrom = block.ageFrom;
+    s.ageTo = block.ageTo;
+    s.confidenceInterval = block.interval != 0;
+    s.fixedCancer = block.fixedCancer;
+    s.fixedRegistry = block.fixedRegistry;
+    return s;
+}
+
+CSummaryRatesTable::CSummaryRatesTable(const SummaryRatesSettings& settings)
+    : m_settings(settings) {}
+
+const std::vector<std::string>& CSummaryRatesTable::columnHeaders() {
+    static const std::vector<std::string> kHeaders = {"Crude rate",      "ASR (World)",
+                                                      "ASR (European)",  "Cumulative rate",
+                                                      "Cumulative risk", "Number of cases"};
+    return kHeaders;
+}
+
+void CSummaryRatesTable::build(CIncidenceStore& store, const SelectionList& registries,
+                               const SelectionList& cancers) {
+    const SummaryRatesSettings& s = m_settings;
+    m_rowItems =
+        s.rowsAreRegistries ? registryItems(registries) : cancerItems(cancers, s.sex, store);
+    m_title = buildTitle(store);
+    const int rows = static_cast<int>(m_rowItems.size());
+    m_grid = CTextGrid(rows + 1, kValueColumnCount + 1);
+    m_grid.setText(0, 0, m_title);
+    for (int c = 1; c <= kValueColumnCount; ++c) {
+        m_grid.setText(0, c, columnHeaders()[static_cast<std::size_t>(c - 1)]);
+    }
+    for (int r = 1; r <= rows; ++r) {
+        const int item = m_rowItems[static_cast<std::size_t>(r - 1)];
+        m_grid.setText(r, 0,
+                       s.rowsAreRegistries ? registryLabel(store, item, true)
+                                           : cancerLabel(store, item));
+        for (int c = 1; c <= kValueColumnCount; ++c) {
+            m_grid.setText(r, c, cellText(store, item, c - 1));
+        }
+    }
+    m_grid.setLabelColumnName(s.rowsAreRegistries ? "Registry name" : "Cancer label");
+}
+
+std::string CSummaryRatesTable::buildTitle(CIncidenceStore& store) const {
+    const SummaryRatesSettings& s = m_settings;
+    std::string title = s.rowsAreRegistries ? cancerLabel(store, s.fixedCancer)
+                                            : registryLabel(store, s.fixedRegistry, true);
+    if (!(s.rowsAreRegistries && cancerIsSingleSex(store, s.fixedCancer))) {
+        title += "-";
+        title += sexLabel(s.sex, s.ageTo);
+    }
+    return title + ageRangeSuffix(s.ageFrom, s.ageTo);
+}
+
+std::string CSummaryRatesTable::cellText(CIncidenceStore& store, int item, int valueKind) const {
+    const SummaryRatesSettings& s = m_settings;
+    const int registry = s.rowsAreRegistries ? item : s.fixedRegistry;
+    const int cancer = s.rowsAreRegistries ? s.fixedCancer : item;
+    if (!loadItem(store, registry, cancer, s.sex)) {
+        return "N.A.";
+    }
+    const auto kind = static_cast<RateKind>(valueKind);
+    return rateCellText(store, kind, s.ageFrom, s.ageTo,
+                        s.confidenceInterval ? IntervalStyle::Words : IntervalStyle::None);
+}
+
+} // namespace orvelan

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "data/Codes.h"
+#include "reports/CTextGrid.h"
+
+#include <string>
+#include <vector>
+
+// Summary incidence rates of one sex over an age range: one cancer across registries, or one
+// registry across cancers; value columns crude rate, ASR (World), ASR (European), cumulative
+// rate, cumulative risk and number of cases.
+namespace orvelan {
+
+class CIncidenceStore;
+struct ReportBlock;
+
+/// What the report wizard hands to a summary rates table.
+struct SummaryRatesSettings {
+    bool rowsAreRegistries = true; // true: the cancer is fixed; false: the registry is fixed
+    int sex = 0;                   // 0 male, 1 female
+    int ageFrom = 0;
+    int ageTo = kTopAgeGroup;
+    bool confidenceInterval = false;
+    int fixedCancer = 0;
+    int fixedRegistry = 0;
+
+    /// The settings a block of this kind asks for, for sex 0 or 1.
+    static SummaryRatesSettings fromBlock(const ReportBlock& block, int sex);
+};
+
+class CSummaryRatesTable {
+  public:
+    static constexpr int kValueColumnCount = 6;
+
+    explicit CSummaryRatesTable(const SummaryRatesSettings& settings);
+
+    /// Builds the row list from the selection lists, the title and every cell.
+    void build(CIncidenceStore& store, const SelectionList& registries,
+               const SelectionList& cancers);
+
+    const std::vector<int>& rowItems() const { return m_rowItems; }
+    const std::string& title() const { return m_title; }
+    const CTextGrid& grid() const { return m_grid; }
+    const SummaryRatesSettings& settings() const { return m_settings; }
+
+    /// Headers of the value columns, "Crude rate" ... "Number of cases".
+    static const std::vector<std::string>& columnHeaders();
+
+  private:
+    std::string buildTitle(CIncidenceStore& store) const;
+    std::string cellText(CIncidenceStore& store, int item, int valueKind) const;
+
+    SummaryRatesSettings m_settings;
+    std::vector<int> m_rowItems;
+    std::string m_title;
+    CTextGrid m_grid;
+};
+
+} // namespace orvelan

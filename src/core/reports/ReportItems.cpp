@@ -1,0 +1,86 @@
+#include "reports/ReportItems.h"
+
+#include "data/CCancerDictionary.h"
+#include "data/CRegistryDictionary.h"
+#include "data/CUserGroupDictionary.h"
+#include "reports/Printf.h"
+
+namespace orvelan {
+
+std::vector<int> registryItems(const SelectionList& registries) {
+    std::vector<int> items;
+    for (int value : registries) {
+        if (value < 0) {
+            continue;
+        }
+        if (value >= kFirstRegistryGroup) {
+            items.push_back(value);
+            continue;
+        }
+        const int population = CRegistryDictionary::populationNumber(value);
+        if (population >= 0 && population < kPopulationCount) {
+            items.push_back(population);
+        }
+    }
+    return items;
+}
+
+std::vector<int> cancerItems(const SelectionList& cancers, int sex, const CIncidenceStore& store) {
+    std::vector<int> items;
+    for (int slot = 0; slot < kSelectionListSize; ++slot) {
+        if (cancers[static_cast<std::size_t>(slot)] >= 0 && cancerOccursIn(store, slot, sex)) {
+            items.push_back(slot);
+        }
+    }
+    return items;
+}
+
+bool cancerOccursIn(const CIncidenceStore& store, int cancer, int sex) {
+    if (cancer >= 0 && cancer < kCancerCount) {
+        return sex == 0 ? CCancerDictionary::appliesToMales(cancer)
+                        : CCancerDictionary::appliesToFemales(cancer);
+    }
+    const CUserGroupDictionary* groups = store.cancerGroups();
+    const int group = cancer - kFirstCancerGroup;
+    if (groups == nullptr || group < 0 || group >= groups->count()) {
+        return false;
+    }
+    const UserGroup& g = groups->group(group);
+    return (sex == 0 ? g.malesFlag : g.femalesFlag) != '0';
+}
+
+bool cancerIsSingleSex(const CIncidenceStore& store, int cancer) {
+    return cancerOccursIn(store, cancer, 0) != cancerOccursIn(store, cancer, 1);
+}
+
+std::string registryLabel(CIncidenceStore& store, int registry, bool withYears) {
+    return store.populationLabelByNumber(registry, withYears);
+}
+
+std::string cancerLabel(CIncidenceStore& store, int cancer) { return store.cancerLabel(cancer); }
+
+bool loadItem(CIncidenceStore& store, int registry, int cancer, int sex) {
+    return store.load(registry, cancer, sex);
+}
+
+std::string rateCellText(CIncidenceStore& store, RateKind kind, int from, int to,
+                         IntervalStyle style) {
+    const RateResult r = store.computeRate(kind, from, to);
+    if (kind == RateKind::NumberOfCases) {
+        return formatText("%9.0f", r.value);
+    }
+    if (!r.ok) {
+        return "N.A.";
+    }
+    switch (style) {
+    case IntervalStyle::Words:
+        return formatText("%9.2f (%.2f to %.2f)", r.value, r.lower(), r.upper());
+    case IntervalStyle::Brackets:
+        return formatText("%9.2f [%.2f,%.2f]", r.value, r.lower(), r.upper());
+    case IntervalStyle::None:
+        break;
+    }
+    return formatText("%9.2f", r.value);
+}
+
+} // namespace orvelan

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Saving tables as text files: the kind chosen by the name's ending, and writes that never leave
+// a half-written file behind.
+namespace orvelan {
+
+enum class SaveStatus {
+    Saved,
+    UnsupportedFormat, // the name's ending names no format this table can be saved in
+    Failed,            // the file could not be written; message says which and why
+};
+
+struct SaveResult {
+    SaveStatus status = SaveStatus::Saved;
+    /// "File format not supported..." or "<path>: <reason>"; empty when saved.
+    std::string message;
+
+    bool ok() const { return status == SaveStatus::Saved; }
+};
+
+inline constexpr std::string_view kUnsupportedFormatMessage = "File format not supported...";
+
+/// True when the last four characters of path equal extension (".TXT"), letter case ignored.
+bool hasExtension(std::string_view path, std::string_view extension);
+
+/// Writes content byte for byte to a temporary file beside path, then renames it over path.
+/// An existing file is left untouched when anything fails.
+SaveResult writeFileAtomically(const std::string& path, const std::string& content);
+
+} // namespace orvelan
