@@ -1,5 +1,6 @@
 #include "data/CCancerDictionary.h"
 
+#include "data/CUserGroupDictionary.h"
 #include "data/CancerTable.h"
 #include "data/DigitField.h"
 
@@ -109,6 +110,18 @@ bool CCancerDictionary::appliesToMales(int cancer) {
 bool CCancerDictionary::appliesToFemales(int cancer) {
     const std::string_view text = row(cancer);
     return text.size() <= kFemalesPos || text[kFemalesPos] != '0';
+}
+
+bool CCancerDictionary::appliesTo(int cancer, bool male, const CUserGroupDictionary& cancerGroups) {
+    if (cancer < kCancerCount) {
+        return male ? appliesToMales(cancer) : appliesToFemales(cancer);
+    }
+    const int group = cancer - kFirstCancerGroup;
+    if (group >= cancerGroups.count()) {
+        return true;
+    }
+    const UserGroup& entry = cancerGroups.group(group);
+    return (male ? entry.malesFlag : entry.femalesFlag) != '0';
 }
 
 int CCancerDictionary::parent(int cancer) {

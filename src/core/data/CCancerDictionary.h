@@ -7,6 +7,8 @@
 // with a parallel table of ICD-10 or ICD-O-2 codes, and the 61 rows of the standard table.
 namespace orvelan {
 
+class CUserGroupDictionary;
+
 class CCancerDictionary {
   public:
     static constexpr int kNoParent = 999;
@@ -28,6 +30,9 @@ class CCancerDictionary {
 
     static bool appliesToMales(int cancer);
     static bool appliesToFemales(int cancer);
+    /// Either of the two for any cancer number: a user cancer group (252 + k) answers by its sex
+    /// flags; a number past the last group cannot be judged and applies.
+    static bool appliesTo(int cancer, bool male, const CUserGroupDictionary& cancerGroups);
     /// Parent cancer number named by the row, or kNoParent.
     static int parent(int cancer);
     /// Level: 0 chapter, 1 site, 2 subsite or morphology group, 3 subdivision.

@@ -1,0 +1,49 @@
+#include "data/Validation.h"
+
+#include "data/CCancerDictionary.h"
+#include "data/Codes.h"
+
+namespace orvelan {
+
+namespace {
+
+constexpr int kCumulativeRate = static_cast<int>(RateKind::CumulativeRate);
+constexpr int kCumulativeRisk = static_cast<int>(RateKind::CumulativeRisk);
+
+} // namespace
+
+std::optional<std::string> ValidateAgeRange(int from, int to, int rateKind) {
+    if (to < from) {
+        return "Invalid age range";
+    }
+    if (to >= kTopAgeGroup && (rateKind == kCumulativeRate || rateKind == kCumulativeRisk)) {
+        return "Age range is invalid for cumulative rate/risk";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ValidateSelection(int from, int to, int cancer, bool isMale,
+                                             const CUserGroupDictionary& cancerGroups) {
+    if (cancer >= 0 && !CCancerDictionary::appliesTo(cancer, isMale, cancerGroups)) {
+        return "Invalid sex/site combination";
+    }
+    if (to < from) {
+        return "Invalid age range";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ValidateItemCount(int count, int maximum) {
+    if (count > maximum) {
+        return "You defined too many items";
+    }
+    if (count < 0) {
+        return "Invalid sex/site combination";
+    }
+    if (count == 0) {
+        return "Invalid selection";
+    }
+    return std::nullopt;
+}
+
+} // namespace orvelan
