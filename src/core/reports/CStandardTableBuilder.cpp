@@ -2,6 +2,7 @@
 
 #include "data/CCancerDictionary.h"
 #include "data/CIncidenceStore.h"
+#include "rates/StandardWeights.h"
 #include "reports/Printf.h"
 
 #include <cstddef>
@@ -14,7 +15,6 @@ namespace {
 constexpr int kOtherSkinRow = 24;
 constexpr int kLastSiteRow = 57; // rows 0-57 are built from cancers; 58 is the remainder
 constexpr double kPer100k = 100000.0;
-constexpr double kYearsPerGroup = 5.0;
 constexpr int kLast64 = 12; // 60-64
 constexpr int kLast74 = 14; // 70-74
 
@@ -41,9 +41,7 @@ void buildOtherAndUnspecified(StandardTableFigures& f) {
 
 /// The World weights with the groups above the open top class added into it.
 AgeArray foldedWorldWeights(int last) {
-    static constexpr AgeArray kWorld = {0.12, 0.10, 0.09, 0.09, 0.08, 0.08, 0.06, 0.06,  0.06,
-                                        0.06, 0.05, 0.04, 0.04, 0.03, 0.02, 0.01, 0.005, 0.005};
-    AgeArray w = kWorld;
+    AgeArray w = kWorldWeights;
     for (int a = last + 1; a < kKnownAgeGroupCount; ++a) {
         w[at(last)] += w[at(a)];
         w[at(a)] = 0.0;
@@ -83,12 +81,12 @@ void computeSex(StandardTableFigures& f, int sex, const AgeArray& weights) {
         }
         if (last > kLast64) {
             for (int a = 0; a <= kLast64; ++a) {
-                cum64 += e[at(a)] * kYearsPerGroup * 0.001;
+                cum64 += e[at(a)] * kAgeGroupWidth * 0.001;
             }
         }
         if (last > kLast74) {
             for (int a = 0; a <= kLast74; ++a) {
-                cum74 += e[at(a)] * kYearsPerGroup * 0.001;
+                cum74 += e[at(a)] * kAgeGroupWidth * 0.001;
             }
         }
         // Spread cases of unknown age over the known ages in proportion (T / (T - U)).
@@ -176,16 +174,24 @@ bool CStandardTableBuilder::build(CIncidenceStore& store) {
     return true;
 }
 
-std::string CStandardTableBuilder::prnText() const {
+std::string CStandardTableBuilder::toPrnText(const std::string& shownText) {
     std::string out;
-    out.reserve(m_text.size());
-    for (std::size_t i = 0; i < m_text.size(); ++i) {
-        if (m_text[i] == '\r' && i + 1 < m_text.size() && m_text[i + 1] == '\n') {
+    out.reserve(shownText.size());
+    for (std::size_t i = 0; i < shownText.size(); ++i) {
+        if (shownText[i] == '\r' && i + 1 < shownText.size() && shownText[i + 1] == '\n') {
             continue;
         }
-        out += m_text[i];
+        out += shownText[i];
     }
     return out;
+}
+
+SaveResult CStandardTableBuilder::saveStandardTable(const std::string& path,
+                                                    const std::string& shownText) {
+    if (!hasExtension(path, ".PRN")) {
+        return {SaveStatus::UnsupportedFormat, std::string(kUnsupportedFormatMessage)};
+    }
+    return writeFileAtomically(path, toPrnText(shownText));
 }
 
 std::optional<StandardTableFigures> CStandardTableBuilder::compute(CIncidenceStore& store,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Codes.h"
+#include "reports/TextFile.h"
 
 #include <array>
 #include <optional>
@@ -56,8 +57,16 @@ class CStandardTableBuilder {
     /// The table as shown, lines ending in "\r\n".
     const std::string& text() const { return m_text; }
     /// The table as saved in a .prn file, lines ending in "\n".
-    std::string prnText() const;
+    std::string prnText() const { return toPrnText(m_text); }
     const StandardTableFigures& figures() const { return m_figures; }
+    /// Saves prnText() when the name ends in ".prn" (any letter case); any other ending writes
+    /// nothing and reports "File format not supported...".
+    SaveResult savePrn(const std::string& path) const { return saveStandardTable(path, m_text); }
+
+    /// Saves a shown table text (lines ending in "\r\n") as a .prn file with "\n" line ends.
+    static SaveResult saveStandardTable(const std::string& path, const std::string& shownText);
+    /// A shown table text with its "\r\n" line ends turned into "\n".
+    static std::string toPrnText(const std::string& shownText);
 
     /// Batch computation over the store's loads of one population.
     static std::optional<StandardTableFigures> compute(CIncidenceStore& store, int population);

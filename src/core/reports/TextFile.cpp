@@ -1,21 +1,10 @@
 #include "reports/TextFile.h"
 
+#include "app/CAtomicFile.h"
+
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
 
 namespace orvelan {
-
-namespace {
-
-SaveResult failure(const std::string& path, const std::string& reason) {
-    return {SaveStatus::Failed, path + ": " + reason};
-}
-
-} // namespace
 
 bool hasExtension(std::string_view path, std::string_view extension) {
     if (path.size() < extension.size()) {
@@ -33,23 +22,8 @@ bool hasExtension(std::string_view path, std::string_view extension) {
 }
 
 SaveResult writeFileAtomically(const std::string& path, const std::string& content) {
-    const std::string temporary = path + ".part";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        return failure(path, std::string("cannot be created: ") + std::strerror(errno));
-    }
-    const std::size_t written = std::fwrite(content.data(), 1, content.size(), file);
-    const int writeError = written != content.size() ? errno : 0;
-    if (std::fclose(file) != 0 || writeError != 0 || written != content.size()) {
-        const int code = writeError != 0 ? writeError : errno;
-        std::remove(temporary.c_str());
-        return failure(path, std::string("cannot be written: ") + std::strerror(code));
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::remove(temporary.c_str());
-        return failure(path, "cannot be replaced: " + error.message());
+    if (auto error = CAtomicFile::writeWhole(path, content)) {
+        return {SaveStatus::Failed, *error};
     }
     return {};
 }

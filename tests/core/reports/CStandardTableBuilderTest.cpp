@@ -286,6 +286,18 @@ TEST_F(StandardTable, FiguresOfOtherAndUnspecifiedComeBySubtraction) {
     EXPECT_DOUBLE_EQ(*figures->frequency(0, 60), 100.0);
 }
 
+TEST_F(StandardTable, SavedOnlyAsPrnWithNewlineLineEnds) {
+    CStandardTableBuilder builder(kTitle, 0, StandardLayout::AgeSpecific, 1);
+    ASSERT_TRUE(builder.build(m_store));
+    EXPECT_TRUE(builder.savePrn(m_dir.file("table.PRN")).ok());
+    EXPECT_EQ(m_dir.read("table.PRN"), builder.prnText());
+    EXPECT_EQ(builder.prnText().find('\r'), std::string::npos);
+    const SaveResult refused = builder.savePrn(m_dir.file("table.txt"));
+    EXPECT_EQ(refused.status, SaveStatus::UnsupportedFormat);
+    EXPECT_EQ(refused.message, "File format not supported...");
+    EXPECT_EQ(m_dir.read("table.txt"), "");
+}
+
 TEST_F(StandardTable, UnknownPopulationFailsWithoutText) {
     CStandardTableBuilder builder("x", 400, StandardLayout::Summary);
     EXPECT_FALSE(builder.build(m_store));

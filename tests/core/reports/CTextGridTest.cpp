@@ -78,10 +78,16 @@ TEST(TextGrid, FailedSaveNamesTheFileAndLeavesNothingBehind) {
     EXPECT_EQ(result.status, SaveStatus::Failed);
     EXPECT_NE(result.message.find(path), std::string::npos);
 
-    dir.write("old.prn", "previous content\n");
-    std::filesystem::create_directory(dir.file("old.prn.part"));
-    EXPECT_EQ(sample().save(dir.file("old.prn")).status, SaveStatus::Failed);
-    EXPECT_EQ(dir.read("old.prn"), "previous content\n");
+    // a folder in the way: the rename fails and no temporary file is left beside it
+    std::filesystem::create_directory(dir.file("taken.prn"));
+    dir.write("taken.prn/inside", "kept\n");
+    EXPECT_EQ(sample().save(dir.file("taken.prn")).status, SaveStatus::Failed);
+    EXPECT_EQ(dir.read("taken.prn/inside"), "kept\n");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
 }
 
 } // namespace
