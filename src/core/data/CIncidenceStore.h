@@ -62,7 +62,10 @@ class CIncidenceStore {
     bool loadRegistryGroup(int group, int cancer, int sex);
     bool loadRegistryGroupWithCancerGroup(int registryGroup, int cancerGroup, int sex);
     /// Chooses the load by the numbers: population >= 272 is a registry group, cancer >= 252 a
-    /// cancer group. Sex 2 loads both sexes and adds the two series entry by entry.
+    /// cancer group. Sex 2 loads both sexes and adds the two series entry by entry; the sum is
+    /// open at the lower of the two last age groups (person-years above it folded into it), its
+    /// factor comes from the summed cases, and its verification is the sexes' percentages
+    /// weighted by their case totals (over the sexes that have one; -1 when neither has).
     bool load(int population, int cancer, int sex);
 
     // The loaded series and its facts.
@@ -106,7 +109,7 @@ class CIncidenceStore {
     /// Age-specific rates per 100,000 of groups 0-17 left by the last computation.
     const AgeArray& ageSpecificRates() const { return m_rates; }
 
-    /// A rate kind as every view asks it: kind 5 over 0-17 counts unknown ages too.
+    /// A rate kind as every view asks it: kind 5 over 0-17 counts unknown ages too (its SE is 0).
     RateResult computeRate(RateKind kind, int from, int to);
 
     // Labels (256-character buffers in spirit; here plain strings).

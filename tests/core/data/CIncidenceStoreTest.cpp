@@ -115,6 +115,12 @@ TEST_F(StoreTest, OutOfRangeNumbersFailAndClearTheSeries) {
     EXPECT_FALSE(store.load(3, 5, 3));
     EXPECT_FALSE(store.load(272, 5, 0)); // no registry group defined
     EXPECT_FALSE(store.load(3, 252, 0)); // no cancer group defined
+    // A hand-edited dictionary naming a population beyond the data files.
+    dir.write("POPuser.dic", "ORVELAN   " + std::string(80, 'x') + "003250-01\n");
+    registryGroups.load(dir.file("POPuser.dic"));
+    ASSERT_EQ(registryGroups.count(), 1);
+    EXPECT_FALSE(store.load(272, 5, 0));
+    EXPECT_EQ(store.cases()[0], 0.0);
 }
 
 TEST_F(StoreTest, UnknownAgeFactorSpreadsUnknownCases) {
