@@ -17,7 +17,7 @@ constexpr std::size_t kTagWidth = 10;
 constexpr std::size_t kNameWidth = 80;
 constexpr std::size_t kFirstMemberColumn = kTagWidth + kNameWidth; // 0-based column 91
 constexpr std::size_t kMemberWidth = 3;                            // "%03d"
-constexpr int kLineBufferSize = 1024;                              // at most 1023 characters a line
+constexpr std::size_t kMaxLineLength = 1023;
 
 std::string padded(std::string_view text, std::size_t width) {
     std::string result(text.substr(0, width));
@@ -50,24 +50,19 @@ bool parseMember(std::string_view field, int& value) {
     return true;
 }
 
-/// Reads one line as a fixed 1024-byte buffer would: false when the end of the file is met
-/// before a line end (such a last line is not taken). The rest of an over-long line is
-/// skipped, so it cannot turn into a group of its own.
+/// Reads one line of which at most 1023 characters are kept: false when the end of the file
+/// is met before a line end (such a last line is not taken). The rest of an over-long line is
+/// skipped, so that it cannot turn into a group of its own.
 bool readLine(std::FILE* file, std::string& line) {
-    char buffer[kLineBufferSize];
-    if (std::fgets(buffer, kLineBufferSize, file) == nullptr || std::feof(file) != 0) {
-        return false;
+    line.clear();
+    int c = 0;
+    while ((c = std::fgetc(file)) != EOF && c != '\n') {
+        if (line.size() < kMaxLineLength) {
+            line.push_back(static_cast<char>(c));
+        }
     }
-    line.assign(buffer);
-    if (line.empty() || line.back() != '\n') {
-        int c = 0;
-        while ((c = std::fgetc(file)) != EOF && c != '\n') {
-        }
-        if (c == EOF) {
-            return false;
-        }
-    } else {
-        line.pop_back();
+    if (c == EOF) {
+        return false;
     }
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();

@@ -282,7 +282,13 @@ TEST_F(StoreTest, LabelsReadThePopulationRecordOfSexZero) {
     record.marker = '*';
     data.setPopulation(0, 0, record);
     data.setPopulation(9, 1, population(17));
+    PopulationFixture jews = population(17);
+    jews.firstYear = jews.lastYear = 1995;
+    jews.marker = '+';
+    data.setPopulation(93, 0, jews);
     open();
+    EXPECT_EQ(store.populationLabelByNumber(93, true), "+Israel: Jews (1995)");
+    EXPECT_EQ(store.populationLabelByNumber(229, true), "");
     const int row = CRegistryDictionary::rowOfPopulation(0).value();
     ASSERT_TRUE(store.load(9, 0, 1));
     const std::string label = store.populationLabel(row, true);

@@ -88,6 +88,9 @@ TEST(DictionaryReading, TakesOnlyCompleteLines) {
         {"last line without line end", a + b.substr(0, b.size() - 1), {"A"}},
         {"carriage returns", kTag + name80("A") + "001-01\r\n" + b, {"A", "B"}},
         {"over-long line skipped to its end", longLine + b, {"Long", "B"}},
+        {"NUL byte inside a line",
+         kTag + name80("N") + std::string(1, '\0') + "\n" + b,
+         {"N", "B"}},
     };
     for (const auto& c : cases) {
         TempDir dir;
