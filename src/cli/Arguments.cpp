@@ -1,0 +1,74 @@
+#include "Arguments.h"
+
+#include "CliError.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace orvelan::cli {
+
+namespace {
+
+std::string lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+int parseWholeNumber(const std::string& text) {
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); })) {
+        throw usageError("not a number: '" + text + "'");
+    }
+    return std::stoi(text);
+}
+
+} // namespace
+
+int parseSex(const std::string& text, bool allowBoth) {
+    const std::string sex = lowered(text);
+    if (sex == "0" || sex == "m" || sex == "male") {
+        return 0;
+    }
+    if (sex == "1" || sex == "f" || sex == "female") {
+        return 1;
+    }
+    if (allowBoth && (sex == "2" || sex == "both")) {
+        return 2;
+    }
+    throw usageError("invalid sex '" + text + "' (use 0 or 1" +
+                     std::string(allowBoth ? ", or both)" : ")"));
+}
+
+std::vector<int> parseNumberList(const std::string& text) {
+    std::vector<int> numbers;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string item = text.substr(start, comma - start);
+        const std::size_t dash = item.find('-');
+        if (dash == std::string::npos) {
+            numbers.push_back(parseWholeNumber(item));
+        } else {
+            const int first = parseWholeNumber(item.substr(0, dash));
+            const int last = parseWholeNumber(item.substr(dash + 1));
+            if (last < first) {
+                throw usageError("empty range '" + item + "'");
+            }
+            for (int number = first; number <= last; ++number) {
+                numbers.push_back(number);
+            }
+        }
+        start = comma + 1;
+    }
+    return numbers;
+}
+
+std::string fixed(double value, int decimals) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    return buffer;
+}
+
+} // namespace orvelan::cli

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "data/CIncidenceStore.h"
+#include "data/CUserGroupDictionary.h"
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+namespace orvelan::cli {
+
+/// What every command shares: the data directory, the output form, and the engine objects,
+/// opened on first use.
+class CliContext {
+  public:
+    CliContext(std::ostream& out, std::ostream& err);
+
+    std::string dataDir = ".";
+    bool json = false;
+
+    std::ostream& out() { return m_out; }
+    std::ostream& err() { return m_err; }
+
+    /// The user groups of the data directory (none when the files are absent).
+    const CUserGroupDictionary& cancerGroups();
+    const CUserGroupDictionary& registryGroups();
+    /// The store on the data directory; throws a data error naming the missing or short file.
+    CIncidenceStore& store();
+    /// True when both data files are present and complete.
+    bool hasData();
+
+    /// Checks a population number: 0-228 or an existing registry group (272 + k).
+    int checkPopulation(int population);
+    /// Checks a cancer number: 0-251 or an existing cancer group (252 + k).
+    int checkCancer(int cancer);
+    /// Checks an age range of groups 0-17 with from <= to.
+    void checkAgeRange(int from, int to);
+    /// Path of a file in the data directory.
+    std::string dataPath(const std::string& name) const;
+
+  private:
+    void loadGroups();
+
+    std::ostream& m_out;
+    std::ostream& m_err;
+    std::unique_ptr<CUserGroupDictionary> m_cancerGroups;
+    std::unique_ptr<CUserGroupDictionary> m_registryGroups;
+    std::unique_ptr<CIncidenceStore> m_store;
+    bool m_storeTried = false;
+};
+
+} // namespace orvelan::cli

@@ -1,0 +1,17 @@
+#pragma once
+
+// Every orvelan-cli command registers its subcommand, options and action here; main.cpp lists
+// them. A command writes to the context's streams and ends with a CliError on failure.
+namespace CLI {
+class App;
+}
+
+namespace orvelan::cli {
+
+class CliContext;
+
+void registerDictCommand(CLI::App& app, CliContext& context);
+void registerSeriesCommand(CLI::App& app, CliContext& context);
+void registerRatesCommand(CLI::App& app, CliContext& context);
+
+} // namespace orvelan::cli
