@@ -1,0 +1,274 @@
+#include "CGridView.h"
+
+#include "reports/CTextGrid.h"
+#include "widgets/CGridCtrl.h"
+#include "widgets/CGridPrinter.h"
+#include "widgets/CSortColumnDlg.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStringDecoder>
+#include <QVBoxLayout>
+
+namespace orvelan {
+
+namespace {
+
+unsigned formatOf(CellAlignment alignment) {
+    switch (alignment) {
+    case CellAlignment::HeaderWrap:
+        return GridFormat::kLeft | GridFormat::kWordBreak;
+    case CellAlignment::LabelLeft:
+        return GridFormat::kLeft | GridFormat::kVCenter | GridFormat::kSingleLine |
+               GridFormat::kEndEllipsis;
+    case CellAlignment::ValueCentered:
+        break;
+    }
+    return GridFormat::kCenter | GridFormat::kVCenter | GridFormat::kEndEllipsis;
+}
+
+std::string toCoreText(const QString& text) { return text.toStdString(); }
+
+} // namespace
+
+QString fromCoreText(const std::string& text) {
+    const QByteArrayView bytes(text.data(), static_cast<qsizetype>(text.size()));
+    bool ascii = true;
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) > 0x7F) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii) {
+        return QString::fromLatin1(bytes);
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = utf8(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : decoded;
+}
+
+CGridView::CGridView(QWidget* parent) : QWidget(parent) {
+    m_grid = new CGridCtrl(this);
+    m_grid->setProperty("controlId", kGridId);
+    m_grid->setEditable(false);
+    m_grid->setDragEnabled(true);
+    // The grid always covers the whole client area, also after every resize.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_grid);
+    setFocusProxy(m_grid);
+}
+
+CGridView::~CGridView() = default;
+
+void CGridView::createFont(const QString& face) {
+    m_fontFace = face;
+    m_font = QFont(face);
+    m_font.setPointSize(kFontHeights[m_fontSizeIndex]);
+}
+
+int CGridView::rowHeightForFont() const {
+    return QFontMetrics(m_font).height() + 2 * CGridCtrl::kMargin;
+}
+
+void CGridView::showTable(const CTextGrid& table) {
+    m_title = fromCoreText(table.title());
+    m_grid->setRowCount(0);
+    m_grid->setColumnCount(0);
+    m_grid->setDefaultRowHeight(rowHeightForFont());
+    m_grid->setRowCount(table.rowCount());
+    m_grid->setColumnCount(table.columnCount());
+    m_grid->setFixedRowCount(table.fixedRowCount());
+    m_grid->setFixedColumnCount(table.fixedColumnCount());
+    GridItem item;
+    item.mask =
+        GridMask::kText | GridMask::kFormat | GridMask::kState | GridMask::kFont | GridMask::kParam;
+    item.state = GridState::kReadOnly;
+    item.font = m_font;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        item.row = row;
+        // Column 0 remembers the table row, so that a save after sorting finds its texts.
+        item.param = row;
+        for (int column = 0; column < table.columnCount(); ++column) {
+            item.column = column;
+            item.text = fromCoreText(table.text(row, column));
+            item.format = formatOf(table.alignment(row, column));
+            m_grid->setItem(item);
+        }
+    }
+    m_grid->autoSizeColumns();
+}
+
+void CGridView::applyFont() {
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        for (int column = 0; column < m_grid->columnCount(); ++column) {
+            m_grid->setItemFont(row, column, m_font);
+        }
+        m_grid->setRowHeight(row, rowHeightForFont());
+    }
+    m_grid->setDefaultRowHeight(rowHeightForFont());
+    // Columns follow the new font, so that a larger font does not cut the texts off.
+    m_grid->autoSizeColumns();
+}
+
+void CGridView::decreaseFont() {
+    if (m_fontSizeIndex > kMinFontIndex) {
+        --m_fontSizeIndex;
+        createFont(m_fontFace);
+        applyFont();
+    }
+}
+
+void CGridView::increaseFont() {
+    if (m_fontSizeIndex < kMaxFontIndex) {
+        ++m_fontSizeIndex;
+        createFont(m_fontFace);
+        applyFont();
+    }
+}
+
+void CGridView::setFontFace(const QString& face) {
+    createFont(face);
+    applyFont();
+}
+
+void CGridView::resetColours() {
+    m_backgroundColour = Qt::white;
+    m_textColour = Qt::black;
+}
+
+bool CGridView::setBackgroundColour(const QColor& colour) {
+    if (!colour.isValid() || colour == m_backgroundColour) {
+        return false;
+    }
+    m_backgroundColour = colour;
+    for (int row = m_grid->fixedRowCount(); row < m_grid->rowCount(); ++row) {
+        for (int column = m_grid->fixedColumnCount(); column < m_grid->columnCount(); ++column) {
+            m_grid->setItemBackColour(row, column, colour);
+        }
+    }
+    return true;
+}
+
+bool CGridView::setTextColour(const QColor& colour) {
+    if (!colour.isValid() || colour == m_textColour) {
+        return false;
+    }
+    m_textColour = colour;
+    for (int row = m_grid->fixedRowCount(); row < m_grid->rowCount(); ++row) {
+        for (int column = m_grid->fixedColumnCount(); column < m_grid->columnCount(); ++column) {
+            m_grid->setItemTextColour(row, column, colour);
+        }
+    }
+    return true;
+}
+
+void CGridView::chooseBackgroundColour() {
+    const QColor colour = QColorDialog::getColor(m_backgroundColour, this);
+    if (colour.isValid()) {
+        setBackgroundColour(colour);
+    }
+}
+
+void CGridView::chooseTextColour() {
+    const QColor colour = QColorDialog::getColor(m_textColour, this);
+    if (colour.isValid()) {
+        setTextColour(colour);
+    }
+}
+
+std::unique_ptr<CSortColumnDlg> CGridView::createSortDialog() {
+    return std::make_unique<CSortColumnDlg>(sortFirstEntry(), m_grid, this);
+}
+
+void CGridView::sort() {
+    const std::unique_ptr<CSortColumnDlg> dialog = createSortDialog();
+    if (dialog->exec() == QDialog::Accepted && dialog->column() >= 0) {
+        sortBy(dialog->column(), dialog->ascending());
+    }
+}
+
+void CGridView::sortBy(int column, bool ascending) {
+    m_grid->sortTextItems(column, ascending);
+    m_grid->viewport()->update();
+}
+
+QString CGridView::proposedFileName() const {
+    return QDir(m_workFolder).filePath(m_grid->documentTitle() + QStringLiteral(".txt"));
+}
+
+SaveResult CGridView::saveTo(const QString& path) const {
+    const CTextGrid* source = table();
+    if (source == nullptr || m_grid->rowCount() == 0 || m_grid->columnCount() == 0) {
+        return {SaveStatus::Failed, "There is no table to save."};
+    }
+    CTextGrid shown(m_grid->rowCount(), m_grid->columnCount());
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        const auto tableRow = static_cast<int>(m_grid->cell(row, 0)->param);
+        for (int column = 0; column < m_grid->columnCount(); ++column) {
+            shown.setText(row, column,
+                          tableRow >= 0 && tableRow < source->rowCount()
+                              ? source->text(tableRow, column)
+                              : toCoreText(m_grid->itemText(row, column)));
+        }
+    }
+    return shown.save(path.toStdString());
+}
+
+void CGridView::saveAs() {
+    QFileDialog dialog(this, QString(), proposedFileName(),
+                       QStringLiteral("Text (tab delimited)(*.txt);;Formatted Text (*.prn)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const SaveResult result = saveTo(dialog.selectedFiles().constFirst());
+    if (!result.ok()) {
+        QMessageBox::warning(this, QString(), QString::fromStdString(result.message));
+    }
+}
+
+bool CGridView::printTo(QPrinter& printer) const {
+    CGridPrinter gridPrinter(*m_grid);
+    return gridPrinter.print(printer);
+}
+
+void CGridView::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    CGridPrinter gridPrinter(*m_grid);
+    const int pages = gridPrinter.beginPrinting(printer.pageRect(QPrinter::DevicePixel).size());
+    QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, pages);
+    if (dialog.exec() == QDialog::Accepted && !printTo(printer)) {
+        QMessageBox::warning(this, QString(), QStringLiteral("The printer could not be started."));
+    }
+}
+
+void CGridView::printDirect() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printTo(printer)) {
+        QMessageBox::warning(this, QString(), QStringLiteral("The printer could not be started."));
+    }
+}
+
+void CGridView::printPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { printTo(*target); });
+    dialog.exec();
+}
+
+void CGridView::copy() { m_grid->copy(); }
+
+void CGridView::selectAll() { m_grid->selectAll(); }
+
+} // namespace orvelan

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "reports/TextFile.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPrinter;
+
+// What the table views share: one grid over the whole client area, filled once from a table
+// of the core, and the commands on it: font size and face, value-cell colours, sort, Save As
+// text, printing, copy and select all. The views derive from it and add their table.
+namespace orvelan {
+
+class CGridCtrl;
+class CSortColumnDlg;
+class CTextGrid;
+
+class CGridView : public QWidget {
+    Q_OBJECT
+
+  public:
+    /// Cell font heights by size index; the views keep the index within 3..7.
+    static constexpr int kFontHeights[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26};
+    static constexpr int kMinFontIndex = 3;
+    static constexpr int kMaxFontIndex = 7;
+    static constexpr int kInitialFontIndex = 4;
+    /// Grid control id of every view.
+    static constexpr int kGridId = 100;
+
+    explicit CGridView(QWidget* parent = nullptr);
+    ~CGridView() override;
+
+    CGridCtrl* grid() const { return m_grid; }
+    /// Text of the top-left cell.
+    QString title() const { return m_title; }
+    QFont cellFont() const { return m_font; }
+    QString fontFace() const { return m_fontFace; }
+    int fontSizeIndex() const { return m_fontSizeIndex; }
+    QColor backgroundColour() const { return m_backgroundColour; }
+    QColor textColour() const { return m_textColour; }
+
+    /// Builds the cell font from a face of the font bar and the current size index.
+    void createFont(const QString& face);
+    /// The folder proposed by Save As ("work" below the data directory).
+    void setWorkFolder(const QString& folder) { m_workFolder = folder; }
+    /// The name proposed by Save As: the work folder, the document title and ".txt".
+    QString proposedFileName() const;
+
+    // Commands.
+    void decreaseFont();
+    void increaseFont();
+    /// A new face chosen in the font bar.
+    void setFontFace(const QString& face);
+    /// Sets the background of every value cell; false when the colour is the current one.
+    bool setBackgroundColour(const QColor& colour);
+    bool setTextColour(const QColor& colour);
+    void chooseBackgroundColour();
+    void chooseTextColour();
+    /// The sort dialog with this view's first entry and the grid's headings.
+    std::unique_ptr<CSortColumnDlg> createSortDialog();
+    void sort();
+    void sortBy(int column, bool ascending);
+    void saveAs();
+    /// Saves the grid as shown (sorted rows included) by the name's ending.
+    SaveResult saveTo(const QString& path) const;
+    void print();
+    void printDirect();
+    void printPreview();
+    /// Prints every page (or the printer's range); false when the printer cannot start.
+    bool printTo(QPrinter& printer) const;
+    void copy();
+    void selectAll();
+
+  protected:
+    /// Entry 0 of the sort dialog ("Registry name", "Cancer label").
+    virtual QString sortFirstEntry() const = 0;
+    /// The core table the grid shows; the views keep it for saving.
+    virtual const CTextGrid* table() const = 0;
+    /// Fills the grid from a core table: texts, layouts, read-only state, font, row heights,
+    /// then every column sized to its widest cell.
+    void showTable(const CTextGrid& table);
+    /// Back to white and black after a refill has dropped the cells' colours, so that the
+    /// colour chooser proposes what the cells show.
+    void resetColours();
+
+  private:
+    void applyFont();
+    int rowHeightForFont() const;
+
+    CGridCtrl* m_grid = nullptr;
+    QFont m_font;
+    QString m_fontFace;
+    QString m_title;
+    QColor m_backgroundColour{Qt::white};
+    QColor m_textColour{Qt::black};
+    int m_fontSizeIndex = kInitialFontIndex;
+    QString m_workFolder;
+};
+
+/// A core text (UTF-8, or single-byte Windows text such as the superscript two) for display.
+QString fromCoreText(const std::string& text);
+
+} // namespace orvelan

@@ -1,0 +1,40 @@
+#include "CReportView.h"
+
+#include "data/CIncidenceStore.h"
+
+namespace orvelan {
+
+CReportView::CReportView(QWidget* parent) : CGridView(parent) {
+    setObjectName(QStringLiteral("CReportView"));
+}
+
+CReportView::~CReportView() = default;
+
+void CReportView::fill(CIncidenceStore& store, const SelectionList& registries,
+                       const SelectionList& cancers) {
+    m_store = &store;
+    m_table = std::make_unique<CReportTable>(m_settings);
+    m_table->build(store, registries, cancers);
+    showTable(m_table->grid());
+}
+
+void CReportView::swap() {
+    if (!m_table || m_store == nullptr) {
+        return;
+    }
+    m_table->swap(*m_store);
+    showTable(m_table->grid());
+    resetColours();
+}
+
+bool CReportView::isSwapChecked() const {
+    return m_table ? m_table->settings().rowsAreCancers : m_settings.rowsAreCancers;
+}
+
+QString CReportView::sortFirstEntry() const {
+    return isSwapChecked() ? QStringLiteral("Cancer label") : QStringLiteral("Registry name");
+}
+
+const CTextGrid* CReportView::table() const { return m_table ? &m_table->grid() : nullptr; }
+
+} // namespace orvelan

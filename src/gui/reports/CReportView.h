@@ -1,0 +1,44 @@
+#pragma once
+
+#include "CGridView.h"
+#include "reports/CReportTable.h"
+
+#include <memory>
+
+// A user-defined report: one rate kind for every registry crossed with every cancer/sex
+// combination; Swap exchanges which of the two runs down the rows.
+namespace orvelan {
+
+class CIncidenceStore;
+
+class CReportView : public CGridView {
+    Q_OBJECT
+
+  public:
+    explicit CReportView(QWidget* parent = nullptr);
+    ~CReportView() override;
+
+    /// The report wizard's choices; set before fill().
+    void setSettings(const ReportSettings& settings) { m_settings = settings; }
+    /// Builds both item lists, the title and every cell once, then fills the grid. The store
+    /// must outlive the view: Swap computes the cells again.
+    void fill(CIncidenceStore& store, const SelectionList& registries,
+              const SelectionList& cancers);
+    /// Exchanges rows and columns and fills the grid again from scratch; the font stays, a
+    /// sort or a colour change does not.
+    void swap();
+    /// The Swap command is shown checked while rows are cancer/sex combinations.
+    bool isSwapChecked() const;
+    const CReportTable* reportTable() const { return m_table.get(); }
+
+  protected:
+    QString sortFirstEntry() const override;
+    const CTextGrid* table() const override;
+
+  private:
+    ReportSettings m_settings;
+    std::unique_ptr<CReportTable> m_table;
+    CIncidenceStore* m_store = nullptr;
+};
+
+} // namespace orvelan

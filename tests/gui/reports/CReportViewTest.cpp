@@ -1,0 +1,154 @@
+#include "reports/CReportView.h"
+
+#include "ViewFixture.h"
+#include "reports/CAgeSpecificRatesView.h"
+#include "widgets/CSortColumnDlg.h"
+
+#include <QApplication>
+#include <QtTest>
+#include <memory>
+
+using namespace orvelan;
+using namespace orvelan::test;
+
+// The report view with its swap, and the age-specific rates view, against the core's tables.
+class CReportViewTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void cellsEqualTheCoreTable();
+    void swapTwiceRestoresTheLayout();
+    void sortDialogFollowsTheSwap();
+    void swapKeepsTheFontAndDropsSortAndColours();
+    void ageSpecificCellsEqualTheCoreTable();
+
+  private:
+    static ReportSettings settings();
+    std::unique_ptr<ViewData> m_data;
+    std::unique_ptr<CReportView> m_view;
+    const SelectionList m_registries = selectSlots({kAlgiersRow, kLaReunionRow});
+    const SelectionList m_cancers = selectSlots({kStomach, kVulva, kProstate});
+};
+
+ReportSettings CReportViewTest::settings() {
+    ReportSettings s;
+    s.rowsAreCancers = true;
+    s.rateKind = RateKind::NumberOfCases;
+    return s;
+}
+
+void CReportViewTest::init() {
+    m_data = std::make_unique<ViewData>();
+    m_view = std::make_unique<CReportView>();
+    m_view->resize(800, 300);
+    m_view->setSettings(settings());
+    m_view->createFont(QStringLiteral("Arial"));
+    m_view->fill(m_data->store, m_registries, m_cancers);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+}
+
+void CReportViewTest::cleanup() {
+    m_view.reset();
+    m_data.reset();
+}
+
+void CReportViewTest::cellsEqualTheCoreTable() {
+    CReportTable table(settings());
+    table.build(m_data->store, m_registries, m_cancers);
+    QVERIFY(sameCells(*m_view->grid(), table.grid()));
+    // Stomach male and female, vulva, prostate by two registries.
+    QCOMPARE(m_view->grid()->rowCount(), 5);
+    QCOMPARE(m_view->grid()->columnCount(), 3);
+    QCOMPARE(m_view->grid()->itemText(1, 0), QStringLiteral("Stomach-Male"));
+    QCOMPARE(m_view->grid()->itemText(1, 1), QStringLiteral("       10"));
+    QCOMPARE(m_view->title(), QStringLiteral("Number of cases (All ages)"));
+    QVERIFY(m_view->isSwapChecked());
+}
+
+void CReportViewTest::swapTwiceRestoresTheLayout() {
+    QStringList before;
+    for (int row = 0; row < m_view->grid()->rowCount(); ++row) {
+        for (int column = 0; column < m_view->grid()->columnCount(); ++column) {
+            before << m_view->grid()->itemText(row, column);
+        }
+    }
+    m_view->swap();
+    QVERIFY(!m_view->isSwapChecked());
+    QCOMPARE(m_view->grid()->rowCount(), 3);
+    QCOMPARE(m_view->grid()->columnCount(), 5);
+    QCOMPARE(m_view->grid()->itemText(0, 1), QStringLiteral("Stomach-Male"));
+    QCOMPARE(m_view->grid()->itemText(0, 0), QStringLiteral("Number of cases (All ages)"));
+    CReportTable swapped(settings());
+    swapped.build(m_data->store, m_registries, m_cancers);
+    swapped.swap(m_data->store);
+    QVERIFY(sameCells(*m_view->grid(), swapped.grid()));
+
+    m_view->swap();
+    QVERIFY(m_view->isSwapChecked());
+    QStringList after;
+    for (int row = 0; row < m_view->grid()->rowCount(); ++row) {
+        for (int column = 0; column < m_view->grid()->columnCount(); ++column) {
+            after << m_view->grid()->itemText(row, column);
+        }
+    }
+    QCOMPARE(after, before);
+}
+
+void CReportViewTest::sortDialogFollowsTheSwap() {
+    QCOMPARE(m_view->createSortDialog()->entry(0), QStringLiteral("Cancer label"));
+    QCOMPARE(m_view->createSortDialog()->entryCount(), 3);
+    m_view->swap();
+    const auto dialog = m_view->createSortDialog();
+    QCOMPARE(dialog->entry(0), QStringLiteral("Registry name"));
+    QCOMPARE(dialog->entryCount(), 5);
+    QCOMPARE(dialog->entry(1), QStringLiteral("Stomach-Male"));
+    QCOMPARE(dialog->entry(4), QStringLiteral("Prostate"));
+}
+
+void CReportViewTest::swapKeepsTheFontAndDropsSortAndColours() {
+    m_view->increaseFont();
+    m_view->sortBy(1, false);
+    QVERIFY(m_view->setBackgroundColour(QColor(200, 255, 200)));
+    m_view->swap();
+    m_view->swap();
+    QCOMPARE(m_view->grid()->itemText(1, 0), QStringLiteral("Stomach-Male"));
+    QCOMPARE(m_view->grid()->itemFont(2, 2).pointSize(), 14);
+    QVERIFY(!m_view->grid()->cell(1, 1)->backColour.isValid());
+    QCOMPARE(m_view->backgroundColour(), QColor(Qt::white));
+}
+
+void CReportViewTest::ageSpecificCellsEqualTheCoreTable() {
+    for (bool rates : {true, false}) {
+        AgeSpecificRatesSettings s;
+        s.fixedCancer = kStomach;
+        s.showRates = rates;
+        CAgeSpecificRatesView view;
+        view.setSettings(s);
+        view.createFont(QStringLiteral("Arial"));
+        view.fill(m_data->store, m_registries, m_cancers);
+        CAgeSpecificRatesTable table(s);
+        table.build(m_data->store, m_registries, m_cancers);
+        QVERIFY(sameCells(*view.grid(), table.grid()));
+        QCOMPARE(view.grid()->columnCount(), 22);
+        QCOMPARE(view.grid()->itemText(0, 21), QStringLiteral("MV(%)"));
+        const auto dialog = view.createSortDialog();
+        QCOMPARE(dialog->entryCount(), 22);
+        QCOMPARE(dialog->entry(0), QStringLiteral("Registry name"));
+        QCOMPARE(dialog->entry(1), QStringLiteral(" 0-"));
+        QCOMPARE(dialog->entry(21), QStringLiteral("MV(%)"));
+    }
+}
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    CReportViewTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "CReportViewTest.moc"

@@ -1,0 +1,74 @@
+#pragma once
+
+// Fixture data shared by the table view tests: two populations and a few male stomach cases,
+// written to a temporary data directory and opened through a store.
+#include "FixtureData.h"
+#include "TempDir.h"
+#include "data/CIncidenceStore.h"
+#include "reports/CTextGrid.h"
+#include "widgets/CGridCtrl.h"
+
+#include <QString>
+#include <QtTest>
+
+namespace orvelan::test {
+
+constexpr int kAlgiersRow = 2;   // registry dictionary row of population 0 (to 85+)
+constexpr int kLaReunionRow = 4; // row of population 1 (to 70+)
+constexpr int kStomach = 34;     // both sexes
+constexpr int kVulva = 117;      // females only
+constexpr int kProstate = 153;   // males only
+
+inline SelectionList selectSlots(std::initializer_list<int> chosen) {
+    SelectionList list = emptySelectionList();
+    for (int s : chosen) {
+        list[static_cast<std::size_t>(s)] = s;
+    }
+    return list;
+}
+
+/// Male stomach: population 0 has 8 cases at 50-54 and 2 of unknown age, population 1 has 25
+/// at 60-64; person-years 100,000 a group (to 85+) and 50,000 a group (to 70+).
+struct ViewData {
+    TempDir dir;
+    CIncidenceStore store;
+
+    ViewData() {
+        FixtureData data;
+        for (int sex = 0; sex < 2; ++sex) {
+            PopulationFixture algiers;
+            algiers.personYears = FixtureData::flatPersonYears(100000, 17);
+            data.setPopulation(0, sex, algiers);
+            PopulationFixture reunion;
+            reunion.personYears = FixtureData::flatPersonYears(50000, 14);
+            data.setPopulation(1, sex, reunion);
+        }
+        CasesFixture algiers;
+        algiers.cases[10] = 8;
+        algiers.cases[18] = 2;
+        algiers.verification = 80.0f;
+        data.setCases(0, 0, kStomach, algiers);
+        CasesFixture reunion;
+        reunion.cases[12] = 25;
+        data.setCases(1, 0, kStomach, reunion);
+        data.write(dir.str());
+        store.open(dir.str());
+    }
+};
+
+/// Every cell of the grid shows the table's text, in the same rows and columns.
+inline bool sameCells(const CGridCtrl& grid, const CTextGrid& table) {
+    if (grid.rowCount() != table.rowCount() || grid.columnCount() != table.columnCount()) {
+        return false;
+    }
+    for (int row = 0; row < table.rowCount(); ++row) {
+        for (int column = 0; column < table.columnCount(); ++column) {
+            if (grid.itemText(row, column).toStdString() != table.text(row, column)) {
+                return false;
+            }
+        }
+    }
+    return grid.fixedRowCount() == 1 && grid.fixedColumnCount() == 1;
+}
+
+} // namespace orvelan::test
