@@ -3,4 +3,4 @@ add_library(orvelan_warnings INTERFACE)
 target_compile_options(orvelan_warnings INTERFACE
     -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
     -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Woverloaded-virtual
-    -Wnull-dereference -Wdouble-promotion -Wformat=2 -Werror)
+    -Wdouble-promotion -Wformat=2 -Werror)
