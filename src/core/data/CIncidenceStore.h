@@ -67,6 +67,10 @@ class CIncidenceStore {
     /// factor comes from the summed cases, and its verification is the sexes' percentages
     /// weighted by their case totals (over the sexes that have one; -1 when neither has).
     bool load(int population, int cancer, int sex);
+    /// Puts a curve typed in by the user in place of the loaded series (no unknown-age cases):
+    /// unknown-age factor 1, last age group the highest group 0-17 with person-years (0 when
+    /// there is none).
+    void setUserSeries(const AgeArray& cases, const AgeArray& personYears);
 
     // The loaded series and its facts.
     const Series& cases() const { return m_cases; }
@@ -185,5 +189,19 @@ class CIncidenceStore {
     std::string m_populationLabel;
     std::string m_cancerLabel;
 };
+
+inline void CIncidenceStore::setUserSeries(const AgeArray& cases, const AgeArray& personYears) {
+    m_cases = Series{};
+    m_personYears = Series{};
+    m_lastAgeGroup = 0;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        m_cases[i] = cases[i];
+        m_personYears[i] = personYears[i];
+        if (personYears[i] != 0.0) {
+            m_lastAgeGroup = static_cast<int>(i);
+        }
+    }
+    m_unknownAgeFactor = 1.0;
+}
 
 } // namespace orvelan
