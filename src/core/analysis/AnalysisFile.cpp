@@ -1,0 +1,130 @@
+#include "analysis/AnalysisFile.h"
+
+#include "reports/Printf.h"
+#include "reports/TextFile.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace orvelan {
+namespace {
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const bool lastLine = end == std::string::npos;
+        if (lastLine) {
+            end = text.size();
+        }
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+/// Exactly three finite numbers separated by blanks; nullopt otherwise.
+std::optional<std::array<double, 3>> threeNumbers(const std::string& line) {
+    std::array<double, 3> values{};
+    const char* cursor = line.c_str();
+    for (double& value : values) {
+        char* end = nullptr;
+        value = std::strtod(cursor, &end);
+        if (end == cursor || !std::isfinite(value)) {
+            return std::nullopt;
+        }
+        cursor = end;
+    }
+    while (*cursor != '\0') {
+        if (!isBlank(*cursor++)) {
+            return std::nullopt;
+        }
+    }
+    return values;
+}
+
+} // namespace
+
+std::string analysisFileText(const UserCurve& curve) {
+    std::string title = curve.title;
+    for (char& c : title) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    std::string text = formatText("%s\n", title.c_str());
+    for (std::size_t i = 0; i < curve.cases.size(); ++i) {
+        text +=
+            formatText("%.0f %.0f %.3f\n", curve.cases[i], curve.personYears[i], curve.rates[i]);
+    }
+    return text;
+}
+
+AnalysisFileRead parseAnalysisFile(const std::string& text, const std::string& path) {
+    AnalysisFileRead result;
+    const std::vector<std::string> lines = splitLines(text);
+    if (lines.empty()) {
+        result.error = path + ": the file is empty";
+        return result;
+    }
+    UserCurve curve;
+    curve.title = lines[0].substr(0, UserCurve::kMaxTitleLength);
+    for (std::size_t group = 0; group < curve.cases.size(); ++group) {
+        const std::size_t lineNumber = group + 2;
+        if (lines.size() < lineNumber) {
+            result.error = formatText("%s: only %zu of the 18 age-group lines are present",
+                                      path.c_str(), lines.size() - 1);
+            return result;
+        }
+        const std::optional<std::array<double, 3>> values = threeNumbers(lines[group + 1]);
+        if (!values || (*values)[0] < 0.0 || (*values)[1] < 0.0 || (*values)[2] < 0.0) {
+            result.error = formatText("%s: line %zu: expected cases, person-years and rate "
+                                      "(three numbers, none negative)",
+                                      path.c_str(), lineNumber);
+            return result;
+        }
+        curve.cases[group] = (*values)[0];
+        curve.personYears[group] = (*values)[1];
+        curve.rates[group] = (*values)[2];
+    }
+    result.curve = std::move(curve);
+    return result;
+}
+
+AnalysisFileRead readAnalysisFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        AnalysisFileRead result;
+        result.error = path + ": cannot be opened (" + std::strerror(errno) + ")";
+        return result;
+    }
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (file.bad()) {
+        AnalysisFileRead result;
+        result.error = path + ": cannot be read";
+        return result;
+    }
+    return parseAnalysisFile(content.str(), path);
+}
+
+SaveResult writeAnalysisFile(const std::string& path, const UserCurve& curve) {
+    if (!hasExtension(path, ".STA")) {
+        return {SaveStatus::UnsupportedFormat, std::string(kUnsupportedFormatMessage)};
+    }
+    return writeFileAtomically(path, analysisFileText(curve));
+}
+
+} // namespace orvelan

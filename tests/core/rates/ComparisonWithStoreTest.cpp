@@ -1,0 +1,314 @@
+#include "FixtureData.h"
+#include "TempDir.h"
+#include "data/CCancerDictionary.h"
+#include "data/CIncidenceStore.h"
+#include "data/CRegistryDictionary.h"
+#include "data/CUserGroupDictionary.h"
+#include "rates/ComparisonLayouts.h"
+#include "rates/ComparisonTexts.h"
+#include "rates/SeveralCurveComparison.h"
+#include "rates/TwoCurveComparison.h"
+#include "rates/UserCurve.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+#include <vector>
+
+namespace orvelan {
+namespace {
+
+using test::CasesFixture;
+using test::FixtureData;
+using test::PopulationFixture;
+using test::TempDir;
+
+constexpr int kAllSites = 0;
+constexpr int kFemaleOnlyCancer = 116;
+
+// Two populations of males with cancer 0 ("All sites") over every group; the reference also has
+// 6 cases of unknown age (unknown-age factor 616 / 610). Population 2 is population 1 with its
+// oldest class at 75+.
+const Series kRefPersonYears = {52000, 50500, 48000, 47000, 45500, 44000, 42000,
+                                40000, 37000, 34000, 30000, 26000, 22000, 18000,
+                                14000, 10000, 6500,  4000,  0};
+const Series kRefCases = {1, 0, 2, 3, 5, 8, 12, 20, 31, 45, 70, 96, 120, 141, 150, 138, 101, 77, 6};
+const Series kCompPersonYears = {30000, 29500, 29000, 28000, 27000, 26500, 25000,
+                                 23000, 21000, 19000, 17000, 15000, 12500, 10000,
+                                 7500,  5500,  3500,  2000,  0};
+const Series kCompCases = {0, 1, 1, 2, 4, 7, 9, 15, 27, 40, 55, 80, 98, 105, 112, 95, 70, 44, 0};
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+struct ComparisonStoreTest : ::testing::Test {
+    TempDir dir;
+    CIncidenceStore store;
+    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
+    CUserGroupDictionary registryGroups{GroupKind::Registry};
+
+    void SetUp() override {
+        FixtureData data;
+        const auto add = [&data](int population, int sex, const Series& personYears,
+                                 const Series& cases) {
+            data.setPopulation(population, sex, PopulationFixture{1993, 1997, personYears});
+            data.setCases(population, sex, kAllSites, CasesFixture{cases});
+            data.setCases(population, sex, kFemaleOnlyCancer, CasesFixture{cases});
+        };
+        add(0, 0, kRefPersonYears, kRefCases);
+        add(0, 1, kCompPersonYears, kCompCases);
+        add(1, 0, kCompPersonYears, kCompCases);
+        Series top75 = kCompPersonYears;
+        top75[15] += top75[16] + top75[17];
+        top75[16] = top75[17] = 0.0;
+        add(2, 0, top75, kCompCases);
+        data.write(dir.str());
+        ASSERT_TRUE(store.open(dir.str()));
+        cancerGroups.load(dir.file("ICDuser.dic"));
+        registryGroups.load(dir.file("POPuser.dic"));
+        store.setUserGroups(&cancerGroups, &registryGroups);
+    }
+
+    CurvePair request(int compPopulation, int ageLow, int ageHigh) const {
+        CurvePair pair;
+        pair.refPopulation = 0;
+        pair.compPopulation = compPopulation;
+        pair.refCancer = pair.compCancer = kAllSites;
+        pair.ageLow = ageLow;
+        pair.ageHigh = ageHigh;
+        return pair;
+    }
+
+    static std::vector<std::string> tabLayout(const std::string& comparison,
+                                              const std::string& ageRange) {
+        return {"Reference:  Algeria, Algiers: All sites-Male", "Comparison: " + comparison,
+                "Age range: " + ageRange, "", "ASR (World)\t(Standard Error)"};
+    }
+};
+
+// Expected figures computed independently to 40 digits from the same counts.
+TEST_F(ComparisonStoreTest, ComparesTwoLoadedCurvesOverAllAges) {
+    CurvePair pair = request(1, 0, 17);
+    const ComparisonRun run = runComparison(pair, store, nullptr);
+    ASSERT_EQ(run.last, 17);
+    EXPECT_NEAR(pair.asrRef, 146.42958769163805, 1e-9);
+    EXPECT_NEAR(pair.seRef, 4.707949136990746, 1e-11);
+    EXPECT_NEAR(pair.asrComp, 199.51868375452338, 1e-9);
+    EXPECT_NEAR(pair.rrMH, 1.3568936396257213, 1e-13);
+    EXPECT_NEAR(pair.chi2MHC, 40.986350272923531, 1e-10);
+    EXPECT_EQ(pair.refCases[17], 77.0); // copied before the rates engine folds anything
+    const std::vector<std::string> expected = {
+        "Reference:  Algeria, Algiers: All sites-Male",
+        "Comparison:  France, La Reunion: All sites-Male",
+        "Age range:  0-85+",
+        "",
+        "ASR (World)\t(Standard Error)",
+        "Reference:\t146.43\t(4.708)",
+        "Comparison:\t199.52\t(7.373)",
+        "Ratio:\t1.363",
+        "",
+        "Relative Risk (RR) Estimates",
+        "Method\tRate Ratio (RR)\tlog(RR)\tS.E.(log(RR))",
+        "Mantel & Haenszel\t1.3569\t0.3052\t0.0478",
+        "Maximum likelihood\t1.3567\t0.3051\t0.0478",
+        "",
+        "Test of significance of the Relative Risk (RR)",
+        "\tPvalue\tChi2\tDegree of freedom",
+        "Mantel-Haenszel-Cochran test\t0.000000\t40.9864\t1",
+        "Heterogeneity test\t0.998286\t4.7980\t17",
+        "Trend test\t0.328042\t0.9566\t1",
+    };
+    EXPECT_EQ(linesOf(comparisonText(pair, run.texts, ComparisonLayout::TabDelimited)), expected);
+}
+
+TEST_F(ComparisonStoreTest, ComparesOverAClosedRange) {
+    CurvePair pair = request(1, 4, 12);
+    const ComparisonRun run = runComparison(pair, store, nullptr);
+    ASSERT_EQ(run.last, 12);
+    EXPECT_EQ(run.texts.ageRange, "20-64");
+    const std::vector<std::string> lines =
+        linesOf(comparisonText(pair, run.texts, ComparisonLayout::Formatted));
+    const std::vector<std::string> expected = {
+        "Reference:     129.57 (6.440)",
+        "Comparison:    186.01 (10.196)",
+        "Ratio:          1.436",
+        "",
+        "Relative Risk (RR) Estimates",
+        "Method             Rate Ratio (RR)        log(RR)  S.E.(log(RR))",
+        "Mantel & Haenszel           1.4417         0.3658         0.0738",
+        "Maximum likelihood          1.4417         0.3659         0.0738",
+        "",
+        "Test of significance of the Relative Risk (RR)",
+        "                                   Pvalue        Chi2   Degree of freedom",
+        "Mantel-Haenszel-Cochran test     0.000001     24.8691                   1",
+        "Heterogeneity test               0.999868      0.4983                   8",
+        "Trend test                       0.937746      0.0061                   1",
+    };
+    ASSERT_EQ(lines.size(), 19u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 5, lines.end()), expected);
+}
+
+TEST_F(ComparisonStoreTest, CutsAtTheComparisonsOpenClassAndWarns) {
+    CurvePair pair = request(2, 0, 17);
+    const ComparisonRun run = runComparison(pair, store, nullptr);
+    ASSERT_EQ(run.last, 15);
+    EXPECT_EQ(pair.ageHigh, 15);
+    EXPECT_EQ(run.texts.ageRange, " 0-75+ Warning, check population figures");
+    EXPECT_EQ(pair.refCases[15], 138.0 + 101.0 + 77.0);
+    EXPECT_EQ(pair.compCases[15], 95.0 + 70.0 + 44.0);
+    const std::vector<std::string> lines =
+        linesOf(comparisonText(pair, run.texts, ComparisonLayout::TabDelimited));
+    ASSERT_EQ(lines.size(), 19u);
+    EXPECT_EQ(lines[2], "Age range:  0-75+ Warning, check population figures");
+    EXPECT_EQ(lines[6], "Comparison:\t199.25\t(7.345)");
+    EXPECT_EQ(lines[11], "Mantel & Haenszel\t1.3552\t0.3040\t0.0478");
+    EXPECT_EQ(lines[12], "Maximum likelihood\t1.3551\t0.3039\t0.0478");
+    EXPECT_EQ(lines[16], "Mantel-Haenszel-Cochran test\t0.000000\t40.6698\t1");
+    EXPECT_EQ(lines[17], "Heterogeneity test\t0.994693\t4.6507\t15");
+    EXPECT_EQ(lines[18], "Trend test\t0.377553\t0.7787\t1");
+}
+
+TEST_F(ComparisonStoreTest, TakesTheTypedInCurveWithItsOwnOpenClass) {
+    UserCurve curve;
+    curve.title = "Typed curve";
+    for (std::size_t j = 0; j <= 14; ++j) {
+        curve.personYears[j] = kCompPersonYears[j];
+        curve.cases[j] = kCompCases[j];
+    }
+    curve.cases[14] = 112 + 95 + 70 + 44; // 70 and over
+    CurvePair pair = request(-1, 0, 17);
+    pair.userComparison = 2;
+    const ComparisonRun run = runComparison(pair, store, &curve);
+    ASSERT_EQ(run.last, 14);
+    EXPECT_EQ(run.texts.comparison, "Typed curve");
+    EXPECT_EQ(run.texts.ageRange, " 0-70+ Warning, check population figures");
+    const std::vector<std::string> lines =
+        linesOf(comparisonText(pair, run.texts, ComparisonLayout::TabDelimited));
+    ASSERT_EQ(lines.size(), 19u);
+    EXPECT_EQ(lines[1], "Comparison: Typed curve");
+    EXPECT_EQ(lines[6], "Comparison:\t302.58\t(11.418)");
+    EXPECT_EQ(lines[7], "Ratio:\t2.066");
+    EXPECT_EQ(lines[11], "Mantel & Haenszel\t1.9277\t0.6563\t0.0493");
+    EXPECT_EQ(lines[12], "Maximum likelihood\t1.9810\t0.6836\t0.0491");
+    EXPECT_EQ(lines[17], "Heterogeneity test\t0.000000\t74.1694\t14");
+    EXPECT_EQ(lines[18], "Trend test\t0.000000\t32.0406\t1");
+
+    CurvePair withoutCurve = request(-1, 0, 17);
+    withoutCurve.userComparison = 2;
+    EXPECT_FALSE(runComparison(withoutCurve, store, nullptr).ok());
+}
+
+TEST_F(ComparisonStoreTest, FailuresLeaveNoDataAvailable) {
+    struct Case {
+        int refPopulation, ageLow, ageHigh;
+        const char* why;
+    };
+    const Case cases[] = {
+        {0, 0, 1, "two age groups"},
+        {0, 3, 16, "80-84 is the comparison's open class 75+"},
+        {7, 0, 17, "the reference has no cases: its ASR is 0"},
+    };
+    for (const Case& c : cases) {
+        CurvePair pair = request(2, c.ageLow, c.ageHigh);
+        pair.refPopulation = c.refPopulation;
+        const ComparisonRun run = runComparison(pair, store, nullptr);
+        EXPECT_FALSE(run.ok()) << c.why;
+        EXPECT_EQ(run.texts.ageRange, "No data available!") << c.why;
+        EXPECT_EQ(pair.ageHigh, c.ageHigh) << c.why;
+        EXPECT_EQ(pair.rrMH, -1.0) << c.why;
+    }
+}
+
+TEST_F(ComparisonStoreTest, AComparisonWithoutDataHasNoRatio) {
+    CurvePair pair = request(7, 0, 17);
+    const ComparisonRun run = runComparison(pair, store, nullptr);
+    ASSERT_TRUE(run.ok());
+    EXPECT_EQ(pair.asrComp, 0.0);
+    EXPECT_EQ(pair.rrMH, -1.0); // no comparison person-years anywhere: den = 0
+    EXPECT_EQ(pair.rrML, -1.0);
+    EXPECT_EQ(pair.dfMHC, -1);
+    EXPECT_EQ(resultCellText(pair, ResultList::Asr, 2, 2), "  0.000");
+}
+
+TEST_F(ComparisonStoreTest, BothSexesAddTheTwoLoads) {
+    CurvePair pair = request(1, 0, 17);
+    pair.refSex = 2;
+    const ComparisonRun run = runComparison(pair, store, nullptr);
+    ASSERT_TRUE(run.ok());
+    EXPECT_EQ(run.texts.reference, " Algeria, Algiers: All sites-Both sexes");
+    EXPECT_EQ(pair.refCases[9], 45.0 + 40.0);
+    EXPECT_EQ(pair.refPersonYears[0], 52000.0 + 30000.0);
+}
+
+TEST_F(ComparisonStoreTest, LabelsLeaveOutTheSexOfOneSexCancers) {
+    EXPECT_EQ(curveLabel(store, 0, kFemaleOnlyCancer, 1, 17),
+              " Algeria, Algiers: " + CCancerDictionary::label(kFemaleOnlyCancer));
+    EXPECT_EQ(curveLabel(store, 1, kAllSites, 2, 3), " France, La Reunion: All sites-Children");
+    EXPECT_EQ(curveLabel(store, 1, kAllSites, 1, 4), " France, La Reunion: All sites-Female");
+    ASSERT_TRUE(cancerGroups.append("Female organs", {kFemaleOnlyCancer}));
+    ASSERT_TRUE(cancerGroups.append("Mixed", {kAllSites, kFemaleOnlyCancer}));
+    ASSERT_TRUE(registryGroups.append("Two islands  ", {0, 1}));
+    EXPECT_EQ(curveLabel(store, 272, 252, 1, 17), "Two islands: Female organs");
+    EXPECT_EQ(curveLabel(store, 272, 253, 1, 17), "Two islands: Mixed-Female");
+}
+
+TEST_F(ComparisonStoreTest, SirOfTheReferenceAgainstItselfIsOneHundred) {
+    const SirRequest request{kAllSites, 0, 0, 0, 17};
+    const SirRow self = ComputeSIR(store, request, 0);
+    EXPECT_NEAR(self.sir, 100.0, 1e-12);
+    EXPECT_NEAR(self.chi2, 0.0, 1e-20);
+    EXPECT_DOUBLE_EQ(self.observed, 1020.0); // the known ages only
+}
+
+TEST_F(ComparisonStoreTest, SirOfATopAt75IsSummedTo75ForBothCurves) {
+    const SirRequest request{kAllSites, 0, 0, 0, 17};
+    const SirRow row = ComputeSIR(store, request, 2);
+    double expected = 0.0;
+    for (std::size_t j = 0; j < 15; ++j) {
+        expected += kCompPersonYears[j] * kRefCases[j] / kRefPersonYears[j];
+    }
+    expected += (5500.0 + 3500 + 2000) * (138.0 + 101 + 77) / (10000.0 + 6500 + 4000);
+    EXPECT_DOUBLE_EQ(row.observed, 765.0);
+    EXPECT_NEAR(row.expected, expected, 1e-10);
+    EXPECT_FALSE(ComputeSIR(store, {kAllSites, 0, 0, 3, 15}, 2).available());
+    EXPECT_TRUE(ComputeSIR(store, {kAllSites, 0, 0, 3, 14}, 2).available());
+}
+
+TEST_F(ComparisonStoreTest, SeveralTitleNamesReferenceCancerSexAndAges) {
+    struct Case {
+        SirRequest request;
+        std::string title;
+    };
+    const Case cases[] = {
+        {{kAllSites, 0, 0, 0, 12}, " Algeria, Algiers: All sites-Male (age  0-64)"},
+        {{kAllSites, 0, 0, 0, 17}, " Algeria, Algiers: All sites-Male (All ages)"},
+        {{kAllSites, 0, 0, 17, 17}, " Algeria, Algiers: All sites-Male (age 85+)"},
+        {{kAllSites, 1, 2, 0, 3}, " France, La Reunion: All sites-Children (age  0-19)"},
+        {{kFemaleOnlyCancer, 0, 1, 3, 17},
+         " Algeria, Algiers: " + CCancerDictionary::label(kFemaleOnlyCancer) + " (age 15-85+)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(severalTitle(store, c.request), c.title);
+    }
+}
+
+TEST(SeveralPopulationList, TakesPopulationsOfDictionaryRowsAndUserGroups) {
+    SelectionList selection = emptySelectionList();
+    const int rowOf2 = CRegistryDictionary::rowOfPopulation(2).value();
+    const int rowOf0 = CRegistryDictionary::rowOfPopulation(0).value();
+    selection[static_cast<std::size_t>(rowOf2)] = rowOf2;
+    selection[static_cast<std::size_t>(rowOf0)] = rowOf0;
+    selection[0] = 0; // the caption row stands for no population
+    selection[273] = 273;
+    std::vector<int> expected = {rowOf0 < rowOf2 ? 0 : 2, rowOf0 < rowOf2 ? 2 : 0, 273};
+    EXPECT_EQ(CRegistryDictionary::populationNumber(0), CRegistryDictionary::kNoPopulation);
+    EXPECT_EQ(severalPopulationList(selection), expected);
+}
+
+} // namespace
+} // namespace orvelan
