@@ -1,14 +1,11 @@
 #include "analysis/AnalysisFile.h"
 
+#include "app/ReadFile.h"
 #include "reports/Printf.h"
 #include "reports/TextFile.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace orvelan {
@@ -76,7 +73,7 @@ AnalysisFileRead parseAnalysisFile(const std::string& text, const std::string& p
     AnalysisFileRead result;
     const std::vector<std::string> lines = splitLines(text);
     if (lines.empty()) {
-        result.error = path + ": the file is empty";
+        result.error = "File '" + path + "' is empty";
         return result;
     }
     UserCurve curve;
@@ -84,14 +81,14 @@ AnalysisFileRead parseAnalysisFile(const std::string& text, const std::string& p
     for (std::size_t group = 0; group < curve.cases.size(); ++group) {
         const std::size_t lineNumber = group + 2;
         if (lines.size() < lineNumber) {
-            result.error = formatText("%s: only %zu of the 18 age-group lines are present",
+            result.error = formatText("File '%s' holds only %zu of the 18 age-group lines",
                                       path.c_str(), lines.size() - 1);
             return result;
         }
         const std::optional<std::array<double, 3>> values = threeNumbers(lines[group + 1]);
         if (!values || (*values)[0] < 0.0 || (*values)[1] < 0.0 || (*values)[2] < 0.0) {
-            result.error = formatText("%s: line %zu: expected cases, person-years and rate "
-                                      "(three numbers, none negative)",
+            result.error = formatText("File '%s', line %zu: expected cases, person-years and "
+                                      "rate (three numbers, none negative)",
                                       path.c_str(), lineNumber);
             return result;
         }
@@ -104,20 +101,13 @@ AnalysisFileRead parseAnalysisFile(const std::string& text, const std::string& p
 }
 
 AnalysisFileRead readAnalysisFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::string bytes;
+    if (std::optional<std::string> error = readFileBytes(path, bytes)) {
         AnalysisFileRead result;
-        result.error = path + ": cannot be opened (" + std::strerror(errno) + ")";
+        result.error = std::move(*error);
         return result;
     }
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) {
-        AnalysisFileRead result;
-        result.error = path + ": cannot be read";
-        return result;
-    }
-    return parseAnalysisFile(content.str(), path);
+    return parseAnalysisFile(bytes, path);
 }
 
 SaveResult writeAnalysisFile(const std::string& path, const UserCurve& curve) {

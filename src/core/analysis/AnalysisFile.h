@@ -13,7 +13,7 @@ namespace orvelan {
 /// A file read back: the curve, or the reason it could not be used.
 struct AnalysisFileRead {
     std::optional<UserCurve> curve;
-    std::string error; // "<path>: <reason>" when curve is empty
+    std::string error; // names the file and the reason when curve is empty
 };
 
 /// The file's text: "%s\n" with the title (line breaks in it become blanks), then 18 lines

@@ -78,17 +78,21 @@ TEST(AnalysisFile, ReportsShortAndMalformedFiles) {
         std::string error;
     };
     const Case cases[] = {
-        {"", "x.STA: the file is empty"},
-        {"title only\n", "x.STA: only 0 of the 18 age-group lines are present"},
-        {"t\n" + dataLines("1 2 3\n", 17), "x.STA: only 17 of the 18 age-group lines are present"},
+        {"", "File 'x.STA' is empty"},
+        {"title only\n", "File 'x.STA' holds only 0 of the 18 age-group lines"},
+        {"t\n" + dataLines("1 2 3\n", 17), "File 'x.STA' holds only 17 of the 18 age-group lines"},
         {"t\n" + dataLines("1 2 3\n", 4) + "1 2\n" + dataLines("1 2 3\n", 13),
-         "x.STA: line 6: expected cases, person-years and rate (three numbers, none negative)"},
+         "File 'x.STA', line 6: expected cases, person-years and rate (three numbers, none "
+         "negative)"},
         {"t\n1 2 3 4\n" + dataLines("1 2 3\n", 17),
-         "x.STA: line 2: expected cases, person-years and rate (three numbers, none negative)"},
+         "File 'x.STA', line 2: expected cases, person-years and rate (three numbers, none "
+         "negative)"},
         {"t\n" + dataLines("1 2 3\n", 17) + "1 -2 3\n",
-         "x.STA: line 19: expected cases, person-years and rate (three numbers, none negative)"},
+         "File 'x.STA', line 19: expected cases, person-years and rate (three numbers, none "
+         "negative)"},
         {"t\nnan 2 3\n" + dataLines("1 2 3\n", 17),
-         "x.STA: line 2: expected cases, person-years and rate (three numbers, none negative)"},
+         "File 'x.STA', line 2: expected cases, person-years and rate (three numbers, none "
+         "negative)"},
     };
     for (const Case& c : cases) {
         const AnalysisFileRead read = parseAnalysisFile(c.text, "x.STA");
@@ -109,11 +113,11 @@ TEST(AnalysisFile, WritesOnlyStaFilesAndReportsWhatFails) {
     const std::string missingFolder = dir.file("none/curve.STA");
     const SaveResult failed = writeAnalysisFile(missingFolder, curve);
     EXPECT_EQ(failed.status, SaveStatus::Failed);
-    EXPECT_EQ(failed.message.rfind(missingFolder + ": ", 0), 0u) << failed.message;
+    EXPECT_NE(failed.message.find(missingFolder), std::string::npos) << failed.message;
 
     const AnalysisFileRead read = readAnalysisFile(dir.file("absent.STA"));
     EXPECT_FALSE(read.curve.has_value());
-    EXPECT_EQ(read.error.rfind(dir.file("absent.STA") + ": cannot be opened", 0), 0u) << read.error;
+    EXPECT_NE(read.error.find(dir.file("absent.STA")), std::string::npos) << read.error;
 }
 
 } // namespace

@@ -255,7 +255,7 @@ TEST(SaveComparison, WritesTheChosenLayoutOrNothing) {
     const std::string missing = dir.file("no/such/folder/d.txt");
     const SaveResult failed = saveComparison(missing, pair, kTexts);
     EXPECT_EQ(failed.status, SaveStatus::Failed);
-    EXPECT_EQ(failed.message.rfind(missing + ": ", 0), 0u) << failed.message;
+    EXPECT_NE(failed.message.find(missing), std::string::npos) << failed.message;
     // Only the two saved files remain: no temporary file is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
