@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QStringDecoder>
 #include <QVBoxLayout>
+#include <new>
 
 namespace orvelan {
 
@@ -83,8 +84,15 @@ void CGridView::showTable(const CTextGrid& table) {
     m_grid->setRowCount(0);
     m_grid->setColumnCount(0);
     m_grid->setDefaultRowHeight(rowHeightForFont());
-    m_grid->setRowCount(table.rowCount());
-    m_grid->setColumnCount(table.columnCount());
+    try {
+        m_grid->setRowCount(table.rowCount());
+        m_grid->setColumnCount(table.columnCount());
+    } catch (const std::bad_alloc&) {
+        m_grid->setRowCount(0);
+        m_grid->setColumnCount(0);
+        QMessageBox::critical(this, QString(), QStringLiteral("Out of memory."));
+        return;
+    }
     m_grid->setFixedRowCount(table.fixedRowCount());
     m_grid->setFixedColumnCount(table.fixedColumnCount());
     GridItem item;

@@ -547,6 +547,11 @@ void CGridCtrl::cut() {
     viewport()->update();
 }
 
+bool CGridCtrl::canPaste() const {
+    return m_editable && isValid(m_focus.row, m_focus.column) &&
+           !QGuiApplication::clipboard()->text().isEmpty();
+}
+
 void CGridCtrl::paste() {
     if (m_editable) {
         pasteText(QGuiApplication::clipboard()->text(), m_focus);

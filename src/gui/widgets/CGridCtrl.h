@@ -112,6 +112,11 @@ class CGridCtrl : public QAbstractScrollArea {
     /// Draws one cell (background, text, fixed-cell edge) into rect.
     void drawCell(QPainter& painter, int row, int column, const QRect& rect, bool printing) const;
 
+    // Menu states of the edit commands.
+    bool canCopy() const { return !m_selected.isEmpty(); }
+    bool canCut() const { return m_editable && canCopy(); }
+    bool canPaste() const;
+
   public slots:
     void copy();
     void cut();

@@ -2,6 +2,8 @@
 
 #include "ViewFixture.h"
 #include "reports/CAgeSpecificRatesView.h"
+#include "reports/CSummaryRatesView.h"
+#include "reports/ReportViews.h"
 #include "widgets/CSortColumnDlg.h"
 
 #include <QApplication>
@@ -23,6 +25,7 @@ class CReportViewTest : public QObject {
     void sortDialogFollowsTheSwap();
     void swapKeepsTheFontAndDropsSortAndColours();
     void ageSpecificCellsEqualTheCoreTable();
+    void aBlockOpensItsViewsMalesFirst();
 
   private:
     static ReportSettings settings();
@@ -140,6 +143,38 @@ void CReportViewTest::ageSpecificCellsEqualTheCoreTable() {
         QCOMPARE(dialog->entry(1), QStringLiteral(" 0-"));
         QCOMPARE(dialog->entry(21), QStringLiteral("MV(%)"));
     }
+}
+
+void CReportViewTest::aBlockOpensItsViewsMalesFirst() {
+    ReportBlock block;
+    block.reportKind = static_cast<int>(ReportKind::SummaryRates);
+    block.arrangement = 1;
+    block.fixedCancer = kStomach;
+    block.sexes = 2;
+    block.male = 1;
+    block.female = 2;
+    auto views = createReportViews(block, m_registries, m_cancers, m_data->store, "Arial");
+    QCOMPARE(views.size(), std::size_t{2});
+    QCOMPARE(views[0]->title(), QStringLiteral("Stomach-Male (All ages)"));
+    QCOMPARE(views[1]->title(), QStringLiteral("Stomach-Female (All ages)"));
+    QVERIFY(qobject_cast<CSummaryRatesView*>(views[0].get()) != nullptr);
+    QCOMPARE(views[0]->fontFace(), QStringLiteral("Arial"));
+
+    block.reportKind = static_cast<int>(ReportKind::AgeSpecific);
+    block.sexes = 1;
+    block.male = 0;
+    views = createReportViews(block, m_registries, m_cancers, m_data->store, "Arial");
+    QCOMPARE(views.size(), std::size_t{1});
+    QVERIFY(qobject_cast<CAgeSpecificRatesView*>(views[0].get()) != nullptr);
+    QCOMPARE(views[0]->title(), QStringLiteral("Stomach-Female"));
+
+    block.reportKind = static_cast<int>(ReportKind::UserDefined);
+    views = createReportViews(block, m_registries, m_cancers, m_data->store, "Arial");
+    QCOMPARE(views.size(), std::size_t{1});
+    QVERIFY(qobject_cast<CReportView*>(views[0].get()) != nullptr);
+
+    block.reportKind = static_cast<int>(ReportKind::StandardMainTable);
+    QVERIFY(createReportViews(block, m_registries, m_cancers, m_data->store, "Arial").empty());
 }
 
 int main(int argc, char** argv) {

@@ -241,6 +241,9 @@ void CGridCtrlTest::cutAndPasteDoNothingWhenEditingIsOff() {
     QGuiApplication::clipboard()->setText(QStringLiteral("X\tY\nZ\tW"));
     m_grid->selectRange({1, 1, 2, 2});
     m_grid->setFocusCell(1, 1);
+    QVERIFY(m_grid->canCopy());
+    QVERIFY(!m_grid->canCut());
+    QVERIFY(!m_grid->canPaste());
     QTest::keyClick(m_grid, Qt::Key_V, Qt::ControlModifier);
     m_grid->paste();
     QTest::keyClick(m_grid, Qt::Key_X, Qt::ControlModifier);
@@ -256,6 +259,7 @@ void CGridCtrlTest::pasteFillsCellsWhenEditingIsOn() {
     m_grid->setItemState(2, 1, 0);
     QGuiApplication::clipboard()->setText(QStringLiteral("X\tY\r\nZ\tW"));
     m_grid->setFocusCell(1, 1);
+    QVERIFY(m_grid->canPaste());
     m_grid->paste();
     QCOMPARE(m_grid->itemText(1, 1), QStringLiteral("     1.00"));
     QCOMPARE(m_grid->itemText(2, 1), QStringLiteral("Z"));
