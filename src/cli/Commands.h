@@ -13,5 +13,7 @@ class CliContext;
 void registerDictCommand(CLI::App& app, CliContext& context);
 void registerSeriesCommand(CLI::App& app, CliContext& context);
 void registerRatesCommand(CLI::App& app, CliContext& context);
+void registerCompareCommand(CLI::App& app, CliContext& context);
+void registerSirCommand(CLI::App& app, CliContext& context);
 
 } // namespace orvelan::cli

@@ -23,6 +23,8 @@ int run(int argc, char** argv) {
     registerDictCommand(app, context);
     registerSeriesCommand(app, context);
     registerRatesCommand(app, context);
+    registerCompareCommand(app, context);
+    registerSirCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,115 @@
+#include "Arguments.h"
+#include "CliContext.h"
+#include "CliError.h"
+#include "Commands.h"
+#include "CurveArgument.h"
+#include "rates/SeveralCurveComparison.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+namespace orvelan::cli {
+
+namespace {
+
+struct SirOptions {
+    std::string reference;
+    std::string populations;
+    int from = 0;
+    int to = kTopAgeGroup;
+};
+
+nlohmann::json orNull(bool available, double value) {
+    return available ? nlohmann::json(value) : nlohmann::json(nullptr);
+}
+
+/// The grid's headings hold the superscript two as one Windows-1252 byte; a terminal gets UTF-8.
+std::string utf8Heading(std::string_view heading) {
+    std::string text;
+    for (const char c : heading) {
+        if (static_cast<unsigned char>(c) == 0xB2) {
+            text += "\xC2\xB2";
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+struct SirLine {
+    int population;
+    std::string label;
+    SirRow row;
+};
+
+void printSir(CliContext& context, const SirOptions& options) {
+    context.checkAgeRange(options.from, options.to);
+    const CurveArgument reference = parseCurveArgument(context, "--ref", options.reference);
+    std::vector<int> populations = parseNumberList(options.populations);
+    for (int& population : populations) {
+        population = context.checkPopulation(population);
+    }
+    checkCurveForRange(context, reference, options.from, options.to);
+
+    CIncidenceStore& store = context.store();
+    const SirRequest request{reference.cancer, reference.population, reference.sex, options.from,
+                             options.to};
+    const std::string title = severalTitle(store, request);
+    std::vector<SirLine> lines;
+    for (const int population : populations) {
+        // The label reads a population record, so it is taken before the row's loads.
+        std::string label = store.populationLabelByNumber(population, false);
+        lines.push_back({population, std::move(label), ComputeSIR(store, request, population)});
+    }
+
+    std::ostream& out = context.out();
+    if (context.json) {
+        nlohmann::json rows = nlohmann::json::array();
+        for (const SirLine& line : lines) {
+            const bool ok = line.row.available();
+            rows.push_back({{"population", line.population},
+                            {"label", line.label},
+                            {"observed", orNull(ok, line.row.observed)},
+                            {"expected", orNull(ok, line.row.expected)},
+                            {"sir", orNull(ok, line.row.sir)},
+                            {"lower", orNull(ok, line.row.sirLow)},
+                            {"upper", orNull(ok, line.row.sirHigh)},
+                            {"chi2", orNull(ok, line.row.chi2)}});
+        }
+        out << nlohmann::json{{"title", title}, {"rows", rows}}.dump(2) << '\n';
+        return;
+    }
+    out << title;
+    for (const std::string_view heading : kSirColumns) {
+        out << '\t' << utf8Heading(heading);
+    }
+    out << '\n';
+    for (const SirLine& line : lines) {
+        out << line.label;
+        for (const std::string& cell : sirCellTexts(line.row)) {
+            out << '\t' << cell;
+        }
+        out << '\n';
+    }
+}
+
+} // namespace
+
+void registerSirCommand(CLI::App& app, CliContext& context) {
+    auto options = std::make_shared<SirOptions>();
+    CLI::App* sir = app.add_subcommand(
+        "sir", "Compare several populations with a reference curve: observed and expected cases, "
+               "standardised incidence ratios (per 100) with 95% limits and (O-E)^2/E");
+    sir->add_option("--ref", options->reference, "Reference curve: population,cancer,sex")
+        ->required();
+    sir->add_option("--populations", options->populations,
+                    "Comparison populations, e.g. 3,10-12,272")
+        ->required();
+    sir->add_option("--from", options->from, "First age group 0-17")->capture_default_str();
+    sir->add_option("--to", options->to, "Last age group 0-17 (17: to the open top)")
+        ->capture_default_str();
+    sir->callback([&context, options] { printSir(context, *options); });
+}
+
+} // namespace orvelan::cli

@@ -1,0 +1,236 @@
+#include "FixtureData.h"
+#include "RunProcess.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace orvelan::test {
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Males, cancer 0 ("All sites"): population 0 is the reference (6 cases of unknown age),
+// population 1 the comparison, population 2 the comparison with its oldest class at 75+.
+// Cancer 116 occurs in females only.
+const Series kRefPersonYears = {52000, 50500, 48000, 47000, 45500, 44000, 42000,
+                                40000, 37000, 34000, 30000, 26000, 22000, 18000,
+                                14000, 10000, 6500,  4000,  0};
+const Series kRefCases = {1, 0, 2, 3, 5, 8, 12, 20, 31, 45, 70, 96, 120, 141, 150, 138, 101, 77, 6};
+const Series kCompPersonYears = {30000, 29500, 29000, 28000, 27000, 26500, 25000,
+                                 23000, 21000, 19000, 17000, 15000, 12500, 10000,
+                                 7500,  5500,  3500,  2000,  0};
+const Series kCompCases = {0, 1, 1, 2, 4, 7, 9, 15, 27, 40, 55, 80, 98, 105, 112, 95, 70, 44, 0};
+
+class ComparisonCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        FixtureData data;
+        const auto add = [&data](int population, const Series& personYears, const Series& cases) {
+            data.setPopulation(population, 0, {1993, 1997, personYears, 'g', ' '});
+            data.setCases(population, 0, 0, {cases, 100.0f});
+            data.setCases(population, 0, 116, {cases, 100.0f});
+        };
+        add(0, kRefPersonYears, kRefCases);
+        add(1, kCompPersonYears, kCompCases);
+        Series top75 = kCompPersonYears;
+        top75[15] += top75[16] + top75[17];
+        top75[16] = top75[17] = 0.0;
+        add(2, top75, kCompCases);
+        data.write(m_dir.str());
+    }
+
+    ProcessResult run(std::vector<std::string> args) {
+        args.insert(args.begin(), {ORVELAN_CLI_PATH, "--data-dir", m_dir.str()});
+        return runProcess(args);
+    }
+
+    TempDir m_dir;
+};
+
+TEST_F(ComparisonCli, PrintsTheTabDelimitedLayout) {
+    const auto result = run({"compare", "--ref", "0,0,m", "--comp", "1,0,0"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::vector<std::string> expected = {
+        "Reference:  Algeria, Algiers: All sites-Male",
+        "Comparison:  France, La Reunion: All sites-Male",
+        "Age range:  0-85+",
+        "",
+        "ASR (World)\t(Standard Error)",
+        "Reference:\t146.43\t(4.708)",
+        "Comparison:\t199.52\t(7.373)",
+        "Ratio:\t1.363",
+        "",
+        "Relative Risk (RR) Estimates",
+        "Method\tRate Ratio (RR)\tlog(RR)\tS.E.(log(RR))",
+        "Mantel & Haenszel\t1.3569\t0.3052\t0.0478",
+        "Maximum likelihood\t1.3567\t0.3051\t0.0478",
+        "",
+        "Test of significance of the Relative Risk (RR)",
+        "\tPvalue\tChi2\tDegree of freedom",
+        "Mantel-Haenszel-Cochran test\t0.000000\t40.9864\t1",
+        "Heterogeneity test\t0.998286\t4.7980\t17",
+        "Trend test\t0.328042\t0.9566\t1",
+    };
+    EXPECT_EQ(linesOf(result.out), expected);
+    EXPECT_TRUE(result.err.empty()) << result.err;
+}
+
+TEST_F(ComparisonCli, PrintsTheFormattedLayoutOfACutRange) {
+    const auto result =
+        run({"compare", "--ref", "0,0,0", "--comp", "2,0,0", "--from", "0", "--layout", "prn"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::vector<std::string> lines = linesOf(result.out);
+    ASSERT_EQ(lines.size(), 19u) << result.out;
+    EXPECT_EQ(lines[2], "Age range:  0-75+ Warning, check population figures");
+    EXPECT_EQ(lines[6], "Comparison:    199.25 (7.345)");
+    EXPECT_EQ(lines[11], "Mantel & Haenszel           1.3552         0.3040         0.0478");
+    EXPECT_EQ(lines[17],
+              "Heterogeneity test               0.994693      4.6507                  15");
+}
+
+TEST_F(ComparisonCli, JsonHoldsEveryFieldAndTheThreeTexts) {
+    const auto result = run({"--json", "compare", "--ref", "0,0,0", "--comp", "2,0,0"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto json = nlohmann::json::parse(result.out);
+    for (const char* key :
+         {"refCancer",      "compCancer",     "refPopulation",   "compPopulation",
+          "refSex",         "compSex",        "ageLow",          "ageHigh",
+          "userComparison", "refPersonYears", "compPersonYears", "refCases",
+          "compCases",      "asrRef",         "asrComp",         "seRef",
+          "seComp",         "rrMH",           "logRrMH",         "seLogRrMH",
+          "rrML",           "logRrML",        "seLogRrML",       "pMHC",
+          "pHeterogeneity", "pTrend",         "chi2MHC",         "chi2Heterogeneity",
+          "chi2Trend",      "dfMHC",          "dfHeterogeneity", "dfTrend",
+          "reference",      "comparison",     "ageRange"}) {
+        EXPECT_TRUE(json.contains(key)) << key;
+    }
+    EXPECT_EQ(json.size(), 35u);
+    EXPECT_EQ(json["ageHigh"], 15); // the effective top after the cut
+    EXPECT_EQ(json["refCases"].size(), 18u);
+    EXPECT_EQ(json["refCases"][15], 138.0 + 101.0 + 77.0);
+    EXPECT_EQ(json["dfHeterogeneity"], 15);
+    EXPECT_EQ(json["ageRange"], " 0-75+ Warning, check population figures");
+}
+
+TEST_F(ComparisonCli, TakesTheComparisonCurveFromAnAnalysisFile) {
+    std::string sta = "Typed curve\r\n";
+    for (std::size_t j = 0; j < 18; ++j) {
+        const double cases = j == 14 ? 112 + 95 + 70 + 44 : j < 14 ? kCompCases[j] : 0.0;
+        const double personYears = j <= 14 ? kCompPersonYears[j] : 0.0;
+        sta += std::to_string(static_cast<int>(cases)) + " " +
+               std::to_string(static_cast<int>(personYears)) + " 0.000\r\n";
+    }
+    m_dir.write("typed.STA", sta);
+    const auto result = run({"compare", "--ref", "0,0,0", "--comp-file", m_dir.file("typed.STA")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, "orvelan-cli: Warning: 74 will be interpreted as 70+\n");
+    const std::vector<std::string> lines = linesOf(result.out);
+    ASSERT_EQ(lines.size(), 19u) << result.out;
+    EXPECT_EQ(lines[1], "Comparison: Typed curve");
+    EXPECT_EQ(lines[2], "Age range:  0-70+ Warning, check population figures");
+    EXPECT_EQ(lines[12], "Maximum likelihood\t1.9810\t0.6836\t0.0491");
+}
+
+TEST_F(ComparisonCli, BadArgumentsExitWithStatusTwo) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"compare", "--ref", "0,0,0"}, "either with --comp or with --comp-file"},
+        {{"compare", "--ref", "0,0,0", "--comp", "1,0,0", "--comp-file", "x.STA"}, "either"},
+        {{"compare", "--ref", "0,0", "--comp", "1,0,0"}, "population,cancer,sex"},
+        {{"compare", "--ref", "0,0,0", "--comp", "1,0,3"}, "invalid sex"},
+        {{"compare", "--ref", "0,0,0", "--comp", "1,0,0", "--layout", "csv"}, "--layout"},
+        {{"compare", "--ref", "0,0,0", "--comp", "1,0,0", "--from", "9", "--to", "3"}, "range"},
+        {{"compare", "--ref", "0,116,m", "--comp", "1,0,0"}, "Invalid sex/site combination"},
+        {{"compare", "--ref", "0,0,0", "--comp", "2,0,0", "--to", "16"},
+         "Selected population and age range are not compatible."},
+        {{"sir", "--ref", "0,0,0", "--populations", "1,300"}, "unknown population 300"},
+        {{"sir", "--ref", "0,0,0"}, "--populations"},
+    };
+    for (const Case& c : cases) {
+        const auto result = run(c.args);
+        EXPECT_EQ(result.exitCode, 2) << c.message << ": " << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
+        EXPECT_TRUE(result.out.empty());
+    }
+}
+
+TEST_F(ComparisonCli, MissingOrUnusableDataExitWithStatusOne) {
+    m_dir.write("short.STA", "title\n1 2 3\n");
+    std::string gap = "gap\n";
+    for (int j = 0; j < 18; ++j) {
+        gap += j == 8 ? "0 0 0\n" : "1 1000 100\n";
+    }
+    m_dir.write("gap.STA", gap);
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"compare", "--ref", "0,0,0", "--comp-file", m_dir.file("none.STA")}, "none.STA"},
+        {{"compare", "--ref", "0,0,0", "--comp-file", m_dir.file("short.STA")},
+         "holds only 1 of the 18 age-group lines"},
+        {{"compare", "--ref", "0,0,0", "--comp-file", m_dir.file("gap.STA")},
+         "You must enter person-years up to 85+"},
+        {{"compare", "--ref", "0,0,0", "--comp", "1,0,0", "--from", "0", "--to", "1"},
+         "No data available!"},
+    };
+    for (const Case& c : cases) {
+        const auto result = run(c.args);
+        EXPECT_EQ(result.exitCode, 1) << c.message << ": " << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+    TempDir empty;
+    const auto result = runProcess({ORVELAN_CLI_PATH, "--data-dir", empty.str(), "sir", "--ref",
+                                    "0,0,0", "--populations", "1"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("ORVELAN.DAT"), std::string::npos) << result.err;
+}
+
+TEST_F(ComparisonCli, SirPrintsTheGridRows) {
+    const auto result = run({"sir", "--ref", "0,0,m", "--populations", "0-2,7"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::vector<std::string> expected = {
+        " Algeria, Algiers: All sites-Male (All ages)\tObserved\tExpected\tSIR[95% CI]\t"
+        "(O-E)\xC2\xB2/E",
+        " Algeria, Algiers\t     1020\t    1020.0\t     100 [94,106]\t       0.0",
+        " France, La Reunion\t      765\t     563.5\t     136 [126,146]\t      72.1",
+        " The Gambia\t      765\t     564.2\t     136 [126,146]\t      71.4",
+        " Argentina, Concordia\tN.A.\tN.A.\tN.A.\tN.A.",
+    };
+    EXPECT_EQ(linesOf(result.out), expected);
+}
+
+TEST_F(ComparisonCli, SirJsonHasNullsWhereNotAvailable) {
+    const auto result = run({"--json", "sir", "--ref", "0,0,0", "--populations", "1,7"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto json = nlohmann::json::parse(result.out);
+    EXPECT_EQ(json["title"], " Algeria, Algiers: All sites-Male (All ages)");
+    ASSERT_EQ(json["rows"].size(), 2u);
+    const auto& row = json["rows"][0];
+    EXPECT_EQ(row["population"], 1);
+    EXPECT_EQ(row["observed"], 765.0);
+    EXPECT_NEAR(row["expected"].get<double>(), 563.4504076071973, 1e-9);
+    EXPECT_NEAR(row["sir"].get<double>(), 135.77060015782445, 1e-9);
+    EXPECT_NEAR(row["lower"].get<double>(), 126.31980898082966, 1e-9);
+    EXPECT_NEAR(row["upper"].get<double>(), 145.74605514965546, 1e-9);
+    EXPECT_NEAR(row["chi2"].get<double>(), 72.0954988145544, 1e-9);
+    for (const char* key : {"observed", "expected", "sir", "lower", "upper", "chi2"}) {
+        EXPECT_TRUE(json["rows"][1][key].is_null()) << key;
+    }
+}
+
+} // namespace
+} // namespace orvelan::test
