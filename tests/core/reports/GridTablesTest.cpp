@@ -1,6 +1,7 @@
 #include "FixtureData.h"
 #include "TempDir.h"
 #include "data/CIncidenceStore.h"
+#include "data/CUserGroupDictionary.h"
 #include "reports/CAgeSpecificRatesTable.h"
 #include "reports/CReportTable.h"
 #include "reports/CSummaryRatesTable.h"
@@ -276,6 +277,47 @@ TEST_F(GridTables, ReportCellsFollowTheRateKind) {
         EXPECT_EQ(report.grid().rowCount(), c.females ? 3 : 2);
         EXPECT_EQ(report.title(), c.title);
     }
+}
+
+TEST_F(GridTables, UserGroupsAsRowsColumnsAndFixedItems) {
+    CUserGroupDictionary cancerGroups(GroupKind::Cancer);
+    CUserGroupDictionary registryGroups(GroupKind::Registry);
+    cancerGroups.load(m_dir.file("ICDuser.dic"));
+    registryGroups.load(m_dir.file("POPuser.dic"));
+    ASSERT_TRUE(registryGroups.append("Both towns", {0, 1}));
+    ASSERT_TRUE(cancerGroups.append("Stomach and vulva", {kStomach, kVulva}));
+    ASSERT_TRUE(cancerGroups.append("Vulva alone", {kVulva}));
+    m_store.setUserGroups(&cancerGroups, &registryGroups);
+
+    SummaryRatesSettings s;
+    s.fixedCancer = kStomach;
+    CSummaryRatesTable summary(s);
+    summary.build(m_store, select({kAlgiersRow, 272}), m_cancers);
+    EXPECT_EQ(summary.rowItems(), (std::vector<int>{0, 272}));
+    EXPECT_EQ(summary.grid().text(2, 0), "Both towns");
+    // 8 + 2 unknown + 5 cases over 1,800,000 + 750,000 person-years
+    EXPECT_EQ(summary.grid().text(2, 1), "     0.59");
+    EXPECT_EQ(summary.grid().text(2, 6), "       15");
+
+    ReportSettings r;
+    r.rateKind = RateKind::NumberOfCases;
+    CReportTable report(r);
+    report.build(m_store, select({272}), select({252, 253}));
+    EXPECT_EQ(report.cancerSexes(), (std::vector<int>{2520, 2521, 2531}));
+    const Rows expected = {
+        {"Number of cases (All ages)", "Both towns"},
+        {"Stomach and vulva-Male", "       15"},
+        {"Stomach and vulva-Female", "        0"},
+        {"Vulva alone", "        0"},
+    };
+    EXPECT_EQ(report.grid().rows(), expected);
+
+    AgeSpecificRatesSettings a;
+    a.fixedCancer = 253;
+    a.sex = 1;
+    CAgeSpecificRatesTable ageSpecific(a);
+    ageSpecific.build(m_store, select({272}), m_cancers);
+    EXPECT_EQ(ageSpecific.title(), "Vulva alone");
 }
 
 TEST(ReportSettings, FromBlock) {
