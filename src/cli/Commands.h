@@ -15,5 +15,6 @@ void registerSeriesCommand(CLI::App& app, CliContext& context);
 void registerRatesCommand(CLI::App& app, CliContext& context);
 void registerCompareCommand(CLI::App& app, CliContext& context);
 void registerSirCommand(CLI::App& app, CliContext& context);
+void registerTableCommand(CLI::App& app, CliContext& context);
 
 } // namespace orvelan::cli

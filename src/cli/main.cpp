@@ -25,6 +25,7 @@ int run(int argc, char** argv) {
     registerRatesCommand(app, context);
     registerCompareCommand(app, context);
     registerSirCommand(app, context);
+    registerTableCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,169 @@
+#include "Arguments.h"
+#include "CliContext.h"
+#include "CliError.h"
+#include "Commands.h"
+#include "data/CCancerDictionary.h"
+#include "reports/CStandardTableBuilder.h"
+#include "reports/TextFile.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+namespace orvelan::cli {
+
+namespace {
+
+struct TableOptions {
+    int population = 0;
+    bool ageSpecific = false;
+    std::string sex;   // empty: both tables of the age-specific layout, males first
+    std::string title; // empty: the registry's label with its registration period
+    std::string out;
+};
+
+constexpr int kLast64 = 12; // cumulative 0-64 needs classes beyond 60-64
+constexpr int kLast74 = 14;
+constexpr int kOtherSkinRow = 24;
+
+nlohmann::json orNull(bool available, double value) {
+    return available ? nlohmann::json(value) : nlohmann::json(nullptr);
+}
+
+/// The figures of one row and sex; rates of groups without person-years are null.
+nlohmann::json rowFigures(const StandardTableFigures& f, int sex, int row) {
+    const auto s = static_cast<std::size_t>(sex);
+    const auto r = static_cast<std::size_t>(row);
+    const int last = f.lastAgeGroup;
+    nlohmann::json rates = nlohmann::json::array();
+    for (int a = 0; a <= last; ++a) {
+        const auto age = static_cast<std::size_t>(a);
+        rates.push_back(orNull(f.personYears[s][age] != 0.0, f.cases[s][r][age]));
+    }
+    const bool hasFrequency = row != kOtherSkinRow && row != CCancerDictionary::kAllSitesRow;
+    const auto frequency = f.frequency(sex, row);
+    return {{"cases", f.cases[s][r][kAllAgesEntry]},
+            {"unknown_age", f.cases[s][r][kUnknownAgeGroup]},
+            {"frequency", orNull(hasFrequency && frequency, frequency.value_or(0.0))},
+            {"crude", f.crude[s][r]},
+            {"asr_world", f.asr[s][r]},
+            {"cumulative_0_64", orNull(last > kLast64, f.cumulative64[s][r])},
+            {"cumulative_0_74", orNull(last > kLast74, f.cumulative74[s][r])},
+            {"rates", rates}};
+}
+
+/// One table: the sexes it shows, its rows (rows of the other sex left out) and its text.
+nlohmann::json tableJson(const CStandardTableBuilder& builder, const std::vector<int>& sexes) {
+    const StandardTableFigures& f = builder.figures();
+    nlohmann::json rows = nlohmann::json::array();
+    for (int row = 0; row < kStandardRows; ++row) {
+        nlohmann::json entry = {{"row", row},
+                                {"site", CCancerDictionary::standardRowSite(row)},
+                                {"code", CCancerDictionary::standardRowCode(row)}};
+        bool applies = false;
+        for (int sex : sexes) {
+            const bool rowApplies = CCancerDictionary::standardRowAppliesTo(row, sex);
+            applies = applies || rowApplies;
+            entry[sex == 0 ? "male" : "female"] =
+                rowApplies ? rowFigures(f, sex, row) : nlohmann::json(nullptr);
+        }
+        if (applies) {
+            rows.push_back(std::move(entry));
+        }
+    }
+    return {{"sexes", sexes}, {"rows", rows}, {"text", builder.prnText()}};
+}
+
+/// The file of one table: the name as given, or with "-male"/"-female" before ".prn" when
+/// the two age-specific tables are written together.
+std::string outputPath(const std::string& out, std::optional<int> sexSuffix) {
+    if (!sexSuffix) {
+        return out;
+    }
+    const std::string stem = out.substr(0, out.size() - 4);
+    return stem + (*sexSuffix == 0 ? "-male" : "-female") + out.substr(out.size() - 4);
+}
+
+void printTable(CliContext& context, const TableOptions& options) {
+    const int population = context.checkPopulation(options.population);
+    if (!options.sex.empty() && !options.ageSpecific) {
+        throw usageError("--sex applies to the age-specific table only (--age-specific)");
+    }
+    if (!options.out.empty() && !hasExtension(options.out, ".prn")) {
+        throw usageError(std::string(kUnsupportedFormatMessage) + " (" + options.out +
+                         "): standard tables are saved as .prn");
+    }
+    std::vector<int> sexes{0, 1};
+    if (!options.sex.empty()) {
+        sexes = {parseSex(options.sex, false)};
+    }
+    CIncidenceStore& store = context.store();
+    const std::string title =
+        options.title.empty() ? store.populationLabelByNumber(population, true) : options.title;
+
+    std::vector<CStandardTableBuilder> builders;
+    if (options.ageSpecific) {
+        for (int sex : sexes) {
+            builders.emplace_back(title, population, StandardLayout::AgeSpecific, sex);
+        }
+    } else {
+        builders.emplace_back(title, population, StandardLayout::Summary);
+    }
+    for (CStandardTableBuilder& builder : builders) {
+        if (!builder.build(store)) {
+            throw dataError("cannot load population " + std::to_string(population) + " from " +
+                            context.dataDir);
+        }
+    }
+
+    nlohmann::json tables = nlohmann::json::array();
+    for (std::size_t i = 0; i < builders.size(); ++i) {
+        const CStandardTableBuilder& builder = builders[i];
+        const std::vector<int> shown =
+            options.ageSpecific ? std::vector<int>{sexes[i]} : std::vector<int>{0, 1};
+        if (!options.out.empty()) {
+            const auto suffix = builders.size() > 1 ? std::optional<int>(sexes[i]) : std::nullopt;
+            const SaveResult saved = builder.savePrn(outputPath(options.out, suffix));
+            if (!saved.ok()) {
+                throw dataError(saved.message);
+            }
+        }
+        if (context.json) {
+            tables.push_back(tableJson(builder, shown));
+        } else if (options.out.empty()) {
+            context.out() << (i > 0 ? "\n" : "") << builder.prnText();
+        }
+    }
+    if (context.json) {
+        const nlohmann::json json = {{"population", population},
+                                     {"title", title},
+                                     {"layout", options.ageSpecific ? "age-specific" : "summary"},
+                                     {"last_age_group", builders.front().figures().lastAgeGroup},
+                                     {"tables", tables}};
+        context.out() << json.dump(2) << '\n';
+    }
+}
+
+} // namespace
+
+void registerTableCommand(CLI::App& app, CliContext& context) {
+    auto options = std::make_shared<TableOptions>();
+    CLI::App* table = app.add_subcommand(
+        "table", "Print or save the standard incidence table of a population (both sexes side by "
+                 "side, or one sex with its age-specific rates)");
+    table->add_option("--population", options->population, "Population number (272+: group)")
+        ->required();
+    table->add_flag("--age-specific", options->ageSpecific,
+                    "The age-specific layout: one table per sex, males first");
+    table->add_option("--sex", options->sex, "With --age-specific: 0/m/male or 1/f/female only");
+    table->add_option("--title", options->title,
+                      "Title line (default: the registry's label with its registration period)");
+    table->add_option("--out", options->out,
+                      "Save as FILE.prn instead of printing; both age-specific tables go to "
+                      "FILE-male.prn and FILE-female.prn");
+    table->callback([&context, options] { printTable(context, *options); });
+}
+
+} // namespace orvelan::cli
