@@ -1,0 +1,105 @@
+#include "reports/CCMPseveralResult.h"
+
+#include "ViewFixture.h"
+#include "rates/SeveralCurveComparison.h"
+#include "reports/ReportItems.h"
+#include "widgets/CSortColumnDlg.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QtTest>
+#include <memory>
+
+using namespace orvelan;
+using namespace orvelan::test;
+
+class CCMPseveralResultTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void cellsEqualTheCoreRows();
+    void theReferenceAgainstItselfGivesOneHundred();
+    void sortDialogAndColours();
+
+  private:
+    static SirRequest request();
+    std::unique_ptr<ViewData> m_data;
+    std::unique_ptr<CCMPseveralResult> m_view;
+};
+
+SirRequest CCMPseveralResultTest::request() {
+    SirRequest r;
+    r.cancer = kStomach;
+    r.refPopulation = 0;
+    r.sex = 0;
+    return r;
+}
+
+void CCMPseveralResultTest::init() {
+    m_data = std::make_unique<ViewData>();
+    m_view = std::make_unique<CCMPseveralResult>();
+    m_view->setWindowTitle(QStringLiteral("Statistic 1"));
+    m_view->setRequest(request());
+    m_view->createFont(QStringLiteral("MS Sans Serif"));
+    m_view->fill(m_data->store, selectSlots({kAlgiersRow, kLaReunionRow}));
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+}
+
+void CCMPseveralResultTest::cleanup() {
+    m_view.reset();
+    m_data.reset();
+}
+
+void CCMPseveralResultTest::cellsEqualTheCoreRows() {
+    const CGridCtrl* grid = m_view->grid();
+    QCOMPARE(grid->rowCount(), 3);
+    QCOMPARE(grid->columnCount(), 5);
+    QCOMPARE(m_view->populations(), (std::vector<int>{0, 1}));
+    QCOMPARE(grid->itemText(0, 0), QString::fromStdString(severalTitle(m_data->store, request())));
+    QCOMPARE(grid->itemText(0, 3), QStringLiteral("SIR[95% CI]"));
+    QCOMPARE(grid->itemText(0, 4), QString::fromUtf8("(O-E)\u00b2/E"));
+    for (int row = 1; row <= 2; ++row) {
+        const int population = row - 1;
+        QCOMPARE(grid->itemText(row, 0),
+                 QString::fromStdString(registryLabel(m_data->store, population, false)));
+        const auto cells = sirCellTexts(ComputeSIR(m_data->store, request(), population));
+        for (int column = 1; column <= 4; ++column) {
+            QCOMPARE(grid->itemText(row, column),
+                     QString::fromStdString(cells[static_cast<std::size_t>(column - 1)]));
+        }
+    }
+}
+
+void CCMPseveralResultTest::theReferenceAgainstItselfGivesOneHundred() {
+    QVERIFY(m_view->grid()->itemText(1, 3).trimmed().startsWith(QStringLiteral("100 [")));
+    QCOMPARE(m_view->grid()->itemText(1, 4).trimmed(), QStringLiteral("0.0"));
+}
+
+void CCMPseveralResultTest::sortDialogAndColours() {
+    const auto dialog = m_view->createSortDialog();
+    QCOMPARE(dialog->entryCount(), 5);
+    QCOMPARE(dialog->entry(0), QStringLiteral("Registry name"));
+    QCOMPARE(dialog->entry(1), QStringLiteral("Observed"));
+    QVERIFY(m_view->setBackgroundColour(QColor(230, 230, 255)));
+    QCOMPARE(m_view->grid()->effectiveBackColour(2, 4), QColor(230, 230, 255));
+    QVERIFY(m_view->grid()->effectiveBackColour(0, 4) != QColor(230, 230, 255));
+    QVERIFY(!m_view->grid()->cell(2, 0)->backColour.isValid());
+    m_view->grid()->selectRange({2, 1, 2, 1});
+    m_view->copy();
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(m_view->grid()->itemText(0, 0) +
+                                                            QStringLiteral("\tObserved\n")));
+}
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    CCMPseveralResultTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "CCMPseveralResultTest.moc"
