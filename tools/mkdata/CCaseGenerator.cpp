@@ -13,8 +13,8 @@ namespace {
 
 constexpr double kPer100k = 100000.0;
 constexpr std::size_t kUnknown = kUnknownAgeGroup;
-constexpr int kLastChildAgeGroup = 2;  // children are verified a little more often
-constexpr int kFirstOldAgeGroup = 13;  // 65-69: from here on verification falls with age
+constexpr int kLastChildAgeGroup = 2; // children are verified a little more often
+constexpr int kFirstOldAgeGroup = 13; // 65-69: from here on verification falls with age
 constexpr double kChildVerificationBonus = 0.5;
 
 std::size_t index(int value) { return static_cast<std::size_t>(value); }
@@ -57,7 +57,8 @@ void CCaseGenerator::drawSites(const std::vector<AgeArray>& rates, const AgeArra
     for (std::size_t site = 0; site < sites.size(); ++site) {
         const std::size_t cancer = index(sites[site].cancer);
         for (std::size_t age = 0; age < personYears.size(); ++age) {
-            const std::int64_t cases = random.poisson(rates[site][age] * personYears[age] / kPer100k);
+            const std::int64_t cases =
+                random.poisson(rates[site][age] * personYears[age] / kPer100k);
             const double shift = verificationShift(static_cast<int>(age));
             const double p = logistic(baseline + sites[site].verification + shift);
             const std::int64_t verified = random.binomial(cases, p);

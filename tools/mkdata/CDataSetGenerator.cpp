@@ -120,8 +120,8 @@ AgeArray CDataSetGenerator::personYears(const PopulationFacts& facts, double tho
         const double males = model.malesPerFemale[age];
         const double sexShare = sex == 0 ? males / (1.0 + males) : 1.0 / (1.0 + males);
         const double jitter = detExp(ModelConstants::kPersonYearsSpread * random.normal());
-        result[age] = wholeNumber(thousands * kPeoplePerThousand * years *
-                                  model.share[age] / totalShare * sexShare * jitter);
+        result[age] = wholeNumber(thousands * kPeoplePerThousand * years * model.share[age] /
+                                  totalShare * sexShare * jitter);
     }
     return result;
 }
@@ -164,14 +164,15 @@ void CDataSetGenerator::appendRecords(const PopulationFacts& facts, Counts& coun
             std::int64_t verified = 0;
             std::int64_t total = 0;
             for (std::size_t age = 0; age < row.cases.size(); ++age) {
-                const std::int64_t all = cases.verified[cancer][age] + cases.unverified[cancer][age];
+                const std::int64_t all =
+                    cases.verified[cancer][age] + cases.unverified[cancer][age];
                 row.cases[age] = static_cast<float>(all);
                 verified += cases.verified[cancer][age];
                 total += all;
             }
-            const double percent = total > 0 ? 100.0 * static_cast<double>(verified) /
-                                                   static_cast<double>(total)
-                                             : 0.0;
+            const double percent =
+                total > 0 ? 100.0 * static_cast<double>(verified) / static_cast<double>(total)
+                          : 0.0;
             row.verification = facts.verificationAvailable ? static_cast<float>(percent) : -1.0f;
         }
     }

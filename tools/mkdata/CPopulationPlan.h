@@ -22,7 +22,7 @@ struct PopulationFacts {
     int chapter = -1;                // specialised registries: the one chapter they record
     double unknownAgeShare = 0.0;    // share of cases whose age is unknown
     double unknownPersonYears = 0.0; // share of person-years of unknown age
-    double verification = 0.0;      // baseline percentage microscopically verified
+    double verification = 0.0;       // baseline percentage microscopically verified
     bool verificationAvailable = true;
     std::vector<int> parts;          // an aggregate's parts
     double remainderThousands = 0.0; // an aggregate's people outside its parts

@@ -62,9 +62,7 @@ std::uint64_t CRandom::next() {
 
 double CRandom::uniform() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
 
-double CRandom::uniformPositive() {
-    return (static_cast<double>(next() >> 11) + 0.5) * 0x1.0p-53;
-}
+double CRandom::uniformPositive() { return (static_cast<double>(next() >> 11) + 0.5) * 0x1.0p-53; }
 
 double CRandom::normal() {
     if (m_hasSpare) {
@@ -123,8 +121,7 @@ std::int64_t CRandom::binomial(std::int64_t n, double p) {
     const double dn = static_cast<double>(n);
     const double variance = dn * p * (1.0 - p);
     if (variance >= kBinomialNormalFrom) {
-        return std::clamp<std::int64_t>(roundedNormal(dn * p, std::sqrt(variance), normal()), 0,
-                                        n);
+        return std::clamp<std::int64_t>(roundedNormal(dn * p, std::sqrt(variance), normal()), 0, n);
     }
     // Inversion: walk up the probabilities P(k) from P(0) = (1 - p)^n.
     const double ratio = p / (1.0 - p);

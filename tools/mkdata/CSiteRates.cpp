@@ -121,8 +121,7 @@ std::vector<AgeArray> CSiteRates::rates(const PopulationFacts& facts, int sex,
         }
     }
     const double asr = worldAsrButSkin(result);
-    const double target =
-        std::clamp(asr, ModelConstants::kAsrFloor, ModelConstants::kAsrCeiling);
+    const double target = std::clamp(asr, ModelConstants::kAsrFloor, ModelConstants::kAsrCeiling);
     for (std::size_t site = 0; site < sites.size(); ++site) {
         const bool recorded =
             facts.chapter < 0 || m_tree.chapterOf(sites[site].cancer) == facts.chapter;

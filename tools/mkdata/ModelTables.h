@@ -185,14 +185,14 @@ std::span<const PeriodChoice> periodLengths();
 std::span<const PeriodChoice> periodEnds();
 
 /// World standard population by age group 0-17 (per 100,000).
-inline constexpr std::array<double, 18> kWorldStandard = {
-    12000, 10000, 9000, 9000, 8000, 8000, 6000, 6000, 6000,
-    6000,  5000,  4000, 4000, 3000, 2000, 1000, 500,  500};
+inline constexpr std::array<double, 18> kWorldStandard = {12000, 10000, 9000, 9000, 8000, 8000,
+                                                          6000,  6000,  6000, 6000, 5000, 4000,
+                                                          4000,  3000,  2000, 1000, 500,  500};
 
 /// Age at the middle of each group 0-17 (years); 85 and over is taken at 88.
-inline constexpr std::array<double, 18> kAgeMidpoints = {
-    2.5, 7.5, 12.5, 17.5, 22.5, 27.5, 32.5, 37.5, 42.5, 47.5, 52.5, 57.5, 62.5, 67.5, 72.5, 77.5,
-    82.5, 88.0};
+inline constexpr std::array<double, 18> kAgeMidpoints = {2.5,  7.5,  12.5, 17.5, 22.5, 27.5,
+                                                         32.5, 37.5, 42.5, 47.5, 52.5, 57.5,
+                                                         62.5, 67.5, 72.5, 77.5, 82.5, 88.0};
 
 /// Constants of the model that are not per site or population.
 struct ModelConstants {

@@ -47,72 +47,72 @@ constexpr AgeShape kAgeShapes[] = {
 // World ASR per 100,000 of a Western European population of the early 1990s.
 // cancer, shape, male, female, verification log-odds shift
 constexpr SiteModel kSiteModels[] = {
-    {3, "carcinoma", 1.0, 0.2, 2.0},        // Lip
-    {4, "headNeck", 2.0, 0.7, 1.8},         // Tongue
-    {7, "headNeck", 2.0, 1.0, 1.8},         // Mouth
-    {12, "salivary", 0.9, 0.6, 1.5},        // Salivary glands
-    {15, "headNeck", 1.2, 0.3, 1.8},        // Tonsil
-    {16, "headNeck", 1.0, 0.2, 1.5},        // Oropharynx
-    {17, "nasopharynx", 0.5, 0.2, 1.5},     // Nasopharynx
-    {18, "headNeck", 1.2, 0.1, 1.5},        // Pyriform sinus
-    {19, "headNeck", 0.8, 0.1, 1.2},        // Hypopharynx
-    {20, "headNeck", 0.4, 0.1, 0.5},        // Pharynx unspecified
-    {22, "carcinoma", 5.0, 1.5, 0.8},       // Oesophagus
-    {34, "carcinoma", 14.0, 6.0, 0.8},      // Stomach
-    {40, "carcinoma", 0.8, 0.5, 0.8},       // Small intestine
-    {41, "colorectal", 20.0, 15.0, 1.0},    // Colon
-    {47, "colorectal", 2.0, 1.3, 1.2},      // Rectosigmoid junction
-    {48, "colorectal", 13.0, 7.0, 1.3},     // Rectum
-    {49, "carcinoma", 0.6, 0.7, 1.5},       // Anus
-    {58, "liver", 4.0, 1.5, -1.3},          // Liver
-    {68, "carcinoma", 1.2, 1.8, -0.2},      // Gallbladder
-    {69, "carcinoma", 1.2, 1.0, -0.9},      // Other biliary tract
-    {70, "carcinoma", 8.0, 5.0, -1.1},      // Pancreas
-    {71, "elderly", 0.8, 0.6, -1.6},        // Other digestive organs
-    {73, "carcinoma", 0.5, 0.3, 1.2},       // Nasal cavity and middle ear
-    {74, "carcinoma", 0.4, 0.2, 1.0},       // Accessory sinuses
-    {75, "headNeck", 7.0, 0.8, 1.6},        // Larynx
-    {76, "lung", 0.2, 0.05, 0.5},           // Trachea
-    {77, "lung", 55.0, 15.0, -0.3},         // Lung
-    {87, "sarcoma", 0.2, 0.15, 0.6},        // Thymus
-    {88, "sarcoma", 0.4, 0.15, -0.3},       // Heart, mediastinum and pleura
-    {89, "elderly", 0.1, 0.05, -1.5},       // Other respiratory organs
-    {99, "bone", 0.6, 0.45, 0.8},           // Bone of limbs
-    {100, "bone", 0.5, 0.35, 0.3},          // Other bones
-    {102, "melanoma", 9.0, 10.0, 3.0},      // Melanoma of skin
-    {108, "skin", 60.0, 40.0, 3.0},         // Other skin
-    {110, "carcinoma", 1.5, 0.3, 0.5},      // Mesothelioma
-    {111, "kaposi", 0.3, 0.06, 0.8},        // Kaposi sarcoma
-    {112, "sarcoma", 0.15, 0.12, 1.5},      // Peripheral nerves
-    {113, "sarcoma", 0.4, 0.5, 0.2},        // Peritoneum and retroperitoneum
-    {114, "sarcoma", 2.0, 1.5, 1.8},        // Connective and soft tissue
-    {115, "breast", 0.7, 75.0, 1.6},        // Breast
-    {117, "carcinoma", 0.0, 1.5, 2.0},      // Vulva
-    {118, "carcinoma", 0.0, 0.5, 1.8},      // Vagina
-    {119, "cervix", 0.0, 10.0, 2.0},        // Cervix uteri
-    {127, "corpus", 0.0, 13.0, 2.0},        // Corpus uteri
-    {134, "corpus", 0.0, 1.0, -0.8},        // Uterus unspecified
-    {135, "ovary", 0.0, 10.0, 0.8},         // Ovary
-    {147, "ovary", 0.0, 0.4, 0.8},          // Other female genital organs
-    {150, "placenta", 0.0, 0.1, 1.0},       // Placenta
-    {152, "carcinoma", 0.8, 0.0, 2.0},      // Penis
-    {153, "prostate", 50.0, 0.0, 0.8},      // Prostate
-    {154, "testis", 5.0, 0.0, 2.2},         // Testis
-    {161, "sarcoma", 0.2, 0.0, 1.2},        // Other male genital organs
-    {163, "kidney", 9.0, 4.5, 0.8},         // Kidney
-    {164, "bladder", 0.8, 0.4, 1.2},        // Renal pelvis
-    {165, "bladder", 0.6, 0.3, 1.2},        // Ureter
-    {166, "bladder", 18.0, 4.0, 1.3},       // Bladder
-    {175, "bladder", 0.3, 0.1, 0.8},        // Other urinary organs
-    {177, "eye", 0.8, 0.6, 1.0},            // Eye
-    {186, "brain", 6.0, 4.5, -0.5},         // Brain, central nervous system
-    {210, "thyroid", 2.0, 5.0, 1.8},        // Thyroid
-    {220, "adrenal", 0.4, 0.3, 0.5},        // Adrenal gland
-    {221, "brain", 0.3, 0.3, 0.2},          // Other endocrine
-    {223, "lymphoma", 11.0, 7.5, 2.0},      // Non-Hodgkin lymphoma
-    {227, "hodgkin", 2.8, 2.2, 2.2},        // Hodgkin disease
-    {233, "myeloma", 0.1, 0.05, 1.5},       // Immunoproliferative diseases
-    {234, "myeloma", 3.5, 2.4, 1.2},        // Multiple myeloma
+    {3, "carcinoma", 1.0, 0.2, 2.0},           // Lip
+    {4, "headNeck", 2.0, 0.7, 1.8},            // Tongue
+    {7, "headNeck", 2.0, 1.0, 1.8},            // Mouth
+    {12, "salivary", 0.9, 0.6, 1.5},           // Salivary glands
+    {15, "headNeck", 1.2, 0.3, 1.8},           // Tonsil
+    {16, "headNeck", 1.0, 0.2, 1.5},           // Oropharynx
+    {17, "nasopharynx", 0.5, 0.2, 1.5},        // Nasopharynx
+    {18, "headNeck", 1.2, 0.1, 1.5},           // Pyriform sinus
+    {19, "headNeck", 0.8, 0.1, 1.2},           // Hypopharynx
+    {20, "headNeck", 0.4, 0.1, 0.5},           // Pharynx unspecified
+    {22, "carcinoma", 5.0, 1.5, 0.8},          // Oesophagus
+    {34, "carcinoma", 14.0, 6.0, 0.8},         // Stomach
+    {40, "carcinoma", 0.8, 0.5, 0.8},          // Small intestine
+    {41, "colorectal", 20.0, 15.0, 1.0},       // Colon
+    {47, "colorectal", 2.0, 1.3, 1.2},         // Rectosigmoid junction
+    {48, "colorectal", 13.0, 7.0, 1.3},        // Rectum
+    {49, "carcinoma", 0.6, 0.7, 1.5},          // Anus
+    {58, "liver", 4.0, 1.5, -1.3},             // Liver
+    {68, "carcinoma", 1.2, 1.8, -0.2},         // Gallbladder
+    {69, "carcinoma", 1.2, 1.0, -0.9},         // Other biliary tract
+    {70, "carcinoma", 8.0, 5.0, -1.1},         // Pancreas
+    {71, "elderly", 0.8, 0.6, -1.6},           // Other digestive organs
+    {73, "carcinoma", 0.5, 0.3, 1.2},          // Nasal cavity and middle ear
+    {74, "carcinoma", 0.4, 0.2, 1.0},          // Accessory sinuses
+    {75, "headNeck", 7.0, 0.8, 1.6},           // Larynx
+    {76, "lung", 0.2, 0.05, 0.5},              // Trachea
+    {77, "lung", 55.0, 15.0, -0.3},            // Lung
+    {87, "sarcoma", 0.2, 0.15, 0.6},           // Thymus
+    {88, "sarcoma", 0.4, 0.15, -0.3},          // Heart, mediastinum and pleura
+    {89, "elderly", 0.1, 0.05, -1.5},          // Other respiratory organs
+    {99, "bone", 0.6, 0.45, 0.8},              // Bone of limbs
+    {100, "bone", 0.5, 0.35, 0.3},             // Other bones
+    {102, "melanoma", 9.0, 10.0, 3.0},         // Melanoma of skin
+    {108, "skin", 60.0, 40.0, 3.0},            // Other skin
+    {110, "carcinoma", 1.5, 0.3, 0.5},         // Mesothelioma
+    {111, "kaposi", 0.3, 0.06, 0.8},           // Kaposi sarcoma
+    {112, "sarcoma", 0.15, 0.12, 1.5},         // Peripheral nerves
+    {113, "sarcoma", 0.4, 0.5, 0.2},           // Peritoneum and retroperitoneum
+    {114, "sarcoma", 2.0, 1.5, 1.8},           // Connective and soft tissue
+    {115, "breast", 0.7, 75.0, 1.6},           // Breast
+    {117, "carcinoma", 0.0, 1.5, 2.0},         // Vulva
+    {118, "carcinoma", 0.0, 0.5, 1.8},         // Vagina
+    {119, "cervix", 0.0, 10.0, 2.0},           // Cervix uteri
+    {127, "corpus", 0.0, 13.0, 2.0},           // Corpus uteri
+    {134, "corpus", 0.0, 1.0, -0.8},           // Uterus unspecified
+    {135, "ovary", 0.0, 10.0, 0.8},            // Ovary
+    {147, "ovary", 0.0, 0.4, 0.8},             // Other female genital organs
+    {150, "placenta", 0.0, 0.1, 1.0},          // Placenta
+    {152, "carcinoma", 0.8, 0.0, 2.0},         // Penis
+    {153, "prostate", 50.0, 0.0, 0.8},         // Prostate
+    {154, "testis", 5.0, 0.0, 2.2},            // Testis
+    {161, "sarcoma", 0.2, 0.0, 1.2},           // Other male genital organs
+    {163, "kidney", 9.0, 4.5, 0.8},            // Kidney
+    {164, "bladder", 0.8, 0.4, 1.2},           // Renal pelvis
+    {165, "bladder", 0.6, 0.3, 1.2},           // Ureter
+    {166, "bladder", 18.0, 4.0, 1.3},          // Bladder
+    {175, "bladder", 0.3, 0.1, 0.8},           // Other urinary organs
+    {177, "eye", 0.8, 0.6, 1.0},               // Eye
+    {186, "brain", 6.0, 4.5, -0.5},            // Brain, central nervous system
+    {210, "thyroid", 2.0, 5.0, 1.8},           // Thyroid
+    {220, "adrenal", 0.4, 0.3, 0.5},           // Adrenal gland
+    {221, "brain", 0.3, 0.3, 0.2},             // Other endocrine
+    {223, "lymphoma", 11.0, 7.5, 2.0},         // Non-Hodgkin lymphoma
+    {227, "hodgkin", 2.8, 2.2, 2.2},           // Hodgkin disease
+    {233, "myeloma", 0.1, 0.05, 1.5},          // Immunoproliferative diseases
+    {234, "myeloma", 3.5, 2.4, 1.2},           // Multiple myeloma
     {236, "lymphoidLeukaemia", 3.5, 2.2, 2.0}, // Lymphoid leukaemia
     {241, "myeloidLeukaemia", 3.5, 2.8, 2.0},  // Myeloid leukaemia
     {246, "otherLeukaemia", 1.0, 0.7, 0.5},    // Leukaemia, cell unspecified

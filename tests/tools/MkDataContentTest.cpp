@@ -1,0 +1,238 @@
+// What an epidemiologist opening the generated set expects of registry data.
+#include "CCancerTree.h"
+#include "CDataSetGenerator.h"
+#include "GeneratedSet.h"
+#include "data/CRegistryDictionary.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <set>
+#include <vector>
+
+namespace orvelan::test {
+namespace {
+
+const GeneratedSet& data() {
+    return GeneratedSet::forSeed(mkdata::CDataSetGenerator::kDefaultSeed);
+}
+
+int continentOf(int population) {
+    return CRegistryDictionary::continent(*CRegistryDictionary::rowOfPopulation(population));
+}
+
+TEST(MkDataPopulations, SpecialisedRegistriesRecordOneChapterOnly) {
+    const mkdata::CCancerTree tree;
+    std::set<int> specialised;
+    for (int population = 0; population < 229; ++population) {
+        for (int sex = 0; sex < 2; ++sex) {
+            const char type = data().population(population, sex).type;
+            if (type == 's') {
+                specialised.insert(population);
+            } else {
+                EXPECT_EQ(type, 'g') << population;
+            }
+        }
+    }
+    EXPECT_EQ(specialised, (std::set<int>{74, 75, 138, 153}));
+    for (const int population : specialised) {
+        std::set<int> chapters;
+        for (int sex = 0; sex < 2; ++sex) {
+            for (const int chapter : tree.chapters()) {
+                if (data().totalCases(population, sex, chapter) > 0.0) {
+                    chapters.insert(chapter);
+                }
+            }
+        }
+        EXPECT_EQ(chapters.size(), 1U) << population;
+    }
+}
+
+TEST(MkDataPopulations, AFewCarryAMarker) {
+    int marked = 0;
+    for (int population = 0; population < 229; ++population) {
+        const char marker = data().population(population, 0).marker;
+        EXPECT_EQ(marker, data().population(population, 1).marker);
+        marked += marker != ' ' ? 1 : 0;
+    }
+    EXPECT_GE(marked, 2);
+    EXPECT_LE(marked, 10);
+}
+
+TEST(MkDataPopulations, RegistrationPeriodsOfOneToSixYearsMostlyFive) {
+    int fiveYears = 0;
+    for (int population = 0; population < 229; ++population) {
+        const ReadPopulation& male = data().population(population, 0);
+        const ReadPopulation& female = data().population(population, 1);
+        EXPECT_EQ(male.firstYear, female.firstYear);
+        EXPECT_EQ(male.lastYear, female.lastYear);
+        const int years = male.lastYear - male.firstYear + 1;
+        EXPECT_GE(years, 1) << population;
+        EXPECT_LE(years, 6) << population;
+        EXPECT_GE(male.firstYear, 1980) << population;
+        EXPECT_LE(male.lastYear, 1999) << population;
+        fiveYears += years == 5 ? 1 : 0;
+    }
+    EXPECT_GT(fiveYears, 229 / 2);
+}
+
+TEST(MkDataPopulations, SizesFitTensOfThousandsToTensOfMillions) {
+    double smallest = 1e12;
+    double largest = 0.0;
+    for (int population = 0; population < 229; ++population) {
+        const ReadPopulation& male = data().population(population, 0);
+        const ReadPopulation& female = data().population(population, 1);
+        double people = 0.0;
+        for (std::size_t age = 0; age < 19; ++age) {
+            people += male.personYears[age] + female.personYears[age];
+        }
+        people /= male.lastYear - male.firstYear + 1;
+        smallest = std::min(smallest, people);
+        largest = std::max(largest, people);
+    }
+    EXPECT_LT(smallest, 100000.0);
+    EXPECT_GT(smallest, 10000.0);
+    EXPECT_GT(largest, 10000000.0);
+}
+
+/// Share of person-years aged 0-14, and of women among those aged 70 and over.
+struct AgeProfile {
+    double children = 0.0;
+    double womenAmongOld = 0.0;
+};
+
+AgeProfile profileOf(int population) {
+    double all = 0.0;
+    double children = 0.0;
+    double oldMen = 0.0;
+    double oldWomen = 0.0;
+    for (int sex = 0; sex < 2; ++sex) {
+        const ReadPopulation& record = data().population(population, sex);
+        for (std::size_t age = 0; age < 18; ++age) {
+            all += record.personYears[age];
+            children += age <= 2 ? record.personYears[age] : 0.0;
+            if (age >= 14) {
+                (sex == 0 ? oldMen : oldWomen) += record.personYears[age];
+            }
+        }
+    }
+    return {children / all, oldWomen / (oldMen + oldWomen)};
+}
+
+TEST(MkDataPopulations, AgeStructuresFitTheContinentAndWomenOutliveMen) {
+    double africa = 0.0;
+    double europe = 0.0;
+    int africans = 0;
+    int europeans = 0;
+    for (int population = 0; population < 229; ++population) {
+        const AgeProfile profile = profileOf(population);
+        if (population != 110) { // non-Kuwaitis: migrant workers, mostly men
+            EXPECT_GT(profile.womenAmongOld, 0.5) << population;
+        }
+        if (continentOf(population) == 1) {
+            africa += profile.children;
+            ++africans;
+        } else if (continentOf(population) == 5) {
+            europe += profile.children;
+            ++europeans;
+        }
+    }
+    EXPECT_GT(africa / africans, 0.35);
+    EXPECT_LT(europe / europeans, 0.22);
+}
+
+TEST(MkDataPopulations, AtLeastADozenEndTheirAgeClassesEarly) {
+    std::set<int> lastGroups;
+    int early = 0;
+    for (int population = 0; population < 229; ++population) {
+        const int last = data().lastAgeGroup(population, 0);
+        EXPECT_EQ(last, data().lastAgeGroup(population, 1)) << population;
+        EXPECT_GE(last, 14) << population;
+        if (last == 17) {
+            continue;
+        }
+        ++early;
+        lastGroups.insert(last);
+        for (int sex = 0; sex < 2; ++sex) {
+            const ReadCases& all = data().cases(population, sex, 0);
+            for (auto age = static_cast<std::size_t>(last) + 1; age < 18; ++age) {
+                EXPECT_EQ(data().population(population, sex).personYears[age], 0.0);
+                EXPECT_EQ(all.cases[age], 0.0) << population << " age group " << age;
+            }
+        }
+    }
+    EXPECT_GE(early, 12);
+    EXPECT_EQ(lastGroups, (std::set<int>{14, 15, 16}));
+}
+
+TEST(MkDataCases, AboutAThirdHaveAFewCasesOfUnknownAge) {
+    int withUnknown = 0;
+    int personYearsUnknown = 0;
+    for (int population = 0; population < 229; ++population) {
+        bool unknown = false;
+        for (int sex = 0; sex < 2; ++sex) {
+            const double total = data().totalCases(population, sex, 0);
+            const double lost = data().cases(population, sex, 0).cases[18];
+            EXPECT_LE(lost, 0.04 * total) << population;
+            unknown = unknown || lost > 0.0;
+        }
+        withUnknown += unknown ? 1 : 0;
+        personYearsUnknown += data().population(population, 0).personYears[18] > 0.0 ? 1 : 0;
+    }
+    EXPECT_GE(withUnknown, 229 / 4);
+    EXPECT_LE(withUnknown, 229 * 45 / 100);
+    EXPECT_GE(personYearsUnknown, 1);
+    EXPECT_LE(personYearsUnknown, 8);
+}
+
+TEST(MkDataCases, VerificationIsTheCaseWeightedMeanOfEachPartition) {
+    const mkdata::CCancerTree tree;
+    std::set<int> notAvailable;
+    for (int population = 0; population < 229; ++population) {
+        for (int sex = 0; sex < 2; ++sex) {
+            for (int cancer = 0; cancer < 252; ++cancer) {
+                const ReadCases& record = data().cases(population, sex, cancer);
+                if (record.verification < 0.0) {
+                    notAvailable.insert(population);
+                    continue;
+                }
+                ASSERT_LE(record.verification, 100.0);
+                for (const auto& parts : tree.partitions(cancer)) {
+                    double cases = 0.0;
+                    double verified = 0.0;
+                    for (const int part : parts) {
+                        const double count = data().totalCases(population, sex, part);
+                        cases += count;
+                        verified += count * data().cases(population, sex, part).verification;
+                    }
+                    const double mean = cases > 0.0 ? verified / cases : 0.0;
+                    ASSERT_NEAR(record.verification, mean, 0.01)
+                        << population << '/' << sex << '/' << cancer;
+                }
+            }
+        }
+    }
+    EXPECT_GE(notAvailable.size(), 2U);
+    EXPECT_LE(notAvailable.size(), 6U);
+    for (const int population : notAvailable) {
+        EXPECT_LT(data().cases(population, 0, 0).verification, 0.0);
+        EXPECT_LT(data().cases(population, 1, 77).verification, 0.0);
+    }
+}
+
+TEST(MkDataCases, VerificationIsLowerWhereRegistriesAreYounger) {
+    // The Gambia and Bamako against Denmark, Finland and Norway: all sites, both sexes.
+    const auto mean = [](std::initializer_list<int> populations) {
+        double sum = 0.0;
+        for (const int population : populations) {
+            sum += data().cases(population, 0, 0).verification +
+                   data().cases(population, 1, 0).verification;
+        }
+        return sum / (2.0 * static_cast<double>(populations.size()));
+    };
+    EXPECT_LT(mean({2, 3}), 75.0);
+    EXPECT_GT(mean({133, 135, 171}), 85.0);
+}
+
+} // namespace
+} // namespace orvelan::test
