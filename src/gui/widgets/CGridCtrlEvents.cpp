@@ -1,10 +1,13 @@
-// CGridCtrl's painting and its mouse, keyboard and timer handling; the cell store, sizes,
-// sorting and clipboard are in CGridCtrl.cpp.
+// CGridCtrl's painting, its mouse, keyboard, timer and drop handling, and the editing commands
+// (cut, paste) that only an editable grid obeys; the cell store, sizes, sorting and copy are in
+// CGridCtrl.cpp.
 #include "CGridCtrl.h"
 #include "CTitleTip.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDrag>
+#include <QDragEnterEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -401,6 +404,77 @@ void CGridCtrl::leaveEvent(QEvent* event) {
 void CGridCtrl::focusOutEvent(QFocusEvent* event) {
     hideTitleTip();
     QAbstractScrollArea::focusOutEvent(event);
+}
+
+void CGridCtrl::cut() {
+    if (!m_editable) {
+        return;
+    }
+    copy();
+    for (const CellPosition& position : selectedCells()) {
+        GridCell* target = cellPtr(position.row, position.column);
+        if (!(target->state & GridState::kReadOnly)) {
+            target->text.clear();
+        }
+    }
+    viewport()->update();
+}
+
+bool CGridCtrl::canPaste() const {
+    return m_editable && isValid(m_focus.row, m_focus.column) &&
+           !QGuiApplication::clipboard()->text().isEmpty();
+}
+
+void CGridCtrl::paste() {
+    if (m_editable) {
+        pasteText(QGuiApplication::clipboard()->text(), m_focus);
+    }
+}
+
+void CGridCtrl::pasteText(const QString& text, const CellPosition& at) {
+    if (!m_editable || !isValid(at.row, at.column)) {
+        return;
+    }
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (int line = 0; line < lines.size(); ++line) {
+        QString content = lines[line];
+        if (content.endsWith(QLatin1Char('\r'))) {
+            content.chop(1);
+        }
+        const QStringList fields = content.split(QLatin1Char('\t'));
+        for (int field = 0; field < fields.size(); ++field) {
+            GridCell* target = cellPtr(at.row + line, at.column + field);
+            if (target != nullptr && !(target->state & GridState::kReadOnly)) {
+                target->text = fields[field];
+            }
+        }
+    }
+    viewport()->update();
+}
+
+void CGridCtrl::dragEnterEvent(QDragEnterEvent* event) {
+    if (m_editable && event->mimeData()->hasText()) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void CGridCtrl::dragMoveEvent(QDragMoveEvent* event) {
+    if (m_editable && event->mimeData()->hasText()) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void CGridCtrl::dropEvent(QDropEvent* event) {
+    if (!m_editable || !event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    pasteText(event->mimeData()->text(), cellAt(event->position().toPoint()));
+    event->acceptProposedAction();
 }
 
 } // namespace orvelan
