@@ -24,9 +24,10 @@ quint32 selectionKey(int row, int column) {
 
 std::size_t idx(int i) { return static_cast<std::size_t>(i); }
 
-// Widest line of a text in a font, with a blank before and after it.
+// Widest line of a text in a font, with a blank before and after it and the slack that keeps
+// rounded advances from wrapping or cutting a text that was measured to fit.
 int textExtent(const QFontMetrics& metrics, const QString& text) {
-    const int blanks = 2 * metrics.horizontalAdvance(QLatin1Char(' '));
+    const int blanks = 2 * metrics.horizontalAdvance(QLatin1Char(' ')) + CGridCtrl::kExtentSlack;
     if (!text.contains(QLatin1Char('\n'))) {
         return metrics.horizontalAdvance(text) + blanks;
     }

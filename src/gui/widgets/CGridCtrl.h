@@ -27,6 +27,8 @@ class CGridCtrl : public QAbstractScrollArea {
   public:
     /// Pixels of blank between a cell's edge and its text.
     static constexpr int kMargin = 3;
+    /// Pixels auto-size adds to a measured text width.
+    static constexpr int kExtentSlack = 2;
     static constexpr int kDefaultColumnWidth = 64;
     /// Milliseconds between drag-scrolling steps while the button is held beyond an edge.
     static constexpr int kDragScrollInterval = 25;
@@ -70,7 +72,7 @@ class CGridCtrl : public QAbstractScrollArea {
     bool setColumnWidth(int column, int width);
     int defaultRowHeight() const { return m_defaultRowHeight; }
     void setDefaultRowHeight(int height) { m_defaultRowHeight = height; }
-    /// Width needed by a cell's text in its font, margins included.
+    /// Width needed by a cell's text in its font: a blank either side plus the slack.
     int cellExtent(int row, int column) const;
     /// Every column as wide as its widest cell text.
     void autoSizeColumns();

@@ -61,7 +61,7 @@ void CGridCtrl::drawCell(QPainter& painter, int row, int column, const QRect& re
     painter.setFont(cellFont);
     painter.setPen(highlighted ? palette().color(QPalette::HighlightedText)
                                : effectiveTextColour(row, column));
-    const QRect textRect = rect.adjusted(kMargin, 1, -kMargin - 1, -2);
+    const QRect textRect = rect.adjusted(kMargin, 1, -kMargin, -2);
     const bool wraps =
         (source->format & GridFormat::kWordBreak) && !(source->format & GridFormat::kSingleLine);
     QString text = source->text;

@@ -222,7 +222,8 @@ void CGridCtrlTest::autoSizeFitsTheWidestText() {
     m_grid->setItemFont(3, 0, big); // "Gamma" in a large font
     m_grid->autoSizeColumns();
     auto extent = [](const QFont& font, const QString& text) {
-        return QFontMetrics(font).horizontalAdvance(QStringLiteral(" %1 ").arg(text));
+        return QFontMetrics(font).horizontalAdvance(QStringLiteral(" %1 ").arg(text)) +
+               CGridCtrl::kExtentSlack;
     };
     const int expected0 = std::max(
         {extent(m_grid->font(), "Bladder-Male (All ages)"),
