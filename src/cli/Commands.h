@@ -16,5 +16,8 @@ void registerRatesCommand(CLI::App& app, CliContext& context);
 void registerCompareCommand(CLI::App& app, CliContext& context);
 void registerSirCommand(CLI::App& app, CliContext& context);
 void registerTableCommand(CLI::App& app, CliContext& context);
+void registerReportCommand(CLI::App& app, CliContext& context);
+void registerExportCommand(CLI::App& app, CliContext& context);
+void registerTemplateCommand(CLI::App& app, CliContext& context);
 
 } // namespace orvelan::cli

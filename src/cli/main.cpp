@@ -26,6 +26,9 @@ int run(int argc, char** argv) {
     registerCompareCommand(app, context);
     registerSirCommand(app, context);
     registerTableCommand(app, context);
+    registerReportCommand(app, context);
+    registerExportCommand(app, context);
+    registerTemplateCommand(app, context);
 
     try {
         app.parse(argc, argv);

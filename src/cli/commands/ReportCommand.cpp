@@ -1,0 +1,158 @@
+#include "Arguments.h"
+#include "CliContext.h"
+#include "CliError.h"
+#include "Commands.h"
+#include "app/CTemplateFolder.h"
+#include "reports/CAgeSpecificRatesTable.h"
+#include "reports/CReportTable.h"
+#include "reports/CReportTemplate.h"
+#include "reports/CSummaryRatesTable.h"
+#include "reports/ReportFinishPlan.h"
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+
+namespace orvelan::cli {
+
+namespace {
+
+struct ReportOptions {
+    std::string templatePath;
+    std::string sex;
+    std::string out;
+};
+
+struct BuiltTable {
+    int sex = 2; // 0 male, 1 female, 2 the report's own sexes
+    std::string title;
+    CTextGrid grid;
+};
+
+ReportChoices readTemplate(CliContext& context, const std::string& path) {
+    if (!CTemplateFolder::hasExtension(path, CReportTemplate::kExtension)) {
+        throw usageError(std::string(CTemplateFolder::kUnsupportedFormat) + " '" + path +
+                         "' (use a .RPT file)");
+    }
+    ReportChoices choices;
+    const int registryGroups = context.registryGroups().count();
+    const int cancerGroups = context.cancerGroups().count();
+    if (auto error = CReportTemplate::read(path, choices, registryGroups, cancerGroups)) {
+        throw dataError(*error);
+    }
+    if (auto problem = reportBlockProblem(choices.block, registryGroups, cancerGroups)) {
+        throw usageError("template '" + path + "' cannot be run: " + *problem);
+    }
+    return choices;
+}
+
+/// The tables Finish would open, one per ticked sex, kept to --sex when it is given.
+std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choices,
+                                    std::optional<int> onlySex) {
+    ReportBlock& block = choices.block;
+    if (onlySex && block.reportKind == static_cast<int>(ReportKind::UserDefined)) {
+        block.male = *onlySex == 0 && block.includesMales() ? 1 : 0;
+        block.female = *onlySex == 1 && block.includesFemales() ? 1 : 0;
+    }
+    std::vector<BuiltTable> tables;
+    for (const ReportOutput& output : reportFinishPlan(block)) {
+        if (onlySex && output.sex != 2 && output.sex != *onlySex) {
+            continue;
+        }
+        if (output.kind == ReportOutputKind::SummaryRatesView) {
+            CSummaryRatesTable table(SummaryRatesSettings::fromBlock(block, output.sex));
+            table.build(store, choices.registries, choices.cancers);
+            tables.push_back({output.sex, table.title(), table.grid()});
+        } else if (output.kind == ReportOutputKind::AgeSpecificRatesView) {
+            CAgeSpecificRatesTable table(AgeSpecificRatesSettings::fromBlock(block, output.sex));
+            table.build(store, choices.registries, choices.cancers);
+            tables.push_back({output.sex, table.title(), table.grid()});
+        } else if (block.includesMales() || block.includesFemales()) {
+            CReportTable table(ReportSettings::fromBlock(block));
+            table.build(store, choices.registries, choices.cancers);
+            tables.push_back({output.sex, table.title(), table.grid()});
+        }
+    }
+    return tables;
+}
+
+/// FILE for a single table; FILE with "-male" or "-female" before its extension otherwise.
+std::string outputPath(const std::string& out, const BuiltTable& table, std::size_t count) {
+    if (count == 1 || table.sex == 2) {
+        return out;
+    }
+    const std::filesystem::path path(out);
+    auto name =
+        path.stem().string() + (table.sex == 0 ? "-male" : "-female") + path.extension().string();
+    return (path.parent_path() / name).string();
+}
+
+void saveTables(CliContext& context, const std::vector<BuiltTable>& tables,
+                const std::string& out) {
+    if (!hasExtension(out, ".txt") && !hasExtension(out, ".prn")) {
+        throw usageError(std::string(kUnsupportedFormatMessage) + " '" + out +
+                         "' (use a .txt or .prn file)");
+    }
+    for (const auto& table : tables) {
+        const auto path = outputPath(out, table, tables.size());
+        const SaveResult result = table.grid.save(path);
+        if (!result.ok()) {
+            throw dataError(result.message);
+        }
+        if (!context.json) {
+            context.out() << "Saved " << path << '\n';
+        }
+    }
+}
+
+void printTables(CliContext& context, const std::vector<BuiltTable>& tables) {
+    if (context.json) {
+        nlohmann::json json = nlohmann::json::array();
+        for (const auto& table : tables) {
+            json.push_back({{"title", table.title}, {"cells", table.grid.rows()}});
+        }
+        context.out() << json.dump(2) << '\n';
+        return;
+    }
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        context.out() << (i > 0 ? "\n" : "") << tables[i].grid.toFormatted();
+    }
+}
+
+void runReport(CliContext& context, const ReportOptions& options) {
+    const ReportChoices choices = readTemplate(context, options.templatePath);
+    std::optional<int> onlySex;
+    if (!options.sex.empty()) {
+        onlySex = parseSex(options.sex, false);
+    }
+    const auto tables = buildTables(context.store(), choices, onlySex);
+    if (tables.empty()) {
+        throw usageError("the template includes no " +
+                         std::string(*onlySex == 0 ? "males" : "females"));
+    }
+    if (!options.out.empty()) {
+        saveTables(context, tables, options.out);
+        if (!context.json) {
+            return;
+        }
+    }
+    printTables(context, tables);
+}
+
+} // namespace
+
+void registerReportCommand(CLI::App& app, CliContext& context) {
+    auto options = std::make_shared<ReportOptions>();
+    CLI::App* command = app.add_subcommand(
+        "report", "Run a saved report template (.RPT): one table per ticked sex, males first");
+    command->add_option("--template", options->templatePath, "The .RPT file")->required();
+    command->add_option("--sex", options->sex, "Only this sex: 0/m or 1/f");
+    command->add_option("--out", options->out,
+                        "Save as FILE.txt (tab-delimited) or FILE.prn (formatted); with two "
+                        "tables FILE-male and FILE-female");
+    command->callback([&context, options] { runReport(context, *options); });
+}
+
+} // namespace orvelan::cli
