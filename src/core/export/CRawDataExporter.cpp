@@ -70,6 +70,14 @@ void CRawDataExporter::setPaths(ExportSettings& settings, const std::string& fol
     settings.logPath = base + ".log";
 }
 
+std::string CRawDataExporter::pathSummary(const std::string& folder, const std::string& name,
+                                          int format) {
+    ExportSettings settings;
+    settings.format = format;
+    setPaths(settings, folder, name);
+    return "Data file:\t\t" + settings.dataPath + "\r\nLog file:\t\t" + settings.logPath;
+}
+
 std::vector<ExportItem> CRawDataExporter::populations(const ExportSettings& settings,
                                                       const CUserGroupDictionary* registryGroups) {
     std::vector<ExportItem> items;

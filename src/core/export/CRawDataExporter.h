@@ -36,6 +36,9 @@ class CRawDataExporter {
     /// Data and log paths from a folder (with or without its trailing "/"), a name and a format.
     static void setPaths(ExportSettings& settings, const std::string& folder,
                          const std::string& name);
+    /// The wizard's read-only summary of the two files: "Data file:\t\t<data path>\r\n" and
+    /// "Log file:\t\t<log path>".
+    static std::string pathSummary(const std::string& folder, const std::string& name, int format);
 
     /// Selected populations in selection order (dictionary rows first, then user groups):
     /// population numbers with the dictionary name, or 272 + k with the trimmed group name.

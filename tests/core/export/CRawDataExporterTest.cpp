@@ -60,6 +60,13 @@ TEST(CRawDataExporter, LogEntriesInEachFormat) {
     EXPECT_EQ(CRawDataExporter::logEntry(0, {272, "Nordic"}), "273 " + padded("Nordic", 80) + "\n");
 }
 
+TEST(CRawDataExporter, PathSummaryNamesBothFiles) {
+    EXPECT_EQ(CRawDataExporter::pathSummary("/data/work/", "lung", 1),
+              "Data file:\t\t/data/work/lung.txt\r\nLog file:\t\t/data/work/lung.log");
+    EXPECT_EQ(CRawDataExporter::pathSummary("/data/work", "lung", 2),
+              "Data file:\t\t/data/work/lung.csv\r\nLog file:\t\t/data/work/lung.log");
+}
+
 TEST(CRawDataExporter, SelectedItemsInSelectionOrderWithTheirLogNames) {
     test::TempDir dir;
     dir.write("POPuser.dic", groupLine("Nordic", "012040"));
