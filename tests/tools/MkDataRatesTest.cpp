@@ -1,6 +1,7 @@
 // Summary rates and age curves of the generated set: plausible levels, recognisable contrasts.
 #include "CDataSetGenerator.h"
 #include "GeneratedSet.h"
+#include "data/CIncidenceStore.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -41,6 +42,22 @@ TEST(MkDataRates, WorldAsrByHandOfOneSeries) {
     }
     asr *= (known + cases.cases[18]) / known;
     EXPECT_NEAR(data().worldAsr(population, 0, 1), asr, 1e-9 * asr);
+}
+
+TEST(MkDataRates, TheIncidenceStoreReadsTheSameFigures) {
+    CIncidenceStore store;
+    ASSERT_TRUE(store.open(data().directory));
+    for (const int population : {0, 2, 4, 17, 74, 88, 110, 201, 223}) {
+        for (int sex = 0; sex < 2; ++sex) {
+            ASSERT_TRUE(store.loadSingle(population, sex, 1));
+            EXPECT_EQ(store.lastAgeGroup(), data().lastAgeGroup(population, sex));
+            EXPECT_EQ(store.verification(), data().cases(population, sex, 1).verification);
+            const RateResult asr = store.computeRate(RateKind::AsrWorld, 0, 17);
+            ASSERT_TRUE(asr.ok) << population;
+            const double expected = data().worldAsr(population, sex, 1);
+            EXPECT_NEAR(asr.value, expected, 1e-6 * expected) << population << '/' << sex;
+        }
+    }
 }
 
 struct Contrast {
