@@ -1,0 +1,36 @@
+#include "app/CHelpCommands.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CHelpPages.h"
+#include "app/CMainFrame.h"
+#include "app/CReferenceDlg.h"
+#include "app/CommandIds.h"
+
+#include <QMessageBox>
+
+namespace orvelan {
+
+std::vector<int> CHelpCommands::commands() const {
+    return {cmd::kAbout,   cmd::kReference,  cmd::kWebUserGuide,
+            cmd::kWebData, cmd::kWebMethods, cmd::kWebCitation};
+}
+
+bool CHelpCommands::isAvailable(int /*id*/) const { return true; }
+
+void CHelpCommands::run(int id) {
+    if (id == cmd::kAbout) {
+        CAboutDlg dialog(&frame());
+        dialog.exec();
+    } else if (id == cmd::kReference) {
+        CReferenceDlg dialog(&frame());
+        dialog.exec();
+    } else {
+        const WebOpenResult result = CHelpPages::open(id);
+        if (!result.ok) {
+            QMessageBox::critical(&frame(), QStringLiteral("ORVELAN"),
+                                  CHelpPages::failureMessage(result));
+        }
+    }
+}
+
+} // namespace orvelan

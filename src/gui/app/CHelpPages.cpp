@@ -1,0 +1,88 @@
+#include "app/CHelpPages.h"
+
+#include "app/CommandIds.h"
+#include "widgets/CShell.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace orvelan {
+
+namespace {
+
+// Shell answers as the web commands report them.
+constexpr int kFileNotFound = 2;
+constexpr int kNoAssociation = 31;
+constexpr int kAccepted = 42;
+
+bool holdsPages(const QString& folder) {
+    return QFileInfo::exists(folder + QStringLiteral("/userguide.html"));
+}
+
+} // namespace
+
+QString CHelpPages::pageName(int commandId) {
+    switch (commandId) {
+    case cmd::kWebUserGuide:
+        return QStringLiteral("userguide.html");
+    case cmd::kWebData:
+        return QStringLiteral("data.html");
+    case cmd::kWebMethods:
+        return QStringLiteral("methods.html");
+    case cmd::kWebCitation:
+        return QStringLiteral("citation.html");
+    default:
+        return {};
+    }
+}
+
+QString CHelpPages::folder() {
+    const QString fromEnvironment = qEnvironmentVariable("ORVELAN_HTML_DIR");
+    if (!fromEnvironment.isEmpty() && holdsPages(fromEnvironment)) {
+        return QDir::cleanPath(fromEnvironment);
+    }
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    for (const QString& relative : {QStringLiteral("html"), QStringLiteral("../share/orvelan/html")}) {
+        const QString candidate = QDir::cleanPath(programFolder + QLatin1Char('/') + relative);
+        if (holdsPages(candidate)) {
+            return candidate;
+        }
+    }
+    QDir up(programFolder);
+    do {
+        const QString candidate = up.absoluteFilePath(QStringLiteral("docs/html"));
+        if (holdsPages(candidate)) {
+            return QDir::cleanPath(candidate);
+        }
+    } while (up.cdUp());
+    return {};
+}
+
+QString CHelpPages::locate(const QString& pageName) {
+    const QString pages = folder();
+    if (pages.isEmpty() || pageName.isEmpty()) {
+        return {};
+    }
+    const QString path = pages + QLatin1Char('/') + pageName;
+    return QFileInfo::exists(path) ? path : QString();
+}
+
+WebOpenResult CHelpPages::open(int commandId) {
+    const QString path = locate(pageName(commandId));
+    if (path.isEmpty()) {
+        return {false, kFileNotFound, 0};
+    }
+    if (!CShell::open(QUrl::fromLocalFile(path))) {
+        return {false, kNoAssociation, 0};
+    }
+    return {true, kAccepted, 0};
+}
+
+QString CHelpPages::failureMessage(const WebOpenResult& result) {
+    return QString::asprintf("Cannot connect to the internet (%d,%d)", result.shellAnswer,
+                             result.lookupAnswer);
+}
+
+} // namespace orvelan

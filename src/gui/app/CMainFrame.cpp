@@ -1,0 +1,399 @@
+#include "app/CMainFrame.h"
+
+#include "app/CAnalysisCommands.h"
+#include "app/CChildFrame.h"
+#include "app/CCommandTarget.h"
+#include "app/CDictionaryCommands.h"
+#include "app/CExportCommands.h"
+#include "app/CFileCommands.h"
+#include "app/CGraphCommands.h"
+#include "app/CGraphDoc.h"
+#include "app/CHelpCommands.h"
+#include "app/CORVELANApp.h"
+#include "app/CORVELANDoc.h"
+#include "app/CReportCommands.h"
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/MenuLayout.h"
+#include "app/ToolIcons.h"
+#include "data/Codes.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace orvelan {
+
+namespace {
+
+constexpr std::array<MenuSet, 4> kMenuSets = {MenuSet::NoDocument, MenuSet::Tables,
+                                               MenuSet::Graphs, MenuSet::StandardTableText};
+
+} // namespace
+
+CMainFrame::CMainFrame(CORVELANApp& app) : m_app(app) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(QStringLiteral("ORVELAN"));
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdiArea);
+    createActions();
+    createAreas();
+    createMenus();
+    createToolBars();
+    createStatusBar();
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
+    connect(&m_app, &CORVELANApp::recentFilesChanged, this, &CMainFrame::updateRecentFileActions);
+    switchMenus(MenuSet::NoDocument);
+    updateRecentFileActions();
+    updateCommandStates();
+    resize(1000, 720);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::createActions() {
+    for (const CommandInfo& info : allCommands()) {
+        auto* action = new QAction(menuText(info), this);
+        action->setObjectName(QStringLiteral("command%1").arg(info.id));
+        action->setData(info.id);
+        action->setStatusTip(statusText(info));
+        action->setToolTip(toolTipText(info));
+        action->setShortcut(QKeySequence(shortcutText(info)));
+        action->setIcon(toolIcon(QString::fromLatin1(info.iconKey)));
+        action->setIconVisibleInMenu(false);
+        const int id = info.id;
+        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        m_actions.insert(id, action);
+    }
+    for (int id : {cmd::kToolbar, cmd::kStatusBar}) {
+        m_actions[id]->setCheckable(true);
+        m_actions[id]->setChecked(true);
+    }
+    for (int id = cmd::kRecentFile1; id <= cmd::kRecentFileLast; ++id) {
+        auto* action = new QAction(this);
+        action->setObjectName(QStringLiteral("command%1").arg(id));
+        action->setData(id);
+        action->setStatusTip(QStringLiteral("Opens this document"));
+        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        m_actions.insert(id, action);
+    }
+    m_noRecentFile = new QAction(QStringLiteral("Recent File"), this);
+    m_noRecentFile->setEnabled(false);
+}
+
+void CMainFrame::createAreas() {
+    const std::array<CCommandArea*, 7> areas = {
+        new CReportCommands(m_app, *this),     new CGraphCommands(m_app, *this),
+        new CAnalysisCommands(m_app, *this),   new CExportCommands(m_app, *this),
+        new CDictionaryCommands(m_app, *this), new CFileCommands(m_app, *this),
+        new CHelpCommands(m_app, *this)};
+    for (CCommandArea* area : areas) {
+        for (int id : area->commands()) {
+            m_areaOf[id] = area;
+        }
+    }
+}
+
+void CMainFrame::createMenus() {
+    for (MenuSet set : kMenuSets) {
+        QList<QMenu*> menus;
+        for (const MenuEntry& entry : menuLayout(set)) {
+            QMenu* menu = buildMenu(entry, this);
+            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+            menus.append(menu);
+        }
+        m_menus[set] = menus;
+    }
+}
+
+QMenu* CMainFrame::buildMenu(const MenuEntry& entry, QWidget* parent) {
+    auto* menu = new QMenu(QString::fromUtf8(entry.title), parent);
+    for (const MenuEntry& child : entry.children) {
+        if (child.id == kMenuSeparator) {
+            menu->addSeparator();
+        } else if (child.id == kMenuSubmenu) {
+            menu->addMenu(buildMenu(child, menu));
+        } else if (child.id == kMenuRecentFiles) {
+            menu->addAction(m_noRecentFile);
+            for (int id = cmd::kRecentFile1; id <= cmd::kRecentFileLast; ++id) {
+                menu->addAction(m_actions[id]);
+            }
+        } else if (child.id == kMenuWindowList) {
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillWindowMenu(menu); });
+        } else if (QAction* action = m_actions.value(child.id)) {
+            menu->addAction(action);
+        }
+    }
+    return menu;
+}
+
+void CMainFrame::createToolBars() {
+    const auto addBar = [this](const QString& name, std::initializer_list<int> ids) {
+        QToolBar* bar = addToolBar(name);
+        bar->setObjectName(name);
+        bar->setIconSize(QSize(16, 16));
+        for (int id : ids) {
+            if (id == kMenuSeparator) {
+                bar->addSeparator();
+            } else {
+                bar->addAction(m_actions[id]);
+            }
+        }
+        m_toolBars.append(bar);
+    };
+    addBar(QStringLiteral("Standard"),
+           {cmd::kOpen, cmd::kSaveAs, kMenuSeparator, cmd::kCopy, kMenuSeparator, cmd::kPrint,
+            cmd::kPrintPreview, kMenuSeparator, cmd::kAbout});
+    addBar(QStringLiteral("Wizards"),
+           {cmd::kNewReport, cmd::kNewGraph, cmd::kNewAnalysis, cmd::kExport});
+    addBar(QStringLiteral("Dictionaries"),
+           {cmd::kRegistryDictionary, cmd::kCancerDictionary, kMenuSeparator, cmd::kDecreaseFont,
+            cmd::kIncreaseFont});
+
+    QToolBar* fontBar = addToolBar(QStringLiteral("Font"));
+    fontBar->setObjectName(QStringLiteral("Font"));
+    fontBar->addWidget(new QLabel(QStringLiteral(" Font: "), fontBar));
+    m_fontNameBox = new QComboBox(fontBar);
+    m_fontNameBox->setObjectName(QStringLiteral("fontNameBox"));
+    for (std::string_view face : kFontFaces) {
+        m_fontNameBox->addItem(QString::fromLatin1(face.data(), static_cast<qsizetype>(face.size())));
+    }
+    m_fontNameBox->setCurrentIndex(0);
+    m_fontNameBox->setMinimumContentsLength(14);
+    connect(m_fontNameBox, &QComboBox::currentTextChanged, this, &CMainFrame::fontFaceChanged);
+    fontBar->addWidget(m_fontNameBox);
+    m_toolBars.append(fontBar);
+}
+
+void CMainFrame::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    auto* ready = new QLabel(QStringLiteral("Ready"), bar);
+    ready->setObjectName(QStringLiteral("messagePane"));
+    bar->addWidget(ready, 1);
+    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+        auto* pane = new QLabel(QString::fromLatin1(indicator), bar);
+        pane->setObjectName(QStringLiteral("pane") + QString::fromLatin1(indicator));
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        bar->addPermanentWidget(pane);
+    }
+}
+
+QList<QMenu*> CMainFrame::menus(MenuSet set) const {
+    const auto found = m_menus.find(set);
+    return found == m_menus.end() ? QList<QMenu*>() : found->second;
+}
+
+void CMainFrame::switchMenus(MenuSet set) {
+    m_currentSet = set;
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    for (QMenu* menu : m_menus[set]) {
+        bar->addMenu(menu);
+    }
+}
+
+CChildFrame* CMainFrame::openDocument(DocumentType type, QWidget* view, const QString& title) {
+    const DocTemplate& tmpl = docTemplate(type);
+    CDocument* document = tmpl.graph ? static_cast<CDocument*>(new CGraphDoc(type))
+                                     : static_cast<CDocument*>(new CORVELANDoc(type));
+    int& count = m_untitledCount[static_cast<std::size_t>(type)];
+    ++count;
+    document->setTitle(title.isEmpty() ? docStringField(tmpl, 1) + QString::number(count) : title);
+    auto* frame = new CChildFrame(document, view);
+    m_mdiArea->addSubWindow(frame);
+    if (view->metaObject()->indexOfSignal("commandStateChanged()") >= 0) {
+        connect(view, SIGNAL(commandStateChanged()), this, SLOT(updateCommandStates()));
+    }
+    connect(document, &CDocument::titleChanged, this, &CMainFrame::updateTitle);
+    frame->show();
+    m_mdiArea->setActiveSubWindow(frame);
+    view->setFocus();
+    onSubWindowActivated(frame);
+    return frame;
+}
+
+CChildFrame* CMainFrame::activeChild() const {
+    return qobject_cast<CChildFrame*>(m_mdiArea->activeSubWindow());
+}
+
+QList<CChildFrame*> CMainFrame::childFrames() const {
+    QList<CChildFrame*> frames;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (auto* frame = qobject_cast<CChildFrame*>(window)) {
+            frames.append(frame);
+        }
+    }
+    return frames;
+}
+
+void CMainFrame::onSubWindowActivated(QMdiSubWindow* window) {
+    const auto* frame = qobject_cast<CChildFrame*>(window);
+    if (frame == nullptr && !m_mdiArea->subWindowList().isEmpty()) {
+        return; // the area lost focus; the last active document stays current
+    }
+    const MenuSet set = frame ? menuSetOf(frame->document()->type()) : MenuSet::NoDocument;
+    if (set != m_currentSet) {
+        switchMenus(set);
+    }
+    updateTitle();
+    updateCommandStates();
+}
+
+void CMainFrame::updateTitle() {
+    const CChildFrame* frame = activeChild();
+    setWindowTitle(frame ? QStringLiteral("ORVELAN - ") + frame->document()->title()
+                         : QStringLiteral("ORVELAN"));
+}
+
+void CMainFrame::runCommand(int id) {
+    if (CChildFrame* frame = activeChild()) {
+        CCommandTarget* target = frame->commandTarget();
+        if (target && target->handlesCommand(id)) {
+            if (target->isCommandEnabled(id)) {
+                target->runCommand(id);
+            }
+            updateCommandStates();
+            return;
+        }
+    }
+    const auto area = m_areaOf.find(id);
+    if (area != m_areaOf.end()) {
+        if (area->second->isAvailable(id)) {
+            area->second->run(id);
+        }
+    } else {
+        runWindowCommand(id);
+    }
+    updateCommandStates();
+}
+
+void CMainFrame::updateCommandStates() {
+    CChildFrame* frame = activeChild();
+    CCommandTarget* target = frame ? frame->commandTarget() : nullptr;
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        const int id = it.key();
+        bool enabled = false;
+        if (target && target->handlesCommand(id)) {
+            enabled = target->isCommandEnabled(id);
+        } else if (const auto area = m_areaOf.find(id); area != m_areaOf.end()) {
+            enabled = area->second->isAvailable(id);
+        } else {
+            enabled = windowCommandEnabled(id);
+        }
+        it.value()->setEnabled(enabled);
+    }
+}
+
+bool CMainFrame::windowCommandEnabled(int id) const {
+    const bool hasChild = !m_mdiArea->subWindowList().isEmpty();
+    switch (id) {
+    case cmd::kToolbar:
+    case cmd::kStatusBar:
+    case cmd::kExit:
+        return true;
+    case cmd::kClose:
+    case cmd::kWindowCascade:
+    case cmd::kWindowTile:
+    case cmd::kWindowArrange:
+        return hasChild;
+    default:
+        return false; // a view command without an active view that handles it
+    }
+}
+
+bool CMainFrame::runWindowCommand(int id) {
+    switch (id) {
+    case cmd::kToolbar: {
+        const bool show = m_actions[cmd::kToolbar]->isChecked();
+        for (QToolBar* bar : m_toolBars) {
+            bar->setVisible(show);
+        }
+        return true;
+    }
+    case cmd::kStatusBar:
+        statusBar()->setVisible(m_actions[cmd::kStatusBar]->isChecked());
+        return true;
+    case cmd::kExit:
+        close();
+        return true;
+    case cmd::kClose:
+        m_mdiArea->closeActiveSubWindow();
+        return true;
+    case cmd::kWindowCascade:
+        m_mdiArea->cascadeSubWindows();
+        return true;
+    case cmd::kWindowTile:
+        m_mdiArea->tileSubWindows();
+        return true;
+    case cmd::kWindowArrange:
+        for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+            if (window->isMinimized()) {
+                window->showMinimized();
+            }
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::updateRecentFileActions() {
+    const auto& paths = m_app.recentFiles().paths();
+    for (int i = 0; i <= cmd::kRecentFileLast - cmd::kRecentFile1; ++i) {
+        QAction* action = m_actions[cmd::kRecentFile1 + i];
+        const bool used = static_cast<std::size_t>(i) < paths.size();
+        action->setVisible(used);
+        if (used) {
+            const QString path = QString::fromStdString(paths[static_cast<std::size_t>(i)]);
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1 == 10 ? 0 : i + 1).arg(path));
+        }
+    }
+    m_noRecentFile->setVisible(paths.empty());
+    updateCommandStates();
+}
+
+void CMainFrame::fillWindowMenu(QMenu* menu) {
+    for (QAction* old : m_windowListActions) {
+        menu->removeAction(old);
+        old->deleteLater();
+    }
+    m_windowListActions.clear();
+    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
+    if (!windows.isEmpty()) {
+        m_windowListActions.append(menu->addSeparator());
+    }
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        entry->setCheckable(true);
+        entry->setChecked(window == m_mdiArea->activeSubWindow());
+        connect(entry, &QAction::triggered, this, [this, window] { m_mdiArea->setActiveSubWindow(window); });
+        m_windowListActions.append(entry);
+    }
+}
+
+void CMainFrame::showError(const QString& message) {
+    QMessageBox::warning(this, QStringLiteral("ORVELAN"), message);
+}
+
+void CMainFrame::showDataProblems() {
+    showStatusMessage(QStringLiteral("Data files missing: tables, graphs, analyses and exports cannot run"));
+    QMessageBox::warning(this, QStringLiteral("ORVELAN"), m_app.dataProblemMessage());
+}
+
+void CMainFrame::showStatusMessage(const QString& message) { statusBar()->showMessage(message, 10000); }
+
+} // namespace orvelan

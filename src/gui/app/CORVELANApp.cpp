@@ -1,0 +1,178 @@
+#include "app/CORVELANApp.h"
+
+#include "app/CChildFrame.h"
+#include "app/CDocument.h"
+#include "app/CMainFrame.h"
+#include "app/CSplashWnd.h"
+#include "app/FontSetup.h"
+#include "data/CIncidenceStore.h"
+#include "data/CUserGroupDictionary.h"
+#include "reports/CVEKEditView.h"
+#include "reports/TextDocumentFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace orvelan {
+
+CORVELANApp* CORVELANApp::s_instance = nullptr;
+
+CORVELANApp::CORVELANApp() {
+    Q_ASSERT(s_instance == nullptr);
+    s_instance = this;
+}
+
+CORVELANApp::~CORVELANApp() {
+    shutDown();
+    s_instance = nullptr;
+}
+
+CORVELANApp* CORVELANApp::instance() { return s_instance; }
+
+bool CORVELANApp::startUp(const StartOptions& options) {
+    installFontSubstitutions();
+    m_settingsPath = options.settingsFile.isEmpty() ? defaultSettingsPath() : options.settingsFile;
+    readSettingsFile(); // the recent-file list now, the ten values below
+    if (options.splash) {
+        CSplashWnd::showSplash();
+    }
+    m_mainFrame = std::make_unique<CMainFrame>(*this);
+    m_started = true;
+    for (const QString& file : options.files) {
+        openDocumentFile(QFileInfo(file).absoluteFilePath());
+    }
+    m_mainFrame->show();
+
+    const QString data = options.dataDirectory.isEmpty() ? QDir::currentPath()
+                                                         : options.dataDirectory;
+    m_dataDirectory = QDir::cleanPath(QFileInfo(data).absoluteFilePath());
+    m_settings = readAppSettings(m_profile);
+    openData();
+    if (!hasData()) {
+        // Shown once the window is up, so that the program stays usable behind it.
+        QTimer::singleShot(0, m_mainFrame.get(), [this] { m_mainFrame->showDataProblems(); });
+    }
+    return true;
+}
+
+void CORVELANApp::shutDown() {
+    if (!m_started) {
+        return;
+    }
+    m_started = false;
+    m_mainFrame.reset();
+    m_store.reset();
+    m_cancerGroups.reset();
+    m_registryGroups.reset();
+    writeSettingsFile();
+}
+
+QString CORVELANApp::casesPath() const {
+    return m_dataDirectory + QLatin1Char('/') + QLatin1String(CIncidenceStore::kCasesFileName.data());
+}
+
+QString CORVELANApp::populationPath() const {
+    return m_dataDirectory + QLatin1Char('/') +
+           QLatin1String(CIncidenceStore::kPopulationFileName.data());
+}
+
+QString CORVELANApp::cancerGroupsPath() const {
+    return m_dataDirectory + QLatin1Char('/') +
+           QLatin1String(CUserGroupDictionary::kCancerFileName.data());
+}
+
+QString CORVELANApp::registryGroupsPath() const {
+    return m_dataDirectory + QLatin1Char('/') +
+           QLatin1String(CUserGroupDictionary::kRegistryFileName.data());
+}
+
+QString CORVELANApp::workDirectory() const { return m_dataDirectory + QStringLiteral("/work"); }
+
+bool CORVELANApp::hasData() const { return m_store && m_store->isOpen(); }
+
+QString CORVELANApp::dataProblemMessage() const {
+    QString message = QStringLiteral("The data files cannot be used:\n\n");
+    for (const QString& problem : m_dataProblems) {
+        message += QStringLiteral("- ") + problem + QLatin1Char('\n');
+    }
+    message += QStringLiteral("\nTables, graphs, analyses and exports need them. The dictionaries, "
+                              "the reference and the help pages work without them.");
+    return message;
+}
+
+QPrinter& CORVELANApp::printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *m_printer;
+}
+
+CChildFrame* CORVELANApp::openDocumentFile(const QString& path) {
+    std::string bytes;
+    if (const auto error = readTextDocument(QFile::encodeName(path).toStdString(), bytes)) {
+        m_recentFiles.remove(path.toStdString());
+        emit recentFilesChanged();
+        if (m_mainFrame) {
+            m_mainFrame->showError(QString::fromStdString(*error));
+        }
+        return nullptr;
+    }
+    auto* view = new CVEKEditView;
+    view->setTextBytes(bytes);
+    CChildFrame* frame = m_mainFrame->openDocument(DocumentType::StandardTable, view);
+    frame->document()->setPathName(path);
+    m_recentFiles.add(path.toStdString());
+    emit recentFilesChanged();
+    return frame;
+}
+
+QString CORVELANApp::defaultSettingsPath() const {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return folder + QLatin1Char('/') + name + QStringLiteral(".ini");
+}
+
+void CORVELANApp::readSettingsFile() {
+    std::string error;
+    if (!m_profile.load(QFile::encodeName(m_settingsPath).toStdString(), error)) {
+        qWarning("%s", error.c_str());
+    }
+    m_recentFiles.assign(readRecentFiles(m_profile));
+    m_previewPages = readPreviewPages(m_profile);
+}
+
+void CORVELANApp::writeSettingsFile() {
+    writeRecentFiles(m_recentFiles.paths(), m_profile);
+    writePreviewPages(m_previewPages, m_profile);
+    writeAppSettings(m_settings, m_profile);
+    QDir().mkpath(QFileInfo(m_settingsPath).absolutePath());
+    std::string error;
+    if (!m_profile.save(QFile::encodeName(m_settingsPath).toStdString(), error)) {
+        qWarning("%s", error.c_str());
+    }
+}
+
+void CORVELANApp::openData() {
+    m_store = std::make_unique<CIncidenceStore>();
+    m_dataProblems.clear();
+    if (!m_store->open(QFile::encodeName(m_dataDirectory).toStdString())) {
+        for (const std::string& problem : m_store->problems()) {
+            m_dataProblems.append(QString::fromStdString(problem));
+        }
+        if (m_dataProblems.isEmpty()) {
+            m_dataProblems.append(QStringLiteral("%1 and %2 cannot be opened")
+                                      .arg(casesPath(), populationPath()));
+        }
+    }
+    m_cancerGroups = std::make_unique<CUserGroupDictionary>(GroupKind::Cancer);
+    m_cancerGroups->load(QFile::encodeName(cancerGroupsPath()).toStdString());
+    m_registryGroups = std::make_unique<CUserGroupDictionary>(GroupKind::Registry);
+    m_registryGroups->load(QFile::encodeName(registryGroupsPath()).toStdString());
+    m_store->setUserGroups(m_cancerGroups.get(), m_registryGroups.get());
+}
+
+} // namespace orvelan

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "app/AppSettings.h"
+#include "app/CIniFile.h"
+#include "app/CRecentFileList.h"
+#include "app/StartOptions.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QPrinter;
+
+// The application object: it starts and stops the program, owns the settings, the data
+// directory, the one incidence store and the two user group dictionaries, and the main window.
+// Other parts reach it through instance().
+namespace orvelan {
+
+class CIncidenceStore;
+class CUserGroupDictionary;
+class CMainFrame;
+class CChildFrame;
+
+class CORVELANApp : public QObject {
+    Q_OBJECT
+  public:
+    CORVELANApp();
+    /// Runs the exit steps if shutDown() was not called.
+    ~CORVELANApp() override;
+    CORVELANApp(const CORVELANApp&) = delete;
+    CORVELANApp& operator=(const CORVELANApp&) = delete;
+
+    /// The one application object of the process; nullptr before construction.
+    static CORVELANApp* instance();
+
+    /// The start-up steps; false when the program must stop.
+    bool startUp(const StartOptions& options);
+    /// The exit steps: closes the data and user groups, writes the settings file.
+    void shutDown();
+
+    CMainFrame* mainFrame() const { return m_mainFrame.get(); }
+
+    // Files and folders.
+    const QString& settingsPath() const { return m_settingsPath; }
+    const QString& dataDirectory() const { return m_dataDirectory; }
+    QString casesPath() const;      // <data>/ORVELAN.DAT
+    QString populationPath() const; // <data>/ORVELAN.POP
+    QString cancerGroupsPath() const;   // <data>/ICDuser.dic
+    QString registryGroupsPath() const; // <data>/POPuser.dic
+    /// <data>/work, the proposed folder of saved tables and exports.
+    QString workDirectory() const;
+
+    // Shared objects.
+    CIncidenceStore& store() { return *m_store; }
+    CUserGroupDictionary& cancerGroups() { return *m_cancerGroups; }
+    CUserGroupDictionary& registryGroups() { return *m_registryGroups; }
+    /// True when both data files opened; otherwise dataProblems() says why.
+    bool hasData() const;
+    const QStringList& dataProblems() const { return m_dataProblems; }
+    /// The message shown at start-up and by data commands when the data files are unusable.
+    QString dataProblemMessage() const;
+
+    // Settings kept between runs.
+    AppSettings& settings() { return m_settings; }
+    CRecentFileList& recentFiles() { return m_recentFiles; }
+    int previewPages() const { return m_previewPages; }
+    void setPreviewPages(int pages) { m_previewPages = pages; }
+    /// The printer of Print Setup, shared by every print.
+    QPrinter& printer();
+
+    /// Opens any file as a standard-table text document; nullptr when it cannot be read (the
+    /// reason is shown and the file leaves the recent-file list).
+    CChildFrame* openDocumentFile(const QString& path);
+
+  signals:
+    void recentFilesChanged();
+
+  private:
+    QString defaultSettingsPath() const;
+    void readSettingsFile();
+    void writeSettingsFile();
+    void openData();
+
+    static CORVELANApp* s_instance;
+
+    QString m_settingsPath;
+    QString m_dataDirectory;
+    CIniFile m_profile;
+    AppSettings m_settings;
+    CRecentFileList m_recentFiles{kRecentFileCount};
+    int m_previewPages = 0;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<CIncidenceStore> m_store;
+    std::unique_ptr<CUserGroupDictionary> m_cancerGroups;
+    std::unique_ptr<CUserGroupDictionary> m_registryGroups;
+    QStringList m_dataProblems;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    bool m_started = false;
+};
+
+} // namespace orvelan

@@ -1,0 +1,51 @@
+#pragma once
+
+// Command numbers of the menus and toolbars. The framework's own commands keep their
+// customary numbers so that the status prompts and the recent-file range line up.
+namespace orvelan::cmd {
+
+inline constexpr int kNewGraph = 102;
+inline constexpr int kNewReport = 57600; // "Report /&Table..."
+inline constexpr int kNewAnalysis = 104;
+inline constexpr int kNewCancerGroup = 32774;
+inline constexpr int kNewRegistryGroup = 32775;
+inline constexpr int kOpen = 57601;
+inline constexpr int kClose = 57602;
+inline constexpr int kSaveAs = 57604;
+inline constexpr int kPrintSetup = 57606;
+inline constexpr int kPrint = 57607;
+inline constexpr int kPrintDirect = 57608;
+inline constexpr int kPrintPreview = 57609;
+inline constexpr int kRecentFile1 = 57616; // 57616..57625: the ten recent files
+inline constexpr int kRecentFileLast = 57625;
+inline constexpr int kExport = 146;
+inline constexpr int kExit = 57665;
+
+inline constexpr int kUndo = 57643;
+inline constexpr int kCopy = 57634;
+inline constexpr int kSelectAll = 57642;
+inline constexpr int kFind = 57636;
+inline constexpr int kFindNext = 57640;
+inline constexpr int kSwap = 138;
+inline constexpr int kSort = 139;
+
+inline constexpr int kToolbar = 59392;
+inline constexpr int kStatusBar = 59393;
+inline constexpr int kDecreaseFont = 422;
+inline constexpr int kIncreaseFont = 423;
+
+inline constexpr int kRegistryDictionary = 110;
+inline constexpr int kCancerDictionary = 106;
+
+inline constexpr int kWindowArrange = 57649;
+inline constexpr int kWindowCascade = 57650;
+inline constexpr int kWindowTile = 57651;
+
+inline constexpr int kAbout = 57664;
+inline constexpr int kReference = 112;
+inline constexpr int kWebUserGuide = 116;
+inline constexpr int kWebData = 115;
+inline constexpr int kWebMethods = 114;
+inline constexpr int kWebCitation = 32773;
+
+} // namespace orvelan::cmd

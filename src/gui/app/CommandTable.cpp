@@ -1,0 +1,93 @@
+#include "app/CommandTable.h"
+
+#include "app/CommandIds.h"
+
+#include <algorithm>
+
+namespace orvelan {
+
+namespace {
+
+// clang-format off
+const std::vector<CommandInfo> kCommands = {
+    {cmd::kNewGraph, "&Graph...", "Creates a new graph\nGraph", "graph"},
+    {cmd::kNewReport, "Report /&Table...", "Creates a new table or report\nReport / Table", "report"},
+    {cmd::kNewAnalysis, "&Statistical analysis...", "Compares age-specific curves or populations\nStatistical analysis", "analysis"},
+    {cmd::kNewCancerGroup, "&Cancer", "Defines a new group of cancers\nUser-defined cancer", ""},
+    {cmd::kNewRegistryGroup, "&Registry", "Defines a new group of registries\nUser-defined registry", ""},
+    {cmd::kOpen, "&Open...\tCtrl+O", "Opens a saved table\nOpen", "open"},
+    {cmd::kClose, "&Close", "Closes the active document\nClose", ""},
+    {cmd::kSaveAs, "Save &As...", "Saves the active document with a new name\nSave As", "save"},
+    {cmd::kPrintSetup, "P&rint Setup...", "Changes the printer and printing options\nPrint Setup", ""},
+    {cmd::kPrint, "&Print...\tCtrl+P", "Prints the active document\nPrint", "print"},
+    {cmd::kPrintDirect, "Print &Direct", "Prints the active document with the current options\nPrint Direct", ""},
+    {cmd::kPrintPreview, "Print Pre&view", "Displays full pages\nPrint Preview", "preview"},
+    {cmd::kExport, "&Export...", "Exports raw data to a text file", "export"},
+    {cmd::kExit, "E&xit", "Quits the application\nExit", ""},
+    {cmd::kUndo, "&Undo\tCtrl+Z", "Undoes the last action\nUndo", ""},
+    {cmd::kCopy, "&Copy\tCtrl+C", "Copies the selection and puts it on the Clipboard\nCopy", "copy"},
+    {cmd::kSelectAll, "Select &All\tCtrl+A", "Selects the entire document\nSelect All", ""},
+    {cmd::kFind, "&Find...\tCtrl+F", "Finds the specified text\nFind", ""},
+    {cmd::kFindNext, "Find &Next\tF3", "Repeats the last search\nFind Next", ""},
+    {cmd::kSwap, "&Swap", "Swaps the rows and the columns of the table\nSwap", ""},
+    {cmd::kSort, "Sor&t", "Sorts the table by a column\nSort", ""},
+    {cmd::kToolbar, "&Toolbar", "Shows or hides the toolbars\nToggle ToolBar", ""},
+    {cmd::kStatusBar, "&Status Bar", "Shows or hides the status bar\nToggle StatusBar", ""},
+    {cmd::kDecreaseFont, "&Decrease font", "Decreases the font size\nDicrease font", "smaller"},
+    {cmd::kIncreaseFont, "&Increase font", "Increases the font size\nIncrease font", "larger"},
+    {cmd::kRegistryDictionary, "&Registry", "Shows the registry dictionary and the user-defined registries\nRegistry dictionary", "registries"},
+    {cmd::kCancerDictionary, "&Cancer", "Shows the cancer dictionary and the user-defined cancers\nCancer dictionary", "cancers"},
+    {cmd::kWindowArrange, "&Arrange Icons", "Arranges the minimised windows\nArrange Icons", ""},
+    {cmd::kWindowCascade, "&Cascade", "Arranges the windows so they overlap\nCascade Windows", ""},
+    {cmd::kWindowTile, "&Tile", "Arranges the windows as non-overlapping tiles\nTile Windows", ""},
+    {cmd::kAbout, "&About ORVELAN", "Displays program information, version number and copyright\nAbout", "about"},
+    {cmd::kReference, "&Reference", "Shows how to cite the data\nReference", ""},
+    {cmd::kWebUserGuide, "ORVELAN &user guide", "Opens the user guide in the web browser\nUser guide", ""},
+    {cmd::kWebData, "&Data description", "Opens the description of the data set in the web browser\nData description", ""},
+    {cmd::kWebMethods, "&Methods", "Opens the description of the methods in the web browser\nMethods", ""},
+    {cmd::kWebCitation, "&Citation of the data set", "Opens the data set's citation page in the web browser\nCitation", ""},
+};
+// clang-format on
+
+QString beforeSeparator(const char* text, char separator) {
+    const QString all = QString::fromUtf8(text);
+    const qsizetype at = all.indexOf(QLatin1Char(separator));
+    return at < 0 ? all : all.left(at);
+}
+
+QString afterSeparator(const char* text, char separator) {
+    const QString all = QString::fromUtf8(text);
+    const qsizetype at = all.indexOf(QLatin1Char(separator));
+    return at < 0 ? QString() : all.mid(at + 1);
+}
+
+} // namespace
+
+const CommandInfo* commandInfo(int id) {
+    const auto found = std::find_if(kCommands.begin(), kCommands.end(),
+                                    [id](const CommandInfo& info) { return info.id == id; });
+    return found == kCommands.end() ? nullptr : &*found;
+}
+
+const std::vector<CommandInfo>& allCommands() { return kCommands; }
+
+QString menuText(const CommandInfo& info) { return beforeSeparator(info.text, '\t'); }
+
+QString shortcutText(const CommandInfo& info) { return afterSeparator(info.text, '\t'); }
+
+QString statusText(const CommandInfo& info) { return beforeSeparator(info.prompt, '\n'); }
+
+QString toolTipText(const CommandInfo& info) {
+    const QString tip = afterSeparator(info.prompt, '\n');
+    if (!tip.isEmpty()) {
+        return tip;
+    }
+    QString text = menuText(info);
+    text.remove(QLatin1Char('&'));
+    while (text.endsWith(QLatin1Char('.'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
+} // namespace orvelan

@@ -1,0 +1,89 @@
+#include "app/MenuLayout.h"
+
+#include "app/CommandIds.h"
+
+namespace orvelan {
+
+namespace {
+
+MenuEntry command(int id) { return MenuEntry{id, "", {}}; }
+MenuEntry separator() { return MenuEntry{kMenuSeparator, "", {}}; }
+MenuEntry submenu(const char* title, std::vector<MenuEntry> children) {
+    return MenuEntry{kMenuSubmenu, title, std::move(children)};
+}
+
+MenuEntry fileMenu(bool document) {
+    std::vector<MenuEntry> entries = {command(cmd::kNewGraph), command(cmd::kNewReport),
+                                      command(cmd::kNewAnalysis), separator(),
+                                      command(cmd::kOpen)};
+    if (document) {
+        entries.push_back(command(cmd::kClose));
+        entries.push_back(command(cmd::kSaveAs));
+        entries.push_back(separator());
+        entries.push_back(command(cmd::kPrint));
+        entries.push_back(command(cmd::kPrintPreview));
+    }
+    entries.push_back(command(cmd::kPrintSetup));
+    for (MenuEntry entry : {separator(), command(cmd::kExport), separator(),
+                            MenuEntry{kMenuRecentFiles, "", {}}, separator(),
+                            command(cmd::kExit)}) {
+        entries.push_back(std::move(entry));
+    }
+    return submenu("&File", std::move(entries));
+}
+
+MenuEntry editMenu(MenuSet set) {
+    switch (set) {
+    case MenuSet::StandardTableText:
+        return submenu("&Edit", {command(cmd::kUndo), separator(), command(cmd::kCopy),
+                                 command(cmd::kSelectAll), separator(), command(cmd::kFind),
+                                 command(cmd::kFindNext)});
+    case MenuSet::Tables:
+        return submenu("&Edit", {command(cmd::kCopy), separator(), command(cmd::kSwap),
+                                 command(cmd::kSort)});
+    default:
+        return submenu("&Edit", {command(cmd::kCopy)});
+    }
+}
+
+MenuEntry viewMenu(MenuSet set) {
+    std::vector<MenuEntry> entries = {command(cmd::kToolbar), command(cmd::kStatusBar)};
+    if (set == MenuSet::StandardTableText) {
+        entries.push_back(separator());
+        entries.push_back(command(cmd::kDecreaseFont));
+        entries.push_back(command(cmd::kIncreaseFont));
+    }
+    return submenu("&View", std::move(entries));
+}
+
+MenuEntry dictionariesMenu() {
+    return submenu("&Dictionaries",
+                   {command(cmd::kRegistryDictionary), command(cmd::kCancerDictionary),
+                    separator(),
+                    submenu("&New user-defined group",
+                            {command(cmd::kNewCancerGroup), command(cmd::kNewRegistryGroup)})});
+}
+
+MenuEntry windowMenu() {
+    return submenu("&Window", {command(cmd::kWindowCascade), command(cmd::kWindowTile),
+                               command(cmd::kWindowArrange), MenuEntry{kMenuWindowList, "", {}}});
+}
+
+MenuEntry helpMenu() {
+    return submenu("&Help", {command(cmd::kAbout), command(cmd::kReference), separator(),
+                             submenu("&ORVELAN on the Web...",
+                                     {command(cmd::kWebUserGuide), command(cmd::kWebData),
+                                      command(cmd::kWebMethods), command(cmd::kWebCitation)})});
+}
+
+} // namespace
+
+std::vector<MenuEntry> menuLayout(MenuSet set) {
+    if (set == MenuSet::NoDocument) {
+        return {fileMenu(false), viewMenu(set), dictionariesMenu(), helpMenu()};
+    }
+    return {fileMenu(true), editMenu(set), viewMenu(set), dictionariesMenu(), windowMenu(),
+            helpMenu()};
+}
+
+} // namespace orvelan

@@ -1,0 +1,258 @@
+#include "reports/CVEKEditView.h"
+
+#include "app/CMainFrame.h"
+#include "app/CORVELANApp.h"
+#include "app/CommandIds.h"
+#include "reports/CFindDialog.h"
+#include "reports/TextDocumentFile.h"
+#include "widgets/CFileDialogs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStringDecoder>
+
+namespace orvelan {
+
+CVEKEditView::CVEKEditView(QWidget* parent) : QPlainTextEdit(parent) {
+    setObjectName(QStringLiteral("vekEditView"));
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setViewportMargins(10, 0, 0, 0);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    setPalette(colours);
+    applyFont();
+    connect(this, &QPlainTextEdit::copyAvailable, this, [this](bool available) {
+        m_copyAvailable = available;
+        emit commandStateChanged();
+    });
+    connect(this, &QPlainTextEdit::undoAvailable, this, [this](bool available) {
+        m_undoAvailable = available;
+        emit commandStateChanged();
+    });
+}
+
+CVEKEditView::~CVEKEditView() = default;
+
+void CVEKEditView::setText(const QString& text) {
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setPlainText(lines);
+}
+
+QString CVEKEditView::text() const {
+    QString lines = toPlainText();
+    lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return lines;
+}
+
+void CVEKEditView::setTextBytes(const std::string& bytes) {
+    const QByteArray raw = QByteArray::fromStdString(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString decoded = utf8(raw);
+    m_latin1 = utf8.hasError();
+    if (m_latin1) {
+        decoded = QString::fromLatin1(raw);
+    }
+    setText(decoded);
+}
+
+std::string CVEKEditView::textBytes() const {
+    return (m_latin1 ? text().toLatin1() : text().toUtf8()).toStdString();
+}
+
+void CVEKEditView::applyFont() {
+    QFont face(QStringLiteral("Courier New"));
+    face.setStyleHint(QFont::TypeWriter);
+    face.setPixelSize(m_fontSize);
+    setFont(face);
+    document()->setDefaultFont(face);
+    emit commandStateChanged();
+}
+
+void CVEKEditView::decreaseFont() {
+    if (m_fontSize > kMinFontSize) {
+        --m_fontSize;
+        applyFont();
+    }
+}
+
+void CVEKEditView::increaseFont() {
+    if (m_fontSize < kMaxFontSize) {
+        ++m_fontSize;
+        applyFont();
+    }
+}
+
+bool CVEKEditView::saveAs(const QString& path) {
+    const std::string name = QFile::encodeName(path).toStdString();
+    if (!endsWithExtension(name, ".PRN")) {
+        QMessageBox::information(this, QStringLiteral("ORVELAN"),
+                                 QStringLiteral("File format not supported..."));
+        return false;
+    }
+    if (const auto error = writeTextDocument(name, textBytes())) {
+        QMessageBox::warning(this, QStringLiteral("ORVELAN"), QString::fromStdString(*error));
+        return false;
+    }
+    return true;
+}
+
+void CVEKEditView::askSaveAs() {
+    FileDialogRequest request;
+    request.caption = QStringLiteral("Save As");
+    if (const CORVELANApp* app = CORVELANApp::instance()) {
+        request.directory = app->workDirectory();
+    }
+    request.filter = QStringLiteral("Formatted Text (*.prn)");
+    request.defaultSuffix = QStringLiteral("prn");
+    const QString path = CFileDialogs::getSaveFileName(this, request);
+    if (!path.isEmpty()) {
+        saveAs(path);
+    }
+}
+
+void CVEKEditView::printTo(QPrinter& printer) const { document()->print(&printer); }
+
+void CVEKEditView::print() {
+    QPrinter& printer = CORVELANApp::instance()->printer();
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        printTo(printer);
+    }
+}
+
+void CVEKEditView::printPreview() {
+    QPrintPreviewDialog dialog(&CORVELANApp::instance()->printer(), this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { printTo(*printer); });
+    dialog.exec();
+}
+
+bool CVEKEditView::findText(const QString& text, bool matchCase, bool wholeWord, bool down) {
+    m_lastFind = text;
+    m_lastMatchCase = matchCase;
+    m_lastWholeWord = wholeWord;
+    m_lastDown = down;
+    QTextDocument::FindFlags flags;
+    if (matchCase) {
+        flags |= QTextDocument::FindCaseSensitively;
+    }
+    if (wholeWord) {
+        flags |= QTextDocument::FindWholeWords;
+    }
+    if (!down) {
+        flags |= QTextDocument::FindBackward;
+    }
+    if (text.isEmpty() || !find(text, flags)) {
+        QApplication::beep();
+        if (const CORVELANApp* app = CORVELANApp::instance(); app && app->mainFrame()) {
+            app->mainFrame()->showStatusMessage(QStringLiteral("Cannot find \"%1\"").arg(text));
+        }
+        return false;
+    }
+    return true;
+}
+
+bool CVEKEditView::findNext() {
+    if (m_lastFind.isEmpty()) {
+        showFindDialog();
+        return false;
+    }
+    return findText(m_lastFind, m_lastMatchCase, m_lastWholeWord, m_lastDown);
+}
+
+void CVEKEditView::showFindDialog() {
+    if (m_findDialog == nullptr) {
+        m_findDialog = new CFindDialog(this);
+        connect(m_findDialog, &CFindDialog::findNextRequested, this,
+                [this](const QString& text, bool matchCase, bool wholeWord, bool down) {
+                    findText(text, matchCase, wholeWord, down);
+                });
+    }
+    m_findDialog->setFindWhat(textCursor().hasSelection() ? textCursor().selectedText()
+                                                          : m_lastFind);
+    m_findDialog->show();
+    m_findDialog->raise();
+    m_findDialog->activateWindow();
+}
+
+bool CVEKEditView::handlesCommand(int id) const {
+    switch (id) {
+    case cmd::kSaveAs:
+    case cmd::kPrint:
+    case cmd::kPrintDirect:
+    case cmd::kPrintPreview:
+    case cmd::kUndo:
+    case cmd::kCopy:
+    case cmd::kSelectAll:
+    case cmd::kFind:
+    case cmd::kFindNext:
+    case cmd::kDecreaseFont:
+    case cmd::kIncreaseFont:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CVEKEditView::isCommandEnabled(int id) const {
+    switch (id) {
+    case cmd::kUndo:
+        return m_undoAvailable;
+    case cmd::kCopy:
+        return m_copyAvailable;
+    case cmd::kDecreaseFont:
+        return m_fontSize > kMinFontSize;
+    case cmd::kIncreaseFont:
+        return m_fontSize < kMaxFontSize;
+    default:
+        return handlesCommand(id);
+    }
+}
+
+void CVEKEditView::runCommand(int id) {
+    switch (id) {
+    case cmd::kSaveAs:
+        askSaveAs();
+        break;
+    case cmd::kPrint:
+        print();
+        break;
+    case cmd::kPrintDirect:
+        printTo(CORVELANApp::instance()->printer());
+        break;
+    case cmd::kPrintPreview:
+        printPreview();
+        break;
+    case cmd::kUndo:
+        undo();
+        break;
+    case cmd::kCopy:
+        copy();
+        break;
+    case cmd::kSelectAll:
+        selectAll();
+        break;
+    case cmd::kFind:
+        showFindDialog();
+        break;
+    case cmd::kFindNext:
+        findNext();
+        break;
+    case cmd::kDecreaseFont:
+        decreaseFont();
+        break;
+    case cmd::kIncreaseFont:
+        increaseFont();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace orvelan

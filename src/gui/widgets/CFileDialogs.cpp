@@ -1,0 +1,44 @@
+#include "widgets/CFileDialogs.h"
+
+#include <QFileDialog>
+
+namespace orvelan {
+
+namespace {
+
+CFileDialogs::Provider& provider() {
+    static CFileDialogs::Provider instance;
+    return instance;
+}
+
+} // namespace
+
+QString CFileDialogs::getOpenFileName(QWidget* parent, const FileDialogRequest& request) {
+    FileDialogRequest open = request;
+    open.save = false;
+    return run(parent, open);
+}
+
+QString CFileDialogs::getSaveFileName(QWidget* parent, const FileDialogRequest& request) {
+    FileDialogRequest save = request;
+    save.save = true;
+    return run(parent, save);
+}
+
+void CFileDialogs::setProvider(Provider function) { provider() = std::move(function); }
+
+QString CFileDialogs::run(QWidget* parent, const FileDialogRequest& request) {
+    if (provider()) {
+        return provider()(request);
+    }
+    QFileDialog dialog(parent, request.caption, request.directory, request.filter);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace orvelan
