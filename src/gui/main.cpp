@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -15,8 +14,9 @@ int main(int argc, char* argv[]) {
     QString error;
     const auto options = orvelan::parseStartOptions(QApplication::arguments().mid(1), error);
     if (!options) {
-        std::fprintf(stderr, "orvelan: %s\nusage: orvelan [--data-dir DIR] [--settings FILE] "
-                             "[--no-splash] [FILE...]\n",
+        std::fprintf(stderr,
+                     "orvelan: %s\nusage: orvelan [--data-dir DIR] [--settings FILE] "
+                     "[--no-splash] [FILE...]\n",
                      qPrintable(error));
         return 2;
     }

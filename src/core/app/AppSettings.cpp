@@ -69,6 +69,34 @@ void writeAppSettings(const AppSettings& settings, CIniFile& file) {
     file.setInteger(kPieSection, kSlicesKey, settings.pieSlices);
 }
 
+AppSettings settingsOfGraph(const GraphSettings& graph) {
+    AppSettings settings;
+    settings.ageBackground = graph.ageBackground;
+    settings.ageText = graph.ageText;
+    settings.barBackground = graph.barBackground;
+    settings.barText = graph.barText;
+    settings.barIncidence = graph.barIncidence;
+    settings.pieText = graph.pieText;
+    settings.pieBackground = graph.pieBackground;
+    settings.popText = graph.popText;
+    settings.popBackground = graph.popBackground;
+    settings.pieSlices = graph.sliceCount;
+    return settings;
+}
+
+void applySettingsToGraph(const AppSettings& settings, GraphSettings& graph) {
+    graph.ageBackground = settings.ageBackground;
+    graph.ageText = settings.ageText;
+    graph.barBackground = settings.barBackground;
+    graph.barText = settings.barText;
+    graph.barIncidence = settings.barIncidence;
+    graph.pieText = settings.pieText;
+    graph.pieBackground = settings.pieBackground;
+    graph.popText = settings.popText;
+    graph.popBackground = settings.popBackground;
+    graph.sliceCount = settings.pieSlices;
+}
+
 std::vector<std::string> readRecentFiles(const CIniFile& file) {
     std::vector<std::string> paths;
     for (int i = 1; i <= kRecentFileCount; ++i) {

@@ -2,6 +2,7 @@
 
 #include "app/CIniFile.h"
 #include "app/Colour.h"
+#include "graphs/GraphSettings.h"
 
 #include <string>
 #include <vector>
@@ -33,6 +34,11 @@ inline constexpr std::string_view kRecentFileSection = "Recent File List";
 AppSettings readAppSettings(const CIniFile& file);
 /// Writes the ten values: sections Age, Bar, Pie, Pop with background before text colour.
 void writeAppSettings(const AppSettings& settings, CIniFile& file);
+
+/// The ten values as the remembered graph choices carry them.
+AppSettings settingsOfGraph(const GraphSettings& graph);
+/// Puts the ten values into the remembered graph choices.
+void applySettingsToGraph(const AppSettings& settings, GraphSettings& graph);
 
 /// Keys "File1" to "File10" of "Recent File List"; empty entries are skipped.
 std::vector<std::string> readRecentFiles(const CIniFile& file);

@@ -98,7 +98,8 @@ void CIniFile::parse(std::string_view text) {
         if (content.size() >= 2 && content.front() == '[') {
             const std::size_t close = content.find(']');
             if (close != std::string_view::npos) {
-                m_sections.push_back(Section{std::string(trimmed(content.substr(1, close - 1))), {}});
+                m_sections.push_back(
+                    Section{std::string(trimmed(content.substr(1, close - 1))), {}});
                 continue;
             }
         }

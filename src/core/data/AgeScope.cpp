@@ -17,8 +17,8 @@ std::string ageScopeToText(int position, int lastAgeGroup) {
     return std::string(upperLabel(position));
 }
 
-std::optional<std::pair<int, int>> readAgeScope(std::string_view fromText,
-                                                std::string_view toText, int lastAgeGroup) {
+std::optional<std::pair<int, int>> readAgeScope(std::string_view fromText, std::string_view toText,
+                                                int lastAgeGroup) {
     std::optional<int> from;
     std::optional<int> to;
     for (int group = 0; group <= kTopAgeGroup; ++group) {

@@ -20,7 +20,7 @@ std::string ageScopeToText(int position, int lastAgeGroup);
 /// Reads the two field texts back: from is the group whose lower label is the text; to is the
 /// last age group when the text contains "+", else the group whose upper label is the text.
 /// Empty when a text matches no group or to < from ("Invalid age range").
-std::optional<std::pair<int, int>> readAgeScope(std::string_view fromText,
-                                                std::string_view toText, int lastAgeGroup);
+std::optional<std::pair<int, int>> readAgeScope(std::string_view fromText, std::string_view toText,
+                                                int lastAgeGroup);
 
 } // namespace orvelan

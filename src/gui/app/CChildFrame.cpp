@@ -14,8 +14,6 @@ CChildFrame::CChildFrame(CDocument* document, QWidget* view, QWidget* parent)
     connect(m_document, &CDocument::titleChanged, this, &QWidget::setWindowTitle);
 }
 
-CCommandTarget* CChildFrame::commandTarget() const {
-    return dynamic_cast<CCommandTarget*>(m_view);
-}
+CCommandTarget* CChildFrame::commandTarget() const { return dynamic_cast<CCommandTarget*>(m_view); }
 
 } // namespace orvelan

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <vector>
 
 // The handler of one area's top-level commands (reports, graphs, analysis, export,

@@ -4,7 +4,10 @@
 
 namespace orvelan {
 
-std::vector<int> CDictionaryCommands::commands() const { return {cmd::kRegistryDictionary, cmd::kCancerDictionary, cmd::kNewCancerGroup, cmd::kNewRegistryGroup}; }
+std::vector<int> CDictionaryCommands::commands() const {
+    return {cmd::kRegistryDictionary, cmd::kCancerDictionary, cmd::kNewCancerGroup,
+            cmd::kNewRegistryGroup};
+}
 
 // The dialogs of this area are not part of this build yet: its commands show, disabled.
 bool CDictionaryCommands::isAvailable(int /*id*/) const { return false; }

@@ -21,7 +21,8 @@ std::vector<int> CFileCommands::commands() const {
 
 bool CFileCommands::isAvailable(int id) const {
     if (id >= cmd::kRecentFile1 && id <= cmd::kRecentFileLast) {
-        return static_cast<std::size_t>(id - cmd::kRecentFile1) < app().recentFiles().paths().size();
+        return static_cast<std::size_t>(id - cmd::kRecentFile1) <
+               app().recentFiles().paths().size();
     }
     return true;
 }
@@ -40,8 +41,8 @@ void CFileCommands::open() {
     FileDialogRequest request;
     request.caption = QStringLiteral("Open");
     const QString work = app().workDirectory();
-    request.directory = (QDir(work).exists() ? work : app().dataDirectory()) +
-                        QStringLiteral("/.prn");
+    request.directory =
+        (QDir(work).exists() ? work : app().dataDirectory()) + QStringLiteral("/.prn");
     request.filter = QStringLiteral("Formatted text (*.prn);;Text files (*.txt)");
     request.defaultSuffix = QStringLiteral("prn");
     const QString path = CFileDialogs::getOpenFileName(&frame(), request);

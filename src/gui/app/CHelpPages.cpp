@@ -44,7 +44,8 @@ QString CHelpPages::folder() {
         return QDir::cleanPath(fromEnvironment);
     }
     const QString programFolder = QCoreApplication::applicationDirPath();
-    for (const QString& relative : {QStringLiteral("html"), QStringLiteral("../share/orvelan/html")}) {
+    for (const QString& relative :
+         {QStringLiteral("html"), QStringLiteral("../share/orvelan/html")}) {
         const QString candidate = QDir::cleanPath(programFolder + QLatin1Char('/') + relative);
         if (holdsPages(candidate)) {
             return candidate;

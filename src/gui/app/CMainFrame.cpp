@@ -33,8 +33,8 @@ namespace orvelan {
 
 namespace {
 
-constexpr std::array<MenuSet, 4> kMenuSets = {MenuSet::NoDocument, MenuSet::Tables,
-                                               MenuSet::Graphs, MenuSet::StandardTableText};
+constexpr std::array<MenuSet, 4> kMenuSets = {MenuSet::NoDocument, MenuSet::Tables, MenuSet::Graphs,
+                                              MenuSet::StandardTableText};
 
 } // namespace
 
@@ -166,7 +166,8 @@ void CMainFrame::createToolBars() {
     m_fontNameBox = new QComboBox(fontBar);
     m_fontNameBox->setObjectName(QStringLiteral("fontNameBox"));
     for (std::string_view face : kFontFaces) {
-        m_fontNameBox->addItem(QString::fromLatin1(face.data(), static_cast<qsizetype>(face.size())));
+        m_fontNameBox->addItem(
+            QString::fromLatin1(face.data(), static_cast<qsizetype>(face.size())));
     }
     m_fontNameBox->setCurrentIndex(0);
     m_fontNameBox->setMinimumContentsLength(14);
@@ -377,10 +378,12 @@ void CMainFrame::fillWindowMenu(QMenu* menu) {
     }
     for (qsizetype i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows[i];
-        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        QAction* entry =
+            menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
         entry->setCheckable(true);
         entry->setChecked(window == m_mdiArea->activeSubWindow());
-        connect(entry, &QAction::triggered, this, [this, window] { m_mdiArea->setActiveSubWindow(window); });
+        connect(entry, &QAction::triggered, this,
+                [this, window] { m_mdiArea->setActiveSubWindow(window); });
         m_windowListActions.append(entry);
     }
 }
@@ -390,10 +393,13 @@ void CMainFrame::showError(const QString& message) {
 }
 
 void CMainFrame::showDataProblems() {
-    showStatusMessage(QStringLiteral("Data files missing: tables, graphs, analyses and exports cannot run"));
+    showStatusMessage(
+        QStringLiteral("Data files missing: tables, graphs, analyses and exports cannot run"));
     QMessageBox::warning(this, QStringLiteral("ORVELAN"), m_app.dataProblemMessage());
 }
 
-void CMainFrame::showStatusMessage(const QString& message) { statusBar()->showMessage(message, 10000); }
+void CMainFrame::showStatusMessage(const QString& message) {
+    statusBar()->showMessage(message, 10000);
+}
 
 } // namespace orvelan

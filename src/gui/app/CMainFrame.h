@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
-
 #include <array>
 #include <map>
 
@@ -50,12 +49,14 @@ class CMainFrame : public QMainWindow {
 
     /// Forwards a command: the active view first, then the area that owns it, then the window.
     void runCommand(int id);
-    /// Enables each command as its handler says.
-    void updateCommandStates();
 
     void showError(const QString& message);
     void showDataProblems();
     void showStatusMessage(const QString& message);
+
+  public slots:
+    /// Enables each command as its handler says.
+    void updateCommandStates();
 
   signals:
     /// The font bar's face changed; views that let the user choose a face follow it.

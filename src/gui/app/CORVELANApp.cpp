@@ -47,10 +47,11 @@ bool CORVELANApp::startUp(const StartOptions& options) {
     }
     m_mainFrame->show();
 
-    const QString data = options.dataDirectory.isEmpty() ? QDir::currentPath()
-                                                         : options.dataDirectory;
+    const QString data =
+        options.dataDirectory.isEmpty() ? QDir::currentPath() : options.dataDirectory;
     m_dataDirectory = QDir::cleanPath(QFileInfo(data).absoluteFilePath());
-    m_settings = readAppSettings(m_profile);
+    m_blocks = RememberedBlocks{};
+    applySettingsToGraph(readAppSettings(m_profile), m_blocks.graph);
     openData();
     if (!hasData()) {
         // Shown once the window is up, so that the program stays usable behind it.
@@ -72,7 +73,8 @@ void CORVELANApp::shutDown() {
 }
 
 QString CORVELANApp::casesPath() const {
-    return m_dataDirectory + QLatin1Char('/') + QLatin1String(CIncidenceStore::kCasesFileName.data());
+    return m_dataDirectory + QLatin1Char('/') +
+           QLatin1String(CIncidenceStore::kCasesFileName.data());
 }
 
 QString CORVELANApp::populationPath() const {
@@ -148,7 +150,7 @@ void CORVELANApp::readSettingsFile() {
 void CORVELANApp::writeSettingsFile() {
     writeRecentFiles(m_recentFiles.paths(), m_profile);
     writePreviewPages(m_previewPages, m_profile);
-    writeAppSettings(m_settings, m_profile);
+    writeAppSettings(settings(), m_profile);
     QDir().mkpath(QFileInfo(m_settingsPath).absolutePath());
     std::string error;
     if (!m_profile.save(QFile::encodeName(m_settingsPath).toStdString(), error)) {
@@ -164,8 +166,8 @@ void CORVELANApp::openData() {
             m_dataProblems.append(QString::fromStdString(problem));
         }
         if (m_dataProblems.isEmpty()) {
-            m_dataProblems.append(QStringLiteral("%1 and %2 cannot be opened")
-                                      .arg(casesPath(), populationPath()));
+            m_dataProblems.append(
+                QStringLiteral("%1 and %2 cannot be opened").arg(casesPath(), populationPath()));
         }
     }
     m_cancerGroups = std::make_unique<CUserGroupDictionary>(GroupKind::Cancer);

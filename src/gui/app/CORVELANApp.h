@@ -3,12 +3,12 @@
 #include "app/AppSettings.h"
 #include "app/CIniFile.h"
 #include "app/CRecentFileList.h"
+#include "app/RememberedBlocks.h"
 #include "app/StartOptions.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
-
 #include <memory>
 
 class QPrinter;
@@ -45,8 +45,8 @@ class CORVELANApp : public QObject {
     // Files and folders.
     const QString& settingsPath() const { return m_settingsPath; }
     const QString& dataDirectory() const { return m_dataDirectory; }
-    QString casesPath() const;      // <data>/ORVELAN.DAT
-    QString populationPath() const; // <data>/ORVELAN.POP
+    QString casesPath() const;          // <data>/ORVELAN.DAT
+    QString populationPath() const;     // <data>/ORVELAN.POP
     QString cancerGroupsPath() const;   // <data>/ICDuser.dic
     QString registryGroupsPath() const; // <data>/POPuser.dic
     /// <data>/work, the proposed folder of saved tables and exports.
@@ -62,8 +62,14 @@ class CORVELANApp : public QObject {
     /// The message shown at start-up and by data commands when the data files are unusable.
     QString dataProblemMessage() const;
 
-    // Settings kept between runs.
-    AppSettings& settings() { return m_settings; }
+    /// The wizard choices remembered between wizards; the graph block also carries the colour
+    /// and slice-count settings kept in the settings file.
+    RememberedBlocks& blocks() { return m_blocks; }
+    /// The ten settings values as they stand (from the graph block).
+    AppSettings settings() const { return settingsOfGraph(m_blocks.graph); }
+    void setSettings(const AppSettings& settings) {
+        applySettingsToGraph(settings, m_blocks.graph);
+    }
     CRecentFileList& recentFiles() { return m_recentFiles; }
     int previewPages() const { return m_previewPages; }
     void setPreviewPages(int pages) { m_previewPages = pages; }
@@ -88,7 +94,7 @@ class CORVELANApp : public QObject {
     QString m_settingsPath;
     QString m_dataDirectory;
     CIniFile m_profile;
-    AppSettings m_settings;
+    RememberedBlocks m_blocks;
     CRecentFileList m_recentFiles{kRecentFileCount};
     int m_previewPages = 0;
     std::unique_ptr<QPrinter> m_printer;

@@ -9,8 +9,7 @@ namespace orvelan {
 class CORVELANDoc : public CDocument {
     Q_OBJECT
   public:
-    explicit CORVELANDoc(DocumentType type, QObject* parent = nullptr)
-        : CDocument(type, parent) {}
+    explicit CORVELANDoc(DocumentType type, QObject* parent = nullptr) : CDocument(type, parent) {}
 
     int value() const { return m_value; }
     void setValue(int value) { m_value = value; }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <vector>
 
 // Menu text, shortcut and status-bar prompt of every command. The prompt is "status text" or
@@ -10,9 +9,9 @@ namespace orvelan {
 
 struct CommandInfo {
     int id = 0;
-    const char* text = "";     // menu text with its "&" mnemonic, shortcut after "\t"
-    const char* prompt = "";   // status prompt, tooltip after "\n"
-    const char* iconKey = "";  // toolbar picture, empty when the command has none
+    const char* text = "";    // menu text with its "&" mnemonic, shortcut after "\t"
+    const char* prompt = "";  // status prompt, tooltip after "\n"
+    const char* iconKey = ""; // toolbar picture, empty when the command has none
 };
 
 /// The entry of a command number; nullptr for an unknown number.

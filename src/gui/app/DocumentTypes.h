@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 // The nine kinds of document the program shows, with the document strings and menus of their
@@ -32,7 +31,7 @@ enum class MenuSet : int {
 
 struct DocTemplate {
     DocumentType type;
-    int stringId; // 2034, 2015 or 2011
+    int stringId;          // 2034, 2015 or 2011
     const char* docString; // window title, document name, file-new name, filter, extension
     const char* viewClass;
     bool graph; // graph documents carry a CGraphDoc, all others a CORVELANDoc

@@ -14,8 +14,7 @@ MenuEntry submenu(const char* title, std::vector<MenuEntry> children) {
 
 MenuEntry fileMenu(bool document) {
     std::vector<MenuEntry> entries = {command(cmd::kNewGraph), command(cmd::kNewReport),
-                                      command(cmd::kNewAnalysis), separator(),
-                                      command(cmd::kOpen)};
+                                      command(cmd::kNewAnalysis), separator(), command(cmd::kOpen)};
     if (document) {
         entries.push_back(command(cmd::kClose));
         entries.push_back(command(cmd::kSaveAs));
@@ -24,9 +23,9 @@ MenuEntry fileMenu(bool document) {
         entries.push_back(command(cmd::kPrintPreview));
     }
     entries.push_back(command(cmd::kPrintSetup));
-    for (MenuEntry entry : {separator(), command(cmd::kExport), separator(),
-                            MenuEntry{kMenuRecentFiles, "", {}}, separator(),
-                            command(cmd::kExit)}) {
+    for (MenuEntry entry :
+         {separator(), command(cmd::kExport), separator(), MenuEntry{kMenuRecentFiles, "", {}},
+          separator(), command(cmd::kExit)}) {
         entries.push_back(std::move(entry));
     }
     return submenu("&File", std::move(entries));
@@ -39,8 +38,8 @@ MenuEntry editMenu(MenuSet set) {
                                  command(cmd::kSelectAll), separator(), command(cmd::kFind),
                                  command(cmd::kFindNext)});
     case MenuSet::Tables:
-        return submenu("&Edit", {command(cmd::kCopy), separator(), command(cmd::kSwap),
-                                 command(cmd::kSort)});
+        return submenu(
+            "&Edit", {command(cmd::kCopy), separator(), command(cmd::kSwap), command(cmd::kSort)});
     default:
         return submenu("&Edit", {command(cmd::kCopy)});
     }
@@ -58,8 +57,7 @@ MenuEntry viewMenu(MenuSet set) {
 
 MenuEntry dictionariesMenu() {
     return submenu("&Dictionaries",
-                   {command(cmd::kRegistryDictionary), command(cmd::kCancerDictionary),
-                    separator(),
+                   {command(cmd::kRegistryDictionary), command(cmd::kCancerDictionary), separator(),
                     submenu("&New user-defined group",
                             {command(cmd::kNewCancerGroup), command(cmd::kNewRegistryGroup)})});
 }
@@ -82,8 +80,8 @@ std::vector<MenuEntry> menuLayout(MenuSet set) {
     if (set == MenuSet::NoDocument) {
         return {fileMenu(false), viewMenu(set), dictionariesMenu(), helpMenu()};
     }
-    return {fileMenu(true), editMenu(set), viewMenu(set), dictionariesMenu(), windowMenu(),
-            helpMenu()};
+    return {fileMenu(true),     editMenu(set), viewMenu(set),
+            dictionariesMenu(), windowMenu(),  helpMenu()};
 }
 
 } // namespace orvelan

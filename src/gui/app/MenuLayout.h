@@ -9,8 +9,8 @@
 namespace orvelan {
 
 struct MenuEntry {
-    int id = 0;                // a command number, or one of the markers below
-    const char* title = "";    // submenu title
+    int id = 0;             // a command number, or one of the markers below
+    const char* title = ""; // submenu title
     std::vector<MenuEntry> children;
 };
 

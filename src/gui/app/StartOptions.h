@@ -2,17 +2,16 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // What the command line and the environment ask of a start.
 namespace orvelan {
 
 struct StartOptions {
-    QString dataDirectory;  // empty: the current directory
-    QString settingsFile;   // empty: <configuration folder>/<executable name>.ini
-    bool splash = true;     // the start-up picture; ORVELAN_NO_SPLASH=1 turns it off too
-    QStringList files;      // text files to open after start-up
+    QString dataDirectory; // empty: the current directory
+    QString settingsFile;  // empty: <configuration folder>/<executable name>.ini
+    bool splash = true;    // the start-up picture; ORVELAN_NO_SPLASH=1 turns it off too
+    QStringList files;     // text files to open after start-up
 };
 
 /// Parses "orvelan [--data-dir DIR] [--settings FILE] [--no-splash] [FILE...]" (arguments

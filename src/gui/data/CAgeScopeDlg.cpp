@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSpinBox>
-
 #include <algorithm>
 
 namespace orvelan {
@@ -34,8 +33,7 @@ QSpinBox* makeUpDown(QWidget* parent, const QString& name) {
 } // namespace
 
 CAgeScopeDlg::CAgeScopeDlg(int from, int to, int lastAgeGroup, QWidget* parent)
-    : QDialog(parent), m_from(from), m_to(to),
-      m_last(std::clamp(lastAgeGroup, 0, kTopAgeGroup)) {
+    : QDialog(parent), m_from(from), m_to(to), m_last(std::clamp(lastAgeGroup, 0, kTopAgeGroup)) {
     setObjectName(QStringLiteral("ageScopeDialog"));
     setWindowTitle(QStringLiteral("Age scope"));
     m_fromField = new QLineEdit(this);
@@ -79,8 +77,8 @@ void CAgeScopeDlg::showTo(int position) {
 }
 
 void CAgeScopeDlg::accept() {
-    const auto range = readAgeScope(m_fromField->text().toStdString(),
-                                    m_toField->text().toStdString(), m_last);
+    const auto range =
+        readAgeScope(m_fromField->text().toStdString(), m_toField->text().toStdString(), m_last);
     if (!range) {
         QMessageBox::warning(this, QStringLiteral("ORVELAN"), QStringLiteral("Invalid age range"));
         return;

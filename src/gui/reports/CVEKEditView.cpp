@@ -4,7 +4,7 @@
 #include "app/CORVELANApp.h"
 #include "app/CommandIds.h"
 #include "reports/CFindDialog.h"
-#include "reports/TextDocumentFile.h"
+#include "reports/CStandardTableBuilder.h"
 #include "widgets/CFileDialogs.h"
 
 #include <QApplication>
@@ -14,6 +14,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStringDecoder>
+#include <QTextDocument>
+#include <memory>
 
 namespace orvelan {
 
@@ -89,17 +91,16 @@ void CVEKEditView::increaseFont() {
 }
 
 bool CVEKEditView::saveAs(const QString& path) {
-    const std::string name = QFile::encodeName(path).toStdString();
-    if (!endsWithExtension(name, ".PRN")) {
+    const SaveResult result = CStandardTableBuilder::saveStandardTable(
+        QFile::encodeName(path).toStdString(), textBytes());
+    if (result.status == SaveStatus::UnsupportedFormat) {
         QMessageBox::information(this, QStringLiteral("ORVELAN"),
-                                 QStringLiteral("File format not supported..."));
-        return false;
+                                 QString::fromStdString(result.message));
+    } else if (result.status == SaveStatus::Failed) {
+        QMessageBox::warning(this, QStringLiteral("ORVELAN"),
+                             QString::fromStdString(result.message));
     }
-    if (const auto error = writeTextDocument(name, textBytes())) {
-        QMessageBox::warning(this, QStringLiteral("ORVELAN"), QString::fromStdString(*error));
-        return false;
-    }
-    return true;
+    return result.ok();
 }
 
 void CVEKEditView::askSaveAs() {
@@ -116,7 +117,15 @@ void CVEKEditView::askSaveAs() {
     }
 }
 
-void CVEKEditView::printTo(QPrinter& printer) const { document()->print(&printer); }
+void CVEKEditView::printTo(QPrinter& printer) const {
+    // The screen font is sized in pixels, which a 1200-dpi printer would make tiny: print the
+    // same size in points (96 pixels to the inch).
+    std::unique_ptr<QTextDocument> copy(document()->clone());
+    QFont printed = font();
+    printed.setPointSizeF(m_fontSize * 0.75);
+    copy->setDefaultFont(printed);
+    copy->print(&printer);
+}
 
 void CVEKEditView::print() {
     QPrinter& printer = CORVELANApp::instance()->printer();

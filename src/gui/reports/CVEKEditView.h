@@ -4,7 +4,6 @@
 
 #include <QPlainTextEdit>
 #include <QString>
-
 #include <string>
 
 class QPrinter;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QUrl>
-
 #include <functional>
 
 // Hands addresses and files to the platform's associated program (the web browser for pages).

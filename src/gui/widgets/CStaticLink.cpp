@@ -25,8 +25,8 @@ void CStaticLink::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || target.isEmpty()) {
         return;
     }
-    const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target)
-                                               : QUrl::fromUserInput(target);
+    const QUrl url =
+        QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
     emit opened(CShell::open(url));
 }
 

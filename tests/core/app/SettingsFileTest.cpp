@@ -4,9 +4,8 @@
 #include "app/CRecentFileList.h"
 #include "app/Colour.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -143,6 +142,19 @@ TEST(AppSettingsFile, BadValuesKeepTheirDefaults) {
     EXPECT_EQ(settings.barBackground, kWhite);
     EXPECT_EQ(settings.barText, colourValue(10, 20, 30));
     EXPECT_EQ(settings.pieSlices, 5);
+}
+
+TEST(AppSettingsFile, TravelWithTheGraphChoices) {
+    EXPECT_EQ(settingsOfGraph(GraphSettings{}), AppSettings{});
+    AppSettings settings;
+    settings.barIncidence = colourValue(200, 0, 0);
+    settings.popText = colourValue(0, 90, 0);
+    settings.pieSlices = 9;
+    GraphSettings graph;
+    applySettingsToGraph(settings, graph);
+    EXPECT_EQ(graph.barIncidence, colourValue(200, 0, 0));
+    EXPECT_EQ(graph.sliceCount, 9);
+    EXPECT_EQ(settingsOfGraph(graph), settings);
 }
 
 TEST(RecentFiles, KeepsTenNewestFirstEachOnce) {

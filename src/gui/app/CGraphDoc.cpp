@@ -1,0 +1,3 @@
+#include "app/CGraphDoc.h"
+
+// Only the meta-object code of the class lives here.

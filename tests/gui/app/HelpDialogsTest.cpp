@@ -1,0 +1,149 @@
+// About box, reference dialog, web pages, splash window, link control and font faces.
+#include "GuiFixture.h"
+#include "app/CAboutDlg.h"
+#include "app/CHelpPages.h"
+#include "app/CMainFrame.h"
+#include "app/CReferenceDlg.h"
+#include "app/CSplashWnd.h"
+#include "app/FontSetup.h"
+#include "widgets/CShell.h"
+#include "widgets/CStaticLink.h"
+
+#include <QAction>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+using namespace orvelan;
+
+class HelpDialogsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        fixture.writeFixtureData();
+        fixture.start();
+    }
+
+    void cleanup() {
+        CShell::setOpener([](const QUrl&) { return true; });
+        QVERIFY2(fixture.pendingHandlers() == 0, "an expected dialog never came");
+        const QStringList unexpected = fixture.takeUnexpectedDialogs();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+    }
+
+    void aboutShowsVersionCopyrightAndBuildDate() {
+        QStringList texts;
+        fixture.expectDialog([&texts](QWidget* dialog) {
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                texts << label->text();
+            }
+            dialog->close();
+        });
+        fixture.frame().action(57664)->trigger();
+        QVERIFY(fixture.waitForExpectedDialogs());
+        QVERIFY(texts.contains(QStringLiteral("ORVELAN Version " ORVELAN_VERSION)));
+        QVERIFY(texts.contains(QStringLiteral("Built " ORVELAN_BUILD_DATE)));
+        QVERIFY(texts.filter(QStringLiteral("Copyright")).size() == 1);
+        QVERIFY(texts.contains(QStringLiteral("ORVELAN user guide")));
+    }
+
+    void referenceIsReadOnlyAndNeverSelected() {
+        CReferenceDlg dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Recommended reference"));
+        QPlainTextEdit* field = dialog.citationField();
+        QVERIFY(field->isReadOnly());
+        QVERIFY(field->toPlainText().contains(QStringLiteral("229 populations")));
+        QCOMPARE(field->palette().color(QPalette::Base), QColor(Qt::white));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        field->selectAll();
+        field->clearFocus();
+        field->setFocus(Qt::TabFocusReason);
+        QTest::qWait(0);
+        QVERIFY(!field->textCursor().hasSelection());
+    }
+
+    void webEntriesOpenTheBundledPages() {
+        QList<QUrl> opened;
+        CShell::setOpener([&opened](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        for (int id : {116, 115, 114, 32773}) {
+            fixture.frame().action(id)->trigger();
+        }
+        QCOMPARE(opened.size(), 4);
+        const QStringList pages = {"userguide.html", "data.html", "methods.html", "citation.html"};
+        for (qsizetype i = 0; i < opened.size(); ++i) {
+            QVERIFY(opened[i].isLocalFile());
+            QCOMPARE(QFileInfo(opened[i].toLocalFile()).fileName(), pages[i]);
+            QVERIFY(QFileInfo::exists(opened[i].toLocalFile()));
+        }
+    }
+
+    void webFailureSaysSo() {
+        CShell::setOpener([](const QUrl&) { return false; });
+        QString message;
+        fixture.expectDialog(test::GuiFixture::captureText(message));
+        fixture.frame().action(116)->trigger();
+        QVERIFY(fixture.waitForExpectedDialogs());
+        QCOMPARE(message, QStringLiteral("Cannot connect to the internet (31,0)"));
+        QCOMPARE(CHelpPages::failureMessage({false, 2, 0}),
+                 QStringLiteral("Cannot connect to the internet (2,0)"));
+    }
+
+    void staticLinkOpensItsTargetOrText() {
+        QList<QUrl> opened;
+        CShell::setOpener([&opened](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        CStaticLink link(QStringLiteral("https://example.org/orvelan"));
+        QCOMPARE(link.cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(&link, Qt::LeftButton);
+        link.setTarget(QStringLiteral("https://example.org/other"));
+        QTest::mouseClick(&link, Qt::LeftButton);
+        CStaticLink empty(QString{});
+        QTest::mouseClick(&empty, Qt::LeftButton);
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(opened[0].toString(), QStringLiteral("https://example.org/orvelan"));
+        QCOMPARE(opened[1].toString(), QStringLiteral("https://example.org/other"));
+    }
+
+    void splashClosesOnAKeyOrAClick() {
+        QPointer<CSplashWnd> splash = CSplashWnd::showSplash();
+        QVERIFY(splash);
+        QVERIFY(splash->isVisible());
+        QCOMPARE(CSplashWnd::showSplash(), splash.data()); // only one at a time
+        QTest::keyClick(&fixture.frame(), Qt::Key_Space);
+        QTRY_VERIFY(splash.isNull());
+
+        splash = CSplashWnd::showSplash();
+        QTest::mouseClick(splash, Qt::RightButton);
+        QTRY_VERIFY(splash.isNull());
+        QCOMPARE(CSplashWnd::kDisplayMilliseconds, 2500);
+    }
+
+    void fontFacesResolveToInstalledLookAlikes() {
+        installFontSubstitutions();
+        const struct {
+            const char* face;
+            const char* family;
+        } rows[] = {{"MS Sans Serif", "Liberation Sans"},
+                    {"Tahoma", "Liberation Sans"},
+                    {"Arial", "Liberation Sans"},
+                    {"Times New Roman", "Liberation Serif"},
+                    {"Courier New", "Liberation Mono"}};
+        for (const auto& row : rows) {
+            QCOMPARE(QFontInfo(QFont(QString::fromLatin1(row.face))).family(),
+                     QString::fromLatin1(row.family));
+        }
+    }
+
+  private:
+    test::GuiFixture fixture;
+};
+
+ORVELAN_GUI_TEST_MAIN(HelpDialogsTest)
+#include "HelpDialogsTest.moc"

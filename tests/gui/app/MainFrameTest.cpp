@@ -1,0 +1,251 @@
+// The main window: menu sets that follow the active document, titles of new documents, the
+// texts, shortcuts and prompts of the commands, toolbars, font bar and status bar.
+#include "GuiFixture.h"
+#include "app/CChildFrame.h"
+#include "app/CDocument.h"
+#include "app/CGraphDoc.h"
+#include "app/CMainFrame.h"
+#include "app/CORVELANApp.h"
+#include "app/CORVELANDoc.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+using namespace orvelan;
+
+namespace {
+
+QStringList menuBarTitles(QMenuBar* bar) {
+    QStringList list;
+    for (const QAction* action : bar->actions()) {
+        list << action->text();
+    }
+    return list;
+}
+
+// Entries of a menu: texts, "-" for separators, "Title>" for submenus; hidden entries left out.
+QStringList entries(const QMenu* menu) {
+    QStringList list;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isVisible()) {
+            continue;
+        }
+        list << (action->isSeparator() ? QStringLiteral("-")
+                 : action->menu()      ? action->text() + QLatin1Char('>')
+                                       : action->text());
+    }
+    return list;
+}
+
+QMenu* topMenu(CMainFrame& frame, const QString& title) {
+    for (QAction* action : frame.menuBar()->actions()) {
+        if (action->text() == title) {
+            return action->menu();
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        fixture.writeFixtureData();
+        fixture.start();
+    }
+
+    void cleanup() {
+        fixture.frame().mdiArea()->closeAllSubWindows();
+        QCoreApplication::processEvents();
+        const QStringList unexpected = fixture.takeUnexpectedDialogs();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+    }
+
+    void menusWithoutDocument() {
+        CMainFrame& frame = fixture.frame();
+        QCOMPARE(frame.currentMenuSet(), MenuSet::NoDocument);
+        QCOMPARE(menuBarTitles(frame.menuBar()),
+                 (QStringList{"&File", "&View", "&Dictionaries", "&Help"}));
+        QCOMPARE(entries(topMenu(frame, "&File")),
+                 (QStringList{"&Graph...", "Report /&Table...", "&Statistical analysis...", "-",
+                              "&Open...", "P&rint Setup...", "-", "&Export...", "-", "Recent File",
+                              "-", "E&xit"}));
+        QCOMPARE(entries(topMenu(frame, "&View")), (QStringList{"&Toolbar", "&Status Bar"}));
+        QCOMPARE(entries(topMenu(frame, "&Dictionaries")),
+                 (QStringList{"&Registry", "&Cancer", "-", "&New user-defined group>"}));
+        QCOMPARE(entries(topMenu(frame, "&Help")),
+                 (QStringList{"&About ORVELAN", "&Reference", "-", "&ORVELAN on the Web...>"}));
+        const QMenu* web = topMenu(frame, "&Help")->actions().last()->menu();
+        QCOMPARE(web->actions().size(), 4);
+    }
+
+    void menusFollowTheActiveDocument() {
+        CMainFrame& frame = fixture.frame();
+        const QStringList documentBar = {"&File",         "&Edit",   "&View",
+                                         "&Dictionaries", "&Window", "&Help"};
+        CChildFrame* table = frame.openDocument(DocumentType::StandardTable, new QWidget);
+        QCOMPARE(frame.currentMenuSet(), MenuSet::StandardTableText);
+        QCOMPARE(menuBarTitles(frame.menuBar()), documentBar);
+        QCOMPARE(
+            entries(topMenu(frame, "&Edit")),
+            (QStringList{"&Undo", "-", "&Copy", "Select &All", "-", "&Find...", "Find &Next"}));
+        QCOMPARE(entries(topMenu(frame, "&View")),
+                 (QStringList{"&Toolbar", "&Status Bar", "-", "&Decrease font", "&Increase font"}));
+        QCOMPARE(entries(topMenu(frame, "&Window")),
+                 (QStringList{"&Cascade", "&Tile", "&Arrange Icons"}));
+        QVERIFY(entries(topMenu(frame, "&File")).contains("Save &As..."));
+        QVERIFY(entries(topMenu(frame, "&File")).contains("Print Pre&view"));
+
+        CChildFrame* graph = frame.openDocument(DocumentType::PieChart, new QWidget);
+        QCOMPARE(frame.currentMenuSet(), MenuSet::Graphs);
+        QCOMPARE(entries(topMenu(frame, "&Edit")), QStringList{"&Copy"});
+        QVERIFY(qobject_cast<CGraphDoc*>(graph->document()) != nullptr);
+
+        CChildFrame* report = frame.openDocument(DocumentType::SummaryRates, new QWidget);
+        QCOMPARE(frame.currentMenuSet(), MenuSet::Tables);
+        QCOMPARE(entries(topMenu(frame, "&Edit")), (QStringList{"&Copy", "-", "&Swap", "Sor&t"}));
+        QVERIFY(qobject_cast<CORVELANDoc*>(report->document()) != nullptr);
+
+        frame.mdiArea()->setActiveSubWindow(table);
+        QCOMPARE(frame.currentMenuSet(), MenuSet::StandardTableText);
+        frame.mdiArea()->closeAllSubWindows();
+        QCoreApplication::processEvents();
+        QCOMPARE(frame.currentMenuSet(), MenuSet::NoDocument);
+        QCOMPARE(menuBarTitles(frame.menuBar()).size(), 4);
+    }
+
+    void newDocumentsAreNumberedPerType() {
+        CMainFrame& frame = fixture.frame();
+        const auto titleOf = [&frame](DocumentType type) {
+            return frame.openDocument(type, new QWidget)->document()->title();
+        };
+        const QString table = titleOf(DocumentType::StandardTable);
+        QVERIFY(table.startsWith(QStringLiteral("Table")));
+        const int next = table.mid(5).toInt() + 1;
+        QCOMPARE(titleOf(DocumentType::StandardTable), QStringLiteral("Table%1").arg(next));
+        QVERIFY(titleOf(DocumentType::BarChart).startsWith(QStringLiteral("Graph")));
+        QCOMPARE(titleOf(DocumentType::UserReport), QStringLiteral("Report1"));
+        QCOMPARE(titleOf(DocumentType::SeveralCurves), QStringLiteral("Report1"));
+        QCOMPARE(
+            frame.openDocument(DocumentType::Pyramid, new QWidget, "My pyramid")->windowTitle(),
+            QStringLiteral("My pyramid"));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("ORVELAN - My pyramid"));
+    }
+
+    void commandTextsShortcutsAndPrompts() {
+        CMainFrame& frame = fixture.frame();
+        struct Row {
+            int id;
+            const char* text;
+            const char* shortcut;
+            const char* status;
+            const char* tip;
+        };
+        const Row rows[] = {
+            {102, "&Graph...", "", "Creates a new graph", "Graph"},
+            {57600, "Report /&Table...", "", "Creates a new table or report", "Report / Table"},
+            {104, "&Statistical analysis...", "", nullptr, nullptr},
+            {57601, "&Open...", "Ctrl+O", nullptr, nullptr},
+            {146, "&Export...", "", "Exports raw data to a text file", nullptr},
+            {422, "&Decrease font", "", "Decreases the font size", "Dicrease font"},
+            {423, "&Increase font", "", "Increases the font size", "Increase font"},
+            {57664, "&About ORVELAN", "", nullptr, nullptr},
+            {112, "&Reference", "", nullptr, nullptr},
+            {57606, "P&rint Setup...", "", nullptr, nullptr},
+            {59392, "&Toolbar", "", nullptr, nullptr},
+            {59393, "&Status Bar", "", nullptr, nullptr},
+            {32774, "&Cancer", "", nullptr, nullptr},
+            {32775, "&Registry", "", nullptr, nullptr},
+            {110, "&Registry", "", nullptr, nullptr},
+            {106, "&Cancer", "", nullptr, nullptr},
+            {138, "&Swap", "", nullptr, nullptr},
+            {139, "Sor&t", "", nullptr, nullptr},
+        };
+        for (const Row& row : rows) {
+            const QAction* action = frame.action(row.id);
+            QVERIFY2(action != nullptr, qPrintable(QString::number(row.id)));
+            QCOMPARE(action->text(), QString::fromUtf8(row.text));
+            QCOMPARE(action->shortcut().toString(), QString::fromUtf8(row.shortcut));
+            QVERIFY(!action->statusTip().isEmpty());
+            if (row.status != nullptr) {
+                QCOMPARE(action->statusTip(), QString::fromUtf8(row.status));
+            }
+            if (row.tip != nullptr) {
+                QCOMPARE(action->toolTip(), QString::fromUtf8(row.tip));
+            }
+        }
+    }
+
+    void unbuiltCommandsShowDisabled() {
+        CMainFrame& frame = fixture.frame();
+        frame.updateCommandStates();
+        for (int id : {102, 57600, 104, 146, 110, 106, 32774, 32775}) {
+            QVERIFY2(!frame.action(id)->isEnabled(), qPrintable(QString::number(id)));
+            QVERIFY(frame.action(id)->isVisible());
+        }
+        for (int id : {57601, 57606, 57664, 112, 116, 115, 114, 32773, 59392, 59393, 57665}) {
+            QVERIFY2(frame.action(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        QVERIFY(!frame.action(57602)->isEnabled()); // Close needs a document
+    }
+
+    void statusPromptShowsOnHover() {
+        CMainFrame& frame = fixture.frame();
+        frame.action(146)->showStatusText(&frame);
+        QCOMPARE(frame.statusBar()->currentMessage(),
+                 QStringLiteral("Exports raw data to a text file"));
+    }
+
+    void barsAndPanes() {
+        CMainFrame& frame = fixture.frame();
+        QCOMPARE(frame.toolBars().size(), 4);
+        QComboBox* faces = frame.fontNameBox();
+        QCOMPARE(faces->count(), 4);
+        QCOMPARE(faces->itemText(0), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(faces->itemText(3), QStringLiteral("Courier New"));
+        QCOMPARE(faces->currentIndex(), 0);
+        const QList<QLabel*> panes = frame.statusBar()->findChildren<QLabel*>();
+        QCOMPARE(panes.size(), 4);
+        frame.action(59392)->trigger();
+        for (QToolBar* bar : frame.toolBars()) {
+            QVERIFY(bar->isHidden());
+        }
+        frame.action(59392)->trigger();
+        QVERIFY(!frame.toolBars().first()->isHidden());
+        frame.action(59393)->trigger();
+        QVERIFY(frame.statusBar()->isHidden());
+        frame.action(59393)->trigger();
+        QVERIFY(!frame.statusBar()->isHidden());
+    }
+
+    void recentFileListHoldsTen() {
+        CMainFrame& frame = fixture.frame();
+        CORVELANApp& app = fixture.app();
+        for (int i = 0; i < 12; ++i) {
+            app.recentFiles().add("/data/t" + std::to_string(i) + ".prn");
+        }
+        emit app.recentFilesChanged();
+        const QStringList file = entries(topMenu(frame, "&File"));
+        QVERIFY(!file.contains("Recent File"));
+        QVERIFY(file.contains("&1 /data/t11.prn"));
+        QVERIFY(file.contains("&0 /data/t2.prn"));
+        QVERIFY(!file.contains("&0 /data/t1.prn"));
+        app.recentFiles().assign({});
+        emit app.recentFilesChanged();
+    }
+
+  private:
+    test::GuiFixture fixture;
+};
+
+ORVELAN_GUI_TEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"

@@ -1,0 +1,208 @@
+// Open, the recent files and the standard-table text view: line ends, .prn saving, font size,
+// find, copy, print and print preview.
+#include "GuiFixture.h"
+#include "app/CChildFrame.h"
+#include "app/CDocument.h"
+#include "app/CMainFrame.h"
+#include "app/CORVELANApp.h"
+#include "reports/CVEKEditView.h"
+#include "widgets/CFileDialogs.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QFontInfo>
+#include <QMdiArea>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextBlock>
+
+using namespace orvelan;
+
+class TextViewTest : public QObject {
+    Q_OBJECT
+
+  private:
+    QString path(const char* name) const {
+        return QString::fromStdString(fixture.dataDir().file(name));
+    }
+    void answerFileDialog(const QString& answer) {
+        CFileDialogs::setProvider([this, answer](const FileDialogRequest& request) {
+            lastRequest = request;
+            return answer;
+        });
+    }
+    CVEKEditView* activeView() const {
+        CChildFrame* child = fixture.frame().activeChild();
+        return child ? qobject_cast<CVEKEditView*>(child->view()) : nullptr;
+    }
+    CVEKEditView* openText(const char* name, const std::string& content) {
+        fixture.dataDir().write(name, content);
+        answerFileDialog(path(name));
+        fixture.frame().action(57601)->trigger();
+        return activeView();
+    }
+
+  private slots:
+    void initTestCase() {
+        fixture.writeFixtureData();
+        fixture.start();
+    }
+
+    void cleanup() {
+        fixture.frame().mdiArea()->closeAllSubWindows();
+        QCoreApplication::processEvents();
+        QVERIFY2(fixture.pendingHandlers() == 0, "an expected dialog never came");
+        const QStringList unexpected = fixture.takeUnexpectedDialogs();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+    }
+
+    void openShowsTheTextWithLineEnds() {
+        CVEKEditView* view = openText("t1.prn", "Registry A\n  SITE   1.0\n\nend\n");
+        QVERIFY(view != nullptr);
+        QCOMPARE(lastRequest.filter, QStringLiteral("Formatted text (*.prn);;Text files (*.txt)"));
+        QCOMPARE(lastRequest.defaultSuffix, QStringLiteral("prn"));
+        QCOMPARE(view->document()->blockCount(), 5);
+        QCOMPARE(view->document()->findBlockByNumber(1).text(), QStringLiteral("  SITE   1.0"));
+        QCOMPARE(view->text(), QStringLiteral("Registry A\r\n  SITE   1.0\r\n\r\nend\r\n"));
+        CChildFrame* child = fixture.frame().activeChild();
+        QCOMPARE(child->document()->type(), DocumentType::StandardTable);
+        QCOMPARE(child->document()->title(), QStringLiteral("t1.prn"));
+        QCOMPARE(child->document()->pathName(), path("t1.prn"));
+        QCOMPARE(fixture.app().recentFiles().paths().front(), path("t1.prn").toStdString());
+        QCOMPARE(fixture.frame().currentMenuSet(), MenuSet::StandardTableText);
+    }
+
+    void anyExtensionAndCrLfFilesOpenAsText() {
+        CVEKEditView* view = openText("notes.log", "a\r\nb");
+        QVERIFY(view != nullptr);
+        QCOMPARE(view->text(), QStringLiteral("a\r\nb"));
+    }
+
+    void unreadableFileOpensNothing() {
+        const int before = static_cast<int>(fixture.frame().childFrames().size());
+        answerFileDialog(path("missing.prn"));
+        fixture.frame().action(57601)->trigger();
+        answerFileDialog(QString()); // Cancel
+        fixture.frame().action(57601)->trigger();
+        QCOMPARE(static_cast<int>(fixture.frame().childFrames().size()), before);
+    }
+
+    void recentFileReopensAndAVanishedOneIsDropped() {
+        openText("recent.prn", "first\n");
+        fixture.frame().mdiArea()->closeAllSubWindows();
+        fixture.frame().updateCommandStates();
+        fixture.frame().action(57616)->trigger();
+        QVERIFY(activeView() != nullptr);
+        QCOMPARE(activeView()->text(), QStringLiteral("first\r\n"));
+
+        QFile::remove(path("recent.prn"));
+        QString message;
+        fixture.expectDialog(test::GuiFixture::captureText(message));
+        fixture.frame().action(57616)->trigger();
+        QVERIFY(fixture.waitForExpectedDialogs());
+        QVERIFY2(message.contains(QStringLiteral("recent.prn")), qPrintable(message));
+        const auto& paths = fixture.app().recentFiles().paths();
+        QVERIFY(std::find(paths.begin(), paths.end(), path("recent.prn").toStdString()) ==
+                paths.end());
+    }
+
+    void savesPrnWithNewlineEnds() {
+        CVEKEditView* view = openText("in.prn", "x");
+        view->setText(QStringLiteral("Title\r\n  1  2\r\nlast"));
+        answerFileDialog(path("out.PRN"));
+        fixture.frame().action(57604)->trigger();
+        QCOMPARE(fixture.dataDir().read("out.PRN"), std::string("Title\n  1  2\nlast"));
+        QCOMPARE(lastRequest.filter, QStringLiteral("Formatted Text (*.prn)"));
+    }
+
+    void refusesOtherEndings() {
+        CVEKEditView* view = openText("in2.prn", "text\n");
+        for (const char* name : {"out.txt", "out.prn.bak", "prn"}) {
+            QString message;
+            fixture.expectDialog(test::GuiFixture::captureText(message));
+            QVERIFY(!view->saveAs(path(name)));
+            QVERIFY(fixture.waitForExpectedDialogs());
+            QCOMPARE(message, QStringLiteral("File format not supported..."));
+            QVERIFY(!QFile::exists(path(name)));
+        }
+    }
+
+    void fontSizeStaysWithinSevenAndFifteen() {
+        CVEKEditView* view = openText("f.prn", "abc\n");
+        QCOMPARE(view->fontSize(), 12);
+        QCOMPARE(view->font().pixelSize(), 12);
+        QCOMPARE(QFontInfo(view->font()).family(), QStringLiteral("Liberation Mono"));
+        for (int i = 0; i < 10; ++i) {
+            fixture.frame().runCommand(422);
+        }
+        QCOMPARE(view->fontSize(), 7);
+        QVERIFY(!fixture.frame().action(422)->isEnabled());
+        QVERIFY(fixture.frame().action(423)->isEnabled());
+        for (int i = 0; i < 10; ++i) {
+            fixture.frame().runCommand(423);
+        }
+        QCOMPARE(view->fontSize(), 15);
+        QCOMPARE(view->font().pixelSize(), 15);
+        QVERIFY(!fixture.frame().action(423)->isEnabled());
+    }
+
+    void selectAllCopyUndoAndFind() {
+        CVEKEditView* view = openText("e.prn", "alpha beta\nGamma beta\n");
+        QVERIFY(!fixture.frame().action(57634)->isEnabled()); // nothing selected
+        fixture.frame().action(57642)->trigger();
+        QVERIFY(fixture.frame().action(57634)->isEnabled());
+        fixture.frame().action(57634)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("alpha beta\nGamma beta\n"));
+
+        view->moveCursor(QTextCursor::Start);
+        QVERIFY(view->findText(QStringLiteral("beta"), false, false, true));
+        QCOMPARE(view->textCursor().blockNumber(), 0);
+        fixture.frame().action(57640)->trigger(); // Find Next
+        QCOMPARE(view->textCursor().blockNumber(), 1);
+        QVERIFY(!view->findNext()); // no third one
+        QVERIFY(!view->findText(QStringLiteral("gamma"), true, false, true));
+
+        QVERIFY(!fixture.frame().action(57643)->isEnabled());
+        view->moveCursor(QTextCursor::End);
+        view->insertPlainText(QStringLiteral("new"));
+        QVERIFY(fixture.frame().action(57643)->isEnabled());
+        fixture.frame().action(57643)->trigger();
+        QCOMPARE(view->text(), QStringLiteral("alpha beta\r\nGamma beta\r\n"));
+    }
+
+    void printsAndPreviews() {
+        CVEKEditView* view = openText("p.prn", std::string(200, 'x') + "\n");
+        QString lines;
+        for (int i = 0; i < 150; ++i) {
+            lines += QStringLiteral("line %1\n").arg(i);
+        }
+        view->setText(lines);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path("p.pdf"));
+        view->printTo(printer);
+        QFile pdf(path("p.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY2(bytes.count("/Type /Page") - bytes.count("/Type /Pages") >= 2,
+                 "150 lines fill more than one page");
+
+        bool preview = false;
+        fixture.expectDialog([&preview](QWidget* dialog) {
+            preview = qobject_cast<QPrintPreviewDialog*>(dialog) != nullptr;
+            dialog->close();
+        });
+        fixture.frame().action(57609)->trigger();
+        QVERIFY(fixture.waitForExpectedDialogs());
+        QVERIFY(preview);
+    }
+
+  private:
+    test::GuiFixture fixture;
+    FileDialogRequest lastRequest;
+};
+
+ORVELAN_GUI_TEST_MAIN(TextViewTest)
+#include "TextViewTest.moc"

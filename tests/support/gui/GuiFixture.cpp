@@ -1,0 +1,123 @@
+#include "GuiFixture.h"
+
+#include "FixtureData.h"
+#include "app/CMainFrame.h"
+#include "app/CORVELANApp.h"
+#include "widgets/CFileDialogs.h"
+#include "widgets/CShell.h"
+
+#include <QDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <filesystem>
+
+namespace orvelan::test {
+
+GuiFixture::GuiFixture() {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(QString::fromStdString(m_configDir.str())));
+    qputenv("ORVELAN_NO_SPLASH", "1");
+    // No test may reach a real browser or a real file dialog.
+    CShell::setOpener([](const QUrl&) { return true; });
+    CFileDialogs::setProvider([](const FileDialogRequest&) { return QString(); });
+    m_watchdog.setInterval(20);
+    connect(&m_watchdog, &QTimer::timeout, this, &GuiFixture::watch);
+    m_watchdog.start();
+}
+
+GuiFixture::~GuiFixture() {
+    stop();
+    CShell::setOpener({});
+    CFileDialogs::setProvider({});
+}
+
+CORVELANApp& GuiFixture::start(StartOptions options) {
+    stop();
+    if (options.dataDirectory.isEmpty()) {
+        options.dataDirectory = QString::fromStdString(m_dataDir.str());
+    }
+    options.splash = false;
+    m_app = std::make_unique<CORVELANApp>();
+    m_app->startUp(options);
+    QCoreApplication::processEvents();
+    return *m_app;
+}
+
+void GuiFixture::stop() {
+    if (m_app) {
+        m_app->shutDown();
+        m_app.reset();
+    }
+}
+
+CMainFrame& GuiFixture::frame() const { return *m_app->mainFrame(); }
+
+QString GuiFixture::defaultSettingsPath() const {
+    return QString::fromStdString(m_configDir.str()) + QLatin1Char('/') +
+           QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
+           QStringLiteral(".ini");
+}
+
+void GuiFixture::expectDialog(DialogHandler handler) { m_handlers.push_back(std::move(handler)); }
+
+bool GuiFixture::waitForExpectedDialogs(int milliseconds) {
+    return QTest::qWaitFor([this] { return m_handlers.empty(); }, milliseconds);
+}
+
+QStringList GuiFixture::takeUnexpectedDialogs() {
+    QStringList dialogs = m_unexpected;
+    m_unexpected.clear();
+    return dialogs;
+}
+
+QString GuiFixture::messageText(QWidget* dialog) {
+    const auto* box = qobject_cast<QMessageBox*>(dialog);
+    return box ? box->text() : QString();
+}
+
+GuiFixture::DialogHandler GuiFixture::captureText(QString& text) {
+    return [&text](QWidget* dialog) {
+        text = messageText(dialog);
+        if (auto* box = qobject_cast<QDialog*>(dialog)) {
+            box->reject();
+        }
+    };
+}
+
+void GuiFixture::writeFixtureData() const {
+    FixtureData data;
+    PopulationFixture population;
+    population.personYears = FixtureData::flatPersonYears(10000.0);
+    data.setPopulation(0, 0, population);
+    data.setPopulation(0, 1, population);
+    data.write(m_dataDir.str());
+}
+
+void GuiFixture::clearFolders() const {
+    for (const TempDir* dir : {&m_configDir, &m_dataDir}) {
+        for (const auto& entry : std::filesystem::directory_iterator(dir->path())) {
+            std::filesystem::remove_all(entry.path());
+        }
+    }
+}
+
+void GuiFixture::watch() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible() || m_seen.contains(modal)) {
+        return;
+    }
+    m_seen.append(modal);
+    if (!m_handlers.empty()) {
+        DialogHandler handler = std::move(m_handlers.front());
+        m_handlers.pop_front();
+        handler(modal);
+        return;
+    }
+    m_unexpected.append(modal->windowTitle() + QStringLiteral(": ") + messageText(modal));
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->reject();
+    } else {
+        modal->close();
+    }
+}
+
+} // namespace orvelan::test

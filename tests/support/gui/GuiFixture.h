@@ -1,0 +1,87 @@
+#pragma once
+
+#include "TempDir.h"
+#include "app/StartOptions.h"
+
+#include <QApplication>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QtTest>
+#include <deque>
+#include <functional>
+#include <memory>
+
+// A started program for GUI tests: temporary settings and data folders, no splash window, and a
+// watchdog that hands each modal dialog to the handler a test expects, or closes it at once and
+// records it as unexpected, so that no test hangs on a dialog.
+namespace orvelan {
+class CORVELANApp;
+class CMainFrame;
+} // namespace orvelan
+
+namespace orvelan::test {
+
+class GuiFixture : public QObject {
+    Q_OBJECT
+  public:
+    using DialogHandler = std::function<void(QWidget* dialog)>;
+
+    GuiFixture();
+    ~GuiFixture() override;
+
+    /// Starts the program on the data folder (empty unless the test wrote files there).
+    CORVELANApp& start(StartOptions options = {});
+    /// Runs the exit steps (writes the settings file) and deletes the program.
+    void stop();
+    CORVELANApp& app() const { return *m_app; }
+    CMainFrame& frame() const;
+
+    const TempDir& configDir() const { return m_configDir; }
+    const TempDir& dataDir() const { return m_dataDir; }
+    /// The settings file a start without --settings uses.
+    QString defaultSettingsPath() const;
+
+    /// The next modal dialog goes to this handler, which must close it.
+    void expectDialog(DialogHandler handler);
+    /// Waits until every expected dialog was handled; false on time-out.
+    bool waitForExpectedDialogs(int milliseconds = 5000);
+    /// Dialogs that nobody expected ("title: text"); each was closed at once.
+    QStringList takeUnexpectedDialogs();
+    int pendingHandlers() const { return static_cast<int>(m_handlers.size()); }
+
+    /// The text of a message box (empty for other dialogs).
+    static QString messageText(QWidget* dialog);
+    /// A handler that stores a message box's text and closes it.
+    static DialogHandler captureText(QString& text);
+    /// Empties the settings and data folders.
+    void clearFolders() const;
+    /// Writes small data files (population 0 with person-years) into the data folder.
+    void writeFixtureData() const;
+
+  private:
+    void watch();
+
+    TempDir m_configDir;
+    TempDir m_dataDir;
+    std::unique_ptr<CORVELANApp> m_app;
+    std::deque<DialogHandler> m_handlers;
+    QStringList m_unexpected;
+    QList<QPointer<QWidget>> m_seen;
+    QTimer m_watchdog;
+};
+
+} // namespace orvelan::test
+
+/// main() of a GUI test: offscreen platform unless the environment says otherwise.
+#define ORVELAN_GUI_TEST_MAIN(TestClass)                                                           \
+    int main(int argc, char* argv[]) {                                                             \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {                                      \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        }                                                                                          \
+        qputenv("ORVELAN_NO_SPLASH", "1");                                                         \
+        QApplication application(argc, argv);                                                      \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
