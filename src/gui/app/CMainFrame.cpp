@@ -29,6 +29,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace orvelan {
 
 namespace {
@@ -215,6 +217,9 @@ CChildFrame* CMainFrame::openDocument(DocumentType type, QWidget* view, const QS
     document->setTitle(title.isEmpty() ? docStringField(tmpl, 1) + QString::number(count) : title);
     auto* frame = new CChildFrame(document, view);
     m_mdiArea->addSubWindow(frame);
+    // Three quarters of the document area (which is not laid out yet before the first show).
+    const QSize area = m_mdiArea->isVisible() ? m_mdiArea->viewport()->size() : size() * 0.85;
+    frame->resize(std::max(320, area.width() * 3 / 4), std::max(240, area.height() * 3 / 4));
     if (view->metaObject()->indexOfSignal("commandStateChanged()") >= 0) {
         connect(view, SIGNAL(commandStateChanged()), this, SLOT(updateCommandStates()));
     }

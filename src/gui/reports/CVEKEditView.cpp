@@ -26,7 +26,9 @@ CVEKEditView::CVEKEditView(QWidget* parent) : QPlainTextEdit(parent) {
     QPalette colours = palette();
     colours.setColor(QPalette::Base, Qt::white);
     colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::Window, Qt::white); // the left margin too
     setPalette(colours);
+    setAutoFillBackground(true);
     applyFont();
     connect(this, &QPlainTextEdit::copyAvailable, this, [this](bool available) {
         m_copyAvailable = available;
