@@ -1,0 +1,14 @@
+#pragma once
+
+#include "data/CFilteredEdit.h"
+
+namespace orvelan {
+
+/// Whole numbers: backspace and the digits 0-9.
+class CEditINT : public CFilteredEdit {
+    Q_OBJECT
+  public:
+    explicit CEditINT(QWidget* parent = nullptr);
+};
+
+} // namespace orvelan

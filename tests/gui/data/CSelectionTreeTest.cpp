@@ -1,0 +1,183 @@
+// The selection trees as the user meets them: clicks, right-clicks, the picture buttons, the
+// one-choice form and the user-group node.
+#include "ModalWatch.h"
+#include "TempDir.h"
+#include "TreeHelpers.h"
+#include "data/CSelectionPanel.h"
+#include "data/CUserGroupDictionary.h"
+
+#include <QToolButton>
+#include <QtTest>
+
+using namespace orvelan;
+using treehelp::click;
+using treehelp::image;
+using treehelp::itemByText;
+
+class CSelectionTreeTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        registryGroups.load(dir.file("POPuser.dic"));
+        cancerGroups.load(dir.file("ICDuser.dic"));
+    }
+    void cleanup() {
+        std::remove(dir.file("POPuser.dic").c_str());
+        std::remove(dir.file("ICDuser.dic").c_str());
+    }
+
+    void clickTicksAndUnticksAndHeadingsStay() {
+        CSelectionPanel panel(TreeKind::Registry, CSelectionPanel::ClearButton);
+        panel.resize(500, 700);
+        panel.show();
+        panel.load(&registryGroups, emptySelectionList());
+        CSelectionTree* tree = panel.tree();
+
+        QTreeWidgetItem* bamako = itemByText(tree, QStringLiteral("Bamako"));
+        QVERIFY(bamako != nullptr);
+        click(tree, bamako);
+        QCOMPARE(image(bamako), StateImage::Ticked);
+        QCOMPARE(panel.selection()[7], 7);
+        click(tree, bamako);
+        QCOMPARE(image(bamako), StateImage::Unticked);
+        QCOMPARE(panel.selection()[7], -1);
+
+        QTreeWidgetItem* mali = itemByText(tree, QStringLiteral("Mali"));
+        click(tree, mali);
+        QCOMPARE(image(mali), StateImage::Heading);
+        QCOMPARE(panel.selection()[6], -1);
+        click(tree, itemByText(tree, QStringLiteral("Africa")));
+        QCOMPARE(selectedCount(panel.selection()), 0);
+
+        QTreeWidgetItem* changle = itemByText(tree, QStringLiteral("Changle"));
+        QCOMPARE(image(changle), StateImage::SpecialUnticked);
+        click(tree, changle);
+        QCOMPARE(image(changle), StateImage::SpecialTicked);
+    }
+
+    void rightClickTicksChildrenNotGrandchildren() {
+        CSelectionPanel panel(TreeKind::Registry, CSelectionPanel::ClearButton);
+        panel.resize(500, 700);
+        panel.show();
+        panel.load(nullptr, emptySelectionList());
+        CSelectionTree* tree = panel.tree();
+        // "USA" stands under three continents; North America holds its registries.
+        QTreeWidgetItem* north = itemByText(tree, QStringLiteral("America, North"));
+        QTreeWidgetItem* usa = north->child(1);
+        QCOMPARE(usa->text(0), QStringLiteral("USA"));
+        click(tree, usa, Qt::RightButton);
+        QVERIFY(usa->isExpanded());
+        QTreeWidgetItem* losAngeles = itemByText(tree, QStringLiteral("California, Los Angeles"));
+        QCOMPARE(image(losAngeles), StateImage::Ticked);
+        QCOMPARE(image(losAngeles->child(0)), StateImage::Unticked); // sub-population
+        QCOMPARE(panel.selection()[47], 47);
+        QCOMPARE(panel.selection()[48], -1);
+        QCOMPARE(selectedCount(panel.selection()), 14); // the registries of the USA row
+
+        // Right-click never unticks, and the root does nothing.
+        click(tree, usa, Qt::RightButton);
+        QCOMPARE(selectedCount(panel.selection()), 14);
+        click(tree, tree->topLevelItem(0), Qt::RightButton);
+        QCOMPARE(selectedCount(panel.selection()), 14);
+    }
+
+    void selectAllRegistriesAndClear() {
+        QVERIFY(registryGroups.append("Nordic", {43, 50}));
+        CSelectionPanel panel(TreeKind::Registry,
+                              CSelectionPanel::ClearButton | CSelectionPanel::SelectAllButton);
+        panel.resize(500, 700);
+        panel.show();
+        panel.load(&registryGroups, emptySelectionList());
+        auto* selectAll = panel.findChild<QToolButton*>(QStringLiteral("selectAll"));
+        QVERIFY(selectAll != nullptr);
+        QCOMPARE(selectAll->toolTip(), QStringLiteral("Select all registries"));
+        QTest::mouseClick(selectAll, Qt::LeftButton);
+        QCOMPARE(selectedCount(panel.selection()), 229 + 1);
+        CSelectionTree* tree = panel.tree();
+        QCOMPARE(image(itemByText(tree, QStringLiteral("Nordic"))), StateImage::GroupTicked);
+        QCOMPARE(image(itemByText(tree, QStringLiteral("Mali"))), StateImage::Heading);
+        QCOMPARE(image(itemByText(tree, QStringLiteral("Bamako"))), StateImage::Ticked);
+        QCOMPARE(image(itemByText(tree, QStringLiteral("Canada"))), StateImage::Ticked);
+
+        auto* clear = panel.findChild<QToolButton*>(QStringLiteral("clearSelection"));
+        QCOMPARE(clear->toolTip(), QStringLiteral("Clear selection"));
+        QTest::mouseClick(clear, Qt::LeftButton);
+        QCOMPARE(selectedCount(panel.selection()), 0);
+        QCOMPARE(image(itemByText(tree, QStringLiteral("Bamako"))), StateImage::Unticked);
+    }
+
+    void icd10RubricsTickBreast() {
+        CSelectionPanel panel(TreeKind::Cancer, CSelectionPanel::ClearButton |
+                                                    CSelectionPanel::SelectAllButton |
+                                                    CSelectionPanel::Icd10Button);
+        panel.show();
+        panel.load(nullptr, emptySelectionList());
+        auto* rubrics = panel.findChild<QToolButton*>(QStringLiteral("selectIcd10Rubrics"));
+        QCOMPARE(rubrics->toolTip(), QStringLiteral("Select ICD-10 rubrics"));
+        QCOMPARE(panel.findChild<QToolButton*>(QStringLiteral("selectAll"))->toolTip(),
+                 QStringLiteral("Select all cancers"));
+        QTest::mouseClick(rubrics, Qt::LeftButton);
+        QCOMPARE(image(itemByText(panel.tree(), QStringLiteral("Breast"))), StateImage::Ticked);
+        QCOMPARE(image(itemByText(panel.tree(), QStringLiteral("Stomach"))), StateImage::Ticked);
+        QCOMPARE(image(itemByText(panel.tree(), QStringLiteral("All sites"))),
+                 StateImage::Unticked);
+    }
+
+    void selectedGroupShowsTickedAndIsCurrent() {
+        QVERIFY(cancerGroups.append("Gynaecological", {117, 118}));
+        QVERIFY(cancerGroups.append("Head and neck", {3, 4}));
+        SelectionList list = emptySelectionList();
+        list[34] = 34;
+        list[253] = 253;
+        CSelectionPanel panel(TreeKind::Cancer, CSelectionPanel::ClearButton);
+        panel.show();
+        panel.load(&cancerGroups, list);
+        QTreeWidgetItem* group = itemByText(panel.tree(), QStringLiteral("Head and neck"));
+        QCOMPARE(image(group), StateImage::GroupTicked);
+        QCOMPARE(panel.tree()->currentItem(), group);
+        QCOMPARE(image(itemByText(panel.tree(), QStringLiteral("Gynaecological"))),
+                 StateImage::GroupUnticked);
+        // Right-click on "User-defined cancers" does nothing on a cancer tree.
+        click(panel.tree(), itemByText(panel.tree(), QStringLiteral("User-defined cancers")),
+              Qt::RightButton);
+        QCOMPARE(panel.selection()[252], -1);
+    }
+
+    void oneChoiceTicksTheNewItemAndUnticksTheOld() {
+        CSelectionTree tree(TreeKind::Registry, CSelectionTree::Form::OneChoice);
+        tree.resize(400, 600);
+        tree.show();
+        tree.setChoice(3); // Bamako's population number
+        QTreeWidgetItem* bamako = itemByText(&tree, QStringLiteral("Bamako"));
+        QCOMPARE(image(bamako), StateImage::Ticked);
+        QCOMPARE(tree.currentValue(), 3);
+        QSignalSpy chosen(&tree, &CSelectionTree::choiceChanged);
+        QTreeWidgetItem* gambia = itemByText(&tree, QStringLiteral("The Gambia"));
+        click(&tree, gambia);
+        QCOMPARE(image(gambia), StateImage::Ticked);
+        QCOMPARE(image(bamako), StateImage::Unticked);
+        QCOMPARE(tree.currentValue(), 2);
+        QCOMPARE(chosen.count(), 1);
+        click(&tree, itemByText(&tree, QStringLiteral("Mali")));
+        QCOMPARE(tree.currentValue(), -1); // a heading cannot be chosen
+        QCOMPARE(image(gambia), StateImage::Ticked);
+    }
+
+  private:
+    orvelan::test::TempDir dir;
+    CUserGroupDictionary registryGroups{GroupKind::Registry};
+    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
+    ModalWatch watch;
+};
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    CSelectionTreeTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "CSelectionTreeTest.moc"
