@@ -1,0 +1,35 @@
+#include "reports/SexPresets.h"
+
+#include "data/CCancerDictionary.h"
+
+#include <cstddef>
+
+namespace orvelan {
+
+SexPreset sexPresetFor(const std::vector<int>& cancers, const CUserGroupDictionary& cancerGroups) {
+    SexPreset preset;
+    if (cancers.empty()) {
+        return preset;
+    }
+    bool anyMale = false;
+    bool anyFemale = false;
+    for (int cancer : cancers) {
+        anyMale = anyMale || CCancerDictionary::appliesTo(cancer, true, cancerGroups);
+        anyFemale = anyFemale || CCancerDictionary::appliesTo(cancer, false, cancerGroups);
+    }
+    preset.femaleDisabled = !anyFemale;
+    preset.maleDisabled = !anyMale && anyFemale;
+    return preset;
+}
+
+std::vector<int> selectedItems(const SelectionList& list) {
+    std::vector<int> items;
+    for (std::size_t slot = 0; slot < list.size(); ++slot) {
+        if (list[slot] >= 0) {
+            items.push_back(static_cast<int>(slot));
+        }
+    }
+    return items;
+}
+
+} // namespace orvelan

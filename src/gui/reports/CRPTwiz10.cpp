@@ -1,0 +1,95 @@
+#include "reports/CRPTwiz10.h"
+
+#include "data/CIncidenceStore.h"
+#include "data/CMessages.h"
+#include "data/Validation.h"
+#include "reports/CAgeLabelSpin.h"
+#include "reports/CRptWizard.h"
+#include "reports/CSexBoxes.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvelan {
+
+CRPTwiz10::CRPTwiz10(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("summaryStep3")) {
+    setFinalPage(true);
+    auto* ages = new QGroupBox(QStringLiteral("Age range"), this);
+    m_from = new CAgeLabelSpin(CAgeLabelSpin::Bound::From, ages);
+    m_from->setObjectName(QStringLiteral("ageFrom"));
+    m_to = new CAgeLabelSpin(CAgeLabelSpin::Bound::To, ages);
+    m_to->setObjectName(QStringLiteral("ageTo"));
+    auto* agesLayout = new QFormLayout(ages);
+    agesLayout->addRow(QStringLiteral("From:"), m_from);
+    agesLayout->addRow(QStringLiteral("To:"), m_to);
+    m_interval = new QCheckBox(QStringLiteral("95% confidence interval"), this);
+    m_interval->setObjectName(QStringLiteral("interval"));
+    m_sexes = new CSexBoxes(this);
+    auto* save = new QPushButton(
+        QStringLiteral("Save the report settings as a template for future use..."), this);
+    save->setObjectName(QStringLiteral("saveTemplate"));
+
+    auto* layout = new QVBoxLayout(this);
+    setBannerMargins(layout);
+    layout->addWidget(ages);
+    layout->addWidget(m_interval);
+    layout->addWidget(m_sexes);
+    layout->addStretch(1);
+    layout->addWidget(save);
+    connect(save, &QPushButton::clicked, this, [this] { sheet().saveTemplate(*this, false); });
+}
+
+void CRPTwiz10::initializePage() {
+    const ReportBlock& block = choices().block;
+    m_from->setValue(block.ageFrom);
+    m_to->setValue(block.ageTo);
+    m_interval->setChecked(block.interval != 0);
+    m_sexes->preset(block.male != 0, block.female != 0, sheet().sexPreset(block.arrangement != 0));
+}
+
+bool CRPTwiz10::registryRangeFits(int from, int to) {
+    ReportBlock& block = choices().block;
+    if (to < from) {
+        CMessages::warning(this, QStringLiteral("Invalid age range"));
+        return false;
+    }
+    CIncidenceStore& store = sheet().store();
+    // A range that ends inside the population's open top class cannot be computed.
+    if (store.load(block.fixedRegistry, 0, 0) && to >= store.lastAgeGroup() && to < kTopAgeGroup) {
+        CMessages::error(this, QStringLiteral("Selected population and age range are not "
+                                              "compatible.\r\nCheck population figures."));
+        return false;
+    }
+    return true;
+}
+
+bool CRPTwiz10::store() {
+    const int from = m_from->value();
+    const int to = m_to->value();
+    if (!m_sexes->any()) {
+        return false;
+    }
+    ReportBlock& block = choices().block;
+    if (block.arrangement == 0) {
+        if (!registryRangeFits(from, to)) {
+            return false;
+        }
+    } else if (const auto problem = ValidateSelection(from, to, block.fixedCancer, m_sexes->male(),
+                                                      sheet().cancerGroups())) {
+        CMessages::warning(this, QString::fromStdString(*problem));
+        return false;
+    }
+    block.interval = m_interval->isChecked() ? 1 : 0;
+    block.sexes = (m_sexes->male() ? 1 : 0) + (m_sexes->female() ? 2 : 0) - 1;
+    block.male = m_sexes->male() ? 1 : 0;
+    block.female = m_sexes->female() ? 2 : 0;
+    block.ageFrom = from;
+    block.ageTo = to;
+    return true;
+}
+
+} // namespace orvelan

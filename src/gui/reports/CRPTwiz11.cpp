@@ -1,0 +1,61 @@
+#include "reports/CRPTwiz11.h"
+
+#include "data/CMessages.h"
+#include "data/Validation.h"
+#include "reports/CRptWizard.h"
+#include "reports/CSexBoxes.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvelan {
+
+CRPTwiz11::CRPTwiz11(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("ageSpecificStep3")) {
+    setFinalPage(true);
+    m_sexes = new CSexBoxes(this);
+    m_data = new QComboBox(this);
+    m_data->setObjectName(QStringLiteral("data"));
+    m_data->addItems({QStringLiteral("Numbers"), QStringLiteral("Rates")});
+    auto* save = new QPushButton(
+        QStringLiteral("Save the report settings as a template for future use..."), this);
+    save->setObjectName(QStringLiteral("saveTemplate"));
+    auto* dataRow = new QFormLayout;
+    dataRow->addRow(QStringLiteral("Data"), m_data);
+
+    auto* layout = new QVBoxLayout(this);
+    setBannerMargins(layout);
+    layout->addWidget(m_sexes);
+    layout->addLayout(dataRow);
+    layout->addStretch(1);
+    layout->addWidget(save);
+    connect(save, &QPushButton::clicked, this, [this] { sheet().saveTemplate(*this, false); });
+}
+
+void CRPTwiz11::initializePage() {
+    const ReportBlock& block = choices().block;
+    m_data->setCurrentIndex(block.interval != 0 ? 1 : 0);
+    m_sexes->preset(block.male != 0, block.female != 0, sheet().sexPreset(block.arrangement != 0));
+}
+
+bool CRPTwiz11::store() {
+    if (!m_sexes->any()) {
+        return false;
+    }
+    ReportBlock& block = choices().block;
+    if (block.arrangement != 0) {
+        if (const auto problem = ValidateSelection(0, kTopAgeGroup, block.fixedCancer,
+                                                   m_sexes->male(), sheet().cancerGroups())) {
+            CMessages::warning(this, QString::fromStdString(*problem));
+            return false;
+        }
+    }
+    block.interval = m_data->currentIndex();
+    block.sexes = (m_sexes->male() ? 1 : 0) + (m_sexes->female() ? 2 : 0) - 1;
+    block.male = m_sexes->male() ? 1 : 0;
+    block.female = m_sexes->female() ? 1 : 0;
+    return true;
+}
+
+} // namespace orvelan

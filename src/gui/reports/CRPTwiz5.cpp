@@ -1,0 +1,112 @@
+#include "reports/CRPTwiz5.h"
+
+#include "data/CMessages.h"
+#include "data/Validation.h"
+#include "reports/CAgeLabelSpin.h"
+#include "reports/CRptWizard.h"
+#include "reports/CSexBoxes.h"
+#include "reports/SexPresets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace orvelan {
+
+namespace {
+
+constexpr int kNumberOfCases = static_cast<int>(RateKind::NumberOfCases);
+
+} // namespace
+
+CRPTwiz5::CRPTwiz5(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("reportStep3")) {
+    m_sexes = new CSexBoxes(this);
+    auto* rates = new QGroupBox(QStringLiteral("Rate and age range"), this);
+    m_rate = new QComboBox(rates);
+    m_rate->setObjectName(QStringLiteral("rateKind"));
+    for (int kind = 0; kind < kRateKindCount; ++kind) {
+        const std::string_view label = rateKindLabel(kind);
+        m_rate->addItem(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())));
+    }
+    m_from = new CAgeLabelSpin(CAgeLabelSpin::Bound::From, rates);
+    m_from->setObjectName(QStringLiteral("ageFrom"));
+    m_to = new CAgeLabelSpin(CAgeLabelSpin::Bound::To, rates);
+    m_to->setObjectName(QStringLiteral("ageTo"));
+    auto* ratesLayout = new QFormLayout(rates);
+    ratesLayout->addRow(m_rate);
+    ratesLayout->addRow(QStringLiteral("From:"), m_from);
+    ratesLayout->addRow(QStringLiteral("To:"), m_to);
+    m_interval = new QCheckBox(QStringLiteral("95% confidence interval"), this);
+    m_interval->setObjectName(QStringLiteral("interval"));
+    m_cancers = new QPlainTextEdit(this);
+    m_cancers->setObjectName(QStringLiteral("selectedCancers"));
+    m_cancers->setReadOnly(true);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_sexes);
+    left->addWidget(rates);
+    left->addWidget(m_interval);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(new QLabel(QStringLiteral("Selected cancers"), this));
+    right->addWidget(m_cancers, 1);
+    auto* layout = new QHBoxLayout(this);
+    setBannerMargins(layout);
+    layout->addLayout(left);
+    layout->addLayout(right, 1);
+    connect(m_rate, &QComboBox::currentIndexChanged, this, &CRPTwiz5::rateChanged);
+}
+
+void CRPTwiz5::initializePage() {
+    const ReportBlock& block = choices().block;
+    m_sexes->preset(block.male != 0, block.female != 0, sheet().sexPreset(false));
+    const int rate = block.rateKind >= 0 && block.rateKind < kRateKindCount ? block.rateKind : 1;
+    m_rate->setCurrentIndex(rate);
+    m_interval->setChecked(block.interval != 0);
+    rateChanged(rate);
+    m_from->setValue(block.ageFrom);
+    m_to->setValue(block.ageTo);
+    QString text;
+    for (int cancer : selectedItems(choices().cancers)) {
+        text += sheet().cancerLabel(cancer) + QLatin1Char('\n');
+    }
+    m_cancers->setPlainText(text);
+}
+
+void CRPTwiz5::rateChanged(int rateKind) {
+    if (rateKind == kNumberOfCases) {
+        m_interval->setChecked(false);
+        m_interval->setEnabled(false);
+    } else {
+        m_interval->setEnabled(true);
+    }
+}
+
+bool CRPTwiz5::store() {
+    const int from = m_from->value();
+    const int to = m_to->value();
+    const int rate = m_rate->currentIndex();
+    if (const auto problem = ValidateAgeRange(from, to, rate)) {
+        CMessages::warning(this, QString::fromStdString(*problem));
+        return false;
+    }
+    if (!m_sexes->any()) {
+        return false;
+    }
+    ReportBlock& block = choices().block;
+    block.interval = m_interval->isChecked() ? 1 : 0;
+    block.ageFrom = from;
+    block.ageTo = to;
+    block.rateKind = rate;
+    block.sexes = (m_sexes->male() ? 1 : 0) + (m_sexes->female() ? 2 : 0) - 1;
+    block.male = m_sexes->male() ? 1 : 0;
+    block.female = m_sexes->female() ? 1 : 0;
+    return true;
+}
+
+} // namespace orvelan

@@ -1,0 +1,43 @@
+#include "reports/CRPTwiz7.h"
+
+#include "reports/CRptWizard.h"
+#include "reports/ReportSummary.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvelan {
+
+CRPTwiz7::CRPTwiz7(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("reportStep5")) {
+    setFinalPage(true);
+    auto* intro = new QLabel(QStringLiteral("Your report is now well defined.\n"
+                                            "Click on 'Finish' if you wish to generate this "
+                                            "report.\n"
+                                            "Click on 'Back' if you wish to modify your "
+                                            "selection."),
+                             this);
+    m_summary = new QPlainTextEdit(this);
+    m_summary->setObjectName(QStringLiteral("summary"));
+    m_summary->setReadOnly(true);
+    m_summary->setTabStopDistance(24);
+    auto* save = new QPushButton(
+        QStringLiteral("Save the report settings as a template for future use..."), this);
+    save->setObjectName(QStringLiteral("saveTemplate"));
+    auto* layout = new QVBoxLayout(this);
+    setBannerMargins(layout);
+    layout->addWidget(intro);
+    layout->addWidget(m_summary, 1);
+    layout->addWidget(save);
+    connect(save, &QPushButton::clicked, this, [this] { sheet().saveTemplate(*this, true); });
+}
+
+void CRPTwiz7::initializePage() {
+    const std::string text = reportSummaryText(choices(), sheet().store());
+    // The field shows lines; the text's "\r\n" line ends become plain line breaks.
+    m_summary->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
+                                .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+} // namespace orvelan

@@ -1,0 +1,67 @@
+#include "reports/CReportOutputs.h"
+
+#include "reports/CAgeSpecificRatesView.h"
+#include "reports/CReportView.h"
+#include "reports/CStandardTableBuilder.h"
+#include "reports/CSummaryRatesView.h"
+
+namespace orvelan {
+
+namespace {
+
+std::unique_ptr<QWidget> gridView(const ReportOutput& output, const ReportChoices& choices,
+                                  CIncidenceStore& store) {
+    const ReportBlock& block = choices.block;
+    switch (output.kind) {
+    case ReportOutputKind::SummaryRatesView: {
+        auto view = std::make_unique<CSummaryRatesView>();
+        view->setSettings(SummaryRatesSettings::fromBlock(block, output.sex));
+        view->fill(store, choices.registries, choices.cancers);
+        return view;
+    }
+    case ReportOutputKind::AgeSpecificRatesView: {
+        auto view = std::make_unique<CAgeSpecificRatesView>();
+        view->setSettings(AgeSpecificRatesSettings::fromBlock(block, output.sex));
+        view->fill(store, choices.registries, choices.cancers);
+        return view;
+    }
+    case ReportOutputKind::ReportView: {
+        auto view = std::make_unique<CReportView>();
+        view->setSettings(ReportSettings::fromBlock(block));
+        view->fill(store, choices.registries, choices.cancers);
+        return view;
+    }
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
+                                                   CIncidenceStore& store) {
+    std::vector<ReportDocument> documents;
+    for (const ReportOutput& output : reportFinishPlan(choices.block)) {
+        ReportDocument document;
+        document.output = output;
+        if (output.kind == ReportOutputKind::StandardTable ||
+            output.kind == ReportOutputKind::StandardAgeSpecificTable) {
+            const bool ageSpecific = output.kind == ReportOutputKind::StandardAgeSpecificTable;
+            CStandardTableBuilder builder(choices.title, choices.block.fixedRegistry,
+                                          ageSpecific ? StandardLayout::AgeSpecific
+                                                      : StandardLayout::Summary,
+                                          ageSpecific ? output.sex : 0);
+            if (!builder.build(store)) {
+                continue;
+            }
+            document.text = QString::fromLatin1(builder.text().data(),
+                                                static_cast<qsizetype>(builder.text().size()));
+        } else {
+            document.view = gridView(output, choices, store);
+        }
+        documents.push_back(std::move(document));
+    }
+    return documents;
+}
+
+} // namespace orvelan

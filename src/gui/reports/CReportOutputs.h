@@ -1,0 +1,32 @@
+#pragma once
+
+#include "reports/ReportBlock.h"
+#include "reports/ReportFinishPlan.h"
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+// The documents that Finish in the report wizard opens, built in order: grid views that have
+// computed their tables, or standard table texts for the text view.
+namespace orvelan {
+
+class CIncidenceStore;
+
+struct ReportDocument {
+    ReportOutput output;
+    /// The grid view of a summary, age-specific or user report; null for standard tables.
+    std::unique_ptr<QWidget> view;
+    /// The standard table's text (lines ending in "\r\n"); empty for grid views.
+    QString text;
+};
+
+class CReportOutputs {
+  public:
+    /// Builds every document of the finish plan, males first. A standard table whose data
+    /// cannot be loaded is left out.
+    static std::vector<ReportDocument> create(const ReportChoices& choices, CIncidenceStore& store);
+};
+
+} // namespace orvelan

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// The save dialog of the wizards' template buttons. Tests answer it through a provider.
+namespace orvelan {
+
+class CTemplateSaveDialog {
+  public:
+    /// The chosen path, empty on Cancel. Proposes "<folder>/.RPT" with the report filter
+    /// ("TBL ..." for the user-defined report).
+    static QString ask(QWidget* parent, const QString& folder, bool userReport);
+
+    /// Replaces the dialog: the function receives the proposed path and the filter.
+    using Provider = std::function<QString(const QString& proposed, const QString& filter)>;
+    static void setProvider(Provider provider);
+};
+
+} // namespace orvelan
