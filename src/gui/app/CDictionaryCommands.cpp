@@ -1,6 +1,13 @@
 #include "app/CDictionaryCommands.h"
 
+#include "app/CMainFrame.h"
+#include "app/CORVELANApp.h"
 #include "app/CommandIds.h"
+#include "app/GroupRenumbering.h"
+#include "data/CCancerDictionaryDlg.h"
+#include "data/CRegistryDictionaryDlg.h"
+#include "data/CUserCancerDlg.h"
+#include "data/CUserRegistryDlg.h"
 
 namespace orvelan {
 
@@ -9,9 +16,28 @@ std::vector<int> CDictionaryCommands::commands() const {
             cmd::kNewRegistryGroup};
 }
 
-// The dialogs of this area are not part of this build yet: its commands show, disabled.
-bool CDictionaryCommands::isAvailable(int /*id*/) const { return false; }
+bool CDictionaryCommands::isAvailable(int /*id*/) const { return true; }
 
-void CDictionaryCommands::run(int /*id*/) {}
+void CDictionaryCommands::run(int id) {
+    // Remembered wizard choices follow the groups when one is deleted.
+    RememberedBlocks& blocks = app().blocks();
+    if (id == cmd::kRegistryDictionary) {
+        CRegistryDictionaryDlg dialog(app().registryGroups(), app().store(), &frame());
+        dialog.setGroupDeletedHandler(
+            [&blocks](int index) { forgetDeletedGroup(blocks, GroupKind::Registry, index); });
+        dialog.exec();
+    } else if (id == cmd::kCancerDictionary) {
+        CCancerDictionaryDlg dialog(app().cancerGroups(), &frame());
+        dialog.setGroupDeletedHandler(
+            [&blocks](int index) { forgetDeletedGroup(blocks, GroupKind::Cancer, index); });
+        dialog.exec();
+    } else if (id == cmd::kNewCancerGroup) {
+        CUserCancerDlg dialog(app().cancerGroups(), &frame());
+        dialog.exec();
+    } else if (id == cmd::kNewRegistryGroup) {
+        CUserRegistryDlg dialog(app().registryGroups(), app().store(), &frame());
+        dialog.exec();
+    }
+}
 
 } // namespace orvelan

@@ -1,14 +1,61 @@
 #include "app/CReportCommands.h"
 
+#include "app/CMainFrame.h"
+#include "app/CORVELANApp.h"
 #include "app/CommandIds.h"
+#include "reports/CGridView.h"
+#include "reports/CReportOutputs.h"
+#include "reports/CRptWizard.h"
+#include "reports/CVEKEditView.h"
+
+#include <QComboBox>
 
 namespace orvelan {
 
+namespace {
+
+DocumentType documentTypeOf(ReportOutputKind kind) {
+    switch (kind) {
+    case ReportOutputKind::SummaryRatesView:
+        return DocumentType::SummaryRates;
+    case ReportOutputKind::AgeSpecificRatesView:
+        return DocumentType::AgeSpecificRates;
+    case ReportOutputKind::ReportView:
+        return DocumentType::UserReport;
+    default:
+        return DocumentType::StandardTable;
+    }
+}
+
+} // namespace
+
 std::vector<int> CReportCommands::commands() const { return {cmd::kNewReport}; }
 
-// The wizard of this area is not part of this build yet: its commands show, disabled.
-bool CReportCommands::isAvailable(int /*id*/) const { return false; }
+bool CReportCommands::isAvailable(int /*id*/) const { return true; }
 
-void CReportCommands::run(int /*id*/) { requireData(); }
+void CReportCommands::run(int /*id*/) {
+    if (!requireData()) {
+        return;
+    }
+    const ReportWizardContext context{app().store(), app().registryGroups(), app().cancerGroups(),
+                                      app().dataDirectory()};
+    CRptWizard wizard(app().blocks().report, context, &frame());
+    if (wizard.exec() != QDialog::Accepted) {
+        return;
+    }
+    // The choices become the defaults of the next run before the documents are computed.
+    app().blocks().report = wizard.choices();
+    for (ReportDocument& document : CReportOutputs::create(wizard.choices(), app().store())) {
+        if (auto* grid = qobject_cast<CGridView*>(document.view.get())) {
+            grid->setWorkFolder(app().workDirectory());
+            grid->createFont(frame().fontNameBox()->currentText());
+            frame().openDocument(documentTypeOf(document.output.kind), document.view.release());
+            continue;
+        }
+        auto* text = new CVEKEditView;
+        text->setText(document.text);
+        frame().openDocument(DocumentType::StandardTable, text);
+    }
+}
 
 } // namespace orvelan
