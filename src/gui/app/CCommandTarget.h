@@ -12,6 +12,8 @@ class CCommandTarget {
     /// Whether the command can run now (e.g. Copy needs a selection).
     virtual bool isCommandEnabled(int id) const { return handlesCommand(id); }
     virtual void runCommand(int id) = 0;
+    /// Whether a checkable command (Swap) is shown checked.
+    virtual bool isCommandChecked(int /*id*/) const { return false; }
 };
 
 } // namespace orvelan

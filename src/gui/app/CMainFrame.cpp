@@ -81,6 +81,7 @@ void CMainFrame::createActions() {
         m_actions[id]->setCheckable(true);
         m_actions[id]->setChecked(true);
     }
+    m_actions[cmd::kSwap]->setCheckable(true); // checked while a report's rows are cancers
     for (int id = cmd::kRecentFile1; id <= cmd::kRecentFileLast; ++id) {
         auto* action = new QAction(this);
         action->setObjectName(QStringLiteral("command%1").arg(id));
@@ -294,6 +295,9 @@ void CMainFrame::updateCommandStates() {
         bool enabled = false;
         if (target && target->handlesCommand(id)) {
             enabled = target->isCommandEnabled(id);
+            if (id == cmd::kSwap) {
+                it.value()->setChecked(target->isCommandChecked(id));
+            }
         } else if (const auto area = m_areaOf.find(id); area != m_areaOf.end()) {
             enabled = area->second->isAvailable(id);
         } else {

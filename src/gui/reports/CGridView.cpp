@@ -1,5 +1,6 @@
 #include "CGridView.h"
 
+#include "app/CommandIds.h"
 #include "reports/CTextGrid.h"
 #include "widgets/CGridCtrl.h"
 #include "widgets/CGridPrinter.h"
@@ -273,6 +274,78 @@ void CGridView::printPreview() {
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { printTo(*target); });
     dialog.exec();
+}
+
+bool CGridView::handlesCommand(int id) const {
+    switch (id) {
+    case cmd::kCopy:
+    case cmd::kSelectAll:
+    case cmd::kSort:
+    case cmd::kSaveAs:
+    case cmd::kPrint:
+    case cmd::kPrintDirect:
+    case cmd::kPrintPreview:
+    case cmd::kDecreaseFont:
+    case cmd::kIncreaseFont:
+    case kBackgroundColourCommand:
+    case kTextColourCommand:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CGridView::isCommandEnabled(int id) const {
+    switch (id) {
+    case cmd::kCopy:
+        return m_grid->canCopy();
+    case cmd::kDecreaseFont:
+        return m_fontSizeIndex > kMinFontIndex;
+    case cmd::kIncreaseFont:
+        return m_fontSizeIndex < kMaxFontIndex;
+    default:
+        return handlesCommand(id);
+    }
+}
+
+void CGridView::runCommand(int id) {
+    switch (id) {
+    case cmd::kCopy:
+        copy();
+        break;
+    case cmd::kSelectAll:
+        selectAll();
+        break;
+    case cmd::kSort:
+        sort();
+        break;
+    case cmd::kSaveAs:
+        saveAs();
+        break;
+    case cmd::kPrint:
+        print();
+        break;
+    case cmd::kPrintDirect:
+        printDirect();
+        break;
+    case cmd::kPrintPreview:
+        printPreview();
+        break;
+    case cmd::kDecreaseFont:
+        decreaseFont();
+        break;
+    case cmd::kIncreaseFont:
+        increaseFont();
+        break;
+    case kBackgroundColourCommand:
+        chooseBackgroundColour();
+        break;
+    case kTextColourCommand:
+        chooseTextColour();
+        break;
+    default:
+        break;
+    }
 }
 
 void CGridView::copy() { m_grid->copy(); }

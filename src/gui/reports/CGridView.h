@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CCommandTarget.h"
 #include "reports/TextFile.h"
 
 #include <QColor>
@@ -21,7 +22,7 @@ class CGridCtrl;
 class CSortColumnDlg;
 class CTextGrid;
 
-class CGridView : public QWidget {
+class CGridView : public QWidget, public CCommandTarget {
     Q_OBJECT
 
   public:
@@ -32,6 +33,9 @@ class CGridView : public QWidget {
     static constexpr int kInitialFontIndex = 4;
     /// Grid control id of every view.
     static constexpr int kGridId = 100;
+    /// Commands of the table views that the menus do not number elsewhere.
+    static constexpr int kBackgroundColourCommand = 416;
+    static constexpr int kTextColourCommand = 435;
 
     explicit CGridView(QWidget* parent = nullptr);
     ~CGridView() override;
@@ -76,6 +80,11 @@ class CGridView : public QWidget {
     bool printTo(QPrinter& printer) const;
     void copy();
     void selectAll();
+
+    // The commands the main window offers the active view first.
+    bool handlesCommand(int id) const override;
+    bool isCommandEnabled(int id) const override;
+    void runCommand(int id) override;
 
   protected:
     /// Entry 0 of the sort dialog ("Registry name", "Cancer label").

@@ -1,5 +1,6 @@
 #include "CReportView.h"
 
+#include "app/CommandIds.h"
 #include "data/CIncidenceStore.h"
 
 namespace orvelan {
@@ -26,6 +27,20 @@ void CReportView::swap() {
     showTable(m_table->grid());
     resetColours();
 }
+
+bool CReportView::handlesCommand(int id) const {
+    return id == cmd::kSwap || CGridView::handlesCommand(id);
+}
+
+void CReportView::runCommand(int id) {
+    if (id == cmd::kSwap) {
+        swap();
+    } else {
+        CGridView::runCommand(id);
+    }
+}
+
+bool CReportView::isCommandChecked(int id) const { return id == cmd::kSwap && isSwapChecked(); }
 
 bool CReportView::isSwapChecked() const {
     return m_table ? m_table->settings().rowsAreCancers : m_settings.rowsAreCancers;

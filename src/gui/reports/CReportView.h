@@ -31,6 +31,10 @@ class CReportView : public CGridView {
     bool isSwapChecked() const;
     const CReportTable* reportTable() const { return m_table.get(); }
 
+    bool handlesCommand(int id) const override;
+    void runCommand(int id) override;
+    bool isCommandChecked(int id) const override;
+
   protected:
     QString sortFirstEntry() const override;
     const CTextGrid* table() const override;

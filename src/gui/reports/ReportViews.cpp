@@ -3,8 +3,11 @@
 #include "CAgeSpecificRatesView.h"
 #include "CReportView.h"
 #include "CSummaryRatesView.h"
+#include "app/CMainFrame.h"
 #include "data/CIncidenceStore.h"
 #include "reports/ReportFinishPlan.h"
+
+#include <QComboBox>
 
 namespace orvelan {
 
@@ -44,6 +47,37 @@ createReportViews(const ReportBlock& block, const SelectionList& registries,
         }
     }
     return views;
+}
+
+namespace {
+
+DocumentType documentTypeOf(const CGridView& view) {
+    if (qobject_cast<const CSummaryRatesView*>(&view) != nullptr) {
+        return DocumentType::SummaryRates;
+    }
+    if (qobject_cast<const CAgeSpecificRatesView*>(&view) != nullptr) {
+        return DocumentType::AgeSpecificRates;
+    }
+    return DocumentType::UserReport;
+}
+
+} // namespace
+
+int openReportViews(CMainFrame& frame, const ReportBlock& block, const SelectionList& registries,
+                    const SelectionList& cancers, CIncidenceStore& store,
+                    const QString& workFolder) {
+    const QString face = frame.fontNameBox() != nullptr ? frame.fontNameBox()->currentText()
+                                                        : QStringLiteral("Arial");
+    std::vector<std::unique_ptr<CGridView>> views =
+        createReportViews(block, registries, cancers, store, face);
+    const int count = static_cast<int>(views.size());
+    for (std::unique_ptr<CGridView>& owned : views) {
+        CGridView* view = owned.release();
+        view->setWorkFolder(workFolder);
+        QObject::connect(&frame, &CMainFrame::fontFaceChanged, view, &CGridView::setFontFace);
+        frame.openDocument(documentTypeOf(*view), view);
+    }
+    return count;
 }
 
 } // namespace orvelan

@@ -14,6 +14,7 @@ namespace orvelan {
 
 class CGridView;
 class CIncidenceStore;
+class CMainFrame;
 
 /// The filled views of a block; none for the standard tables and for kinds that open nothing.
 std::vector<std::unique_ptr<CGridView>>

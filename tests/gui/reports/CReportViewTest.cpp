@@ -1,6 +1,7 @@
 #include "reports/CReportView.h"
 
 #include "ViewFixture.h"
+#include "app/CommandIds.h"
 #include "reports/CAgeSpecificRatesView.h"
 #include "reports/CSummaryRatesView.h"
 #include "reports/ReportViews.h"
@@ -26,6 +27,7 @@ class CReportViewTest : public QObject {
     void swapKeepsTheFontAndDropsSortAndColours();
     void ageSpecificCellsEqualTheCoreTable();
     void aBlockOpensItsViewsMalesFirst();
+    void commandsReachTheViews();
 
   private:
     static ReportSettings settings();
@@ -175,6 +177,23 @@ void CReportViewTest::aBlockOpensItsViewsMalesFirst() {
 
     block.reportKind = static_cast<int>(ReportKind::StandardMainTable);
     QVERIFY(createReportViews(block, m_registries, m_cancers, m_data->store, "Arial").empty());
+}
+
+void CReportViewTest::commandsReachTheViews() {
+    QVERIFY(m_view->handlesCommand(cmd::kSwap));
+    QVERIFY(m_view->isCommandChecked(cmd::kSwap));
+    m_view->runCommand(cmd::kSwap);
+    QVERIFY(!m_view->isCommandChecked(cmd::kSwap));
+    QVERIFY(!m_view->isCommandEnabled(cmd::kCopy)); // nothing selected
+    m_view->runCommand(cmd::kSelectAll);
+    QVERIFY(m_view->isCommandEnabled(cmd::kCopy));
+    m_view->runCommand(cmd::kDecreaseFont);
+    QVERIFY(!m_view->isCommandEnabled(cmd::kDecreaseFont));
+    QVERIFY(m_view->handlesCommand(CGridView::kBackgroundColourCommand));
+
+    CSummaryRatesView summary;
+    QVERIFY(!summary.handlesCommand(cmd::kSwap)); // stays disabled in the other views
+    QVERIFY(summary.handlesCommand(cmd::kSort));
 }
 
 int main(int argc, char** argv) {
