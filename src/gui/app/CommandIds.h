@@ -33,6 +33,8 @@ inline constexpr int kToolbar = 59392;
 inline constexpr int kStatusBar = 59393;
 inline constexpr int kDecreaseFont = 422;
 inline constexpr int kIncreaseFont = 423;
+inline constexpr int kBackgroundColour = 416;
+inline constexpr int kTextColour = 435;
 
 inline constexpr int kRegistryDictionary = 110;
 inline constexpr int kCancerDictionary = 106;

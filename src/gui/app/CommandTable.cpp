@@ -35,6 +35,8 @@ const std::vector<CommandInfo> kCommands = {
     {cmd::kStatusBar, "&Status Bar", "Shows or hides the status bar\nToggle StatusBar", ""},
     {cmd::kDecreaseFont, "&Decrease font", "Decreases the font size\nDicrease font", "smaller"},
     {cmd::kIncreaseFont, "&Increase font", "Increases the font size\nIncrease font", "larger"},
+    {cmd::kBackgroundColour, "&Background colour...", "Changes the background colour of the value cells\nBackground colour", ""},
+    {cmd::kTextColour, "Te&xt colour...", "Changes the text colour of the value cells\nText colour", ""},
     {cmd::kRegistryDictionary, "&Registry", "Shows the registry dictionary and the user-defined registries\nRegistry dictionary", "registries"},
     {cmd::kCancerDictionary, "&Cancer", "Shows the cancer dictionary and the user-defined cancers\nCancer dictionary", "cancers"},
     {cmd::kWindowArrange, "&Arrange Icons", "Arranges the minimised windows\nArrange Icons", ""},

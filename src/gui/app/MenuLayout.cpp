@@ -47,10 +47,15 @@ MenuEntry editMenu(MenuSet set) {
 
 MenuEntry viewMenu(MenuSet set) {
     std::vector<MenuEntry> entries = {command(cmd::kToolbar), command(cmd::kStatusBar)};
-    if (set == MenuSet::StandardTableText) {
+    if (set == MenuSet::StandardTableText || set == MenuSet::Tables) {
         entries.push_back(separator());
         entries.push_back(command(cmd::kDecreaseFont));
         entries.push_back(command(cmd::kIncreaseFont));
+    }
+    if (set == MenuSet::Tables) {
+        entries.push_back(separator());
+        entries.push_back(command(cmd::kBackgroundColour));
+        entries.push_back(command(cmd::kTextColour));
     }
     return submenu("&View", std::move(entries));
 }

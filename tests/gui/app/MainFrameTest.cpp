@@ -113,6 +113,9 @@ class MainFrameTest : public QObject {
         CChildFrame* report = frame.openDocument(DocumentType::SummaryRates, new QWidget);
         QCOMPARE(frame.currentMenuSet(), MenuSet::Tables);
         QCOMPARE(entries(topMenu(frame, "&Edit")), (QStringList{"&Copy", "-", "&Swap", "Sor&t"}));
+        QCOMPARE(entries(topMenu(frame, "&View")),
+                 (QStringList{"&Toolbar", "&Status Bar", "-", "&Decrease font", "&Increase font", "-",
+                              "&Background colour...", "Te&xt colour..."}));
         QVERIFY(qobject_cast<CORVELANDoc*>(report->document()) != nullptr);
 
         frame.mdiArea()->setActiveSubWindow(table);
