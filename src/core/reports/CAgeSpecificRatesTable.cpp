@@ -56,22 +56,13 @@ void CAgeSpecificRatesTable::build(CIncidenceStore& store, const SelectionList& 
     m_rowItems =
         s.rowsAreRegistries ? registryItems(registries) : cancerItems(cancers, s.sex, store);
     m_title = buildTitle(store);
-    const int rows = static_cast<int>(m_rowItems.size());
-    m_grid = CTextGrid(rows + 1, kValueColumnCount + 1);
-    m_grid.setText(0, 0, m_title);
-    const auto headers = columnHeaders();
-    for (int c = 1; c <= kValueColumnCount; ++c) {
-        m_grid.setText(0, c, headers[static_cast<std::size_t>(c - 1)]);
-    }
-    for (int r = 1; r <= rows; ++r) {
-        const int item = m_rowItems[static_cast<std::size_t>(r - 1)];
-        m_grid.setText(r, 0,
-                       s.rowsAreRegistries ? registryLabel(store, item, false)
-                                           : cancerLabel(store, item));
-        for (int c = 1; c <= kValueColumnCount; ++c) {
-            m_grid.setText(r, c, cellText(store, item, c - 1));
-        }
-    }
+    m_grid = labelledGrid(
+        m_title, columnHeaders(), m_rowItems,
+        [&](int item) {
+            return s.rowsAreRegistries ? registryLabel(store, item, false)
+                                       : cancerLabel(store, item);
+        },
+        [&](int item, int column) { return cellText(store, item, column); });
     m_grid.setLabelColumnName(s.rowsAreRegistries ? "Registry name" : "Cancer label");
 }
 

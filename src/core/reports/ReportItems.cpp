@@ -83,4 +83,25 @@ std::string rateCellText(CIncidenceStore& store, RateKind kind, int from, int to
     return formatText("%9.2f", r.value);
 }
 
+CTextGrid labelledGrid(const std::string& title, const std::vector<std::string>& headings,
+                       const std::vector<int>& rowItems,
+                       const std::function<std::string(int item)>& rowLabel,
+                       const std::function<std::string(int item, int column)>& cell) {
+    const int rows = static_cast<int>(rowItems.size());
+    const int columns = static_cast<int>(headings.size());
+    CTextGrid grid(rows + 1, columns + 1);
+    grid.setText(0, 0, title);
+    for (int c = 1; c <= columns; ++c) {
+        grid.setText(0, c, headings[static_cast<std::size_t>(c - 1)]);
+    }
+    for (int r = 1; r <= rows; ++r) {
+        const int item = rowItems[static_cast<std::size_t>(r - 1)];
+        grid.setText(r, 0, rowLabel(item));
+        for (int c = 1; c <= columns; ++c) {
+            grid.setText(r, c, cell(item, c - 1));
+        }
+    }
+    return grid;
+}
+
 } // namespace orvelan

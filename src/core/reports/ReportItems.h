@@ -2,7 +2,9 @@
 
 #include "data/CIncidenceStore.h"
 #include "data/Codes.h"
+#include "reports/CTextGrid.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,5 +43,12 @@ enum class IntervalStyle {
 /// declines; numbers of cases never carry an interval.
 std::string rateCellText(CIncidenceStore& store, RateKind kind, int from, int to,
                          IntervalStyle style);
+
+/// A grid of one heading row and one label column: the title in the corner, the headings across,
+/// then per row item its label followed by its value texts (label first, as labels re-read data).
+CTextGrid labelledGrid(const std::string& title, const std::vector<std::string>& headings,
+                       const std::vector<int>& rowItems,
+                       const std::function<std::string(int item)>& rowLabel,
+                       const std::function<std::string(int item, int column)>& cell);
 
 } // namespace orvelan
