@@ -2,9 +2,9 @@
 // each, read from full-size data files and written through a temporary file.
 #include "FixtureData.h"
 #include "TempDir.h"
-#include "data/CIncidenceStore.h"
-#include "data/CRegistryDictionary.h"
-#include "export/CRawDataExporter.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/export/CRawDataExporter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 // every cancer).
 #include "FixtureData.h"
 #include "TempDir.h"
-#include "data/CIncidenceStore.h"
-#include "data/CUserGroupDictionary.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CUserGroupDictionary.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

@@ -2,9 +2,9 @@
 // built over full-size data files that hold cases for every site of the table.
 #include "FixtureData.h"
 #include "TempDir.h"
-#include "data/CCancerDictionary.h"
-#include "data/CIncidenceStore.h"
-#include "reports/CStandardTableBuilder.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/reports/CStandardTableBuilder.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "CliContext.h"
 
 #include "CliError.h"
-#include "data/Codes.h"
+#include "core/data/Codes.h"
 
 #include <ostream>
 

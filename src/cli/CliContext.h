@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/CIncidenceStore.h"
-#include "data/CUserGroupDictionary.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CUserGroupDictionary.h"
 
 #include <iosfwd>
 #include <memory>

@@ -3,8 +3,8 @@
 #include "Arguments.h"
 #include "CliContext.h"
 #include "CliError.h"
-#include "data/Codes.h"
-#include "data/Validation.h"
+#include "core/data/Codes.h"
+#include "core/data/Validation.h"
 
 namespace orvelan::cli {
 

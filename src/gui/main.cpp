@@ -1,6 +1,6 @@
 // orvelan: the desktop program.
-#include "app/CORVELANApp.h"
-#include "app/StartOptions.h"
+#include "gui/app/CORVELANApp.h"
+#include "gui/app/StartOptions.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,5 @@
 #include "FixtureData.h"
+#include "TextLines.h"
 #include "RunProcess.h"
 #include "TempDir.h"
 
@@ -8,15 +9,6 @@
 
 namespace orvelan::test {
 namespace {
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 // Males, cancer 0 ("All sites"): population 0 is the reference (6 cases of unknown age),
 // population 1 the comparison, population 2 the comparison with its oldest class at 75+.

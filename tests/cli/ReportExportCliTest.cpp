@@ -1,11 +1,11 @@
 #include "FixtureData.h"
 #include "RunProcess.h"
 #include "TempDir.h"
-#include "data/CIncidenceStore.h"
-#include "data/CRegistryDictionary.h"
-#include "graphs/CGraphTemplate.h"
-#include "reports/CReportTemplate.h"
-#include "reports/CSummaryRatesTable.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/graphs/CGraphTemplate.h"
+#include "core/reports/CReportTemplate.h"
+#include "core/reports/CSummaryRatesTable.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,8 +1,8 @@
 #include "FixtureData.h"
 #include "RunProcess.h"
 #include "TempDir.h"
-#include "data/CIncidenceStore.h"
-#include "reports/CStandardTableBuilder.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/reports/CStandardTableBuilder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

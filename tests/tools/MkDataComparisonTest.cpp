@@ -2,10 +2,10 @@
 // against each other, give sound figures and complete layouts.
 #include "CDataSetGenerator.h"
 #include "GeneratedSet.h"
-#include "data/CIncidenceStore.h"
-#include "rates/ComparisonLayouts.h"
-#include "rates/ComparisonTexts.h"
-#include "rates/SeveralCurveComparison.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/rates/ComparisonLayouts.h"
+#include "core/rates/ComparisonTexts.h"
+#include "core/rates/SeveralCurveComparison.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

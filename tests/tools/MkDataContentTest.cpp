@@ -2,7 +2,7 @@
 #include "CCancerTree.h"
 #include "CDataSetGenerator.h"
 #include "GeneratedSet.h"
-#include "data/CRegistryDictionary.h"
+#include "core/data/CRegistryDictionary.h"
 
 #include <algorithm>
 #include <cmath>

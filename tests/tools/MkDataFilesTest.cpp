@@ -3,7 +3,7 @@
 #include "CDataSetGenerator.h"
 #include "CDataSetWriter.h"
 #include "GeneratedSet.h"
-#include "data/CCancerDictionary.h"
+#include "core/data/CCancerDictionary.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

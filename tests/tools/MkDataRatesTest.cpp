@@ -1,7 +1,7 @@
 // Summary rates and age curves of the generated set: plausible levels, recognisable contrasts.
 #include "CDataSetGenerator.h"
 #include "GeneratedSet.h"
-#include "data/CIncidenceStore.h"
+#include "core/data/CIncidenceStore.h"
 
 #include <gtest/gtest.h>
 #include <vector>

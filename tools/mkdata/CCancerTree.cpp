@@ -1,7 +1,7 @@
 #include "CCancerTree.h"
 
-#include "data/CCancerDictionary.h"
-#include "data/Codes.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/Codes.h"
 
 #include <cstddef>
 

@@ -3,7 +3,7 @@
 #include "CHierarchyPlan.h"
 #include "CPopulationPlan.h"
 #include "CRandom.h"
-#include "data/Codes.h"
+#include "core/data/Codes.h"
 
 #include <array>
 #include <cstdint>

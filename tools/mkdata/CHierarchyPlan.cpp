@@ -1,8 +1,8 @@
 #include "CHierarchyPlan.h"
 
 #include "ModelTables.h"
-#include "data/CCancerDictionary.h"
-#include "data/Codes.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/Codes.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,8 +1,8 @@
 #include "CPopulationPlan.h"
 
 #include "CRandom.h"
-#include "data/CRegistryDictionary.h"
-#include "data/Codes.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/data/Codes.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -2,12 +2,12 @@
 #include "CliError.h"
 #include "Commands.h"
 #include "CurveArgument.h"
-#include "analysis/AnalysisFile.h"
-#include "analysis/UserCurveChecks.h"
-#include "rates/ComparisonLayouts.h"
-#include "rates/ComparisonTexts.h"
-#include "rates/CurvePair.h"
-#include "rates/UserCurve.h"
+#include "core/analysis/AnalysisFile.h"
+#include "core/analysis/UserCurveChecks.h"
+#include "core/rates/ComparisonLayouts.h"
+#include "core/rates/ComparisonTexts.h"
+#include "core/rates/CurvePair.h"
+#include "core/rates/UserCurve.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>

@@ -1,8 +1,8 @@
 #include "CliContext.h"
 #include "Commands.h"
-#include "data/CCancerDictionary.h"
-#include "data/CRegistryDictionary.h"
-#include "data/Codes.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/data/Codes.h"
 
 #include <CLI/CLI.hpp>
 #include <iomanip>

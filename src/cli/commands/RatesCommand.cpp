@@ -2,7 +2,7 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
-#include "data/Codes.h"
+#include "core/data/Codes.h"
 
 #include <CLI/CLI.hpp>
 #include <iomanip>

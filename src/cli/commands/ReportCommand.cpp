@@ -2,12 +2,12 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
-#include "app/CTemplateFolder.h"
-#include "reports/CAgeSpecificRatesTable.h"
-#include "reports/CReportTable.h"
-#include "reports/CReportTemplate.h"
-#include "reports/CSummaryRatesTable.h"
-#include "reports/ReportFinishPlan.h"
+#include "core/io/CTemplateFolder.h"
+#include "core/reports/CAgeSpecificRatesTable.h"
+#include "core/reports/CReportTable.h"
+#include "core/reports/CReportTemplate.h"
+#include "core/reports/CSummaryRatesTable.h"
+#include "core/reports/ReportFinishPlan.h"
 
 #include <CLI/CLI.hpp>
 #include <filesystem>

@@ -3,7 +3,7 @@
 #include "CliError.h"
 #include "Commands.h"
 #include "CurveArgument.h"
-#include "rates/SeveralCurveComparison.h"
+#include "core/rates/SeveralCurveComparison.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>

@@ -2,9 +2,9 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
-#include "data/CCancerDictionary.h"
-#include "reports/CStandardTableBuilder.h"
-#include "reports/TextFile.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/reports/CStandardTableBuilder.h"
+#include "core/io/TextFile.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>

@@ -1,11 +1,11 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
-#include "app/CTemplateFolder.h"
-#include "data/CCancerDictionary.h"
-#include "data/CRegistryDictionary.h"
-#include "graphs/CGraphTemplate.h"
-#include "reports/CReportTemplate.h"
+#include "core/io/CTemplateFolder.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/graphs/CGraphTemplate.h"
+#include "core/reports/CReportTemplate.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>

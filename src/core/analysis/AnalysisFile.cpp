@@ -1,8 +1,8 @@
-#include "analysis/AnalysisFile.h"
+#include "core/analysis/AnalysisFile.h"
 
-#include "app/ReadFile.h"
-#include "reports/Printf.h"
-#include "reports/TextFile.h"
+#include "core/io/ReadFile.h"
+#include "core/io/Printf.h"
+#include "core/io/TextFile.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rates/UserCurve.h"
-#include "reports/TextFile.h"
+#include "core/rates/UserCurve.h"
+#include "core/io/TextFile.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "analysis/UserCurveChecks.h"
+#include "core/analysis/UserCurveChecks.h"
 
-#include "reports/Printf.h"
+#include "core/io/Printf.h"
 
 namespace orvelan {
 namespace {

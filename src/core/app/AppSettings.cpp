@@ -1,4 +1,4 @@
-#include "app/AppSettings.h"
+#include "core/app/AppSettings.h"
 
 #include <algorithm>
 #include <array>

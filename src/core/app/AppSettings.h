@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/CIniFile.h"
-#include "app/Colour.h"
-#include "graphs/GraphSettings.h"
+#include "core/app/CIniFile.h"
+#include "core/app/Colour.h"
+#include "core/graphs/GraphSettings.h"
 
 #include <string>
 #include <vector>

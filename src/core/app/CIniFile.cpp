@@ -1,4 +1,4 @@
-#include "app/CIniFile.h"
+#include "core/app/CIniFile.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "app/CRecentFileList.h"
+#include "core/app/CRecentFileList.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "app/Colour.h"
+#include "core/app/Colour.h"
 
 #include <cstdio>
 

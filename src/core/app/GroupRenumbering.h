@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/RememberedBlocks.h"
-#include "data/CUserGroupDictionary.h"
-#include "data/Codes.h"
+#include "core/app/RememberedBlocks.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "core/data/Codes.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "app/RememberedBlocks.h"
+#include "core/app/RememberedBlocks.h"
 
-#include "app/SelectionBounds.h"
+#include "core/data/SelectionBounds.h"
 
 namespace orvelan {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "data/Codes.h"
-#include "export/ExportSettings.h"
-#include "graphs/GraphSettings.h"
-#include "reports/ReportBlock.h"
+#include "core/data/Codes.h"
+#include "core/export/ExportSettings.h"
+#include "core/graphs/GraphSettings.h"
+#include "core/reports/ReportBlock.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "data/AgeScope.h"
+#include "core/data/AgeScope.h"
 
-#include "data/Codes.h"
+#include "core/data/Codes.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "data/CCancerDictionary.h"
+#include "core/data/CCancerDictionary.h"
 
-#include "data/CUserGroupDictionary.h"
-#include "data/CancerTable.h"
-#include "data/DigitField.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "core/data/CancerTable.h"
+#include "core/data/DigitField.h"
 
 #include <array>
 #include <cctype>

@@ -1,8 +1,8 @@
-#include "data/CIncidenceStore.h"
+#include "core/data/CIncidenceStore.h"
 
-#include "data/CCancerDictionary.h"
-#include "data/CRegistryDictionary.h"
-#include "data/CUserGroupDictionary.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
 
 #include <algorithm>
 #include <bit>

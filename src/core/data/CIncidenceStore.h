@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/CMappedFile.h"
-#include "data/Codes.h"
+#include "core/data/CMappedFile.h"
+#include "core/data/Codes.h"
 
 #include <cstddef>
 #include <string>

@@ -1,7 +1,7 @@
 // The rates engine of CIncidenceStore: the summary figures of the loaded series over an age
 // range. Rates are per 100,000 person-years, cumulative rates and risks in percent.
-#include "data/CIncidenceStore.h"
-#include "rates/StandardWeights.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/rates/StandardWeights.h"
 
 #include <cmath>
 

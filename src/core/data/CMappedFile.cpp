@@ -1,4 +1,4 @@
-#include "data/CMappedFile.h"
+#include "core/data/CMappedFile.h"
 
 #include <cerrno>
 #include <cstring>

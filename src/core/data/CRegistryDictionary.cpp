@@ -1,7 +1,7 @@
-#include "data/CRegistryDictionary.h"
+#include "core/data/CRegistryDictionary.h"
 
-#include "data/DigitField.h"
-#include "data/RegistryTable.h"
+#include "core/data/DigitField.h"
+#include "core/data/RegistryTable.h"
 
 #include <cstddef>
 

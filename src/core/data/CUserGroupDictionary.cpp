@@ -1,7 +1,7 @@
-#include "data/CUserGroupDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
 
-#include "data/CCancerDictionary.h"
-#include "data/Codes.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/Codes.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,4 +1,4 @@
-#include "data/CancerTable.h"
+#include "core/data/CancerTable.h"
 
 // The cancer dictionary as shipped, in tree order. Each entry: the row (occurs in males, occurs
 // in females, three-digit parent cancer or 999, level digit, a blank, the name) and its code

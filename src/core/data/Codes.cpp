@@ -1,4 +1,4 @@
-#include "data/Codes.h"
+#include "core/data/Codes.h"
 
 #include <cassert>
 

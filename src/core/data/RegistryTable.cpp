@@ -1,4 +1,4 @@
-#include "data/RegistryTable.h"
+#include "core/data/RegistryTable.h"
 
 // The registry dictionary as shipped, in tree order. Each row: continent digit, two-digit
 // country code (99 on continent rows), two-digit registry code, level digit, three-digit

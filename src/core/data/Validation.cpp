@@ -1,7 +1,7 @@
-#include "data/Validation.h"
+#include "core/data/Validation.h"
 
-#include "data/CCancerDictionary.h"
-#include "data/Codes.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/Codes.h"
 
 namespace orvelan {
 

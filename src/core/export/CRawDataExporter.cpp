@@ -1,10 +1,10 @@
-#include "export/CRawDataExporter.h"
+#include "core/export/CRawDataExporter.h"
 
-#include "app/CAtomicFile.h"
-#include "data/CCancerDictionary.h"
-#include "data/CIncidenceStore.h"
-#include "data/CRegistryDictionary.h"
-#include "data/CUserGroupDictionary.h"
+#include "core/io/CAtomicFile.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/ExportSettings.h"
+#include "core/export/ExportSettings.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphs/GraphSettings.h"
+#include "core/graphs/GraphSettings.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "rates/ChiSquare.h"
+#include "core/rates/ChiSquare.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
-#include "rates/ComparisonLayouts.h"
+#include "core/rates/ComparisonLayouts.h"
 
-#include "reports/Printf.h"
-#include "reports/TextFile.h"
+#include "core/io/Printf.h"
+#include "core/io/TextFile.h"
 
 namespace orvelan {
 namespace {

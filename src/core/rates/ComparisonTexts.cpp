@@ -1,11 +1,11 @@
-#include "rates/ComparisonTexts.h"
+#include "core/rates/ComparisonTexts.h"
 
-#include "data/CCancerDictionary.h"
-#include "data/CIncidenceStore.h"
-#include "data/CUserGroupDictionary.h"
-#include "rates/TwoCurveComparison.h"
-#include "rates/UserCurve.h"
-#include "reports/Printf.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "core/rates/TwoCurveComparison.h"
+#include "core/rates/UserCurve.h"
+#include "core/io/Printf.h"
 
 #include <cmath>
 

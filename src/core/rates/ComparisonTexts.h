@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rates/CurvePair.h"
+#include "core/rates/CurvePair.h"
 
 #include <array>
 #include <string>

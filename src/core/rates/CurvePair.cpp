@@ -1,4 +1,4 @@
-#include "rates/CurvePair.h"
+#include "core/rates/CurvePair.h"
 
 namespace orvelan {
 

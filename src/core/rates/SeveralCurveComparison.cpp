@@ -1,9 +1,9 @@
-#include "rates/SeveralCurveComparison.h"
+#include "core/rates/SeveralCurveComparison.h"
 
-#include "data/CIncidenceStore.h"
-#include "data/CRegistryDictionary.h"
-#include "rates/ComparisonTexts.h"
-#include "reports/Printf.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/rates/ComparisonTexts.h"
+#include "core/io/Printf.h"
 
 #include <algorithm>
 #include <cmath>

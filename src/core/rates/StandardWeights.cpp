@@ -1,4 +1,4 @@
-#include "rates/StandardWeights.h"
+#include "core/rates/StandardWeights.h"
 
 namespace orvelan {
 

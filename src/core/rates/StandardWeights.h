@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Codes.h"
+#include "core/data/Codes.h"
 
 // The weights of the standard populations by age group 0-17, each table summing to 1, and the
 // width in years of an age group for cumulative rates.

@@ -1,8 +1,8 @@
-#include "rates/TwoCurveComparison.h"
+#include "core/rates/TwoCurveComparison.h"
 
-#include "data/CIncidenceStore.h"
-#include "rates/ChiSquare.h"
-#include "rates/UserCurve.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/rates/ChiSquare.h"
+#include "core/rates/UserCurve.h"
 
 #include <algorithm>
 #include <cmath>

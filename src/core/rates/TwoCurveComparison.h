@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rates/CurvePair.h"
+#include "core/rates/CurvePair.h"
 
 // Comparison of two age-specific curves: world ASRs, Mantel & Haenszel and maximum-likelihood
 // rate ratios (comparison over reference) and the Mantel-Haenszel-Cochran, heterogeneity and

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Codes.h"
+#include "core/data/Codes.h"
 
 #include <string>
 

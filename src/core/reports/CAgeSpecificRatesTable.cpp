@@ -1,9 +1,9 @@
-#include "reports/CAgeSpecificRatesTable.h"
+#include "core/reports/CAgeSpecificRatesTable.h"
 
-#include "data/CIncidenceStore.h"
-#include "reports/Printf.h"
-#include "reports/ReportBlock.h"
-#include "reports/ReportItems.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/io/Printf.h"
+#include "core/reports/ReportBlock.h"
+#include "core/reports/ReportItems.h"
 
 namespace orvelan {
 

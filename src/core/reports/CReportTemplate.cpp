@@ -1,10 +1,10 @@
-#include "reports/CReportTemplate.h"
+#include "core/reports/CReportTemplate.h"
 
-#include "app/CAtomicFile.h"
-#include "app/CTemplateFolder.h"
-#include "app/LittleEndian.h"
-#include "app/ReadFile.h"
-#include "app/SelectionBounds.h"
+#include "core/io/CAtomicFile.h"
+#include "core/io/CTemplateFolder.h"
+#include "core/io/LittleEndian.h"
+#include "core/io/ReadFile.h"
+#include "core/data/SelectionBounds.h"
 
 namespace orvelan {
 

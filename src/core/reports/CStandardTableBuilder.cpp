@@ -1,9 +1,9 @@
-#include "reports/CStandardTableBuilder.h"
+#include "core/reports/CStandardTableBuilder.h"
 
-#include "data/CCancerDictionary.h"
-#include "data/CIncidenceStore.h"
-#include "rates/StandardWeights.h"
-#include "reports/Printf.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/rates/StandardWeights.h"
+#include "core/io/Printf.h"
 
 #include <cstddef>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Codes.h"
-#include "reports/TextFile.h"
+#include "core/data/Codes.h"
+#include "core/io/TextFile.h"
 
 #include <array>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "reports/CSummaryRatesTable.h"
+#include "core/reports/CSummaryRatesTable.h"
 
-#include "data/CIncidenceStore.h"
-#include "reports/ReportBlock.h"
-#include "reports/ReportItems.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/reports/ReportBlock.h"
+#include "core/reports/ReportItems.h"
 
 namespace orvelan {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Codes.h"
-#include "reports/CTextGrid.h"
+#include "core/data/Codes.h"
+#include "core/reports/CTextGrid.h"
 
 #include <string>
 #include <vector>

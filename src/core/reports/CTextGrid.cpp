@@ -1,6 +1,6 @@
-#include "reports/CTextGrid.h"
+#include "core/reports/CTextGrid.h"
 
-#include "reports/Printf.h"
+#include "core/io/Printf.h"
 
 #include <algorithm>
 #include <cassert>

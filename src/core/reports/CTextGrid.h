@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/TextFile.h"
+#include "core/io/TextFile.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "reports/ReportFinishPlan.h"
+#include "core/reports/ReportFinishPlan.h"
 
 namespace orvelan {
 

@@ -1,9 +1,9 @@
-#include "reports/ReportItems.h"
+#include "core/reports/ReportItems.h"
 
-#include "data/CCancerDictionary.h"
-#include "data/CRegistryDictionary.h"
-#include "data/CUserGroupDictionary.h"
-#include "reports/Printf.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "core/io/Printf.h"
 
 namespace orvelan {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/CIncidenceStore.h"
-#include "data/Codes.h"
-#include "reports/CTextGrid.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/Codes.h"
+#include "core/reports/CTextGrid.h"
 
 #include <functional>
 #include <string>

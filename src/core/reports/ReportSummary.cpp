@@ -1,9 +1,9 @@
-#include "reports/ReportSummary.h"
+#include "core/reports/ReportSummary.h"
 
-#include "data/CCancerDictionary.h"
-#include "data/CIncidenceStore.h"
-#include "data/CRegistryDictionary.h"
-#include "data/CUserGroupDictionary.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
 
 namespace orvelan {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ReportBlock.h"
+#include "core/reports/ReportBlock.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "reports/SexPresets.h"
+#include "core/reports/SexPresets.h"
 
-#include "data/CCancerDictionary.h"
+#include "core/data/CCancerDictionary.h"
 
 #include <cstddef>
 

@@ -1,8 +1,8 @@
-#include "app/CAboutDlg.h"
+#include "gui/app/CAboutDlg.h"
 
-#include "app/CHelpPages.h"
-#include "app/CommandIds.h"
-#include "widgets/CStaticLink.h"
+#include "gui/app/CHelpPages.h"
+#include "gui/app/CommandIds.h"
+#include "gui/widgets/CStaticLink.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "app/CAnalysisCommands.h"
+#include "gui/app/CAnalysisCommands.h"
 
-#include "app/CommandIds.h"
+#include "gui/app/CommandIds.h"
 
 namespace orvelan {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CCommandArea.h"
+#include "gui/app/CCommandArea.h"
 
 // "&Statistical analysis...": the statistics wizard and its results.
 namespace orvelan {

@@ -1,7 +1,7 @@
-#include "app/CChildFrame.h"
+#include "gui/app/CChildFrame.h"
 
-#include "app/CCommandTarget.h"
-#include "app/CDocument.h"
+#include "gui/app/CCommandTarget.h"
+#include "gui/app/CDocument.h"
 
 namespace orvelan {
 

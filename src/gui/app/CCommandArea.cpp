@@ -1,7 +1,7 @@
-#include "app/CCommandArea.h"
+#include "gui/app/CCommandArea.h"
 
-#include "app/CMainFrame.h"
-#include "app/CORVELANApp.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CORVELANApp.h"
 
 namespace orvelan {
 

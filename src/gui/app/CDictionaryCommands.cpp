@@ -1,13 +1,13 @@
-#include "app/CDictionaryCommands.h"
+#include "gui/app/CDictionaryCommands.h"
 
-#include "app/CMainFrame.h"
-#include "app/CORVELANApp.h"
-#include "app/CommandIds.h"
-#include "app/GroupRenumbering.h"
-#include "data/CCancerDictionaryDlg.h"
-#include "data/CRegistryDictionaryDlg.h"
-#include "data/CUserCancerDlg.h"
-#include "data/CUserRegistryDlg.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CORVELANApp.h"
+#include "gui/app/CommandIds.h"
+#include "core/app/GroupRenumbering.h"
+#include "gui/data/CCancerDictionaryDlg.h"
+#include "gui/data/CRegistryDictionaryDlg.h"
+#include "gui/data/CUserCancerDlg.h"
+#include "gui/data/CUserRegistryDlg.h"
 
 namespace orvelan {
 

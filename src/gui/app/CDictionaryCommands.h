@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CCommandArea.h"
+#include "gui/app/CCommandArea.h"
 
 // The registry and cancer dictionaries and the user-defined groups.
 namespace orvelan {

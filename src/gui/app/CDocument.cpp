@@ -1,4 +1,4 @@
-#include "app/CDocument.h"
+#include "gui/app/CDocument.h"
 
 #include <QFileInfo>
 

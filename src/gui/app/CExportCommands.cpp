@@ -1,6 +1,6 @@
-#include "app/CExportCommands.h"
+#include "gui/app/CExportCommands.h"
 
-#include "app/CommandIds.h"
+#include "gui/app/CommandIds.h"
 
 namespace orvelan {
 

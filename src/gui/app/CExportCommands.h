@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CCommandArea.h"
+#include "gui/app/CCommandArea.h"
 
 // "&Export...": the raw-data export wizard.
 namespace orvelan {

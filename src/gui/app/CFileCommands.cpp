@@ -1,9 +1,9 @@
-#include "app/CFileCommands.h"
+#include "gui/app/CFileCommands.h"
 
-#include "app/CMainFrame.h"
-#include "app/CORVELANApp.h"
-#include "app/CommandIds.h"
-#include "widgets/CFileDialogs.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CORVELANApp.h"
+#include "gui/app/CommandIds.h"
+#include "gui/widgets/CFileDialogs.h"
 
 #include <QDir>
 #include <QFile>

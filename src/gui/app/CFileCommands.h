@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CCommandArea.h"
+#include "gui/app/CCommandArea.h"
 
 // Open, the recent-file list and Print Setup.
 namespace orvelan {

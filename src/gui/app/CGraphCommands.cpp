@@ -1,6 +1,6 @@
-#include "app/CGraphCommands.h"
+#include "gui/app/CGraphCommands.h"
 
-#include "app/CommandIds.h"
+#include "gui/app/CommandIds.h"
 
 namespace orvelan {
 

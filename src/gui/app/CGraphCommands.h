@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CCommandArea.h"
+#include "gui/app/CCommandArea.h"
 
 // "&Graph...": the graph wizard and the graph documents it opens.
 namespace orvelan {

@@ -1,3 +1,3 @@
-#include "app/CGraphDoc.h"
+#include "gui/app/CGraphDoc.h"
 
 // Only the meta-object code of the class lives here.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CDocument.h"
+#include "gui/app/CDocument.h"
 
 // The document of the four graph kinds; the graph view keeps the settings it was built from.
 namespace orvelan {

@@ -1,10 +1,10 @@
-#include "app/CHelpCommands.h"
+#include "gui/app/CHelpCommands.h"
 
-#include "app/CAboutDlg.h"
-#include "app/CHelpPages.h"
-#include "app/CMainFrame.h"
-#include "app/CReferenceDlg.h"
-#include "app/CommandIds.h"
+#include "gui/app/CAboutDlg.h"
+#include "gui/app/CHelpPages.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CReferenceDlg.h"
+#include "gui/app/CommandIds.h"
 
 #include <QMessageBox>
 

@@ -1,7 +1,7 @@
-#include "app/CHelpPages.h"
+#include "gui/app/CHelpPages.h"
 
-#include "app/CommandIds.h"
-#include "widgets/CShell.h"
+#include "gui/app/CommandIds.h"
+#include "gui/widgets/CShell.h"
 
 #include <QCoreApplication>
 #include <QDir>

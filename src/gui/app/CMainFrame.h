@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DocumentTypes.h"
+#include "gui/app/DocumentTypes.h"
 
 #include <QHash>
 #include <QList>

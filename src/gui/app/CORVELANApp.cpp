@@ -1,14 +1,14 @@
-#include "app/CORVELANApp.h"
+#include "gui/app/CORVELANApp.h"
 
-#include "app/CChildFrame.h"
-#include "app/CDocument.h"
-#include "app/CMainFrame.h"
-#include "app/CSplashWnd.h"
-#include "app/FontSetup.h"
-#include "data/CIncidenceStore.h"
-#include "data/CUserGroupDictionary.h"
-#include "reports/CVEKEditView.h"
-#include "reports/TextDocumentFile.h"
+#include "gui/app/CChildFrame.h"
+#include "gui/app/CDocument.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CSplashWnd.h"
+#include "gui/app/FontSetup.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "gui/reports/CVEKEditView.h"
+#include "core/reports/TextDocumentFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/AppSettings.h"
-#include "app/CIniFile.h"
-#include "app/CRecentFileList.h"
-#include "app/RememberedBlocks.h"
-#include "app/StartOptions.h"
+#include "core/app/AppSettings.h"
+#include "core/app/CIniFile.h"
+#include "core/app/CRecentFileList.h"
+#include "core/app/RememberedBlocks.h"
+#include "gui/app/StartOptions.h"
 
 #include <QObject>
 #include <QString>

@@ -1,3 +1,3 @@
-#include "app/CORVELANDoc.h"
+#include "gui/app/CORVELANDoc.h"
 
 // Only the meta-object code of the class lives here.

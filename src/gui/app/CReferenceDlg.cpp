@@ -1,4 +1,4 @@
-#include "app/CReferenceDlg.h"
+#include "gui/app/CReferenceDlg.h"
 
 #include <QDialogButtonBox>
 #include <QFocusEvent>

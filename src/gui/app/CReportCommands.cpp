@@ -1,12 +1,12 @@
-#include "app/CReportCommands.h"
+#include "gui/app/CReportCommands.h"
 
-#include "app/CMainFrame.h"
-#include "app/CORVELANApp.h"
-#include "app/CommandIds.h"
-#include "reports/CGridView.h"
-#include "reports/CReportOutputs.h"
-#include "reports/CRptWizard.h"
-#include "reports/CVEKEditView.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CORVELANApp.h"
+#include "gui/app/CommandIds.h"
+#include "gui/reports/CGridView.h"
+#include "gui/reports/CReportOutputs.h"
+#include "gui/reports/CRptWizard.h"
+#include "gui/reports/CVEKEditView.h"
 
 #include <QComboBox>
 

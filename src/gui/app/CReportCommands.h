@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CCommandArea.h"
+#include "gui/app/CCommandArea.h"
 
 // "Report /&Table...": the report wizard and the tables it opens.
 namespace orvelan {

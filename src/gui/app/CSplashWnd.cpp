@@ -1,4 +1,4 @@
-#include "app/CSplashWnd.h"
+#include "gui/app/CSplashWnd.h"
 
 #include <QApplication>
 #include <QEvent>

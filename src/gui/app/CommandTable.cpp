@@ -1,6 +1,6 @@
-#include "app/CommandTable.h"
+#include "gui/app/CommandTable.h"
 
-#include "app/CommandIds.h"
+#include "gui/app/CommandIds.h"
 
 #include <algorithm>
 

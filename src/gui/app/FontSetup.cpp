@@ -1,4 +1,4 @@
-#include "app/FontSetup.h"
+#include "gui/app/FontSetup.h"
 
 #include <QFont>
 #include <QStringList>

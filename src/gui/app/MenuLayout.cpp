@@ -1,6 +1,6 @@
-#include "app/MenuLayout.h"
+#include "gui/app/MenuLayout.h"
 
-#include "app/CommandIds.h"
+#include "gui/app/CommandIds.h"
 
 namespace orvelan {
 

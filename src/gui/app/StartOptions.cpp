@@ -1,4 +1,4 @@
-#include "app/StartOptions.h"
+#include "gui/app/StartOptions.h"
 
 #include <QtGlobal>
 

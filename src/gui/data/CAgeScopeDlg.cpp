@@ -1,7 +1,7 @@
-#include "data/CAgeScopeDlg.h"
+#include "gui/data/CAgeScopeDlg.h"
 
-#include "data/AgeScope.h"
-#include "data/Codes.h"
+#include "core/data/AgeScope.h"
+#include "core/data/Codes.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

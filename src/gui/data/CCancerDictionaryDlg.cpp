@@ -1,11 +1,11 @@
-#include "data/CCancerDictionaryDlg.h"
+#include "gui/data/CCancerDictionaryDlg.h"
 
-#include "data/CCancerDictionary.h"
-#include "data/CMessages.h"
-#include "data/CSelectionTree.h"
-#include "data/CUserCancerDlg.h"
-#include "data/CUserGroupDictionary.h"
-#include "data/GroupDialogs.h"
+#include "core/data/CCancerDictionary.h"
+#include "gui/data/CMessages.h"
+#include "gui/data/CSelectionTree.h"
+#include "gui/data/CUserCancerDlg.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "gui/data/GroupDialogs.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "data/CMessages.h"
+#include "gui/data/CMessages.h"
 
-#include "data/Codes.h"
+#include "core/data/Codes.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,11 +1,11 @@
-#include "data/CRegistryDictionaryDlg.h"
+#include "gui/data/CRegistryDictionaryDlg.h"
 
-#include "data/CIncidenceStore.h"
-#include "data/CMessages.h"
-#include "data/CSelectionTree.h"
-#include "data/CUserGroupDictionary.h"
-#include "data/CUserRegistryDlg.h"
-#include "data/GroupDialogs.h"
+#include "core/data/CIncidenceStore.h"
+#include "gui/data/CMessages.h"
+#include "gui/data/CSelectionTree.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "gui/data/CUserRegistryDlg.h"
+#include "gui/data/GroupDialogs.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

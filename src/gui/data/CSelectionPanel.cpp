@@ -1,6 +1,6 @@
-#include "data/CSelectionPanel.h"
+#include "gui/data/CSelectionPanel.h"
 
-#include "data/CStateImages.h"
+#include "gui/widgets/CStateImages.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>

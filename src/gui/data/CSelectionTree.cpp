@@ -1,7 +1,7 @@
-#include "data/CSelectionTree.h"
+#include "gui/data/CSelectionTree.h"
 
-#include "data/CStateImages.h"
-#include "data/CUserGroupDictionary.h"
+#include "gui/widgets/CStateImages.h"
+#include "core/data/CUserGroupDictionary.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

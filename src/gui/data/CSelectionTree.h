@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/SelectionTree.h"
+#include "core/data/SelectionTree.h"
 
 #include <QTreeWidget>
 

@@ -1,11 +1,11 @@
-#include "data/CUserCancerDlg.h"
+#include "gui/data/CUserCancerDlg.h"
 
-#include "data/CCancerDictionary.h"
-#include "data/CEditLIB.h"
-#include "data/CMessages.h"
-#include "data/CSelectionTree.h"
-#include "data/CUserGroupDictionary.h"
-#include "data/GroupDialogs.h"
+#include "core/data/CCancerDictionary.h"
+#include "gui/widgets/CEditLIB.h"
+#include "gui/data/CMessages.h"
+#include "gui/data/CSelectionTree.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "gui/data/GroupDialogs.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,11 +1,11 @@
-#include "data/CUserRegistryDlg.h"
+#include "gui/data/CUserRegistryDlg.h"
 
-#include "data/CEditLIB.h"
-#include "data/CMessages.h"
-#include "data/CRegistryDictionary.h"
-#include "data/CSelectionTree.h"
-#include "data/CUserGroupDictionary.h"
-#include "data/GroupDialogs.h"
+#include "gui/widgets/CEditLIB.h"
+#include "gui/data/CMessages.h"
+#include "core/data/CRegistryDictionary.h"
+#include "gui/data/CSelectionTree.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "gui/data/GroupDialogs.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

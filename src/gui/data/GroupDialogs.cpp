@@ -1,9 +1,9 @@
-#include "data/GroupDialogs.h"
+#include "gui/data/GroupDialogs.h"
 
-#include "data/CIncidenceStore.h"
-#include "data/CRegistryDictionary.h"
-#include "data/CUserGroupDictionary.h"
-#include "data/Codes.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "core/data/Codes.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>

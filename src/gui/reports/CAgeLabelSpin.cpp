@@ -1,6 +1,6 @@
-#include "reports/CAgeLabelSpin.h"
+#include "gui/reports/CAgeLabelSpin.h"
 
-#include "data/Codes.h"
+#include "core/data/Codes.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #include "CAgeSpecificRatesView.h"
 
-#include "data/CIncidenceStore.h"
+#include "core/data/CIncidenceStore.h"
 
 namespace orvelan {
 

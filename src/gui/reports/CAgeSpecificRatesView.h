@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CGridView.h"
-#include "reports/CAgeSpecificRatesTable.h"
+#include "core/reports/CAgeSpecificRatesTable.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #include "CCMPseveralResult.h"
 
-#include "data/CIncidenceStore.h"
-#include "reports/CTextGrid.h"
-#include "reports/ReportItems.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/reports/CTextGrid.h"
+#include "core/reports/ReportItems.h"
 
 namespace orvelan {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CGridView.h"
-#include "rates/SeveralCurveComparison.h"
+#include "core/rates/SeveralCurveComparison.h"
 
 #include <memory>
 #include <vector>

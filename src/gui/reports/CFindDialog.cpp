@@ -1,4 +1,4 @@
-#include "reports/CFindDialog.h"
+#include "gui/reports/CFindDialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

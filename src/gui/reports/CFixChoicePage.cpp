@@ -1,7 +1,7 @@
-#include "reports/CFixChoicePage.h"
+#include "gui/reports/CFixChoicePage.h"
 
-#include "data/CSelectionTree.h"
-#include "reports/CRptWizard.h"
+#include "gui/data/CSelectionTree.h"
+#include "gui/reports/CRptWizard.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 #include "CGridView.h"
 
-#include "app/CommandIds.h"
-#include "reports/CTextGrid.h"
-#include "widgets/CGridCtrl.h"
-#include "widgets/CGridPrinter.h"
-#include "widgets/CSortColumnDlg.h"
+#include "gui/app/CommandIds.h"
+#include "core/reports/CTextGrid.h"
+#include "gui/widgets/CGridCtrl.h"
+#include "gui/widgets/CGridPrinter.h"
+#include "gui/widgets/CSortColumnDlg.h"
 
 #include <QColorDialog>
 #include <QDir>

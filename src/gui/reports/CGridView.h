@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CCommandTarget.h"
-#include "reports/TextFile.h"
+#include "gui/app/CCommandTarget.h"
+#include "core/io/TextFile.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
-#include "reports/CRPTwiz0.h"
+#include "gui/reports/CRPTwiz0.h"
 
-#include "reports/CRptWizard.h"
+#include "gui/reports/CRptWizard.h"
 
 #include <QButtonGroup>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "reports/CRPTwiz10.h"
+#include "gui/reports/CRPTwiz10.h"
 
-#include "data/CIncidenceStore.h"
-#include "data/CMessages.h"
-#include "data/Validation.h"
-#include "reports/CAgeLabelSpin.h"
-#include "reports/CRptWizard.h"
-#include "reports/CSexBoxes.h"
+#include "core/data/CIncidenceStore.h"
+#include "gui/data/CMessages.h"
+#include "core/data/Validation.h"
+#include "gui/reports/CAgeLabelSpin.h"
+#include "gui/reports/CRptWizard.h"
+#include "gui/reports/CSexBoxes.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -1,9 +1,9 @@
-#include "reports/CRPTwiz11.h"
+#include "gui/reports/CRPTwiz11.h"
 
-#include "data/CMessages.h"
-#include "data/Validation.h"
-#include "reports/CRptWizard.h"
-#include "reports/CSexBoxes.h"
+#include "gui/data/CMessages.h"
+#include "core/data/Validation.h"
+#include "gui/reports/CRptWizard.h"
+#include "gui/reports/CSexBoxes.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,11 +1,11 @@
-#include "reports/CRPTwiz12.h"
+#include "gui/reports/CRPTwiz12.h"
 
-#include "app/CTemplateFolder.h"
-#include "data/CMessages.h"
-#include "data/CUserGroupDictionary.h"
-#include "reports/CReportTemplate.h"
-#include "reports/CRptWizard.h"
-#include "reports/ReportFinishPlan.h"
+#include "core/io/CTemplateFolder.h"
+#include "gui/data/CMessages.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "core/reports/CReportTemplate.h"
+#include "gui/reports/CRptWizard.h"
+#include "core/reports/ReportFinishPlan.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>

@@ -1,7 +1,7 @@
-#include "reports/CRPTwiz13.h"
+#include "gui/reports/CRPTwiz13.h"
 
-#include "data/CSelectionTree.h"
-#include "reports/CRptWizard.h"
+#include "gui/data/CSelectionTree.h"
+#include "gui/reports/CRptWizard.h"
 
 #include <QFormLayout>
 #include <QLineEdit>

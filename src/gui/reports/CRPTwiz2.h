@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/CFixChoicePage.h"
+#include "gui/reports/CFixChoicePage.h"
 
 namespace orvelan {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/CSelectionPanel.h"
-#include "reports/CSelectionPage.h"
+#include "gui/data/CSelectionPanel.h"
+#include "gui/reports/CSelectionPage.h"
 
 namespace orvelan {
 

@@ -1,6 +1,6 @@
-#include "reports/CRPTwiz6.h"
+#include "gui/reports/CRPTwiz6.h"
 
-#include "reports/CRptWizard.h"
+#include "gui/reports/CRptWizard.h"
 
 #include <QGroupBox>
 #include <QRadioButton>

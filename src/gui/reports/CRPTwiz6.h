@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/CRptPage.h"
+#include "gui/reports/CRptPage.h"
 
 class QRadioButton;
 

@@ -1,7 +1,7 @@
-#include "reports/CRPTwiz7.h"
+#include "gui/reports/CRPTwiz7.h"
 
-#include "reports/CRptWizard.h"
-#include "reports/ReportSummary.h"
+#include "gui/reports/CRptWizard.h"
+#include "core/reports/ReportSummary.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

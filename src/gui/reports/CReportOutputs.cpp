@@ -1,9 +1,9 @@
-#include "reports/CReportOutputs.h"
+#include "gui/reports/CReportOutputs.h"
 
-#include "reports/CAgeSpecificRatesView.h"
-#include "reports/CReportView.h"
-#include "reports/CStandardTableBuilder.h"
-#include "reports/CSummaryRatesView.h"
+#include "gui/reports/CAgeSpecificRatesView.h"
+#include "gui/reports/CReportView.h"
+#include "core/reports/CStandardTableBuilder.h"
+#include "gui/reports/CSummaryRatesView.h"
 
 namespace orvelan {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/ReportBlock.h"
-#include "reports/ReportFinishPlan.h"
+#include "core/reports/ReportBlock.h"
+#include "core/reports/ReportFinishPlan.h"
 
 #include <QString>
 #include <QWidget>

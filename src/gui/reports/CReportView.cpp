@@ -1,7 +1,7 @@
 #include "CReportView.h"
 
-#include "app/CommandIds.h"
-#include "data/CIncidenceStore.h"
+#include "gui/app/CommandIds.h"
+#include "core/data/CIncidenceStore.h"
 
 namespace orvelan {
 

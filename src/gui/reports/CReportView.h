@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CGridView.h"
-#include "reports/CReportTable.h"
+#include "core/reports/CReportTable.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
-#include "reports/CRptPage.h"
+#include "gui/reports/CRptPage.h"
 
-#include "data/CBanner.h"
-#include "reports/CRptWizard.h"
+#include "gui/widgets/CBanner.h"
+#include "gui/reports/CRptWizard.h"
 
 #include <QLayout>
 #include <QPainter>

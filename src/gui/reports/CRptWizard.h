@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/ReportBlock.h"
-#include "reports/SexPresets.h"
+#include "core/reports/ReportBlock.h"
+#include "core/reports/SexPresets.h"
 
 #include <QString>
 #include <QWizard>

@@ -1,7 +1,7 @@
-#include "reports/CRptwiz8.h"
+#include "gui/reports/CRptwiz8.h"
 
-#include "data/CSelectionPanel.h"
-#include "reports/CRptWizard.h"
+#include "gui/data/CSelectionPanel.h"
+#include "gui/reports/CRptWizard.h"
 
 namespace orvelan {
 

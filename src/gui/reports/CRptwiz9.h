@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/CSelectionPage.h"
+#include "gui/reports/CSelectionPage.h"
 
 namespace orvelan {
 

@@ -1,7 +1,7 @@
-#include "reports/CSelectionPage.h"
+#include "gui/reports/CSelectionPage.h"
 
-#include "data/CSelectionPanel.h"
-#include "reports/CRptWizard.h"
+#include "gui/data/CSelectionPanel.h"
+#include "gui/reports/CRptWizard.h"
 
 #include <QVBoxLayout>
 

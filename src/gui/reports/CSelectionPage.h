@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/SelectionTree.h"
-#include "reports/CRptPage.h"
+#include "core/data/SelectionTree.h"
+#include "gui/reports/CRptPage.h"
 
 namespace orvelan {
 

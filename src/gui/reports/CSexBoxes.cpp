@@ -1,4 +1,4 @@
-#include "reports/CSexBoxes.h"
+#include "gui/reports/CSexBoxes.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>

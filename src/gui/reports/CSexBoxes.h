@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/SexPresets.h"
+#include "core/reports/SexPresets.h"
 
 #include <QGroupBox>
 

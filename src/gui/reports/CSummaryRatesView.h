@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CGridView.h"
-#include "reports/CSummaryRatesTable.h"
+#include "core/reports/CSummaryRatesTable.h"
 
 #include <memory>
 

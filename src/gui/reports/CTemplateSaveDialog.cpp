@@ -1,4 +1,4 @@
-#include "reports/CTemplateSaveDialog.h"
+#include "gui/reports/CTemplateSaveDialog.h"
 
 #include <QFileDialog>
 

@@ -1,11 +1,11 @@
-#include "reports/CVEKEditView.h"
+#include "gui/reports/CVEKEditView.h"
 
-#include "app/CMainFrame.h"
-#include "app/CORVELANApp.h"
-#include "app/CommandIds.h"
-#include "reports/CFindDialog.h"
-#include "reports/CStandardTableBuilder.h"
-#include "widgets/CFileDialogs.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CORVELANApp.h"
+#include "gui/app/CommandIds.h"
+#include "gui/reports/CFindDialog.h"
+#include "core/reports/CStandardTableBuilder.h"
+#include "gui/widgets/CFileDialogs.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CCommandTarget.h"
+#include "gui/app/CCommandTarget.h"
 
 #include <QPlainTextEdit>
 #include <QString>

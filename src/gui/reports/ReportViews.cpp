@@ -3,9 +3,9 @@
 #include "CAgeSpecificRatesView.h"
 #include "CReportView.h"
 #include "CSummaryRatesView.h"
-#include "app/CMainFrame.h"
-#include "data/CIncidenceStore.h"
-#include "reports/ReportFinishPlan.h"
+#include "gui/app/CMainFrame.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/reports/ReportFinishPlan.h"
 
 #include <QComboBox>
 

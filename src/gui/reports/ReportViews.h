@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Codes.h"
-#include "reports/ReportBlock.h"
+#include "core/data/Codes.h"
+#include "core/reports/ReportBlock.h"
 
 #include <QString>
 #include <memory>

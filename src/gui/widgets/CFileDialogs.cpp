@@ -1,4 +1,4 @@
-#include "widgets/CFileDialogs.h"
+#include "gui/widgets/CFileDialogs.h"
 
 #include <QFileDialog>
 

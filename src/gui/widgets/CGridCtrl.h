@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GridCell.h"
-#include "reports/GridAlgorithms.h"
+#include "core/reports/GridAlgorithms.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>

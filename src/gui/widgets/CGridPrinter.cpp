@@ -1,8 +1,8 @@
 #include "CGridPrinter.h"
 
 #include "CGridCtrl.h"
-#include "data/Codes.h"
-#include "reports/GridAlgorithms.h"
+#include "core/data/Codes.h"
+#include "core/reports/GridAlgorithms.h"
 
 #include <QDateTime>
 #include <QFontMetricsF>

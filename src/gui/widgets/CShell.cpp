@@ -1,4 +1,4 @@
-#include "widgets/CShell.h"
+#include "gui/widgets/CShell.h"
 
 #include <QDesktopServices>
 

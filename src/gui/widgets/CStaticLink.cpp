@@ -1,6 +1,6 @@
-#include "widgets/CStaticLink.h"
+#include "gui/widgets/CStaticLink.h"
 
-#include "widgets/CShell.h"
+#include "gui/widgets/CShell.h"
 
 #include <QFileInfo>
 #include <QMouseEvent>

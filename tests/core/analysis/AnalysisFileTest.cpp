@@ -1,4 +1,4 @@
-#include "analysis/AnalysisFile.h"
+#include "core/analysis/AnalysisFile.h"
 
 #include "TempDir.h"
 

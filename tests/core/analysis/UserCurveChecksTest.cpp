@@ -1,4 +1,4 @@
-#include "analysis/UserCurveChecks.h"
+#include "core/analysis/UserCurveChecks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "app/CTemplateFolder.h"
+#include "core/io/CTemplateFolder.h"
 
 #include "TempDir.h"
-#include "graphs/CGraphTemplate.h"
-#include "reports/CReportTemplate.h"
+#include "core/graphs/CGraphTemplate.h"
+#include "core/reports/CReportTemplate.h"
 
 #include <gtest/gtest.h>
 #include <regex>

@@ -1,4 +1,4 @@
-#include "app/GroupRenumbering.h"
+#include "core/app/GroupRenumbering.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/RememberedBlocks.h"
+#include "core/app/RememberedBlocks.h"
 
 #include <gtest/gtest.h>
 

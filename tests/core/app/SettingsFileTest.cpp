@@ -1,8 +1,8 @@
 #include "TempDir.h"
-#include "app/AppSettings.h"
-#include "app/CIniFile.h"
-#include "app/CRecentFileList.h"
-#include "app/Colour.h"
+#include "core/app/AppSettings.h"
+#include "core/app/CIniFile.h"
+#include "core/app/CRecentFileList.h"
+#include "core/app/Colour.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "reports/TextDocumentFile.h"
+#include "core/reports/TextDocumentFile.h"
 
 #include "TempDir.h"
 

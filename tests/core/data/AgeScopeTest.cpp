@@ -1,4 +1,4 @@
-#include "data/AgeScope.h"
+#include "core/data/AgeScope.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "data/CCancerDictionary.h"
+#include "core/data/CCancerDictionary.h"
 
-#include "data/Codes.h"
+#include "core/data/Codes.h"
 
 #include <array>
 #include <gtest/gtest.h>

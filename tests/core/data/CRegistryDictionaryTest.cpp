@@ -1,6 +1,6 @@
-#include "data/CRegistryDictionary.h"
+#include "core/data/CRegistryDictionary.h"
 
-#include "data/Codes.h"
+#include "core/data/Codes.h"
 
 #include <array>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "data/CUserGroupDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
 
 #include "TempDir.h"
 

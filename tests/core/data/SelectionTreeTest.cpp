@@ -1,7 +1,7 @@
-#include "data/SelectionTree.h"
+#include "core/data/SelectionTree.h"
 
 #include "TempDir.h"
-#include "data/CUserGroupDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,8 @@
-#include "data/Validation.h"
+#include "core/data/Validation.h"
 
+#include "TextLines.h"
 #include "TempDir.h"
-#include "data/CUserGroupDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -9,6 +10,8 @@
 
 namespace orvelan {
 namespace {
+
+using orvelan::test::groupLine;
 
 const std::optional<std::string> kValid;
 const std::string kInvalidAgeRange = "Invalid age range";
@@ -56,13 +59,6 @@ TEST(ValidateItemCount, NamesTooManyNegativeAndEmpty) {
         EXPECT_EQ(ValidateItemCount(c.count, c.maximum), c.expected)
             << c.count << " of " << c.maximum;
     }
-}
-
-/// One dictionary line: tag padded to 10, name padded to 80, members "%03d", terminator -01.
-std::string groupLine(const std::string& name, const std::string& members) {
-    std::string line = "ORVELAN   " + name;
-    line.resize(90, ' ');
-    return line + members + "-01\n";
 }
 
 class ValidateSelection : public testing::Test {

@@ -1,16 +1,19 @@
-#include "export/CRawDataExporter.h"
+#include "core/export/CRawDataExporter.h"
 
+#include "TextLines.h"
 #include "FixtureData.h"
 #include "TempDir.h"
-#include "data/CIncidenceStore.h"
-#include "data/CRegistryDictionary.h"
-#include "data/CUserGroupDictionary.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
 
 namespace orvelan {
 namespace {
+
+using orvelan::test::groupLine;
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
@@ -23,11 +26,6 @@ std::vector<std::string> lines(const std::string& text) {
 
 std::string padded(const std::string& text, std::size_t width) {
     return text + std::string(width - text.size(), ' ');
-}
-
-/// One group line of a user dictionary file: tag, name, members "%03d", then "-01".
-std::string groupLine(const std::string& name, const std::string& members) {
-    return padded("ORVELAN", 10) + padded(name, 80) + members + "-01\n";
 }
 
 TEST(CRawDataExporter, DataLinesInEachFormatCountFromOne) {

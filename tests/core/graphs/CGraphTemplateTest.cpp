@@ -1,7 +1,7 @@
-#include "graphs/CGraphTemplate.h"
+#include "core/graphs/CGraphTemplate.h"
 
 #include "TempDir.h"
-#include "app/LittleEndian.h"
+#include "core/io/LittleEndian.h"
 
 #include <gtest/gtest.h>
 

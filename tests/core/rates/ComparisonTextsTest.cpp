@@ -1,7 +1,8 @@
-#include "rates/ComparisonTexts.h"
+#include "core/rates/ComparisonTexts.h"
 
+#include "TextLines.h"
 #include "TempDir.h"
-#include "rates/ComparisonLayouts.h"
+#include "core/rates/ComparisonLayouts.h"
 
 #include <cmath>
 #include <filesystem>
@@ -11,6 +12,8 @@
 
 namespace orvelan {
 namespace {
+
+using orvelan::test::linesOf;
 
 /// A comparison with every result available and numbers away from rounding edges.
 CurvePair computedPair() {
@@ -38,15 +41,6 @@ CurvePair computedPair() {
 }
 
 const ComparisonTexts kTexts = {"Ruritania: Stomach-Male", "Borduria: Stomach-Male", " 0-74"};
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 struct Cell {
     ResultList list;

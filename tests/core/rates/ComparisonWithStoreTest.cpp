@@ -1,14 +1,15 @@
 #include "FixtureData.h"
+#include "TextLines.h"
 #include "TempDir.h"
-#include "data/CCancerDictionary.h"
-#include "data/CIncidenceStore.h"
-#include "data/CRegistryDictionary.h"
-#include "data/CUserGroupDictionary.h"
-#include "rates/ComparisonLayouts.h"
-#include "rates/ComparisonTexts.h"
-#include "rates/SeveralCurveComparison.h"
-#include "rates/TwoCurveComparison.h"
-#include "rates/UserCurve.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "core/rates/ComparisonLayouts.h"
+#include "core/rates/ComparisonTexts.h"
+#include "core/rates/SeveralCurveComparison.h"
+#include "core/rates/TwoCurveComparison.h"
+#include "core/rates/UserCurve.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -16,6 +17,8 @@
 
 namespace orvelan {
 namespace {
+
+using orvelan::test::linesOf;
 
 using test::CasesFixture;
 using test::FixtureData;
@@ -36,15 +39,6 @@ const Series kCompPersonYears = {30000, 29500, 29000, 28000, 27000, 26500, 25000
                                  23000, 21000, 19000, 17000, 15000, 12500, 10000,
                                  7500,  5500,  3500,  2000,  0};
 const Series kCompCases = {0, 1, 1, 2, 4, 7, 9, 15, 27, 40, 55, 80, 98, 105, 112, 95, 70, 44, 0};
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 struct ComparisonStoreTest : ::testing::Test {
     TempDir dir;

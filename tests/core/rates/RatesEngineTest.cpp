@@ -1,6 +1,6 @@
 #include "FixtureData.h"
 #include "TempDir.h"
-#include "data/CIncidenceStore.h"
+#include "core/data/CIncidenceStore.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "rates/SeveralCurveComparison.h"
+#include "core/rates/SeveralCurveComparison.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "rates/TwoCurveComparison.h"
+#include "core/rates/TwoCurveComparison.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

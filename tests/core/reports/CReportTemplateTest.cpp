@@ -1,7 +1,7 @@
-#include "reports/CReportTemplate.h"
+#include "core/reports/CReportTemplate.h"
 
 #include "TempDir.h"
-#include "app/LittleEndian.h"
+#include "core/io/LittleEndian.h"
 
 #include <gtest/gtest.h>
 

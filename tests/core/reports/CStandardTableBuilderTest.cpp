@@ -1,8 +1,8 @@
-#include "reports/CStandardTableBuilder.h"
+#include "core/reports/CStandardTableBuilder.h"
 
 #include "FixtureData.h"
 #include "TempDir.h"
-#include "data/CIncidenceStore.h"
+#include "core/data/CIncidenceStore.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -1,4 +1,4 @@
-#include "reports/CTextGrid.h"
+#include "core/reports/CTextGrid.h"
 
 #include "TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "reports/GridAlgorithms.h"
+#include "core/reports/GridAlgorithms.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

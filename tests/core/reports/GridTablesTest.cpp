@@ -1,11 +1,11 @@
 #include "FixtureData.h"
 #include "TempDir.h"
-#include "data/CIncidenceStore.h"
-#include "data/CUserGroupDictionary.h"
-#include "reports/CAgeSpecificRatesTable.h"
-#include "reports/CReportTable.h"
-#include "reports/CSummaryRatesTable.h"
-#include "reports/ReportBlock.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "core/reports/CAgeSpecificRatesTable.h"
+#include "core/reports/CReportTable.h"
+#include "core/reports/CSummaryRatesTable.h"
+#include "core/reports/ReportBlock.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "reports/ReportBlock.h"
+#include "core/reports/ReportBlock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,19 +1,18 @@
-#include "reports/ReportSummary.h"
+#include "core/reports/ReportSummary.h"
 
+#include "TextLines.h"
 #include "FixtureData.h"
 #include "TempDir.h"
-#include "data/CIncidenceStore.h"
-#include "data/CRegistryDictionary.h"
-#include "data/CUserGroupDictionary.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
 
 #include <gtest/gtest.h>
 
 namespace orvelan {
 namespace {
 
-std::string groupLine(const std::string& name, const std::string& members) {
-    return "ORVELAN   " + name + std::string(80 - name.size(), ' ') + members + "-01\n";
-}
+using orvelan::test::groupLine;
 
 class ReportSummary : public ::testing::Test {
   protected:

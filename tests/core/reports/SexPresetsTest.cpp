@@ -1,7 +1,7 @@
-#include "reports/SexPresets.h"
+#include "core/reports/SexPresets.h"
 
 #include "TempDir.h"
-#include "data/CUserGroupDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
 
 #include <gtest/gtest.h>
 

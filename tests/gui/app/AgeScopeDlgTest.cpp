@@ -1,6 +1,6 @@
 // The "Age scope" dialog: ranges and labels of its two controls, read-back, "Invalid age range".
 #include "GuiFixture.h"
-#include "data/CAgeScopeDlg.h"
+#include "gui/data/CAgeScopeDlg.h"
 
 #include <QLineEdit>
 #include <QSpinBox>

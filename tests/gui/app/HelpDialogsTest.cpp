@@ -1,13 +1,13 @@
 // About box, reference dialog, web pages, splash window, link control and font faces.
 #include "GuiFixture.h"
-#include "app/CAboutDlg.h"
-#include "app/CHelpPages.h"
-#include "app/CMainFrame.h"
-#include "app/CReferenceDlg.h"
-#include "app/CSplashWnd.h"
-#include "app/FontSetup.h"
-#include "widgets/CShell.h"
-#include "widgets/CStaticLink.h"
+#include "gui/app/CAboutDlg.h"
+#include "gui/app/CHelpPages.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CReferenceDlg.h"
+#include "gui/app/CSplashWnd.h"
+#include "gui/app/FontSetup.h"
+#include "gui/widgets/CShell.h"
+#include "gui/widgets/CStaticLink.h"
 
 #include <QAction>
 #include <QFontInfo>

@@ -1,12 +1,12 @@
 // The main window: menu sets that follow the active document, titles of new documents, the
 // texts, shortcuts and prompts of the commands, toolbars, font bar and status bar.
 #include "GuiFixture.h"
-#include "app/CChildFrame.h"
-#include "app/CDocument.h"
-#include "app/CGraphDoc.h"
-#include "app/CMainFrame.h"
-#include "app/CORVELANApp.h"
-#include "app/CORVELANDoc.h"
+#include "gui/app/CChildFrame.h"
+#include "gui/app/CDocument.h"
+#include "gui/app/CGraphDoc.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CORVELANApp.h"
+#include "gui/app/CORVELANDoc.h"
 
 #include <QAction>
 #include <QComboBox>

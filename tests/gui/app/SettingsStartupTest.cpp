@@ -1,9 +1,9 @@
 // Start-up and exit: the settings file, the data directory and the missing-data message.
 #include "GuiFixture.h"
-#include "app/CMainFrame.h"
-#include "app/CORVELANApp.h"
-#include "app/Colour.h"
-#include "app/StartOptions.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CORVELANApp.h"
+#include "core/app/Colour.h"
+#include "gui/app/StartOptions.h"
 
 #include <QFile>
 

@@ -1,12 +1,12 @@
 // Open, the recent files and the standard-table text view: line ends, .prn saving, font size,
 // find, copy, print and print preview.
 #include "GuiFixture.h"
-#include "app/CChildFrame.h"
-#include "app/CDocument.h"
-#include "app/CMainFrame.h"
-#include "app/CORVELANApp.h"
-#include "reports/CVEKEditView.h"
-#include "widgets/CFileDialogs.h"
+#include "gui/app/CChildFrame.h"
+#include "gui/app/CDocument.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CORVELANApp.h"
+#include "gui/reports/CVEKEditView.h"
+#include "gui/widgets/CFileDialogs.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -3,8 +3,8 @@
 #include "ModalWatch.h"
 #include "TempDir.h"
 #include "TreeHelpers.h"
-#include "data/CSelectionPanel.h"
-#include "data/CUserGroupDictionary.h"
+#include "gui/data/CSelectionPanel.h"
+#include "core/data/CUserGroupDictionary.h"
 
 #include <QToolButton>
 #include <QtTest>

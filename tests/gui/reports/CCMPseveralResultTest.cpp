@@ -1,9 +1,9 @@
-#include "reports/CCMPseveralResult.h"
+#include "gui/reports/CCMPseveralResult.h"
 
 #include "ViewFixture.h"
-#include "rates/SeveralCurveComparison.h"
-#include "reports/ReportItems.h"
-#include "widgets/CSortColumnDlg.h"
+#include "core/rates/SeveralCurveComparison.h"
+#include "core/reports/ReportItems.h"
+#include "gui/widgets/CSortColumnDlg.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,11 +1,11 @@
-#include "reports/CReportView.h"
+#include "gui/reports/CReportView.h"
 
 #include "ViewFixture.h"
-#include "app/CommandIds.h"
-#include "reports/CAgeSpecificRatesView.h"
-#include "reports/CSummaryRatesView.h"
-#include "reports/ReportViews.h"
-#include "widgets/CSortColumnDlg.h"
+#include "gui/app/CommandIds.h"
+#include "gui/reports/CAgeSpecificRatesView.h"
+#include "gui/reports/CSummaryRatesView.h"
+#include "gui/reports/ReportViews.h"
+#include "gui/widgets/CSortColumnDlg.h"
 
 #include <QApplication>
 #include <QtTest>

@@ -1,17 +1,17 @@
 // The report wizard driven as a user drives it: kinds and page sequences, the selection pages,
 // the sex boxes, every refusal, templates written and read back, and the documents of Finish.
-#include "reports/CRptWizard.h"
+#include "gui/reports/CRptWizard.h"
 
-#include "../data/ModalWatch.h"
-#include "../data/TreeHelpers.h"
+#include "ModalWatch.h"
+#include "TreeHelpers.h"
 #include "FixtureData.h"
 #include "TempDir.h"
-#include "data/CIncidenceStore.h"
-#include "data/CSelectionPanel.h"
-#include "data/CUserGroupDictionary.h"
-#include "reports/CReportOutputs.h"
-#include "reports/CSummaryRatesView.h"
-#include "reports/CTemplateSaveDialog.h"
+#include "core/data/CIncidenceStore.h"
+#include "gui/data/CSelectionPanel.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "gui/reports/CReportOutputs.h"
+#include "gui/reports/CSummaryRatesView.h"
+#include "gui/reports/CTemplateSaveDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

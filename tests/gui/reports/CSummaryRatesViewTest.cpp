@@ -1,7 +1,7 @@
-#include "reports/CSummaryRatesView.h"
+#include "gui/reports/CSummaryRatesView.h"
 
 #include "ViewFixture.h"
-#include "widgets/CSortColumnDlg.h"
+#include "gui/widgets/CSortColumnDlg.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -4,9 +4,9 @@
 // written to a temporary data directory and opened through a store.
 #include "FixtureData.h"
 #include "TempDir.h"
-#include "data/CIncidenceStore.h"
-#include "reports/CTextGrid.h"
-#include "widgets/CGridCtrl.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/reports/CTextGrid.h"
+#include "gui/widgets/CGridCtrl.h"
 
 #include <QString>
 #include <QtTest>

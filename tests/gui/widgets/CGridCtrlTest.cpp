@@ -1,8 +1,8 @@
-#include "widgets/CGridCtrl.h"
+#include "gui/widgets/CGridCtrl.h"
 
 #include "TempDir.h"
-#include "widgets/CGridPrinter.h"
-#include "widgets/CTitleTip.h"
+#include "gui/widgets/CGridPrinter.h"
+#include "gui/widgets/CTitleTip.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "widgets/CSortColumnDlg.h"
+#include "gui/widgets/CSortColumnDlg.h"
 
-#include "widgets/CGridCtrl.h"
+#include "gui/widgets/CGridCtrl.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

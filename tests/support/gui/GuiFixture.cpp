@@ -1,10 +1,10 @@
 #include "GuiFixture.h"
 
 #include "FixtureData.h"
-#include "app/CMainFrame.h"
-#include "app/CORVELANApp.h"
-#include "widgets/CFileDialogs.h"
-#include "widgets/CShell.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CORVELANApp.h"
+#include "gui/widgets/CFileDialogs.h"
+#include "gui/widgets/CShell.h"
 
 #include <QDialog>
 #include <QFileInfo>

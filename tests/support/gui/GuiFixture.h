@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TempDir.h"
-#include "app/StartOptions.h"
+#include "gui/app/StartOptions.h"
 
 #include <QApplication>
 #include <QObject>

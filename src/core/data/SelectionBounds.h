@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Codes.h"
+#include "core/data/Codes.h"
 
 // Selection lists name user groups by position, so every copy of a list into a wizard or a
 // template keeps only the slots of groups that exist now.

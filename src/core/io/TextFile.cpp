@@ -1,6 +1,6 @@
-#include "reports/TextFile.h"
+#include "core/io/TextFile.h"
 
-#include "app/CAtomicFile.h"
+#include "core/io/CAtomicFile.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
-#include "data/CEditNAME.h"
+#include "gui/widgets/CEditNAME.h"
 
-#include "data/EditFilters.h"
+#include "core/data/EditFilters.h"
 
 namespace orvelan {
 

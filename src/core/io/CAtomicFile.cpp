@@ -1,4 +1,4 @@
-#include "app/CAtomicFile.h"
+#include "core/io/CAtomicFile.h"
 
 #include <atomic>
 #include <cerrno>

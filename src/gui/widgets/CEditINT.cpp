@@ -1,6 +1,6 @@
-#include "data/CEditINT.h"
+#include "gui/widgets/CEditINT.h"
 
-#include "data/EditFilters.h"
+#include "core/data/EditFilters.h"
 
 namespace orvelan {
 

@@ -1,6 +1,6 @@
-#include "data/CBanner.h"
+#include "gui/widgets/CBanner.h"
 
-#include "data/Codes.h"
+#include "core/data/Codes.h"
 
 #include <QFontMetrics>
 #include <QPainter>

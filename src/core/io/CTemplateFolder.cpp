@@ -1,4 +1,4 @@
-#include "app/CTemplateFolder.h"
+#include "core/io/CTemplateFolder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "data/CFilteredEdit.h"
+#include "gui/widgets/CFilteredEdit.h"
 
-#include "data/EditFilters.h"
+#include "core/data/EditFilters.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "data/CStateImages.h"
+#include "gui/widgets/CStateImages.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/CFilteredEdit.h"
+#include "gui/widgets/CFilteredEdit.h"
 
 namespace orvelan {
 

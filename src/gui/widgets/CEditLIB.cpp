@@ -1,6 +1,6 @@
-#include "data/CEditLIB.h"
+#include "gui/widgets/CEditLIB.h"
 
-#include "data/EditFilters.h"
+#include "core/data/EditFilters.h"
 
 namespace orvelan {
 

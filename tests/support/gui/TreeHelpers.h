@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/CSelectionTree.h"
+#include "gui/data/CSelectionTree.h"
 
 #include <QTest>
 #include <QTreeWidget>

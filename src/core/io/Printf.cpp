@@ -1,4 +1,4 @@
-#include "reports/Printf.h"
+#include "core/io/Printf.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "app/ReadFile.h"
+#include "core/io/ReadFile.h"
 
 #include <cerrno>
 #include <cstdio>
