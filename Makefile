@@ -1,18 +1,22 @@
 # ORVELAN: `make run` and `make test` do the whole set-up on a fresh Debian 12 machine.
 BUILD      ?= build
+BUILD_TYPE ?= RelWithDebInfo
 ASAN_BUILD ?= build-asan
+RELEASE_BUILD ?= build-release
 DATA_DIR   ?= $(CURDIR)/data
 JOBS       ?= $(shell nproc)
-CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+# Developers and CI want every warning fixed at once; a packager's plain cmake build does not stop on them.
+CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
+    -DORVELAN_WERROR=ON
 
-.PHONY: all deps configure build data run test test-asan bench clean
+.PHONY: all deps configure build data run test test-asan test-release install-check bench clean
 
 all: build
 
 deps:
 	@bash scripts/install-deps
 
-$(BUILD)/build.ninja: | deps
+$(BUILD)/build.ninja: Makefile | deps
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > $(BUILD).configure.log 2>&1 || (cat $(BUILD).configure.log; exit 1)
 
 configure: $(BUILD)/build.ninja
@@ -33,14 +37,24 @@ test: data
 # The core and its tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
 	@test -f $(ASAN_BUILD)/build.ninja || cmake -S . -B $(ASAN_BUILD) -G Ninja \
-	    -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
+	    -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DORVELAN_WERROR=ON \
 	    -DORVELAN_CORE_ONLY=ON -DORVELAN_SANITIZE=ON -DORVELAN_BENCHMARKS=OFF > /dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS)
 
+# The whole program once more as a packager builds it (Release, -O3), with every test.
+test-release: deps
+	@$(MAKE) --no-print-directory BUILD=$(RELEASE_BUILD) BUILD_TYPE=Release build
+	@cd $(RELEASE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Installs into a temporary prefix and packages a .deb, then checks both trees.
+install-check: build
+	@bash scripts/check-install $(BUILD)
+
 bench: build
 	@for b in $(BUILD)/bench/orvelan_bench_*; do [ -x "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BUILD).configure.log
+	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(BUILD).configure.log \
+	    $(RELEASE_BUILD).configure.log

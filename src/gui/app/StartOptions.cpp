@@ -4,6 +4,19 @@
 
 namespace orvelan {
 
+QString startUsage() {
+    return QStringLiteral(
+        "usage: orvelan [--data-dir DIR] [--settings FILE] [--no-splash] [FILE...]\n"
+        "       orvelan --version | --help | --help-pages\n"
+        "\n"
+        "  --data-dir DIR   folder holding ORVELAN.DAT and ORVELAN.POP (default: the current one)\n"
+        "  --settings FILE  settings file to use instead of the user's orvelan.ini\n"
+        "  --no-splash      start without the start-up picture\n"
+        "  FILE...          saved text tables to open\n"
+        "  --version        print the version and end\n"
+        "  --help-pages     print the folder of the bundled help pages and end\n");
+}
+
 std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QString& error) {
     StartOptions options;
     options.splash = qEnvironmentVariableIntValue("ORVELAN_NO_SPLASH") == 0;
@@ -33,6 +46,12 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
             }
         } else if (argument == QLatin1String("--no-splash")) {
             options.splash = false;
+        } else if (argument == QLatin1String("--version")) {
+            options.showVersion = true;
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            options.showHelp = true;
+        } else if (argument == QLatin1String("--help-pages")) {
+            options.showHelpPages = true;
         } else if (argument.startsWith(QLatin1String("--"))) {
             error = QStringLiteral("Unknown option %1").arg(argument);
             return std::nullopt;

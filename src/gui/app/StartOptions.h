@@ -12,7 +12,14 @@ struct StartOptions {
     QString settingsFile;  // empty: <configuration folder>/<executable name>.ini
     bool splash = true;    // the start-up picture; ORVELAN_NO_SPLASH=1 turns it off too
     QStringList files;     // text files to open after start-up
+    // Answered on the terminal without a display, then the program ends.
+    bool showVersion = false;   // --version
+    bool showHelp = false;      // --help, -h
+    bool showHelpPages = false; // --help-pages: the folder of the bundled pages
 };
+
+/// The usage lines printed by --help and after a malformed command line.
+QString startUsage();
 
 /// Parses "orvelan [--data-dir DIR] [--settings FILE] [--no-splash] [FILE...]" (arguments
 /// without the program name). Empty with the reason in error for a malformed line.
