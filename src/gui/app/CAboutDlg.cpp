@@ -59,7 +59,14 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
             QStringLiteral("Cancer incidence in 229 populations: tables, graphs and analyses."));
     auto* link = new CStaticLink(QStringLiteral("ORVELAN user guide"), this);
     link->setObjectName(QStringLiteral("homeLink"));
-    link->setTarget(CHelpPages::locate(CHelpPages::pageName(cmd::kWebUserGuide)));
+    link->setTarget(CHelpPages::pageName(cmd::kWebUserGuide));
+    // The about box is modal: it gives way to the page, which may open in the program's own
+    // help window, and any failure is said in the owner's name.
+    link->setHandler([this](const QString& page) {
+        QWidget* owner = parentWidget();
+        accept();
+        CHelpPages::show(owner, page);
+    });
     layout->addWidget(link);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

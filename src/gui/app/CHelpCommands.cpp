@@ -6,8 +6,6 @@
 #include "gui/app/CReferenceDlg.h"
 #include "gui/app/CommandIds.h"
 
-#include <QMessageBox>
-
 namespace orvelan {
 
 std::vector<int> CHelpCommands::commands() const {
@@ -25,11 +23,7 @@ void CHelpCommands::run(int id) {
         CReferenceDlg dialog(&frame());
         dialog.exec();
     } else {
-        const WebOpenResult result = CHelpPages::open(id);
-        if (!result.ok) {
-            QMessageBox::critical(&frame(), QStringLiteral("ORVELAN"),
-                                  CHelpPages::failureMessage(result));
-        }
+        CHelpPages::show(&frame(), CHelpPages::pageName(id));
     }
 }
 

@@ -1,12 +1,15 @@
 #include "gui/app/CHelpPages.h"
 
+#include "gui/app/CHelpWindow.h"
 #include "gui/app/CommandIds.h"
 #include "gui/widgets/CShell.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QUrl>
+#include <QWidget>
 
 namespace orvelan {
 
@@ -51,13 +54,6 @@ QString CHelpPages::folder() {
             return candidate;
         }
     }
-    QDir up(programFolder);
-    do {
-        const QString candidate = up.absoluteFilePath(QStringLiteral("docs/html"));
-        if (holdsPages(candidate)) {
-            return QDir::cleanPath(candidate);
-        }
-    } while (up.cdUp());
     return {};
 }
 
@@ -70,15 +66,44 @@ QString CHelpPages::locate(const QString& pageName) {
     return QFileInfo::exists(path) ? path : QString();
 }
 
-WebOpenResult CHelpPages::open(int commandId) {
-    const QString path = locate(pageName(commandId));
+namespace {
+
+WebOpenResult showPath(QWidget* owner, const QString& path) {
     if (path.isEmpty()) {
         return {false, kFileNotFound, 0};
     }
-    if (!CShell::open(QUrl::fromLocalFile(path))) {
+    if (CShell::open(QUrl::fromLocalFile(path))) {
+        return {true, kAccepted, 0};
+    }
+    // No browser on this machine (or none that takes a local file): the pages are plain HTML
+    // that the program can show itself.
+    auto* window =
+        owner ? owner->findChild<CHelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    const bool created = window == nullptr;
+    if (created) {
+        window = new CHelpWindow(owner);
+        window->setAttribute(Qt::WA_DeleteOnClose, owner == nullptr);
+    }
+    if (!window->showPage(path)) {
+        if (created) {
+            window->deleteLater();
+        }
         return {false, kNoAssociation, 0};
     }
+    window->show();
+    window->raise();
+    window->activateWindow();
     return {true, kAccepted, 0};
+}
+
+} // namespace
+
+WebOpenResult CHelpPages::show(QWidget* owner, const QString& pageName) {
+    const WebOpenResult result = showPath(owner, locate(pageName));
+    if (!result.ok) {
+        QMessageBox::critical(owner, QStringLiteral("ORVELAN"), failureMessage(result));
+    }
+    return result;
 }
 
 QString CHelpPages::failureMessage(const WebOpenResult& result) {

@@ -2,14 +2,17 @@
 
 #include <QString>
 
+class QWidget;
+
 // The program's own HTML pages (user guide, data description, methods, citation) opened by the
-// "ORVELAN on the Web..." entries. They are looked up in ORVELAN_HTML_DIR, beside the program
-// ("html", "../share/orvelan/html") and in the "docs/html" folder of a source tree above it.
+// "ORVELAN on the Web..." entries and the link of the about box. They are looked up in
+// ORVELAN_HTML_DIR, then beside the program: "html" (build folder) and "../share/orvelan/html"
+// (installed tree).
 namespace orvelan {
 
 struct WebOpenResult {
     bool ok = false;
-    int shellAnswer = 0;  // 2: page not found, 31: no program to show it, > 32: accepted
+    int shellAnswer = 0;  // 2: page not found, 31: no program could show it, > 32: shown
     int lookupAnswer = 0; // 0: no look-up made
 };
 
@@ -21,8 +24,9 @@ class CHelpPages {
     static QString folder();
     /// Full path of a page, empty when it is not found.
     static QString locate(const QString& pageName);
-    /// Opens the page of a web command with the platform's browser.
-    static WebOpenResult open(int commandId);
+    /// Shows a page with the platform's browser, else in the program's own help window (one per
+    /// owner, reused); says "Cannot connect to the internet (%d,%d)" when neither can.
+    static WebOpenResult show(QWidget* owner, const QString& pageName);
     /// "Cannot connect to the internet (%d,%d)".
     static QString failureMessage(const WebOpenResult& result);
 };

@@ -25,6 +25,10 @@ void CStaticLink::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || target.isEmpty()) {
         return;
     }
+    if (m_handler) {
+        m_handler(target);
+        return;
+    }
     const QUrl url =
         QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
     emit opened(CShell::open(url));

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QString>
+#include <functional>
 
 // A text that behaves as a hyperlink: a click opens its address, or its own text when no
 // address is set, with the platform's associated program.
@@ -13,6 +14,10 @@ class CStaticLink : public QLabel {
     explicit CStaticLink(const QString& text, QWidget* parent = nullptr);
 
     void setTarget(const QString& target) { m_target = target; }
+    /// Replaces the platform call: a click hands the target to this function instead.
+    void setHandler(std::function<void(const QString& target)> handler) {
+        m_handler = std::move(handler);
+    }
     const QString& target() const { return m_target; }
     /// What a click opens: the address, else the text; empty when both are empty.
     QString effectiveTarget() const;
@@ -26,6 +31,7 @@ class CStaticLink : public QLabel {
 
   private:
     QString m_target;
+    std::function<void(const QString&)> m_handler;
 };
 
 } // namespace orvelan

@@ -2,9 +2,11 @@
 #include "GuiFixture.h"
 #include "gui/app/CAboutDlg.h"
 #include "gui/app/CHelpPages.h"
+#include "gui/app/CHelpWindow.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CReferenceDlg.h"
 #include "gui/app/CSplashWnd.h"
+#include "gui/app/CommandIds.h"
 #include "gui/app/FontSetup.h"
 #include "gui/widgets/CShell.h"
 #include "gui/widgets/CStaticLink.h"
@@ -13,6 +15,8 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTextBrowser>
 
 using namespace orvelan;
 
@@ -21,6 +25,8 @@ class HelpDialogsTest : public QObject {
 
   private slots:
     void initTestCase() {
+        m_pages = qgetenv("ORVELAN_HTML_DIR");
+        QVERIFY2(!CHelpPages::folder().isEmpty(), "the help pages are not beside the program");
         fixture.writeFixtureData();
         fixture.start();
     }
@@ -40,10 +46,12 @@ class HelpDialogsTest : public QObject {
             }
             dialog->close();
         });
-        fixture.frame().action(57664)->trigger();
+        fixture.frame().action(cmd::kAbout)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
         QVERIFY(texts.contains(QStringLiteral("ORVELAN Version " ORVELAN_VERSION)));
-        QVERIFY(texts.contains(QStringLiteral("Built " ORVELAN_BUILD_DATE)));
+        QCOMPARE(
+            texts.filter(QRegularExpression(QStringLiteral("^Built \\d{4}-\\d\\d-\\d\\d$"))).size(),
+            1);
         QVERIFY(texts.filter(QStringLiteral("Copyright")).size() == 1);
         QVERIFY(texts.contains(QStringLiteral("ORVELAN user guide")));
     }
@@ -70,7 +78,7 @@ class HelpDialogsTest : public QObject {
             opened << url;
             return true;
         });
-        for (int id : {116, 115, 114, 32773}) {
+        for (int id : {cmd::kWebUserGuide, cmd::kWebData, cmd::kWebMethods, cmd::kWebCitation}) {
             fixture.frame().action(id)->trigger();
         }
         QCOMPARE(opened.size(), 4);
@@ -82,15 +90,55 @@ class HelpDialogsTest : public QObject {
         }
     }
 
-    void webFailureSaysSo() {
+    // Without a browser the bundled page opens in the program's own help window; only a page
+    // that is missing says "Cannot connect to the internet".
+    void withoutABrowserPagesShowInTheHelpWindow() {
         CShell::setOpener([](const QUrl&) { return false; });
+        fixture.frame().action(cmd::kWebMethods)->trigger();
+        auto* window = fixture.frame().findChild<CHelpWindow*>();
+        QVERIFY(window != nullptr);
+        QVERIFY(window->isVisible());
+        QCOMPARE(QFileInfo(window->browser()->source().toLocalFile()).fileName(),
+                 QStringLiteral("methods.html"));
+        QVERIFY(window->browser()->toPlainText().contains(QStringLiteral("ASR")));
+        fixture.frame().action(cmd::kWebData)->trigger(); // the same window shows the next page
+        QCOMPARE(fixture.frame().findChildren<CHelpWindow*>().size(), 1);
+        QCOMPARE(QFileInfo(window->browser()->source().toLocalFile()).fileName(),
+                 QStringLiteral("data.html"));
+        window->close();
+
+        // A folder holding the user guide only: the other pages are missing.
+        test::TempDir pages;
+        QFile guide(QString::fromStdString(pages.file("userguide.html")));
+        QVERIFY(guide.open(QIODevice::WriteOnly));
+        guide.write("<html><body>guide</body></html>");
+        guide.close();
+        qputenv("ORVELAN_HTML_DIR", QByteArray::fromStdString(pages.str()));
         QString message;
         fixture.expectDialog(test::GuiFixture::captureText(message));
-        fixture.frame().action(116)->trigger();
+        fixture.frame().action(cmd::kWebCitation)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
-        QCOMPARE(message, QStringLiteral("Cannot connect to the internet (31,0)"));
-        QCOMPARE(CHelpPages::failureMessage({false, 2, 0}),
-                 QStringLiteral("Cannot connect to the internet (2,0)"));
+        qputenv("ORVELAN_HTML_DIR", m_pages);
+        QCOMPARE(message, QStringLiteral("Cannot connect to the internet (2,0)"));
+        QCOMPARE(CHelpPages::failureMessage({false, 31, 0}),
+                 QStringLiteral("Cannot connect to the internet (31,0)"));
+    }
+
+    void aboutLinkOpensTheUserGuide() {
+        CShell::setOpener([](const QUrl&) { return false; });
+        fixture.expectDialog([](QWidget* dialog) {
+            auto* link = dialog->findChild<CStaticLink*>(QStringLiteral("homeLink"));
+            QVERIFY(link != nullptr);
+            QTest::mouseClick(link, Qt::LeftButton);
+        });
+        fixture.frame().action(cmd::kAbout)->trigger();
+        QVERIFY(fixture.waitForExpectedDialogs());
+        auto* window = fixture.frame().findChild<CHelpWindow*>();
+        QVERIFY(window != nullptr);
+        QTRY_VERIFY(window->isVisible());
+        QCOMPARE(QFileInfo(window->browser()->source().toLocalFile()).fileName(),
+                 QStringLiteral("userguide.html"));
+        window->close();
     }
 
     void staticLinkOpensItsTargetOrText() {
@@ -143,6 +191,7 @@ class HelpDialogsTest : public QObject {
 
   private:
     test::GuiFixture fixture;
+    QByteArray m_pages;
 };
 
 ORVELAN_GUI_TEST_MAIN(HelpDialogsTest)
