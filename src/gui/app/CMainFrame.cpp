@@ -1,5 +1,6 @@
 #include "gui/app/CMainFrame.h"
 
+#include "core/data/Codes.h"
 #include "gui/app/CAnalysisCommands.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CCommandTarget.h"
@@ -16,7 +17,6 @@
 #include "gui/app/CommandTable.h"
 #include "gui/app/MenuLayout.h"
 #include "gui/app/ToolIcons.h"
-#include "core/data/Codes.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,8 +27,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
-
 #include <algorithm>
 
 namespace orvelan {
@@ -209,20 +209,52 @@ void CMainFrame::switchMenus(MenuSet set) {
     }
 }
 
+QString CMainFrame::nextUntitledTitle(const QString& documentName) {
+    // The four table types share the document name "Report": one count per name, so that no
+    // two windows of a run are called alike, and never the title of a window still open.
+    QStringList open;
+    for (const CChildFrame* frame : childFrames()) {
+        open.append(frame->document()->title());
+    }
+    int& count = m_untitledCount[documentName];
+    QString title;
+    do {
+        title = documentName + QString::number(++count);
+    } while (open.contains(title));
+    return title;
+}
+
+void CMainFrame::placeNewDocument(CChildFrame* frame) {
+    // The document area is not laid out before the main window's first show.
+    const QSize area = m_mdiArea->isVisible() ? m_mdiArea->viewport()->size() : size() * 0.85;
+    const QSize wanted(std::max(320, area.width() * 3 / 4), std::max(240, area.height() * 3 / 4));
+    const QSize fitted(std::min(wanted.width(), std::max(1, area.width())),
+                       std::min(wanted.height(), std::max(1, area.height())));
+    frame->resize(fitted);
+    // Cascade from the top left by one title bar per window already open, starting again at
+    // the corner before a window would reach past the area's right or bottom edge.
+    const int step = std::max(16, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame));
+    const int room = std::min(area.width() - fitted.width(), area.height() - fitted.height());
+    const int places = std::max(1, room / step + 1);
+    const auto others = static_cast<int>(m_mdiArea->subWindowList().size()) - 1;
+    const int offset = (std::max(0, others) % places) * step;
+    frame->move(offset, offset);
+}
+
 CChildFrame* CMainFrame::openDocument(DocumentType type, QWidget* view, const QString& title) {
     const DocTemplate& tmpl = docTemplate(type);
     CDocument* document = tmpl.graph ? static_cast<CDocument*>(new CGraphDoc(type))
                                      : static_cast<CDocument*>(new CORVELANDoc(type));
-    int& count = m_untitledCount[static_cast<std::size_t>(type)];
-    ++count;
-    document->setTitle(title.isEmpty() ? docStringField(tmpl, 1) + QString::number(count) : title);
+    document->setTitle(title.isEmpty() ? nextUntitledTitle(docStringField(tmpl, 1)) : title);
     auto* frame = new CChildFrame(document, view);
     m_mdiArea->addSubWindow(frame);
-    // Three quarters of the document area (which is not laid out yet before the first show).
-    const QSize area = m_mdiArea->isVisible() ? m_mdiArea->viewport()->size() : size() * 0.85;
-    frame->resize(std::max(320, area.width() * 3 / 4), std::max(240, area.height() * 3 / 4));
+    placeNewDocument(frame);
     if (view->metaObject()->indexOfSignal("commandStateChanged()") >= 0) {
         connect(view, SIGNAL(commandStateChanged()), this, SLOT(updateCommandStates()));
+    }
+    // Views that draw in a face of the font bar follow it for as long as they live.
+    if (view->metaObject()->indexOfSlot("setFontFace(QString)") >= 0) {
+        connect(this, SIGNAL(fontFaceChanged(QString)), view, SLOT(setFontFace(QString)));
     }
     connect(document, &CDocument::titleChanged, this, &CMainFrame::updateTitle);
     frame->show();

@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
-#include <array>
 #include <map>
 
 class QAction;
@@ -76,6 +75,8 @@ class CMainFrame : public QMainWindow {
     bool runWindowCommand(int id);
     bool windowCommandEnabled(int id) const;
     void updateTitle();
+    QString nextUntitledTitle(const QString& documentName);
+    void placeNewDocument(CChildFrame* frame);
 
     CORVELANApp& m_app;
     QMdiArea* m_mdiArea = nullptr;
@@ -87,7 +88,7 @@ class CMainFrame : public QMainWindow {
     QList<QAction*> m_windowListActions;
     QList<QToolBar*> m_toolBars;
     QComboBox* m_fontNameBox = nullptr;
-    std::array<int, kDocumentTypeCount> m_untitledCount{};
+    QHash<QString, int> m_untitledCount; // by document name ("Report", "Graph", "Table")
 };
 
 } // namespace orvelan

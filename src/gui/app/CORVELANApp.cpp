@@ -1,14 +1,14 @@
 #include "gui/app/CORVELANApp.h"
 
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "core/reports/TextDocumentFile.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CDocument.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CSplashWnd.h"
 #include "gui/app/FontSetup.h"
-#include "core/data/CIncidenceStore.h"
-#include "core/data/CUserGroupDictionary.h"
 #include "gui/reports/CVEKEditView.h"
-#include "core/reports/TextDocumentFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -130,6 +130,14 @@ CChildFrame* CORVELANApp::openDocumentFile(const QString& path) {
     m_recentFiles.add(path.toStdString());
     emit recentFilesChanged();
     return frame;
+}
+
+void CORVELANApp::documentSaved(const QWidget* view, const QString& path) {
+    if (CChildFrame* frame = CChildFrame::of(view)) {
+        frame->document()->setPathName(path);
+    }
+    m_recentFiles.add(path.toStdString());
+    emit recentFilesChanged();
 }
 
 QString CORVELANApp::defaultSettingsPath() const {

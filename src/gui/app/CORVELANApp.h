@@ -80,6 +80,10 @@ class CORVELANApp : public QObject {
     /// reason is shown and the file leaves the recent-file list).
     CChildFrame* openDocumentFile(const QString& path);
 
+    /// After a view has saved its document under a path: the document takes the file's name as
+    /// its title and the path goes to the top of the recent-file list.
+    void documentSaved(const QWidget* view, const QString& path);
+
   signals:
     void recentFilesChanged();
 

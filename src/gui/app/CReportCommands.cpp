@@ -45,10 +45,10 @@ void CReportCommands::run(int /*id*/) {
     }
     // The choices become the defaults of the next run before the documents are computed.
     app().blocks().report = wizard.choices();
-    for (ReportDocument& document : CReportOutputs::create(wizard.choices(), app().store())) {
+    const QString face = frame().fontNameBox()->currentText();
+    for (ReportDocument& document : CReportOutputs::create(wizard.choices(), app().store(), face)) {
         if (auto* grid = qobject_cast<CGridView*>(document.view.get())) {
             grid->setWorkFolder(app().workDirectory());
-            grid->createFont(frame().fontNameBox()->currentText());
             frame().openDocument(documentTypeOf(document.output.kind), document.view.release());
             continue;
         }

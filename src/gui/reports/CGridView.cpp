@@ -1,14 +1,16 @@
 #include "CGridView.h"
 
-#include "gui/app/CommandIds.h"
 #include "core/reports/CTextGrid.h"
+#include "gui/app/CChildFrame.h"
+#include "gui/app/CORVELANApp.h"
+#include "gui/app/CommandIds.h"
+#include "gui/widgets/CFileDialogs.h"
 #include "gui/widgets/CGridCtrl.h"
 #include "gui/widgets/CGridPrinter.h"
 #include "gui/widgets/CSortColumnDlg.h"
 
 #include <QColorDialog>
 #include <QDir>
-#include <QFileDialog>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -66,11 +68,19 @@ CGridView::CGridView(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);
     setFocusProxy(m_grid);
+    // The cells are drawn in the font of the size index from the first paint on, whatever face
+    // the font bar gives later.
+    buildFont(QStringLiteral("MS Sans Serif"));
 }
 
 CGridView::~CGridView() = default;
 
 void CGridView::createFont(const QString& face) {
+    buildFont(face);
+    applyFont();
+}
+
+void CGridView::buildFont(const QString& face) {
     m_fontFace = face;
     m_font = QFont(face);
     m_font.setPointSize(kFontHeights[m_fontSizeIndex]);
@@ -131,7 +141,6 @@ void CGridView::decreaseFont() {
     if (m_fontSizeIndex > kMinFontIndex) {
         --m_fontSizeIndex;
         createFont(m_fontFace);
-        applyFont();
     }
 }
 
@@ -139,14 +148,10 @@ void CGridView::increaseFont() {
     if (m_fontSizeIndex < kMaxFontIndex) {
         ++m_fontSizeIndex;
         createFont(m_fontFace);
-        applyFont();
     }
 }
 
-void CGridView::setFontFace(const QString& face) {
-    createFont(face);
-    applyFont();
-}
+void CGridView::setFontFace(const QString& face) { createFont(face); }
 
 void CGridView::resetColours() {
     m_backgroundColour = Qt::white;
@@ -210,6 +215,9 @@ void CGridView::sortBy(int column, bool ascending) {
 }
 
 QString CGridView::proposedFileName() const {
+    if (const CChildFrame* frame = CChildFrame::of(this)) {
+        return frame->proposedSavePath(m_workFolder, QStringLiteral(".txt"));
+    }
     return QDir(m_workFolder).filePath(m_grid->documentTitle() + QStringLiteral(".txt"));
 }
 
@@ -232,16 +240,21 @@ SaveResult CGridView::saveTo(const QString& path) const {
 }
 
 void CGridView::saveAs() {
-    QFileDialog dialog(this, QString(), proposedFileName(),
-                       QStringLiteral("Text (tab delimited)(*.txt);;Formatted Text (*.prn)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    FileDialogRequest request;
+    request.save = true;
+    request.caption = QStringLiteral("Save As");
+    request.directory = proposedFileName();
+    request.filter = QStringLiteral("Text (tab delimited)(*.txt);;Formatted Text (*.prn)");
+    request.defaultSuffix = QStringLiteral("txt");
+    const QString path = CFileDialogs::getSaveFileName(this, request);
+    if (path.isEmpty()) {
         return;
     }
-    const SaveResult result = saveTo(dialog.selectedFiles().constFirst());
+    const SaveResult result = saveTo(path);
     if (!result.ok()) {
         QMessageBox::warning(this, QString(), QString::fromStdString(result.message));
+    } else if (CORVELANApp* app = CORVELANApp::instance()) {
+        app->documentSaved(this, path);
     }
 }
 

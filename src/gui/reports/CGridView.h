@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/app/CCommandTarget.h"
 #include "core/io/TextFile.h"
+#include "gui/app/CCommandTarget.h"
 
 #include <QColor>
 #include <QFont>
@@ -49,7 +49,8 @@ class CGridView : public QWidget, public CCommandTarget {
     QColor backgroundColour() const { return m_backgroundColour; }
     QColor textColour() const { return m_textColour; }
 
-    /// Builds the cell font from a face of the font bar and the current size index.
+    /// Builds the cell font from a face of the font bar and the current size index, and sets it
+    /// on every cell.
     void createFont(const QString& face);
     /// The folder proposed by Save As ("work" below the data directory).
     void setWorkFolder(const QString& folder) { m_workFolder = folder; }
@@ -59,8 +60,12 @@ class CGridView : public QWidget, public CCommandTarget {
     // Commands.
     void decreaseFont();
     void increaseFont();
+
+  public slots:
     /// A new face chosen in the font bar.
     void setFontFace(const QString& face);
+
+  public:
     /// Sets the background of every value cell; false when the colour is the current one.
     bool setBackgroundColour(const QColor& colour);
     bool setTextColour(const QColor& colour);
@@ -99,6 +104,7 @@ class CGridView : public QWidget, public CCommandTarget {
     void resetColours();
 
   private:
+    void buildFont(const QString& face);
     void applyFont();
     int rowHeightForFont() const;
 

@@ -1,36 +1,37 @@
 #include "gui/reports/CReportOutputs.h"
 
+#include "core/reports/CStandardTableBuilder.h"
 #include "gui/reports/CAgeSpecificRatesView.h"
 #include "gui/reports/CReportView.h"
-#include "core/reports/CStandardTableBuilder.h"
 #include "gui/reports/CSummaryRatesView.h"
 
 namespace orvelan {
 
 namespace {
 
+// A view is given its choices and its font before it fills its grid once.
+template <typename View, typename Settings>
+std::unique_ptr<QWidget> filledView(const Settings& settings, const ReportChoices& choices,
+                                    CIncidenceStore& store, const QString& fontFace) {
+    auto view = std::make_unique<View>();
+    view->setSettings(settings);
+    view->createFont(fontFace);
+    view->fill(store, choices.registries, choices.cancers);
+    return view;
+}
+
 std::unique_ptr<QWidget> gridView(const ReportOutput& output, const ReportChoices& choices,
-                                  CIncidenceStore& store) {
+                                  CIncidenceStore& store, const QString& fontFace) {
     const ReportBlock& block = choices.block;
     switch (output.kind) {
-    case ReportOutputKind::SummaryRatesView: {
-        auto view = std::make_unique<CSummaryRatesView>();
-        view->setSettings(SummaryRatesSettings::fromBlock(block, output.sex));
-        view->fill(store, choices.registries, choices.cancers);
-        return view;
-    }
-    case ReportOutputKind::AgeSpecificRatesView: {
-        auto view = std::make_unique<CAgeSpecificRatesView>();
-        view->setSettings(AgeSpecificRatesSettings::fromBlock(block, output.sex));
-        view->fill(store, choices.registries, choices.cancers);
-        return view;
-    }
-    case ReportOutputKind::ReportView: {
-        auto view = std::make_unique<CReportView>();
-        view->setSettings(ReportSettings::fromBlock(block));
-        view->fill(store, choices.registries, choices.cancers);
-        return view;
-    }
+    case ReportOutputKind::SummaryRatesView:
+        return filledView<CSummaryRatesView>(SummaryRatesSettings::fromBlock(block, output.sex),
+                                             choices, store, fontFace);
+    case ReportOutputKind::AgeSpecificRatesView:
+        return filledView<CAgeSpecificRatesView>(
+            AgeSpecificRatesSettings::fromBlock(block, output.sex), choices, store, fontFace);
+    case ReportOutputKind::ReportView:
+        return filledView<CReportView>(ReportSettings::fromBlock(block), choices, store, fontFace);
     default:
         return nullptr;
     }
@@ -39,7 +40,8 @@ std::unique_ptr<QWidget> gridView(const ReportOutput& output, const ReportChoice
 } // namespace
 
 std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
-                                                   CIncidenceStore& store) {
+                                                   CIncidenceStore& store,
+                                                   const QString& fontFace) {
     std::vector<ReportDocument> documents;
     for (const ReportOutput& output : reportFinishPlan(choices.block)) {
         ReportDocument document;
@@ -57,7 +59,7 @@ std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
             document.text = QString::fromLatin1(builder.text().data(),
                                                 static_cast<qsizetype>(builder.text().size()));
         } else {
-            document.view = gridView(output, choices, store);
+            document.view = gridView(output, choices, store, fontFace);
         }
         documents.push_back(std::move(document));
     }

@@ -24,9 +24,10 @@ struct ReportDocument {
 
 class CReportOutputs {
   public:
-    /// Builds every document of the finish plan, males first. A standard table whose data
-    /// cannot be loaded is left out.
-    static std::vector<ReportDocument> create(const ReportChoices& choices, CIncidenceStore& store);
+    /// Builds every document of the finish plan, males first; grid views draw in a face of the
+    /// font bar. A standard table whose data cannot be loaded is left out.
+    static std::vector<ReportDocument> create(const ReportChoices& choices, CIncidenceStore& store,
+                                              const QString& fontFace);
 };
 
 } // namespace orvelan

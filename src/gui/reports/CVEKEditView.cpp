@@ -1,20 +1,28 @@
 #include "gui/reports/CVEKEditView.h"
 
+#include "core/reports/CStandardTableBuilder.h"
+#include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/app/CommandIds.h"
 #include "gui/reports/CFindDialog.h"
-#include "core/reports/CStandardTableBuilder.h"
 #include "gui/widgets/CFileDialogs.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStringDecoder>
 #include <QTextDocument>
+#include <QTextOption>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace orvelan {
@@ -107,41 +115,131 @@ bool CVEKEditView::saveAs(const QString& path) {
 
 void CVEKEditView::askSaveAs() {
     FileDialogRequest request;
+    request.save = true;
     request.caption = QStringLiteral("Save As");
-    if (const CORVELANApp* app = CORVELANApp::instance()) {
-        request.directory = app->workDirectory();
-    }
+    CORVELANApp* app = CORVELANApp::instance();
+    const QString folder = app ? app->workDirectory() : QString();
+    const CChildFrame* frame = CChildFrame::of(this);
+    request.directory = frame ? frame->proposedSavePath(folder, QStringLiteral(".prn")) : folder;
     request.filter = QStringLiteral("Formatted Text (*.prn)");
     request.defaultSuffix = QStringLiteral("prn");
     const QString path = CFileDialogs::getSaveFileName(this, request);
-    if (!path.isEmpty()) {
-        saveAs(path);
+    if (!path.isEmpty() && saveAs(path) && app) {
+        app->documentSaved(this, path);
     }
 }
 
-void CVEKEditView::printTo(QPrinter& printer) const {
-    // The screen font is sized in pixels, which a 1200-dpi printer would make tiny: print the
-    // same size in points (96 pixels to the inch).
+namespace {
+
+// The screen font is sized in pixels, which a 1200-dpi printer would make tiny: print the same
+// size in points (96 pixels to the inch).
+constexpr qreal kPointsPerPixel = 0.75;
+// Room for the caret and rounding in the printer's text layout.
+constexpr qreal kWidthSlack = 1.02;
+
+qreal widestLine(const QString& text, const QFont& font, QPaintDevice* device) {
+    const QFontMetricsF metrics(font, device);
+    qreal widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    return widest * kWidthSlack;
+}
+
+QFont printFont(const QFont& screen, qreal pointSize) {
+    QFont printed = screen;
+    printed.setPointSizeF(pointSize);
+    return printed;
+}
+
+} // namespace
+
+CVEKEditView::PrintFit CVEKEditView::printFit(QPrinter& printer) const {
+    PrintFit fit;
+    fit.pointSize = m_fontSize * kPointsPerPixel;
+    const qreal available = printer.pageRect(QPrinter::DevicePixel).width();
+    const qreal needed = widestLine(toPlainText(), printFont(font(), fit.pointSize), &printer);
+    if (needed <= available || needed <= 0) {
+        return fit;
+    }
+    // Half points, rounded down, so that the longest line stays inside the page.
+    const qreal own = fit.pointSize;
+    fit.pointSize = std::max(1.0, std::floor(own * available / needed * 2.0) / 2.0);
+    fit.note = QStringLiteral("The text is printed at %1 pt instead of %2 pt so that every column "
+                              "fits the page width.")
+                   .arg(fit.pointSize)
+                   .arg(own);
+    return fit;
+}
+
+QString CVEKEditView::chooseOrientation(QPrinter& printer) const {
+    if (printer.pageLayout().orientation() != QPageLayout::Portrait ||
+        printFit(printer).note.isEmpty()) {
+        return {};
+    }
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!printFit(printer).note.isEmpty()) {
+        printer.setPageOrientation(QPageLayout::Portrait); // too wide either way: scale instead
+        return {};
+    }
+    return QStringLiteral("The page is turned to landscape so that every column fits.");
+}
+
+QString CVEKEditView::printTo(QPrinter& printer) const {
+    const PrintFit fit = printFit(printer);
     std::unique_ptr<QTextDocument> copy(document()->clone());
-    QFont printed = font();
-    printed.setPointSizeF(m_fontSize * 0.75);
-    copy->setDefaultFont(printed);
+    // Laid out on the printer itself, one page the size of the printable area: the widths
+    // measured above are the widths printed.
+    copy->documentLayout()->setPaintDevice(&printer);
+    copy->setDefaultFont(printFont(font(), fit.pointSize));
+    QTextOption unwrapped = copy->defaultTextOption();
+    unwrapped.setWrapMode(QTextOption::NoWrap);
+    copy->setDefaultTextOption(unwrapped);
+    copy->setDocumentMargin(0);
+    copy->setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
     copy->print(&printer);
+    return fit.note;
 }
 
 void CVEKEditView::print() {
     QPrinter& printer = CORVELANApp::instance()->printer();
+    const QPageLayout::Orientation chosen = printer.pageLayout().orientation();
+    chooseOrientation(printer);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) {
         printTo(printer);
     }
+    printer.setPageOrientation(chosen);
 }
 
 void CVEKEditView::printPreview() {
-    QPrintPreviewDialog dialog(&CORVELANApp::instance()->printer(), this);
+    QPrinter& printer = CORVELANApp::instance()->printer();
+    const QPageLayout::Orientation chosen = printer.pageLayout().orientation();
+    const QString turned = chooseOrientation(printer);
+    QPrintPreviewDialog dialog(&printer, this);
+    // The preview says how the text was fitted; it follows the orientation chosen in it.
+    auto* note = new QLabel(&dialog);
+    note->setObjectName(QStringLiteral("printFitNote"));
+    note->setWordWrap(true);
+    if (dialog.layout() != nullptr) {
+        dialog.layout()->addWidget(note);
+    }
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* printer) { printTo(*printer); });
+            [this, note, turned, chosen](QPrinter* target) {
+                const QString scaled = printTo(*target);
+                const bool stillTurned = target->pageLayout().orientation() != chosen;
+                QStringList lines;
+                if (stillTurned && !turned.isEmpty()) {
+                    lines << turned;
+                }
+                if (!scaled.isEmpty()) {
+                    lines << scaled;
+                }
+                note->setText(lines.join(QLatin1Char(' ')));
+                note->setVisible(!lines.isEmpty());
+            });
     dialog.exec();
+    printer.setPageOrientation(chosen);
 }
 
 bool CVEKEditView::findText(const QString& text, bool matchCase, bool wholeWord, bool down) {

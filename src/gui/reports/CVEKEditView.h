@@ -41,8 +41,18 @@ class CVEKEditView : public QPlainTextEdit, public CCommandTarget {
     /// Writes the text to a ".prn" file ("\n" line ends). Any other ending shows "File format
     /// not supported..." and writes nothing; false then, or when the file cannot be written.
     bool saveAs(const QString& path);
-    /// Prints the whole text on a printer as it is set up.
-    void printTo(QPrinter& printer) const;
+    /// How the text goes on the printer's page: the font size in points, and a note when it
+    /// had to be made smaller than the screen's so that the longest line fits the page width.
+    struct PrintFit {
+        qreal pointSize = 0;
+        QString note; // empty when the text prints at its own size
+    };
+    PrintFit printFit(QPrinter& printer) const;
+    /// Turns a portrait page to landscape when only that fits the longest line at the text's
+    /// own size; the note says so, empty when the orientation stays.
+    QString chooseOrientation(QPrinter& printer) const;
+    /// Prints the whole text, every column on the page; returns what printFit says.
+    QString printTo(QPrinter& printer) const;
     /// Searches from the cursor; false (with a beep) when the text is not found.
     bool findText(const QString& text, bool matchCase, bool wholeWord, bool down);
     bool findNext();

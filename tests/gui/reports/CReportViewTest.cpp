@@ -3,8 +3,8 @@
 #include "ViewFixture.h"
 #include "gui/app/CommandIds.h"
 #include "gui/reports/CAgeSpecificRatesView.h"
+#include "gui/reports/CReportOutputs.h"
 #include "gui/reports/CSummaryRatesView.h"
-#include "gui/reports/ReportViews.h"
 #include "gui/widgets/CSortColumnDlg.h"
 
 #include <QApplication>
@@ -148,35 +148,54 @@ void CReportViewTest::ageSpecificCellsEqualTheCoreTable() {
 }
 
 void CReportViewTest::aBlockOpensItsViewsMalesFirst() {
-    ReportBlock block;
+    ReportChoices choices;
+    choices.registries = m_registries;
+    choices.cancers = m_cancers;
+    ReportBlock& block = choices.block;
     block.reportKind = static_cast<int>(ReportKind::SummaryRates);
     block.arrangement = 1;
     block.fixedCancer = kStomach;
     block.sexes = 2;
     block.male = 1;
     block.female = 2;
-    auto views = createReportViews(block, m_registries, m_cancers, m_data->store, "Arial");
-    QCOMPARE(views.size(), std::size_t{2});
-    QCOMPARE(views[0]->title(), QStringLiteral("Stomach-Male (All ages)"));
-    QCOMPARE(views[1]->title(), QStringLiteral("Stomach-Female (All ages)"));
-    QVERIFY(qobject_cast<CSummaryRatesView*>(views[0].get()) != nullptr);
-    QCOMPARE(views[0]->fontFace(), QStringLiteral("Arial"));
+    const auto gridOf = [](const ReportDocument& document) {
+        return qobject_cast<CGridView*>(document.view.get());
+    };
+    auto documents = CReportOutputs::create(choices, m_data->store, QStringLiteral("Arial"));
+    QCOMPARE(documents.size(), std::size_t{2});
+    QVERIFY(qobject_cast<CSummaryRatesView*>(documents[0].view.get()) != nullptr);
+    QCOMPARE(gridOf(documents[0])->title(), QStringLiteral("Stomach-Male (All ages)"));
+    QCOMPARE(gridOf(documents[1])->title(), QStringLiteral("Stomach-Female (All ages)"));
+    // Every cell is drawn in the face and the size of the index from the start: a smaller
+    // first font made "Decrease font" enlarge the text.
+    for (const ReportDocument& document : documents) {
+        const CGridView* view = gridOf(document);
+        QCOMPARE(view->fontFace(), QStringLiteral("Arial"));
+        QCOMPARE(view->fontSizeIndex(), 4);
+        for (const auto& [row, column] : {std::pair{0, 0}, std::pair{1, 1}, std::pair{2, 3}}) {
+            QCOMPARE(view->grid()->itemFont(row, column).pointSize(), 12);
+            QCOMPARE(view->grid()->itemFont(row, column).family(), QStringLiteral("Arial"));
+        }
+    }
 
     block.reportKind = static_cast<int>(ReportKind::AgeSpecific);
     block.sexes = 1;
     block.male = 0;
-    views = createReportViews(block, m_registries, m_cancers, m_data->store, "Arial");
-    QCOMPARE(views.size(), std::size_t{1});
-    QVERIFY(qobject_cast<CAgeSpecificRatesView*>(views[0].get()) != nullptr);
-    QCOMPARE(views[0]->title(), QStringLiteral("Stomach-Female"));
+    documents = CReportOutputs::create(choices, m_data->store, QStringLiteral("Arial"));
+    QCOMPARE(documents.size(), std::size_t{1});
+    QVERIFY(qobject_cast<CAgeSpecificRatesView*>(documents[0].view.get()) != nullptr);
+    QCOMPARE(gridOf(documents[0])->title(), QStringLiteral("Stomach-Female"));
 
     block.reportKind = static_cast<int>(ReportKind::UserDefined);
-    views = createReportViews(block, m_registries, m_cancers, m_data->store, "Arial");
-    QCOMPARE(views.size(), std::size_t{1});
-    QVERIFY(qobject_cast<CReportView*>(views[0].get()) != nullptr);
-
-    block.reportKind = static_cast<int>(ReportKind::StandardMainTable);
-    QVERIFY(createReportViews(block, m_registries, m_cancers, m_data->store, "Arial").empty());
+    documents = CReportOutputs::create(choices, m_data->store, QStringLiteral("Arial"));
+    QCOMPARE(documents.size(), std::size_t{1});
+    auto* report = qobject_cast<CReportView*>(documents[0].view.get());
+    QVERIFY(report != nullptr);
+    QCOMPARE(report->grid()->itemFont(1, 1).pointSize(), 12);
+    report->swap(); // refilling keeps the size: Swap used to enlarge the first font
+    QCOMPARE(report->grid()->itemFont(1, 1).pointSize(), 12);
+    report->decreaseFont();
+    QCOMPARE(report->grid()->itemFont(1, 1).pointSize(), 11);
 }
 
 void CReportViewTest::commandsReachTheViews() {

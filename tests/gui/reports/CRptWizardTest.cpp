@@ -2,13 +2,13 @@
 // the sex boxes, every refusal, templates written and read back, and the documents of Finish.
 #include "gui/reports/CRptWizard.h"
 
-#include "ModalWatch.h"
-#include "TreeHelpers.h"
 #include "FixtureData.h"
+#include "ModalWatch.h"
 #include "TempDir.h"
+#include "TreeHelpers.h"
 #include "core/data/CIncidenceStore.h"
-#include "gui/data/CSelectionPanel.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "gui/data/CSelectionPanel.h"
 #include "gui/reports/CReportOutputs.h"
 #include "gui/reports/CSummaryRatesView.h"
 #include "gui/reports/CTemplateSaveDialog.h"
@@ -118,7 +118,8 @@ class CRptWizardTest : public QObject {
         QCOMPARE(chosen.block.toArray(),
                  (std::array<std::int32_t, 11>{0, 1, 1, kStomach, 0, 0, 17, 1, 2, 1, 2}));
         QCOMPARE(selectedCount(chosen.registries), 3);
-        std::vector<ReportDocument> documents = CReportOutputs::create(chosen, store);
+        std::vector<ReportDocument> documents =
+            CReportOutputs::create(chosen, store, QStringLiteral("Arial"));
         QCOMPARE(documents.size(), std::size_t(2));
         auto* males = qobject_cast<CSummaryRatesView*>(documents[0].view.get());
         auto* females = qobject_cast<CSummaryRatesView*>(documents[1].view.get());
@@ -335,7 +336,7 @@ class CRptWizardTest : public QObject {
         finish();
         QCOMPARE(wizard->choices().block.fixedRegistry, kBamako);
         const std::vector<ReportDocument> documents =
-            CReportOutputs::create(wizard->choices(), store);
+            CReportOutputs::create(wizard->choices(), store, QStringLiteral("Arial"));
         QCOMPARE(documents.size(), std::size_t(2));
         QCOMPARE(documents[0].output.sex, 0);
         QCOMPARE(documents[1].output.sex, 1);
