@@ -1,14 +1,12 @@
 #include "gui/reports/CRPTwiz12.h"
 
-#include "core/io/CTemplateFolder.h"
-#include "gui/data/CMessages.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "core/io/CTemplateFolder.h"
 #include "core/reports/CReportTemplate.h"
-#include "gui/reports/CRptWizard.h"
 #include "core/reports/ReportFinishPlan.h"
+#include "gui/data/CMessages.h"
+#include "gui/reports/CRptWizard.h"
 
-#include <QHeaderView>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace orvelan {
@@ -20,16 +18,11 @@ QString fromLocal(const std::string& text) { return QString::fromLocal8Bit(text)
 } // namespace
 
 CRPTwiz12::CRPTwiz12(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("reportTemplates")) {
-    m_list = new QTreeWidget(this);
-    m_list->setObjectName(QStringLiteral("templateList"));
-    m_list->setRootIsDecorated(false);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Type"),
-                             QStringLiteral("Created"), QStringLiteral("Modified")});
-    const int widths[] = {100, 100, 200, 200};
-    for (int column = 0; column < 4; ++column) {
-        m_list->setColumnWidth(column, widths[column]);
-    }
+    m_list = new CReportList(this, QStringLiteral("templateList"),
+                             {{QStringLiteral("Name"), 100},
+                              {QStringLiteral("Type"), 100},
+                              {QStringLiteral("Created"), 140},
+                              {QStringLiteral("Modified"), 140}});
     auto* layout = new QVBoxLayout(this);
     setBannerMargins(layout);
     layout->addWidget(m_list, 1);
@@ -49,6 +42,7 @@ void CRPTwiz12::initializePage() {
         item->setText(3, fromLocal(row.modified));
         m_paths << fromLocal(row.path);
     }
+    m_list->fitColumns();
 }
 
 bool CRPTwiz12::store() {

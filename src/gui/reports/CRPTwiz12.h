@@ -1,10 +1,9 @@
 #pragma once
 
 #include "gui/reports/CRptPage.h"
+#include "gui/widgets/CReportList.h"
 
 #include <QStringList>
-
-class QTreeWidget;
 
 namespace orvelan {
 
@@ -23,7 +22,7 @@ class CRPTwiz12 : public CRptPage {
     QTreeWidget* list() const { return m_list; }
 
   private:
-    QTreeWidget* m_list = nullptr;
+    CReportList* m_list = nullptr;
     QStringList m_paths;
 };
 
