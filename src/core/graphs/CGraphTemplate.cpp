@@ -1,10 +1,11 @@
 #include "core/graphs/CGraphTemplate.h"
 
+#include "core/data/SelectionBounds.h"
+#include "core/data/SelectionListCodec.h"
 #include "core/io/CAtomicFile.h"
 #include "core/io/CTemplateFolder.h"
 #include "core/io/LittleEndian.h"
 #include "core/io/ReadFile.h"
-#include "core/data/SelectionBounds.h"
 
 #include <algorithm>
 #include <array>
@@ -18,20 +19,6 @@ std::array<int*, CGraphTemplate::kHeaderWords> headerFields(GraphSettings& s) {
             &s.ageTo, &s.rateKind,     &s.sex,    &s.reserved1,  &s.reserved2};
 }
 
-void appendList(std::string& bytes, const SelectionList& list) {
-    for (const int slot : list) {
-        appendInt32(bytes, slot);
-    }
-}
-
-SelectionList readList(std::string_view bytes, std::size_t offset) {
-    SelectionList list{};
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        list[i] = readInt32(bytes, offset + 4 * i);
-    }
-    return list;
-}
-
 } // namespace
 
 std::string CGraphTemplate::encode(const GraphSettings& settings, int registryGroupCount,
@@ -42,8 +29,8 @@ std::string CGraphTemplate::encode(const GraphSettings& settings, int registryGr
     for (const int* field : headerFields(copy)) {
         appendInt32(bytes, *field);
     }
-    appendList(bytes, boundedRegistries(settings.registries, registryGroupCount));
-    appendList(bytes, boundedCancers(settings.cancers, cancerGroupCount));
+    appendSelectionList(bytes, boundedRegistries(settings.registries, registryGroupCount));
+    appendSelectionList(bytes, boundedCancers(settings.cancers, cancerGroupCount));
 
     // The text up to its first zero byte and at most 255 characters, one zero byte, then '0'.
     std::string title(kTitleSize, '0');
@@ -67,9 +54,9 @@ std::optional<std::string> CGraphTemplate::decode(std::string_view bytes, GraphS
         *field = readInt32(bytes, offset);
         offset += 4;
     }
-    loaded.registries = boundedRegistries(readList(bytes, offset), registryGroupCount);
+    loaded.registries = boundedRegistries(readSelectionList(bytes, offset), registryGroupCount);
     offset += 4 * static_cast<std::size_t>(kSelectionListSize);
-    loaded.cancers = boundedCancers(readList(bytes, offset), cancerGroupCount);
+    loaded.cancers = boundedCancers(readSelectionList(bytes, offset), cancerGroupCount);
 
     const auto title = bytes.substr(kTitleOffset, kMaxTitleLength);
     loaded.title = std::string(title.substr(0, title.find('\0')));

@@ -1,30 +1,13 @@
 #include "core/reports/CReportTemplate.h"
 
+#include "core/data/SelectionBounds.h"
+#include "core/data/SelectionListCodec.h"
 #include "core/io/CAtomicFile.h"
 #include "core/io/CTemplateFolder.h"
 #include "core/io/LittleEndian.h"
 #include "core/io/ReadFile.h"
-#include "core/data/SelectionBounds.h"
 
 namespace orvelan {
-
-namespace {
-
-void appendList(std::string& bytes, const SelectionList& list) {
-    for (const int slot : list) {
-        appendInt32(bytes, slot);
-    }
-}
-
-SelectionList readList(std::string_view bytes, std::size_t offset) {
-    SelectionList list{};
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        list[i] = readInt32(bytes, offset + 4 * i);
-    }
-    return list;
-}
-
-} // namespace
 
 std::string CReportTemplate::encode(const ReportChoices& choices, int registryGroupCount,
                                     int cancerGroupCount) {
@@ -33,8 +16,8 @@ std::string CReportTemplate::encode(const ReportChoices& choices, int registryGr
     for (const auto field : choices.block.toArray()) {
         appendInt32(bytes, field);
     }
-    appendList(bytes, boundedRegistries(choices.registries, registryGroupCount));
-    appendList(bytes, boundedCancers(choices.cancers, cancerGroupCount));
+    appendSelectionList(bytes, boundedRegistries(choices.registries, registryGroupCount));
+    appendSelectionList(bytes, boundedCancers(choices.cancers, cancerGroupCount));
     return bytes;
 }
 
@@ -49,8 +32,9 @@ std::optional<std::string> CReportTemplate::decode(std::string_view bytes, Repor
         fields[i] = readInt32(bytes, 4 * i);
     }
     choices.block = ReportBlock::fromArray(fields);
-    choices.registries = boundedRegistries(readList(bytes, kRegistriesOffset), registryGroupCount);
-    choices.cancers = boundedCancers(readList(bytes, kCancersOffset), cancerGroupCount);
+    choices.registries =
+        boundedRegistries(readSelectionList(bytes, kRegistriesOffset), registryGroupCount);
+    choices.cancers = boundedCancers(readSelectionList(bytes, kCancersOffset), cancerGroupCount);
     return std::nullopt;
 }
 
