@@ -39,7 +39,7 @@ void checkCurveForRange(CliContext& context, const CurveArgument& curve, int fro
     if (!store.load(curve.population, curve.cancer, curve.sex)) {
         throw dataError("cannot load the series from " + context.dataDir);
     }
-    if (to < kTopAgeGroup && to >= store.lastAgeGroup()) {
+    if (rangeEndsInOpenTopClass(to, store.lastAgeGroup())) {
         throw usageError("Selected population and age range are not compatible. Check "
                          "population figures. (population " +
                          std::to_string(curve.population) + " ends at " +

@@ -46,4 +46,8 @@ std::optional<std::string> ValidateItemCount(int count, int maximum) {
     return std::nullopt;
 }
 
+bool rangeEndsInOpenTopClass(int to, int lastAgeGroup) {
+    return to < kTopAgeGroup && to >= lastAgeGroup;
+}
+
 } // namespace orvelan

@@ -18,6 +18,10 @@ std::optional<std::string> ValidateAgeRange(int from, int to, int rateKind);
 std::optional<std::string> ValidateSelection(int from, int to, int cancer, bool isMale,
                                              const CUserGroupDictionary& cancerGroups);
 
+/// True when a range that stops below 85+ (to < 17) ends at or above the population's last age
+/// group: that group is an open top class ("75+"), so the range's last group is not closed.
+bool rangeEndsInOpenTopClass(int to, int lastAgeGroup);
+
 /// "You defined too many items" when count > maximum, "Invalid sex/site combination" when
 /// negative, "Invalid selection" when 0.
 std::optional<std::string> ValidateItemCount(int count, int maximum);

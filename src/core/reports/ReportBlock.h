@@ -69,6 +69,13 @@ struct ReportBlock {
     }
     bool includesMales() const { return male != 0; }
     bool includesFemales() const { return female != 0; }
+    /// Fields 8-10 from the two sex boxes of a page: sexes = (1 if male) + (2 if female) - 1,
+    /// male 1 or 0, female femaleMark or 0 (the summary rates page marks 2, the others 1).
+    void setSexes(bool withMales, bool withFemales, std::int32_t femaleMark = 1) {
+        sexes = (withMales ? 1 : 0) + (withFemales ? 2 : 0) - 1;
+        male = withMales ? 1 : 0;
+        female = withFemales ? femaleMark : 0;
+    }
 
     friend bool operator==(const ReportBlock&, const ReportBlock&) = default;
 };

@@ -1,8 +1,8 @@
 #include "gui/reports/CRPTwiz10.h"
 
 #include "core/data/CIncidenceStore.h"
-#include "gui/data/CMessages.h"
 #include "core/data/Validation.h"
+#include "gui/data/CMessages.h"
 #include "gui/reports/CAgeLabelSpin.h"
 #include "gui/reports/CRptWizard.h"
 #include "gui/reports/CSexBoxes.h"
@@ -59,7 +59,8 @@ bool CRPTwiz10::registryRangeFits(int from, int to) {
     }
     CIncidenceStore& store = sheet().store();
     // A range that ends inside the population's open top class cannot be computed.
-    if (store.load(block.fixedRegistry, 0, 0) && to >= store.lastAgeGroup() && to < kTopAgeGroup) {
+    if (store.load(block.fixedRegistry, 0, 0) &&
+        rangeEndsInOpenTopClass(to, store.lastAgeGroup())) {
         CMessages::error(this, QStringLiteral("Selected population and age range are not "
                                               "compatible.\r\nCheck population figures."));
         return false;
@@ -84,9 +85,7 @@ bool CRPTwiz10::store() {
         return false;
     }
     block.interval = m_interval->isChecked() ? 1 : 0;
-    block.sexes = (m_sexes->male() ? 1 : 0) + (m_sexes->female() ? 2 : 0) - 1;
-    block.male = m_sexes->male() ? 1 : 0;
-    block.female = m_sexes->female() ? 2 : 0;
+    block.setSexes(m_sexes->male(), m_sexes->female(), 2);
     block.ageFrom = from;
     block.ageTo = to;
     return true;

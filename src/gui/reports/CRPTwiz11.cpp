@@ -1,7 +1,7 @@
 #include "gui/reports/CRPTwiz11.h"
 
-#include "gui/data/CMessages.h"
 #include "core/data/Validation.h"
+#include "gui/data/CMessages.h"
 #include "gui/reports/CRptWizard.h"
 #include "gui/reports/CSexBoxes.h"
 
@@ -52,9 +52,7 @@ bool CRPTwiz11::store() {
         }
     }
     block.interval = m_data->currentIndex();
-    block.sexes = (m_sexes->male() ? 1 : 0) + (m_sexes->female() ? 2 : 0) - 1;
-    block.male = m_sexes->male() ? 1 : 0;
-    block.female = m_sexes->female() ? 1 : 0;
+    block.setSexes(m_sexes->male(), m_sexes->female());
     return true;
 }
 

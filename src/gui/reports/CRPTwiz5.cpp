@@ -1,11 +1,11 @@
 #include "gui/reports/CRPTwiz5.h"
 
-#include "gui/data/CMessages.h"
 #include "core/data/Validation.h"
+#include "core/reports/SexPresets.h"
+#include "gui/data/CMessages.h"
 #include "gui/reports/CAgeLabelSpin.h"
 #include "gui/reports/CRptWizard.h"
 #include "gui/reports/CSexBoxes.h"
-#include "core/reports/SexPresets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -103,9 +103,7 @@ bool CRPTwiz5::store() {
     block.ageFrom = from;
     block.ageTo = to;
     block.rateKind = rate;
-    block.sexes = (m_sexes->male() ? 1 : 0) + (m_sexes->female() ? 2 : 0) - 1;
-    block.male = m_sexes->male() ? 1 : 0;
-    block.female = m_sexes->female() ? 1 : 0;
+    block.setSexes(m_sexes->male(), m_sexes->female());
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "core/data/Validation.h"
 
-#include "TextLines.h"
 #include "TempDir.h"
+#include "TextLines.h"
 #include "core/data/CUserGroupDictionary.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +37,22 @@ TEST(ValidateAgeRange, RefusesReversedAndOpenCumulativeRanges) {
     for (const AgeRangeCase& c : cases) {
         EXPECT_EQ(ValidateAgeRange(c.from, c.to, c.rateKind), c.expected)
             << c.from << "-" << c.to << " kind " << c.rateKind;
+    }
+}
+
+TEST(RangeEndsInOpenTopClass, OnlyRangesStoppingBelow85PlusInsideTheTopClass) {
+    const struct {
+        int to;
+        int last;
+        bool open;
+    } cases[] = {
+        {14, 15, false}, // 70-74 is closed when the population ends at 75+
+        {15, 15, true},  // 75-79 is the open class 75+
+        {16, 15, true},  {16, 17, false}, {17, 15, false}, // to 85+ folds the top in
+        {17, 17, false}, {0, 0, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(rangeEndsInOpenTopClass(c.to, c.last), c.open) << c.to << " last " << c.last;
     }
 }
 
