@@ -7,6 +7,7 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/app/CORVELANDoc.h"
+#include "gui/app/CommandIds.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -114,8 +115,8 @@ class MainFrameTest : public QObject {
         QCOMPARE(frame.currentMenuSet(), MenuSet::Tables);
         QCOMPARE(entries(topMenu(frame, "&Edit")), (QStringList{"&Copy", "-", "&Swap", "Sor&t"}));
         QCOMPARE(entries(topMenu(frame, "&View")),
-                 (QStringList{"&Toolbar", "&Status Bar", "-", "&Decrease font", "&Increase font", "-",
-                              "&Background colour...", "Te&xt colour..."}));
+                 (QStringList{"&Toolbar", "&Status Bar", "-", "&Decrease font", "&Increase font",
+                              "-", "&Background colour...", "Te&xt colour..."}));
         QVERIFY(qobject_cast<CORVELANDoc*>(report->document()) != nullptr);
 
         frame.mdiArea()->setActiveSubWindow(table);
@@ -191,20 +192,23 @@ class MainFrameTest : public QObject {
     void unbuiltCommandsShowDisabled() {
         CMainFrame& frame = fixture.frame();
         frame.updateCommandStates();
-        for (int id : {102, 104, 146}) {
+        for (int id : {cmd::kNewGraph, cmd::kNewAnalysis, cmd::kExport}) {
             QVERIFY2(!frame.action(id)->isEnabled(), qPrintable(QString::number(id)));
             QVERIFY(frame.action(id)->isVisible());
         }
-        for (int id : {57601, 57606, 57664, 112, 116, 115, 114, 32773, 59392, 59393, 57665, 57600,
-                       110, 106, 32774, 32775}) {
+        for (int id :
+             {cmd::kOpen, cmd::kPrintSetup, cmd::kAbout, cmd::kReference, cmd::kWebUserGuide,
+              cmd::kWebData, cmd::kWebMethods, cmd::kWebCitation, cmd::kToolbar, cmd::kStatusBar,
+              cmd::kExit, cmd::kNewReport, cmd::kRegistryDictionary, cmd::kCancerDictionary,
+              cmd::kNewCancerGroup, cmd::kNewRegistryGroup}) {
             QVERIFY2(frame.action(id)->isEnabled(), qPrintable(QString::number(id)));
         }
-        QVERIFY(!frame.action(57602)->isEnabled()); // Close needs a document
+        QVERIFY(!frame.action(cmd::kClose)->isEnabled()); // Close needs a document
     }
 
     void statusPromptShowsOnHover() {
         CMainFrame& frame = fixture.frame();
-        frame.action(146)->showStatusText(&frame);
+        frame.action(cmd::kExport)->showStatusText(&frame);
         QCOMPARE(frame.statusBar()->currentMessage(),
                  QStringLiteral("Exports raw data to a text file"));
     }
@@ -219,15 +223,15 @@ class MainFrameTest : public QObject {
         QCOMPARE(faces->currentIndex(), 0);
         const QList<QLabel*> panes = frame.statusBar()->findChildren<QLabel*>();
         QCOMPARE(panes.size(), 4);
-        frame.action(59392)->trigger();
+        frame.action(cmd::kToolbar)->trigger();
         for (QToolBar* bar : frame.toolBars()) {
             QVERIFY(bar->isHidden());
         }
-        frame.action(59392)->trigger();
+        frame.action(cmd::kToolbar)->trigger();
         QVERIFY(!frame.toolBars().first()->isHidden());
-        frame.action(59393)->trigger();
+        frame.action(cmd::kStatusBar)->trigger();
         QVERIFY(frame.statusBar()->isHidden());
-        frame.action(59393)->trigger();
+        frame.action(cmd::kStatusBar)->trigger();
         QVERIFY(!frame.statusBar()->isHidden());
     }
 

@@ -1,8 +1,9 @@
 // Start-up and exit: the settings file, the data directory and the missing-data message.
 #include "GuiFixture.h"
+#include "core/app/Colour.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "core/app/Colour.h"
+#include "gui/app/CommandIds.h"
 #include "gui/app/StartOptions.h"
 
 #include <QFile>
@@ -120,9 +121,9 @@ class SettingsStartupTest : public QObject {
         QVERIFY2(message.contains(QStringLiteral("ORVELAN.DAT")), qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("ORVELAN.POP")), qPrintable(message));
         QVERIFY(fixture.frame().isVisible());
-        QVERIFY(fixture.frame().action(57664)->isEnabled()); // About
-        QVERIFY(fixture.frame().action(112)->isEnabled());   // Reference
-        QVERIFY(fixture.frame().action(57601)->isEnabled()); // Open
+        QVERIFY(fixture.frame().action(cmd::kAbout)->isEnabled());     // About
+        QVERIFY(fixture.frame().action(cmd::kReference)->isEnabled()); // Reference
+        QVERIFY(fixture.frame().action(cmd::kOpen)->isEnabled());      // Open
     }
 
     void reportsAShortDataFile() {

@@ -5,6 +5,7 @@
 #include "gui/app/CDocument.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
+#include "gui/app/CommandIds.h"
 #include "gui/reports/CVEKEditView.h"
 #include "gui/widgets/CFileDialogs.h"
 
@@ -39,7 +40,7 @@ class TextViewTest : public QObject {
     CVEKEditView* openText(const char* name, const std::string& content) {
         fixture.dataDir().write(name, content);
         answerFileDialog(path(name));
-        fixture.frame().action(57601)->trigger();
+        fixture.frame().action(cmd::kOpen)->trigger();
         return activeView();
     }
 
@@ -82,9 +83,9 @@ class TextViewTest : public QObject {
     void unreadableFileOpensNothing() {
         const int before = static_cast<int>(fixture.frame().childFrames().size());
         answerFileDialog(path("missing.prn"));
-        fixture.frame().action(57601)->trigger();
+        fixture.frame().action(cmd::kOpen)->trigger();
         answerFileDialog(QString()); // Cancel
-        fixture.frame().action(57601)->trigger();
+        fixture.frame().action(cmd::kOpen)->trigger();
         QCOMPARE(static_cast<int>(fixture.frame().childFrames().size()), before);
     }
 
@@ -92,14 +93,14 @@ class TextViewTest : public QObject {
         openText("recent.prn", "first\n");
         fixture.frame().mdiArea()->closeAllSubWindows();
         fixture.frame().updateCommandStates();
-        fixture.frame().action(57616)->trigger();
+        fixture.frame().action(cmd::kRecentFile1)->trigger();
         QVERIFY(activeView() != nullptr);
         QCOMPARE(activeView()->text(), QStringLiteral("first\r\n"));
 
         QFile::remove(path("recent.prn"));
         QString message;
         fixture.expectDialog(test::GuiFixture::captureText(message));
-        fixture.frame().action(57616)->trigger();
+        fixture.frame().action(cmd::kRecentFile1)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
         QVERIFY2(message.contains(QStringLiteral("recent.prn")), qPrintable(message));
         const auto& paths = fixture.app().recentFiles().paths();
@@ -111,7 +112,7 @@ class TextViewTest : public QObject {
         CVEKEditView* view = openText("in.prn", "x");
         view->setText(QStringLiteral("Title\r\n  1  2\r\nlast"));
         answerFileDialog(path("out.PRN"));
-        fixture.frame().action(57604)->trigger();
+        fixture.frame().action(cmd::kSaveAs)->trigger();
         QCOMPARE(fixture.dataDir().read("out.PRN"), std::string("Title\n  1  2\nlast"));
         QCOMPARE(lastRequest.filter, QStringLiteral("Formatted Text (*.prn)"));
     }
@@ -134,40 +135,40 @@ class TextViewTest : public QObject {
         QCOMPARE(view->font().pixelSize(), 12);
         QCOMPARE(QFontInfo(view->font()).family(), QStringLiteral("Liberation Mono"));
         for (int i = 0; i < 10; ++i) {
-            fixture.frame().runCommand(422);
+            fixture.frame().runCommand(cmd::kDecreaseFont);
         }
         QCOMPARE(view->fontSize(), 7);
-        QVERIFY(!fixture.frame().action(422)->isEnabled());
-        QVERIFY(fixture.frame().action(423)->isEnabled());
+        QVERIFY(!fixture.frame().action(cmd::kDecreaseFont)->isEnabled());
+        QVERIFY(fixture.frame().action(cmd::kIncreaseFont)->isEnabled());
         for (int i = 0; i < 10; ++i) {
-            fixture.frame().runCommand(423);
+            fixture.frame().runCommand(cmd::kIncreaseFont);
         }
         QCOMPARE(view->fontSize(), 15);
         QCOMPARE(view->font().pixelSize(), 15);
-        QVERIFY(!fixture.frame().action(423)->isEnabled());
+        QVERIFY(!fixture.frame().action(cmd::kIncreaseFont)->isEnabled());
     }
 
     void selectAllCopyUndoAndFind() {
         CVEKEditView* view = openText("e.prn", "alpha beta\nGamma beta\n");
-        QVERIFY(!fixture.frame().action(57634)->isEnabled()); // nothing selected
-        fixture.frame().action(57642)->trigger();
-        QVERIFY(fixture.frame().action(57634)->isEnabled());
-        fixture.frame().action(57634)->trigger();
+        QVERIFY(!fixture.frame().action(cmd::kCopy)->isEnabled()); // nothing selected
+        fixture.frame().action(cmd::kSelectAll)->trigger();
+        QVERIFY(fixture.frame().action(cmd::kCopy)->isEnabled());
+        fixture.frame().action(cmd::kCopy)->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("alpha beta\nGamma beta\n"));
 
         view->moveCursor(QTextCursor::Start);
         QVERIFY(view->findText(QStringLiteral("beta"), false, false, true));
         QCOMPARE(view->textCursor().blockNumber(), 0);
-        fixture.frame().action(57640)->trigger(); // Find Next
+        fixture.frame().action(cmd::kFindNext)->trigger(); // Find Next
         QCOMPARE(view->textCursor().blockNumber(), 1);
         QVERIFY(!view->findNext()); // no third one
         QVERIFY(!view->findText(QStringLiteral("gamma"), true, false, true));
 
-        QVERIFY(!fixture.frame().action(57643)->isEnabled());
+        QVERIFY(!fixture.frame().action(cmd::kUndo)->isEnabled());
         view->moveCursor(QTextCursor::End);
         view->insertPlainText(QStringLiteral("new"));
-        QVERIFY(fixture.frame().action(57643)->isEnabled());
-        fixture.frame().action(57643)->trigger();
+        QVERIFY(fixture.frame().action(cmd::kUndo)->isEnabled());
+        fixture.frame().action(cmd::kUndo)->trigger();
         QCOMPARE(view->text(), QStringLiteral("alpha beta\r\nGamma beta\r\n"));
     }
 
@@ -194,7 +195,7 @@ class TextViewTest : public QObject {
             preview = qobject_cast<QPrintPreviewDialog*>(dialog) != nullptr;
             dialog->close();
         });
-        fixture.frame().action(57609)->trigger();
+        fixture.frame().action(cmd::kPrintPreview)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
         QVERIFY(preview);
     }
