@@ -17,6 +17,7 @@ deps:
 	@bash scripts/install-deps
 
 $(BUILD)/build.ninja: Makefile | deps
+	@mkdir -p $(BUILD)
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > $(BUILD).configure.log 2>&1 || (cat $(BUILD).configure.log; exit 1)
 
 configure: $(BUILD)/build.ninja
@@ -49,8 +50,8 @@ test-release: deps
 	@cd $(RELEASE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Installs into a temporary prefix and packages a .deb, then checks both trees.
-install-check: build
-	@bash scripts/check-install $(BUILD)
+install-check: data
+	@bash scripts/check-install $(BUILD) $(DATA_DIR)
 
 bench: build
 	@for b in $(BUILD)/bench/orvelan_bench_*; do [ -x "$$b" ] && "$$b"; done
