@@ -4,16 +4,16 @@
 #include "ModalWatch.h"
 #include "TempDir.h"
 #include "TreeHelpers.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "core/data/Validation.h"
 #include "gui/data/CCancerDictionaryDlg.h"
+#include "gui/data/CRegistryDictionaryDlg.h"
+#include "gui/data/CUserCancerDlg.h"
+#include "gui/data/CUserRegistryDlg.h"
 #include "gui/widgets/CEditINT.h"
 #include "gui/widgets/CEditLIB.h"
 #include "gui/widgets/CEditNAME.h"
-#include "core/data/CIncidenceStore.h"
-#include "gui/data/CRegistryDictionaryDlg.h"
-#include "gui/data/CUserCancerDlg.h"
-#include "core/data/CUserGroupDictionary.h"
-#include "gui/data/CUserRegistryDlg.h"
-#include "core/data/Validation.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -42,12 +42,17 @@ QStringList headers(const QTreeWidget* list) {
     return texts;
 }
 
-QList<int> widths(const QTreeWidget* list) {
-    QList<int> result;
-    for (int c = 0; c < list->columnCount(); ++c) {
-        result << list->columnWidth(c);
+/// Every column at least as wide as given (columns grow to their heading and texts).
+bool columnsAtLeast(const QTreeWidget* list, const QList<int>& least) {
+    if (list->columnCount() != least.size()) {
+        return false;
     }
-    return result;
+    for (int c = 0; c < list->columnCount(); ++c) {
+        if (list->columnWidth(c) < least[c]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void press(QWidget* dialog, const char* objectName) {
@@ -112,7 +117,7 @@ class GroupDialogsTest : public QObject {
         QCOMPARE(headers(dialog.list()),
                  (QStringList{QStringLiteral("0 item(s) selected"), QStringLiteral("Male"),
                               QStringLiteral("Female")}));
-        QCOMPARE(widths(dialog.list()), (QList<int>{300, 50, 50}));
+        QVERIFY(columnsAtLeast(dialog.list(), {300, 50, 50}));
         click(dialog.tree(), itemByText(dialog.tree(), QStringLiteral("Vulva")));
         click(dialog.tree(), itemByText(dialog.tree(), QStringLiteral("Vagina")));
         QCOMPARE(dialog.list()->headerItem()->text(0), QStringLiteral("2 item(s) selected"));
@@ -154,7 +159,7 @@ class GroupDialogsTest : public QObject {
         dialog.show();
         QCOMPARE(headers(dialog.list()), (QStringList{QStringLiteral("0 item(s) selected"),
                                                       QStringLiteral("Age-classes")}));
-        QCOMPARE(widths(dialog.list()), (QList<int>{300, 75}));
+        QVERIFY(columnsAtLeast(dialog.list(), {300, 75}));
         QTest::keyClicks(dialog.nameEdit(), QStringLiteral("Asia and Africa"));
         press(&dialog, "okButton");
         QCOMPARE(watch.takeMessages(),
@@ -172,7 +177,7 @@ class GroupDialogsTest : public QObject {
         QVERIFY(cancerGroups.append("Oesophagus types", {23, 24}));
         CCancerDictionaryDlg dialog(cancerGroups);
         dialog.show();
-        QCOMPARE(widths(dialog.list()), (QList<int>{200, 50, 50, 50, 200}));
+        QVERIFY(columnsAtLeast(dialog.list(), {200, 50, 50, 50, 200}));
         dialog.tree()->setCurrentItem(itemByText(dialog.tree(), QStringLiteral("Stomach")));
         QCOMPARE(headers(dialog.list()),
                  (QStringList{QStringLiteral("ORVELAN cancer"), QStringLiteral("Male"),
@@ -225,7 +230,7 @@ class GroupDialogsTest : public QObject {
         QVERIFY(registryGroups.append("Third", {74}));
         CRegistryDictionaryDlg dialog(registryGroups, store);
         dialog.show();
-        QCOMPARE(widths(dialog.list()), (QList<int>{250, 70, 70}));
+        QVERIFY(columnsAtLeast(dialog.list(), {250, 70, 70}));
         dialog.tree()->setCurrentItem(itemByText(dialog.tree(), QStringLiteral("Changle")));
         QCOMPARE(headers(dialog.list()),
                  (QStringList{QStringLiteral("ORVELAN registry"), QStringLiteral("Type"),
