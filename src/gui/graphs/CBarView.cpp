@@ -86,9 +86,7 @@ void CBarView::runKindCommand(int id) {
     }
 }
 
-bool CBarView::isCommandChecked(int id) const {
-    return id == cmd::kVerticalLines && style().lines;
-}
+bool CBarView::isCommandChecked(int id) const { return id == cmd::kVerticalLines && style().lines; }
 
 bool CBarView::coloursDifferFromStored(const GraphSettings& stored) const {
     return GraphStyle::toColourRef(style().background) != stored.barBackground ||

@@ -1,13 +1,13 @@
 #include "gui/graphs/CGraphView.h"
 
 #include "core/graphs/GraphSettings.h"
+#include "graphics/CImageExport.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CDocument.h"
 #include "gui/app/CommandIds.h"
 #include "gui/data/CMessages.h"
 #include "gui/graphs/CColourDialog.h"
 #include "gui/widgets/CFileDialogs.h"
-#include "graphics/CImageExport.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -24,8 +24,7 @@
 
 namespace orvelan {
 
-CGraphView::CGraphView(GraphSettings* stored, QWidget* parent)
-    : QWidget(parent), m_stored(stored) {
+CGraphView::CGraphView(GraphSettings* stored, QWidget* parent) : QWidget(parent), m_stored(stored) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/app/CCommandTarget.h"
 #include "graphics/GraphStyle.h"
+#include "gui/app/CCommandTarget.h"
 
 #include <QColor>
 #include <QImage>

@@ -32,8 +32,8 @@ class CSampleLine : public QWidget {
     Qt::PenStyle m_style;
 };
 
-constexpr std::array<const char*, CLineStyleDlg::kStyleCount> kNames = {
-    "Solid", "Dash", "Dot", "Dash-dot", "Dash-dot-dot"};
+constexpr std::array<const char*, CLineStyleDlg::kStyleCount> kNames = {"Solid", "Dash", "Dot",
+                                                                        "Dash-dot", "Dash-dot-dot"};
 
 } // namespace
 
@@ -67,8 +67,8 @@ CLineStyleDlg::CLineStyleDlg(int style, QWidget* parent) : QDialog(parent) {
     auto* group = new QGroupBox(QStringLiteral("Style"), this);
     auto* grid = new QGridLayout(group);
     for (int i = 0; i < kStyleCount; ++i) {
-        auto* button = new QRadioButton(QString::fromLatin1(kNames[static_cast<std::size_t>(i)]),
-                                        group);
+        auto* button =
+            new QRadioButton(QString::fromLatin1(kNames[static_cast<std::size_t>(i)]), group);
         button->setObjectName(QStringLiteral("style%1").arg(i));
         m_buttons[static_cast<std::size_t>(i)] = button;
         grid->addWidget(button, i, 0);

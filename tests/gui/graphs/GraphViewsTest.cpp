@@ -127,7 +127,10 @@ class GraphViewsTest : public QObject {
         QCoreApplication::processEvents();
     }
     QString messagePane() const {
-        return fixture.frame().statusBar()->findChild<QLabel*>(QStringLiteral("messagePane"))->text();
+        return fixture.frame()
+            .statusBar()
+            ->findChild<QLabel*>(QStringLiteral("messagePane"))
+            ->text();
     }
     QString dataPath(const QString& name) const {
         return QString::fromStdString(fixture.dataDir().str()) + QLatin1Char('/') + name;
@@ -166,8 +169,8 @@ class GraphViewsTest : public QObject {
         QTest::newRow("pie") << 2 << "Pie chart 1" << QList<int>{kPieLarger, kPieSmaller}
                              << QList<int>{kLogScale, kAgeRange, kVerticalLines, kBarColour};
         QTest::newRow("pyramid") << 3 << "Pyramid 1" << QList<int>{}
-                                 << QList<int>{kLogScale, kAgeRange, kVerticalLines, kBarColour,
-                                               kPieLarger, kPieSmaller};
+                                 << QList<int>{kLogScale,  kAgeRange,  kVerticalLines,
+                                               kBarColour, kPieLarger, kPieSmaller};
     }
 
     void eachKindOpensWithItsTitleAndCommands() {
@@ -308,8 +311,7 @@ class GraphViewsTest : public QObject {
         const GraphStyle before = view->style();
 
         CColourDialog::setProvider([](const QColor&) { return QColor(255, 0, 128); });
-        QTest::mouseClick(view, Qt::LeftButton, {},
-                          view->geometry().legendSquares[1].center());
+        QTest::mouseClick(view, Qt::LeftButton, {}, view->geometry().legendSquares[1].center());
         QCOMPARE(view->style().curveColours[1], QColor(255, 0, 128));
         QCOMPARE(view->style().curveColours[0], before.curveColours[0]);
         QVERIFY(!view->coloursModified()); // curve colours are not settings
@@ -322,8 +324,7 @@ class GraphViewsTest : public QObject {
             styles->button(2)->click();
             styles->accept();
         });
-        QTest::mouseClick(view, Qt::RightButton, {},
-                          view->geometry().legendSquares[0].center());
+        QTest::mouseClick(view, Qt::RightButton, {}, view->geometry().legendSquares[0].center());
         QVERIFY(fixture.waitForExpectedDialogs());
         QCOMPARE(view->style().curveStyles[0], Qt::DotLine);
         QCOMPARE(view->style().curveStyles[1], before.curveStyles[1]);
@@ -344,9 +345,9 @@ class GraphViewsTest : public QObject {
         paintNow(bars);
         QCOMPARE(bars->geometry().bars.size(), std::size_t{2});
         QTest::mouseMove(bars, bars->geometry().bars[0].center());
-        QTRY_COMPARE(messagePane(),
-                     QString::fromStdString(bars->model().statusText(0)));
-        QVERIFY(messagePane().endsWith(QStringLiteral(": 2.91"))); // 5,234 cases in 180M person-years
+        QTRY_COMPARE(messagePane(), QString::fromStdString(bars->model().statusText(0)));
+        QVERIFY(
+            messagePane().endsWith(QStringLiteral(": 2.91"))); // 5,234 cases in 180M person-years
     }
 
     void saveAsWritesTheImageKindOfTheName() {
@@ -434,7 +435,8 @@ class GraphViewsTest : public QObject {
                     dark += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
                 }
             }
-            QVERIFY2(dark > 50, qPrintable(QStringLiteral("kind %1: %2 dark pixels").arg(kind).arg(dark)));
+            QVERIFY2(dark > 50,
+                     qPrintable(QStringLiteral("kind %1: %2 dark pixels").arg(kind).arg(dark)));
         }
     }
 
@@ -477,7 +479,7 @@ class GraphViewsTest : public QObject {
         fixture.frame().runCommand(cmd::kGraphBackgroundColour);
         CColourDialog::setProvider([](const QColor&) { return QColor(0, 0, 0); });
         fixture.frame().runCommand(cmd::kGraphTextColour); // back to the stored black
-        QVERIFY(view->coloursModified()); // the red background still differs
+        QVERIFY(view->coloursModified());                  // the red background still differs
         QString text;
         fixture.expectDialog([&text, yes](QWidget* dialog) {
             auto* box = qobject_cast<QMessageBox*>(dialog);
@@ -493,8 +495,9 @@ class GraphViewsTest : public QObject {
         QFile settings(fixture.defaultSettingsPath());
         QVERIFY(settings.open(QIODevice::ReadOnly));
         const QString written = QString::fromUtf8(settings.readAll());
-        QVERIFY2(written.contains(yes ? "[Bar]\nBkColour=255000000\n" : "[Bar]\nBkColour=255255255\n"),
-                 qPrintable(written));
+        QVERIFY2(
+            written.contains(yes ? "[Bar]\nBkColour=255000000\n" : "[Bar]\nBkColour=255255255\n"),
+            qPrintable(written));
     }
 
     void unchangedColoursCloseWithoutAQuestion() {
