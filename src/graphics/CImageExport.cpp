@@ -5,6 +5,8 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -245,6 +247,12 @@ std::optional<std::string> CImageExport::savePdf(QSize size, const PaintFunction
         painter.end();
     }
     return writeBytes(path, bytes);
+}
+
+void CImageExport::copyToClipboard(QSize size, const PaintFunction& paint) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->setImage(render(size, paint));
+    }
 }
 
 std::optional<std::string> CImageExport::saveGraph(QSize size, const PaintFunction& paint,

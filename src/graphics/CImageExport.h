@@ -45,6 +45,9 @@ class CImageExport {
     static std::optional<std::string> savePdf(QSize size, const PaintFunction& paint,
                                               const std::string& path, const QString& title);
 
+    /// Puts the graph on the clipboard as an image (the platform's bitmap format).
+    static void copyToClipboard(QSize size, const PaintFunction& paint);
+
     /// Writes the graph in the format of the path's extension; nullopt on success, else why
     /// (an unknown extension included).
     static std::optional<std::string> saveGraph(QSize size, const PaintFunction& paint,

@@ -1,6 +1,8 @@
 #include "graphics/CImageExport.h"
 
 #include <QByteArray>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -157,6 +159,13 @@ class ImageExportTest : public QObject {
         }
         QVERIFY(CImageExport::saveGraph(size, sample, dir.filePath(QStringLiteral("g.gif")).toStdString(), "x"));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("g.gif"))));
+    }
+
+    void clipboardHoldsTheDrawnImage() {
+        CImageExport::copyToClipboard(QSize(120, 80), sample);
+        const QImage image = QGuiApplication::clipboard()->image();
+        QCOMPARE(image.size(), QSize(120, 80));
+        QCOMPARE(image.pixelColor(60, 70), QColor(Qt::blue));
     }
 
     void formatsFollowTheExtensionInAnyCase() {
