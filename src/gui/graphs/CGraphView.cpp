@@ -9,7 +9,6 @@
 #include "gui/graphs/CColourDialog.h"
 #include "gui/widgets/CFileDialogs.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -115,16 +114,21 @@ void CGraphView::chooseTextColour() {
     }
 }
 
-QImage CGraphView::renderImage() {
-    GraphStyle screen = m_style;
-    screen.printScale = 1.0;
-    return CImageExport::render(size().expandedTo(QSize(1, 1)),
-                                [this, &screen](QPainter& painter, QSize area) {
-                                    paintGraph(painter, area, screen, true);
-                                });
+CImageExport::PaintFunction CGraphView::screenPainter() {
+    return [this](QPainter& painter, QSize area) {
+        GraphStyle screen = m_style;
+        screen.printScale = 1.0;
+        paintGraph(painter, area, screen, true);
+    };
 }
 
-void CGraphView::copy() { QGuiApplication::clipboard()->setImage(renderImage()); }
+QImage CGraphView::renderImage() {
+    return CImageExport::render(size().expandedTo(QSize(1, 1)), screenPainter());
+}
+
+void CGraphView::copy() {
+    CImageExport::copyToClipboard(size().expandedTo(QSize(1, 1)), screenPainter());
+}
 
 QString CGraphView::saveFilter() const {
     return QStringLiteral("JPEG file (*.JPG);;Bitmap file (*.BMP)");

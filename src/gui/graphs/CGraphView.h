@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/CImageExport.h"
 #include "graphics/GraphStyle.h"
 #include "gui/app/CCommandTarget.h"
 
@@ -126,6 +127,8 @@ class CGraphView : public QWidget, public CCommandTarget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    /// Draws the graph as the screen shows it, on any surface of a size.
+    CImageExport::PaintFunction screenPainter();
     void setStatusText(const QString& text);
     void writePendingImage(const QImage& image);
 
