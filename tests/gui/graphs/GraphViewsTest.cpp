@@ -346,8 +346,11 @@ class GraphViewsTest : public QObject {
         QCOMPARE(bars->geometry().bars.size(), std::size_t{2});
         QTest::mouseMove(bars, bars->geometry().bars[0].center());
         QTRY_COMPARE(messagePane(), QString::fromStdString(bars->model().statusText(0)));
-        QVERIFY(
-            messagePane().endsWith(QStringLiteral(": 2.91"))); // 5,234 cases in 180M person-years
+        // 5,234 cases in 180,000,000 person-years.
+        QVERIFY(messagePane().endsWith(QStringLiteral(": 2.91")));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(bars, &leave);
+        QCOMPARE(messagePane(), QString());
     }
 
     void saveAsWritesTheImageKindOfTheName() {
