@@ -79,6 +79,9 @@ class CORVELANApp : public QObject {
     /// Opens any file as a standard-table text document; nullptr when it cannot be read (the
     /// reason is shown and the file leaves the recent-file list).
     CChildFrame* openDocumentFile(const QString& path);
+    /// Opens the graph of a template file as Finish on the graph wizard would; false (the
+    /// reason shown) when the file cannot be read, false silently when there is nothing to draw.
+    bool openGraphTemplate(const QString& path);
 
     /// After a view has saved its document under a path: the document takes the file's name as
     /// its title and the path goes to the top of the recent-file list.

@@ -6,12 +6,13 @@ namespace orvelan {
 
 QString startUsage() {
     return QStringLiteral(
-        "usage: orvelan [--data-dir DIR] [--settings FILE] [--no-splash] [FILE...]\n"
+        "usage: orvelan [--data-dir DIR] [--settings FILE] [--no-splash] [--graph FILE.GPH]... [FILE...]\n"
         "       orvelan --version | --help | --help-pages\n"
         "\n"
         "  --data-dir DIR   folder holding ORVELAN.DAT and ORVELAN.POP (default: the current one)\n"
         "  --settings FILE  settings file to use instead of the user's orvelan.ini\n"
         "  --no-splash      start without the start-up picture\n"
+        "  --graph FILE.GPH open a graph template as its graph (may be repeated)\n"
         "  FILE...          saved text tables to open\n"
         "  --version        print the version and end\n"
         "  --help-pages     print the folder of the bundled help pages and end\n");
@@ -44,6 +45,13 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
             if (!takeValue(options.settingsFile)) {
                 return std::nullopt;
             }
+        } else if (argument == QLatin1String("--graph") ||
+                   argument.startsWith(QLatin1String("--graph="))) {
+            QString graph;
+            if (!takeValue(graph)) {
+                return std::nullopt;
+            }
+            options.graphs.append(graph);
         } else if (argument == QLatin1String("--no-splash")) {
             options.splash = false;
         } else if (argument == QLatin1String("--version")) {
