@@ -1,5 +1,8 @@
 #include "gui/analysis/CCMPtwoGraph.h"
 
+#include "core/graphs/TwoCurveModel.h"
+#include "graphics/CImageExport.h"
+#include "graphics/CTwoCurvePainter.h"
 #include "gui/data/CMessages.h"
 
 #include <QCheckBox>
@@ -37,16 +40,27 @@ class Canvas : public QWidget {
 } // namespace
 
 struct CCMPtwoGraph::Model {
-    CurvePair pair;
-    int last = 0;
-    QString referenceLabel;
-    QString comparisonLabel;
+    TwoCurveModel curves;
 };
+
+namespace {
+
+TwoCurveModel curvesOf(CurvePair pair, int last, const QString& referenceLabel,
+                       const QString& comparisonLabel) {
+    // The rates run to the effective top of the comparison, which holds the folded older ages.
+    if (last > 0) {
+        pair.ageHigh = last;
+    }
+    // The painter reads its texts as UTF-8.
+    return makeTwoCurveModel(pair, referenceLabel.toStdString(), comparisonLabel.toStdString());
+}
+
+} // namespace
 
 CCMPtwoGraph::CCMPtwoGraph(QWidget* parent, const CurvePair& pair, int last,
                            const QString& referenceLabel, const QString& comparisonLabel)
-    : QDialog(parent), m_model(std::make_unique<Model>(Model{pair, last, referenceLabel,
-                                                             comparisonLabel})) {
+    : QDialog(parent), m_model(std::make_unique<Model>(
+                           Model{curvesOf(pair, last, referenceLabel, comparisonLabel)})) {
     setObjectName(QStringLiteral("CCMPtwoGraph"));
     setWindowTitle(QStringLiteral("Comparison of two age-specific curves: graph"));
     m_canvas = new Canvas(*this, this);
@@ -101,14 +115,17 @@ bool CCMPtwoGraph::valuesShown() const { return m_values->isChecked(); }
 bool CCMPtwoGraph::gridShown() const { return m_grid->isChecked(); }
 
 QImage CCMPtwoGraph::picture() const {
-    QImage image(m_canvas->size(), QImage::Format_RGB32);
-    QPainter painter(&image);
-    draw(painter, image.size());
-    return image;
+    return CImageExport::render(m_canvas->size(),
+                                [this](QPainter& painter, QSize size) { draw(painter, size); });
 }
 
 void CCMPtwoGraph::draw(QPainter& painter, const QSize& size) const {
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    TwoCurveStyle style;
+    style.logarithmic = logarithmic();
+    style.values = valuesShown();
+    style.grid = gridShown();
+    CTwoCurvePainter::paint(painter, size, m_model->curves, style);
 }
 
 void CCMPtwoGraph::copyToClipboard() {
