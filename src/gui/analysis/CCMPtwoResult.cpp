@@ -16,6 +16,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <span>
 #include <string_view>
 
@@ -139,26 +140,35 @@ CCMPtwoResult::CCMPtwoResult(QWidget* parent, const TwoCurveContext& context, in
     layout->addWidget(
         group(this, QStringLiteral("Test of significance of Relative Risk (RR)"), m_testList));
     layout->addLayout(buttons);
-    // The lists are as wide as their columns; the dialog follows the widest.
-    setMinimumWidth(560);
+    // The dialog is as wide as the widest list's columns.
+    int widest = 0;
+    for (const QTreeWidget* list : {m_asrList, m_rateRatioList, m_testList}) {
+        int width = 2 * list->frameWidth() + 4;
+        for (int column = 0; column < list->columnCount(); ++column) {
+            width += list->columnWidth(column);
+        }
+        widest = std::max(widest, width);
+    }
+    setMinimumWidth(widest + 48);
 }
 
 void CCMPtwoResult::fillLists() {
     const std::array<std::pair<QTreeWidget*, ResultList>, 3> lists = {
         std::pair{m_asrList, ResultList::Asr}, std::pair{m_rateRatioList, ResultList::RateRatio},
         std::pair{m_testList, ResultList::Tests}};
-    // Fixed-width digits keep the numbers of a column under one another.
-    QFont numbers = font();
-    numbers.setFamily(QStringLiteral("Courier New"));
-    numbers.setStyleHint(QFont::TypeWriter);
     for (const auto& [list, kind] : lists) {
         for (int row = 0; row < list->topLevelItemCount(); ++row) {
             QTreeWidgetItem* item = list->topLevelItem(row);
             for (int column = 2; column <= list->columnCount(); ++column) {
                 item->setText(column - 1, latin1(resultCellText(m_pair, kind, row, column)));
                 item->setTextAlignment(column - 1, Qt::AlignRight | Qt::AlignVCenter);
-                item->setFont(column - 1, numbers);
             }
+        }
+        // A column never cuts a number or a label: it grows past its usual width when needed.
+        for (int column = 0; column < list->columnCount(); ++column) {
+            const int usual = list->columnWidth(column);
+            list->resizeColumnToContents(column);
+            list->setColumnWidth(column, std::max(usual, list->columnWidth(column) + 8));
         }
     }
 }

@@ -37,6 +37,13 @@ QLineEdit* numberField(QWidget* parent, const QString& name, int maxLength, bool
     field->setObjectName(name);
     field->setAlignment(Qt::AlignRight);
     field->setReadOnly(readOnly);
+    if (readOnly) {
+        // Shown, not typed in: the background of the page says so.
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        field->setPalette(palette);
+        field->setFocusPolicy(Qt::NoFocus);
+    }
     if (maxLength > 0) {
         field->setMaxLength(maxLength);
     }
