@@ -2,6 +2,7 @@
 // the curves' colours, and Copy to Clipboard.
 #include "gui/analysis/CCMPtwoGraph.h"
 
+#include "GuiFixture.h"
 #include "ModalWatch.h"
 
 #include <QCheckBox>
@@ -117,13 +118,6 @@ class CCMPtwoGraphTest : public QObject {
     ModalWatch watch;
 };
 
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    CCMPtwoGraphTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORVELAN_GUI_TEST_MAIN(CCMPtwoGraphTest)
 
 #include "CCMPtwoGraphTest.moc"

@@ -4,6 +4,7 @@
 #include "gui/analysis/CCMPtwoResult.h"
 
 #include "FixtureData.h"
+#include "GuiFixture.h"
 #include "ModalWatch.h"
 #include "RunProcess.h"
 #include "TempDir.h"
@@ -250,13 +251,6 @@ class CCMPtwoResultTest : public QObject {
     ModalWatch watch;
 };
 
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    CCMPtwoResultTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORVELAN_GUI_TEST_MAIN(CCMPtwoResultTest)
 
 #include "CCMPtwoResultTest.moc"
