@@ -1,4 +1,4 @@
-#include "CCMPseveralResult.h"
+#include "gui/analysis/CCMPseveralResult.h"
 
 #include "core/data/CIncidenceStore.h"
 #include "core/reports/CTextGrid.h"

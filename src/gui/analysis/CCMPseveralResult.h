@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CGridView.h"
+#include "gui/reports/CGridView.h"
 #include "core/rates/SeveralCurveComparison.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
-#include "gui/reports/CCMPseveralResult.h"
+#include "gui/analysis/CCMPseveralResult.h"
 
-#include "ViewFixture.h"
+#include "../reports/ViewFixture.h"
 #include "core/rates/SeveralCurveComparison.h"
 #include "core/reports/ReportItems.h"
 #include "gui/widgets/CSortColumnDlg.h"

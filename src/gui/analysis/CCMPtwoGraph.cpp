@@ -1,0 +1,136 @@
+#include "gui/analysis/CCMPtwoGraph.h"
+
+#include "core/graphs/TwoCurveModel.h"
+#include "graphics/CImageExport.h"
+#include "graphics/CTwoCurvePainter.h"
+#include "gui/data/CMessages.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace orvelan {
+
+namespace {
+
+/// The drawing area: asks the dialog to draw on each paint.
+class Canvas : public QWidget {
+  public:
+    explicit Canvas(const CCMPtwoGraph& graph, QWidget* parent) : QWidget(parent), m_graph(graph) {
+        setObjectName(QStringLiteral("canvas"));
+        setMinimumSize(560, 380);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        m_graph.draw(painter, size());
+    }
+
+  private:
+    const CCMPtwoGraph& m_graph;
+};
+
+} // namespace
+
+struct CCMPtwoGraph::Model {
+    TwoCurveModel curves;
+};
+
+namespace {
+
+TwoCurveModel curvesOf(CurvePair pair, int last, const QString& referenceLabel,
+                       const QString& comparisonLabel) {
+    // The rates run to the effective top of the comparison, which holds the folded older ages.
+    if (last > 0) {
+        pair.ageHigh = last;
+    }
+    // The painter reads its texts as UTF-8.
+    return makeTwoCurveModel(pair, referenceLabel.toStdString(), comparisonLabel.toStdString());
+}
+
+} // namespace
+
+CCMPtwoGraph::CCMPtwoGraph(QWidget* parent, const CurvePair& pair, int last,
+                           const QString& referenceLabel, const QString& comparisonLabel)
+    : QDialog(parent), m_model(std::make_unique<Model>(
+                           Model{curvesOf(pair, last, referenceLabel, comparisonLabel)})) {
+    setObjectName(QStringLiteral("CCMPtwoGraph"));
+    setWindowTitle(QStringLiteral("Comparison of two age-specific curves: graph"));
+    m_canvas = new Canvas(*this, this);
+
+    auto* scale = new QGroupBox(QStringLiteral("Scale"), this);
+    m_logarithmic = new QRadioButton(QStringLiteral("Logarithmic"), scale);
+    m_logarithmic->setObjectName(QStringLiteral("logarithmic"));
+    m_arithmetic = new QRadioButton(QStringLiteral("Arithmetic"), scale);
+    m_arithmetic->setObjectName(QStringLiteral("arithmetic"));
+    m_logarithmic->setChecked(true);
+    auto* scaleLayout = new QVBoxLayout(scale);
+    scaleLayout->addWidget(m_logarithmic);
+    scaleLayout->addWidget(m_arithmetic);
+    auto* display = new QGroupBox(QStringLiteral("Display"), this);
+    m_values = new QCheckBox(QStringLiteral("Values"), display);
+    m_values->setObjectName(QStringLiteral("values"));
+    m_grid = new QCheckBox(QStringLiteral("Grid"), display);
+    m_grid->setObjectName(QStringLiteral("grid"));
+    auto* displayLayout = new QVBoxLayout(display);
+    displayLayout->addWidget(m_values);
+    displayLayout->addWidget(m_grid);
+    auto* copy = new QPushButton(QStringLiteral("Copy to Clipboard"), this);
+    copy->setObjectName(QStringLiteral("copy"));
+    auto* close = new QPushButton(QStringLiteral("&Close Window"), this);
+    close->setObjectName(QStringLiteral("close"));
+
+    auto redraw = [this] { m_canvas->update(); };
+    connect(m_logarithmic, &QRadioButton::toggled, this, redraw);
+    connect(m_values, &QCheckBox::toggled, this, redraw);
+    connect(m_grid, &QCheckBox::toggled, this, redraw);
+    connect(copy, &QPushButton::clicked, this, &CCMPtwoGraph::copyToClipboard);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* controls = new QVBoxLayout;
+    controls->addWidget(scale);
+    controls->addWidget(display);
+    controls->addStretch(1);
+    controls->addWidget(copy);
+    controls->addWidget(close);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_canvas, 1);
+    layout->addLayout(controls);
+    resize(780, 520);
+}
+
+CCMPtwoGraph::~CCMPtwoGraph() = default;
+
+bool CCMPtwoGraph::logarithmic() const { return m_logarithmic->isChecked(); }
+
+bool CCMPtwoGraph::valuesShown() const { return m_values->isChecked(); }
+
+bool CCMPtwoGraph::gridShown() const { return m_grid->isChecked(); }
+
+QImage CCMPtwoGraph::picture() const {
+    return CImageExport::render(m_canvas->size(),
+                                [this](QPainter& painter, QSize size) { draw(painter, size); });
+}
+
+void CCMPtwoGraph::draw(QPainter& painter, const QSize& size) const {
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    TwoCurveStyle style;
+    style.logarithmic = logarithmic();
+    style.values = valuesShown();
+    style.grid = gridShown();
+    CTwoCurvePainter::paint(painter, size, m_model->curves, style);
+}
+
+void CCMPtwoGraph::copyToClipboard() {
+    QGuiApplication::clipboard()->setImage(picture());
+    CMessages::information(this, QStringLiteral("Done!"));
+}
+
+} // namespace orvelan

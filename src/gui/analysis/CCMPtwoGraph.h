@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/rates/CurvePair.h"
+
+#include <QDialog>
+#include <QImage>
+
+class QCheckBox;
+class QRadioButton;
+
+// "Comparison of two age-specific curves: graph": the reference curve in red and the
+// comparison curve in blue over the compared range, on a logarithmic or arithmetic scale, with
+// optional value columns and grid lines.
+namespace orvelan {
+
+class CCMPtwoGraph : public QDialog {
+    Q_OBJECT
+  public:
+    /// last: the effective last age group of the comparison; the labels are the texts of the
+    /// results dialog's Reference and Comparison fields.
+    CCMPtwoGraph(QWidget* parent, const CurvePair& pair, int last, const QString& referenceLabel,
+                 const QString& comparisonLabel);
+    ~CCMPtwoGraph() override;
+
+    bool logarithmic() const;
+    bool valuesShown() const;
+    bool gridShown() const;
+    /// The picture as drawn now, at the drawing area's size.
+    QImage picture() const;
+    /// Draws the picture on a painter covering size (the drawing area, the clipboard image).
+    void draw(class QPainter& painter, const QSize& size) const;
+
+  private:
+    void copyToClipboard();
+
+    struct Model;
+    std::unique_ptr<Model> m_model;
+    QWidget* m_canvas = nullptr;
+    QRadioButton* m_logarithmic = nullptr;
+    QRadioButton* m_arithmetic = nullptr;
+    QCheckBox* m_values = nullptr;
+    QCheckBox* m_grid = nullptr;
+};
+
+} // namespace orvelan

@@ -1,0 +1,256 @@
+// The two-curve results dialog: its fields and every list cell in the cases that matter (all
+// results, no comparison cases, no data, a cut range), Save As in both layouts against the
+// command-line tool, and the graph dialog it opens.
+#include "gui/analysis/CCMPtwoResult.h"
+
+#include "FixtureData.h"
+#include "GuiFixture.h"
+#include "ModalWatch.h"
+#include "RunProcess.h"
+#include "TempDir.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/rates/ComparisonLayouts.h"
+#include "gui/analysis/CCMPtwoGraph.h"
+#include "gui/widgets/CFileDialogs.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+using namespace orvelan;
+
+namespace {
+
+constexpr int kStomach = 34;
+constexpr int kAlgiers = 0;   // ages to 85+
+constexpr int kLaReunion = 1; // ages to 75+
+constexpr int kBamako = 3;    // ages to 85+, no stomach cases
+constexpr int kGambia = 2;    // ages to 85+
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+class CCMPtwoResultTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        test::FixtureData data;
+        test::PopulationFixture full;
+        full.personYears = test::FixtureData::flatPersonYears(20000.0);
+        test::PopulationFixture shortTop;
+        shortTop.personYears = test::FixtureData::flatPersonYears(20000.0, 15);
+        for (int population : {kAlgiers, kBamako, kGambia}) {
+            data.setPopulation(population, 0, full);
+        }
+        data.setPopulation(kLaReunion, 0, shortTop);
+        test::CasesFixture reference;
+        test::CasesFixture comparison;
+        for (std::size_t j = 0; j < 18; ++j) {
+            reference.cases[j] = static_cast<double>(2 + j * 3);
+            comparison.cases[j] = static_cast<double>(1 + j * 5);
+        }
+        data.setCases(kAlgiers, 0, kStomach, reference);
+        data.setCases(kGambia, 0, kStomach, comparison);
+        data.setCases(kLaReunion, 0, kStomach, comparison);
+        data.write(dataDir.str());
+        QVERIFY(store.open(dataDir.str()));
+    }
+
+    void cleanup() {
+        dialog.reset();
+        CFileDialogs::setProvider({});
+        QVERIFY(watch.idle());
+        QVERIFY(watch.takeMessages().isEmpty());
+    }
+
+    // Both curves with cases: every cell carries a number, the interval in the dialog only.
+    void allResults() {
+        open(kAlgiers, kGambia, 0, 17);
+        QCOMPARE(field("reference"), QStringLiteral(" Algeria, Algiers: Stomach-Male"));
+        QCOMPARE(field("comparison"), QStringLiteral(" The Gambia: Stomach-Male"));
+        QCOMPARE(field("ageRange"), QStringLiteral(" 0-85+"));
+        const QStringList asr = cells("asrList");
+        QCOMPARE(asr.size(), 9);
+        QCOMPARE(asr.mid(6), (QStringList{"Ratio", QString::asprintf("%7.3f", ratio()), "   -   "}));
+        const QStringList rr = cells("rateRatioList");
+        QCOMPARE(rr[0], QStringLiteral("Mantel & Haenszel"));
+        QVERIFY(rr[1].contains(QLatin1Char('[')) && rr[1].endsWith(QLatin1Char(']')));
+        QVERIFY(rr[5].contains(QLatin1Char('[')));
+        const QStringList tests = cells("testList");
+        QCOMPARE(tests[3], QStringLiteral(" 1"));
+        QCOMPARE(tests[7], QStringLiteral("17"));
+        for (const QString& cell : asr.mid(0, 6) + rr + tests) {
+            QVERIFY2(!cell.trimmed().startsWith(QLatin1Char('-')), qPrintable(cell));
+        }
+        expectCoreCells();
+        QVERIFY(button("showCurves")->isEnabled() && button("saveAs")->isEnabled());
+    }
+
+    // No comparison cases: the ratio 0 shows without interval or logarithm, the estimate of
+    // maximum likelihood and the tests built on it show dashes.
+    void noComparisonCases() {
+        open(kAlgiers, kBamako, 0, 17);
+        const QStringList rr = cells("rateRatioList");
+        QCOMPARE(rr, (QStringList{"Mantel & Haenszel", "  0.0000", "   -    ", "   -    ",
+                                  "Maximum likelihood", "   -    ", "   -    ", "   -    "}));
+        QCOMPARE(cells("asrList").mid(3, 3), (QStringList{"Comparison", "   0.00", "  0.000"}));
+        expectCoreCells();
+    }
+
+    // Fewer than three age groups: no data, nothing to show or save, dashes where nothing was
+    // computed.
+    void noDataAvailable() {
+        open(kAlgiers, kGambia, 0, 1);
+        QCOMPARE(field("ageRange"), QStringLiteral("No data available!"));
+        QVERIFY(!button("showCurves")->isEnabled());
+        QVERIFY(!button("saveAs")->isEnabled());
+        QCOMPARE(cells("testList"), (QStringList{"Mantel-Haenszel-Cochran test", "  -      ",
+                                                 "   -      ", " 0", "Heterogeneity test",
+                                                 "  -      ", "   -      ", " 0", "Trend test",
+                                                 "  -      ", "   -      ", " 0"}));
+        QTest::mouseClick(button("showCurves"), Qt::LeftButton); // disabled: no graph opens
+        QTest::qWait(50);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    // A comparison population ending at 75+ cuts an 85+ range there, with the warning.
+    void cutRange() {
+        open(kAlgiers, kLaReunion, 0, 17);
+        QCOMPARE(field("ageRange"), QStringLiteral(" 0-75+ Warning, check population figures"));
+        QCOMPARE(dialog->pair().ageHigh, 15);
+        QCOMPARE(cells("testList")[7], QStringLiteral("15"));
+        expectCoreCells();
+    }
+
+    // Save As writes the core's layouts (chosen by the name, any letter case) byte for byte,
+    // the same text the command-line tool prints; another ending writes nothing.
+    void saveAsBothLayouts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<int>("ageHigh");
+        QTest::newRow("txt") << "result.txt" << "txt" << 17;
+        QTest::newRow("Prn, cut range") << "result.Prn" << "prn" << 17;
+        QTest::newRow("TXT, closed range") << "result.TXT" << "txt" << 13;
+    }
+    void saveAsBothLayouts() {
+        QFETCH(QString, name);
+        QFETCH(QString, layout);
+        QFETCH(int, ageHigh);
+        const int comparison = layout == QStringLiteral("prn") ? kLaReunion : kGambia;
+        open(kAlgiers, comparison, 2, ageHigh);
+        const std::string path = dataDir.file(name.toStdString());
+        QString proposed;
+        CFileDialogs::setProvider([&](const FileDialogRequest& request) {
+            proposed = request.directory;
+            return QString::fromStdString(path);
+        });
+        QTest::mouseClick(button("saveAs"), Qt::LeftButton);
+        QCOMPARE(proposed, QStringLiteral("/work-folder"));
+        const std::string saved = readFile(path);
+        const auto kind = layout == QStringLiteral("prn") ? ComparisonLayout::Formatted
+                                                          : ComparisonLayout::TabDelimited;
+        QCOMPARE(saved, comparisonText(dialog->pair(), dialog->run().texts, kind));
+        QVERIFY(saved.find('[') == std::string::npos);
+#ifdef ORVELAN_CLI_PATH
+        const test::ProcessResult cli = test::runProcess(
+            {ORVELAN_CLI_PATH, "--data-dir", dataDir.str(), "compare", "--ref",
+             std::to_string(kAlgiers) + ",34,m", "--comp", std::to_string(comparison) + ",34,m",
+             "--from", "2", "--to", std::to_string(ageHigh), "--layout", layout.toStdString()});
+        QCOMPARE(cli.exitCode, 0);
+        QCOMPARE(cli.out, saved);
+#endif
+    }
+
+    void saveAsOtherEndingIsRefused() {
+        open(kAlgiers, kGambia, 0, 17);
+        const std::string path = dataDir.file("result.csv");
+        CFileDialogs::setProvider([&](const FileDialogRequest&) {
+            return QString::fromStdString(path);
+        });
+        QTest::mouseClick(button("saveAs"), Qt::LeftButton);
+        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("File format not supported...")});
+        QVERIFY(!QFile::exists(QString::fromStdString(path)));
+    }
+
+    // "&Show curves" runs the graph dialog modally with the labels of the fields.
+    void showCurvesOpensTheGraph() {
+        open(kAlgiers, kGambia, 0, 17);
+        QString title;
+        bool logarithmic = false;
+        watch.expect([&](QWidget* widget) {
+            title = widget->windowTitle();
+            if (auto* graph = qobject_cast<CCMPtwoGraph*>(widget)) {
+                logarithmic = graph->logarithmic();
+            }
+            widget->close();
+        });
+        QTest::mouseClick(button("showCurves"), Qt::LeftButton);
+        QCOMPARE(title, QStringLiteral("Comparison of two age-specific curves: graph"));
+        QVERIFY(logarithmic);
+    }
+
+  private:
+    void open(int reference, int comparison, int ageLow, int ageHigh) {
+        TwoCurveContext context{store, std::nullopt, QStringLiteral("/work-folder")};
+        dialog = std::make_unique<CCMPtwoResult>(nullptr, context, kStomach, kStomach, reference,
+                                                 comparison, 0, 0, ageLow, ageHigh, 0);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        QCOMPARE(dialog->windowTitle(),
+                 QStringLiteral("Comparison of two age-specific curves: results"));
+    }
+    QString field(const char* name) const {
+        return dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+    }
+    QPushButton* button(const char* name) const {
+        return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    /// Every cell of a list, row by row, the row label first.
+    QStringList cells(const char* name) const {
+        const auto* list = dialog->findChild<QTreeWidget*>(QString::fromLatin1(name));
+        QStringList texts;
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            for (int column = 0; column < list->columnCount(); ++column) {
+                texts << list->topLevelItem(row)->text(column);
+            }
+        }
+        return texts;
+    }
+    /// The dialog shows the comparison engine's cell texts and nothing of its own.
+    void expectCoreCells() const {
+        const std::array<std::pair<const char*, ResultList>, 3> lists = {
+            std::pair{"asrList", ResultList::Asr}, std::pair{"rateRatioList", ResultList::RateRatio},
+            std::pair{"testList", ResultList::Tests}};
+        for (const auto& [name, kind] : lists) {
+            const QStringList shown = cells(name);
+            const auto* list = dialog->findChild<QTreeWidget*>(QString::fromLatin1(name));
+            const int columns = list->columnCount();
+            for (int i = 0; i < shown.size(); ++i) {
+                const std::string expected =
+                    resultCellText(dialog->pair(), kind, i / columns, i % columns + 1);
+                QCOMPARE(shown[i].toStdString(), expected);
+            }
+        }
+    }
+    double ratio() const { return dialog->pair().asrComp / dialog->pair().asrRef; }
+
+    test::TempDir dataDir;
+    CIncidenceStore store;
+    std::unique_ptr<CCMPtwoResult> dialog;
+    ModalWatch watch;
+};
+
+ORVELAN_GUI_TEST_MAIN(CCMPtwoResultTest)
+
+#include "CCMPtwoResultTest.moc"

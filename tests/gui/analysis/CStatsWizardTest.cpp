@@ -1,0 +1,332 @@
+// The statistics wizard driven as a user drives it: the page sequence of each kind, every
+// refusal with its message and icon, the quiet reasons, the typed-in curve with its live rates
+// and .STA files written and read back through the page's buttons.
+#include "gui/analysis/CStatsWizard.h"
+
+#include "FixtureData.h"
+#include "GuiFixture.h"
+#include "ModalWatch.h"
+#include "TempDir.h"
+#include "TreeHelpers.h"
+#include "core/analysis/StatsWizardTexts.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "gui/analysis/CStatsPage.h"
+#include "gui/widgets/CFileDialogs.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QtTest>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+using namespace orvelan;
+using treehelp::click;
+using treehelp::itemByText;
+
+namespace {
+
+constexpr int kStomach = 34;
+constexpr int kVulva = 117;  // females only
+constexpr int kAlgiers = 0;  // ages to 85+
+constexpr int kBamako = 3;   // ages to 85+
+constexpr int kChangle = 74; // ages to 75+
+const QString kError = QString::number(static_cast<int>(QMessageBox::Critical));
+const QString kInformation = QString::number(static_cast<int>(QMessageBox::Information));
+
+template <typename T> T* child(QWidget* parent, const QString& name) {
+    T* widget = parent->findChild<T*>(name);
+    if (widget == nullptr) {
+        qWarning("no widget %s", qPrintable(name));
+    }
+    return widget;
+}
+
+} // namespace
+
+class CStatsWizardTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        test::FixtureData data;
+        test::PopulationFixture full;
+        full.personYears = test::FixtureData::flatPersonYears(10000.0);
+        test::PopulationFixture shortTop;
+        shortTop.personYears = test::FixtureData::flatPersonYears(10000.0, 15);
+        for (int sex = 0; sex < 2; ++sex) {
+            data.setPopulation(kAlgiers, sex, full);
+            data.setPopulation(kBamako, sex, full);
+            data.setPopulation(kChangle, sex, shortTop);
+        }
+        data.write(dataDir.str());
+        QVERIFY(store.open(dataDir.str()));
+        store.setUserGroups(&cancerGroups, &registryGroups);
+    }
+
+    void init() {
+        QDir(QString::fromStdString(dataDir.file("Templates"))).removeRecursively();
+        remembered = AnalysisBlock{};
+        remembered.refCancer = kStomach;
+        watch.takeMessages();
+        watch.icons().clear();
+    }
+
+    void cleanup() {
+        wizard.reset();
+        CFileDialogs::setProvider({});
+        QVERIFY(watch.idle());
+    }
+
+    // Page 1 to page 3 and Finish: the reference and comparison choices come back in the block.
+    void twoCurvesStoreBothCurves() {
+        start();
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Statistical analysis"));
+        QVERIFY(!wizard->button(QWizard::BackButton)->isVisible());
+        chooseKind("twoCurves");
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Reference curve"));
+        QCOMPARE(child<QSpinBox>(page(), "ageFrom")->text(), QStringLiteral(" 0-"));
+        QCOMPARE(child<QSpinBox>(page(), "ageTo")->text(), QStringLiteral("85+"));
+        choose("registryTree", "Algiers");
+        QTest::keyClick(child<QSpinBox>(page(), "ageTo"), Qt::Key_Down);
+        QCOMPARE(child<QSpinBox>(page(), "ageTo")->text(), QStringLiteral("84"));
+        QTest::keyClick(child<QSpinBox>(page(), "ageFrom"), Qt::Key_Up);
+        child<QRadioButton>(page(), "female")->click();
+        next();
+        QCOMPARE(wizard->currentId(), CStatsWizard::kComparisonPage);
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Comparison curve"));
+        QVERIFY(wizard->button(QWizard::FinishButton)->isVisible());
+        // A first comparison starts from the reference curve.
+        QCOMPARE(CSelectionTree::valueOf(
+                     child<CSelectionTree>(page(), "registryTree")->currentItem()),
+                 kAlgiers);
+        QCOMPARE(description(), QStringLiteral(" Algeria, Algiers\nStomach\nFemale\nage ( 5-84)"));
+        choose("registryTree", "Bamako");
+        child<QRadioButton>(page(), "male")->click();
+        finish();
+        const AnalysisBlock& block = wizard->block();
+        QCOMPARE(block.analysisKind, 0);
+        QCOMPARE((std::vector<int>{block.ageLow, block.ageHigh, block.refPopulation,
+                                   block.refCancer, block.refSex, block.compPopulation,
+                                   block.compCancer, block.compSex}),
+                 (std::vector<int>{1, 16, kAlgiers, kStomach, 1, kBamako, kStomach, 0}));
+        QVERIFY(watch.takeMessages().isEmpty());
+    }
+
+    // Each refusal of the curve pages keeps the page; the named ones say why with an error icon,
+    // a missing choice says it in the page's quiet line.
+    void curvePagesRefuse() {
+        remembered.refPopulation = kChangle;
+        start();
+        chooseKind("twoCurves");
+        QTest::keyClick(child<QSpinBox>(page(), "ageTo"), Qt::Key_Down); // 80-84
+        next();
+        QCOMPARE(wizard->currentId(), CStatsWizard::kReferencePage);
+        QCOMPARE(watch.takeMessages(), QStringList{QString::fromLatin1(
+                                           kPopulationRangeMessage.data())});
+        QCOMPARE(watch.icons().takeLast(), kError);
+
+        choose("cancerTree", "Vulva");
+        QTest::keyClick(child<QSpinBox>(page(), "ageTo"), Qt::Key_Up); // 85+ fits a 75+ top
+        next();
+        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Invalid sex/site combination")});
+        QCOMPARE(wizard->currentId(), CStatsWizard::kReferencePage);
+
+        auto* tree = child<CSelectionTree>(page(), "registryTree");
+        click(tree, itemByText(tree, QStringLiteral("Africa")));
+        child<QRadioButton>(page(), "female")->click();
+        next();
+        QCOMPARE(wizard->currentId(), CStatsWizard::kReferencePage);
+        QVERIFY(watch.takeMessages().isEmpty());
+        QVERIFY(!qobject_cast<CStatsPage*>(page())->reason().isEmpty());
+
+        choose("registryTree", "Changle");
+        next();
+        QCOMPARE(wizard->currentId(), CStatsWizard::kComparisonPage);
+        QCOMPARE(description(), QStringLiteral(" China, Changle\nVulva\nFemale\n(All ages)"));
+        child<QRadioButton>(page(), "male")->click();
+        finishRefused();
+        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Invalid sex/site combination")});
+        QCOMPARE(wizard->block().compPopulation, -1);
+    }
+
+    // Several populations: nothing ticked keeps the page quietly; the buttons and ticks edit the
+    // list that Finish stores.
+    void severalPopulationsNeedOneTick() {
+        start();
+        chooseKind("severalPopulations");
+        next();
+        QCOMPARE(wizard->currentId(), CStatsWizard::kSeveralPage);
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Comparison curves"));
+        finishRefused();
+        QVERIFY(!qobject_cast<CStatsPage*>(page())->reason().isEmpty());
+        QTest::mouseClick(child<QToolButton>(page(), "selectAll"), Qt::LeftButton);
+        QVERIFY(selectedCount(child<CSelectionTree>(page(), "registryTree")->selection()) > 200);
+        QTest::mouseClick(child<QToolButton>(page(), "clearSelection"), Qt::LeftButton);
+        auto* tree = child<CSelectionTree>(page(), "registryTree");
+        click(tree, itemByText(tree, QStringLiteral("Bamako")));
+        click(tree, itemByText(tree, QStringLiteral("Algiers")));
+        finish();
+        const SelectionList& chosen = wizard->block().severalSelection;
+        QCOMPARE(selectedCount(chosen), 2);
+        QCOMPARE(chosen[2], 2); // the dictionary row of Algiers
+        QVERIFY(watch.takeMessages().isEmpty());
+    }
+
+    // Typed rows update their rate and the total at once; text that is no number counts as 0.
+    void typedRowsShowRatesAndTotal() {
+        toUserPage();
+        type("cases0", QStringLiteral("12"));
+        type("personYears0", QStringLiteral("40000"));
+        QCOMPARE(field("rate0"), QStringLiteral("30.000"));
+        type("cases1", QStringLiteral("x3"));
+        type("personYears1", QStringLiteral("20000"));
+        QCOMPARE(field("rate1"), QStringLiteral("0.000"));
+        QCOMPARE(child<QPlainTextEdit>(page(), "total")->toPlainText(),
+                 QStringLiteral("12/\n60000\n20.00"));
+    }
+
+    // The three checks of the typed curve, in their order: gaps, the chosen range, then the
+    // information that proceeds.
+    void typedCurveChecks_data() {
+        QTest::addColumn<int>("filledTo");
+        QTest::addColumn<int>("gap");
+        QTest::addColumn<int>("ageHigh");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("finishes");
+        QTest::newRow("all zero") << -1 << -1 << 17
+                                  << "You must enter person-years up to  4" << false;
+        QTest::newRow("gap at 40-44") << 17 << 8 << 17
+                                      << "You must enter person-years up to 85+" << false;
+        QTest::newRow("range beyond the typed groups")
+            << 10 << -1 << 14 << "You must enter person-years from  0- up to 74" << false;
+        QTest::newRow("up to 70-74 of 0-85+")
+            << 14 << -1 << 17 << "Warning: 74 will be interpreted as 70+" << true;
+        QTest::newRow("every group") << 17 << -1 << 17 << "" << true;
+    }
+    void typedCurveChecks() {
+        QFETCH(int, filledTo);
+        QFETCH(int, gap);
+        QFETCH(int, ageHigh);
+        QFETCH(QString, message);
+        QFETCH(bool, finishes);
+        remembered.ageHigh = ageHigh;
+        toUserPage();
+        for (int j = 0; j <= filledTo; ++j) {
+            type(QStringLiteral("personYears%1").arg(j), j == gap ? QStringLiteral("0")
+                                                                  : QStringLiteral("1000"));
+        }
+        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+        QCOMPARE(watch.takeMessages(), message.isEmpty() ? QStringList{} : QStringList{message});
+        QCOMPARE(wizard->result() == QDialog::Accepted, finishes);
+        if (!message.isEmpty()) {
+            QCOMPARE(watch.icons().takeLast(), finishes ? kInformation : kError);
+        }
+        if (finishes) {
+            QCOMPARE(wizard->block().userPersonYears[0], 1000.0);
+        }
+    }
+
+    // "Save as..." writes the fields, "Use..." reads them back: title, whole cases and
+    // person-years, rates to three decimals; a name without .STA writes nothing.
+    void analysisFileRoundTrip() {
+        toUserPage();
+        child<QLineEdit>(page(), "title")->setText(QStringLiteral("Typed curve"));
+        type("cases3", QStringLiteral("7"));
+        type("personYears3", QStringLiteral("30000"));
+        const QString path = QString::fromStdString(dataDir.file("Templates/curve.sta"));
+        QString folder;
+        CFileDialogs::setProvider([&](const FileDialogRequest& request) {
+            folder = request.directory;
+            return request.save ? path : path;
+        });
+        QTest::mouseClick(child<QPushButton>(page(), "saveFile"), Qt::LeftButton);
+        QCOMPARE(folder, QString::fromStdString(dataDir.file("Templates")));
+        std::ifstream written(path.toStdString());
+        std::stringstream text;
+        text << written.rdbuf();
+        QVERIFY(text.str().starts_with("Typed curve\n0 0 0.000\n0 0 0.000\n0 0 0.000\n"
+                                       "7 30000 23.333\n"));
+
+        child<QLineEdit>(page(), "title")->clear();
+        type("cases3", QStringLiteral("1"));
+        QTest::mouseClick(child<QPushButton>(page(), "useFile"), Qt::LeftButton);
+        QCOMPARE(field("title"), QStringLiteral("Typed curve"));
+        QCOMPARE(field("cases3"), QStringLiteral("7"));
+        QCOMPARE(field("personYears3"), QStringLiteral("30000"));
+        QCOMPARE(field("rate3"), QStringLiteral("23.333"));
+        QCOMPARE(child<QPlainTextEdit>(page(), "total")->toPlainText(),
+                 QStringLiteral("7/\n30000\n23.33"));
+
+        CFileDialogs::setProvider([&](const FileDialogRequest&) {
+            return QString::fromStdString(dataDir.file("Templates/curve.txt"));
+        });
+        QTest::mouseClick(child<QPushButton>(page(), "saveFile"), Qt::LeftButton);
+        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("File format not supported...")});
+        QVERIFY(!QFile::exists(QString::fromStdString(dataDir.file("Templates/curve.txt"))));
+    }
+
+  private:
+    void start() {
+        StatsWizardContext context{store, registryGroups, cancerGroups,
+                                   QString::fromStdString(dataDir.str())};
+        wizard = std::make_unique<CStatsWizard>(remembered, context);
+        wizard->show();
+        QVERIFY(QTest::qWaitForWindowExposed(wizard.get()));
+    }
+    void toUserPage() {
+        start();
+        chooseKind("userDefined");
+        next();
+        QCOMPARE(wizard->currentId(), CStatsWizard::kUserCurvePage);
+    }
+    QWidget* page() const { return wizard->currentPage(); }
+    void chooseKind(const char* name) {
+        child<QRadioButton>(page(), QString::fromLatin1(name))->click();
+        next();
+    }
+    void choose(const char* treeName, const char* text) {
+        auto* tree = child<CSelectionTree>(page(), QString::fromLatin1(treeName));
+        click(tree, itemByText(tree, QString::fromLatin1(text)));
+    }
+    void type(const QString& name, const QString& text) {
+        auto* edit = child<QLineEdit>(page(), name);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    void type(const char* name, const QString& text) { type(QString::fromLatin1(name), text); }
+    QString field(const char* name) const {
+        return child<QLineEdit>(page(), QString::fromLatin1(name))->text();
+    }
+    QString description() const {
+        return child<QPlainTextEdit>(page(), QStringLiteral("referenceDescription"))
+            ->toPlainText();
+    }
+    void next() { QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton); }
+    void finish() {
+        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+        QCOMPARE(wizard->result(), int(QDialog::Accepted));
+    }
+    void finishRefused() {
+        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+        QVERIFY(wizard->isVisible());
+    }
+
+    test::TempDir dataDir;
+    CIncidenceStore store;
+    CUserGroupDictionary registryGroups{GroupKind::Registry};
+    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
+    AnalysisBlock remembered;
+    std::unique_ptr<CStatsWizard> wizard;
+    ModalWatch watch;
+};
+
+ORVELAN_GUI_TEST_MAIN(CStatsWizardTest)
+
+#include "CStatsWizardTest.moc"
