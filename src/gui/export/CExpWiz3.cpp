@@ -29,7 +29,9 @@ CExpWiz3::CExpWiz3(CExpWizard& wizard) : CExpPage(wizard, QStringLiteral("output
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setReadOnly(true);
     m_summary->setFixedHeight(m_summary->fontMetrics().lineSpacing() * 3 + 12);
-    m_summary->setTabStopDistance(m_summary->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 4);
+    // Both labels end before the first tab stop, so the two paths start in one column.
+    m_summary->setTabStopDistance(
+        m_summary->fontMetrics().horizontalAdvance(QStringLiteral("Data file:  ")));
     m_summary->setLineWrapMode(QPlainTextEdit::NoWrap);
     QPalette white = m_summary->palette();
     white.setColor(QPalette::Base, Qt::white);

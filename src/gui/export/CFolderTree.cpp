@@ -21,6 +21,12 @@ CFolderTree::CFolderTree(QWidget* parent) : QTreeView(parent) {
     setUniformRowHeights(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Folders are listed in the background: keep the opened folder in view as its parents fill.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this] {
+        if (currentIndex().isValid()) {
+            scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+        }
+    });
 }
 
 void CFolderTree::setListFiles(bool files) {
@@ -43,7 +49,7 @@ bool CFolderTree::openPath(const QString& folder) {
         expand(parent);
     }
     setCurrentIndex(index);
-    scrollTo(index);
+    scrollTo(index, QAbstractItemView::PositionAtCenter);
     return true;
 }
 
