@@ -9,9 +9,8 @@
 namespace orvelan {
 
 CExpWiz1::CExpWiz1(CExpWizard& wizard) : CExpPage(wizard, QStringLiteral("populationSelection")) {
-    m_panel = new CSelectionPanel(TreeKind::Registry,
-                                  CSelectionPanel::ClearButton | CSelectionPanel::SelectAllButton,
-                                  this);
+    m_panel = new CSelectionPanel(
+        TreeKind::Registry, CSelectionPanel::ClearButton | CSelectionPanel::SelectAllButton, this);
     auto* layout = new QVBoxLayout(this);
     setBannerMargins(layout);
     layout->addWidget(m_panel, 1);

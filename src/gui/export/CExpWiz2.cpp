@@ -13,9 +13,8 @@
 namespace orvelan {
 
 CExpWiz2::CExpWiz2(CExpWizard& wizard) : CExpPage(wizard, QStringLiteral("cancerSelection")) {
-    m_panel = new CSelectionPanel(TreeKind::Cancer,
-                                  CSelectionPanel::ClearButton | CSelectionPanel::SelectAllButton,
-                                  this);
+    m_panel = new CSelectionPanel(
+        TreeKind::Cancer, CSelectionPanel::ClearButton | CSelectionPanel::SelectAllButton, this);
     m_panel->tree()->setRootText(CMessages::caption() + QStringLiteral(" cancers"));
     m_sexes = new CSexBoxes(this);
     m_sexes->setObjectName(QStringLiteral("sexes"));
@@ -47,10 +46,10 @@ bool CExpWiz2::store() {
         return false;
     }
     settings() = chosen;
-    CMessages::information(this, QStringLiteral(
-                                     "Depending on your computer (network connections etc.), "
-                                     "displaying the next page of the wizard might take some "
-                                     "time. Please be patient..."));
+    CMessages::information(this,
+                           QStringLiteral("Depending on your computer (network connections etc.), "
+                                          "displaying the next page of the wizard might take some "
+                                          "time. Please be patient..."));
     return true;
 }
 

@@ -61,9 +61,9 @@ void CExpWiz3::initializePage() {
 }
 
 QString CExpWiz3::summaryText() const {
-    return QString::fromStdString(CRawDataExporter::pathSummary(
-        m_folders->currentPath().toStdString(), m_name->text().toStdString(),
-        m_format->currentIndex()));
+    return QString::fromStdString(
+        CRawDataExporter::pathSummary(m_folders->currentPath().toStdString(),
+                                      m_name->text().toStdString(), m_format->currentIndex()));
 }
 
 void CExpWiz3::refreshSummary() {

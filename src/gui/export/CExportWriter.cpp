@@ -4,9 +4,9 @@
 #include "gui/data/CMessages.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QElapsedTimer>
 #include <QProgressDialog>
+#include <algorithm>
 
 namespace orvelan {
 
@@ -34,9 +34,9 @@ ExportOutcome CExportWriter::write(QWidget* parent, CIncidenceStore& store,
     const auto populations = CRawDataExporter::populations(settings, store.registryGroups());
     const auto cancers = CRawDataExporter::cancers(settings, store.cancerGroups());
 
-    QProgressDialog progress(QStringLiteral("Writing %1...")
-                                 .arg(QString::fromStdString(settings.dataPath)),
-                             QStringLiteral("Cancel"), 0, kProgressSteps, parent);
+    QProgressDialog progress(
+        QStringLiteral("Writing %1...").arg(QString::fromStdString(settings.dataPath)),
+        QStringLiteral("Cancel"), 0, kProgressSteps, parent);
     progress.setObjectName(QStringLiteral("exportProgress"));
     progress.setWindowTitle(CMessages::caption());
     progress.setWindowModality(Qt::WindowModal);

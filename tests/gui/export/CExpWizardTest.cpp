@@ -152,9 +152,8 @@ class CExpWizardTest : public QObject {
                      QString(expected).replace("\r\n", "\n"));
         }
         QVERIFY(page->folderTree()->openPath(dataDir.path().c_str()));
-        QCOMPARE(page->summaryText(),
-                 QString("Data file:\t\t%1/raw.csv\r\nLog file:\t\t%1/raw.log")
-                     .arg(QString::fromStdString(dataDir.str())));
+        QCOMPARE(page->summaryText(), QString("Data file:\t\t%1/raw.csv\r\nLog file:\t\t%1/raw.log")
+                                          .arg(QString::fromStdString(dataDir.str())));
         QVERIFY(!page->folderTree()->openPath(work() + "/missing"));
         QCOMPARE(page->folderTree()->failures().size(), 1);
     }
@@ -209,15 +208,7 @@ class CExpWizardTest : public QObject {
     }
 
     void cancelLeavesNoHalfWrittenFile() {
-        ExportSettings settings;
-        settings.format = 2;
-        for (int slot = 0; slot < kFirstRegistryGroup; ++slot) {
-            settings.populationSelection[static_cast<std::size_t>(slot)] = slot;
-        }
-        for (int slot = 0; slot < kFirstCancerGroup; ++slot) {
-            settings.cancerSelection[static_cast<std::size_t>(slot)] = slot;
-        }
-        CRawDataExporter::setPaths(settings, work().toStdString(), "all");
+        const ExportSettings settings = everything();
         dataDir.write("work/all.csv", "earlier\n");
 
         QWidget window;
@@ -251,21 +242,12 @@ class CExpWizardTest : public QObject {
         }
         CIncidenceStore fullStore;
         QVERIFY(fullStore.open(fullData.toStdString()));
-        ExportSettings settings;
-        settings.format = 2;
-        for (int slot = 0; slot < kFirstRegistryGroup; ++slot) {
-            settings.populationSelection[static_cast<std::size_t>(slot)] = slot;
-        }
-        for (int slot = 0; slot < kFirstCancerGroup; ++slot) {
-            settings.cancerSelection[static_cast<std::size_t>(slot)] = slot;
-        }
-        CRawDataExporter::setPaths(settings, work().toStdString(), "all");
+        const ExportSettings settings = everything();
         QTimer ticks;
         QElapsedTimer sinceTick;
         qint64 longestGap = 0;
-        connect(&ticks, &QTimer::timeout, [&] {
-            longestGap = std::max(longestGap, sinceTick.restart());
-        });
+        connect(&ticks, &QTimer::timeout,
+                [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
         ticks.start(20);
         sinceTick.start();
         watch.expect([](QWidget* dialog) { QVERIFY(qobject_cast<QProgressDialog*>(dialog)); });
@@ -282,6 +264,19 @@ class CExpWizardTest : public QObject {
 
   private:
     QString work() const { return QString::fromStdString(dataDir.file("work")); }
+    /// Every population, cancer and sex as comma-separated values into work/all.csv.
+    ExportSettings everything() const {
+        ExportSettings settings;
+        settings.format = 2;
+        for (int slot = 0; slot < kFirstRegistryGroup; ++slot) {
+            settings.populationSelection[static_cast<std::size_t>(slot)] = slot;
+        }
+        for (int slot = 0; slot < kFirstCancerGroup; ++slot) {
+            settings.cancerSelection[static_cast<std::size_t>(slot)] = slot;
+        }
+        CRawDataExporter::setPaths(settings, work().toStdString(), "all");
+        return settings;
+    }
     CExpWiz3* filesPage() const {
         return qobject_cast<CExpWiz3*>(wizard->page(CExpWizard::kFilesPage));
     }
