@@ -210,8 +210,8 @@ ExportTarget CRawDataExporter::probeTarget(const std::string& path) {
     return ExportTarget::Creatable;
 }
 
-std::size_t CRawDataExporter::lineCount(const ExportSettings& settings,
-                                        std::size_t populationCount, std::size_t cancerCount) {
+std::size_t CRawDataExporter::lineCount(const ExportSettings& settings, std::size_t populationCount,
+                                        std::size_t cancerCount) {
     const std::size_t sexes = (settings.male ? 1U : 0U) + (settings.female ? 1U : 0U);
     return populationCount * cancerCount * sexes * static_cast<std::size_t>(kAgeGroupCount);
 }

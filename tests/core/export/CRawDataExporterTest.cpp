@@ -280,7 +280,8 @@ TEST(CRawDataExporter, ProbeNeverTouchesAnExistingFile) {
     EXPECT_EQ(CRawDataExporter::probeTarget(dir.file("locked")), ExportTarget::NotAccessible);
     EXPECT_EQ(CRawDataExporter::probeTarget("/proc/orvelan-probe.prn"),
               ExportTarget::NotAccessible); // read-only even for the superuser
-    if (!root) { // permissions do not bind the superuser
+    // Permissions do not bind the superuser.
+    if (!root) {
         EXPECT_EQ(CRawDataExporter::probeTarget(dir.file("locked/x.prn")),
                   ExportTarget::NotAccessible);
         EXPECT_EQ(CRawDataExporter::probeTarget(dir.file("readonly.log")),
