@@ -103,10 +103,7 @@ void runExport(CliContext& context, const ExportOptions& options) {
     }
     const auto populations = CRawDataExporter::populations(settings, store.registryGroups());
     const auto cancers = CRawDataExporter::cancers(settings, store.cancerGroups());
-    const auto lines =
-        populations.size() * cancers.size() *
-        static_cast<std::size_t>((settings.male ? 1 : 0) + (settings.female ? 1 : 0)) *
-        static_cast<std::size_t>(kAgeGroupCount);
+    const auto lines = CRawDataExporter::lineCount(settings, populations.size(), cancers.size());
     if (context.json) {
         const nlohmann::json json = {{"data_file", settings.dataPath},
                                      {"log_file", settings.logPath},

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace orvelan {
 
@@ -184,14 +186,47 @@ std::string CRawDataExporter::logText(const ExportSettings& settings,
     return text;
 }
 
+ExportTarget CRawDataExporter::probeTarget(const std::string& path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status)) {
+        if (!std::filesystem::is_regular_file(status)) {
+            return ExportTarget::NotAccessible;
+        }
+        std::FILE* file = std::fopen(path.c_str(), "r+");
+        if (file == nullptr) {
+            return ExportTarget::NotAccessible;
+        }
+        std::fclose(file);
+        return ExportTarget::Existing;
+    }
+    // "x": fails rather than opening a file that appeared meanwhile.
+    std::FILE* probe = std::fopen(path.c_str(), "wx");
+    if (probe == nullptr) {
+        return ExportTarget::NotAccessible;
+    }
+    std::fclose(probe);
+    std::remove(path.c_str());
+    return ExportTarget::Creatable;
+}
+
+std::size_t CRawDataExporter::lineCount(const ExportSettings& settings, std::size_t populationCount,
+                                        std::size_t cancerCount) {
+    const std::size_t sexes = (settings.male ? 1U : 0U) + (settings.female ? 1U : 0U);
+    return populationCount * cancerCount * sexes * static_cast<std::size_t>(kAgeGroupCount);
+}
+
 std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
                                                        const ExportSettings& settings,
                                                        const std::vector<ExportItem>& populations,
-                                                       const std::vector<ExportItem>& cancers) {
+                                                       const std::vector<ExportItem>& cancers,
+                                                       const ExportProgress& progress) {
     if (!validFormat(settings.format)) {
         return "File '" + settings.dataPath + "': unknown export format " +
                std::to_string(settings.format);
     }
+    const std::size_t total = lineCount(settings, populations.size(), cancers.size());
+    std::size_t written = 0;
     CAtomicFile file(settings.dataPath);
     for (const auto& population : populations) {
         for (const int sex : {0, 1}) {
@@ -211,6 +246,10 @@ std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
                     const auto a = static_cast<std::size_t>(age);
                     file.write(dataLine(settings.format, population.number, sex, cancer.number, age,
                                         store.cases()[a], store.personYears()[a]));
+                }
+                written += static_cast<std::size_t>(kAgeGroupCount);
+                if (progress && !progress(written, total)) {
+                    return "File '" + settings.dataPath + "' not written: export cancelled";
                 }
             }
         }

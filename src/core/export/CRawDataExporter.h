@@ -2,6 +2,8 @@
 
 #include "core/export/ExportSettings.h"
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,11 +24,24 @@ struct ExportItem {
     std::string name;
 };
 
+/// Told after each block of 19 lines: lines written so far and the whole count. Returning false
+/// stops the export; the data file is then not written at all.
+using ExportProgress = std::function<bool(std::size_t written, std::size_t total)>;
+
+/// What a target path of the export is, found without changing anything on disk.
+enum class ExportTarget {
+    Creatable,    // absent, and a file of that name can be created in its folder
+    Existing,     // present and writable: the user is asked before it is overwritten
+    NotAccessible // neither
+};
+
 /// What became of the two files; each error names the file and the reason.
 struct ExportOutcome {
     std::optional<std::string> dataError;
     std::optional<std::string> logError;
-    bool ok() const { return !dataError && !logError; }
+    /// The user stopped the export: neither file was written.
+    bool cancelled = false;
+    bool ok() const { return !dataError && !logError && !cancelled; }
 };
 
 class CRawDataExporter {
@@ -64,13 +79,24 @@ class CRawDataExporter {
                                const std::vector<ExportItem>& populations,
                                const std::vector<ExportItem>& cancers);
 
+    /// Whether a data or log path can be written. An absent file is probed by creating it
+    /// exclusively and removing it again, so an existing file is never truncated by the probe.
+    static ExportTarget probeTarget(const std::string& path);
+
+    /// Lines of the data file: 19 per population, sex and cancer.
+    static std::size_t lineCount(const ExportSettings& settings, std::size_t populationCount,
+                                 std::size_t cancerCount);
+
     /// Writes the data file, then the log (the log also when the data file failed), each
     /// through a temporary file so that a failure never leaves a truncated file behind.
     static ExportOutcome run(CIncidenceStore& store, const ExportSettings& settings);
+    /// A stop asked for by the progress callback is reported as an error naming the file; the
+    /// target is then left as it was.
     static std::optional<std::string> writeData(CIncidenceStore& store,
                                                 const ExportSettings& settings,
                                                 const std::vector<ExportItem>& populations,
-                                                const std::vector<ExportItem>& cancers);
+                                                const std::vector<ExportItem>& cancers,
+                                                const ExportProgress& progress = {});
     static std::optional<std::string> writeLog(const ExportSettings& settings,
                                                const std::vector<ExportItem>& populations,
                                                const std::vector<ExportItem>& cancers);

@@ -77,6 +77,9 @@ void CSelectionTree::rebuild() {
                                             : buildCancerChoiceTree(m_choice, m_groups);
     }
     QTreeWidgetItem* rootItem = makeItem(root);
+    if (!m_rootText.isEmpty()) {
+        rootItem->setText(0, m_rootText);
+    }
     addTopLevelItem(rootItem);
     addChildren(rootItem, root);
     rootItem->setExpanded(true);

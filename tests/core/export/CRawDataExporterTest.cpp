@@ -225,5 +225,71 @@ TEST_F(ExportRun, FailedLoadLeavesNoDataFile) {
     EXPECT_TRUE(std::filesystem::exists(m_dir.file("none.log")));
 }
 
+TEST_F(ExportRun, ProgressCountsBlocksAndAStopLeavesTheOldFileAsItWas) {
+    CRawDataExporter::setPaths(m_settings, m_dir.str(), "stop");
+    m_dir.write("stop.prn", "earlier export\n");
+    const auto populations = CRawDataExporter::populations(m_settings, nullptr);
+    const auto cancers = CRawDataExporter::cancers(m_settings, nullptr);
+
+    std::vector<std::pair<std::size_t, std::size_t>> calls;
+    const auto stopAtSecond = [&calls](std::size_t written, std::size_t total) {
+        calls.emplace_back(written, total);
+        return calls.size() < 2;
+    };
+    const auto error =
+        CRawDataExporter::writeData(m_store, m_settings, populations, cancers, stopAtSecond);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("cancelled"), std::string::npos);
+    const std::vector<std::pair<std::size_t, std::size_t>> expected = {{19, 38}, {38, 38}};
+    EXPECT_EQ(calls, expected);
+    EXPECT_EQ(m_dir.read("stop.prn"), "earlier export\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.str()),
+                            std::filesystem::directory_iterator()),
+              3); // the two data files and stop.prn: no temporary file left
+
+    calls.clear();
+    const auto always = [&calls](std::size_t written, std::size_t total) {
+        calls.emplace_back(written, total);
+        return true;
+    };
+    EXPECT_FALSE(CRawDataExporter::writeData(m_store, m_settings, populations, cancers, always));
+    EXPECT_EQ(calls.size(), 2u);
+    EXPECT_EQ(lines(m_dir.read("stop.prn")).size(), 38u);
+}
+
+TEST(CRawDataExporter, ProbeNeverTouchesAnExistingFile) {
+    test::TempDir dir;
+    dir.write("kept.prn", "old");
+    std::filesystem::create_directory(dir.file("locked"));
+    std::filesystem::permissions(dir.file("locked"), std::filesystem::perms::owner_read |
+                                                         std::filesystem::perms::owner_exec);
+    dir.write("readonly.log", "old");
+    std::filesystem::permissions(dir.file("readonly.log"), std::filesystem::perms::owner_read);
+    std::FILE* bypass = std::fopen(dir.file("readonly.log").c_str(), "r+");
+    const bool root = bypass != nullptr;
+    if (bypass != nullptr) {
+        std::fclose(bypass);
+    }
+
+    EXPECT_EQ(CRawDataExporter::probeTarget(dir.file("kept.prn")), ExportTarget::Existing);
+    EXPECT_EQ(dir.read("kept.prn"), "old");
+    EXPECT_EQ(CRawDataExporter::probeTarget(dir.file("new.prn")), ExportTarget::Creatable);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("new.prn")));
+    EXPECT_EQ(CRawDataExporter::probeTarget(dir.file("no/such/folder/x.prn")),
+              ExportTarget::NotAccessible);
+    EXPECT_EQ(CRawDataExporter::probeTarget(dir.file("locked")), ExportTarget::NotAccessible);
+    EXPECT_EQ(CRawDataExporter::probeTarget("/proc/orvelan-probe.prn"),
+              ExportTarget::NotAccessible); // read-only even for the superuser
+    // Permissions do not bind the superuser.
+    if (!root) {
+        EXPECT_EQ(CRawDataExporter::probeTarget(dir.file("locked/x.prn")),
+                  ExportTarget::NotAccessible);
+        EXPECT_EQ(CRawDataExporter::probeTarget(dir.file("readonly.log")),
+                  ExportTarget::NotAccessible);
+    }
+    EXPECT_EQ(dir.read("readonly.log"), "old");
+    std::filesystem::permissions(dir.file("locked"), std::filesystem::perms::owner_all);
+}
+
 } // namespace
 } // namespace orvelan

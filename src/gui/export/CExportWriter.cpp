@@ -1,0 +1,86 @@
+#include "gui/export/CExportWriter.h"
+
+#include "core/data/CIncidenceStore.h"
+#include "gui/data/CMessages.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
+#include <algorithm>
+
+namespace orvelan {
+
+namespace {
+
+// The progress bar runs in thousandths so that two million lines fit an int.
+constexpr int kProgressSteps = 1000;
+// Events are handled at most this often (milliseconds): often enough to stay responsive,
+// rarely enough not to slow the writing.
+constexpr qint64 kEventInterval = 50;
+
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+ExportOutcome CExportWriter::write(QWidget* parent, CIncidenceStore& store,
+                                   const ExportSettings& settings) {
+    WaitCursor wait;
+    const auto populations = CRawDataExporter::populations(settings, store.registryGroups());
+    const auto cancers = CRawDataExporter::cancers(settings, store.cancerGroups());
+
+    QProgressDialog progress(
+        QStringLiteral("Writing %1...").arg(QString::fromStdString(settings.dataPath)),
+        QStringLiteral("Cancel"), 0, kProgressSteps, parent);
+    progress.setObjectName(QStringLiteral("exportProgress"));
+    progress.setWindowTitle(CMessages::caption());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kProgressDelay);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setValue(0);
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    bool cancelled = false;
+    const ExportProgress onProgress = [&](std::size_t written, std::size_t total) {
+        if (sinceEvents.elapsed() < kEventInterval) {
+            return true;
+        }
+        sinceEvents.restart();
+        const std::size_t steps = written * kProgressSteps / std::max<std::size_t>(total, 1);
+        progress.setValue(static_cast<int>(steps));
+        QApplication::processEvents();
+        cancelled = progress.wasCanceled();
+        return !cancelled;
+    };
+
+    ExportOutcome outcome;
+    outcome.dataError =
+        CRawDataExporter::writeData(store, settings, populations, cancers, onProgress);
+    progress.close();
+    if (cancelled) {
+        outcome.cancelled = true;
+        return outcome;
+    }
+    if (!outcome.dataError) {
+        CMessages::information(parent, QStringLiteral("Done!"));
+    }
+    outcome.logError = CRawDataExporter::writeLog(settings, populations, cancers);
+    if (!outcome.ok()) {
+        QStringList problems;
+        for (const auto& problem : {outcome.dataError, outcome.logError}) {
+            if (problem) {
+                problems << QString::fromStdString(*problem);
+            }
+        }
+        CMessages::error(parent, problems.join(QLatin1Char('\n')));
+    }
+    return outcome;
+}
+
+} // namespace orvelan

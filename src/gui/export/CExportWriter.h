@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/export/CRawDataExporter.h"
+
+class QWidget;
+
+// The writing after the export wizard's Finish: the data file under the wait cursor with a
+// progress window for long exports, "Done!", then the log. Every number comes from the core.
+namespace orvelan {
+
+class CIncidenceStore;
+
+class CExportWriter {
+  public:
+    /// Writes both files of the settings. A data file that cannot be written skips "Done!" and
+    /// the log is still written; failures are shown after the log. Cancel in the progress
+    /// window writes neither file and leaves any earlier ones as they were.
+    static ExportOutcome write(QWidget* parent, CIncidenceStore& store,
+                               const ExportSettings& settings);
+
+    /// Milliseconds an export runs before its progress window appears.
+    static constexpr int kProgressDelay = 400;
+};
+
+} // namespace orvelan
