@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the examples of README's "Scripting the engine" section on a freshly generated data set:
-# the shell example always, the Python one when pandas is importable, the R one when Rscript
+# the shell example always, the Python one when a python3 with pandas is found, the R one when Rscript
 # exists. Each must succeed and print something.
 set -euo pipefail
 readme=$1
@@ -42,8 +42,15 @@ run() {
 }
 
 run sh bash sh
-if python3 -c 'import pandas' 2> /dev/null; then
-    run python python3 py
+python=
+for candidate in python3 /usr/bin/python3; do
+    if "$candidate" -c 'import pandas' 2> /dev/null; then
+        python=$candidate
+        break
+    fi
+done
+if [ -n "$python" ]; then
+    run python "$python" py
 else
     echo "== python example skipped: pandas is not installed"
 fi
