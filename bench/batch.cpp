@@ -75,9 +75,9 @@ void everyFigureToCsv(benchmark::State& state) {
                 for (int sex = 0; sex < 2; ++sex) {
                     store.load(p, c, sex);
                     for (int kind = 0; kind < kRateKindCount; ++kind) {
-                        stream.row(p, c, sex, kind,
-                                   store.computeRateOnLoaded(static_cast<RateKind>(kind), kFrom,
-                                                             kTo));
+                        stream.row(
+                            p, c, sex, kind,
+                            store.computeRateOnLoaded(static_cast<RateKind>(kind), kFrom, kTo));
                     }
                 }
             }
@@ -102,8 +102,8 @@ void everyFigureFloor(benchmark::State& state) {
                 for (int sex = 0; sex < 2; ++sex) {
                     store.load(p, c, sex);
                     for (int kind = 0; kind < kRateKindCount; ++kind) {
-                        const RateResult r = store.computeRateOnLoaded(
-                            static_cast<RateKind>(kind), kFrom, kTo);
+                        const RateResult r =
+                            store.computeRateOnLoaded(static_cast<RateKind>(kind), kFrom, kTo);
                         for (const double v : {r.value, r.se, r.lower(), r.upper()}) {
                             text.append(number, std::to_chars(number, number + 32, v).ptr);
                             text += ',';

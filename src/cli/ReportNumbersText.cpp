@@ -72,8 +72,8 @@ void appendReportNumbers(std::string& out, ReportNumberFormat format, int table,
             const GridNumber& n = numbers[r][c];
             if (json) {
                 out += "{\"table\":" + std::to_string(table) + ",\"sex\":" + std::to_string(sex) +
-                       ",\"row\":" + std::to_string(row) + ",\"column\":" +
-                       std::to_string(column) + ",\"row_label\":" + jsonString(rowLabel) +
+                       ",\"row\":" + std::to_string(row) + ",\"column\":" + std::to_string(column) +
+                       ",\"row_label\":" + jsonString(rowLabel) +
                        ",\"column_label\":" + jsonString(columnLabel) + ",\"value\":";
                 appendNumber(out, n.value, true);
                 out += ",\"lower\":";

@@ -110,7 +110,8 @@ void fixedReport(CliContext& context, const ReportChoiceOptions& options, Report
     const auto& fixed = byRegistry ? cancers : populations;
     if (fixed.size() != 1) {
         throw usageError(std::string("rows of ") + (byRegistry ? "registries" : "cancers") +
-                         " need exactly one " + (byRegistry ? "cancer (--cancers)" : "population (--populations)"));
+                         " need exactly one " +
+                         (byRegistry ? "cancer (--cancers)" : "population (--populations)"));
     }
     b.arrangement = byRegistry ? 1 : 0;
     if (byRegistry) {
@@ -121,8 +122,7 @@ void fixedReport(CliContext& context, const ReportChoiceOptions& options, Report
         selectCancers(choices.cancers, cancers);
     }
     // A sex in which none of the report's cancers occurs cannot be ticked.
-    const SexPreset preset =
-        sexPresetFor(cancers, context.cancerGroups());
+    const SexPreset preset = sexPresetFor(cancers, context.cancerGroups());
     if ((preset.maleDisabled && !sexes.female) || (preset.femaleDisabled && !sexes.male)) {
         throw usageError("Invalid sex/site combination");
     }
@@ -157,8 +157,7 @@ void fixedReport(CliContext& context, const ReportChoiceOptions& options, Report
 }
 
 void userReport(CliContext& context, const ReportChoiceOptions& options, ReportChoices& choices,
-                const std::vector<int>& populations, const std::vector<int>& cancers,
-                Sexes sexes) {
+                const std::vector<int>& populations, const std::vector<int>& cancers, Sexes sexes) {
     ReportBlock& b = choices.block;
     if (populations.empty() || cancers.empty()) {
         throw usageError("a user-defined report needs --populations and --cancers");

@@ -20,9 +20,9 @@ struct ReportChoiceOptions {
     std::string populations; // population numbers (272 + k: registry group k)
     std::string cancers;     // cancer numbers (252 + k: cancer group k)
     std::string sexes = "m,f";
-    std::string rows;            // registries or cancers; empty: from the lists
-    std::string data = "rates";  // age-specific tables: numbers or rates
-    int rateKind = 1;            // user report: 0-5
+    std::string rows;           // registries or cancers; empty: from the lists
+    std::string data = "rates"; // age-specific tables: numbers or rates
+    int rateKind = 1;           // user report: 0-5
     int from = 0;
     int to = kTopAgeGroup;
     bool ci = false;

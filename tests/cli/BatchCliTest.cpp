@@ -58,9 +58,9 @@ class BatchCli : public ::testing::Test {
     }
 
     nlohmann::json singleRates(int population, int sex, int from, int to) const {
-        const auto result = run({"rates", "--population", std::to_string(population),
-                                 "--cancer", "0", "--sex", std::to_string(sex), "--from",
-                                 std::to_string(from), "--to", std::to_string(to), "--json"});
+        const auto result = run({"rates", "--population", std::to_string(population), "--cancer",
+                                 "0", "--sex", std::to_string(sex), "--from", std::to_string(from),
+                                 "--to", std::to_string(to), "--json"});
         EXPECT_EQ(result.exitCode, 0) << result.err;
         return nlohmann::json::parse(result.out)["rates"];
     }
@@ -71,9 +71,9 @@ class BatchCli : public ::testing::Test {
 TEST_F(BatchCli, ListFormEqualsTheSingleSeriesForm) {
     const std::pair<int, int> ranges[] = {{0, 17}, {3, 14}, {0, 15}, {16, 17}, {17, 17}};
     for (const auto& [from, to] : ranges) {
-        const auto list = run({"rates", "--populations", "0,1,272", "--cancers", "0", "--sexes",
-                               "m,f,both", "--from", std::to_string(from), "--to",
-                               std::to_string(to), "--format", "jsonl"});
+        const auto list =
+            run({"rates", "--populations", "0,1,272", "--cancers", "0", "--sexes", "m,f,both",
+                 "--from", std::to_string(from), "--to", std::to_string(to), "--format", "jsonl"});
         ASSERT_EQ(list.exitCode, 0) << list.err;
         const auto lines = linesOf(list.out);
         ASSERT_EQ(lines.size(), 3u * 3u * 6u);
@@ -87,8 +87,8 @@ TEST_F(BatchCli, ListFormEqualsTheSingleSeriesForm) {
                 EXPECT_EQ(row["kind"], kind);
                 for (const char* key : {"value", "se", "lower", "upper"}) {
                     EXPECT_EQ(row[key], single[kind][key])
-                        << "population " << population << " sex " << sex << " kind " << kind
-                        << " " << key << " range " << from << "-" << to;
+                        << "population " << population << " sex " << sex << " kind " << kind << " "
+                        << key << " range " << from << "-" << to;
                 }
             }
         }
@@ -149,8 +149,8 @@ TEST_F(BatchCli, BadArgumentsExitWithAOneLineMessage) {
         {{"table", "--population", "0,1", "--out", out.file("t.prn")}, 2, "folder"},
         {{"table", "--population", "0,1", "--out", missing}, 1, "does not exist"},
         {{"table", "--population", "0,1", "--title", "T"}, 2, "one population"},
-        {{"template", "make", "--out", out.file("r.RPT"), "--kind", "pie", "--populations",
-          "0", "--cancers", "0"},
+        {{"template", "make", "--out", out.file("r.RPT"), "--kind", "pie", "--populations", "0",
+          "--cancers", "0"},
          2,
          "unknown report kind"},
         {{"template", "make", "--out", out.file("r.txt"), "--kind", "summary"},
@@ -206,10 +206,9 @@ TEST_F(BatchCli, TablesOfSeveralPopulationsGoIntoAFolder) {
 TEST_F(BatchCli, TemplateMadeHeadlessIsShownAndRun) {
     TempDir out;
     const std::string path = out.file("rates.RPT");
-    const std::vector<std::string> choices = {"--kind", "summary",   "--populations", "0,1",
-                                              "--cancers", "0",      "--sexes",       "m,f",
-                                              "--from", "0",         "--to",          "14",
-                                              "--ci"};
+    const std::vector<std::string> choices = {
+        "--kind", "summary", "--populations", "0,1", "--cancers", "0", "--sexes", "m,f",
+        "--from", "0",       "--to",          "14",  "--ci"};
     auto make = std::vector<std::string>{"template", "make", "--out", path};
     make.insert(make.end(), choices.begin(), choices.end());
     const auto made = run(make);
@@ -220,10 +219,10 @@ TEST_F(BatchCli, TemplateMadeHeadlessIsShownAndRun) {
     ASSERT_EQ(shown.exitCode, 0) << shown.err;
     const auto json = nlohmann::json::parse(shown.out);
     EXPECT_EQ(json["type"], "Summary rate");
-    const nlohmann::json block = {{"report_kind", 0}, {"interval", 1},  {"arrangement", 1},
-                                  {"fixed_cancer", 0}, {"fixed_registry", 0},
-                                  {"age_from", 0},    {"age_to", 14},   {"rate_kind", 1},
-                                  {"sexes", 2},       {"male", 1},      {"female", 2}};
+    const nlohmann::json block = {{"report_kind", 0},  {"interval", 1},       {"arrangement", 1},
+                                  {"fixed_cancer", 0}, {"fixed_registry", 0}, {"age_from", 0},
+                                  {"age_to", 14},      {"rate_kind", 1},      {"sexes", 2},
+                                  {"male", 1},         {"female", 2}};
     EXPECT_EQ(json["block"], block);
     EXPECT_EQ(json["cancers"], nlohmann::json::array()); // the fixed cancer is in the block
     EXPECT_EQ(json["registries"].size(), 2u);
@@ -251,8 +250,8 @@ TEST_F(BatchCli, TemplateMadeHeadlessIsShownAndRun) {
 }
 
 TEST_F(BatchCli, ReportNumbersWithoutIntervalsLeaveTheLimitsEmpty) {
-    const auto result = run({"report", "--kind", "user", "--populations", "0,272", "--cancers",
-                             "0", "--sexes", "m", "--rate-kind", "5", "--format", "jsonl"});
+    const auto result = run({"report", "--kind", "user", "--populations", "0,272", "--cancers", "0",
+                             "--sexes", "m", "--rate-kind", "5", "--format", "jsonl"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const auto lines = linesOf(result.out);
     ASSERT_EQ(lines.size(), 2u); // one cancer/sex row by two registry columns

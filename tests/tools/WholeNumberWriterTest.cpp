@@ -28,9 +28,8 @@ std::string readFile(const std::string& path) {
 
 /// The export of everything as the printf formats write it, from the bytes of the two files.
 std::string printfExport(int format) {
-    static const char* const kFormats[] = {"%3d%2d%4d%3d%8.0f%10.0f\n",
-                                           "%d\t%d\t%d\t%d\t%.0f\t%.0f\n",
-                                           "%d,%d,%d,%d,%.0f,%.0f\n"};
+    static const char* const kFormats[] = {
+        "%3d%2d%4d%3d%8.0f%10.0f\n", "%d\t%d\t%d\t%d\t%.0f\t%.0f\n", "%d,%d,%d,%d,%.0f,%.0f\n"};
     std::string text;
     char line[128];
     for (int row = 0; row < kRegistryRowCount; ++row) {
@@ -43,10 +42,10 @@ std::string printfExport(int format) {
                 for (std::size_t age = 0; age < 19; ++age) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-                    const int length = std::snprintf(
-                        line, sizeof line, kFormats[format], p + 1, sex + 1, cancer + 1,
-                        static_cast<int>(age) + 1, data().cases(p, sex, cancer).cases[age],
-                        data().population(p, sex).personYears[age]);
+                    const int length = std::snprintf(line, sizeof line, kFormats[format], p + 1,
+                                                     sex + 1, cancer + 1, static_cast<int>(age) + 1,
+                                                     data().cases(p, sex, cancer).cases[age],
+                                                     data().population(p, sex).personYears[age]);
 #pragma GCC diagnostic pop
                     text.append(line, static_cast<std::size_t>(length));
                 }

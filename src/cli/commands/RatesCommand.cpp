@@ -148,8 +148,8 @@ void streamRates(CliContext& context, const RatesOptions& options) {
                 }
                 for (const int kind : kinds) {
                     stream.row(population, cancer, sex, kind,
-                               store.computeRateOnLoaded(static_cast<RateKind>(kind),
-                                                         options.from, options.to));
+                               store.computeRateOnLoaded(static_cast<RateKind>(kind), options.from,
+                                                         options.to));
                 }
             }
         }
@@ -193,16 +193,16 @@ void registerRatesCommand(CLI::App& app, CliContext& context) {
         rates->add_option("--cancer", options->cancer, "One cancer number (252+: group)");
     options->singleOptions[2] =
         rates->add_option("--sex", options->sex, "0 male, 1 female, both (default both)");
-    options->listOptions[0] = rates->add_option(
-        "--populations", options->populations, "List form: population numbers, e.g. 0-228,272");
+    options->listOptions[0] = rates->add_option("--populations", options->populations,
+                                                "List form: population numbers, e.g. 0-228,272");
     options->listOptions[1] = rates->add_option("--cancers", options->cancers,
                                                 "List form: cancer numbers, e.g. 0-251,252");
     options->listOptions[2] = rates->add_option(
         "--sexes", options->sexes, "List form: sexes, e.g. m,f or both or m,f,both (default m,f)");
-    options->listOptions[3] = rates->add_option(
-        "--kinds", options->kinds, "List form: rate kinds 0-5 (default 0-5)");
-    options->listOptions[4] = rates->add_option(
-        "--format", options->format, "List form: csv (default), tsv or jsonl");
+    options->listOptions[3] =
+        rates->add_option("--kinds", options->kinds, "List form: rate kinds 0-5 (default 0-5)");
+    options->listOptions[4] =
+        rates->add_option("--format", options->format, "List form: csv (default), tsv or jsonl");
     rates->add_option("--from", options->from, "First age group 0-17")->capture_default_str();
     rates->add_option("--to", options->to, "Last age group 0-17 (17: to the open top)")
         ->capture_default_str();

@@ -3,8 +3,8 @@
 #include "CliError.h"
 #include "Commands.h"
 #include "core/data/CCancerDictionary.h"
-#include "core/reports/CStandardTableBuilder.h"
 #include "core/io/TextFile.h"
+#include "core/reports/CStandardTableBuilder.h"
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
@@ -143,8 +143,8 @@ std::vector<CStandardTableBuilder> buildTables(CliContext& context, const TableO
 
 /// Saves, prints or describes the tables of one population.
 nlohmann::json emitTables(CliContext& context, const TableOptions& options,
-                          const TableTarget& target, int population,
-                          const std::vector<int>& sexes, bool first) {
+                          const TableTarget& target, int population, const std::vector<int>& sexes,
+                          bool first) {
     const std::string title = options.title.empty()
                                   ? context.store().populationLabelByNumber(population, true)
                                   : options.title;
@@ -154,10 +154,9 @@ nlohmann::json emitTables(CliContext& context, const TableOptions& options,
         const CStandardTableBuilder& builder = builders[i];
         const std::vector<int> shown =
             options.ageSpecific ? std::vector<int>{sexes[i]} : std::vector<int>{0, 1};
-        const std::string file = target.folder.empty()
-                                     ? target.file
-                                     : target.folder + "table-" + std::to_string(population) +
-                                           ".prn";
+        const std::string file =
+            target.folder.empty() ? target.file
+                                  : target.folder + "table-" + std::to_string(population) + ".prn";
         if (!file.empty()) {
             const auto suffix = builders.size() > 1 ? std::optional<int>(sexes[i]) : std::nullopt;
             const SaveResult saved = builder.savePrn(outputPath(file, suffix));

@@ -2,10 +2,10 @@
 #include "CliError.h"
 #include "Commands.h"
 #include "ReportOptions.h"
-#include "core/io/CTemplateFolder.h"
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/graphs/CGraphTemplate.h"
+#include "core/io/CTemplateFolder.h"
 #include "core/reports/CReportTemplate.h"
 
 #include <CLI/CLI.hpp>
@@ -171,7 +171,8 @@ void makeTemplate(CliContext& context, const MakeOptions& options) {
     }
     if (context.json) {
         context.out() << nlohmann::json{{"file", options.out},
-                                        {"type", CReportTemplate::typeName(choices.block.reportKind)},
+                                        {"type",
+                                         CReportTemplate::typeName(choices.block.reportKind)},
                                         {"bytes", CReportTemplate::kFileSize}}
                              .dump(2)
                       << '\n';

@@ -1,11 +1,11 @@
 #include "core/export/CRawDataExporter.h"
 
-#include "core/io/CAtomicFile.h"
-#include "core/io/NumberText.h"
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "core/io/CAtomicFile.h"
+#include "core/io/NumberText.h"
 
 #include <algorithm>
 #include <array>
@@ -145,8 +145,7 @@ std::string CRawDataExporter::dataLine(int format, int population, int sex, int 
 }
 
 void CRawDataExporter::appendDataLine(std::string& out, int format, int population, int sex,
-                                      int cancer, int ageGroup, double cases,
-                                      double personYears) {
+                                      int cancer, int ageGroup, double cases, double personYears) {
     if (!validFormat(format)) {
         return;
     }

@@ -58,10 +58,9 @@ void appendShortest(std::string& out, double value) {
     const double magnitude = std::fabs(value);
     const bool plain = magnitude == 0.0 || (magnitude >= 1e-5 && magnitude < 1e16);
     char buffer[48];
-    const auto result = plain
-                            ? std::to_chars(buffer, buffer + sizeof buffer, value,
-                                            std::chars_format::fixed)
-                            : std::to_chars(buffer, buffer + sizeof buffer, value);
+    const auto result =
+        plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+              : std::to_chars(buffer, buffer + sizeof buffer, value);
     out.append(buffer, result.ptr);
 }
 

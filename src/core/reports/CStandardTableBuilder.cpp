@@ -2,9 +2,9 @@
 
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CIncidenceStore.h"
-#include "core/rates/StandardWeights.h"
 #include "core/io/NumberText.h"
 #include "core/io/Printf.h"
+#include "core/rates/StandardWeights.h"
 
 #include <cstddef>
 #include <utility>

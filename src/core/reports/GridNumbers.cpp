@@ -63,8 +63,8 @@ NumberGrid gridNumbers(CIncidenceStore& store, const CSummaryRatesTable& table) 
         for (int kind = 0; kind < CSummaryRatesTable::kValueColumnCount; ++kind) {
             // Every figure from a fresh load, as the grid's cells are.
             row.push_back(loadItem(store, registry, cancer, s.sex)
-                              ? rateNumber(store, static_cast<RateKind>(kind), s.ageFrom,
-                                           s.ageTo, s.confidenceInterval)
+                              ? rateNumber(store, static_cast<RateKind>(kind), s.ageFrom, s.ageTo,
+                                           s.confidenceInterval)
                               : GridNumber{});
         }
     }
@@ -96,10 +96,10 @@ NumberGrid gridNumbers(CIncidenceStore& store, const CReportTable& table) {
         for (const int columnItem : columnItems) {
             const int registry = s.rowsAreCancers ? columnItem : rowItem;
             const int cancerSex = s.rowsAreCancers ? rowItem : columnItem;
-            row.push_back(loadItem(store, registry, cancerSex / kSexDigits, cancerSex % kSexDigits)
-                              ? rateNumber(store, s.rateKind, s.ageFrom, s.ageTo,
-                                           s.confidenceInterval)
-                              : GridNumber{});
+            row.push_back(
+                loadItem(store, registry, cancerSex / kSexDigits, cancerSex % kSexDigits)
+                    ? rateNumber(store, s.rateKind, s.ageFrom, s.ageTo, s.confidenceInterval)
+                    : GridNumber{});
         }
     }
     return grid;

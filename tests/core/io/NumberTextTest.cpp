@@ -66,9 +66,10 @@ TEST(NumberText, ShortestTextReadsBackTheSameDouble) {
     const struct {
         double value;
         const char* text;
-    } cases[] = {{0.1, "0.1"},     {12.5, "12.5"},     {100000.0, "100000"}, {-0.0, "-0"},
-                 {1e22, "1e+22"},   {0.000012, "0.000012"}, {1e-7, "1e-07"},
-                 {123456789012345.6, "123456789012345.6"}};
+    } cases[] = {{0.1, "0.1"},         {12.5, "12.5"},
+                 {100000.0, "100000"}, {-0.0, "-0"},
+                 {1e22, "1e+22"},      {0.000012, "0.000012"},
+                 {1e-7, "1e-07"},      {123456789012345.6, "123456789012345.6"}};
     for (const auto& c : cases) {
         std::string out;
         appendShortest(out, c.value);

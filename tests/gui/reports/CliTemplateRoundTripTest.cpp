@@ -1,8 +1,6 @@
 // A report template made by orvelan-cli is listed by the report wizard's template page, opens
 // the wizard at its kind with every choice restored, and Finish computes the same grid as the
 // command line's `report --template`.
-#include "gui/reports/CRptWizard.h"
-
 #include "FixtureData.h"
 #include "ModalWatch.h"
 #include "RunProcess.h"
@@ -10,6 +8,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
 #include "gui/reports/CReportOutputs.h"
+#include "gui/reports/CRptWizard.h"
 #include "gui/reports/CSummaryRatesView.h"
 
 #include <QDir>
@@ -61,9 +60,9 @@ class CliTemplateRoundTripTest : public QObject {
 
     void templateMadeByTheCommandLineIsListedOpenedAndRun() {
         const std::string path = dataDir.file("Templates/Headless.RPT");
-        const auto made = cli({"template", "make", "--out", path, "--kind", "summary",
-                               "--populations", "0,3", "--cancers", "34", "--sexes", "m",
-                               "--from", "2", "--to", "14", "--ci"});
+        const auto made =
+            cli({"template", "make", "--out", path, "--kind", "summary", "--populations", "0,3",
+                 "--cancers", "34", "--sexes", "m", "--from", "2", "--to", "14", "--ci"});
         QVERIFY2(made.exitCode == 0, made.err.c_str());
 
         ReportWizardContext context{store, registryGroups, cancerGroups,
