@@ -2,6 +2,7 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
+#include "FigureStream.h"
 #include "core/data/Codes.h"
 
 #include <CLI/CLI.hpp>
@@ -19,6 +20,15 @@ struct RatesOptions {
     std::string sex = "both";
     int from = 0;
     int to = kTopAgeGroup;
+    // The list form: every (population, cancer, sex, kind) of the lists, one row each.
+    std::string populations;
+    std::string cancers;
+    std::string sexes = "m,f";
+    std::string kinds = "0-5";
+    std::string format = "csv";
+    // Which options were given, to tell the two forms apart.
+    const CLI::Option* singleOptions[3] = {};
+    const CLI::Option* listOptions[5] = {};
 };
 
 nlohmann::json orNull(bool available, double value) {
@@ -36,11 +46,11 @@ void printRates(CliContext& context, const RatesOptions& options) {
     if (!store.load(population, cancer, sex)) {
         throw dataError("cannot load the series from " + context.dataDir);
     }
-    // Every figure comes from the one load, as the views compute them.
+    // Every figure from the series as loaded, whatever was computed before it.
     std::array<RateResult, kRateKindCount> results;
     for (int kind = 0; kind < kRateKindCount; ++kind) {
         results[static_cast<std::size_t>(kind)] =
-            store.computeRate(static_cast<RateKind>(kind), options.from, options.to);
+            store.computeRateOnLoaded(static_cast<RateKind>(kind), options.from, options.to);
     }
 
     std::ostream& out = context.out();
@@ -85,20 +95,118 @@ void printRates(CliContext& context, const RatesOptions& options) {
     out << "\nRates per 100,000 person-years; cumulative rate and risk in percent.\n";
 }
 
+std::vector<int> parseSexList(const std::string& text) {
+    std::vector<int> sexes;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        sexes.push_back(parseSex(text.substr(start, comma - start), true));
+        start = comma + 1;
+    }
+    return sexes;
+}
+
+std::vector<int> parseKindList(const std::string& text) {
+    std::vector<int> kinds = parseNumberList(text);
+    for (const int kind : kinds) {
+        if (kind < 0 || kind >= kRateKindCount) {
+            throw usageError("unknown rate kind " + std::to_string(kind) +
+                             " (0 crude rate, 1 ASR World, 2 ASR European, 3 cumulative rate, "
+                             "4 cumulative risk, 5 number of cases)");
+        }
+    }
+    return kinds;
+}
+
+void streamRates(CliContext& context, const RatesOptions& options) {
+    if (options.listOptions[0]->count() == 0 || options.listOptions[1]->count() == 0) {
+        throw usageError("the list form of rates needs --populations and --cancers");
+    }
+    std::vector<int> populations = parseNumberList(options.populations);
+    for (int& population : populations) {
+        population = context.checkPopulation(population);
+    }
+    std::vector<int> cancers = parseNumberList(options.cancers);
+    for (int& cancer : cancers) {
+        cancer = context.checkCancer(cancer);
+    }
+    const std::vector<int> sexes = parseSexList(options.sexes);
+    const std::vector<int> kinds = parseKindList(options.kinds);
+    const StreamFormat format = parseStreamFormat(options.format);
+    context.checkAgeRange(options.from, options.to);
+    CIncidenceStore& store = context.store();
+
+    FigureStream stream(context.out(), format);
+    for (const int population : populations) {
+        for (const int cancer : cancers) {
+            for (const int sex : sexes) {
+                if (!store.load(population, cancer, sex)) {
+                    stream.flush();
+                    throw dataError("cannot load population " + std::to_string(population) +
+                                    ", cancer " + std::to_string(cancer) + " from " +
+                                    context.dataDir);
+                }
+                for (const int kind : kinds) {
+                    stream.row(population, cancer, sex, kind,
+                               store.computeRateOnLoaded(static_cast<RateKind>(kind), options.from,
+                                                         options.to));
+                }
+            }
+        }
+    }
+}
+
+void runRates(CliContext& context, const RatesOptions& options) {
+    const auto given = [](const auto& list) {
+        bool any = false;
+        for (const CLI::Option* option : list) {
+            any = any || option->count() > 0;
+        }
+        return any;
+    };
+    const bool single = given(options.singleOptions);
+    const bool list = given(options.listOptions);
+    if (single && list) {
+        throw usageError("use either --population/--cancer/--sex or the lists "
+                         "--populations/--cancers/--sexes, not both");
+    }
+    if (list) {
+        streamRates(context, options);
+        return;
+    }
+    if (options.singleOptions[0]->count() == 0 || options.singleOptions[1]->count() == 0) {
+        throw usageError("rates needs --population and --cancer, or --populations and --cancers");
+    }
+    printRates(context, options);
+}
+
 } // namespace
 
 void registerRatesCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<RatesOptions>();
     CLI::App* rates = app.add_subcommand(
-        "rates", "Print the six summary figures of a series with standard errors and 95% intervals");
-    rates->add_option("--population", options->population, "Population number (272+: group)")
-        ->required();
-    rates->add_option("--cancer", options->cancer, "Cancer number (252+: group)")->required();
-    rates->add_option("--sex", options->sex, "0 male, 1 female, both")->capture_default_str();
+        "rates", "Print the six summary figures of a series with standard errors and 95% "
+                 "intervals, or stream them for lists of series as CSV, TSV or JSON lines");
+    options->singleOptions[0] = rates->add_option("--population", options->population,
+                                                  "One population number (272+: group)");
+    options->singleOptions[1] =
+        rates->add_option("--cancer", options->cancer, "One cancer number (252+: group)");
+    options->singleOptions[2] =
+        rates->add_option("--sex", options->sex, "0 male, 1 female, both (default both)");
+    options->listOptions[0] = rates->add_option("--populations", options->populations,
+                                                "List form: population numbers, e.g. 0-228,272");
+    options->listOptions[1] = rates->add_option("--cancers", options->cancers,
+                                                "List form: cancer numbers, e.g. 0-251,252");
+    options->listOptions[2] = rates->add_option(
+        "--sexes", options->sexes, "List form: sexes, e.g. m,f or both or m,f,both (default m,f)");
+    options->listOptions[3] =
+        rates->add_option("--kinds", options->kinds, "List form: rate kinds 0-5 (default 0-5)");
+    options->listOptions[4] =
+        rates->add_option("--format", options->format, "List form: csv (default), tsv or jsonl");
     rates->add_option("--from", options->from, "First age group 0-17")->capture_default_str();
     rates->add_option("--to", options->to, "Last age group 0-17 (17: to the open top)")
         ->capture_default_str();
-    rates->callback([&context, options] { printRates(context, *options); });
+    rates->callback([&context, options] { runRates(context, *options); });
 }
 
 } // namespace orvelan::cli

@@ -2,11 +2,15 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
+#include "ReportNumbersText.h"
+#include "ReportOptions.h"
+#include "core/io/CAtomicFile.h"
 #include "core/io/CTemplateFolder.h"
 #include "core/reports/CAgeSpecificRatesTable.h"
 #include "core/reports/CReportTable.h"
 #include "core/reports/CReportTemplate.h"
 #include "core/reports/CSummaryRatesTable.h"
+#include "core/reports/GridNumbers.h"
 #include "core/reports/ReportFinishPlan.h"
 
 #include <CLI/CLI.hpp>
@@ -23,12 +27,15 @@ struct ReportOptions {
     std::string templatePath;
     std::string sex;
     std::string out;
+    std::string format; // empty: the grid's texts; csv or jsonl: its numbers
+    ReportChoiceOptions choices;
 };
 
 struct BuiltTable {
     int sex = 2; // 0 male, 1 female, 2 the report's own sexes
     std::string title;
     CTextGrid grid;
+    NumberGrid numbers; // filled only for --format
 };
 
 ReportChoices readTemplate(CliContext& context, const std::string& path) {
@@ -50,7 +57,7 @@ ReportChoices readTemplate(CliContext& context, const std::string& path) {
 
 /// The tables Finish would open, one per ticked sex, kept to --sex when it is given.
 std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choices,
-                                    std::optional<int> onlySex) {
+                                    std::optional<int> onlySex, bool withNumbers) {
     ReportBlock& block = choices.block;
     if (onlySex && block.reportKind == static_cast<int>(ReportKind::UserDefined)) {
         block.male = *onlySex == 0 && block.includesMales() ? 1 : 0;
@@ -64,15 +71,18 @@ std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choice
         if (output.kind == ReportOutputKind::SummaryRatesView) {
             CSummaryRatesTable table(SummaryRatesSettings::fromBlock(block, output.sex));
             table.build(store, choices.registries, choices.cancers);
-            tables.push_back({output.sex, table.title(), table.grid()});
+            tables.push_back({output.sex, table.title(), table.grid(),
+                              withNumbers ? gridNumbers(store, table) : NumberGrid{}});
         } else if (output.kind == ReportOutputKind::AgeSpecificRatesView) {
             CAgeSpecificRatesTable table(AgeSpecificRatesSettings::fromBlock(block, output.sex));
             table.build(store, choices.registries, choices.cancers);
-            tables.push_back({output.sex, table.title(), table.grid()});
+            tables.push_back({output.sex, table.title(), table.grid(),
+                              withNumbers ? gridNumbers(store, table) : NumberGrid{}});
         } else if (block.includesMales() || block.includesFemales()) {
             CReportTable table(ReportSettings::fromBlock(block));
             table.build(store, choices.registries, choices.cancers);
-            tables.push_back({output.sex, table.title(), table.grid()});
+            tables.push_back({output.sex, table.title(), table.grid(),
+                              withNumbers ? gridNumbers(store, table) : NumberGrid{}});
         }
     }
     return tables;
@@ -121,16 +131,43 @@ void printTables(CliContext& context, const std::vector<BuiltTable>& tables) {
     }
 }
 
+/// The report's choices: from the template, or from the options when there is none.
+ReportChoices reportChoices(CliContext& context, const ReportOptions& options) {
+    const bool fromOptions = !options.choices.kind.empty();
+    if (fromOptions == !options.templatePath.empty()) {
+        throw usageError("report needs either --template FILE.RPT or --kind with its choices");
+    }
+    return fromOptions ? reportChoicesFromOptions(context, options.choices)
+                       : readTemplate(context, options.templatePath);
+}
+
 void runReport(CliContext& context, const ReportOptions& options) {
-    const ReportChoices choices = readTemplate(context, options.templatePath);
+    std::optional<ReportNumberFormat> format;
+    if (!options.format.empty()) {
+        format = parseReportNumberFormat(options.format);
+    }
+    const ReportChoices choices = reportChoices(context, options);
     std::optional<int> onlySex;
     if (!options.sex.empty()) {
         onlySex = parseSex(options.sex, false);
     }
-    const auto tables = buildTables(context.store(), choices, onlySex);
+    const auto tables = buildTables(context.store(), choices, onlySex, format.has_value());
     if (tables.empty()) {
-        throw usageError("the template includes no " +
+        throw usageError("the report includes no " +
                          std::string(*onlySex == 0 ? "males" : "females"));
+    }
+    if (format) {
+        std::string text;
+        for (std::size_t i = 0; i < tables.size(); ++i) {
+            appendReportNumbers(text, *format, static_cast<int>(i), tables[i].sex, tables[i].grid,
+                                tables[i].numbers, i == 0);
+        }
+        if (options.out.empty()) {
+            context.out() << text;
+        } else if (auto error = CAtomicFile::writeWhole(options.out, text)) {
+            throw dataError(*error);
+        }
+        return;
     }
     if (!options.out.empty()) {
         saveTables(context, tables, options.out);
@@ -146,12 +183,17 @@ void runReport(CliContext& context, const ReportOptions& options) {
 void registerReportCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<ReportOptions>();
     CLI::App* command = app.add_subcommand(
-        "report", "Run a saved report template (.RPT): one table per ticked sex, males first");
-    command->add_option("--template", options->templatePath, "The .RPT file")->required();
+        "report", "Run a report as the wizard's Finish does, one table per ticked sex, males "
+                  "first: from a saved template (.RPT) or from its choices given as options");
+    command->add_option("--template", options->templatePath, "The .RPT file");
+    addReportChoiceOptions(*command, options->choices);
     command->add_option("--sex", options->sex, "Only this sex: 0/m or 1/f");
+    command->add_option("--format", options->format,
+                        "csv or jsonl: the grid's numbers (value, lower, upper) instead of its "
+                        "texts");
     command->add_option("--out", options->out,
-                        "Save as FILE.txt (tab-delimited) or FILE.prn (formatted); with two "
-                        "tables FILE-male and FILE-female");
+                        "Save as FILE.txt (tab-delimited) or FILE.prn (formatted), with two "
+                        "tables FILE-male and FILE-female; with --format, the numbers to FILE");
     command->callback([&context, options] { runReport(context, *options); });
 }
 

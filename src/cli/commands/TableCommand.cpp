@@ -3,10 +3,11 @@
 #include "CliError.h"
 #include "Commands.h"
 #include "core/data/CCancerDictionary.h"
-#include "core/reports/CStandardTableBuilder.h"
 #include "core/io/TextFile.h"
+#include "core/reports/CStandardTableBuilder.h"
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
@@ -17,7 +18,7 @@ namespace orvelan::cli {
 namespace {
 
 struct TableOptions {
-    int population = 0;
+    std::string populations; // one number, or a list such as 0-228
     bool ageSpecific = false;
     std::string sex;   // empty: both tables of the age-specific layout, males first
     std::string title; // empty: the registry's label with its registration period
@@ -86,23 +87,43 @@ std::string outputPath(const std::string& out, std::optional<int> sexSuffix) {
     return stem + (*sexSuffix == 0 ? "-male" : "-female") + out.substr(out.size() - 4);
 }
 
-void printTable(CliContext& context, const TableOptions& options) {
-    const int population = context.checkPopulation(options.population);
-    if (!options.sex.empty() && !options.ageSpecific) {
-        throw usageError("--sex applies to the age-specific table only (--age-specific)");
-    }
-    if (!options.out.empty() && !hasExtension(options.out, ".prn")) {
-        throw usageError(std::string(kUnsupportedFormatMessage) + " (" + options.out +
-                         "): standard tables are saved as .prn");
-    }
-    std::vector<int> sexes{0, 1};
-    if (!options.sex.empty()) {
-        sexes = {parseSex(options.sex, false)};
-    }
-    CIncidenceStore& store = context.store();
-    const std::string title =
-        options.title.empty() ? store.populationLabelByNumber(population, true) : options.title;
+/// Where the tables go: one FILE.prn, or a folder that receives table-<population>.prn.
+struct TableTarget {
+    std::string file;
+    std::string folder;
+};
 
+TableTarget tableTarget(const TableOptions& options, std::size_t populationCount) {
+    if (options.out.empty()) {
+        return {};
+    }
+    if (hasExtension(options.out, ".prn")) {
+        if (populationCount > 1) {
+            throw usageError("several populations are saved into a folder: --out DIR, not " +
+                             options.out);
+        }
+        return {options.out, {}};
+    }
+    if (std::filesystem::path(options.out).has_extension() &&
+        !std::filesystem::is_directory(options.out)) {
+        throw usageError(std::string(kUnsupportedFormatMessage) + " (" + options.out +
+                         "): standard tables are saved as .prn, or into a folder");
+    }
+    if (!std::filesystem::is_directory(options.out)) {
+        throw dataError("output folder '" + options.out + "' does not exist");
+    }
+    std::string folder = options.out;
+    if (folder.back() != '/') {
+        folder += '/';
+    }
+    return {{}, folder};
+}
+
+/// The tables of one population, built.
+std::vector<CStandardTableBuilder> buildTables(CliContext& context, const TableOptions& options,
+                                               const std::string& title, int population,
+                                               const std::vector<int>& sexes) {
+    CIncidenceStore& store = context.store();
     std::vector<CStandardTableBuilder> builders;
     if (options.ageSpecific) {
         for (int sex : sexes) {
@@ -117,32 +138,67 @@ void printTable(CliContext& context, const TableOptions& options) {
                             context.dataDir);
         }
     }
+    return builders;
+}
 
+/// Saves, prints or describes the tables of one population.
+nlohmann::json emitTables(CliContext& context, const TableOptions& options,
+                          const TableTarget& target, int population, const std::vector<int>& sexes,
+                          bool first) {
+    const std::string title = options.title.empty()
+                                  ? context.store().populationLabelByNumber(population, true)
+                                  : options.title;
+    const auto builders = buildTables(context, options, title, population, sexes);
     nlohmann::json tables = nlohmann::json::array();
     for (std::size_t i = 0; i < builders.size(); ++i) {
         const CStandardTableBuilder& builder = builders[i];
         const std::vector<int> shown =
             options.ageSpecific ? std::vector<int>{sexes[i]} : std::vector<int>{0, 1};
-        if (!options.out.empty()) {
+        const std::string file =
+            target.folder.empty() ? target.file
+                                  : target.folder + "table-" + std::to_string(population) + ".prn";
+        if (!file.empty()) {
             const auto suffix = builders.size() > 1 ? std::optional<int>(sexes[i]) : std::nullopt;
-            const SaveResult saved = builder.savePrn(outputPath(options.out, suffix));
+            const SaveResult saved = builder.savePrn(outputPath(file, suffix));
             if (!saved.ok()) {
                 throw dataError(saved.message);
             }
         }
         if (context.json) {
             tables.push_back(tableJson(builder, shown));
-        } else if (options.out.empty()) {
-            context.out() << (i > 0 ? "\n" : "") << builder.prnText();
+        } else if (file.empty()) {
+            context.out() << (i > 0 || !first ? "\n" : "") << builder.prnText();
         }
     }
+    return {{"population", population},
+            {"title", title},
+            {"layout", options.ageSpecific ? "age-specific" : "summary"},
+            {"last_age_group", builders.front().figures().lastAgeGroup},
+            {"tables", tables}};
+}
+
+void printTable(CliContext& context, const TableOptions& options) {
+    std::vector<int> populations = parseNumberList(options.populations);
+    for (int& population : populations) {
+        population = context.checkPopulation(population);
+    }
+    if (!options.sex.empty() && !options.ageSpecific) {
+        throw usageError("--sex applies to the age-specific table only (--age-specific)");
+    }
+    if (!options.title.empty() && populations.size() > 1) {
+        throw usageError("--title names the table of one population");
+    }
+    const TableTarget target = tableTarget(options, populations.size());
+    std::vector<int> sexes{0, 1};
+    if (!options.sex.empty()) {
+        sexes = {parseSex(options.sex, false)};
+    }
+    nlohmann::json all = nlohmann::json::array();
+    for (std::size_t i = 0; i < populations.size(); ++i) {
+        all.push_back(emitTables(context, options, target, populations[i], sexes, i == 0));
+    }
     if (context.json) {
-        const nlohmann::json json = {{"population", population},
-                                     {"title", title},
-                                     {"layout", options.ageSpecific ? "age-specific" : "summary"},
-                                     {"last_age_group", builders.front().figures().lastAgeGroup},
-                                     {"tables", tables}};
-        context.out() << json.dump(2) << '\n';
+        context.out() << (all.size() == 1 ? all.front() : all).dump(2) << '\n';
     }
 }
 
@@ -153,7 +209,10 @@ void registerTableCommand(CLI::App& app, CliContext& context) {
     CLI::App* table = app.add_subcommand(
         "table", "Print or save the standard incidence table of a population (both sexes side by "
                  "side, or one sex with its age-specific rates)");
-    table->add_option("--population", options->population, "Population number (272+: group)")
+    table
+        ->add_option("--population", options->populations,
+                     "Population number (272+: group), or a list such as 0-228 for one table "
+                     "per population")
         ->required();
     table->add_flag("--age-specific", options->ageSpecific,
                     "The age-specific layout: one table per sex, males first");
@@ -161,8 +220,9 @@ void registerTableCommand(CLI::App& app, CliContext& context) {
     table->add_option("--title", options->title,
                       "Title line (default: the registry's label with its registration period)");
     table->add_option("--out", options->out,
-                      "Save as FILE.prn instead of printing; both age-specific tables go to "
-                      "FILE-male.prn and FILE-female.prn");
+                      "Save as FILE.prn instead of printing (both age-specific tables go to "
+                      "FILE-male.prn and FILE-female.prn), or into folder DIR as "
+                      "table-<population>.prn");
     table->callback([&context, options] { printTable(context, *options); });
 }
 

@@ -1,10 +1,11 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
-#include "core/io/CTemplateFolder.h"
+#include "ReportOptions.h"
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/graphs/CGraphTemplate.h"
+#include "core/io/CTemplateFolder.h"
 #include "core/reports/CReportTemplate.h"
 
 #include <CLI/CLI.hpp>
@@ -142,6 +143,45 @@ void showTemplate(CliContext& context, const std::string& path) {
     }
 }
 
+struct MakeOptions {
+    std::string out;
+    std::string title;
+    ReportChoiceOptions report;
+};
+
+void makeTemplate(CliContext& context, const MakeOptions& options) {
+    if (CTemplateFolder::hasExtension(options.out, CGraphTemplate::kExtension)) {
+        throw usageError("graph templates (.GPH) cannot be made here yet; make them in the "
+                         "desktop program's graph wizard");
+    }
+    if (!CTemplateFolder::hasExtension(options.out, CReportTemplate::kExtension)) {
+        throw usageError(std::string(CTemplateFolder::kUnsupportedFormat) + " '" + options.out +
+                         "' (use a .RPT file)");
+    }
+    if (!options.title.empty()) {
+        throw usageError("a report template (.RPT) keeps no title");
+    }
+    if (options.report.kind.empty()) {
+        throw usageError("template make --out FILE.RPT needs --kind summary, age-specific or user");
+    }
+    const ReportChoices choices = reportChoicesFromOptions(context, options.report);
+    if (auto error = CReportTemplate::write(options.out, choices, context.registryGroups().count(),
+                                            context.cancerGroups().count())) {
+        throw dataError(*error);
+    }
+    if (context.json) {
+        context.out() << nlohmann::json{{"file", options.out},
+                                        {"type",
+                                         CReportTemplate::typeName(choices.block.reportKind)},
+                                        {"bytes", CReportTemplate::kFileSize}}
+                             .dump(2)
+                      << '\n';
+        return;
+    }
+    context.out() << "Saved " << options.out << " ("
+                  << CReportTemplate::typeName(choices.block.reportKind) << ")\n";
+}
+
 } // namespace
 
 void registerTemplateCommand(CLI::App& app, CliContext& context) {
@@ -152,6 +192,15 @@ void registerTemplateCommand(CLI::App& app, CliContext& context) {
         "show", "Print a .RPT or .GPH template: its block, selection lists and title");
     show->add_option("file", *path, "The template file")->required();
     show->callback([&context, path] { showTemplate(context, *path); });
+
+    auto make = std::make_shared<MakeOptions>();
+    CLI::App* maker = templates->add_subcommand(
+        "make", "Write a report template (.RPT) from the choices of report, as the wizard's "
+                "template button does");
+    maker->add_option("--out", make->out, "The FILE.RPT to write")->required();
+    maker->add_option("--title", make->title, "Title (graph templates only)");
+    addReportChoiceOptions(*maker, make->report);
+    maker->callback([&context, make] { makeTemplate(context, *make); });
 }
 
 } // namespace orvelan::cli

@@ -98,6 +98,7 @@ CIncidenceStore::~CIncidenceStore() = default;
 
 bool CIncidenceStore::open(const std::string& dataDirectory) {
     m_problems.clear();
+    m_populationCache = {};
     const std::string directory =
         dataDirectory.empty() || dataDirectory.back() == '/' ? dataDirectory : dataDirectory + "/";
     const struct {
@@ -135,6 +136,11 @@ bool CIncidenceStore::fetchPopulation(int population, int sex, PopulationRecord&
     if (!m_populationFile.isOpen() || !isPopulation(population) || !isSex(sex)) {
         return false;
     }
+    CachedPopulation& cached = m_populationCache[static_cast<std::size_t>(sex)];
+    if (cached.population == population) {
+        record = cached.record;
+        return true;
+    }
     const std::uint8_t* bytes =
         m_populationFile.data() +
         static_cast<std::size_t>(population * 2 + sex) * kPopulationRecordSize;
@@ -145,6 +151,7 @@ bool CIncidenceStore::fetchPopulation(int population, int sex, PopulationRecord&
     }
     record.type = static_cast<char>(bytes[kTypeOffset]);
     record.marker = static_cast<char>(bytes[kMarkerOffset]);
+    cached = {population, record};
     return true;
 }
 

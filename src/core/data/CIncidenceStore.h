@@ -3,6 +3,7 @@
 #include "core/data/CMappedFile.h"
 #include "core/data/Codes.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -115,6 +116,9 @@ class CIncidenceStore {
 
     /// A rate kind as every view asks it: kind 5 over 0-17 counts unknown ages too (its SE is 0).
     RateResult computeRate(RateKind kind, int from, int to);
+    /// The same, on the series exactly as loaded: the folding at the top of the range is undone
+    /// afterwards, so no figure depends on which figures were computed before it.
+    RateResult computeRateOnLoaded(RateKind kind, int from, int to);
 
     // Labels (256-character buffers in spirit; here plain strings).
     /// Label of a registry dictionary row; reads the population record (sex 0) first, which
@@ -156,6 +160,13 @@ class CIncidenceStore {
     static int decline(double& value, double& se);
 
     std::vector<std::string> m_problems;
+    /// The last population record decoded per sex (population -1: none), so that the loads of a
+    /// grid that keep to one population do not decode its record again for every cell.
+    struct CachedPopulation {
+        int population = -1;
+        PopulationRecord record;
+    };
+    mutable std::array<CachedPopulation, 2> m_populationCache{};
     CMappedFile m_casesFile;
     CMappedFile m_populationFile;
     const CUserGroupDictionary* m_cancerGroups = nullptr;

@@ -1,10 +1,11 @@
 #include "core/export/CRawDataExporter.h"
 
-#include "core/io/CAtomicFile.h"
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "core/io/CAtomicFile.h"
+#include "core/io/NumberText.h"
 
 #include <algorithm>
 #include <array>
@@ -140,14 +141,40 @@ CRawDataExporter::sexSiteProblem(const ExportSettings& settings,
 
 std::string CRawDataExporter::dataLine(int format, int population, int sex, int cancer,
                                        int ageGroup, double cases, double personYears) {
-    static constexpr std::array<const char*, kExportFormatCount> kLineFormats = {
-        "%3d%2d%4d%3d%8.0f%10.0f\n", "%d\t%d\t%d\t%d\t%.0f\t%.0f\n", "%d,%d,%d,%d,%.0f,%.0f\n"};
+    std::string line;
+    appendDataLine(line, format, population, sex, cancer, ageGroup, cases, personYears);
+    return line;
+}
+
+void CRawDataExporter::appendDataLine(std::string& out, int format, int population, int sex,
+                                      int cancer, int ageGroup, double cases, double personYears) {
     if (!validFormat(format)) {
-        return {};
+        return;
     }
-    return formatted(kLineFormats[static_cast<std::size_t>(format)], population + 1,
-                     sex == 0 ? kMaleCode : kFemaleCode, cancer + 1, ageGroup + 1, cases,
-                     personYears);
+    // The formats are "%3d%2d%4d%3d%8.0f%10.0f\n", "%d\t%d\t%d\t%d\t%.0f\t%.0f\n" and
+    // "%d,%d,%d,%d,%.0f,%.0f\n", written field by field (whole numbers without printf).
+    static constexpr std::array<std::array<int, 6>, kExportFormatCount> kWidths = {
+        {{3, 2, 4, 3, 8, 10}, {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}}};
+    static constexpr std::array<char, kExportFormatCount> kSeparators = {'\0', '\t', ','};
+    const auto f = static_cast<std::size_t>(format);
+    const auto& w = kWidths[f];
+    const char separator = kSeparators[f];
+    const auto field = [&](long long value, int width) {
+        appendInteger(out, value, width);
+        if (separator != '\0') {
+            out += separator;
+        }
+    };
+    field(population + 1, w[0]);
+    field(sex == 0 ? kMaleCode : kFemaleCode, w[1]);
+    field(cancer + 1, w[2]);
+    field(ageGroup + 1, w[3]);
+    appendWhole(out, cases, w[4]);
+    if (separator != '\0') {
+        out += separator;
+    }
+    appendWhole(out, personYears, w[5]);
+    out += '\n';
 }
 
 std::string CRawDataExporter::logEntry(int format, const ExportItem& item) {
@@ -228,6 +255,10 @@ std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
     const std::size_t total = lineCount(settings, populations.size(), cancers.size());
     std::size_t written = 0;
     CAtomicFile file(settings.dataPath);
+    // Lines are gathered and written in blocks of about this many bytes.
+    constexpr std::size_t kFlushBytes = 1 << 16;
+    std::string buffer;
+    buffer.reserve(kFlushBytes + 1024);
     for (const auto& population : populations) {
         for (const int sex : {0, 1}) {
             if (!(sex == 0 ? settings.male : settings.female)) {
@@ -244,8 +275,12 @@ std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
                 }
                 for (int age = 0; age < kAgeGroupCount; ++age) {
                     const auto a = static_cast<std::size_t>(age);
-                    file.write(dataLine(settings.format, population.number, sex, cancer.number, age,
-                                        store.cases()[a], store.personYears()[a]));
+                    appendDataLine(buffer, settings.format, population.number, sex, cancer.number,
+                                   age, store.cases()[a], store.personYears()[a]);
+                }
+                if (buffer.size() >= kFlushBytes) {
+                    file.write(buffer);
+                    buffer.clear();
                 }
                 written += static_cast<std::size_t>(kAgeGroupCount);
                 if (progress && !progress(written, total)) {
@@ -254,6 +289,7 @@ std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
             }
         }
     }
+    file.write(buffer);
     return file.commit();
 }
 

@@ -195,4 +195,11 @@ RateResult CIncidenceStore::computeRate(RateKind kind, int from, int to) {
     return result;
 }
 
+RateResult CIncidenceStore::computeRateOnLoaded(RateKind kind, int from, int to) {
+    const Series loaded = m_cases;
+    const RateResult result = computeRate(kind, from, to);
+    m_cases = loaded;
+    return result;
+}
+
 } // namespace orvelan

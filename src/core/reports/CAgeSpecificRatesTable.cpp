@@ -1,6 +1,7 @@
 #include "core/reports/CAgeSpecificRatesTable.h"
 
 #include "core/data/CIncidenceStore.h"
+#include "core/io/NumberText.h"
 #include "core/io/Printf.h"
 #include "core/reports/ReportBlock.h"
 #include "core/reports/ReportItems.h"
@@ -14,7 +15,7 @@ constexpr int kAllAgesColumn = 19;      // 19 all ages,
 constexpr int kVerificationColumn = 20; // 20 verification percentage
 
 std::string countText(double cases) {
-    return cases != 0.0 ? formatText("%9.0f", cases) : std::string("        -");
+    return cases != 0.0 ? wholeText(cases, 9) : std::string("        -");
 }
 
 std::string rateText(double rate) {
@@ -23,7 +24,7 @@ std::string rateText(double rate) {
 
 /// Negative: not available.
 std::string verificationText(double percent) {
-    return percent >= 0.0 ? formatText("%9.0f", percent) : std::string("N.A.");
+    return percent >= 0.0 ? wholeText(percent, 9) : std::string("N.A.");
 }
 
 } // namespace
@@ -101,7 +102,7 @@ std::string CAgeSpecificRatesTable::cellText(CIncidenceStore& store, int item,
         return countText(store.cases()[age]);
     }
     store.numberOfCases(0, kUnknownAgeGroup);
-    return formatText("%9.0f", store.numberOfCasesResult());
+    return wholeText(store.numberOfCasesResult(), 9);
 }
 
 } // namespace orvelan

@@ -2,8 +2,9 @@
 
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CIncidenceStore.h"
-#include "core/rates/StandardWeights.h"
+#include "core/io/NumberText.h"
 #include "core/io/Printf.h"
+#include "core/rates/StandardWeights.h"
 
 #include <cstddef>
 #include <utility>
@@ -113,7 +114,7 @@ void appendSummarySex(std::string& out, const StandardTableFigures& f, int sex, 
         out += std::string("        -") + "    -     - " + "    - " + "   -  " + "   -   ";
         return;
     }
-    appendFormat(out, "%9.0f", f.cases[at(sex)][at(row)][at(kAllAgesEntry)]);
+    appendWhole(out, f.cases[at(sex)][at(row)][at(kAllAgesEntry)], 9);
     if (hasNoFrequency(row)) {
         appendFormat(out, "      %6.1f", crude);
     } else {
@@ -129,8 +130,9 @@ void appendSummarySex(std::string& out, const StandardTableFigures& f, int sex, 
 void appendAgeSpecificRow(std::string& out, const StandardTableFigures& f, int sex, int row) {
     const auto& e = f.cases[at(sex)][at(row)];
     const int last = f.lastAgeGroup;
-    appendFormat(out, "%-30s%8.0f%5.0f", siteName(row).c_str(), e[at(kAllAgesEntry)],
-                 e[at(kUnknownAgeGroup)]);
+    appendFormat(out, "%-30s", siteName(row).c_str());
+    appendWhole(out, e[at(kAllAgesEntry)], 8);
+    appendWhole(out, e[at(kUnknownAgeGroup)], 5);
     for (int a = 0; a <= last; ++a) {
         out += e[at(a)] != 0.0 ? formatText("%7.1f", e[at(a)]) : "     - ";
     }

@@ -3,6 +3,7 @@
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "core/io/NumberText.h"
 #include "core/io/Printf.h"
 
 namespace orvelan {
@@ -67,7 +68,7 @@ std::string rateCellText(CIncidenceStore& store, RateKind kind, int from, int to
                          IntervalStyle style) {
     const RateResult r = store.computeRate(kind, from, to);
     if (kind == RateKind::NumberOfCases) {
-        return formatText("%9.0f", r.value);
+        return wholeText(r.value, 9);
     }
     if (!r.ok) {
         return "N.A.";

@@ -179,6 +179,21 @@ TEST_F(RatesTest, TopFoldingMovesCasesAndWeightsIntoTheOpenClass) {
     EXPECT_DOUBLE_EQ(store.weights()[15], 0.04);
 }
 
+// A figure on the series as loaded does not see the folding of an earlier figure: the cases of
+// 80-84 stay in their own group, and the series is left as it was loaded.
+TEST_F(RatesTest, FiguresOnTheLoadedSeriesIgnoreEarlierFolding) {
+    load(kTop75);
+    const Series loaded = store.cases();
+    ASSERT_TRUE(store.computeRateOnLoaded(RateKind::CrudeRate, 0, 17).ok);
+    EXPECT_EQ(store.cases(), loaded);
+    const RateResult cases8084 = store.computeRateOnLoaded(RateKind::NumberOfCases, 16, 16);
+    EXPECT_TRUE(cases8084.ok);
+    EXPECT_EQ(cases8084.value, 17.0);
+    // The folding form, by contrast, has emptied the group.
+    ASSERT_TRUE(store.computeRate(RateKind::CrudeRate, 0, 17).ok);
+    EXPECT_EQ(store.computeRate(RateKind::NumberOfCases, 16, 16).value, 0.0);
+}
+
 TEST_F(RatesTest, StandardCodesFillTheirTables) {
     store.setStandard(9);
     EXPECT_DOUBLE_EQ(store.weights()[0], 0.088);

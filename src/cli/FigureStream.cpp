@@ -1,0 +1,98 @@
+#include "FigureStream.h"
+
+#include "CliError.h"
+#include "core/data/Codes.h"
+#include "core/io/NumberText.h"
+
+#include <cmath>
+#include <ostream>
+
+namespace orvelan::cli {
+
+namespace {
+
+constexpr std::size_t kFlushBytes = 1 << 16;
+constexpr const char* kColumns[] = {"population", "cancer", "sex",   "kind",
+                                    "value",      "se",     "lower", "upper"};
+
+} // namespace
+
+StreamFormat parseStreamFormat(const std::string& text) {
+    if (text == "csv") {
+        return StreamFormat::Csv;
+    }
+    if (text == "tsv") {
+        return StreamFormat::Tsv;
+    }
+    if (text == "jsonl") {
+        return StreamFormat::JsonLines;
+    }
+    throw usageError("invalid format '" + text + "' (use csv, tsv or jsonl)");
+}
+
+FigureStream::FigureStream(std::ostream& out, StreamFormat format)
+    : m_out(out), m_format(format), m_separator(format == StreamFormat::Tsv ? '\t' : ',') {
+    m_buffer.reserve(kFlushBytes + 256);
+    if (m_format == StreamFormat::JsonLines) {
+        return;
+    }
+    for (const char* column : kColumns) {
+        if (column != kColumns[0]) {
+            m_buffer += m_separator;
+        }
+        m_buffer += column;
+    }
+    m_buffer += '\n';
+}
+
+FigureStream::~FigureStream() { flush(); }
+
+void FigureStream::flush() {
+    m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
+    m_buffer.clear();
+}
+
+void FigureStream::number(bool available, double value, bool last) {
+    const bool shown = available && std::isfinite(value);
+    if (shown) {
+        appendShortest(m_buffer, value);
+    } else if (m_format == StreamFormat::JsonLines) {
+        m_buffer += "null";
+    }
+    if (!last) {
+        m_buffer += m_separator;
+    }
+}
+
+void FigureStream::row(int population, int cancer, int sex, int kind, const RateResult& result) {
+    const bool json = m_format == StreamFormat::JsonLines;
+    const bool hasSe = result.ok && kind != static_cast<int>(RateKind::NumberOfCases);
+    const int keys[] = {population, cancer, sex, kind};
+    if (json) {
+        m_buffer += '{';
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (json) {
+            m_buffer += '"';
+            m_buffer += kColumns[i];
+            m_buffer += "\":";
+        }
+        appendInteger(m_buffer, keys[i]);
+        m_buffer += json ? ',' : m_separator;
+    }
+    const double values[] = {result.value, result.se, result.lower(), result.upper()};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (json) {
+            m_buffer += '"';
+            m_buffer += kColumns[4 + i];
+            m_buffer += "\":";
+        }
+        number(i == 0 ? result.ok : hasSe, values[i], i == 3);
+    }
+    m_buffer += json ? "}\n" : "\n";
+    if (m_buffer.size() >= kFlushBytes) {
+        flush();
+    }
+}
+
+} // namespace orvelan::cli

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// Number-to-text conversions for the text outputs that write many numbers (raw-data exports,
+// standard tables, grids, figure streams). Whole numbers are written without printf; anything
+// else keeps printf's own rounding, so the bytes never differ from the printf formats.
+namespace orvelan {
+
+/// Appends exactly what printf("%*.0f", width, value) writes (width 0: no padding).
+void appendWhole(std::string& out, double value, int width = 0);
+/// Appends exactly what printf("%*d", width, value) writes.
+void appendInteger(std::string& out, long long value, int width = 0);
+/// The text printf("%*.0f", width, value) writes.
+std::string wholeText(double value, int width = 0);
+/// Appends the shortest text that reads back as the same double, in plain digits from 1e-5 to
+/// 1e16 ("0.1", "100000") and in exponent form outside ("1e+22"); non-finite values append
+/// nothing.
+void appendShortest(std::string& out, double value);
+
+} // namespace orvelan

@@ -1,0 +1,108 @@
+#include "core/reports/GridNumbers.h"
+
+#include "core/data/CIncidenceStore.h"
+#include "core/reports/CAgeSpecificRatesTable.h"
+#include "core/reports/CReportTable.h"
+#include "core/reports/CSummaryRatesTable.h"
+#include "core/reports/ReportItems.h"
+
+namespace orvelan {
+
+namespace {
+
+constexpr int kUnknownColumn = 18; // age-specific value columns: 0-17 age groups, 18 unknown age,
+constexpr int kAllAgesColumn = 19; // 19 all ages, 20 verification percentage
+constexpr int kSexDigits = 10;     // a cancer/sex item of the report is cancer x 10 + sex
+
+GridNumber rateNumber(CIncidenceStore& store, RateKind kind, int from, int to, bool interval) {
+    const RateResult r = store.computeRate(kind, from, to);
+    GridNumber number;
+    if (!r.ok) {
+        return number;
+    }
+    number.value = r.value;
+    if (interval && kind != RateKind::NumberOfCases) {
+        number.lower = r.lower();
+        number.upper = r.upper();
+    }
+    return number;
+}
+
+/// A value without interval limits; nullopt stays missing.
+GridNumber valueOnly(std::optional<double> value) { return {value, std::nullopt, std::nullopt}; }
+
+GridNumber ageSpecificNumber(CIncidenceStore& store, bool showRates, int column) {
+    const auto age = static_cast<std::size_t>(column);
+    if (column > kAllAgesColumn) {
+        return valueOnly(store.verification() >= 0.0 ? std::optional(store.verification())
+                                                     : std::nullopt);
+    }
+    if (showRates) {
+        store.crudeRate(0, kTopAgeGroup);
+        if (column < kUnknownColumn) {
+            return valueOnly(store.ageSpecificRates()[age]);
+        }
+        return valueOnly(column == kUnknownColumn ? store.cases()[age] : store.crudeRateResult());
+    }
+    if (column <= kUnknownColumn) {
+        return valueOnly(store.cases()[age]);
+    }
+    store.numberOfCases(0, kUnknownAgeGroup);
+    return valueOnly(store.numberOfCasesResult());
+}
+
+} // namespace
+
+NumberGrid gridNumbers(CIncidenceStore& store, const CSummaryRatesTable& table) {
+    const SummaryRatesSettings& s = table.settings();
+    NumberGrid grid;
+    for (const int item : table.rowItems()) {
+        const int registry = s.rowsAreRegistries ? item : s.fixedRegistry;
+        const int cancer = s.rowsAreRegistries ? s.fixedCancer : item;
+        auto& row = grid.emplace_back();
+        for (int kind = 0; kind < CSummaryRatesTable::kValueColumnCount; ++kind) {
+            // Every figure from a fresh load, as the grid's cells are.
+            row.push_back(loadItem(store, registry, cancer, s.sex)
+                              ? rateNumber(store, static_cast<RateKind>(kind), s.ageFrom, s.ageTo,
+                                           s.confidenceInterval)
+                              : GridNumber{});
+        }
+    }
+    return grid;
+}
+
+NumberGrid gridNumbers(CIncidenceStore& store, const CAgeSpecificRatesTable& table) {
+    const AgeSpecificRatesSettings& s = table.settings();
+    NumberGrid grid;
+    for (const int item : table.rowItems()) {
+        const int registry = s.rowsAreRegistries ? item : s.fixedRegistry;
+        const int cancer = s.rowsAreRegistries ? s.fixedCancer : item;
+        auto& row = grid.emplace_back();
+        for (int column = 0; column < CAgeSpecificRatesTable::kValueColumnCount; ++column) {
+            loadItem(store, registry, cancer, s.sex);
+            row.push_back(ageSpecificNumber(store, s.showRates, column));
+        }
+    }
+    return grid;
+}
+
+NumberGrid gridNumbers(CIncidenceStore& store, const CReportTable& table) {
+    const ReportSettings& s = table.settings();
+    const auto& rowItems = s.rowsAreCancers ? table.cancerSexes() : table.registries();
+    const auto& columnItems = s.rowsAreCancers ? table.registries() : table.cancerSexes();
+    NumberGrid grid;
+    for (const int rowItem : rowItems) {
+        auto& row = grid.emplace_back();
+        for (const int columnItem : columnItems) {
+            const int registry = s.rowsAreCancers ? columnItem : rowItem;
+            const int cancerSex = s.rowsAreCancers ? rowItem : columnItem;
+            row.push_back(
+                loadItem(store, registry, cancerSex / kSexDigits, cancerSex % kSexDigits)
+                    ? rateNumber(store, s.rateKind, s.ageFrom, s.ageTo, s.confidenceInterval)
+                    : GridNumber{});
+        }
+    }
+    return grid;
+}
+
+} // namespace orvelan

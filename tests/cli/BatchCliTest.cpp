@@ -1,0 +1,266 @@
+// The list forms of rates, table and report, template make, and their refusals.
+#include "FixtureData.h"
+#include "RunProcess.h"
+#include "TempDir.h"
+#include "TextLines.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace orvelan::test {
+namespace {
+
+// Population 0 has classes up to 85+, population 1 only up to 75+ but cases in every group
+// (so its top folds), registry group 272 holds both. Cancer 0 in males has i + 1 cases in
+// group i and 2 of unknown age; females twice as many; 1,000 person-years per class.
+/// The fields of a CSV line whose labels hold no quotes.
+std::vector<std::string> splitCsv(const std::string& line) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (const char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+class BatchCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        FixtureData data;
+        for (int population = 0; population < 2; ++population) {
+            for (int sex = 0; sex < 2; ++sex) {
+                data.setPopulation(population, sex,
+                                   {1990, 1994,
+                                    FixtureData::flatPersonYears(1000.0, population == 0 ? 17 : 15),
+                                    'g', ' '});
+                CasesFixture cases;
+                for (std::size_t i = 0; i < 18; ++i) {
+                    cases.cases[i] = (sex + 1.0) * static_cast<double>(i + 1);
+                }
+                cases.cases[18] = 2.0 * (sex + 1.0);
+                data.setCases(population, sex, 0, cases);
+            }
+        }
+        data.write(m_dir.str());
+        m_dir.write("POPuser.dic", groupLine("Both registries", "000001"));
+    }
+
+    ProcessResult run(std::vector<std::string> args) const {
+        args.insert(args.begin(), {ORVELAN_CLI_PATH, "--data-dir", m_dir.str()});
+        return runProcess(args);
+    }
+
+    nlohmann::json singleRates(int population, int sex, int from, int to) const {
+        const auto result = run({"rates", "--population", std::to_string(population), "--cancer",
+                                 "0", "--sex", std::to_string(sex), "--from", std::to_string(from),
+                                 "--to", std::to_string(to), "--json"});
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return nlohmann::json::parse(result.out)["rates"];
+    }
+
+    TempDir m_dir;
+};
+
+TEST_F(BatchCli, ListFormEqualsTheSingleSeriesForm) {
+    const std::pair<int, int> ranges[] = {{0, 17}, {3, 14}, {0, 15}, {16, 17}, {17, 17}};
+    for (const auto& [from, to] : ranges) {
+        const auto list =
+            run({"rates", "--populations", "0,1,272", "--cancers", "0", "--sexes", "m,f,both",
+                 "--from", std::to_string(from), "--to", std::to_string(to), "--format", "jsonl"});
+        ASSERT_EQ(list.exitCode, 0) << list.err;
+        const auto lines = linesOf(list.out);
+        ASSERT_EQ(lines.size(), 3u * 3u * 6u);
+        for (std::size_t series = 0; series < 9; ++series) {
+            const auto first = nlohmann::json::parse(lines[series * 6]);
+            const int population = first["population"];
+            const int sex = first["sex"];
+            const auto single = singleRates(population, sex, from, to);
+            for (std::size_t kind = 0; kind < 6; ++kind) {
+                const auto row = nlohmann::json::parse(lines[series * 6 + kind]);
+                EXPECT_EQ(row["kind"], kind);
+                for (const char* key : {"value", "se", "lower", "upper"}) {
+                    EXPECT_EQ(row[key], single[kind][key])
+                        << "population " << population << " sex " << sex << " kind " << kind << " "
+                        << key << " range " << from << "-" << to;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(BatchCli, CasesOfTheTopGroupDoNotDependOnEarlierFigures) {
+    // The group's classes end at 75+, so a crude rate over 85+ alone cannot be computed, but
+    // the 85+ cases are still 18 in each member's males.
+    const auto result = run({"rates", "--populations", "272", "--cancers", "0", "--sexes", "m",
+                             "--from", "17", "--to", "17"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto lines = linesOf(result.out);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[1], "272,0,0,0,,,,");
+    EXPECT_EQ(lines[6], "272,0,0,5,36,,,");
+    const auto single = singleRates(272, 0, 17, 17);
+    EXPECT_EQ(single[5]["value"], 36.0);
+}
+
+TEST_F(BatchCli, StreamsCarryTheHeaderAndEmptyFields) {
+    const auto csv = run({"rates", "--populations", "1", "--cancers", "0", "--sexes", "m",
+                          "--kinds", "5,3", "--format", "csv"});
+    ASSERT_EQ(csv.exitCode, 0) << csv.err;
+    // 171 cases in known ages plus 2 of unknown age; no cumulative rate to the open top.
+    EXPECT_EQ(csv.out, "population,cancer,sex,kind,value,se,lower,upper\n"
+                       "1,0,0,5,173,,,\n"
+                       "1,0,0,3,,,,\n");
+    const auto tsv = run({"rates", "--populations", "1", "--cancers", "0", "--sexes", "m",
+                          "--kinds", "5", "--format", "tsv"});
+    EXPECT_EQ(tsv.out, "population\tcancer\tsex\tkind\tvalue\tse\tlower\tupper\n"
+                       "1\t0\t0\t5\t173\t\t\t\n");
+    const auto jsonl = run({"rates", "--populations", "0", "--cancers", "0", "--sexes", "f",
+                            "--kinds", "0", "--format", "jsonl", "--to", "0"});
+    const auto row = nlohmann::json::parse(jsonl.out);
+    EXPECT_EQ(row["value"], 200.0); // 2 cases over 1,000 person-years
+    EXPECT_EQ(row["se"], 200.0 / std::sqrt(2.0));
+}
+
+TEST_F(BatchCli, BadArgumentsExitWithAOneLineMessage) {
+    TempDir out;
+    const std::string missing = out.file("no/such/folder");
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        const char* message;
+    } cases[] = {
+        {{"rates", "--populations", "0", "--cancers", "0", "--kinds", "6"}, 2, "rate kind 6"},
+        {{"rates", "--populations", "", "--cancers", "0"}, 2, "not a number"},
+        {{"rates", "--populations", "0", "--cancers", "0", "--sexes", ""}, 2, "invalid sex"},
+        {{"rates", "--populations", "0", "--cancers", "0", "--from", "9", "--to", "3"},
+         2,
+         "Invalid age range"},
+        {{"rates", "--populations", "5-2", "--cancers", "0"}, 2, "empty range"},
+        {{"rates", "--populations", "0", "--cancers", "0", "--format", "xls"}, 2, "format"},
+        {{"rates", "--populations", "0", "--cancer", "0"}, 2, "not both"},
+        {{"rates", "--populations", "0"}, 2, "--cancers"},
+        {{"table", "--population", "0,1", "--out", out.file("t.prn")}, 2, "folder"},
+        {{"table", "--population", "0,1", "--out", missing}, 1, "does not exist"},
+        {{"table", "--population", "0,1", "--title", "T"}, 2, "one population"},
+        {{"template", "make", "--out", out.file("r.RPT"), "--kind", "pie", "--populations", "0",
+          "--cancers", "0"},
+         2,
+         "unknown report kind"},
+        {{"template", "make", "--out", out.file("r.txt"), "--kind", "summary"},
+         2,
+         "File format not supported"},
+        {{"template", "make", "--out", out.file("r.RPT"), "--kind", "summary", "--populations",
+          "0,1", "--cancers", "0", "--title", "T"},
+         2,
+         "no title"},
+        {{"template", "make", "--out", out.file("r.RPT"), "--kind", "user", "--populations", "0",
+          "--cancers", "0", "--rate-kind", "4"},
+         2,
+         "Age range is invalid for cumulative rate/risk"},
+        {{"template", "make", "--out", missing + "/r.RPT", "--kind", "summary", "--populations",
+          "0,1", "--cancers", "0"},
+         1,
+         "r.RPT"},
+        {{"report", "--kind", "summary", "--populations", "0,1", "--cancers", "0", "--format",
+          "xml"},
+         2,
+         "format"},
+        {{"report", "--kind", "summary", "--populations", "1", "--cancers", "0", "--rows",
+          "cancers", "--to", "15"},
+         2,
+         "not compatible"},
+        {{"report", "--populations", "0"}, 2, "--template"},
+    };
+    for (const auto& c : cases) {
+        const auto result = run(c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.args[0] << ' ' << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(out.path())) << "nothing is left behind";
+}
+
+TEST_F(BatchCli, TablesOfSeveralPopulationsGoIntoAFolder) {
+    TempDir out;
+    const auto all = run({"table", "--population", "0,1,272", "--out", out.str()});
+    ASSERT_EQ(all.exitCode, 0) << all.err;
+    for (const char* population : {"0", "1", "272"}) {
+        const auto single = run({"table", "--population", population});
+        EXPECT_EQ(out.read(std::string("table-") + population + ".prn"), single.out) << population;
+    }
+    const auto ageSpecific =
+        run({"table", "--population", "0-1", "--age-specific", "--out", out.str()});
+    ASSERT_EQ(ageSpecific.exitCode, 0) << ageSpecific.err;
+    const auto females = run({"table", "--population", "1", "--age-specific", "--sex", "f"});
+    EXPECT_EQ(out.read("table-1-female.prn"), females.out);
+    EXPECT_FALSE(out.read("table-0-male.prn").empty());
+}
+
+TEST_F(BatchCli, TemplateMadeHeadlessIsShownAndRun) {
+    TempDir out;
+    const std::string path = out.file("rates.RPT");
+    const std::vector<std::string> choices = {
+        "--kind", "summary", "--populations", "0,1", "--cancers", "0", "--sexes", "m,f",
+        "--from", "0",       "--to",          "14",  "--ci"};
+    auto make = std::vector<std::string>{"template", "make", "--out", path};
+    make.insert(make.end(), choices.begin(), choices.end());
+    const auto made = run(make);
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_EQ(std::filesystem::file_size(path), 2612u);
+
+    const auto shown = run({"template", "show", path, "--json"});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    const auto json = nlohmann::json::parse(shown.out);
+    EXPECT_EQ(json["type"], "Summary rate");
+    const nlohmann::json block = {{"report_kind", 0},  {"interval", 1},       {"arrangement", 1},
+                                  {"fixed_cancer", 0}, {"fixed_registry", 0}, {"age_from", 0},
+                                  {"age_to", 14},      {"rate_kind", 1},      {"sexes", 2},
+                                  {"male", 1},         {"female", 2}};
+    EXPECT_EQ(json["block"], block);
+    EXPECT_EQ(json["cancers"], nlohmann::json::array()); // the fixed cancer is in the block
+    EXPECT_EQ(json["registries"].size(), 2u);
+
+    const auto fromFile = run({"report", "--template", path, "--format", "csv"});
+    auto direct = std::vector<std::string>{"report", "--format", "csv"};
+    direct.insert(direct.end(), choices.begin(), choices.end());
+    const auto fromOptions = run(direct);
+    ASSERT_EQ(fromFile.exitCode, 0) << fromFile.err;
+    EXPECT_EQ(fromFile.out, fromOptions.out);
+
+    // Two tables (males, females) of two registries by six figures, after the header.
+    const auto lines = linesOf(fromFile.out);
+    ASSERT_EQ(lines.size(), 1u + 2u * 2u * 6u);
+    EXPECT_EQ(lines[0], "table,sex,row,column,row_label,column_label,value,lower,upper");
+    // The first cell is population 0's male crude rate with its limits, as rates gives them.
+    const auto rates = singleRates(0, 0, 0, 14);
+    const auto fields = splitCsv(lines[1]);
+    ASSERT_EQ(fields.size(), 9u) << lines[1];
+    EXPECT_EQ(fields[0] + fields[1] + fields[2] + fields[3], "0011");
+    EXPECT_EQ(fields[5], "Crude rate");
+    EXPECT_EQ(std::stod(fields[6]), rates[0]["value"].get<double>());
+    EXPECT_EQ(std::stod(fields[7]), rates[0]["lower"].get<double>());
+    EXPECT_EQ(std::stod(fields[8]), rates[0]["upper"].get<double>());
+}
+
+TEST_F(BatchCli, ReportNumbersWithoutIntervalsLeaveTheLimitsEmpty) {
+    const auto result = run({"report", "--kind", "user", "--populations", "0,272", "--cancers", "0",
+                             "--sexes", "m", "--rate-kind", "5", "--format", "jsonl"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto lines = linesOf(result.out);
+    ASSERT_EQ(lines.size(), 2u); // one cancer/sex row by two registry columns
+    const auto first = nlohmann::json::parse(lines[0]);
+    EXPECT_EQ(first["sex"], 2);
+    EXPECT_EQ(first["value"], 173.0);
+    EXPECT_TRUE(first["lower"].is_null());
+    EXPECT_EQ(nlohmann::json::parse(lines[1])["value"], 2 * 173.0);
+}
+
+} // namespace
+} // namespace orvelan::test
