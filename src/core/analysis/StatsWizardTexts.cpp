@@ -28,8 +28,8 @@ std::string referenceDescription(CIncidenceStore& store, int population, int can
     return text;
 }
 
-std::optional<std::string> checkPopulationRange(CIncidenceStore& store, int population,
-                                                int cancer, int sex, int ageHigh) {
+std::optional<std::string> checkPopulationRange(CIncidenceStore& store, int population, int cancer,
+                                                int sex, int ageHigh) {
     if (ageHigh >= kTopAgeGroup || !store.load(population, cancer, sex)) {
         return std::nullopt;
     }

@@ -24,8 +24,8 @@ std::string referenceDescription(CIncidenceStore& store, int population, int can
 /// Loads the curve to learn its population's last age group: a range closed below 85+ that
 /// reaches that open top class cannot be computed, and the message says so. nullopt when the
 /// range fits, and when the curve cannot be loaded (the comparison then reports no data).
-std::optional<std::string> checkPopulationRange(CIncidenceStore& store, int population,
-                                                int cancer, int sex, int ageHigh);
+std::optional<std::string> checkPopulationRange(CIncidenceStore& store, int population, int cancer,
+                                                int sex, int ageHigh);
 
 /// The number a typed field holds: its leading number as the C library reads it, 0 for text
 /// that starts with none.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/reports/CGridView.h"
 #include "core/rates/SeveralCurveComparison.h"
+#include "gui/reports/CGridView.h"
 
 #include <memory>
 #include <vector>

@@ -5,7 +5,8 @@
 
 namespace orvelan {
 
-CReferenceBox::CReferenceBox(QWidget* parent) : QGroupBox(QStringLiteral("Reference curve"), parent) {
+CReferenceBox::CReferenceBox(QWidget* parent)
+    : QGroupBox(QStringLiteral("Reference curve"), parent) {
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("referenceDescription"));
     m_text->setReadOnly(true);

@@ -29,8 +29,8 @@ CStatsWiz2::CStatsWiz2(CStatsWizard& wizard)
 void CStatsWiz2::initializePage() {
     const AnalysisBlock& choices = block();
     // A first run has no comparison curve yet: it starts from the reference.
-    const int population = choices.compPopulation >= 0 ? choices.compPopulation
-                                                       : choices.refPopulation;
+    const int population =
+        choices.compPopulation >= 0 ? choices.compPopulation : choices.refPopulation;
     const int cancer = choices.compCancer >= 0 ? choices.compCancer : choices.refCancer;
     m_curve->load(&sheet().registryGroups(), &sheet().cancerGroups(), population, cancer,
                   choices.compSex);

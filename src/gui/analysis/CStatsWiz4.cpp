@@ -14,9 +14,8 @@ namespace orvelan {
 CStatsWiz4::CStatsWiz4(CStatsWizard& wizard)
     : CStatsPage(wizard, QStringLiteral("comparisonCurves")) {
     setFinalPage(true);
-    m_panel = new CSelectionPanel(TreeKind::Registry,
-                                  CSelectionPanel::ClearButton | CSelectionPanel::SelectAllButton,
-                                  this);
+    m_panel = new CSelectionPanel(
+        TreeKind::Registry, CSelectionPanel::ClearButton | CSelectionPanel::SelectAllButton, this);
     m_panel->setObjectName(QStringLiteral("registryPanel"));
     m_panel->tree()->setObjectName(QStringLiteral("registryTree"));
     m_reference = new CReferenceBox(this);
@@ -25,8 +24,7 @@ CStatsWiz4::CStatsWiz4(CStatsWizard& wizard)
     layout->addWidget(m_panel, 1);
     layout->addWidget(m_reference);
     layout->addWidget(reasonLabel());
-    connect(m_panel->tree(), &CSelectionTree::selectionChanged, this,
-            [this] { setReason({}); });
+    connect(m_panel->tree(), &CSelectionTree::selectionChanged, this, [this] { setReason({}); });
 }
 
 void CStatsWiz4::initializePage() {

@@ -54,14 +54,13 @@ std::size_t at(int group) { return static_cast<std::size_t>(group); }
 
 } // namespace
 
-CStatsWiz5::CStatsWiz5(CStatsWizard& wizard)
-    : CStatsPage(wizard, QStringLiteral("userCurve")) {
+CStatsWiz5::CStatsWiz5(CStatsWizard& wizard) : CStatsPage(wizard, QStringLiteral("userCurve")) {
     setFinalPage(true);
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(1);
-    grid->addWidget(new QLabel(QStringLiteral("Age group        Cases       /     Person-Years"),
-                               this),
-                    0, 0, 1, 3);
+    grid->addWidget(
+        new QLabel(QStringLiteral("Age group        Cases       /     Person-Years"), this), 0, 0,
+        1, 3);
     grid->addWidget(new QLabel(QStringLiteral("Rates (per 100,000)"), this), 0, 3);
     for (int group = 0; group < kKnownAgeGroupCount; ++group) {
         const QString n = QString::number(group);
@@ -155,8 +154,8 @@ void CStatsWiz5::showCurve() {
             QString::asprintf("%.0f", m_curve.personYears[at(group)]));
         m_rates[at(group)]->setText(QString::asprintf("%.3f", m_curve.rates[at(group)]));
     }
-    m_title->setText(QString::fromLatin1(m_curve.title.data(),
-                                         static_cast<qsizetype>(m_curve.title.size())));
+    m_title->setText(
+        QString::fromLatin1(m_curve.title.data(), static_cast<qsizetype>(m_curve.title.size())));
     showTotal();
 }
 
@@ -168,8 +167,7 @@ void CStatsWiz5::showTotal() {
 
 bool CStatsWiz5::store() {
     AnalysisBlock& choices = block();
-    if (const auto problem =
-            checkUserCurve(m_curve.personYears, choices.ageLow, choices.ageHigh)) {
+    if (const auto problem = checkUserCurve(m_curve.personYears, choices.ageLow, choices.ageHigh)) {
         CMessages::error(this, QString::fromStdString(*problem));
         return false;
     }

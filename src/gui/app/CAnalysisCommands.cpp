@@ -63,9 +63,9 @@ void CAnalysisCommands::showTwoCurves(const AnalysisBlock& block) {
         typed.rates = block.userRates;
         context.userCurve = typed;
     }
-    CCMPtwoResult dialog(&frame(), context, block.refCancer, block.compCancer,
-                         block.refPopulation, block.compPopulation, block.refSex, block.compSex,
-                         block.ageLow, block.ageHigh, block.analysisKind);
+    CCMPtwoResult dialog(&frame(), context, block.refCancer, block.compCancer, block.refPopulation,
+                         block.compPopulation, block.refSex, block.compSex, block.ageLow,
+                         block.ageHigh, block.analysisKind);
     dialog.exec();
 }
 

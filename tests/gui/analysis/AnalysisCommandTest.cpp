@@ -69,12 +69,10 @@ class AnalysisCommandTest : public QObject {
     }
 
     void twoCurvesShowTheResults() {
-        runWizard("twoCurves", {[](CStatsWizard&, QWidget* page) {
-                      choose(page, "registryTree", "Algiers");
-                  },
-                                [](CStatsWizard&, QWidget* page) {
-                                    choose(page, "registryTree", "The Gambia");
-                                }});
+        runWizard(
+            "twoCurves",
+            {[](CStatsWizard&, QWidget* page) { choose(page, "registryTree", "Algiers"); },
+             [](CStatsWizard&, QWidget* page) { choose(page, "registryTree", "The Gambia"); }});
         QStringList fields;
         fixture.expectDialog([&](QWidget* dialog) {
             auto* result = qobject_cast<CCMPtwoResult*>(dialog);
@@ -86,8 +84,8 @@ class AnalysisCommandTest : public QObject {
         });
         fixture.frame().action(104)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
-        QCOMPARE(fields, (QStringList{" Algeria, Algiers: Stomach-Male", " The Gambia: Stomach-Male",
-                                      " 0-85+"}));
+        QCOMPARE(fields, (QStringList{" Algeria, Algiers: Stomach-Male",
+                                      " The Gambia: Stomach-Male", " 0-85+"}));
         const AnalysisBlock& block = fixture.app().blocks().analysis;
         QCOMPARE(block.analysisKind, 0);
         QCOMPARE(block.compPopulation, 2);
@@ -117,11 +115,11 @@ class AnalysisCommandTest : public QObject {
                   {[](CStatsWizard&, QWidget* page) { choose(page, "registryTree", "Algiers"); },
                    [](CStatsWizard&, QWidget* page) {
                        for (int j = 0; j < 18; ++j) {
-                           QTest::keyClicks(page->findChild<QLineEdit*>(
-                                                QStringLiteral("personYears%1").arg(j)),
-                                            QStringLiteral("20000"));
-                           auto* cases = page->findChild<QLineEdit*>(
-                               QStringLiteral("cases%1").arg(j));
+                           QTest::keyClicks(
+                               page->findChild<QLineEdit*>(QStringLiteral("personYears%1").arg(j)),
+                               QStringLiteral("20000"));
+                           auto* cases =
+                               page->findChild<QLineEdit*>(QStringLiteral("cases%1").arg(j));
                            cases->selectAll();
                            QTest::keyClicks(cases, QString::number(2 + j * 4));
                        }

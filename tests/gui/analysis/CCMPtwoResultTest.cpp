@@ -82,7 +82,8 @@ class CCMPtwoResultTest : public QObject {
         QCOMPARE(field("ageRange"), QStringLiteral(" 0-85+"));
         const QStringList asr = cells("asrList");
         QCOMPARE(asr.size(), 9);
-        QCOMPARE(asr.mid(6), (QStringList{"Ratio", QString::asprintf("%7.3f", ratio()), "   -   "}));
+        QCOMPARE(asr.mid(6),
+                 (QStringList{"Ratio", QString::asprintf("%7.3f", ratio()), "   -   "}));
         const QStringList rr = cells("rateRatioList");
         QCOMPARE(rr[0], QStringLiteral("Mantel & Haenszel"));
         QVERIFY(rr[1].contains(QLatin1Char('[')) && rr[1].endsWith(QLatin1Char(']')));
@@ -115,10 +116,10 @@ class CCMPtwoResultTest : public QObject {
         QCOMPARE(field("ageRange"), QStringLiteral("No data available!"));
         QVERIFY(!button("showCurves")->isEnabled());
         QVERIFY(!button("saveAs")->isEnabled());
-        QCOMPARE(cells("testList"), (QStringList{"Mantel-Haenszel-Cochran test", "  -      ",
-                                                 "   -      ", " 0", "Heterogeneity test",
-                                                 "  -      ", "   -      ", " 0", "Trend test",
-                                                 "  -      ", "   -      ", " 0"}));
+        QCOMPARE(cells("testList"),
+                 (QStringList{"Mantel-Haenszel-Cochran test", "  -      ", "   -      ", " 0",
+                              "Heterogeneity test", "  -      ", "   -      ", " 0", "Trend test",
+                              "  -      ", "   -      ", " 0"}));
         QTest::mouseClick(button("showCurves"), Qt::LeftButton); // disabled: no graph opens
         QTest::qWait(50);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
@@ -139,9 +140,12 @@ class CCMPtwoResultTest : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("layout");
         QTest::addColumn<int>("ageHigh");
-        QTest::newRow("txt") << "result.txt" << "txt" << 17;
-        QTest::newRow("Prn, cut range") << "result.Prn" << "prn" << 17;
-        QTest::newRow("TXT, closed range") << "result.TXT" << "txt" << 13;
+        QTest::newRow("txt") << "result.txt"
+                             << "txt" << 17;
+        QTest::newRow("Prn, cut range") << "result.Prn"
+                                        << "prn" << 17;
+        QTest::newRow("TXT, closed range") << "result.TXT"
+                                           << "txt" << 13;
     }
     void saveAsBothLayouts() {
         QFETCH(QString, name);
@@ -175,9 +179,8 @@ class CCMPtwoResultTest : public QObject {
     void saveAsOtherEndingIsRefused() {
         open(kAlgiers, kGambia, 0, 17);
         const std::string path = dataDir.file("result.csv");
-        CFileDialogs::setProvider([&](const FileDialogRequest&) {
-            return QString::fromStdString(path);
-        });
+        CFileDialogs::setProvider(
+            [&](const FileDialogRequest&) { return QString::fromStdString(path); });
         QTest::mouseClick(button("saveAs"), Qt::LeftButton);
         QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("File format not supported...")});
         QVERIFY(!QFile::exists(QString::fromStdString(path)));
@@ -230,7 +233,8 @@ class CCMPtwoResultTest : public QObject {
     /// The dialog shows the comparison engine's cell texts and nothing of its own.
     void expectCoreCells() const {
         const std::array<std::pair<const char*, ResultList>, 3> lists = {
-            std::pair{"asrList", ResultList::Asr}, std::pair{"rateRatioList", ResultList::RateRatio},
+            std::pair{"asrList", ResultList::Asr},
+            std::pair{"rateRatioList", ResultList::RateRatio},
             std::pair{"testList", ResultList::Tests}};
         for (const auto& [name, kind] : lists) {
             const QStringList shown = cells(name);

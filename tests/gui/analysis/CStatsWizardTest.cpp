@@ -103,19 +103,19 @@ class CStatsWizardTest : public QObject {
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Comparison curve"));
         QVERIFY(wizard->button(QWizard::FinishButton)->isVisible());
         // A first comparison starts from the reference curve.
-        QCOMPARE(CSelectionTree::valueOf(
-                     child<CSelectionTree>(page(), "registryTree")->currentItem()),
-                 kAlgiers);
+        QCOMPARE(
+            CSelectionTree::valueOf(child<CSelectionTree>(page(), "registryTree")->currentItem()),
+            kAlgiers);
         QCOMPARE(description(), QStringLiteral(" Algeria, Algiers\nStomach\nFemale\nage ( 5-84)"));
         choose("registryTree", "Bamako");
         child<QRadioButton>(page(), "male")->click();
         finish();
         const AnalysisBlock& block = wizard->block();
         QCOMPARE(block.analysisKind, 0);
-        QCOMPARE((std::vector<int>{block.ageLow, block.ageHigh, block.refPopulation,
-                                   block.refCancer, block.refSex, block.compPopulation,
-                                   block.compCancer, block.compSex}),
-                 (std::vector<int>{1, 16, kAlgiers, kStomach, 1, kBamako, kStomach, 0}));
+        QCOMPARE(
+            (std::vector<int>{block.ageLow, block.ageHigh, block.refPopulation, block.refCancer,
+                              block.refSex, block.compPopulation, block.compCancer, block.compSex}),
+            (std::vector<int>{1, 16, kAlgiers, kStomach, 1, kBamako, kStomach, 0}));
         QVERIFY(watch.takeMessages().isEmpty());
     }
 
@@ -128,8 +128,8 @@ class CStatsWizardTest : public QObject {
         QTest::keyClick(child<QSpinBox>(page(), "ageTo"), Qt::Key_Down); // 80-84
         next();
         QCOMPARE(wizard->currentId(), CStatsWizard::kReferencePage);
-        QCOMPARE(watch.takeMessages(), QStringList{QString::fromLatin1(
-                                           kPopulationRangeMessage.data())});
+        QCOMPARE(watch.takeMessages(),
+                 QStringList{QString::fromLatin1(kPopulationRangeMessage.data())});
         QCOMPARE(watch.icons().takeLast(), kError);
 
         choose("cancerTree", "Vulva");
@@ -200,10 +200,10 @@ class CStatsWizardTest : public QObject {
         QTest::addColumn<int>("ageHigh");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("finishes");
-        QTest::newRow("all zero") << -1 << -1 << 17
-                                  << "You must enter person-years up to  4" << false;
-        QTest::newRow("gap at 40-44") << 17 << 8 << 17
-                                      << "You must enter person-years up to 85+" << false;
+        QTest::newRow("all zero") << -1 << -1 << 17 << "You must enter person-years up to  4"
+                                  << false;
+        QTest::newRow("gap at 40-44")
+            << 17 << 8 << 17 << "You must enter person-years up to 85+" << false;
         QTest::newRow("range beyond the typed groups")
             << 10 << -1 << 14 << "You must enter person-years from  0- up to 74" << false;
         QTest::newRow("up to 70-74 of 0-85+")
@@ -219,8 +219,8 @@ class CStatsWizardTest : public QObject {
         remembered.ageHigh = ageHigh;
         toUserPage();
         for (int j = 0; j <= filledTo; ++j) {
-            type(QStringLiteral("personYears%1").arg(j), j == gap ? QStringLiteral("0")
-                                                                  : QStringLiteral("1000"));
+            type(QStringLiteral("personYears%1").arg(j),
+                 j == gap ? QStringLiteral("0") : QStringLiteral("1000"));
         }
         QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
         QCOMPARE(watch.takeMessages(), message.isEmpty() ? QStringList{} : QStringList{message});
@@ -305,8 +305,7 @@ class CStatsWizardTest : public QObject {
         return child<QLineEdit>(page(), QString::fromLatin1(name))->text();
     }
     QString description() const {
-        return child<QPlainTextEdit>(page(), QStringLiteral("referenceDescription"))
-            ->toPlainText();
+        return child<QPlainTextEdit>(page(), QStringLiteral("referenceDescription"))->toPlainText();
     }
     void next() { QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton); }
     void finish() {
