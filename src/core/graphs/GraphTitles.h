@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/graphs/GraphSettings.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The titles the graph wizard proposes for a new graph, and the two-line headings of the bar
+// chart pages. The builders take labels already looked up; the default* functions look them up
+// through the store (which re-reads population records, so never call them between a load and
+// its computations).
+namespace orvelan {
+
+class CIncidenceStore;
+class CUserGroupDictionary;
+
+/// The age part of bar and pie titles, closing bracket included: " age (85+)" for 85+ only,
+/// " (All ages)" for 0-85+, otherwise " age ( 0-64)".
+std::string graphAgePart(int from, int to);
+
+/// Age-specific curves: "<registry>, <cancer> - <sex>". registry: set when exactly one registry
+/// is selected; cancer: set when exactly one cancer gives curves; sex 0 or 1 is named only when
+/// some selected cancer occurs in both sexes.
+std::string ageSpecificTitle(const std::optional<std::string>& registry,
+                             const std::optional<std::string>& cancer, int sex,
+                             bool anyCancerOfBothSexes);
+
+/// Bar chart: subject, ": <rate> (per 100,000)" or " (percent)" (nothing for number of
+/// cases), "-<sex>" unless withSex is false, then the age part: "Stomach: ASR (World) (per
+/// 100,000)-Male age (35-64)". The sex reads "Boys"/"Girls" when the range ends below 20.
+std::string barChartTitle(const std::string& subject, int rateKind, int sex, int from, int to,
+                          bool withSex);
+
+/// Pie chart: "<population>-<sex><age part>".
+std::string pieChartTitle(const std::string& population, int sex, int from, int to);
+
+/// The heading of the bar chart's choice and selection pages: "Cancer bar chart, <rate>." (or
+/// "Registry bar chart, ..."), then the sex with the age range, then the chosen item's name
+/// when one is given.
+std::vector<std::string> barChartHeading(int barChartType, int rateKind, int sex, int from,
+                                         int to, const std::string& chosenName);
+
+/// The default titles of the wizard's last pages for the current choices.
+std::string defaultAgeSpecificTitle(const GraphSettings& settings, CIncidenceStore& labels,
+                                    const CUserGroupDictionary& cancerGroups);
+std::string defaultBarChartTitle(const GraphSettings& settings, CIncidenceStore& labels,
+                                 const CUserGroupDictionary& cancerGroups);
+std::string defaultPieChartTitle(const GraphSettings& settings, CIncidenceStore& labels);
+/// The pyramid's title: the population label with its years, or the group's name.
+std::string pyramidTitle(int population, CIncidenceStore& labels);
+
+/// Label of a registry list slot: a dictionary row with its years, or a group's name.
+std::string registrySlotLabel(int slot, CIncidenceStore& labels);
+
+} // namespace orvelan
