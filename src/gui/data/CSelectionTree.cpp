@@ -76,6 +76,9 @@ void CSelectionTree::rebuild() {
         root = m_kind == TreeKind::Registry ? buildRegistryChoiceTree(m_choice, m_groups)
                                             : buildCancerChoiceTree(m_choice, m_groups);
     }
+    if (!m_rootText.isEmpty()) {
+        root.text = m_rootText.toStdString();
+    }
     QTreeWidgetItem* rootItem = makeItem(root);
     addTopLevelItem(rootItem);
     addChildren(rootItem, root);
@@ -86,6 +89,13 @@ void CSelectionTree::rebuild() {
         scrollToItem(m_lastTicked);
     } else if (m_form != Form::Multiple) {
         setCurrentItem(nullptr);
+    }
+}
+
+void CSelectionTree::setRootText(const QString& text) {
+    m_rootText = text;
+    if (QTreeWidgetItem* root = topLevelItem(0); root != nullptr && !text.isEmpty()) {
+        root->setText(0, text);
     }
 }
 

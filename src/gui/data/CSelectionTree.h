@@ -41,6 +41,9 @@ class CSelectionTree : public QTreeWidget {
 
     /// Builds the items anew from the list or the choice and the groups.
     void rebuild();
+    /// Replaces the root's text (the graph wizard's cancer trees read "<program> cancers");
+    /// empty keeps the dictionary's own.
+    void setRootText(const QString& text);
 
     /// The first item carrying a value (depth-first); nullptr when none does.
     QTreeWidgetItem* findValue(int value) const;
@@ -70,6 +73,7 @@ class CSelectionTree : public QTreeWidget {
     SelectionList m_selection = emptySelectionList();
     int m_choice = -1;
     QTreeWidgetItem* m_lastTicked = nullptr;
+    QString m_rootText;
 };
 
 } // namespace orvelan
