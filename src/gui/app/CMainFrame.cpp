@@ -7,7 +7,7 @@
 #include "gui/app/CExportCommands.h"
 #include "gui/app/CFileCommands.h"
 #include "gui/app/CGraphCommands.h"
-#include "gui/app/CGraphDoc.h"
+#include "gui/graphs/CGraphDoc.h"
 #include "gui/app/CHelpCommands.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/app/CORVELANDoc.h"
@@ -19,6 +19,7 @@
 #include "core/data/Codes.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -82,6 +83,8 @@ void CMainFrame::createActions() {
         m_actions[id]->setChecked(true);
     }
     m_actions[cmd::kSwap]->setCheckable(true); // checked while a report's rows are cancers
+    m_actions[cmd::kLogScale]->setCheckable(true);
+    m_actions[cmd::kVerticalLines]->setCheckable(true);
     for (int id = cmd::kRecentFile1; id <= cmd::kRecentFileLast; ++id) {
         auto* action = new QAction(this);
         action->setObjectName(QStringLiteral("command%1").arg(id));
@@ -159,9 +162,13 @@ void CMainFrame::createToolBars() {
             cmd::kPrintPreview, kMenuSeparator, cmd::kAbout});
     addBar(QStringLiteral("Wizards"),
            {cmd::kNewReport, cmd::kNewGraph, cmd::kNewAnalysis, cmd::kExport});
+    // The font size buttons serve tables and graphs; the rest of this bar is the graphs'.
     addBar(QStringLiteral("Dictionaries"),
            {cmd::kRegistryDictionary, cmd::kCancerDictionary, kMenuSeparator, cmd::kDecreaseFont,
-            cmd::kIncreaseFont});
+            cmd::kIncreaseFont, kMenuSeparator, cmd::kGraphBackgroundColour,
+            cmd::kGraphTextColour, cmd::kBarColour, kMenuSeparator, cmd::kLogScale,
+            cmd::kAgeRange, cmd::kVerticalLines, kMenuSeparator, cmd::kPieLarger,
+            cmd::kPieSmaller});
 
     QToolBar* fontBar = addToolBar(QStringLiteral("Font"));
     fontBar->setObjectName(QStringLiteral("Font"));
@@ -295,9 +302,11 @@ void CMainFrame::updateCommandStates() {
         bool enabled = false;
         if (target && target->handlesCommand(id)) {
             enabled = target->isCommandEnabled(id);
-            if (id == cmd::kSwap) {
+            if (id == cmd::kSwap || id == cmd::kLogScale || id == cmd::kVerticalLines) {
                 it.value()->setChecked(target->isCommandChecked(id));
             }
+        } else if (id == cmd::kLogScale || id == cmd::kVerticalLines) {
+            it.value()->setChecked(false);
         } else if (const auto area = m_areaOf.find(id); area != m_areaOf.end()) {
             enabled = area->second->isAvailable(id);
         } else {
@@ -395,6 +404,13 @@ void CMainFrame::fillWindowMenu(QMenu* menu) {
                 [this, window] { m_mdiArea->setActiveSubWindow(window); });
         m_windowListActions.append(entry);
     }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Each document closes as if closed by hand, so that a graph can offer to keep its colours
+    // before the settings are written.
+    m_mdiArea->closeAllSubWindows();
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::showError(const QString& message) {

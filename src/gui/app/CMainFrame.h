@@ -62,6 +62,9 @@ class CMainFrame : public QMainWindow {
     /// The font bar's face changed; views that let the user choose a face follow it.
     void fontFaceChanged(const QString& face);
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void createActions();
     void createAreas();

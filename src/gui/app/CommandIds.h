@@ -36,6 +36,16 @@ inline constexpr int kIncreaseFont = 423;
 inline constexpr int kBackgroundColour = 416;
 inline constexpr int kTextColour = 435;
 
+// The graph toolbar; a graph view offers the ones its kind has, the others show disabled.
+inline constexpr int kGraphBackgroundColour = 32800;
+inline constexpr int kGraphTextColour = 32801;
+inline constexpr int kBarColour = 32802;
+inline constexpr int kLogScale = 32803; // checked while the scale is logarithmic
+inline constexpr int kAgeRange = 32804;
+inline constexpr int kVerticalLines = 32805; // checked while the lines show
+inline constexpr int kPieLarger = 32806;
+inline constexpr int kPieSmaller = 32807;
+
 inline constexpr int kRegistryDictionary = 110;
 inline constexpr int kCancerDictionary = 106;
 

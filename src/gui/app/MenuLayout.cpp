@@ -45,6 +45,24 @@ MenuEntry editMenu(MenuSet set) {
     }
 }
 
+// The graph toolbar's commands; each graph view enables those of its kind.
+std::vector<MenuEntry> graphViewEntries() {
+    return {separator(),
+            command(cmd::kDecreaseFont),
+            command(cmd::kIncreaseFont),
+            separator(),
+            command(cmd::kGraphBackgroundColour),
+            command(cmd::kGraphTextColour),
+            command(cmd::kBarColour),
+            separator(),
+            command(cmd::kLogScale),
+            command(cmd::kAgeRange),
+            command(cmd::kVerticalLines),
+            separator(),
+            command(cmd::kPieLarger),
+            command(cmd::kPieSmaller)};
+}
+
 MenuEntry viewMenu(MenuSet set) {
     std::vector<MenuEntry> entries = {command(cmd::kToolbar), command(cmd::kStatusBar)};
     if (set == MenuSet::StandardTableText || set == MenuSet::Tables) {
@@ -56,6 +74,11 @@ MenuEntry viewMenu(MenuSet set) {
         entries.push_back(separator());
         entries.push_back(command(cmd::kBackgroundColour));
         entries.push_back(command(cmd::kTextColour));
+    }
+    if (set == MenuSet::Graphs) {
+        for (MenuEntry entry : graphViewEntries()) {
+            entries.push_back(std::move(entry));
+        }
     }
     return submenu("&View", std::move(entries));
 }

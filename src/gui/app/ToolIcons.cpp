@@ -25,6 +25,36 @@ void drawGlyph(QPainter& p, const QString& text, const QColor& colour) {
     p.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, text);
 }
 
+// The graph toolbar: colours, scale, age range, lines and pie size.
+void drawGraphKey(QPainter& p, const QString& key) {
+    if (key == QLatin1String("background")) {
+        p.setPen(QPen(QColor(60, 60, 60), 2));
+        p.setBrush(QColor(255, 230, 120));
+        p.drawRect(4, 4, 24, 24);
+    } else if (key == QLatin1String("textcolour")) {
+        drawGlyph(p, QStringLiteral("T"), QColor(200, 0, 0));
+    } else if (key == QLatin1String("barcolour")) {
+        p.setPen(QPen(QColor(30, 30, 30), 1));
+        p.setBrush(QColor(0, 0, 220));
+        p.drawRect(4, 6, 22, 6);
+        p.drawRect(4, 18, 14, 6);
+    } else if (key == QLatin1String("logscale")) {
+        drawGlyph(p, QStringLiteral("log"), QColor(0, 0, 120));
+    } else if (key == QLatin1String("agerange")) {
+        drawGlyph(p, QStringLiteral("0-85"), QColor(0, 100, 0));
+    } else if (key == QLatin1String("lines")) {
+        p.setPen(QPen(QColor(60, 60, 60), 2));
+        for (int x : {8, 16, 24}) {
+            p.drawLine(x, 4, x, 28);
+        }
+    } else if (key == QLatin1String("pielarger") || key == QLatin1String("piesmaller")) {
+        const int radius = key == QLatin1String("pielarger") ? 13 : 8;
+        p.setPen(QPen(QColor(60, 60, 60), 2));
+        p.setBrush(QColor(220, 0, 0));
+        p.drawPie(QRect(16 - radius, 16 - radius, 2 * radius, 2 * radius), 0, 270 * 16);
+    }
+}
+
 void drawKey(QPainter& p, const QString& key) {
     if (key == QLatin1String("graph")) {
         p.setPen(QPen(Qt::black, 2));
@@ -90,6 +120,8 @@ void drawKey(QPainter& p, const QString& key) {
         drawGlyph(p, QStringLiteral("C"), QColor(150, 0, 80));
     } else if (key == QLatin1String("about")) {
         drawGlyph(p, QStringLiteral("?"), QColor(0, 0, 160));
+    } else {
+        drawGraphKey(p, key);
     }
 }
 

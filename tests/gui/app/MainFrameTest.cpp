@@ -3,7 +3,7 @@
 #include "GuiFixture.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CDocument.h"
-#include "gui/app/CGraphDoc.h"
+#include "gui/graphs/CGraphDoc.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/app/CORVELANDoc.h"

@@ -2,7 +2,8 @@
 
 #include "gui/app/CDocument.h"
 
-// The document of the four graph kinds; the graph view keeps the settings it was built from.
+// The document of the four graph kinds. It holds no graph data and is never saved or re-read:
+// the one view keeps what it was built from, and Save As in a graph window writes an image.
 namespace orvelan {
 
 class CGraphDoc : public CDocument {

@@ -1,3 +1,3 @@
-#include "gui/app/CGraphDoc.h"
+#include "gui/graphs/CGraphDoc.h"
 
 // Only the meta-object code of the class lives here.

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/graphs/BarChartModel.h"
+#include "core/graphs/GraphSettings.h"
+#include "graphics/CBarChartPainter.h"
+#include "gui/graphs/CGraphView.h"
+
+// The bar chart: one rate of many registries or many cancers as horizontal bars, largest
+// first. Besides the shared commands the user recolours the bars and shows lines at the marks.
+namespace orvelan {
+
+class CBarView : public CGraphView {
+    Q_OBJECT
+  public:
+    explicit CBarView(GraphSettings* stored, QWidget* parent = nullptr);
+
+    void setFields(const GraphSettings& settings) override;
+    bool compute(CIncidenceStore& store) override;
+
+    const BarChartModel& model() const { return m_model; }
+    /// Bar rectangles of the last paint on screen.
+    const BarChartGeometry& geometry() const { return m_geometry; }
+    QColor barColour() const { return style().barColour; }
+    bool lines() const { return style().lines; }
+
+    void setBarColour(const QColor& colour);
+    void chooseBarColour();
+    void toggleLines();
+
+  protected:
+    void paintGraph(QPainter& painter, const QSize& size, const GraphStyle& style,
+                    bool onScreen) override;
+    bool offersCommand(int id) const override;
+    void runKindCommand(int id) override;
+    bool isCommandChecked(int id) const override;
+    QString statusTextAt(const QPoint& position) const override;
+    bool coloursDifferFromStored(const GraphSettings& stored) const override;
+    void storeColours(GraphSettings& stored) const override;
+    QString keepColoursQuestion() const override;
+
+  private:
+    GraphSettings m_fields;
+    BarChartModel m_model;
+    BarChartGeometry m_geometry;
+};
+
+} // namespace orvelan

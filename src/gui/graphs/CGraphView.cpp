@@ -1,0 +1,327 @@
+#include "gui/graphs/CGraphView.h"
+
+#include "core/graphs/GraphSettings.h"
+#include "gui/app/CChildFrame.h"
+#include "gui/app/CDocument.h"
+#include "gui/app/CommandIds.h"
+#include "gui/data/CMessages.h"
+#include "gui/graphs/CColourDialog.h"
+#include "gui/widgets/CFileDialogs.h"
+#include "graphics/CImageExport.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <algorithm>
+
+namespace orvelan {
+
+CGraphView::CGraphView(GraphSettings* stored, QWidget* parent)
+    : QWidget(parent), m_stored(stored) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(120, 90);
+}
+
+void CGraphView::setStyle(const GraphStyle& style) {
+    const QString face = m_style.fontFace;
+    m_style = style;
+    m_style.fontFace = face;
+}
+
+QString CGraphView::documentTitle() const {
+    for (const QWidget* widget = parentWidget(); widget != nullptr;
+         widget = widget->parentWidget()) {
+        if (const auto* frame = qobject_cast<const CChildFrame*>(widget)) {
+            return frame->document()->title();
+        }
+    }
+    return m_title;
+}
+
+QString CGraphView::proposedFileName() const {
+    return QDir(m_workFolder).filePath(documentTitle());
+}
+
+void CGraphView::redraw() {
+    update();
+    emit commandStateChanged();
+}
+
+void CGraphView::setFontFace(const QString& face) {
+    m_style.fontFace = face;
+    update();
+}
+
+void CGraphView::increaseFont() {
+    if (m_style.fontSizeIndex < kMaxFontSizeIndex) {
+        ++m_style.fontSizeIndex;
+    }
+    redraw();
+}
+
+void CGraphView::decreaseFont() {
+    if (m_style.fontSizeIndex > 0) {
+        --m_style.fontSizeIndex;
+    }
+    redraw();
+}
+
+void CGraphView::colourChanged() {
+    // Compared over all the view's colours, so that setting one colour back to its stored
+    // value does not drop another colour the user changed before.
+    m_coloursModified = m_stored != nullptr && coloursDifferFromStored(*m_stored);
+    redraw();
+}
+
+void CGraphView::setBackgroundColour(const QColor& colour) {
+    m_style.background = colour;
+    colourChanged();
+}
+
+void CGraphView::setTextColour(const QColor& colour) {
+    m_style.text = colour;
+    colourChanged();
+}
+
+bool CGraphView::askColour(QColor& colour) {
+    const std::optional<QColor> chosen = CColourDialog::choose(this, colour);
+    if (!chosen || !chosen->isValid()) {
+        return false;
+    }
+    colour = *chosen;
+    return true;
+}
+
+void CGraphView::chooseBackgroundColour() {
+    QColor colour = m_style.background;
+    if (askColour(colour)) {
+        setBackgroundColour(colour);
+    }
+}
+
+void CGraphView::chooseTextColour() {
+    QColor colour = m_style.text;
+    if (askColour(colour)) {
+        setTextColour(colour);
+    }
+}
+
+QImage CGraphView::renderImage() {
+    GraphStyle screen = m_style;
+    screen.printScale = 1.0;
+    return CImageExport::render(size().expandedTo(QSize(1, 1)),
+                                [this, &screen](QPainter& painter, QSize area) {
+                                    paintGraph(painter, area, screen, true);
+                                });
+}
+
+void CGraphView::copy() { QGuiApplication::clipboard()->setImage(renderImage()); }
+
+QString CGraphView::saveFilter() const {
+    return QStringLiteral("JPEG file (*.JPG);;Bitmap file (*.BMP)");
+}
+
+QString CGraphView::defaultSaveSuffix() const { return QStringLiteral("jpg"); }
+
+void CGraphView::saveAs() {
+    FileDialogRequest request;
+    request.save = true;
+    request.directory = proposedFileName();
+    request.filter = saveFilter();
+    request.defaultSuffix = defaultSaveSuffix();
+    const QString path = CFileDialogs::getSaveFileName(this, request);
+    if (!path.isEmpty()) {
+        requestSave(path);
+    }
+}
+
+bool CGraphView::requestSave(const QString& path) {
+    const QString ending = path.right(4).toUpper();
+    if (ending == QLatin1String(".JPG")) {
+        m_saveRequest = SaveRequest::Jpeg;
+    } else if (ending == QLatin1String(".BMP")) {
+        m_saveRequest = SaveRequest::Bitmap;
+    } else {
+        return false;
+    }
+    m_savePath = path;
+    update();
+    return true;
+}
+
+void CGraphView::paintEvent(QPaintEvent* /*event*/) {
+    // Drawn off-screen first, so that a requested save writes exactly what the screen shows.
+    const QImage image = renderImage();
+    QPainter(this).drawImage(0, 0, image);
+    if (m_saveRequest != SaveRequest::None) {
+        writePendingImage(image);
+    }
+}
+
+void CGraphView::writePendingImage(const QImage& image) {
+    const SaveRequest request = m_saveRequest;
+    m_saveRequest = SaveRequest::None;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::string path = QFile::encodeName(m_savePath).toStdString();
+    const std::optional<std::string> error = request == SaveRequest::Jpeg
+                                                 ? CImageExport::saveJpeg(image, path)
+                                                 : CImageExport::saveBmp(image, path);
+    QGuiApplication::restoreOverrideCursor();
+    if (error) {
+        const QString message = QString::fromStdString(*error);
+        emit saveFailed(message);
+        // Not from inside the paint: the message box runs an event loop of its own.
+        QTimer::singleShot(0, this, [this, message] { CMessages::error(this, message); });
+    }
+}
+
+bool CGraphView::printTo(QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    const QSize page = printer.pageRect(QPrinter::DevicePixel).size().toSize();
+    const QSize client = size().expandedTo(QSize(1, 1));
+    const double scale = std::min(static_cast<double>(page.width()) / client.width(),
+                                  static_cast<double>(page.height()) / client.height());
+    GraphStyle printed = m_style;
+    printed.printScale = scale;
+    paintGraph(painter, page, printed, false);
+    return painter.end();
+}
+
+void CGraphView::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted && !printTo(printer)) {
+        CMessages::warning(this, QStringLiteral("The printer could not be started."));
+    }
+}
+
+void CGraphView::printPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { printTo(*target); });
+    dialog.exec();
+}
+
+bool CGraphView::handlesCommand(int id) const {
+    switch (id) {
+    case cmd::kCopy:
+    case cmd::kSaveAs:
+    case cmd::kPrint:
+    case cmd::kPrintPreview:
+    case cmd::kDecreaseFont:
+    case cmd::kIncreaseFont:
+    case cmd::kGraphBackgroundColour:
+    case cmd::kGraphTextColour:
+    // The rest of the graph toolbar: answered here so that a kind without them shows them
+    // disabled.
+    case cmd::kBarColour:
+    case cmd::kLogScale:
+    case cmd::kAgeRange:
+    case cmd::kVerticalLines:
+    case cmd::kPieLarger:
+    case cmd::kPieSmaller:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CGraphView::isCommandEnabled(int id) const {
+    switch (id) {
+    case cmd::kCopy:
+    case cmd::kSaveAs:
+    case cmd::kPrint:
+    case cmd::kPrintPreview:
+    case cmd::kGraphBackgroundColour:
+    case cmd::kGraphTextColour:
+        return true;
+    case cmd::kDecreaseFont:
+        return m_style.fontSizeIndex > 0;
+    case cmd::kIncreaseFont:
+        return m_style.fontSizeIndex < kMaxFontSizeIndex;
+    default:
+        return offersCommand(id);
+    }
+}
+
+void CGraphView::runCommand(int id) {
+    switch (id) {
+    case cmd::kCopy:
+        copy();
+        break;
+    case cmd::kSaveAs:
+        saveAs();
+        break;
+    case cmd::kPrint:
+        print();
+        break;
+    case cmd::kPrintPreview:
+        printPreview();
+        break;
+    case cmd::kDecreaseFont:
+        decreaseFont();
+        break;
+    case cmd::kIncreaseFont:
+        increaseFont();
+        break;
+    case cmd::kGraphBackgroundColour:
+        chooseBackgroundColour();
+        break;
+    case cmd::kGraphTextColour:
+        chooseTextColour();
+        break;
+    default:
+        if (offersCommand(id)) {
+            runKindCommand(id);
+        }
+        break;
+    }
+}
+
+void CGraphView::setStatusText(const QString& text) {
+    m_statusShown = !text.isEmpty();
+    emit statusTextChanged(text);
+}
+
+void CGraphView::mouseMoveEvent(QMouseEvent* event) {
+    const QString text = statusTextAt(event->position().toPoint());
+    if (!text.isEmpty()) {
+        setStatusText(text);
+    } else if (m_statusShown) {
+        setStatusText(QString());
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void CGraphView::leaveEvent(QEvent* event) {
+    if (m_statusShown) {
+        setStatusText(QString());
+    }
+    QWidget::leaveEvent(event);
+}
+
+void CGraphView::closeEvent(QCloseEvent* event) {
+    if (m_coloursModified && m_stored != nullptr) {
+        m_coloursModified = false; // asked once, also when the window closes twice
+        if (CMessages::askYesNo(this, keepColoursQuestion())) {
+            storeColours(*m_stored);
+        }
+    }
+    event->accept();
+}
+
+} // namespace orvelan

@@ -1,0 +1,102 @@
+#include "gui/graphs/GraphOpening.h"
+
+#include "core/graphs/GraphSettings.h"
+#include "gui/app/CChildFrame.h"
+#include "gui/app/CDocument.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CORVELANApp.h"
+#include "gui/graphs/CAgeView.h"
+#include "gui/graphs/CBarView.h"
+#include "gui/graphs/CPieView.h"
+#include "gui/graphs/CPopView.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QStatusBar>
+
+namespace orvelan::gui {
+
+namespace {
+
+// Finishing the wizard keeps every choice but those that start afresh with each wizard.
+void keepChoices(const GraphSettings& settings, GraphSettings& kept) {
+    const GraphSettings previous = kept;
+    kept = settings;
+    kept.title = previous.title;
+    kept.pyramidBasis = previous.pyramidBasis;
+    kept.lineThickness = previous.lineThickness;
+    kept.lineSymbol = previous.lineSymbol;
+}
+
+struct KindOfGraph {
+    DocumentType type;
+    const char* titleWord; // replaces "Graph" in the new document's title
+};
+
+std::optional<KindOfGraph> kindOf(int kind) {
+    switch (static_cast<GraphKind>(kind)) {
+    case GraphKind::AgeSpecific:
+        return KindOfGraph{DocumentType::AgeCurves, "Age-specific "};
+    case GraphKind::BarChart:
+        return KindOfGraph{DocumentType::BarChart, "Bar chart"};
+    case GraphKind::PieChart:
+        return KindOfGraph{DocumentType::PieChart, "Pie chart "};
+    case GraphKind::Pyramid:
+        return KindOfGraph{DocumentType::Pyramid, "Pyramid "};
+    default:
+        return std::nullopt;
+    }
+}
+
+CGraphView* createView(GraphKind kind, GraphSettings& stored) {
+    switch (kind) {
+    case GraphKind::AgeSpecific:
+        return new CAgeView(&stored);
+    case GraphKind::BarChart:
+        return new CBarView(&stored);
+    case GraphKind::PieChart:
+        return new CPieView(&stored);
+    default:
+        return new CPopView(&stored);
+    }
+}
+
+void connectToFrame(CMainFrame& frame, CGraphView& view) {
+    view.setFontFace(frame.fontNameBox()->currentText());
+    QObject::connect(&frame, &CMainFrame::fontFaceChanged, &view, &CGraphView::setFontFace);
+    if (auto* pane = frame.statusBar()->findChild<QLabel*>(QStringLiteral("messagePane"))) {
+        QObject::connect(&view, &CGraphView::statusTextChanged, pane, &QLabel::setText);
+    }
+}
+
+} // namespace
+
+bool openGraph(CMainFrame& frame, const GraphSettings& settings) {
+    CORVELANApp& app = *CORVELANApp::instance();
+    keepChoices(settings, app.blocks().graph);
+    const std::optional<KindOfGraph> kind = kindOf(settings.kind);
+    if (!kind) {
+        return false;
+    }
+    CGraphView* view = createView(static_cast<GraphKind>(settings.kind), app.blocks().graph);
+    view->setWorkFolder(app.workDirectory());
+    CChildFrame* child = frame.openDocument(kind->type, view);
+    CDocument* document = child->document();
+    QString title = document->title();
+    title.replace(QStringLiteral("Graph"), QString::fromLatin1(kind->titleWord));
+    document->setTitle(title);
+    connectToFrame(frame, *view);
+    view->setFields(settings);
+    if (!view->compute(app.store())) {
+        child->close();
+        return false;
+    }
+    if (kind->type == DocumentType::Pyramid) {
+        child->resize(frame.mdiArea()->viewport()->size());
+    }
+    view->update();
+    return true;
+}
+
+} // namespace orvelan::gui

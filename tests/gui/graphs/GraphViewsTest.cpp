@@ -1,0 +1,490 @@
+// The four graph windows opened through the shell function on small fixture data: titles,
+// commands per kind, mouse, Save As, Copy, printing and the question about keeping colours.
+#include "FixtureData.h"
+#include "GuiFixture.h"
+#include "core/graphs/GraphSettings.h"
+#include "gui/app/CChildFrame.h"
+#include "gui/app/CDocument.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CORVELANApp.h"
+#include "gui/app/CommandIds.h"
+#include "gui/data/CAgeScopeDlg.h"
+#include "gui/graphs/CAgeView.h"
+#include "gui/graphs/CBarView.h"
+#include "gui/graphs/CColourDialog.h"
+#include "gui/graphs/CLineStyleDlg.h"
+#include "gui/graphs/CPieView.h"
+#include "gui/graphs/CPopView.h"
+#include "gui/graphs/GraphOpening.h"
+#include "gui/widgets/CFileDialogs.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QStatusBar>
+
+using namespace orvelan;
+using namespace orvelan::test;
+
+namespace {
+
+constexpr int kAlgiersRow = 2;   // registry dictionary row of population 0 (to 85+)
+constexpr int kLaReunionRow = 4; // row of population 1 (to 70+)
+constexpr int kStomach = 34;
+constexpr int kColon = 41;
+constexpr int kProstate = 153; // males only
+
+SelectionList selectSlots(std::initializer_list<int> chosen) {
+    SelectionList list = emptySelectionList();
+    for (int slot : chosen) {
+        list[static_cast<std::size_t>(slot)] = slot;
+    }
+    return list;
+}
+
+// Population 0: 10,000,000 person-years a group to 85+, so that 1,234 cases give 12.34.
+void writeGraphData(const std::string& directory) {
+    FixtureData data;
+    for (int sex = 0; sex < 2; ++sex) {
+        PopulationFixture algiers;
+        algiers.personYears = FixtureData::flatPersonYears(10'000'000.0);
+        data.setPopulation(0, sex, algiers);
+        PopulationFixture reunion;
+        reunion.personYears = FixtureData::flatPersonYears(5'000'000.0, 14);
+        data.setPopulation(1, sex, reunion);
+    }
+    CasesFixture stomach;
+    stomach.cases[8] = 1234; // 40-44
+    stomach.cases[12] = 4000;
+    data.setCases(0, 0, kStomach, stomach);
+    data.setCases(0, 1, kStomach, stomach);
+    CasesFixture colon;
+    colon.cases[13] = 2500;
+    data.setCases(0, 0, kColon, colon);
+    CasesFixture all;
+    all.cases[12] = 9000;
+    all.cases[13] = 3000;
+    data.setCases(0, 0, 0, all);
+    CasesFixture reunion;
+    reunion.cases[12] = 600;
+    data.setCases(1, 0, kStomach, reunion);
+    data.write(directory);
+}
+
+GraphSettings graphOf(GraphKind kind) {
+    GraphSettings settings;
+    settings.kind = static_cast<int>(kind);
+    settings.title = "Fixture graph";
+    settings.registries = selectSlots({kAlgiersRow, kLaReunionRow});
+    settings.cancers = selectSlots({kStomach});
+    settings.cancer = kStomach;
+    settings.rateKind = 0;
+    return settings;
+}
+
+QString runTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class GraphViewsTest : public QObject {
+    Q_OBJECT
+
+  private:
+    GuiFixture fixture;
+
+    CChildFrame* open(const GraphSettings& settings) {
+        if (!gui::openGraph(fixture.frame(), settings)) {
+            return nullptr;
+        }
+        CChildFrame* child = fixture.frame().activeChild();
+        child->resize(640, 480);
+        QCoreApplication::processEvents();
+        return child;
+    }
+    template <typename View> View* openView(const GraphSettings& settings) {
+        CChildFrame* child = open(settings);
+        return child ? qobject_cast<View*>(child->view()) : nullptr;
+    }
+    // Paints the view now, so that its geometry is the one on screen.
+    static void paintNow(CGraphView* view) {
+        view->repaint();
+        QCoreApplication::processEvents();
+    }
+    QString messagePane() const {
+        return fixture.frame().statusBar()->findChild<QLabel*>(QStringLiteral("messagePane"))->text();
+    }
+    QString dataPath(const QString& name) const {
+        return QString::fromStdString(fixture.dataDir().str()) + QLatin1Char('/') + name;
+    }
+
+  private slots:
+    void init() {
+        writeGraphData(fixture.dataDir().str());
+        fixture.start();
+        fixture.frame().resize(1100, 800);
+        fixture.frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fixture.frame()));
+    }
+
+    void cleanup() {
+        CColourDialog::setProvider({});
+        CFileDialogs::setProvider([](const FileDialogRequest&) { return QString(); });
+        QVERIFY2(fixture.pendingHandlers() == 0, "an expected dialog never came");
+        const QStringList unexpected = fixture.takeUnexpectedDialogs();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+        fixture.stop();
+        fixture.clearFolders();
+    }
+
+    void eachKindOpensWithItsTitleAndCommands_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QList<int>>("offered");
+        QTest::addColumn<QList<int>>("disabled");
+        using namespace orvelan::cmd;
+        QTest::newRow("curves") << 0 << "Age-specific 1"
+                                << QList<int>{kLogScale, kAgeRange, kVerticalLines}
+                                << QList<int>{kBarColour, kPieLarger, kPieSmaller};
+        QTest::newRow("bars") << 1 << "Bar chart1" << QList<int>{kBarColour, kVerticalLines}
+                              << QList<int>{kLogScale, kAgeRange, kPieLarger, kPieSmaller};
+        QTest::newRow("pie") << 2 << "Pie chart 1" << QList<int>{kPieLarger, kPieSmaller}
+                             << QList<int>{kLogScale, kAgeRange, kVerticalLines, kBarColour};
+        QTest::newRow("pyramid") << 3 << "Pyramid 1" << QList<int>{}
+                                 << QList<int>{kLogScale, kAgeRange, kVerticalLines, kBarColour,
+                                               kPieLarger, kPieSmaller};
+    }
+
+    void eachKindOpensWithItsTitleAndCommands() {
+        QFETCH(int, kind);
+        QFETCH(QString, title);
+        QFETCH(QList<int>, offered);
+        QFETCH(QList<int>, disabled);
+        CChildFrame* child = open(graphOf(static_cast<GraphKind>(kind)));
+        QVERIFY(child != nullptr);
+        QCOMPARE(child->document()->title(), title);
+        QCOMPARE(child->windowTitle(), title);
+        CMainFrame& frame = fixture.frame();
+        QCOMPARE(frame.currentMenuSet(), MenuSet::Graphs);
+        frame.updateCommandStates();
+        using namespace orvelan::cmd;
+        for (int id : QList<int>{kCopy, kSaveAs, kPrint, kPrintPreview, kIncreaseFont,
+                                 kDecreaseFont, kGraphBackgroundColour, kGraphTextColour} +
+                          offered) {
+            QVERIFY2(frame.action(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        for (int id : disabled) {
+            QVERIFY2(!frame.action(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        // The settings went back to the application, except what starts afresh each time.
+        QCOMPARE(fixture.app().blocks().graph.kind, kind);
+        QCOMPARE(fixture.app().blocks().graph.title, std::string());
+    }
+
+    void aPyramidFillsTheDocumentArea() {
+        CChildFrame* child = open(graphOf(GraphKind::Pyramid));
+        QVERIFY(child != nullptr);
+        gui::openGraph(fixture.frame(), graphOf(GraphKind::Pyramid));
+        QCOMPARE(fixture.frame().activeChild()->size(),
+                 fixture.frame().mdiArea()->viewport()->size());
+        QCOMPARE(fixture.frame().activeChild()->document()->title(), QStringLiteral("Pyramid 2"));
+    }
+
+    void aGraphThatCannotBeComputedClosesSilently() {
+        GraphSettings settings = graphOf(GraphKind::AgeSpecific);
+        settings.cancers = selectSlots({kProstate});
+        settings.sex = 1;
+        QVERIFY(!gui::openGraph(fixture.frame(), settings));
+        QCoreApplication::processEvents();
+        QVERIFY(fixture.frame().childFrames().isEmpty());
+    }
+
+    void fontSizeStaysWithinItsTable() {
+        auto* view = openView<CAgeView>(graphOf(GraphKind::AgeSpecific));
+        QVERIFY(view != nullptr);
+        QCOMPARE(view->fontSizeIndex(), 4);
+        CMainFrame& frame = fixture.frame();
+        for (int i = 0; i < 12; ++i) {
+            frame.runCommand(cmd::kIncreaseFont);
+        }
+        QCOMPARE(view->fontSizeIndex(), 14);
+        QVERIFY(!frame.action(cmd::kIncreaseFont)->isEnabled());
+        view->increaseFont();
+        QCOMPARE(view->fontSizeIndex(), 14);
+        for (int i = 0; i < 16; ++i) {
+            view->decreaseFont();
+        }
+        QCOMPARE(view->fontSizeIndex(), 0);
+        frame.updateCommandStates();
+        QVERIFY(!frame.action(cmd::kDecreaseFont)->isEnabled());
+        QVERIFY(frame.action(cmd::kIncreaseFont)->isEnabled());
+
+        auto* pyramid = openView<CPopView>(graphOf(GraphKind::Pyramid));
+        QCOMPARE(pyramid->fontSizeIndex(), 3);
+    }
+
+    void scaleAndLinesShowChecked() {
+        auto* view = openView<CAgeView>(graphOf(GraphKind::AgeSpecific));
+        CMainFrame& frame = fixture.frame();
+        for (int id : {cmd::kLogScale, cmd::kVerticalLines}) {
+            frame.action(id)->trigger();
+            QVERIFY(frame.action(id)->isChecked());
+            frame.action(id)->trigger();
+            QVERIFY(!frame.action(id)->isChecked());
+        }
+        frame.action(cmd::kLogScale)->trigger();
+        QVERIFY(view->logarithmic());
+        QVERIFY(!view->lines());
+    }
+
+    void theAgeRangeNarrowsTheColumns() {
+        auto* view = openView<CAgeView>(graphOf(GraphKind::AgeSpecific));
+        QCOMPARE(view->model().lastAgeGroup, 14); // the smaller of 17 and 14
+        fixture.expectDialog([](QWidget* dialog) {
+            auto* scope = qobject_cast<CAgeScopeDlg*>(dialog);
+            QVERIFY(scope != nullptr);
+            scope->fromSpin()->setValue(2);
+            scope->toSpin()->setValue(9);
+            scope->accept();
+        });
+        fixture.frame().runCommand(cmd::kAgeRange);
+        QVERIFY(fixture.waitForExpectedDialogs());
+        QCOMPARE(view->ageFrom(), 2);
+        QCOMPARE(view->ageTo(), 9);
+        paintNow(view);
+        const auto& points = view->geometry().points.at(0);
+        for (int age = 0; age < kKnownAgeGroupCount; ++age) {
+            QCOMPARE(points[static_cast<std::size_t>(age)].has_value(), age >= 2 && age <= 9);
+        }
+        // An upper bound above the last age group keeps the current one.
+        view->setAgeRange(1, 16);
+        QCOMPARE(view->ageFrom(), 1);
+        QCOMPARE(view->ageTo(), 9);
+    }
+
+    void legendSquaresRecolourAndRestyleOneCurve() {
+        GraphSettings settings = graphOf(GraphKind::AgeSpecific);
+        settings.registries = selectSlots({kAlgiersRow});
+        settings.sex = 2;
+        auto* view = openView<CAgeView>(settings);
+        QCOMPARE(view->model().curves.size(), std::size_t{2});
+        paintNow(view);
+        QCOMPARE(view->geometry().legendSquares.size(), std::size_t{2});
+        const GraphStyle before = view->style();
+
+        CColourDialog::setProvider([](const QColor&) { return QColor(255, 0, 128); });
+        QTest::mouseClick(view, Qt::LeftButton, {},
+                          view->geometry().legendSquares[1].center());
+        QCOMPARE(view->style().curveColours[1], QColor(255, 0, 128));
+        QCOMPARE(view->style().curveColours[0], before.curveColours[0]);
+        QVERIFY(!view->coloursModified()); // curve colours are not settings
+
+        fixture.expectDialog([](QWidget* dialog) {
+            auto* styles = qobject_cast<CLineStyleDlg*>(dialog);
+            QVERIFY(styles != nullptr);
+            QCOMPARE(styles->windowTitle(), QStringLiteral("Line style"));
+            QVERIFY(styles->button(0)->isChecked());
+            styles->button(2)->click();
+            styles->accept();
+        });
+        QTest::mouseClick(view, Qt::RightButton, {},
+                          view->geometry().legendSquares[0].center());
+        QVERIFY(fixture.waitForExpectedDialogs());
+        QCOMPARE(view->style().curveStyles[0], Qt::DotLine);
+        QCOMPARE(view->style().curveStyles[1], before.curveStyles[1]);
+    }
+
+    void statusTextFollowsThePointer() {
+        GraphSettings settings = graphOf(GraphKind::AgeSpecific);
+        settings.registries = selectSlots({kAlgiersRow});
+        auto* view = openView<CAgeView>(settings);
+        paintNow(view);
+        const QPoint point = view->geometry().points.at(0)[8].value();
+        QTest::mouseMove(view, point + QPoint(2, -3));
+        QTRY_COMPARE(messagePane(), QStringLiteral("age 40-: 12.34"));
+        QTest::mouseMove(view, QPoint(2, 2));
+        QTRY_COMPARE(messagePane(), QString());
+
+        auto* bars = openView<CBarView>(graphOf(GraphKind::BarChart));
+        paintNow(bars);
+        QCOMPARE(bars->geometry().bars.size(), std::size_t{2});
+        QTest::mouseMove(bars, bars->geometry().bars[0].center());
+        QTRY_COMPARE(messagePane(),
+                     QString::fromStdString(bars->model().statusText(0)));
+        QVERIFY(messagePane().endsWith(QStringLiteral(": 2.91"))); // 5,234 cases in 180M person-years
+    }
+
+    void saveAsWritesTheImageKindOfTheName() {
+        auto* view = openView<CAgeView>(graphOf(GraphKind::AgeSpecific));
+        QList<FileDialogRequest> requests;
+        QString answer;
+        CFileDialogs::setProvider([&](const FileDialogRequest& request) {
+            requests.append(request);
+            return answer;
+        });
+        struct Case {
+            QString name;
+            QByteArray magic; // empty: nothing written
+        };
+        for (const Case& c : {Case{"x.Jpg", QByteArray("\xFF\xD8\xFF", 3)},
+                              Case{"y.BMP", QByteArray("BM")}, Case{"z.png", QByteArray()}}) {
+            answer = dataPath(c.name);
+            fixture.frame().runCommand(cmd::kSaveAs);
+            paintNow(view);
+            QFile file(answer);
+            QCOMPARE(file.exists(), !c.magic.isEmpty());
+            if (file.open(QIODevice::ReadOnly)) {
+                QCOMPARE(file.read(c.magic.size()), c.magic);
+            }
+        }
+        QCOMPARE(requests.size(), 3);
+        QVERIFY(requests[0].save);
+        QCOMPARE(requests[0].directory, dataPath(QStringLiteral("work/Age-specific 1")));
+        QCOMPARE(requests[0].defaultSuffix, QStringLiteral("jpg"));
+        QVERIFY(requests[0].filter.startsWith(QStringLiteral("JPEG file (*.JPG)")));
+
+        // The pyramid offers bitmaps first.
+        requests.clear();
+        answer.clear();
+        openView<CPopView>(graphOf(GraphKind::Pyramid));
+        fixture.frame().runCommand(cmd::kSaveAs);
+        QCOMPARE(requests.size(), 1);
+        QVERIFY(requests[0].filter.startsWith(QStringLiteral("BMP-Bitmap file (*.BMP)")));
+        QCOMPARE(requests[0].defaultSuffix, QStringLiteral("BMP"));
+    }
+
+    void aFailedWriteSaysWhy() {
+        auto* view = openView<CPieView>(graphOf(GraphKind::PieChart));
+        QString text;
+        fixture.expectDialog(GuiFixture::captureText(text));
+        const QString path = dataPath(QStringLiteral("missing/folder/x.jpg"));
+        QVERIFY(view->requestSave(path));
+        paintNow(view);
+        QVERIFY(fixture.waitForExpectedDialogs());
+        QVERIFY2(text.contains(path), qPrintable(text));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void copyPutsTheViewOnTheClipboard() {
+        auto* view = openView<CBarView>(graphOf(GraphKind::BarChart));
+        fixture.frame().runCommand(cmd::kCopy);
+        const QImage image = QGuiApplication::clipboard()->image();
+        QCOMPARE(image.size(), view->size());
+        QCOMPARE(image.pixelColor(1, image.height() / 2), QColor(Qt::white));
+    }
+
+    void eachKindPrintsOnePageToPdf() {
+        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        if (pdfinfo.isEmpty() || pdftoppm.isEmpty()) {
+            QSKIP("poppler-utils are not installed");
+        }
+        for (int kind = 0; kind < 4; ++kind) {
+            CChildFrame* child = open(graphOf(static_cast<GraphKind>(kind)));
+            auto* view = qobject_cast<CGraphView*>(child->view());
+            const QString file = dataPath(QStringLiteral("graph%1.pdf").arg(kind));
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            QVERIFY(view->printTo(printer));
+            QVERIFY(runTool(pdfinfo, {file}).contains(QRegularExpression("Pages:\\s+1\\n")));
+            const QString stem = dataPath(QStringLiteral("page%1").arg(kind));
+            runTool(pdftoppm, {QStringLiteral("-r"), QStringLiteral("30"),
+                               QStringLiteral("-singlefile"), QStringLiteral("-png"), file, stem});
+            const QImage page(stem + QStringLiteral(".png"));
+            QVERIFY(!page.isNull());
+            int dark = 0;
+            for (int y = 0; y < page.height(); ++y) {
+                for (int x = 0; x < page.width(); ++x) {
+                    dark += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
+                }
+            }
+            QVERIFY2(dark > 50, qPrintable(QStringLiteral("kind %1: %2 dark pixels").arg(kind).arg(dark)));
+        }
+    }
+
+    void theFontBoxRedrawsEveryGraph() {
+        auto* curves = openView<CAgeView>(graphOf(GraphKind::AgeSpecific));
+        auto* pie = openView<CPieView>(graphOf(GraphKind::PieChart));
+        QCOMPARE(curves->fontFace(), QStringLiteral("MS Sans Serif"));
+        fixture.frame().fontNameBox()->setCurrentText(QStringLiteral("Courier New"));
+        QCOMPARE(curves->fontFace(), QStringLiteral("Courier New"));
+        QCOMPARE(pie->fontFace(), QStringLiteral("Courier New"));
+    }
+
+    void thePieGrowsAndShrinks() {
+        auto* view = openView<CPieView>(graphOf(GraphKind::PieChart));
+        fixture.frame().runCommand(cmd::kPieLarger);
+        fixture.frame().runCommand(cmd::kPieSmaller);
+        QVERIFY(qFuzzyCompare(view->pieScale(), 1.15 * 0.95));
+        // "Other cancers" keeps the white of the last colour; a click on its square recolours it.
+        QCOMPARE(view->model().slices.back().label, std::string("Other cancers"));
+        paintNow(view);
+        const int other = static_cast<int>(view->model().slices.size()) - 1;
+        QCOMPARE(view->sliceColour(other), QColor(Qt::white));
+        CColourDialog::setProvider([](const QColor&) { return QColor(10, 20, 30); });
+        QTest::mouseClick(view, Qt::LeftButton, {},
+                          view->geometry().legendSquares[static_cast<std::size_t>(other)].center());
+        QCOMPARE(view->sliceColour(other), QColor(10, 20, 30));
+        QCOMPARE(view->sliceColour(0), QColor(255, 0, 0));
+    }
+
+    void closingAsksToKeepChangedColours_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes keeps them") << true;
+        QTest::newRow("No forgets them") << false;
+    }
+
+    void closingAsksToKeepChangedColours() {
+        QFETCH(bool, yes);
+        auto* view = openView<CBarView>(graphOf(GraphKind::BarChart));
+        CColourDialog::setProvider([](const QColor&) { return QColor(255, 0, 0); });
+        fixture.frame().runCommand(cmd::kGraphBackgroundColour);
+        CColourDialog::setProvider([](const QColor&) { return QColor(0, 0, 0); });
+        fixture.frame().runCommand(cmd::kGraphTextColour); // back to the stored black
+        QVERIFY(view->coloursModified()); // the red background still differs
+        QString text;
+        fixture.expectDialog([&text, yes](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            QVERIFY(box != nullptr);
+            text = box->text();
+            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        fixture.frame().activeChild()->close();
+        QVERIFY(fixture.waitForExpectedDialogs());
+        QCOMPARE(text, QStringLiteral("The colours have been modified.\r\nDo you want to use "
+                                      "these for future bar charts?"));
+        fixture.stop();
+        QFile settings(fixture.defaultSettingsPath());
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        const QString written = QString::fromUtf8(settings.readAll());
+        QVERIFY2(written.contains(yes ? "[Bar]\nBkColour=255000000\n" : "[Bar]\nBkColour=255255255\n"),
+                 qPrintable(written));
+    }
+
+    void unchangedColoursCloseWithoutAQuestion() {
+        openView<CAgeView>(graphOf(GraphKind::AgeSpecific));
+        CColourDialog::setProvider([](const QColor&) { return QColor(255, 255, 255); });
+        fixture.frame().runCommand(cmd::kGraphBackgroundColour);
+        fixture.frame().activeChild()->close();
+        QCoreApplication::processEvents();
+        QVERIFY(fixture.frame().childFrames().isEmpty());
+    }
+};
+
+ORVELAN_GUI_TEST_MAIN(GraphViewsTest)
+#include "GraphViewsTest.moc"
