@@ -15,7 +15,6 @@ class CGraphCommands : public CCommandArea {
     using CCommandArea::CCommandArea;
 
     std::vector<int> commands() const override;
-    /// Enabled once a graph opener is known.
     bool isAvailable(int id) const override;
     /// Runs the graph wizard from the remembered choices; Finish keeps the choices and opens
     /// the graph, Cancel changes nothing.
