@@ -11,13 +11,14 @@ namespace orvelan {
 
 void CBanner::paint(QPainter& painter, const QWidget& widget, const QString& label) {
     if (!label.isEmpty()) {
-        paintHeading(painter, widget, QStringList{label});
+        paintHeading(painter, widget, QStringList{label}, widget.palette().color(QPalette::Dark));
     }
     paintName(painter, widget, widget.palette().color(QPalette::Light),
               widget.palette().color(QPalette::Dark));
 }
 
-void CBanner::paintHeading(QPainter& painter, const QWidget& widget, const QStringList& lines) {
+void CBanner::paintHeading(QPainter& painter, const QWidget& widget, const QStringList& lines,
+                           const QColor& shadow) {
     painter.save();
     painter.setBackgroundMode(Qt::TransparentMode);
     QFont font = widget.font();
@@ -31,7 +32,7 @@ void CBanner::paintHeading(QPainter& painter, const QWidget& widget, const QStri
                          area.width(), height);
         painter.setPen(widget.palette().color(QPalette::Light));
         painter.drawText(rect, Qt::AlignHCenter | Qt::AlignVCenter, lines.at(i));
-        painter.setPen(widget.palette().color(QPalette::Dark));
+        painter.setPen(shadow);
         painter.drawText(rect.translated(1, 1), Qt::AlignHCenter | Qt::AlignVCenter, lines.at(i));
     }
     painter.restore();

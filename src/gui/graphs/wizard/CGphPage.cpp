@@ -53,7 +53,9 @@ void CGphPage::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QStringList lines = headingLines();
     if (!lines.isEmpty()) {
-        CBanner::paintHeading(painter, *this, lines);
+        // The shadow colour of the headings is darker than the banner's so that two lines of
+        // small text stay readable.
+        CBanner::paintHeading(painter, *this, lines, palette().color(QPalette::WindowText));
     }
     CBanner::paintName(painter, *this, palette().color(QPalette::Highlight), QColor(255, 0, 0));
 }
