@@ -522,6 +522,32 @@ class CGphWizardTest : public QObject {
         QCOMPARE(watch.takeMessages().size(), 2);
     }
 
+    void templateWritesNoRegistrySlotBeyondTheExistingGroups() {
+        for (const char* name : {"North", "South", "East"}) {
+            QVERIFY(registryGroups.append(name, {kBamakoRow}));
+        }
+        remembered.cancer = kStomach;
+        start();
+        chooseKind(1);
+        next();
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kRegistrySelection));
+        QTest::mouseClick(child<QToolButton>(wizard->currentPage(), "selectAll"), Qt::LeftButton);
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kBar4));
+        saveAs("groups.GPH");
+        QFile file(templates() + QStringLiteral("/groups.GPH"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const std::string_view view(bytes.constData(), std::size_t(bytes.size()));
+        for (int slot : {kBamakoRow, 272, 274}) {
+            QCOMPARE(readInt32(view, 40 + 4 * std::size_t(slot)), slot);
+        }
+        for (int slot = 275; slot < kSelectionListSize; ++slot) {
+            QCOMPARE(readInt32(view, 40 + 4 * std::size_t(slot)), -1);
+        }
+    }
+
     void cancelAndBackStoreNothing() {
         remembered.ageTo = 12;
         start();
