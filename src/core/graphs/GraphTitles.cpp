@@ -14,9 +14,7 @@ constexpr int kNumberOfCases = static_cast<int>(RateKind::NumberOfCases);
 std::string plainSexName(int sex) { return std::string(sexLabel(sex, kTopAgeGroup)); }
 
 /// "Male" or "Female"; "Boys" or "Girls" when the range ends below 20.
-std::string titleSexName(int sex, int to) {
-    return std::string(sexLabel(sex == 1 ? 1 : 0, to));
-}
+std::string titleSexName(int sex, int to) { return std::string(sexLabel(sex == 1 ? 1 : 0, to)); }
 
 int selectedCount(const SelectionList& list) {
     int count = 0;
@@ -88,8 +86,8 @@ std::string pieChartTitle(const std::string& population, int sex, int from, int 
     return population + "-" + titleSexName(sex, to) + graphAgePart(from, to);
 }
 
-std::vector<std::string> barChartHeading(int barChartType, int rateKind, int sex, int from,
-                                         int to, const std::string& chosenName) {
+std::vector<std::string> barChartHeading(int barChartType, int rateKind, int sex, int from, int to,
+                                         const std::string& chosenName) {
     const char* chart = barChartType == static_cast<int>(BarChartType::Cancer)
                             ? "Cancer bar chart, "
                             : "Registry bar chart, ";
@@ -118,7 +116,8 @@ std::string defaultAgeSpecificTitle(const GraphSettings& settings, CIncidenceSto
         registry = registrySlotLabel(firstSelected(settings.registries), labels);
     }
     std::optional<std::string> cancer;
-    const std::vector<int> giving = cancersGivingCurves(settings.cancers, male, female, cancerGroups);
+    const std::vector<int> giving =
+        cancersGivingCurves(settings.cancers, male, female, cancerGroups);
     if (giving.size() == 1) {
         cancer = labels.cancerLabel(giving.front());
     }
@@ -143,8 +142,8 @@ std::string defaultBarChartTitle(const GraphSettings& settings, CIncidenceStore&
         const CancerSexes sexes = cancerSexes(settings.cancer, cancerGroups);
         withSex = sexes.male && sexes.female;
     }
-    return barChartTitle(subject, settings.rateKind, settings.sex, settings.ageFrom,
-                         settings.ageTo, withSex);
+    return barChartTitle(subject, settings.rateKind, settings.sex, settings.ageFrom, settings.ageTo,
+                         withSex);
 }
 
 std::string defaultPieChartTitle(const GraphSettings& settings, CIncidenceStore& labels) {

@@ -38,8 +38,8 @@ std::string pieChartTitle(const std::string& population, int sex, int from, int 
 /// The heading of the bar chart's choice and selection pages: "Cancer bar chart, <rate>." (or
 /// "Registry bar chart, ..."), then the sex with the age range, then the chosen item's name
 /// when one is given.
-std::vector<std::string> barChartHeading(int barChartType, int rateKind, int sex, int from,
-                                         int to, const std::string& chosenName);
+std::vector<std::string> barChartHeading(int barChartType, int rateKind, int sex, int from, int to,
+                                         const std::string& chosenName);
 
 /// The default titles of the wizard's last pages for the current choices.
 std::string defaultAgeSpecificTitle(const GraphSettings& settings, CIncidenceStore& labels,

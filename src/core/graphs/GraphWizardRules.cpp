@@ -47,7 +47,8 @@ int ageSpecificSex(bool male, bool female) {
     return male ? static_cast<int>(Sex::Male) : static_cast<int>(Sex::Female);
 }
 
-bool cancersFitSex(const SelectionList& cancers, int sex, const CUserGroupDictionary& cancerGroups) {
+bool cancersFitSex(const SelectionList& cancers, int sex,
+                   const CUserGroupDictionary& cancerGroups) {
     for (const int slot : cancers) {
         if (slot < 0) {
             continue;

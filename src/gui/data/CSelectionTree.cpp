@@ -1,7 +1,7 @@
 #include "gui/data/CSelectionTree.h"
 
-#include "gui/widgets/CStateImages.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "gui/widgets/CStateImages.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

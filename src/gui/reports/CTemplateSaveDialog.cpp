@@ -51,8 +51,9 @@ QString CTemplateSaveDialog::ask(QWidget* parent, const QString& folder, const Q
         path = dialog.selectedFiles().first();
     }
     if (!path.isEmpty() && confirmOverwrite && QFileInfo::exists(path) &&
-        !CMessages::askYesNo(parent, QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                         .arg(QFileInfo(path).fileName()))) {
+        !CMessages::askYesNo(parent,
+                             QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                 .arg(QFileInfo(path).fileName()))) {
         return {};
     }
     return path;

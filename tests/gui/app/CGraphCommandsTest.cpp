@@ -1,11 +1,12 @@
 // "&Graph..." from the main window: the wizard runs from the remembered choices, Finish keeps
 // them and opens one graph document per kind, Cancel changes nothing.
+#include "gui/app/CGraphCommands.h"
+
 #include "FixtureData.h"
 #include "GuiFixture.h"
 #include "core/data/CRegistryDictionary.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CDocument.h"
-#include "gui/app/CGraphCommands.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/graphs/wizard/CColourButton.h"

@@ -41,9 +41,9 @@ namespace {
 constexpr int kStomach = 34;
 constexpr int kCervix = 119;
 constexpr int kProstate = 153;
-constexpr int kBamako = 3;       // population of registry row 7, ages to 85+
+constexpr int kBamako = 3; // population of registry row 7, ages to 85+
 constexpr int kBamakoRow = 7;
-constexpr int kChangle = 74;     // population of registry row 93, ages to 75+
+constexpr int kChangle = 74; // population of registry row 93, ages to 75+
 
 int rowOf(int population) { return CRegistryDictionary::rowOfPopulation(population).value_or(-1); }
 const int kAlgiersRow = rowOf(0);
@@ -62,7 +62,8 @@ std::vector<int> bothSexCancers(int count) {
     std::vector<int> cancers;
     for (int cancer = 1; cancer < kCancerCount && static_cast<int>(cancers.size()) < count;
          ++cancer) {
-        if (CCancerDictionary::appliesToMales(cancer) && CCancerDictionary::appliesToFemales(cancer)) {
+        if (CCancerDictionary::appliesToMales(cancer) &&
+            CCancerDictionary::appliesToFemales(cancer)) {
             cancers.push_back(cancer);
         }
     }
@@ -192,8 +193,8 @@ class CGphWizardTest : public QObject {
         QCOMPARE(child<QLabel>(page, "curveCount")->text(), QStringLiteral("1"));
         next();
         // Prostate gives the only curve and occurs in one sex only: no sex in the title.
-        QCOMPARE(titleBox()->text(), label(store.populationLabel(kBamakoRow, true)) +
-                                         QStringLiteral(", Prostate"));
+        QCOMPARE(titleBox()->text(),
+                 label(store.populationLabel(kBamakoRow, true)) + QStringLiteral(", Prostate"));
     }
 
     void ageSpecificTitlesNameTheSingleRegistryCancerAndSex() {
@@ -329,9 +330,8 @@ class CGphWizardTest : public QObject {
         click(cancers, cancers->findValue(kCervix));
         next();
         QCOMPARE(wizard->currentId(), int(CGphWizard::kBar4));
-        QCOMPARE(titleBox()->text(),
-                 label(store.populationLabelByNumber(kChangle, true)) +
-                     QStringLiteral("-Male age ( 0-84)"));
+        QCOMPARE(titleBox()->text(), label(store.populationLabelByNumber(kChangle, true)) +
+                                         QStringLiteral("-Male age ( 0-84)"));
         back();
         QCOMPARE(wizard->currentId(), int(CGphWizard::kCancerSelection));
     }
@@ -577,7 +577,9 @@ class CGphWizardTest : public QObject {
         kindButton(kind)->click();
         next();
     }
-    QTreeWidget* templateList() { return child<QTreeWidget>(wizard->currentPage(), "templateList"); }
+    QTreeWidget* templateList() {
+        return child<QTreeWidget>(wizard->currentPage(), "templateList");
+    }
     void chooseTemplate(const QString& name) {
         QTreeWidget* list = templateList();
         for (int row = 0; row < list->topLevelItemCount(); ++row) {

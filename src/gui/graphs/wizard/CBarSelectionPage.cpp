@@ -29,9 +29,8 @@ void CBarSelectionPage::initializePage() {
     setChosenName(m_kind == TreeKind::Registry ? sheet().cancerLabel(s.cancer)
                                                : sheet().populationLabel(s.population));
     if (m_builtAtLoad != sheet().templateLoads()) {
-        const CUserGroupDictionary& groups = m_kind == TreeKind::Registry
-                                                 ? sheet().registryGroups()
-                                                 : sheet().cancerGroups();
+        const CUserGroupDictionary& groups =
+            m_kind == TreeKind::Registry ? sheet().registryGroups() : sheet().cancerGroups();
         m_panel->load(&groups, settingsList());
         m_builtAtLoad = sheet().templateLoads();
     }

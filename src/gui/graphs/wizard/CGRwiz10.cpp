@@ -75,9 +75,9 @@ bool CGRwiz10::store() {
         return false;
     }
     GraphSettings loaded = settings();
-    if (const auto problem = CGraphTemplate::read(
-            m_paths.at(row).toStdString(), loaded, sheet().registryGroups().count(),
-            sheet().cancerGroups().count())) {
+    if (const auto problem = CGraphTemplate::read(m_paths.at(row).toStdString(), loaded,
+                                                  sheet().registryGroups().count(),
+                                                  sheet().cancerGroups().count())) {
         refuseQuietly(fromLocal(*problem));
         return false;
     }

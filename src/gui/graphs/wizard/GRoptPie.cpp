@@ -22,9 +22,7 @@ class CSliceSpin : public QSpinBox {
     }
 
   protected:
-    QString textFromValue(int value) const override {
-        return QStringLiteral("%1").arg(value, 2);
-    }
+    QString textFromValue(int value) const override { return QStringLiteral("%1").arg(value, 2); }
     int valueFromText(const QString& text) const override { return text.trimmed().toInt(); }
     QValidator::State validate(QString& text, int& /*pos*/) const override {
         const QString digits = text.trimmed();

@@ -94,8 +94,8 @@ bool GRwizBar::store() {
     s.ageFrom = from;
     s.ageTo = to;
     s.sex = m_male->isChecked() ? 0 : 1;
-    s.barChartType = static_cast<int>(m_cancer->isChecked() ? BarChartType::Cancer
-                                                            : BarChartType::Registry);
+    s.barChartType =
+        static_cast<int>(m_cancer->isChecked() ? BarChartType::Cancer : BarChartType::Registry);
     s.rateKind = rate;
     return true;
 }

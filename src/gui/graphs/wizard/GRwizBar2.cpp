@@ -10,8 +10,7 @@
 
 namespace orvelan {
 
-GRwizBar2::GRwizBar2(CGphWizard& wizard)
-    : CBarPage(wizard, QStringLiteral("barRegistryChoice")) {
+GRwizBar2::GRwizBar2(CGphWizard& wizard) : CBarPage(wizard, QStringLiteral("barRegistryChoice")) {
     m_tree = new CSelectionTree(TreeKind::Registry, CSelectionTree::Form::OneChoice, this);
     m_tree->setObjectName(QStringLiteral("registryTree"));
     auto* layout = new QVBoxLayout;

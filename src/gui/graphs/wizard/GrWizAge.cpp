@@ -48,8 +48,8 @@ GrWizAge::GrWizAge(CGphWizard& wizard) : CGphPage(wizard, QStringLiteral("ageSpe
     m_cancers->setRootText(CGphWizard::cancerRootText());
     m_registries = new CSelectionTree(TreeKind::Registry, CSelectionTree::Form::Multiple, this);
     m_registries->setObjectName(QStringLiteral("registryTree"));
-    QToolButton* clearRegistries = clearButton(this, "clearRegistries",
-                                               QStringLiteral("Clear the selection of registries"));
+    QToolButton* clearRegistries =
+        clearButton(this, "clearRegistries", QStringLiteral("Clear the selection of registries"));
     QToolButton* clearCancers =
         clearButton(this, "clearCancers", QStringLiteral("Clear the selection of cancers"));
 
