@@ -53,14 +53,17 @@ void drawCurve(QPainter& painter, const TwoCurveModel& model, const AgeArray& ra
 
 void drawValues(QPainter& painter, const TwoCurveModel& model, int W) {
     const int right = W - 10;
+    const int gap = CTwoCurvePainter::kValuesColumnGap;
     int y = CTwoCurvePainter::kValuesTop;
     for (int a = model.ageLow; a <= model.ageHigh; ++a) {
         const auto i = static_cast<std::size_t>(a);
+        painter.setPen(Qt::black); // the age group of the line, so that the columns read alone
+        drawTextAt(painter, right - 2 * gap, y, qs(std::string(lowerLabel(a))), TextAlign::Right);
         painter.setPen(kReferenceColour);
         drawTextAt(painter, right, y, qs(TwoCurveModel::valueText(model.reference[i])),
                    TextAlign::Right);
         painter.setPen(kComparisonColour);
-        drawTextAt(painter, right - CTwoCurvePainter::kValuesColumnGap, y,
+        drawTextAt(painter, right - gap, y,
                    qs(TwoCurveModel::valueText(model.comparison[i])), TextAlign::Right);
         y += CTwoCurvePainter::kValuesStep;
     }

@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     if (!options) {
         std::fprintf(stderr,
                      "orvelan: %s\nusage: orvelan [--data-dir DIR] [--settings FILE] "
-                     "[--no-splash] [FILE...]\n",
+                     "[--no-splash] [--graph FILE.GPH]... [FILE...]\n",
                      qPrintable(error));
         return 2;
     }

@@ -1,7 +1,7 @@
 #include "core/graphs/GraphTitles.h"
 
 #include "core/data/CIncidenceStore.h"
-#include "core/graphs/GraphWizardRules.h"
+#include "core/graphs/GraphSelection.h"
 
 namespace orvelan {
 
@@ -107,52 +107,50 @@ std::string registrySlotLabel(int slot, CIncidenceStore& labels) {
     return labels.populationLabelByNumber(slot, true);
 }
 
-std::string defaultAgeSpecificTitle(const GraphSettings& settings, CIncidenceStore& labels,
-                                    const CUserGroupDictionary& cancerGroups) {
-    const bool male = settings.sex != 1;
-    const bool female = settings.sex != 0;
+std::string defaultAgeCurvesTitle(CIncidenceStore& store, const GraphSettings& settings) {
     std::optional<std::string> registry;
     if (selectedCount(settings.registries) == 1) {
-        registry = registrySlotLabel(firstSelected(settings.registries), labels);
+        registry = registrySlotLabel(firstSelected(settings.registries), store);
     }
-    std::optional<std::string> cancer;
-    const std::vector<int> giving =
-        cancersGivingCurves(settings.cancers, male, female, cancerGroups);
-    if (giving.size() == 1) {
-        cancer = labels.cancerLabel(giving.front());
-    }
+    int givingCurves = 0;
+    int onlyCancer = -1;
     bool anyOfBothSexes = false;
     for (const int slot : settings.cancers) {
-        if (slot >= 0) {
-            const CancerSexes sexes = cancerSexes(slot, cancerGroups);
-            anyOfBothSexes = anyOfBothSexes || (sexes.male && sexes.female);
+        if (slot < 0) {
+            continue;
         }
+        const SexApplicability applies = sexApplicability(store, slot);
+        if ((applies.males && settings.sex != 1) || (applies.females && settings.sex != 0)) {
+            ++givingCurves;
+            onlyCancer = slot;
+        }
+        anyOfBothSexes = anyOfBothSexes || (applies.males && applies.females);
+    }
+    std::optional<std::string> cancer;
+    if (givingCurves == 1) {
+        cancer = store.cancerLabel(onlyCancer);
     }
     return ageSpecificTitle(registry, cancer, settings.sex, anyOfBothSexes);
 }
 
-std::string defaultBarChartTitle(const GraphSettings& settings, CIncidenceStore& labels,
-                                 const CUserGroupDictionary& cancerGroups) {
+std::string defaultBarChartTitle(CIncidenceStore& store, const GraphSettings& settings) {
     const bool cancerChart = settings.barChartType == static_cast<int>(BarChartType::Cancer);
     const std::string subject = cancerChart
-                                    ? labels.cancerLabel(settings.cancer)
-                                    : labels.populationLabelByNumber(settings.population, true);
-    bool withSex = true;
-    if (cancerChart) {
-        const CancerSexes sexes = cancerSexes(settings.cancer, cancerGroups);
-        withSex = sexes.male && sexes.female;
-    }
-    return barChartTitle(subject, settings.rateKind, settings.sex, settings.ageFrom, settings.ageTo,
-                         withSex);
+                                    ? store.cancerLabel(settings.cancer)
+                                    : store.populationLabelByNumber(settings.population, true);
+    const SexApplicability applies = sexApplicability(store, settings.cancer);
+    const bool withSex = !cancerChart || (applies.males && applies.females);
+    return barChartTitle(subject, settings.rateKind, settings.sex, settings.ageFrom,
+                         settings.ageTo, withSex);
 }
 
-std::string defaultPieChartTitle(const GraphSettings& settings, CIncidenceStore& labels) {
-    return pieChartTitle(labels.populationLabelByNumber(settings.population, true), settings.sex,
+std::string defaultPieChartTitle(CIncidenceStore& store, const GraphSettings& settings) {
+    return pieChartTitle(store.populationLabelByNumber(settings.population, true), settings.sex,
                          settings.ageFrom, settings.ageTo);
 }
 
-std::string pyramidTitle(int population, CIncidenceStore& labels) {
-    return labels.populationLabelByNumber(population, true);
+std::string defaultPyramidTitle(CIncidenceStore& store, const GraphSettings& settings) {
+    return store.populationLabelByNumber(settings.population, true);
 }
 
 } // namespace orvelan

@@ -13,7 +13,6 @@
 namespace orvelan {
 
 class CIncidenceStore;
-class CUserGroupDictionary;
 
 /// The age part of bar and pie titles, closing bracket included: " age (85+)" for 85+ only,
 /// " (All ages)" for 0-85+, otherwise " age ( 0-64)".
@@ -41,14 +40,15 @@ std::string pieChartTitle(const std::string& population, int sex, int from, int 
 std::vector<std::string> barChartHeading(int barChartType, int rateKind, int sex, int from, int to,
                                          const std::string& chosenName);
 
-/// The default titles of the wizard's last pages for the current choices.
-std::string defaultAgeSpecificTitle(const GraphSettings& settings, CIncidenceStore& labels,
-                                    const CUserGroupDictionary& cancerGroups);
-std::string defaultBarChartTitle(const GraphSettings& settings, CIncidenceStore& labels,
-                                 const CUserGroupDictionary& cancerGroups);
-std::string defaultPieChartTitle(const GraphSettings& settings, CIncidenceStore& labels);
-/// The pyramid's title: the population label with its years, or the group's name.
-std::string pyramidTitle(int population, CIncidenceStore& labels);
+/// The titles proposed on the wizard's last pages (and by the command-line tool) for the
+/// current choices.
+std::string defaultAgeCurvesTitle(CIncidenceStore& store, const GraphSettings& settings);
+/// e.g. "Stomach: ASR (World) (per 100,000)-Male age (35-64)".
+std::string defaultBarChartTitle(CIncidenceStore& store, const GraphSettings& settings);
+/// e.g. "<population with years>-Female (All ages)".
+std::string defaultPieChartTitle(CIncidenceStore& store, const GraphSettings& settings);
+/// The population label with its years, or the user registry group's name.
+std::string defaultPyramidTitle(CIncidenceStore& store, const GraphSettings& settings);
 
 /// Label of a registry list slot: a dictionary row with its years, or a group's name.
 std::string registrySlotLabel(int slot, CIncidenceStore& labels);

@@ -5,6 +5,8 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CSplashWnd.h"
 #include "gui/app/FontSetup.h"
+#include "gui/graphs/GraphOpening.h"
+#include "core/graphs/CGraphTemplate.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
 #include "gui/reports/CVEKEditView.h"
@@ -56,6 +58,10 @@ bool CORVELANApp::startUp(const StartOptions& options) {
     if (!hasData()) {
         // Shown once the window is up, so that the program stays usable behind it.
         QTimer::singleShot(0, m_mainFrame.get(), [this] { m_mainFrame->showDataProblems(); });
+    } else {
+        for (const QString& graph : options.graphs) {
+            openGraphTemplate(QFileInfo(graph).absoluteFilePath());
+        }
     }
     return true;
 }
@@ -130,6 +136,17 @@ CChildFrame* CORVELANApp::openDocumentFile(const QString& path) {
     m_recentFiles.add(path.toStdString());
     emit recentFilesChanged();
     return frame;
+}
+
+bool CORVELANApp::openGraphTemplate(const QString& path) {
+    GraphSettings settings = m_blocks.graph;
+    if (const auto error = CGraphTemplate::read(QFile::encodeName(path).toStdString(), settings,
+                                                m_registryGroups->count(),
+                                                m_cancerGroups->count())) {
+        m_mainFrame->showError(QString::fromStdString(*error));
+        return false;
+    }
+    return gui::openGraph(*m_mainFrame, settings);
 }
 
 QString CORVELANApp::defaultSettingsPath() const {

@@ -79,6 +79,9 @@ class CORVELANApp : public QObject {
     /// Opens any file as a standard-table text document; nullptr when it cannot be read (the
     /// reason is shown and the file leaves the recent-file list).
     CChildFrame* openDocumentFile(const QString& path);
+    /// Opens the graph of a template file as Finish on the graph wizard would; false (the
+    /// reason shown) when the file cannot be read, false silently when there is nothing to draw.
+    bool openGraphTemplate(const QString& path);
 
   signals:
     void recentFilesChanged();

@@ -31,6 +31,13 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
             if (!takeValue(options.settingsFile)) {
                 return std::nullopt;
             }
+        } else if (argument == QLatin1String("--graph") ||
+                   argument.startsWith(QLatin1String("--graph="))) {
+            QString graph;
+            if (!takeValue(graph)) {
+                return std::nullopt;
+            }
+            options.graphs.append(graph);
         } else if (argument == QLatin1String("--no-splash")) {
             options.splash = false;
         } else if (argument.startsWith(QLatin1String("--"))) {

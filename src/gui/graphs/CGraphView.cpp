@@ -194,9 +194,16 @@ bool CGraphView::printTo(QPrinter& printer) {
     const QSize client = size().expandedTo(QSize(1, 1));
     const double scale = std::min(static_cast<double>(page.width()) / client.width(),
                                   static_cast<double>(page.height()) / client.height());
+    // Font heights follow the print scale in printer dots. Pens are one screen pixel wide
+    // (1/96 inch) rather than one printer dot, which at 1,200 dots per inch would be too thin
+    // to see: the page is drawn in units of 1/96 inch.
+    const double dotsPerPixel = std::max(1.0, printer.resolution() / 96.0);
+    painter.scale(dotsPerPixel, dotsPerPixel);
     GraphStyle printed = m_style;
-    printed.printScale = scale;
-    paintGraph(painter, page, printed, false);
+    printed.printScale = scale / dotsPerPixel;
+    const QSize area(static_cast<int>(page.width() / dotsPerPixel),
+                     static_cast<int>(page.height() / dotsPerPixel));
+    paintGraph(painter, area, printed, false);
     return painter.end();
 }
 

@@ -2,6 +2,7 @@
 // commands per kind, mouse, Save As, Copy, printing and the question about keeping colours.
 #include "FixtureData.h"
 #include "GuiFixture.h"
+#include "core/graphs/CGraphTemplate.h"
 #include "core/graphs/GraphSettings.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CDocument.h"
@@ -202,6 +203,26 @@ class GraphViewsTest : public QObject {
         QCOMPARE(fixture.frame().activeChild()->size(),
                  fixture.frame().mdiArea()->viewport()->size());
         QCOMPARE(fixture.frame().activeChild()->document()->title(), QStringLiteral("Pyramid 2"));
+    }
+
+    void aTemplateGivenAtStartOpensItsGraph() {
+        const QString path = dataPath(QStringLiteral("pie.gph"));
+        GraphSettings settings = graphOf(GraphKind::PieChart);
+        settings.title = "Pie from a template";
+        QVERIFY(!CGraphTemplate::write(path.toStdString(), settings, 0, 0));
+        StartOptions options;
+        options.graphs = {path, dataPath(QStringLiteral("missing.GPH"))};
+        QString text;
+        fixture.expectDialog(GuiFixture::captureText(text));
+        fixture.start(options);
+        QVERIFY(fixture.waitForExpectedDialogs());
+        QVERIFY2(text.contains(QStringLiteral("missing.GPH")), qPrintable(text));
+        const QList<CChildFrame*> children = fixture.frame().childFrames();
+        QCOMPARE(children.size(), 1);
+        auto* pie = qobject_cast<CPieView*>(children[0]->view());
+        QVERIFY(pie != nullptr);
+        QCOMPARE(pie->title(), QStringLiteral("Pie from a template"));
+        QCOMPARE(children[0]->document()->title(), QStringLiteral("Pie chart 1"));
     }
 
     void aGraphThatCannotBeComputedClosesSilently() {

@@ -58,7 +58,7 @@ bool CGRwizPop::store() {
     }
     GraphSettings& s = settings();
     s.population = population;
-    s.title = pyramidTitle(population, sheet().store());
+    s.title = defaultPyramidTitle(sheet().store(), s);
     s.pyramidBasis = pyramidBasis(m_personYears->isChecked(), population);
     return true;
 }

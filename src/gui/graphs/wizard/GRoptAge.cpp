@@ -62,7 +62,7 @@ void GRoptAge::initializePage() {
 
 QString GRoptAge::defaultTitle() const {
     return QString::fromLatin1(
-        defaultAgeSpecificTitle(settings(), sheet().store(), sheet().cancerGroups()).c_str());
+        defaultAgeCurvesTitle(sheet().store(), settings()).c_str());
 }
 
 bool GRoptAge::store() {

@@ -44,7 +44,7 @@ void GRoptBar::initializePage() {
 
 QString GRoptBar::defaultTitle() const {
     return QString::fromLatin1(
-        defaultBarChartTitle(settings(), sheet().store(), sheet().cancerGroups()).c_str());
+        defaultBarChartTitle(sheet().store(), settings()).c_str());
 }
 
 bool GRoptBar::store() {

@@ -75,7 +75,7 @@ void GRoptPie::initializePage() {
 }
 
 QString GRoptPie::defaultTitle() const {
-    return QString::fromLatin1(defaultPieChartTitle(settings(), sheet().store()).c_str());
+    return QString::fromLatin1(defaultPieChartTitle(sheet().store(), settings()).c_str());
 }
 
 bool GRoptPie::store() {
