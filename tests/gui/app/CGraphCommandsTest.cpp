@@ -9,7 +9,7 @@
 #include "gui/app/CDocument.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/graphs/wizard/CColourButton.h"
+#include "gui/graphs/CColourDialog.h"
 #include "gui/graphs/wizard/CGphWizard.h"
 
 #include <QAction>
@@ -83,7 +83,7 @@ class CGraphCommandsTest : public QObject {
     }
     void cleanup() {
         CGraphCommands::setOpener({});
-        CColourButton::setChooser({});
+        CColourDialog::setProvider({});
         QVERIFY2(fixture.pendingHandlers() == 0, "an expected dialog never came");
         const QStringList unexpected = fixture.takeUnexpectedDialogs();
         QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
@@ -121,7 +121,7 @@ class CGraphCommandsTest : public QObject {
             opened = settings;
             return true;
         });
-        CColourButton::setChooser([](const QColor&) { return QColor(0, 128, 0); });
+        CColourDialog::setProvider([](const QColor&) { return QColor(0, 128, 0); });
         fixture.expectDialog([](QWidget* dialog) {
             auto* wizard = qobject_cast<CGphWizard*>(dialog);
             wizard->currentPage()->findChild<QRadioButton*>(QStringLiteral("kind0"))->click();
@@ -141,7 +141,7 @@ class CGraphCommandsTest : public QObject {
         QCOMPARE(opened->lineSymbol, 1);
         QVERIFY(!opened->title.empty());
         const GraphSettings& kept = fixture.app().blocks().graph;
-        QCOMPARE(kept.ageText, CColourButton::fromQColor(QColor(0, 128, 0)));
+        QCOMPARE(kept.ageText, std::uint32_t{128} << 8);
         QCOMPARE(kept.lineThickness, 1);
         QCOMPARE(kept.lineSymbol, 0);
         QCOMPARE(kept.title, std::string());
@@ -150,7 +150,7 @@ class CGraphCommandsTest : public QObject {
         // Cancel after changing a colour and the pages: nothing comes back, nothing opens.
         opened.reset();
         const GraphSettings before = kept;
-        CColourButton::setChooser([](const QColor&) { return QColor(1, 2, 3); });
+        CColourDialog::setProvider([](const QColor&) { return QColor(1, 2, 3); });
         fixture.expectDialog([](QWidget* dialog) {
             auto* wizard = qobject_cast<CGphWizard*>(dialog);
             wizard->currentPage()->findChild<QRadioButton*>(QStringLiteral("kind0"))->click();

@@ -13,8 +13,8 @@
 #include "core/graphs/CGraphTemplate.h"
 #include "core/io/LittleEndian.h"
 #include "gui/data/CSelectionPanel.h"
+#include "gui/graphs/CColourDialog.h"
 #include "gui/graphs/wizard/CBarPage.h"
-#include "gui/graphs/wizard/CColourButton.h"
 #include "gui/graphs/wizard/CGphPage.h"
 #include "gui/reports/CTemplateSaveDialog.h"
 
@@ -106,7 +106,7 @@ class CGphWizardTest : public QObject {
     void cleanup() {
         wizard.reset();
         CTemplateSaveDialog::setProvider({});
-        CColourButton::setChooser({});
+        CColourDialog::setProvider({});
         QVERIFY(watch.idle());
     }
 
@@ -213,7 +213,7 @@ class CGphWizardTest : public QObject {
         QCOMPARE(titleBox()->text(), QStringLiteral("Stomach - Male"));
 
         // Thickness, symbol and colour are taken from the page; the title box becomes the title.
-        CColourButton::setChooser([](const QColor&) { return QColor(10, 20, 30); });
+        CColourDialog::setProvider([](const QColor&) { return QColor(10, 20, 30); });
         auto* page = wizard->currentPage();
         QTest::mouseClick(child<QPushButton>(page, "backgroundColour"), Qt::LeftButton);
         QCOMPARE(wizard->settings().ageBackground, 10u + 256u * 20u + 65536u * 30u);

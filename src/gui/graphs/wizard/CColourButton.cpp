@@ -1,19 +1,12 @@
 #include "gui/graphs/wizard/CColourButton.h"
 
-#include <QColorDialog>
+#include "graphics/GraphStyle.h"
+#include "gui/graphs/CColourDialog.h"
+
 #include <QPainter>
 #include <QPixmap>
 
 namespace orvelan {
-
-namespace {
-
-CColourButton::Chooser& chooser() {
-    static CColourButton::Chooser function;
-    return function;
-}
-
-} // namespace
 
 CColourButton::CColourButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
     setIconSize(QSize(28, 14));
@@ -26,39 +19,18 @@ void CColourButton::bind(std::uint32_t* colour) {
 }
 
 QColor CColourButton::colour() const {
-    return m_colour != nullptr ? toQColor(*m_colour) : QColor();
+    return m_colour != nullptr ? GraphStyle::fromColourRef(*m_colour) : QColor();
 }
-
-QColor CColourButton::toQColor(std::uint32_t value) {
-    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                  static_cast<int>((value >> 16) & 0xFF));
-}
-
-std::uint32_t CColourButton::fromQColor(const QColor& colour) {
-    return static_cast<std::uint32_t>(colour.red()) |
-           (static_cast<std::uint32_t>(colour.green()) << 8) |
-           (static_cast<std::uint32_t>(colour.blue()) << 16);
-}
-
-void CColourButton::setChooser(Chooser function) { chooser() = std::move(function); }
 
 void CColourButton::choose() {
     if (m_colour == nullptr) {
         return;
     }
-    std::optional<QColor> chosen;
-    if (chooser()) {
-        chosen = chooser()(colour());
-    } else {
-        const QColor picked = QColorDialog::getColor(colour(), this);
-        if (picked.isValid()) {
-            chosen = picked;
-        }
-    }
+    const std::optional<QColor> chosen = CColourDialog::choose(this, colour());
     if (!chosen || !chosen->isValid()) {
         return;
     }
-    *m_colour = fromQColor(*chosen);
+    *m_colour = GraphStyle::toColourRef(*chosen);
     showColour();
 }
 

@@ -3,11 +3,9 @@
 #include <QColor>
 #include <QPushButton>
 #include <cstdint>
-#include <functional>
-#include <optional>
 
-// A button that shows a graph colour and changes it through the colour dialog. The colour is
-// stored into its settings field as soon as the dialog is accepted.
+// A button that shows a graph colour and changes it through the graph colour chooser. The
+// colour is stored into its settings field as soon as the chooser is accepted.
 namespace orvelan {
 
 class CColourButton : public QPushButton {
@@ -18,14 +16,6 @@ class CColourButton : public QPushButton {
     /// The field the button shows and edits (red + 256 x green + 65536 x blue).
     void bind(std::uint32_t* colour);
     QColor colour() const;
-
-    static QColor toQColor(std::uint32_t value);
-    static std::uint32_t fromQColor(const QColor& colour);
-
-    /// Replaces the colour dialog (tests): receives the current colour, answers the chosen one
-    /// or nothing for Cancel.
-    using Chooser = std::function<std::optional<QColor>(const QColor& current)>;
-    static void setChooser(Chooser chooser);
 
   private:
     void choose();
