@@ -2,89 +2,151 @@
 
 #include "core/data/CIncidenceStore.h"
 #include "core/graphs/GraphSelection.h"
-#include "core/graphs/GraphSettings.h"
 
 namespace orvelan {
 
 namespace {
 
-constexpr int kLastListSlot = kSelectionListSize - 2;
-constexpr int kLastChildGroup = 3; // age to at or below 15-19 writes "Boys" / "Girls"
+constexpr int kCumulativeRate = static_cast<int>(RateKind::CumulativeRate);
+constexpr int kCumulativeRisk = static_cast<int>(RateKind::CumulativeRisk);
+constexpr int kNumberOfCases = static_cast<int>(RateKind::NumberOfCases);
 
-std::string sexWord(int sex, int ageTo) {
-    if (ageTo <= kLastChildGroup) {
-        return sex == 0 ? "Boys" : "Girls";
+std::string plainSexName(int sex) { return std::string(sexLabel(sex, kTopAgeGroup)); }
+
+/// "Male" or "Female"; "Boys" or "Girls" when the range ends below 20.
+std::string titleSexName(int sex, int to) { return std::string(sexLabel(sex == 1 ? 1 : 0, to)); }
+
+int selectedCount(const SelectionList& list) {
+    int count = 0;
+    for (const int slot : list) {
+        count += slot >= 0 ? 1 : 0;
     }
-    return sex == 0 ? "Male" : "Female";
+    return count;
+}
+
+int firstSelected(const SelectionList& list) {
+    for (const int slot : list) {
+        if (slot >= 0) {
+            return slot;
+        }
+    }
+    return -1;
 }
 
 } // namespace
 
-std::string titleAgePart(int from, int to) {
+std::string graphAgePart(int from, int to) {
     if (from == kTopAgeGroup && to == kTopAgeGroup) {
-        return " age (" + std::string(upperLabel(kTopAgeGroup));
+        return " age (" + std::string(upperLabel(kTopAgeGroup)) + ")";
     }
     if (from == 0 && to == kTopAgeGroup) {
-        return " (All ages";
+        return " (All ages)";
     }
-    return " age (" + std::string(lowerLabel(from)) + std::string(upperLabel(to));
+    return " age (" + std::string(lowerLabel(from)) + std::string(upperLabel(to)) + ")";
 }
 
-std::string defaultAgeCurvesTitle(CIncidenceStore& store, const GraphSettings& settings) {
-    const auto populations = selectedPopulations(settings.registries, kLastListSlot);
-    const auto cancers = selectedCancers(settings.cancers, kLastListSlot);
-    int givingCurves = 0;
-    int onlyCancer = -1;
-    bool bothSexCancer = false;
-    for (const int cancer : cancers) {
-        const SexApplicability applies = sexApplicability(store, cancer);
-        const bool gives = (applies.males && settings.sex != 1) ||
-                           (applies.females && settings.sex != 0);
-        if (gives) {
-            ++givingCurves;
-            onlyCancer = cancer;
-        }
-        bothSexCancer = bothSexCancer || (applies.males && applies.females);
-    }
+std::string ageSpecificTitle(const std::optional<std::string>& registry,
+                             const std::optional<std::string>& cancer, int sex,
+                             bool anyCancerOfBothSexes) {
     std::string title;
-    if (populations.size() == 1) {
-        title = store.populationLabelByNumber(populations.front(), true);
+    if (registry) {
+        title += *registry;
     }
-    if (givingCurves == 1) {
-        if (!title.empty()) {
+    if (cancer) {
+        if (registry) {
             title += ", ";
         }
-        title += store.cancerLabel(onlyCancer);
+        title += *cancer;
     }
-    if ((settings.sex == 0 || settings.sex == 1) && bothSexCancer) {
-        if (populations.size() == 1 || cancers.size() == 1) {
+    if ((sex == 0 || sex == 1) && anyCancerOfBothSexes) {
+        if (registry || cancer) {
             title += " - ";
         }
-        title += settings.sex == 0 ? "Male" : "Female";
+        title += plainSexName(sex);
     }
     return title;
 }
 
+std::string barChartTitle(const std::string& subject, int rateKind, int sex, int from, int to,
+                          bool withSex) {
+    std::string title = subject;
+    if (rateKind >= 0 && rateKind < kNumberOfCases) {
+        title += ": ";
+        title += rateKindLabel(rateKind);
+        title += rateKind == kCumulativeRate || rateKind == kCumulativeRisk ? " (percent)"
+                                                                            : " (per 100,000)";
+    }
+    if (withSex) {
+        title += "-" + titleSexName(sex, to);
+    }
+    return title + graphAgePart(from, to);
+}
+
+std::string pieChartTitle(const std::string& population, int sex, int from, int to) {
+    return population + "-" + titleSexName(sex, to) + graphAgePart(from, to);
+}
+
+std::vector<std::string> barChartHeading(int barChartType, int rateKind, int sex, int from, int to,
+                                         const std::string& chosenName) {
+    const char* chart = barChartType == static_cast<int>(BarChartType::Cancer)
+                            ? "Cancer bar chart, "
+                            : "Registry bar chart, ";
+    std::vector<std::string> lines;
+    lines.push_back(chart + std::string(rateKindLabel(rateKind)) + ".");
+    lines.push_back(plainSexName(sex == 1 ? 1 : 0) + ageRangeSuffix(from, to));
+    if (!chosenName.empty()) {
+        lines.push_back(chosenName);
+    }
+    return lines;
+}
+
+std::string registrySlotLabel(int slot, CIncidenceStore& labels) {
+    if (slot < kRegistryRowCount) {
+        return labels.populationLabel(slot, true);
+    }
+    return labels.populationLabelByNumber(slot, true);
+}
+
+std::string defaultAgeCurvesTitle(CIncidenceStore& store, const GraphSettings& settings) {
+    std::optional<std::string> registry;
+    if (selectedCount(settings.registries) == 1) {
+        registry = registrySlotLabel(firstSelected(settings.registries), store);
+    }
+    int givingCurves = 0;
+    int onlyCancer = -1;
+    bool anyOfBothSexes = false;
+    for (const int slot : settings.cancers) {
+        if (slot < 0) {
+            continue;
+        }
+        const SexApplicability applies = sexApplicability(store, slot);
+        if ((applies.males && settings.sex != 1) || (applies.females && settings.sex != 0)) {
+            ++givingCurves;
+            onlyCancer = slot;
+        }
+        anyOfBothSexes = anyOfBothSexes || (applies.males && applies.females);
+    }
+    std::optional<std::string> cancer;
+    if (givingCurves == 1) {
+        cancer = store.cancerLabel(onlyCancer);
+    }
+    return ageSpecificTitle(registry, cancer, settings.sex, anyOfBothSexes);
+}
+
 std::string defaultBarChartTitle(CIncidenceStore& store, const GraphSettings& settings) {
     const bool cancerChart = settings.barChartType == static_cast<int>(BarChartType::Cancer);
-    std::string title = cancerChart ? store.cancerLabel(settings.cancer)
+    const std::string subject = cancerChart
+                                    ? store.cancerLabel(settings.cancer)
                                     : store.populationLabelByNumber(settings.population, true);
-    if (settings.rateKind >= 0 && settings.rateKind < static_cast<int>(RateKind::NumberOfCases)) {
-        title += ": " + std::string(rateKindLabel(settings.rateKind));
-        title += settings.rateKind <= static_cast<int>(RateKind::AsrEuropean) ? " (per 100,000)"
-                                                                             : " (percent)";
-    }
     const SexApplicability applies = sexApplicability(store, settings.cancer);
-    if (!(cancerChart && (applies.maleOnly() || applies.femaleOnly()))) {
-        title += "-" + sexWord(settings.sex, settings.ageTo);
-    }
-    return title + titleAgePart(settings.ageFrom, settings.ageTo) + ")";
+    const bool withSex = !cancerChart || (applies.males && applies.females);
+    return barChartTitle(subject, settings.rateKind, settings.sex, settings.ageFrom,
+                         settings.ageTo, withSex);
 }
 
 std::string defaultPieChartTitle(CIncidenceStore& store, const GraphSettings& settings) {
-    return store.populationLabelByNumber(settings.population, true) + "-" +
-           sexWord(settings.sex, settings.ageTo) + titleAgePart(settings.ageFrom, settings.ageTo) +
-           ")";
+    return pieChartTitle(store.populationLabelByNumber(settings.population, true), settings.sex,
+                         settings.ageFrom, settings.ageTo);
 }
 
 std::string defaultPyramidTitle(CIncidenceStore& store, const GraphSettings& settings) {

@@ -1,7 +1,7 @@
 #include "gui/data/CSelectionTree.h"
 
-#include "gui/widgets/CStateImages.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "gui/widgets/CStateImages.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -76,10 +76,10 @@ void CSelectionTree::rebuild() {
         root = m_kind == TreeKind::Registry ? buildRegistryChoiceTree(m_choice, m_groups)
                                             : buildCancerChoiceTree(m_choice, m_groups);
     }
-    QTreeWidgetItem* rootItem = makeItem(root);
     if (!m_rootText.isEmpty()) {
-        rootItem->setText(0, m_rootText);
+        root.text = m_rootText.toStdString();
     }
+    QTreeWidgetItem* rootItem = makeItem(root);
     addTopLevelItem(rootItem);
     addChildren(rootItem, root);
     rootItem->setExpanded(true);
@@ -89,6 +89,13 @@ void CSelectionTree::rebuild() {
         scrollToItem(m_lastTicked);
     } else if (m_form != Form::Multiple) {
         setCurrentItem(nullptr);
+    }
+}
+
+void CSelectionTree::setRootText(const QString& text) {
+    m_rootText = text;
+    if (QTreeWidgetItem* root = topLevelItem(0); root != nullptr && !text.isEmpty()) {
+        root->setText(0, text);
     }
 }
 

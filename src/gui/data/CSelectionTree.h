@@ -41,9 +41,9 @@ class CSelectionTree : public QTreeWidget {
 
     /// Builds the items anew from the list or the choice and the groups.
     void rebuild();
-    /// Replaces the root's usual text (the export wizard's cancer tree reads "... cancers");
-    /// empty keeps it. Takes effect at the next rebuild.
-    void setRootText(const QString& text) { m_rootText = text; }
+    /// Replaces the root's text (the graph and export wizards' cancer trees read
+    /// "<program> cancers"); empty keeps the dictionary's own.
+    void setRootText(const QString& text);
 
     /// The first item carrying a value (depth-first); nullptr when none does.
     QTreeWidgetItem* findValue(int value) const;

@@ -1,6 +1,9 @@
 #include "gui/reports/CTemplateSaveDialog.h"
 
+#include "gui/data/CMessages.h"
+
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace orvelan {
 
@@ -28,6 +31,32 @@ QString CTemplateSaveDialog::ask(QWidget* parent, const QString& folder, bool us
         return {};
     }
     return dialog.selectedFiles().first();
+}
+
+QString CTemplateSaveDialog::ask(QWidget* parent, const QString& folder, const QString& extension,
+                                 const QString& filter, bool confirmOverwrite) {
+    const QString proposed = folder + QLatin1Char('/') + extension;
+    QString path;
+    if (provider()) {
+        path = provider()(proposed, filter);
+    } else {
+        QFileDialog dialog(parent, QString(), proposed, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(extension.mid(1));
+        // The question below is asked for dialogs and test providers alike.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return {};
+        }
+        path = dialog.selectedFiles().first();
+    }
+    if (!path.isEmpty() && confirmOverwrite && QFileInfo::exists(path) &&
+        !CMessages::askYesNo(parent,
+                             QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                 .arg(QFileInfo(path).fileName()))) {
+        return {};
+    }
+    return path;
 }
 
 void CTemplateSaveDialog::setProvider(Provider function) { provider() = std::move(function); }

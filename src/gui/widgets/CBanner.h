@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include <QColor>
+#include <QStringList>
 
 class QPainter;
 class QWidget;
@@ -17,6 +18,15 @@ class CBanner {
 
     /// Paints on the widget's whole rectangle; an empty label draws only the program's name.
     static void paint(QPainter& painter, const QWidget& widget, const QString& label);
+
+    /// Bold lines embossed at the top centre, one line height each from the top: in the 3-D
+    /// light colour, then a pixel lower and to the right in `shadow`.
+    static void paintHeading(QPainter& painter, const QWidget& widget, const QStringList& lines,
+                             const QColor& shadow);
+    /// The program's name at the lower right: once in `first`, once a pixel lower and to the
+    /// right in `second`; its right edge lies a seventh of its width from the widget's.
+    static void paintName(QPainter& painter, const QWidget& widget, const QColor& first,
+                          const QColor& second);
 };
 
 } // namespace orvelan

@@ -1,0 +1,76 @@
+#include "core/graphs/GraphWizardRules.h"
+
+#include "core/data/CCancerDictionary.h"
+
+namespace orvelan {
+
+CancerSexes cancerSexes(int cancer, const CUserGroupDictionary& cancerGroups) {
+    return {CCancerDictionary::appliesTo(cancer, true, cancerGroups),
+            CCancerDictionary::appliesTo(cancer, false, cancerGroups)};
+}
+
+int curvesOfCancer(int cancer, bool male, bool female, const CUserGroupDictionary& cancerGroups) {
+    const CancerSexes sexes = cancerSexes(cancer, cancerGroups);
+    return (male && sexes.male ? 1 : 0) + (female && sexes.female ? 1 : 0);
+}
+
+int curveCount(const SelectionList& registries, const SelectionList& cancers, bool male,
+               bool female, const CUserGroupDictionary& cancerGroups) {
+    int registryCount = 0;
+    for (const int slot : registries) {
+        registryCount += slot >= 0 ? 1 : 0;
+    }
+    int perRegistry = 0;
+    for (const int slot : cancers) {
+        if (slot >= 0) {
+            perRegistry += curvesOfCancer(slot, male, female, cancerGroups);
+        }
+    }
+    return registryCount * perRegistry;
+}
+
+std::vector<int> cancersGivingCurves(const SelectionList& cancers, bool male, bool female,
+                                     const CUserGroupDictionary& cancerGroups) {
+    std::vector<int> giving;
+    for (const int slot : cancers) {
+        if (slot >= 0 && curvesOfCancer(slot, male, female, cancerGroups) > 0) {
+            giving.push_back(slot);
+        }
+    }
+    return giving;
+}
+
+int ageSpecificSex(bool male, bool female) {
+    if (male && female) {
+        return static_cast<int>(Sex::Both);
+    }
+    return male ? static_cast<int>(Sex::Male) : static_cast<int>(Sex::Female);
+}
+
+bool cancersFitSex(const SelectionList& cancers, int sex,
+                   const CUserGroupDictionary& cancerGroups) {
+    for (const int slot : cancers) {
+        if (slot < 0) {
+            continue;
+        }
+        const CancerSexes sexes = cancerSexes(slot, cancerGroups);
+        const bool maleOnly = sexes.male && !sexes.female;
+        const bool femaleOnly = sexes.female && !sexes.male;
+        if ((sex == static_cast<int>(Sex::Female) && maleOnly) ||
+            (sex == static_cast<int>(Sex::Male) && femaleOnly)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int pyramidBasis(bool personYears, int population) {
+    return personYears && population < kFirstRegistryGroup ? 0 : 1;
+}
+
+bool ageRangeFitsPopulation(int to, int rateKind, int lastAgeGroup) {
+    return !(to >= lastAgeGroup && to < kTopAgeGroup &&
+             rateKind < static_cast<int>(RateKind::NumberOfCases));
+}
+
+} // namespace orvelan

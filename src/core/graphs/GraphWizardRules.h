@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/data/Codes.h"
+
+#include <vector>
+
+// Counting and checking rules of the graph wizard's pages.
+namespace orvelan {
+
+class CUserGroupDictionary;
+
+/// Which sexes a cancer (or user cancer group) occurs in.
+struct CancerSexes {
+    bool male = true;
+    bool female = true;
+};
+CancerSexes cancerSexes(int cancer, const CUserGroupDictionary& cancerGroups);
+
+/// Curves one cancer gives with the checked sexes: a sex counts when it is checked and the
+/// cancer occurs in it.
+int curvesOfCancer(int cancer, bool male, bool female, const CUserGroupDictionary& cancerGroups);
+
+/// Age-specific curves: selected registries times the curves of each selected cancer.
+int curveCount(const SelectionList& registries, const SelectionList& cancers, bool male,
+               bool female, const CUserGroupDictionary& cancerGroups);
+
+/// The selected cancers that give at least one curve, in slot order.
+std::vector<int> cancersGivingCurves(const SelectionList& cancers, bool male, bool female,
+                                     const CUserGroupDictionary& cancerGroups);
+
+/// Sex code of the age-specific page: 2 both, 0 male only, 1 otherwise.
+int ageSpecificSex(bool male, bool female);
+
+/// Bar chart cancer selection: false when a ticked cancer occurs only in the other sex (sex 0
+/// or 1).
+bool cancersFitSex(const SelectionList& cancers, int sex, const CUserGroupDictionary& cancerGroups);
+
+/// The pyramid's basis: 0 (person-years) only for a built-in population with "Person-years"
+/// chosen; 1 (average annual) otherwise, and always for user registry groups.
+int pyramidBasis(bool personYears, int population);
+
+/// Whether an age range ending at `to` fits a population whose last age group is lastAgeGroup:
+/// a range that ends inside the open top class (to >= last, to below 85+) cannot be computed
+/// for a rate; numbers of cases (rate kind 5) always fit.
+bool ageRangeFitsPopulation(int to, int rateKind, int lastAgeGroup);
+
+} // namespace orvelan

@@ -1,0 +1,20 @@
+#include "gui/graphs/wizard/CBarPage.h"
+
+#include "core/graphs/GraphTitles.h"
+#include "gui/graphs/wizard/CGphWizard.h"
+
+namespace orvelan {
+
+CBarPage::CBarPage(CGphWizard& wizard, const QString& role) : CGphPage(wizard, role) {}
+
+QStringList CBarPage::headingLines() const {
+    const GraphSettings& s = settings();
+    QStringList lines;
+    for (const std::string& line : barChartHeading(s.barChartType, s.rateKind, s.sex, s.ageFrom,
+                                                   s.ageTo, m_chosenName.toStdString())) {
+        lines << QString::fromStdString(line);
+    }
+    return lines;
+}
+
+} // namespace orvelan

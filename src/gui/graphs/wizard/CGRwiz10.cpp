@@ -1,0 +1,106 @@
+#include "gui/graphs/wizard/CGRwiz10.h"
+
+#include "core/data/CUserGroupDictionary.h"
+#include "core/graphs/CGraphTemplate.h"
+#include "core/io/CTemplateFolder.h"
+#include "gui/graphs/wizard/CGphWizard.h"
+
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace orvelan {
+
+namespace {
+
+QString fromLocal(const std::string& text) { return QString::fromLocal8Bit(text); }
+
+bool isGraphKind(int kind) { return kind >= 0 && kind <= static_cast<int>(GraphKind::Pyramid); }
+
+} // namespace
+
+CGRwiz10::CGRwiz10(CGphWizard& wizard) : CGphPage(wizard, QStringLiteral("graphTemplates")) {
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("templateList"));
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Type"),
+                             QStringLiteral("Created"), QStringLiteral("Modified")});
+    const int widths[] = {100, 100, 200, 200};
+    for (int column = 0; column < 4; ++column) {
+        m_list->setColumnWidth(column, widths[column]);
+    }
+    auto* layout = new QVBoxLayout;
+    layout->addWidget(m_list, 1);
+    setContent(layout);
+}
+
+int CGRwiz10::backId() const { return CGphWizard::kKindPage; }
+
+void CGRwiz10::initializePage() {
+    m_list->clear();
+    m_paths.clear();
+    m_kinds.clear();
+    m_loadedKind = -1;
+    const std::vector<TemplateListRow> rows =
+        CTemplateFolder::list(sheet().templateFolder().toStdString(), CGraphTemplate::kExtension,
+                              &CGraphTemplate::typeName);
+    for (const TemplateListRow& row : rows) {
+        auto* item = new QTreeWidgetItem(m_list);
+        item->setText(0, fromLocal(row.name));
+        item->setText(1, fromLocal(row.type));
+        item->setText(2, fromLocal(row.created));
+        item->setText(3, fromLocal(row.modified));
+        m_paths << fromLocal(row.path);
+        m_kinds.push_back(row.kind);
+    }
+}
+
+int CGRwiz10::chosenRow() const {
+    // The view makes its first row current when it takes the focus; only a row the user
+    // selected counts.
+    const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->indexOfTopLevelItem(selected.first());
+}
+
+bool CGRwiz10::store() {
+    const int row = chosenRow();
+    if (row < 0) {
+        refuseQuietly(QStringLiteral("Choose a template in the list."));
+        return false;
+    }
+    const int kind = m_kinds[static_cast<std::size_t>(row)];
+    if (!isGraphKind(kind)) {
+        // Nothing in the file can be drawn: it stays unread.
+        refuseQuietly(QStringLiteral("This template holds an unknown graph kind (%1).").arg(kind));
+        return false;
+    }
+    GraphSettings loaded = settings();
+    if (const auto problem = CGraphTemplate::read(m_paths.at(row).toStdString(), loaded,
+                                                  sheet().registryGroups().count(),
+                                                  sheet().cancerGroups().count())) {
+        refuseQuietly(fromLocal(*problem));
+        return false;
+    }
+    loaded.kind = kind;
+    settings() = loaded;
+    m_loadedKind = kind;
+    sheet().noteTemplateLoaded();
+    return true;
+}
+
+int CGRwiz10::nextId() const {
+    switch (m_loadedKind) {
+    case 0:
+        return CGphWizard::kAgeSpecific1;
+    case 1:
+        return CGphWizard::kBar1;
+    case 2:
+        return CGphWizard::kPie1;
+    case 3:
+        return CGphWizard::kPyramid;
+    default:
+        return CGphWizard::kAgeSpecific1;
+    }
+}
+
+} // namespace orvelan

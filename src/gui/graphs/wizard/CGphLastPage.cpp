@@ -1,0 +1,47 @@
+#include "gui/graphs/wizard/CGphLastPage.h"
+
+#include "core/graphs/CGraphTemplate.h"
+#include "gui/graphs/wizard/CGphWizard.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvelan {
+
+CGphLastPage::CGphLastPage(CGphWizard& wizard, const QString& role, bool confirmOverwrite)
+    : CGphPage(wizard, role) {
+    m_title = new QLineEdit(this);
+    m_title->setObjectName(QStringLiteral("title"));
+    m_title->setMaxLength(static_cast<int>(CGraphTemplate::kMaxTitleLength));
+    m_save = new QPushButton(
+        QStringLiteral("Save the graph settings as a template for future use..."), this);
+    m_save->setObjectName(QStringLiteral("saveTemplate"));
+    connect(m_save, &QPushButton::clicked, this,
+            [this, confirmOverwrite] { sheet().saveTemplate(m_title->text(), confirmOverwrite); });
+}
+
+void CGphLastPage::setOptions(QLayout* options) {
+    auto* titleRow = new QFormLayout;
+    titleRow->addRow(QStringLiteral("Graph title"), m_title);
+    auto* layout = new QVBoxLayout;
+    layout->addLayout(titleRow);
+    layout->addSpacing(8);
+    layout->addLayout(options);
+    layout->addStretch(1);
+    layout->addWidget(m_save, 0, Qt::AlignLeft);
+    setContent(layout);
+}
+
+void CGphLastPage::initializePage() {
+    // A template's own title is kept; otherwise the page proposes one from the choices.
+    const std::string& title = settings().title;
+    m_title->setText(title.empty()
+                         ? defaultTitle()
+                         : QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
+}
+
+void CGphLastPage::storeTitle() { settings().title = m_title->text().toLatin1().toStdString(); }
+
+} // namespace orvelan

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/graphs/GraphSettings.h"
+
+#include <QString>
+#include <QWizard>
+
+// The graph wizard behind "&Graph...": a kind page, the template list, and one short path of
+// pages per graph kind. It edits a copy of the remembered graph choices; the caller takes
+// settings() back when the wizard is accepted.
+namespace orvelan {
+
+class CIncidenceStore;
+class CUserGroupDictionary;
+
+/// What the graph wizard reads besides the remembered choices.
+struct GraphWizardContext {
+    CIncidenceStore& store;
+    CUserGroupDictionary& registryGroups;
+    CUserGroupDictionary& cancerGroups;
+    QString dataDirectory;
+};
+
+class CGphWizard : public QWizard {
+    Q_OBJECT
+  public:
+    // Page ids in the order the sheet holds the pages; navigation follows each page's own
+    // nextId() and backId().
+    enum PageId {
+        kKindPage = 0,
+        kTemplatePage,
+        kAgeSpecific1,
+        kBar1,
+        kCancerChoice,
+        kRegistryChoice,
+        kRegistrySelection,
+        kCancerSelection,
+        kPie1,
+        kPyramid,
+        kAgeSpecific2,
+        kBar4,
+        kPie2,
+    };
+
+    CGphWizard(const GraphSettings& remembered, const GraphWizardContext& context,
+               QWidget* parent = nullptr);
+
+    GraphSettings& settings() { return m_settings; }
+    const GraphSettings& settings() const { return m_settings; }
+    CIncidenceStore& store() const { return m_context.store; }
+    CUserGroupDictionary& registryGroups() const { return m_context.registryGroups; }
+    CUserGroupDictionary& cancerGroups() const { return m_context.cancerGroups; }
+
+    /// "<data directory>/Templates".
+    QString templateFolder() const;
+    bool hasTemplates() const;
+    /// Counts template loads; pages that keep their own copies rebuild when it moved on.
+    int templateLoads() const { return m_templateLoads; }
+    void noteTemplateLoaded() { ++m_templateLoads; }
+
+    /// The save button of the last pages: asks for a .GPH name and writes the current
+    /// settings with the title box's text. confirmOverwrite asks before replacing a file.
+    void saveTemplate(const QString& title, bool confirmOverwrite);
+
+    /// Root of the wizard's cancer trees: "<program> cancers".
+    static QString cancerRootText();
+
+    /// Labels for page texts and titles (Latin-1 as the dictionaries hold them).
+    QString populationLabel(int population) const;
+    QString cancerLabel(int cancer) const;
+
+  private:
+    void goBack();
+    void pageChanged(int id);
+
+    GraphWizardContext m_context;
+    GraphSettings m_settings;
+    int m_templateLoads = 0;
+};
+
+} // namespace orvelan

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "gui/graphs/wizard/CGphPage.h"
+
+#include <array>
+
+class QRadioButton;
+
+namespace orvelan {
+
+/// Graph kind: the four graph kinds and "Use a template" (disabled while the templates folder
+/// holds no .GPH file).
+class GRwiz0 : public CGphPage {
+    Q_OBJECT
+  public:
+    explicit GRwiz0(CGphWizard& wizard);
+
+    QString wizardTitle() const override { return QStringLiteral("Graphic wizard"); }
+    int backId() const override { return -1; }
+    void initializePage() override;
+    bool store() override;
+    int nextId() const override;
+
+  private:
+    int checkedKind() const;
+
+    std::array<QRadioButton*, 5> m_kinds{};
+};
+
+} // namespace orvelan

@@ -1,0 +1,107 @@
+#include "gui/graphs/wizard/GRwizBar.h"
+
+#include "core/data/Validation.h"
+#include "gui/data/CMessages.h"
+#include "gui/graphs/wizard/CGphWizard.h"
+#include "gui/reports/CAgeLabelSpin.h"
+#include "gui/widgets/CStateImages.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace orvelan {
+
+namespace {
+
+QRadioButton* radio(QWidget* parent, const QString& text, const char* name) {
+    auto* button = new QRadioButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+} // namespace
+
+GRwizBar::GRwizBar(CGphWizard& wizard) : CGphPage(wizard, QStringLiteral("barChartKind")) {
+    using Picture = CStateImages::ButtonPicture;
+    auto* select = new QGroupBox(QStringLiteral("Select"), this);
+    m_cancer = radio(select, QStringLiteral("Cancer"), "cancerChart");
+    m_cancer->setIcon(CStateImages::buttonIcon(Picture::SelectAllCancers));
+    m_registry = radio(select, QStringLiteral("Registry"), "registryChart");
+    m_registry->setIcon(CStateImages::buttonIcon(Picture::SelectAllRegistries));
+    auto* selectLayout = new QVBoxLayout(select);
+    selectLayout->addWidget(m_cancer);
+    selectLayout->addWidget(m_registry);
+
+    auto* sex = new QGroupBox(QStringLiteral("Sex"), this);
+    m_male = radio(sex, QStringLiteral("Male"), "male");
+    m_female = radio(sex, QStringLiteral("Female"), "female");
+    auto* sexLayout = new QVBoxLayout(sex);
+    sexLayout->addWidget(m_male);
+    sexLayout->addWidget(m_female);
+
+    auto* rateBox = new QGroupBox(QStringLiteral("Rate and age range"), this);
+    m_rate = new QComboBox(rateBox);
+    m_rate->setObjectName(QStringLiteral("rateKind"));
+    for (int kind = 0; kind < kRateKindCount; ++kind) {
+        const std::string_view label = rateKindLabel(kind);
+        m_rate->addItem(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())));
+    }
+    m_from = new CAgeLabelSpin(CAgeLabelSpin::Bound::From, rateBox);
+    m_from->setObjectName(QStringLiteral("ageFrom"));
+    m_to = new CAgeLabelSpin(CAgeLabelSpin::Bound::To, rateBox);
+    m_to->setObjectName(QStringLiteral("ageTo"));
+    auto* rateLayout = new QFormLayout(rateBox);
+    rateLayout->addRow(QStringLiteral("Rate:"), m_rate);
+    rateLayout->addRow(QStringLiteral("From:"), m_from);
+    rateLayout->addRow(QStringLiteral("To:"), m_to);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(select);
+    left->addWidget(sex);
+    left->addStretch(1);
+    auto* layout = new QHBoxLayout;
+    layout->addLayout(left);
+    layout->addWidget(rateBox, 1, Qt::AlignTop);
+    setContent(layout);
+}
+
+int GRwizBar::backId() const { return CGphWizard::kKindPage; }
+
+void GRwizBar::initializePage() {
+    const GraphSettings& s = settings();
+    m_rate->setCurrentIndex(s.rateKind >= 0 && s.rateKind < kRateKindCount ? s.rateKind : 1);
+    (s.barChartType == static_cast<int>(BarChartType::Cancer) ? m_cancer : m_registry)
+        ->setChecked(true);
+    (s.sex == 0 ? m_male : m_female)->setChecked(true);
+    m_from->setValue(s.ageFrom);
+    m_to->setValue(s.ageTo);
+}
+
+bool GRwizBar::store() {
+    const int from = m_from->value();
+    const int to = m_to->value();
+    const int rate = m_rate->currentIndex();
+    if (const auto problem = ValidateAgeRange(from, to, rate)) {
+        CMessages::warning(this, QString::fromStdString(*problem));
+        return false;
+    }
+    GraphSettings& s = settings();
+    s.ageFrom = from;
+    s.ageTo = to;
+    s.sex = m_male->isChecked() ? 0 : 1;
+    s.barChartType =
+        static_cast<int>(m_cancer->isChecked() ? BarChartType::Cancer : BarChartType::Registry);
+    s.rateKind = rate;
+    return true;
+}
+
+int GRwizBar::nextId() const {
+    return m_cancer->isChecked() ? CGphWizard::kCancerChoice : CGphWizard::kRegistryChoice;
+}
+
+} // namespace orvelan

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "gui/graphs/wizard/CBarPage.h"
+
+namespace orvelan {
+
+class CSelectionTree;
+
+/// Bar chart, cancer choice: the one cancer of a cancer bar chart.
+class GRwizBar1 : public CBarPage {
+    Q_OBJECT
+  public:
+    explicit GRwizBar1(CGphWizard& wizard);
+
+    QString wizardTitle() const override { return QStringLiteral("Bar chart (2/4)"); }
+    int backId() const override;
+    void initializePage() override;
+    bool store() override;
+    int nextId() const override;
+
+    CSelectionTree* tree() const { return m_tree; }
+
+  private:
+    CSelectionTree* m_tree = nullptr;
+};
+
+} // namespace orvelan

@@ -1,0 +1,22 @@
+#include "gui/graphs/wizard/GRwizBar9.h"
+
+#include "core/graphs/GraphWizardRules.h"
+#include "gui/data/CMessages.h"
+#include "gui/graphs/wizard/CGphWizard.h"
+
+namespace orvelan {
+
+GRwizBar9::GRwizBar9(CGphWizard& wizard)
+    : CBarSelectionPage(wizard, QStringLiteral("barCancerSelection"), TreeKind::Cancer) {}
+
+int GRwizBar9::backId() const { return CGphWizard::kRegistryChoice; }
+
+bool GRwizBar9::accepts(const SelectionList& list) {
+    if (!cancersFitSex(list, settings().sex, sheet().cancerGroups())) {
+        CMessages::warning(this, QStringLiteral("Invalid sex/site combination"));
+        return false;
+    }
+    return true;
+}
+
+} // namespace orvelan

@@ -1,0 +1,94 @@
+#include "core/graphs/GraphWizardRules.h"
+
+#include "TempDir.h"
+#include "core/data/CUserGroupDictionary.h"
+
+#include <gtest/gtest.h>
+
+namespace orvelan {
+namespace {
+
+constexpr int kStomach = 34;
+constexpr int kBreast = 115;
+constexpr int kCervix = 119;
+constexpr int kProstate = 153;
+
+SelectionList listOf(std::initializer_list<int> slots) {
+    SelectionList list = emptySelectionList();
+    for (const int slot : slots) {
+        list[static_cast<std::size_t>(slot)] = slot;
+    }
+    return list;
+}
+
+class GraphWizardRulesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        groups.load(dir.file("ICDuser.dic"));
+        ASSERT_TRUE(groups.append("Male organs", {kProstate}));
+    }
+    test::TempDir dir;
+    CUserGroupDictionary groups{GroupKind::Cancer};
+};
+
+TEST_F(GraphWizardRulesTest, CurveCountMultipliesRegistriesBySexesEachCancerGives) {
+    struct Case {
+        const char* name;
+        SelectionList registries;
+        SelectionList cancers;
+        bool male;
+        bool female;
+        int expected;
+    };
+    const int group = kFirstCancerGroup;
+    const Case cases[] = {
+        {"3 registries x 4 both-sex cancers x 2 sexes", listOf({7, 8, 9}),
+         listOf({0, kStomach, kBreast, 40}), true, true, 24},
+        {"one sex halves it", listOf({7, 8, 9}), listOf({0, kStomach, kBreast, 40}), true, false,
+         12},
+        {"male-only cancer with Female only gives none", listOf({7}), listOf({kProstate}), false,
+         true, 0},
+        {"male-only cancer with both sexes gives one", listOf({7}), listOf({kProstate}), true, true,
+         1},
+        {"female-only cancer counts for Female", listOf({7, 8}), listOf({kCervix, kProstate}),
+         false, true, 2},
+        {"a group answers by its sex flags", listOf({7}), listOf({group}), false, true, 0},
+        {"no sex checked", listOf({7}), listOf({kStomach}), false, false, 0},
+        {"no registry", emptySelectionList(), listOf({kStomach}), true, true, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(curveCount(c.registries, c.cancers, c.male, c.female, groups), c.expected)
+            << c.name;
+    }
+    EXPECT_EQ(cancersGivingCurves(listOf({kCervix, kProstate, kStomach}), true, false, groups),
+              (std::vector<int>{kStomach, kProstate}));
+}
+
+TEST_F(GraphWizardRulesTest, BarCancersMustNotBelongOnlyToTheOtherSex) {
+    EXPECT_TRUE(cancersFitSex(listOf({kStomach, kProstate}), 0, groups));
+    EXPECT_FALSE(cancersFitSex(listOf({kStomach, kCervix}), 0, groups));
+    EXPECT_FALSE(cancersFitSex(listOf({kProstate}), 1, groups));
+    EXPECT_FALSE(cancersFitSex(listOf({kFirstCancerGroup}), 1, groups));
+    EXPECT_TRUE(cancersFitSex(listOf({kCervix, kBreast}), 1, groups));
+}
+
+TEST(GraphWizardRules, SexBasisAndPopulationRange) {
+    EXPECT_EQ(ageSpecificSex(true, true), 2);
+    EXPECT_EQ(ageSpecificSex(true, false), 0);
+    EXPECT_EQ(ageSpecificSex(false, true), 1);
+    EXPECT_EQ(ageSpecificSex(false, false), 1);
+
+    EXPECT_EQ(pyramidBasis(true, 3), 0);
+    EXPECT_EQ(pyramidBasis(false, 3), 1);
+    EXPECT_EQ(pyramidBasis(true, kFirstRegistryGroup), 1);
+
+    // A population whose top class is 75+ (group 15).
+    EXPECT_FALSE(ageRangeFitsPopulation(16, 1, 15));
+    EXPECT_FALSE(ageRangeFitsPopulation(15, 0, 15));
+    EXPECT_TRUE(ageRangeFitsPopulation(14, 1, 15));
+    EXPECT_TRUE(ageRangeFitsPopulation(17, 1, 15));
+    EXPECT_TRUE(ageRangeFitsPopulation(16, 5, 15));
+}
+
+} // namespace
+} // namespace orvelan

@@ -1,0 +1,641 @@
+// The graph wizard driven as a user drives it: the kind page, each kind's pages with their
+// refusals, the default titles, the colour buttons, and templates saved, listed and reopened.
+#include "gui/graphs/wizard/CGphWizard.h"
+
+#include "FixtureData.h"
+#include "ModalWatch.h"
+#include "TempDir.h"
+#include "TreeHelpers.h"
+#include "core/data/CCancerDictionary.h"
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "core/graphs/CGraphTemplate.h"
+#include "core/io/LittleEndian.h"
+#include "gui/data/CSelectionPanel.h"
+#include "gui/graphs/CColourDialog.h"
+#include "gui/graphs/wizard/CBarPage.h"
+#include "gui/graphs/wizard/CGphPage.h"
+#include "gui/reports/CTemplateSaveDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+using namespace orvelan;
+using treehelp::click;
+
+namespace {
+
+constexpr int kStomach = 34;
+constexpr int kCervix = 119;
+constexpr int kProstate = 153;
+constexpr int kBamako = 3; // population of registry row 7, ages to 85+
+constexpr int kBamakoRow = 7;
+constexpr int kChangle = 74; // population of registry row 93, ages to 75+
+
+int rowOf(int population) { return CRegistryDictionary::rowOfPopulation(population).value_or(-1); }
+const int kAlgiersRow = rowOf(0);
+const int kRegistryRows[] = {kBamakoRow, kAlgiersRow, rowOf(2)};
+
+template <typename T> T* child(QWidget* parent, const char* name) {
+    T* widget = parent->findChild<T*>(QString::fromLatin1(name));
+    if (widget == nullptr) {
+        qWarning("no widget %s", name);
+    }
+    return widget;
+}
+
+/// Cancers that occur in both sexes, from the first site on.
+std::vector<int> bothSexCancers(int count) {
+    std::vector<int> cancers;
+    for (int cancer = 1; cancer < kCancerCount && static_cast<int>(cancers.size()) < count;
+         ++cancer) {
+        if (CCancerDictionary::appliesToMales(cancer) &&
+            CCancerDictionary::appliesToFemales(cancer)) {
+            cancers.push_back(cancer);
+        }
+    }
+    return cancers;
+}
+
+} // namespace
+
+class CGphWizardTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        test::FixtureData data;
+        test::PopulationFixture full;
+        full.personYears = test::FixtureData::flatPersonYears(10000.0);
+        test::PopulationFixture shortTop;
+        shortTop.personYears = test::FixtureData::flatPersonYears(10000.0, 15);
+        for (int sex = 0; sex < 2; ++sex) {
+            for (int population : {kBamako, 0, 1, 2}) {
+                data.setPopulation(population, sex, full);
+            }
+            data.setPopulation(kChangle, sex, shortTop);
+        }
+        data.write(dataDir.str());
+        QVERIFY(store.open(dataDir.str()));
+        store.setUserGroups(&cancerGroups, &registryGroups);
+    }
+
+    void init() {
+        QDir(templates()).removeRecursively();
+        std::remove(dataDir.file("POPuser.dic").c_str());
+        std::remove(dataDir.file("ICDuser.dic").c_str());
+        registryGroups.load(dataDir.file("POPuser.dic"));
+        cancerGroups.load(dataDir.file("ICDuser.dic"));
+        remembered = GraphSettings{};
+        watch.takeMessages();
+    }
+
+    void cleanup() {
+        wizard.reset();
+        CTemplateSaveDialog::setProvider({});
+        CColourDialog::setProvider({});
+        QVERIFY(watch.idle());
+    }
+
+    void kindPageOffersTemplatesOnlyWhenAGraphTemplateExists() {
+        start();
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Graphic wizard"));
+        QVERIFY(!wizard->button(QWizard::BackButton)->isVisible());
+        QVERIFY(!kindButton(4)->isEnabled());
+        QVERIFY(kindButton(0)->isChecked());
+        wizard.reset();
+
+        QDir().mkpath(templates());
+        writeFile("notes.txt", QByteArray(8, '\0'));
+        start();
+        QVERIFY(!kindButton(4)->isEnabled()); // another extension does not count
+        wizard.reset();
+
+        writeFile("curves.gph", QByteArray(int(CGraphTemplate::kFileSize), '\0'));
+        remembered.kind = 4;
+        start();
+        QVERIFY(kindButton(4)->isEnabled()); // the extension matches in any case
+        QVERIFY(kindButton(4)->isChecked());
+    }
+
+    void ageSpecificCountsCurvesAndRefusesMoreThanTen() {
+        start();
+        chooseKind(0);
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Age-specific curves (1/2)"));
+        auto* page = wizard->currentPage();
+        auto* cancers = child<CSelectionTree>(page, "cancerTree");
+        auto* registries = child<CSelectionTree>(page, "registryTree");
+        auto* count = child<QLabel>(page, "curveCount");
+        QCOMPARE(cancers->topLevelItem(0)->text(0), QStringLiteral("ORVELAN cancers"));
+        QCOMPARE(registries->topLevelItem(0)->text(0), QStringLiteral("ORVELAN registries"));
+        QTest::mouseClick(child<QCheckBox>(page, "female"), Qt::LeftButton);
+        QVERIFY(child<QCheckBox>(page, "male")->isChecked());
+        QVERIFY(child<QCheckBox>(page, "female")->isChecked());
+        for (int row : kRegistryRows) {
+            click(registries, registries->findValue(row));
+        }
+        const std::vector<int> five = bothSexCancers(5);
+        for (std::size_t i = 0; i < 4; ++i) {
+            click(cancers, cancers->findValue(five[i]));
+        }
+        QCOMPARE(count->text(), QStringLiteral("24"));
+        next();
+        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("You defined too many items")});
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kAgeSpecific1));
+
+        click(registries, registries->findValue(kRegistryRows[1]));
+        click(registries, registries->findValue(kRegistryRows[2]));
+        QCOMPARE(count->text(), QStringLiteral("8"));
+        click(cancers, cancers->findValue(five[4]));
+        QCOMPARE(count->text(), QStringLiteral("10"));
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kAgeSpecific2));
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Age-specific curves (2/2)"));
+        QCOMPARE(wizard->settings().sex, 2);
+        QCOMPARE(selectedCount(wizard->settings().cancers), 5);
+        // One registry, five cancers, both sexes: the registry alone names the graph.
+        QCOMPARE(titleBox()->text(), label(store.populationLabel(kRegistryRows[0], true)));
+
+        // Back keeps the page's ticks; the clear button empties its tree.
+        back();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kAgeSpecific1));
+        QCOMPARE(count->text(), QStringLiteral("10"));
+        QTest::mouseClick(child<QToolButton>(page, "clearCancers"), Qt::LeftButton);
+        QCOMPARE(count->text(), QStringLiteral("0"));
+        QVERIFY(watch.takeMessages().isEmpty());
+    }
+
+    void ageSpecificMaleOnlyCancerWithFemaleOnlyGivesNoCurve() {
+        remembered.sex = 1;
+        remembered.registries[kBamakoRow] = kBamakoRow;
+        remembered.cancers[kProstate] = kProstate;
+        start();
+        chooseKind(0);
+        auto* page = wizard->currentPage();
+        QVERIFY(!child<QCheckBox>(page, "male")->isChecked());
+        QCOMPARE(child<QLabel>(page, "curveCount")->text(), QStringLiteral("0"));
+        next();
+        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Invalid selection")});
+        QTest::mouseClick(child<QCheckBox>(page, "male"), Qt::LeftButton);
+        QCOMPARE(child<QLabel>(page, "curveCount")->text(), QStringLiteral("1"));
+        next();
+        // Prostate gives the only curve and occurs in one sex only: no sex in the title.
+        QCOMPARE(titleBox()->text(),
+                 label(store.populationLabel(kBamakoRow, true)) + QStringLiteral(", Prostate"));
+    }
+
+    void ageSpecificTitlesNameTheSingleRegistryCancerAndSex() {
+        remembered.sex = 0;
+        remembered.registries[kBamakoRow] = kBamakoRow;
+        remembered.cancers[kStomach] = kStomach;
+        start();
+        chooseKind(0);
+        next();
+        const QString bamako = label(store.populationLabel(kBamakoRow, true));
+        QCOMPARE(titleBox()->text(), bamako + QStringLiteral(", Stomach - Male"));
+        back();
+        auto* registries = child<CSelectionTree>(wizard->currentPage(), "registryTree");
+        click(registries, registries->findValue(kAlgiersRow));
+        next();
+        QCOMPARE(titleBox()->text(), QStringLiteral("Stomach - Male"));
+
+        // Thickness, symbol and colour are taken from the page; the title box becomes the title.
+        CColourDialog::setProvider([](const QColor&) { return QColor(10, 20, 30); });
+        auto* page = wizard->currentPage();
+        QTest::mouseClick(child<QPushButton>(page, "backgroundColour"), Qt::LeftButton);
+        QCOMPARE(wizard->settings().ageBackground, 10u + 256u * 20u + 65536u * 30u);
+        child<QRadioButton>(page, "thin")->click();
+        QCOMPARE(wizard->settings().lineThickness, 0);
+        child<QComboBox>(page, "symbol")->setCurrentIndex(2);
+        titleBox()->setText(QStringLiteral("My curves"));
+        finish();
+        QCOMPARE(wizard->settings().lineSymbol, 2);
+        QCOMPARE(wizard->settings().title, std::string("My curves"));
+    }
+
+    void barChartRefusesCumulativeRateOverTheOpenTopGroup() {
+        start();
+        chooseKind(1);
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Bar chart (1/4)"));
+        auto* page = wizard->currentPage();
+        child<QComboBox>(page, "rateKind")->setCurrentIndex(3);
+        QCOMPARE(child<QSpinBox>(page, "ageFrom")->text(), QStringLiteral(" 0-"));
+        QCOMPARE(child<QSpinBox>(page, "ageTo")->text(), QStringLiteral("85+"));
+        next();
+        QCOMPARE(watch.takeMessages(),
+                 QStringList{QStringLiteral("Age range is invalid for cumulative rate/risk")});
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kBar1));
+        child<QSpinBox>(page, "ageTo")->setValue(14);
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kCancerChoice));
+        QCOMPARE(wizard->settings().rateKind, 3);
+    }
+
+    void cancerBarChartRunsToItsDefaultTitle() {
+        start();
+        chooseKind(1);
+        auto* page = wizard->currentPage();
+        child<QRadioButton>(page, "cancerChart")->click();
+        child<QRadioButton>(page, "male")->click();
+        child<QSpinBox>(page, "ageFrom")->setValue(7);
+        child<QSpinBox>(page, "ageTo")->setValue(12);
+        next();
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Bar chart (2/4)"));
+        auto* choice = qobject_cast<CBarPage*>(wizard->currentPage());
+        QCOMPARE(choice->headingLines(),
+                 (QStringList{QStringLiteral("Cancer bar chart, ASR (World)."),
+                              QStringLiteral("Male (age 35-64)")}));
+        auto* cancers = child<CSelectionTree>(choice, "cancerTree");
+        QCOMPARE(cancers->topLevelItem(0)->text(0), QStringLiteral("ORVELAN cancers"));
+
+        // A heading cannot be chosen: the page stays and says so on its quiet line.
+        cancers->setCurrentItem(cancers->topLevelItem(0));
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kCancerChoice));
+        QVERIFY(!choice->reason().isEmpty());
+        QVERIFY(watch.takeMessages().isEmpty());
+
+        // A female-only site for males is refused with the shared message.
+        click(cancers, cancers->findValue(kCervix));
+        next();
+        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Invalid sex/site combination")});
+        click(cancers, cancers->findValue(kStomach));
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kRegistrySelection));
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Bar chart (3/4)"));
+        auto* selection = qobject_cast<CBarPage*>(wizard->currentPage());
+        QCOMPARE(selection->headingLines().last(), QStringLiteral("Stomach"));
+        next(); // nothing ticked
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kRegistrySelection));
+        QVERIFY(!selection->reason().isEmpty());
+        auto* registries = child<CSelectionTree>(selection, "registryTree");
+        click(registries, registries->findValue(kBamakoRow));
+        next();
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Bar chart (4/4)"));
+        QCOMPARE(titleBox()->text(),
+                 QStringLiteral("Stomach: ASR (World) (per 100,000)-Male age (35-64)"));
+        back();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kRegistrySelection));
+        next();
+        finish();
+        QCOMPARE(wizard->settings().cancer, kStomach);
+        QCOMPARE(wizard->settings().registries[kBamakoRow], kBamakoRow);
+        QCOMPARE(wizard->settings().title,
+                 std::string("Stomach: ASR (World) (per 100,000)-Male age (35-64)"));
+    }
+
+    void registryBarChartChecksTheTopAgeClassAndTheSexOfItsSites() {
+        remembered.barChartType = 1;
+        remembered.sex = 0;
+        remembered.ageTo = 16;
+        remembered.population = kChangle;
+        start();
+        chooseKind(1);
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kRegistryChoice));
+        next(); // ASR up to 80-84 in a population that ends at 75+
+        QCOMPARE(watch.takeMessages(),
+                 QStringList{QStringLiteral("Selected population and age range are not "
+                                            "compatible.\r\nCheck population figures.")});
+        QCOMPARE(watch.icons().last(), QString::number(int(QMessageBox::Critical)));
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kRegistryChoice));
+
+        back();
+        child<QComboBox>(wizard->currentPage(), "rateKind")->setCurrentIndex(5);
+        next();
+        next(); // numbers of cases need no closed top class
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kCancerSelection));
+        QVERIFY(watch.takeMessages().isEmpty());
+        auto* page = qobject_cast<CBarPage*>(wizard->currentPage());
+        QCOMPARE(page->headingLines().first(),
+                 QStringLiteral("Registry bar chart, Number of cases."));
+        auto* cancers = child<CSelectionTree>(page, "cancerTree");
+        click(cancers, cancers->findValue(kStomach));
+        click(cancers, cancers->findValue(kCervix));
+        next();
+        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Invalid sex/site combination")});
+        click(cancers, cancers->findValue(kCervix));
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kBar4));
+        QCOMPARE(titleBox()->text(), label(store.populationLabelByNumber(kChangle, true)) +
+                                         QStringLiteral("-Male age ( 0-84)"));
+        back();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kCancerSelection));
+    }
+
+    void pieChartTakesAgeSexRegistryAndSlices() {
+        start();
+        chooseKind(2);
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Pie chart (1/2)"));
+        auto* page = wizard->currentPage();
+        child<QSpinBox>(page, "ageFrom")->setValue(5);
+        child<QSpinBox>(page, "ageTo")->setValue(2);
+        next();
+        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Invalid age range")});
+        child<QSpinBox>(page, "ageFrom")->setValue(0);
+        child<QRadioButton>(page, "female")->click();
+        auto* tree = child<CSelectionTree>(page, "registryTree");
+        click(tree, tree->findValue(kBamako));
+        next();
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Pie chart (2/2)"));
+        QCOMPARE(titleBox()->text(), label(store.populationLabelByNumber(kBamako, true)) +
+                                         QStringLiteral("-Girls age ( 0-14)"));
+        auto* slices = child<QSpinBox>(wizard->currentPage(), "slices");
+        QCOMPARE(slices->text(), QStringLiteral(" 5"));
+        QCOMPARE(slices->maximum(), 11);
+        slices->setValue(11);
+        finish();
+        QCOMPARE(wizard->settings().sliceCount, 11);
+        QCOMPARE(wizard->settings().sex, 1);
+        QCOMPARE(wizard->settings().population, kBamako);
+    }
+
+    void pyramidOnAUserGroupHasOnlyTheAverage() {
+        QVERIFY(registryGroups.append("Sahel", {kBamakoRow, kAlgiersRow}));
+        remembered.population = kBamako;
+        start();
+        chooseKind(3);
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Population pyramid (2/2)"));
+        auto* page = wizard->currentPage();
+        auto* personYears = child<QRadioButton>(page, "personYears");
+        auto* average = child<QRadioButton>(page, "averageAnnual");
+        QVERIFY(personYears->isEnabled());
+        QVERIFY(average->isChecked());
+        auto* tree = child<CSelectionTree>(page, "registryTree");
+        personYears->click();
+        click(tree, tree->findValue(kFirstRegistryGroup));
+        QVERIFY(!personYears->isEnabled());
+        QVERIFY(!average->isEnabled());
+        finish();
+        QCOMPARE(wizard->settings().pyramidBasis, 1);
+        QCOMPARE(wizard->settings().population, kFirstRegistryGroup);
+        QCOMPARE(wizard->settings().title, std::string("Sahel"));
+    }
+
+    void templatesSavedFromEachKindListAndReopen() {
+        // Age-specific.
+        remembered.registries[kBamakoRow] = kBamakoRow;
+        remembered.cancers[kStomach] = kStomach;
+        start();
+        chooseKind(0);
+        next();
+        saveAs("curves.GPH");
+        wizard.reset();
+        // Bar chart (registry chart over the two cancers).
+        remembered = GraphSettings{};
+        remembered.barChartType = 1;
+        remembered.population = kBamako;
+        remembered.cancers[kStomach] = kStomach;
+        remembered.rateKind = 2;
+        start();
+        chooseKind(1);
+        next();
+        next();
+        next();
+        const GraphSettings barSettings = wizard->settings();
+        saveAs("bars.gph");
+        wizard.reset();
+        // Pie chart.
+        remembered = GraphSettings{};
+        remembered.population = kBamako;
+        remembered.sex = 1;
+        start();
+        chooseKind(2);
+        next();
+        saveAs("pie.GPH");
+        QCOMPARE(QFile(templates() + QStringLiteral("/pie.GPH")).size(),
+                 qint64(CGraphTemplate::kFileSize));
+        wizard.reset();
+
+        // Listed with name, type and both dates; a file without a kind word gets no row.
+        writeFile("broken.GPH", QByteArray(2, '\1'));
+        remembered = GraphSettings{};
+        start();
+        chooseKind(4);
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Graph templates selection"));
+        QTreeWidget* list = templateList();
+        QCOMPARE(list->topLevelItemCount(), 3);
+        QMap<QString, QString> types;
+        const QRegularExpression date(QStringLiteral(
+            "^(Sun|Mon|Tues|Wednes|Thurs|Fri|Satur)day \\d\\d [A-Z][a-z]+ \\d{4}-\\d\\d:\\d\\d$"));
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            QTreeWidgetItem* item = list->topLevelItem(row);
+            types[item->text(0)] = item->text(1);
+            QVERIFY2(date.match(item->text(2)).hasMatch(), qPrintable(item->text(2)));
+            QVERIFY2(date.match(item->text(3)).hasMatch(), qPrintable(item->text(3)));
+        }
+        QCOMPARE(types.value(QStringLiteral("curves")), QStringLiteral("Age-specific"));
+        QCOMPARE(types.value(QStringLiteral("bars")), QStringLiteral("Bar chart"));
+        QCOMPARE(types.value(QStringLiteral("pie")), QStringLiteral("Pie chart"));
+
+        next(); // no row chosen
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kTemplatePage));
+        chooseTemplate(QStringLiteral("bars"));
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kBar1));
+        QCOMPARE(child<QComboBox>(wizard->currentPage(), "rateKind")->currentIndex(), 2);
+        QVERIFY(child<QRadioButton>(wizard->currentPage(), "registryChart")->isChecked());
+        next();
+        next();
+        auto* cancers = child<CSelectionTree>(wizard->currentPage(), "cancerTree");
+        QCOMPARE(CSelectionTree::imageOf(cancers->findValue(kStomach)), StateImage::Ticked);
+        next();
+        finish();
+        GraphSettings reopened = wizard->settings();
+        GraphSettings expected = barSettings;
+        expected.title = reopened.title;
+        expected.kind = 1;
+        QCOMPARE(reopened.registries, expected.registries);
+        QVERIFY(reopened == expected);
+
+        // Back after a template load returns to the kind page.
+        wizard.reset();
+        start();
+        chooseKind(4);
+        chooseTemplate(QStringLiteral("curves"));
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kAgeSpecific1));
+        QCOMPARE(child<QLabel>(wizard->currentPage(), "curveCount")->text(), QStringLiteral("1"));
+        back();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kKindPage));
+    }
+
+    void unknownKindStaysOnTheTemplatePage() {
+        QDir().mkpath(templates());
+        QByteArray bytes(int(CGraphTemplate::kFileSize), '\0');
+        bytes[0] = 7;
+        writeFile("odd.GPH", bytes);
+        start();
+        chooseKind(4);
+        QCOMPARE(templateList()->topLevelItem(0)->text(1), QStringLiteral("Population pyramid"));
+        chooseTemplate(QStringLiteral("odd"));
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kTemplatePage));
+        QVERIFY(!qobject_cast<CGphPage*>(wizard->currentPage())->reason().isEmpty());
+        QCOMPARE(wizard->settings().kind, 4);
+    }
+
+    void savingAsksBeforeReplacingExceptForPies() {
+        remembered.population = kBamako;
+        start();
+        chooseKind(2);
+        next();
+        saveAs("plot.txt");
+        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("File format not supported...")});
+        QVERIFY(!QFile::exists(templates() + QStringLiteral("/plot.txt")));
+        saveAs("plot.gph");
+        titleBox()->setText(QStringLiteral("Second"));
+        saveAs("plot.gph"); // pies replace without asking
+        QVERIFY(watch.takeMessages().isEmpty());
+        QCOMPARE(titleOf("plot.gph"), QByteArray("Second"));
+        wizard.reset();
+
+        remembered.barChartType = 0;
+        remembered.cancer = kStomach;
+        remembered.registries[kBamakoRow] = kBamakoRow;
+        start();
+        chooseKind(1);
+        next();
+        next();
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kBar4));
+        titleBox()->setText(QStringLiteral("Third"));
+        watch.answer(QMessageBox::No);
+        saveAs("plot.gph");
+        QCOMPARE(titleOf("plot.gph"), QByteArray("Second"));
+        watch.answer(QMessageBox::Yes);
+        saveAs("plot.gph");
+        QCOMPARE(titleOf("plot.gph"), QByteArray("Third"));
+        QCOMPARE(watch.takeMessages().size(), 2);
+    }
+
+    void templateWritesNoRegistrySlotBeyondTheExistingGroups() {
+        for (const char* name : {"North", "South", "East"}) {
+            QVERIFY(registryGroups.append(name, {kBamakoRow}));
+        }
+        remembered.cancer = kStomach;
+        start();
+        chooseKind(1);
+        next();
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kRegistrySelection));
+        QTest::mouseClick(child<QToolButton>(wizard->currentPage(), "selectAll"), Qt::LeftButton);
+        next();
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kBar4));
+        saveAs("groups.GPH");
+        QFile file(templates() + QStringLiteral("/groups.GPH"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const std::string_view view(bytes.constData(), std::size_t(bytes.size()));
+        for (int slot : {kBamakoRow, 272, 274}) {
+            QCOMPARE(readInt32(view, 40 + 4 * std::size_t(slot)), slot);
+        }
+        for (int slot = 275; slot < kSelectionListSize; ++slot) {
+            QCOMPARE(readInt32(view, 40 + 4 * std::size_t(slot)), -1);
+        }
+    }
+
+    void cancelAndBackStoreNothing() {
+        remembered.ageTo = 12;
+        start();
+        chooseKind(1);
+        child<QSpinBox>(wizard->currentPage(), "ageTo")->setValue(3);
+        back();
+        QCOMPARE(wizard->settings().ageTo, 12);
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kKindPage));
+        wizard->reject();
+        QCOMPARE(remembered.ageTo, 12);
+    }
+
+  private:
+    void start() {
+        GraphWizardContext context{store, registryGroups, cancerGroups,
+                                   QString::fromStdString(dataDir.str())};
+        wizard = std::make_unique<CGphWizard>(remembered, context);
+        wizard->show();
+        QVERIFY(QTest::qWaitForWindowExposed(wizard.get()));
+    }
+    QRadioButton* kindButton(int kind) {
+        return child<QRadioButton>(wizard->currentPage(),
+                                   QStringLiteral("kind%1").arg(kind).toLatin1());
+    }
+    void chooseKind(int kind) {
+        QCOMPARE(wizard->currentId(), int(CGphWizard::kKindPage));
+        kindButton(kind)->click();
+        next();
+    }
+    QTreeWidget* templateList() {
+        return child<QTreeWidget>(wizard->currentPage(), "templateList");
+    }
+    void chooseTemplate(const QString& name) {
+        QTreeWidget* list = templateList();
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            if (list->topLevelItem(row)->text(0) == name) {
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  list->visualItemRect(list->topLevelItem(row)).center());
+            }
+        }
+    }
+    QLineEdit* titleBox() { return child<QLineEdit>(wizard->currentPage(), "title"); }
+    void saveAs(const char* name) {
+        const QString path = templates() + QLatin1Char('/') + QString::fromLatin1(name);
+        CTemplateSaveDialog::setProvider([path](const QString&, const QString&) { return path; });
+        QTest::mouseClick(child<QPushButton>(wizard->currentPage(), "saveTemplate"),
+                          Qt::LeftButton);
+    }
+    QByteArray titleOf(const char* name) {
+        QFile file(templates() + QLatin1Char('/') + QString::fromLatin1(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            return {};
+        }
+        const QByteArray bytes = file.readAll();
+        return bytes.mid(int(CGraphTemplate::kTitleOffset)).split('\0').first();
+    }
+    QString templates() const { return QString::fromStdString(dataDir.file("Templates")); }
+    void writeFile(const char* name, const QByteArray& bytes) {
+        QDir().mkpath(templates());
+        QFile file(templates() + QLatin1Char('/') + QString::fromLatin1(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QString label(const std::string& text) { return QString::fromLatin1(text.c_str()); }
+
+    void next() { QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton); }
+    void back() { QTest::mouseClick(wizard->button(QWizard::BackButton), Qt::LeftButton); }
+    void finish() {
+        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+        QCOMPARE(wizard->result(), int(QDialog::Accepted));
+    }
+
+    test::TempDir dataDir;
+    CIncidenceStore store;
+    CUserGroupDictionary registryGroups{GroupKind::Registry};
+    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
+    GraphSettings remembered;
+    std::unique_ptr<CGphWizard> wizard;
+    ModalWatch watch;
+};
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    CGphWizardTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "CGphWizardTest.moc"
