@@ -232,6 +232,20 @@ class CExpWizardTest : public QObject {
         QVERIFY(watch.takeMessages().isEmpty()); // no "Done!"
     }
 
+    void unwritableDataFileSkipsDoneAndStillWritesTheLog() {
+        ExportSettings settings;
+        settings.populationSelection[0] = 0;
+        settings.cancerSelection[0] = 0;
+        settings.dataPath = "/proc/raw.prn";
+        settings.logPath = dataDir.file("work/raw.log");
+        const ExportOutcome outcome = CExportWriter::write(nullptr, store, settings);
+        QVERIFY(outcome.dataError && !outcome.logError);
+        const QStringList messages = watch.takeMessages();
+        QCOMPARE(messages.size(), 1); // the failure, naming the file; no "Done!"
+        QVERIFY(messages.first().contains(QStringLiteral("/proc/raw.prn")));
+        QVERIFY(!dataDir.read("work/raw.log").empty());
+    }
+
     // Every population, cancer and sex of a full data set as comma-separated values: over two
     // million lines. Slow, so it runs only when ORVELAN_FULL_EXPORT names a data directory
     // (such as the generated data/); it prints the time taken.
