@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace orvelan {
 
@@ -92,6 +94,28 @@ RateWithInterval computeRateWithInterval(CIncidenceStore& store, RateKind kind, 
         break;
     }
     return result;
+}
+
+std::string intervalNote(const IntervalChoice& choice, const std::vector<RateKind>& kinds) {
+    if (choice.isDefault()) {
+        return {};
+    }
+    std::vector<IntervalMethod> used;
+    for (const RateKind kind : kinds) {
+        const IntervalMethod method = intervalMethodFor(choice.method, intervalFigureOf(kind));
+        const bool intervalShown = kind != RateKind::NumberOfCases || method != IntervalMethod::Normal;
+        if (intervalShown && std::find(used.begin(), used.end(), method) == used.end()) {
+            used.push_back(method);
+        }
+    }
+    if (used.size() > 1) {
+        used.erase(std::remove(used.begin(), used.end(), IntervalMethod::Normal), used.end());
+    }
+    std::string note = " [" + std::to_string(choice.level) + "% CI:";
+    for (std::size_t i = 0; i < used.size(); ++i) {
+        note += (i == 0 ? " " : " / ") + std::string(intervalMethodTitle(used[i]));
+    }
+    return note + "]";
 }
 
 RateInterval sirInterval(const SirRow& row, const IntervalChoice& choice) {

@@ -36,4 +36,9 @@ RateWithInterval computeRateWithInterval(CIncidenceStore& store, RateKind kind, 
 /// each divided by E. An unavailable row gives {-1, -1}.
 RateInterval sirInterval(const SirRow& row, const IntervalChoice& choice);
 
+/// What a table's title adds when its intervals are not the default: " [90% CI: Exact Poisson /
+/// Gamma (Fay-Feuer)]", naming the methods its rate kinds get (normal ones only when no other
+/// is used). Empty for the default choice.
+std::string intervalNote(const IntervalChoice& choice, const std::vector<RateKind>& kinds);
+
 } // namespace orvelan

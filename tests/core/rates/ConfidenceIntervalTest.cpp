@@ -3,7 +3,9 @@
 #include "FixtureData.h"
 #include "TempDir.h"
 #include "core/rates/ConfidenceLimits.h"
+#include "core/data/CRegistryDictionary.h"
 #include "core/rates/RateIntervals.h"
+#include "core/reports/CSummaryRatesTable.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -173,6 +175,40 @@ TEST(SirInterval, ClassicAtNinetyFiveExactOrSquareRootsOtherwise) {
                  "square roots");
     row.sir = -1;
     EXPECT_FALSE(sirInterval(row, {IntervalMethod::Exact, 95}).ok);
+}
+
+TEST_F(IntervalsOnStore, SummaryTableNamesItsMethodsAndFillsTheirLimits) {
+    SummaryRatesSettings settings;
+    settings.confidenceInterval = true;
+    SelectionList registries = emptySelectionList();
+    const int row = CRegistryDictionary::rowOfPopulation(0).value_or(-1);
+    registries[static_cast<std::size_t>(row)] = row;
+
+    CSummaryRatesTable classic(settings);
+    classic.build(m_store, registries, emptySelectionList());
+    settings.intervals = {IntervalMethod::Exact, 95};
+    CSummaryRatesTable exact(settings);
+    exact.build(m_store, registries, emptySelectionList());
+
+    EXPECT_EQ(exact.title(), classic.title() + " [95% CI: Exact Poisson / Gamma (Fay-Feuer)]");
+    const Interval six = exactPoissonLimits(6, 95);
+    char crude[64];
+    std::snprintf(crude, sizeof crude, "%9.2f (%.2f to %.2f)", 6 / 1.8, six.lower / 1.8,
+                  six.upper / 1.8);
+    EXPECT_EQ(exact.grid().text(1, 1), crude);
+    EXPECT_EQ(exact.grid().text(1, 2), "     1.70 (0.48 to 6.38)");
+    EXPECT_EQ(exact.grid().text(1, 6), classic.grid().text(1, 6)); // the count stays plain
+}
+
+TEST(IntervalNote, NamesTheMethodsOfTheShownKinds) {
+    using K = RateKind;
+    EXPECT_EQ(intervalNote({}, {K::CrudeRate, K::AsrWorld}), "");
+    EXPECT_EQ(intervalNote({IntervalMethod::Normal, 90}, {K::CrudeRate}),
+              " [90% CI: Normal approximation]");
+    EXPECT_EQ(intervalNote({IntervalMethod::Tiwari, 99}, {K::CrudeRate, K::AsrEuropean}),
+              " [99% CI: Exact Poisson / Modified gamma (Tiwari)]");
+    EXPECT_EQ(intervalNote({IntervalMethod::Exact, 95}, {K::CumulativeRisk}),
+              " [95% CI: Normal approximation]");
 }
 
 } // namespace
