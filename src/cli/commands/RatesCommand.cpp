@@ -2,7 +2,9 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
+#include "IntervalOptions.h"
 #include "core/data/Codes.h"
+#include "core/rates/RateIntervals.h"
 
 #include <CLI/CLI.hpp>
 #include <iomanip>
@@ -19,6 +21,7 @@ struct RatesOptions {
     std::string sex = "both";
     int from = 0;
     int to = kTopAgeGroup;
+    IntervalOptions intervals;
 };
 
 nlohmann::json orNull(bool available, double value) {
@@ -30,6 +33,9 @@ void printRates(CliContext& context, const RatesOptions& options) {
     const int cancer = context.checkCancer(options.cancer);
     const int sex = parseSex(options.sex, true);
     context.checkAgeRange(options.from, options.to);
+    const IntervalChoice choice = options.intervals.choice(
+        {IntervalFigure::Cases, IntervalFigure::CrudeRate, IntervalFigure::Asr}, "the rates");
+    const bool named = options.intervals.given();
     CIncidenceStore& store = context.store();
     const std::string populationLabel = store.populationLabelByNumber(population, true);
     const std::string cancerLabel = store.cancerLabel(cancer);
@@ -37,24 +43,29 @@ void printRates(CliContext& context, const RatesOptions& options) {
         throw dataError("cannot load the series from " + context.dataDir);
     }
     // Every figure comes from the one load, as the views compute them.
-    std::array<RateResult, kRateKindCount> results;
+    std::array<RateWithInterval, kRateKindCount> results;
     for (int kind = 0; kind < kRateKindCount; ++kind) {
-        results[static_cast<std::size_t>(kind)] =
-            store.computeRate(static_cast<RateKind>(kind), options.from, options.to);
+        results[static_cast<std::size_t>(kind)] = computeRateWithInterval(
+            store, static_cast<RateKind>(kind), options.from, options.to, choice);
     }
 
     std::ostream& out = context.out();
     if (context.json) {
         nlohmann::json rates = nlohmann::json::array();
         for (int kind = 0; kind < kRateKindCount; ++kind) {
-            const RateResult& result = results[static_cast<std::size_t>(kind)];
+            const RateResult& result = results[static_cast<std::size_t>(kind)].rate;
+            const RateInterval& interval = results[static_cast<std::size_t>(kind)].interval;
             const bool hasSe = result.ok && kind != static_cast<int>(RateKind::NumberOfCases);
             rates.push_back({{"kind", kind},
                              {"label", rateKindLabel(kind)},
                              {"value", orNull(result.ok, result.value)},
                              {"se", orNull(hasSe, result.se)},
-                             {"lower", orNull(hasSe, result.lower())},
-                             {"upper", orNull(hasSe, result.upper())}});
+                             {"lower", orNull(interval.ok, interval.limits.lower)},
+                             {"upper", orNull(interval.ok, interval.limits.upper)}});
+            if (named) {
+                rates.back()["method"] = intervalMethodName(interval.method);
+                rates.back()["level"] = choice.level;
+            }
         }
         nlohmann::json json = {{"population", population}, {"cancer", cancer}, {"sex", sex},
                                {"from", options.from},     {"to", options.to}, {"rates", rates}};
@@ -66,9 +77,11 @@ void printRates(CliContext& context, const RatesOptions& options) {
         << "Sex: " << sexLabel(sex, options.to)
         << "   Age range:" << ageRangeSuffix(options.from, options.to) << "\n\n"
         << std::left << std::setw(18) << "" << std::right << std::setw(12) << "value"
-        << std::setw(10) << "SE" << "   95% confidence interval\n";
+        << std::setw(10) << "SE" << "   " << options.intervals.heading()
+        << (named ? "   method\n" : "\n");
     for (int kind = 0; kind < kRateKindCount; ++kind) {
-        const RateResult& result = results[static_cast<std::size_t>(kind)];
+        const RateResult& result = results[static_cast<std::size_t>(kind)].rate;
+        const RateInterval& interval = results[static_cast<std::size_t>(kind)].interval;
         const bool isCount = kind == static_cast<int>(RateKind::NumberOfCases);
         out << std::left << std::setw(18) << rateKindLabel(kind) << std::right;
         if (!result.ok) {
@@ -76,9 +89,12 @@ void printRates(CliContext& context, const RatesOptions& options) {
             continue;
         }
         out << std::setw(12) << fixed(result.value, isCount ? 0 : 2);
-        if (!isCount) {
-            out << std::setw(10) << fixed(result.se, 2) << "   " << fixed(result.lower(), 2)
-                << " to " << fixed(result.upper(), 2);
+        if (interval.ok) {
+            out << std::setw(10) << (isCount ? "" : fixed(result.se, 2)) << "   "
+                << fixed(interval.limits.lower, 2) << " to " << fixed(interval.limits.upper, 2);
+            if (named) {
+                out << "   " << intervalMethodName(interval.method);
+            }
         }
         out << '\n';
     }
@@ -98,6 +114,7 @@ void registerRatesCommand(CLI::App& app, CliContext& context) {
     rates->add_option("--from", options->from, "First age group 0-17")->capture_default_str();
     rates->add_option("--to", options->to, "Last age group 0-17 (17: to the open top)")
         ->capture_default_str();
+    addIntervalOptions(*rates, options->intervals);
     rates->callback([&context, options] { printRates(context, *options); });
 }
 

@@ -2,6 +2,7 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
+#include "IntervalOptions.h"
 #include "core/io/CTemplateFolder.h"
 #include "core/reports/CAgeSpecificRatesTable.h"
 #include "core/reports/CReportTable.h"
@@ -23,6 +24,7 @@ struct ReportOptions {
     std::string templatePath;
     std::string sex;
     std::string out;
+    IntervalOptions intervals;
 };
 
 struct BuiltTable {
@@ -50,8 +52,9 @@ ReportChoices readTemplate(CliContext& context, const std::string& path) {
 
 /// The tables Finish would open, one per ticked sex, kept to --sex when it is given.
 std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choices,
-                                    std::optional<int> onlySex) {
+                                    std::optional<int> onlySex, const IntervalOptions& intervals) {
     ReportBlock& block = choices.block;
+    const IntervalChoice intervalChoice = intervals.reportChoice(block);
     if (onlySex && block.reportKind == static_cast<int>(ReportKind::UserDefined)) {
         block.male = *onlySex == 0 && block.includesMales() ? 1 : 0;
         block.female = *onlySex == 1 && block.includesFemales() ? 1 : 0;
@@ -62,7 +65,9 @@ std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choice
             continue;
         }
         if (output.kind == ReportOutputKind::SummaryRatesView) {
-            CSummaryRatesTable table(SummaryRatesSettings::fromBlock(block, output.sex));
+            auto settings = SummaryRatesSettings::fromBlock(block, output.sex);
+            intervals.applyTo(settings, intervalChoice);
+            CSummaryRatesTable table(settings);
             table.build(store, choices.registries, choices.cancers);
             tables.push_back({output.sex, table.title(), table.grid()});
         } else if (output.kind == ReportOutputKind::AgeSpecificRatesView) {
@@ -70,7 +75,9 @@ std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choice
             table.build(store, choices.registries, choices.cancers);
             tables.push_back({output.sex, table.title(), table.grid()});
         } else if (block.includesMales() || block.includesFemales()) {
-            CReportTable table(ReportSettings::fromBlock(block));
+            auto settings = ReportSettings::fromBlock(block);
+            intervals.applyTo(settings, intervalChoice);
+            CReportTable table(settings);
             table.build(store, choices.registries, choices.cancers);
             tables.push_back({output.sex, table.title(), table.grid()});
         }
@@ -127,7 +134,7 @@ void runReport(CliContext& context, const ReportOptions& options) {
     if (!options.sex.empty()) {
         onlySex = parseSex(options.sex, false);
     }
-    const auto tables = buildTables(context.store(), choices, onlySex);
+    const auto tables = buildTables(context.store(), choices, onlySex, options.intervals);
     if (tables.empty()) {
         throw usageError("the template includes no " +
                          std::string(*onlySex == 0 ? "males" : "females"));
@@ -152,6 +159,7 @@ void registerReportCommand(CLI::App& app, CliContext& context) {
     command->add_option("--out", options->out,
                         "Save as FILE.txt (tab-delimited) or FILE.prn (formatted); with two "
                         "tables FILE-male and FILE-female");
+    addIntervalOptions(*command, options->intervals);
     command->callback([&context, options] { runReport(context, *options); });
 }
 
