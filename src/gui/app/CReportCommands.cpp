@@ -45,7 +45,8 @@ void CReportCommands::run(int /*id*/) {
     }
     // The choices become the defaults of the next run before the documents are computed.
     app().blocks().report = wizard.choices();
-    for (ReportDocument& document : CReportOutputs::create(wizard.choices(), app().store())) {
+    for (ReportDocument& document : CReportOutputs::create(wizard.choices(), app().store(),
+                                                                 app().intervals())) {
         if (auto* grid = qobject_cast<CGridView*>(document.view.get())) {
             grid->setWorkFolder(app().workDirectory());
             grid->createFont(frame().fontNameBox()->currentText());

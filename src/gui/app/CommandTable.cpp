@@ -37,6 +37,8 @@ const std::vector<CommandInfo> kCommands = {
     {cmd::kIncreaseFont, "&Increase font", "Increases the font size\nIncrease font", "larger"},
     {cmd::kBackgroundColour, "&Background colour...", "Changes the background colour of the value cells\nBackground colour", ""},
     {cmd::kTextColour, "Te&xt colour...", "Changes the text colour of the value cells\nText colour", ""},
+    {cmd::kIntervalsNormal, "&Normal approximation", "Shows confidence intervals as the rate plus or minus 1.96 standard errors\nNormal approximation", ""},
+    {cmd::kIntervalsSmallCounts, "&Exact / gamma (small counts)", "Shows exact Poisson intervals for crude rates and gamma intervals for age-standardised rates\nExact / gamma", ""},
     {cmd::kRegistryDictionary, "&Registry", "Shows the registry dictionary and the user-defined registries\nRegistry dictionary", "registries"},
     {cmd::kCancerDictionary, "&Cancer", "Shows the cancer dictionary and the user-defined cancers\nCancer dictionary", "cancers"},
     {cmd::kWindowArrange, "&Arrange Icons", "Arranges the minimised windows\nArrange Icons", ""},

@@ -56,6 +56,9 @@ MenuEntry viewMenu(MenuSet set) {
         entries.push_back(separator());
         entries.push_back(command(cmd::kBackgroundColour));
         entries.push_back(command(cmd::kTextColour));
+        entries.push_back(separator());
+        entries.push_back(submenu("&Confidence intervals", {command(cmd::kIntervalsNormal),
+                                                            command(cmd::kIntervalsSmallCounts)}));
     }
     return submenu("&View", std::move(entries));
 }

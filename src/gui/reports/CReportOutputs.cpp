@@ -10,12 +10,14 @@ namespace orvelan {
 namespace {
 
 std::unique_ptr<QWidget> gridView(const ReportOutput& output, const ReportChoices& choices,
-                                  CIncidenceStore& store) {
+                                  CIncidenceStore& store, const IntervalChoice& intervals) {
     const ReportBlock& block = choices.block;
     switch (output.kind) {
     case ReportOutputKind::SummaryRatesView: {
         auto view = std::make_unique<CSummaryRatesView>();
-        view->setSettings(SummaryRatesSettings::fromBlock(block, output.sex));
+        auto settings = SummaryRatesSettings::fromBlock(block, output.sex);
+        settings.intervals = intervals;
+        view->setSettings(settings);
         view->fill(store, choices.registries, choices.cancers);
         return view;
     }
@@ -27,7 +29,9 @@ std::unique_ptr<QWidget> gridView(const ReportOutput& output, const ReportChoice
     }
     case ReportOutputKind::ReportView: {
         auto view = std::make_unique<CReportView>();
-        view->setSettings(ReportSettings::fromBlock(block));
+        auto settings = ReportSettings::fromBlock(block);
+        settings.intervals = intervals;
+        view->setSettings(settings);
         view->fill(store, choices.registries, choices.cancers);
         return view;
     }
@@ -39,7 +43,8 @@ std::unique_ptr<QWidget> gridView(const ReportOutput& output, const ReportChoice
 } // namespace
 
 std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
-                                                   CIncidenceStore& store) {
+                                                  CIncidenceStore& store,
+                                                  const IntervalChoice& intervals) {
     std::vector<ReportDocument> documents;
     for (const ReportOutput& output : reportFinishPlan(choices.block)) {
         ReportDocument document;
@@ -57,7 +62,7 @@ std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
             document.text = QString::fromLatin1(builder.text().data(),
                                                 static_cast<qsizetype>(builder.text().size()));
         } else {
-            document.view = gridView(output, choices, store);
+            document.view = gridView(output, choices, store, intervals);
         }
         documents.push_back(std::move(document));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/rates/IntervalMethod.h"
 #include "core/reports/ReportBlock.h"
 #include "core/reports/ReportFinishPlan.h"
 
@@ -26,7 +27,9 @@ class CReportOutputs {
   public:
     /// Builds every document of the finish plan, males first. A standard table whose data
     /// cannot be loaded is left out.
-    static std::vector<ReportDocument> create(const ReportChoices& choices, CIncidenceStore& store);
+    /// intervals: how the summary and report views compute their confidence limits.
+    static std::vector<ReportDocument> create(const ReportChoices& choices, CIncidenceStore& store,
+                                              const IntervalChoice& intervals = {});
 };
 
 } // namespace orvelan
