@@ -30,7 +30,8 @@ struct IntervalOptions {
     /// its one rate kind; age-specific tables have normal limits only).
     IntervalChoice reportChoice(const ReportBlock& block) const;
     /// Gives a table's settings the choice; asking for a method also asks for the intervals.
-    template <typename Settings> void applyTo(Settings& settings, const IntervalChoice& choice) const {
+    template <typename Settings>
+    void applyTo(Settings& settings, const IntervalChoice& choice) const {
         settings.intervals = choice;
         settings.confidenceInterval = settings.confidenceInterval || given();
     }

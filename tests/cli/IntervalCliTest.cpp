@@ -118,8 +118,8 @@ TEST_F(IntervalCli, SirTakesExactLimitsOfTheObservedCount) {
 }
 
 TEST_F(IntervalCli, ReportTitlesNameTheMethodAndAskForTheIntervals) {
-    const auto crude = run({"report", "--template", reportTemplate(2, 0), "--ci", "exact",
-                            "--json"});
+    const auto crude =
+        run({"report", "--template", reportTemplate(2, 0), "--ci", "exact", "--json"});
     ASSERT_EQ(crude.exitCode, 0) << crude.err;
     const auto table = nlohmann::json::parse(crude.out)[0];
     EXPECT_EQ(table["title"], "Crude rate (All ages) [95% CI: Exact Poisson]");

@@ -77,8 +77,8 @@ void printRates(CliContext& context, const RatesOptions& options) {
         << "Sex: " << sexLabel(sex, options.to)
         << "   Age range:" << ageRangeSuffix(options.from, options.to) << "\n\n"
         << std::left << std::setw(18) << "" << std::right << std::setw(12) << "value"
-        << std::setw(10) << "SE" << "   " << options.intervals.heading()
-        << (named ? "   method\n" : "\n");
+        << std::setw(10) << "SE"
+        << "   " << options.intervals.heading() << (named ? "   method\n" : "\n");
     for (int kind = 0; kind < kRateKindCount; ++kind) {
         const RateResult& result = results[static_cast<std::size_t>(kind)].rate;
         const RateInterval& interval = results[static_cast<std::size_t>(kind)].interval;

@@ -21,8 +21,7 @@ constexpr Interval kUnavailable{-1.0, -1.0};
 double alphaOf(int level) { return 1.0 - level / 100.0; }
 
 double chiSquareQuantile(double p, double degrees) {
-    return boost::math::quantile(boost::math::chi_squared_distribution<double, Policy>(degrees),
-                                 p);
+    return boost::math::quantile(boost::math::chi_squared_distribution<double, Policy>(degrees), p);
 }
 
 double gammaQuantile(double p, double shape, double scale) {
@@ -52,10 +51,9 @@ Interval gammaLimits(double rate, double variance, double weight, int level) {
     const double alpha = alphaOf(level);
     // Without cases the variance is 0 too: the lower limit is 0, the upper one comes from the
     // weight alone.
-    const double lower =
-        rate == 0.0 || variance == 0.0
-            ? 0.0
-            : gammaQuantile(alpha / 2, rate * rate / variance, variance / rate);
+    const double lower = rate == 0.0 || variance == 0.0
+                             ? 0.0
+                             : gammaQuantile(alpha / 2, rate * rate / variance, variance / rate);
     const double shiftedRate = rate + weight;
     const double shiftedVariance = variance + weight * weight;
     const double upper = gammaQuantile(1 - alpha / 2, shiftedRate * shiftedRate / shiftedVariance,

@@ -6,8 +6,8 @@ namespace orvelan {
 
 namespace {
 
-constexpr std::array<std::string_view, kIntervalMethodCount> kNames = {"normal", "exact",
-                                                                       "gamma", "tiwari"};
+constexpr std::array<std::string_view, kIntervalMethodCount> kNames = {"normal", "exact", "gamma",
+                                                                       "tiwari"};
 constexpr std::array<std::string_view, kIntervalMethodCount> kTitles = {
     "Normal approximation", "Exact Poisson", "Gamma (Fay-Feuer)", "Modified gamma (Tiwari)"};
 

@@ -81,12 +81,12 @@ RateWithInterval computeRateWithInterval(CIncidenceStore& store, RateKind kind, 
         }
         break;
     case IntervalMethod::Exact:
-        result.interval = kind == RateKind::NumberOfCases
-                              ? RateInterval{true,
-                                             exactPoissonLimits(wholeCount(result.rate.value),
-                                                                choice.level),
-                                             method}
-                              : exactCrudeRate(store, result.rate, choice);
+        result.interval =
+            kind == RateKind::NumberOfCases
+                ? RateInterval{true,
+                               exactPoissonLimits(wholeCount(result.rate.value), choice.level),
+                               method}
+                : exactCrudeRate(store, result.rate, choice);
         break;
     case IntervalMethod::Gamma:
     case IntervalMethod::Tiwari:
@@ -103,7 +103,8 @@ std::string intervalNote(const IntervalChoice& choice, const std::vector<RateKin
     std::vector<IntervalMethod> used;
     for (const RateKind kind : kinds) {
         const IntervalMethod method = intervalMethodFor(choice.method, intervalFigureOf(kind));
-        const bool intervalShown = kind != RateKind::NumberOfCases || method != IntervalMethod::Normal;
+        const bool intervalShown =
+            kind != RateKind::NumberOfCases || method != IntervalMethod::Normal;
         if (intervalShown && std::find(used.begin(), used.end(), method) == used.end()) {
             used.push_back(method);
         }
@@ -136,8 +137,7 @@ RateInterval sirInterval(const SirRow& row, const IntervalChoice& choice) {
         const double root = std::sqrt(row.observed) - half;
         count = {root * root, std::pow(std::sqrt(row.observed + 1) + half, 2)};
     }
-    return {true, {100.0 * count.lower / row.expected, 100.0 * count.upper / row.expected},
-            method};
+    return {true, {100.0 * count.lower / row.expected, 100.0 * count.upper / row.expected}, method};
 }
 
 } // namespace orvelan

@@ -55,9 +55,9 @@ std::string CSummaryRatesTable::buildTitle(CIncidenceStore& store) const {
     }
     title += ageRangeSuffix(s.ageFrom, s.ageTo);
     if (s.confidenceInterval) {
-        title += intervalNote(s.intervals, {RateKind::CrudeRate, RateKind::AsrWorld,
-                                            RateKind::AsrEuropean, RateKind::CumulativeRate,
-                                            RateKind::CumulativeRisk});
+        title += intervalNote(s.intervals,
+                              {RateKind::CrudeRate, RateKind::AsrWorld, RateKind::AsrEuropean,
+                               RateKind::CumulativeRate, RateKind::CumulativeRisk});
     }
     return title;
 }

@@ -79,8 +79,8 @@ std::string rateCellText(CIncidenceStore& store, RateKind kind, int from, int to
     const double upper = computed.interval.limits.upper;
     switch (style) {
     case IntervalStyle::Words:
-        return formatText(isCount ? "%9.0f (%.2f to %.2f)" : "%9.2f (%.2f to %.2f)", r.value,
-                          lower, upper);
+        return formatText(isCount ? "%9.0f (%.2f to %.2f)" : "%9.2f (%.2f to %.2f)", r.value, lower,
+                          upper);
     case IntervalStyle::Brackets:
         return formatText(isCount ? "%9.0f [%.2f,%.2f]" : "%9.2f [%.2f,%.2f]", r.value, lower,
                           upper);

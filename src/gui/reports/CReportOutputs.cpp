@@ -43,8 +43,8 @@ std::unique_ptr<QWidget> gridView(const ReportOutput& output, const ReportChoice
 } // namespace
 
 std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
-                                                  CIncidenceStore& store,
-                                                  const IntervalChoice& intervals) {
+                                                   CIncidenceStore& store,
+                                                   const IntervalChoice& intervals) {
     std::vector<ReportDocument> documents;
     for (const ReportOutput& output : reportFinishPlan(choices.block)) {
         ReportDocument document;

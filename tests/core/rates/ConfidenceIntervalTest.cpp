@@ -2,8 +2,8 @@
 // tabulated SIR limits.
 #include "FixtureData.h"
 #include "TempDir.h"
-#include "core/rates/ConfidenceLimits.h"
 #include "core/data/CRegistryDictionary.h"
+#include "core/rates/ConfidenceLimits.h"
 #include "core/rates/RateIntervals.h"
 #include "core/reports/CSummaryRatesTable.h"
 
@@ -143,8 +143,8 @@ TEST_F(IntervalsOnStore, CountsAndCrudeRatesTakeExactLimitsOtherFiguresKeepTheir
 
     const auto cumulative = compute(RateKind::CumulativeRate, IntervalMethod::Exact, 0, 14);
     EXPECT_EQ(cumulative.interval.method, IntervalMethod::Normal);
-    EXPECT_NEAR(cumulative.interval.limits.lower,
-                cumulative.rate.value - 1.96 * cumulative.rate.se, 1e-12);
+    EXPECT_NEAR(cumulative.interval.limits.lower, cumulative.rate.value - 1.96 * cumulative.rate.se,
+                1e-12);
 
     const auto declined = compute(RateKind::CrudeRate, IntervalMethod::Exact, 5, 3);
     EXPECT_FALSE(declined.rate.ok);
