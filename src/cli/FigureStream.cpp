@@ -30,8 +30,9 @@ StreamFormat parseStreamFormat(const std::string& text) {
     throw usageError("invalid format '" + text + "' (use csv, tsv or jsonl)");
 }
 
-FigureStream::FigureStream(std::ostream& out, StreamFormat format)
-    : m_out(out), m_format(format), m_separator(format == StreamFormat::Tsv ? '\t' : ',') {
+FigureStream::FigureStream(std::ostream& out, StreamFormat format, bool withMethod)
+    : m_out(out), m_format(format), m_withMethod(withMethod),
+      m_separator(format == StreamFormat::Tsv ? '\t' : ',') {
     m_buffer.reserve(kFlushBytes + 256);
     if (m_format == StreamFormat::JsonLines) {
         return;
@@ -41,6 +42,10 @@ FigureStream::FigureStream(std::ostream& out, StreamFormat format)
             m_buffer += m_separator;
         }
         m_buffer += column;
+    }
+    if (m_withMethod) {
+        m_buffer += m_separator;
+        m_buffer += "method";
     }
     m_buffer += '\n';
 }
@@ -64,10 +69,9 @@ void FigureStream::number(bool available, double value, bool last) {
     }
 }
 
-void FigureStream::row(int population, int cancer, int sex, int kind, const RateResult& result) {
+void FigureStream::keys(int population, int cancer, int sex, int kind) {
     const bool json = m_format == StreamFormat::JsonLines;
-    const bool hasSe = result.ok && kind != static_cast<int>(RateKind::NumberOfCases);
-    const int keys[] = {population, cancer, sex, kind};
+    const int values[] = {population, cancer, sex, kind};
     if (json) {
         m_buffer += '{';
     }
@@ -77,9 +81,22 @@ void FigureStream::row(int population, int cancer, int sex, int kind, const Rate
             m_buffer += kColumns[i];
             m_buffer += "\":";
         }
-        appendInteger(m_buffer, keys[i]);
+        appendInteger(m_buffer, values[i]);
         m_buffer += json ? ',' : m_separator;
     }
+}
+
+void FigureStream::endRow() {
+    m_buffer += m_format == StreamFormat::JsonLines ? "}\n" : "\n";
+    if (m_buffer.size() >= kFlushBytes) {
+        flush();
+    }
+}
+
+void FigureStream::row(int population, int cancer, int sex, int kind, const RateResult& result) {
+    const bool json = m_format == StreamFormat::JsonLines;
+    const bool hasSe = result.ok && kind != static_cast<int>(RateKind::NumberOfCases);
+    keys(population, cancer, sex, kind);
     const double values[] = {result.value, result.se, result.lower(), result.upper()};
     for (std::size_t i = 0; i < 4; ++i) {
         if (json) {
@@ -89,10 +106,36 @@ void FigureStream::row(int population, int cancer, int sex, int kind, const Rate
         }
         number(i == 0 ? result.ok : hasSe, values[i], i == 3);
     }
-    m_buffer += json ? "}\n" : "\n";
-    if (m_buffer.size() >= kFlushBytes) {
-        flush();
+    endRow();
+}
+
+void FigureStream::row(int population, int cancer, int sex, int kind,
+                       const RateWithInterval& figure) {
+    const bool json = m_format == StreamFormat::JsonLines;
+    const RateResult& result = figure.rate;
+    const bool hasSe = result.ok && kind != static_cast<int>(RateKind::NumberOfCases);
+    const bool hasLimits = result.ok && figure.interval.ok;
+    keys(population, cancer, sex, kind);
+    const double values[] = {result.value, result.se, figure.interval.limits.lower,
+                             figure.interval.limits.upper};
+    const bool available[] = {result.ok, hasSe, hasLimits, hasLimits};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (json) {
+            m_buffer += '"';
+            m_buffer += kColumns[4 + i];
+            m_buffer += "\":";
+        }
+        number(available[i], values[i], false);
     }
+    const std::string method =
+        hasLimits ? std::string(intervalMethodName(figure.interval.method)) : std::string();
+    if (json) {
+        m_buffer += "\"method\":";
+        m_buffer += hasLimits ? "\"" + method + "\"" : std::string("null");
+    } else {
+        m_buffer += method;
+    }
+    endRow();
 }
 
 } // namespace orvelan::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/data/CIncidenceStore.h"
+#include "core/rates/RateIntervals.h"
 
 #include <iosfwd>
 #include <string>
@@ -18,20 +19,26 @@ StreamFormat parseStreamFormat(const std::string& text);
 
 class FigureStream {
   public:
-    FigureStream(std::ostream& out, StreamFormat format);
+    /// withMethod: limits come from a chosen interval method, named in a last "method" column.
+    FigureStream(std::ostream& out, StreamFormat format, bool withMethod = false);
     ~FigureStream();
     FigureStream(const FigureStream&) = delete;
     FigureStream& operator=(const FigureStream&) = delete;
 
     void row(int population, int cancer, int sex, int kind, const RateResult& result);
+    /// A row whose limits are those of the interval, with its method named.
+    void row(int population, int cancer, int sex, int kind, const RateWithInterval& figure);
     /// Writes what is still buffered; also done by the destructor.
     void flush();
 
   private:
     void number(bool available, double value, bool last);
+    void keys(int population, int cancer, int sex, int kind);
+    void endRow();
 
     std::ostream& m_out;
     StreamFormat m_format;
+    bool m_withMethod;
     char m_separator;
     std::string m_buffer;
 };

@@ -3,7 +3,9 @@
 #include "CliError.h"
 #include "Commands.h"
 #include "FigureStream.h"
+#include "IntervalOptions.h"
 #include "core/data/Codes.h"
+#include "core/rates/RateIntervals.h"
 
 #include <CLI/CLI.hpp>
 #include <iomanip>
@@ -29,6 +31,7 @@ struct RatesOptions {
     // Which options were given, to tell the two forms apart.
     const CLI::Option* singleOptions[3] = {};
     const CLI::Option* listOptions[5] = {};
+    IntervalOptions intervals;
 };
 
 nlohmann::json orNull(bool available, double value) {
@@ -40,6 +43,9 @@ void printRates(CliContext& context, const RatesOptions& options) {
     const int cancer = context.checkCancer(options.cancer);
     const int sex = parseSex(options.sex, true);
     context.checkAgeRange(options.from, options.to);
+    const IntervalChoice choice = options.intervals.choice(
+        {IntervalFigure::Cases, IntervalFigure::CrudeRate, IntervalFigure::Asr}, "the rates");
+    const bool named = options.intervals.given();
     CIncidenceStore& store = context.store();
     const std::string populationLabel = store.populationLabelByNumber(population, true);
     const std::string cancerLabel = store.cancerLabel(cancer);
@@ -47,24 +53,29 @@ void printRates(CliContext& context, const RatesOptions& options) {
         throw dataError("cannot load the series from " + context.dataDir);
     }
     // Every figure from the series as loaded, whatever was computed before it.
-    std::array<RateResult, kRateKindCount> results;
+    std::array<RateWithInterval, kRateKindCount> results;
     for (int kind = 0; kind < kRateKindCount; ++kind) {
-        results[static_cast<std::size_t>(kind)] =
-            store.computeRateOnLoaded(static_cast<RateKind>(kind), options.from, options.to);
+        results[static_cast<std::size_t>(kind)] = computeRateWithInterval(
+            store, static_cast<RateKind>(kind), options.from, options.to, choice);
     }
 
     std::ostream& out = context.out();
     if (context.json) {
         nlohmann::json rates = nlohmann::json::array();
         for (int kind = 0; kind < kRateKindCount; ++kind) {
-            const RateResult& result = results[static_cast<std::size_t>(kind)];
+            const RateResult& result = results[static_cast<std::size_t>(kind)].rate;
+            const RateInterval& interval = results[static_cast<std::size_t>(kind)].interval;
             const bool hasSe = result.ok && kind != static_cast<int>(RateKind::NumberOfCases);
             rates.push_back({{"kind", kind},
                              {"label", rateKindLabel(kind)},
                              {"value", orNull(result.ok, result.value)},
                              {"se", orNull(hasSe, result.se)},
-                             {"lower", orNull(hasSe, result.lower())},
-                             {"upper", orNull(hasSe, result.upper())}});
+                             {"lower", orNull(interval.ok, interval.limits.lower)},
+                             {"upper", orNull(interval.ok, interval.limits.upper)}});
+            if (named) {
+                rates.back()["method"] = intervalMethodName(interval.method);
+                rates.back()["level"] = choice.level;
+            }
         }
         nlohmann::json json = {{"population", population}, {"cancer", cancer}, {"sex", sex},
                                {"from", options.from},     {"to", options.to}, {"rates", rates}};
@@ -76,9 +87,11 @@ void printRates(CliContext& context, const RatesOptions& options) {
         << "Sex: " << sexLabel(sex, options.to)
         << "   Age range:" << ageRangeSuffix(options.from, options.to) << "\n\n"
         << std::left << std::setw(18) << "" << std::right << std::setw(12) << "value"
-        << std::setw(10) << "SE" << "   95% confidence interval\n";
+        << std::setw(10) << "SE"
+        << "   " << options.intervals.heading() << (named ? "   method\n" : "\n");
     for (int kind = 0; kind < kRateKindCount; ++kind) {
-        const RateResult& result = results[static_cast<std::size_t>(kind)];
+        const RateResult& result = results[static_cast<std::size_t>(kind)].rate;
+        const RateInterval& interval = results[static_cast<std::size_t>(kind)].interval;
         const bool isCount = kind == static_cast<int>(RateKind::NumberOfCases);
         out << std::left << std::setw(18) << rateKindLabel(kind) << std::right;
         if (!result.ok) {
@@ -86,9 +99,12 @@ void printRates(CliContext& context, const RatesOptions& options) {
             continue;
         }
         out << std::setw(12) << fixed(result.value, isCount ? 0 : 2);
-        if (!isCount) {
-            out << std::setw(10) << fixed(result.se, 2) << "   " << fixed(result.lower(), 2)
-                << " to " << fixed(result.upper(), 2);
+        if (interval.ok) {
+            out << std::setw(10) << (isCount ? "" : fixed(result.se, 2)) << "   "
+                << fixed(interval.limits.lower, 2) << " to " << fixed(interval.limits.upper, 2);
+            if (named) {
+                out << "   " << intervalMethodName(interval.method);
+            }
         }
         out << '\n';
     }
@@ -134,9 +150,12 @@ void streamRates(CliContext& context, const RatesOptions& options) {
     const std::vector<int> kinds = parseKindList(options.kinds);
     const StreamFormat format = parseStreamFormat(options.format);
     context.checkAgeRange(options.from, options.to);
+    const bool named = options.intervals.given();
+    const IntervalChoice choice = options.intervals.choice(
+        {IntervalFigure::Cases, IntervalFigure::CrudeRate, IntervalFigure::Asr}, "the rates");
     CIncidenceStore& store = context.store();
 
-    FigureStream stream(context.out(), format);
+    FigureStream stream(context.out(), format, named);
     for (const int population : populations) {
         for (const int cancer : cancers) {
             for (const int sex : sexes) {
@@ -147,9 +166,15 @@ void streamRates(CliContext& context, const RatesOptions& options) {
                                     context.dataDir);
                 }
                 for (const int kind : kinds) {
-                    stream.row(population, cancer, sex, kind,
-                               store.computeRateOnLoaded(static_cast<RateKind>(kind), options.from,
-                                                         options.to));
+                    const auto rateKind = static_cast<RateKind>(kind);
+                    if (named) {
+                        stream.row(population, cancer, sex, kind,
+                                   computeRateWithInterval(store, rateKind, options.from,
+                                                           options.to, choice));
+                    } else {
+                        stream.row(population, cancer, sex, kind,
+                                   store.computeRateOnLoaded(rateKind, options.from, options.to));
+                    }
                 }
             }
         }
@@ -206,6 +231,7 @@ void registerRatesCommand(CLI::App& app, CliContext& context) {
     rates->add_option("--from", options->from, "First age group 0-17")->capture_default_str();
     rates->add_option("--to", options->to, "Last age group 0-17 (17: to the open top)")
         ->capture_default_str();
+    addIntervalOptions(*rates, options->intervals);
     rates->callback([&context, options] { runRates(context, *options); });
 }
 

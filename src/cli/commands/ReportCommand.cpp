@@ -2,6 +2,7 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
+#include "IntervalOptions.h"
 #include "ReportNumbersText.h"
 #include "ReportOptions.h"
 #include "core/io/CAtomicFile.h"
@@ -29,6 +30,7 @@ struct ReportOptions {
     std::string out;
     std::string format; // empty: the grid's texts; csv or jsonl: its numbers
     ReportChoiceOptions choices;
+    IntervalOptions intervals;
 };
 
 struct BuiltTable {
@@ -57,8 +59,10 @@ ReportChoices readTemplate(CliContext& context, const std::string& path) {
 
 /// The tables Finish would open, one per ticked sex, kept to --sex when it is given.
 std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choices,
-                                    std::optional<int> onlySex, bool withNumbers) {
+                                    std::optional<int> onlySex, bool withNumbers,
+                                    const IntervalOptions& intervals) {
     ReportBlock& block = choices.block;
+    const IntervalChoice intervalChoice = intervals.reportChoice(block);
     if (onlySex && block.reportKind == static_cast<int>(ReportKind::UserDefined)) {
         block.male = *onlySex == 0 && block.includesMales() ? 1 : 0;
         block.female = *onlySex == 1 && block.includesFemales() ? 1 : 0;
@@ -69,7 +73,9 @@ std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choice
             continue;
         }
         if (output.kind == ReportOutputKind::SummaryRatesView) {
-            CSummaryRatesTable table(SummaryRatesSettings::fromBlock(block, output.sex));
+            auto settings = SummaryRatesSettings::fromBlock(block, output.sex);
+            intervals.applyTo(settings, intervalChoice);
+            CSummaryRatesTable table(settings);
             table.build(store, choices.registries, choices.cancers);
             tables.push_back({output.sex, table.title(), table.grid(),
                               withNumbers ? gridNumbers(store, table) : NumberGrid{}});
@@ -79,7 +85,9 @@ std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choice
             tables.push_back({output.sex, table.title(), table.grid(),
                               withNumbers ? gridNumbers(store, table) : NumberGrid{}});
         } else if (block.includesMales() || block.includesFemales()) {
-            CReportTable table(ReportSettings::fromBlock(block));
+            auto settings = ReportSettings::fromBlock(block);
+            intervals.applyTo(settings, intervalChoice);
+            CReportTable table(settings);
             table.build(store, choices.registries, choices.cancers);
             tables.push_back({output.sex, table.title(), table.grid(),
                               withNumbers ? gridNumbers(store, table) : NumberGrid{}});
@@ -151,7 +159,8 @@ void runReport(CliContext& context, const ReportOptions& options) {
     if (!options.sex.empty()) {
         onlySex = parseSex(options.sex, false);
     }
-    const auto tables = buildTables(context.store(), choices, onlySex, format.has_value());
+    const auto tables =
+        buildTables(context.store(), choices, onlySex, format.has_value(), options.intervals);
     if (tables.empty()) {
         throw usageError("the report includes no " +
                          std::string(*onlySex == 0 ? "males" : "females"));
@@ -194,6 +203,7 @@ void registerReportCommand(CLI::App& app, CliContext& context) {
     command->add_option("--out", options->out,
                         "Save as FILE.txt (tab-delimited) or FILE.prn (formatted), with two "
                         "tables FILE-male and FILE-female; with --format, the numbers to FILE");
+    addIntervalOptions(*command, options->intervals);
     command->callback([&context, options] { runReport(context, *options); });
 }
 

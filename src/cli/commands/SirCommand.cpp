@@ -3,6 +3,8 @@
 #include "CliError.h"
 #include "Commands.h"
 #include "CurveArgument.h"
+#include "IntervalOptions.h"
+#include "core/rates/RateIntervals.h"
 #include "core/rates/SeveralCurveComparison.h"
 
 #include <CLI/CLI.hpp>
@@ -18,6 +20,7 @@ struct SirOptions {
     std::string populations;
     int from = 0;
     int to = kTopAgeGroup;
+    IntervalOptions intervals;
 };
 
 nlohmann::json orNull(bool available, double value) {
@@ -45,6 +48,8 @@ struct SirLine {
 
 void printSir(CliContext& context, const SirOptions& options) {
     context.checkAgeRange(options.from, options.to);
+    const IntervalChoice choice = options.intervals.choice({IntervalFigure::Sir}, "the SIR");
+    const bool named = options.intervals.given();
     const CurveArgument reference = parseCurveArgument(context, "--ref", options.reference);
     std::vector<int> populations = parseNumberList(options.populations);
     for (int& population : populations) {
@@ -60,7 +65,11 @@ void printSir(CliContext& context, const SirOptions& options) {
     for (const int population : populations) {
         // The label reads a population record, so it is taken before the row's loads.
         std::string label = store.populationLabelByNumber(population, false);
-        lines.push_back({population, std::move(label), ComputeSIR(store, request, population)});
+        SirRow row = ComputeSIR(store, request, population);
+        const RateInterval interval = sirInterval(row, choice);
+        row.sirLow = interval.limits.lower;
+        row.sirHigh = interval.limits.upper;
+        lines.push_back({population, std::move(label), row});
     }
 
     std::ostream& out = context.out();
@@ -76,19 +85,32 @@ void printSir(CliContext& context, const SirOptions& options) {
                             {"lower", orNull(ok, line.row.sirLow)},
                             {"upper", orNull(ok, line.row.sirHigh)},
                             {"chi2", orNull(ok, line.row.chi2)}});
+            if (named) {
+                rows.back()["method"] =
+                    intervalMethodName(intervalMethodFor(choice.method, IntervalFigure::Sir));
+                rows.back()["level"] = choice.level;
+            }
         }
         out << nlohmann::json{{"title", title}, {"rows", rows}}.dump(2) << '\n';
         return;
     }
     out << title;
     for (const std::string_view heading : kSirColumns) {
-        out << '\t' << utf8Heading(heading);
+        std::string text = utf8Heading(heading);
+        if (const auto at = text.find("95%"); at != std::string::npos) {
+            text.replace(at, 2, std::to_string(choice.level));
+        }
+        out << '\t' << text;
     }
-    out << '\n';
+    out << (named ? "\tmethod\n" : "\n");
     for (const SirLine& line : lines) {
         out << line.label;
         for (const std::string& cell : sirCellTexts(line.row)) {
             out << '\t' << cell;
+        }
+        if (named) {
+            out << '\t' << std::to_string(choice.level) << "% "
+                << intervalMethodName(intervalMethodFor(choice.method, IntervalFigure::Sir));
         }
         out << '\n';
     }
@@ -109,6 +131,7 @@ void registerSirCommand(CLI::App& app, CliContext& context) {
     sir->add_option("--from", options->from, "First age group 0-17")->capture_default_str();
     sir->add_option("--to", options->to, "Last age group 0-17 (17: to the open top)")
         ->capture_default_str();
+    addIntervalOptions(*sir, options->intervals);
     sir->callback([&context, options] { printSir(context, *options); });
 }
 

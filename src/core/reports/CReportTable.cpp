@@ -1,6 +1,7 @@
 #include "core/reports/CReportTable.h"
 
 #include "core/data/CIncidenceStore.h"
+#include "core/rates/RateIntervals.h"
 #include "core/reports/ReportBlock.h"
 #include "core/reports/ReportItems.h"
 
@@ -43,6 +44,9 @@ void CReportTable::build(CIncidenceStore& store, const SelectionList& registries
     }
     m_title = std::string(rateKindLabel(static_cast<int>(m_settings.rateKind))) +
               ageRangeSuffix(m_settings.ageFrom, m_settings.ageTo);
+    if (m_settings.confidenceInterval && m_settings.rateKind != RateKind::NumberOfCases) {
+        m_title += intervalNote(m_settings.intervals, {m_settings.rateKind});
+    }
     fill(store);
 }
 
@@ -91,9 +95,11 @@ std::string CReportTable::cellText(CIncidenceStore& store, int registry, int can
     if (!loadItem(store, registry, cancerSex / kSexDigits, cancerSex % kSexDigits)) {
         return "N.A.";
     }
+    const bool withInterval =
+        m_settings.confidenceInterval && m_settings.rateKind != RateKind::NumberOfCases;
     return rateCellText(store, m_settings.rateKind, m_settings.ageFrom, m_settings.ageTo,
-                        m_settings.confidenceInterval ? IntervalStyle::Brackets
-                                                      : IntervalStyle::None);
+                        withInterval ? IntervalStyle::Brackets : IntervalStyle::None,
+                        m_settings.intervals);
 }
 
 } // namespace orvelan

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/data/Codes.h"
+#include "core/rates/IntervalMethod.h"
 #include "core/reports/CTextGrid.h"
 
 #include <string>
@@ -22,6 +23,8 @@ struct ReportSettings {
     RateKind rateKind = RateKind::AsrWorld;
     int ageFrom = 0;
     int ageTo = kTopAgeGroup;
+    /// How the limits are computed; a choice other than the default is named in the title.
+    IntervalChoice intervals;
 
     /// The settings a user-defined report block (kind 2) asks for.
     static ReportSettings fromBlock(const ReportBlock& block);

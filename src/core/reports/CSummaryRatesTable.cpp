@@ -1,6 +1,7 @@
 #include "core/reports/CSummaryRatesTable.h"
 
 #include "core/data/CIncidenceStore.h"
+#include "core/rates/RateIntervals.h"
 #include "core/reports/ReportBlock.h"
 #include "core/reports/ReportItems.h"
 
@@ -52,7 +53,13 @@ std::string CSummaryRatesTable::buildTitle(CIncidenceStore& store) const {
         title += "-";
         title += sexLabel(s.sex, s.ageTo);
     }
-    return title + ageRangeSuffix(s.ageFrom, s.ageTo);
+    title += ageRangeSuffix(s.ageFrom, s.ageTo);
+    if (s.confidenceInterval) {
+        title += intervalNote(s.intervals,
+                              {RateKind::CrudeRate, RateKind::AsrWorld, RateKind::AsrEuropean,
+                               RateKind::CumulativeRate, RateKind::CumulativeRisk});
+    }
+    return title;
 }
 
 std::string CSummaryRatesTable::cellText(CIncidenceStore& store, int item, int valueKind) const {
@@ -63,8 +70,10 @@ std::string CSummaryRatesTable::cellText(CIncidenceStore& store, int item, int v
         return "N.A.";
     }
     const auto kind = static_cast<RateKind>(valueKind);
+    // The number of cases keeps its plain count here, whatever the method.
+    const bool withInterval = s.confidenceInterval && kind != RateKind::NumberOfCases;
     return rateCellText(store, kind, s.ageFrom, s.ageTo,
-                        s.confidenceInterval ? IntervalStyle::Words : IntervalStyle::None);
+                        withInterval ? IntervalStyle::Words : IntervalStyle::None, s.intervals);
 }
 
 } // namespace orvelan

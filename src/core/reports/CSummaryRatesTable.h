@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/data/Codes.h"
+#include "core/rates/IntervalMethod.h"
 #include "core/reports/CTextGrid.h"
 
 #include <string>
@@ -23,6 +24,8 @@ struct SummaryRatesSettings {
     bool confidenceInterval = false;
     int fixedCancer = 0;
     int fixedRegistry = 0;
+    /// How the limits are computed; a choice other than the default is named in the title.
+    IntervalChoice intervals;
 
     /// The settings a block of this kind asks for, for sex 0 or 1.
     static SummaryRatesSettings fromBlock(const ReportBlock& block, int sex);

@@ -5,6 +5,7 @@
 #include "core/reports/CReportTable.h"
 #include "core/reports/CSummaryRatesTable.h"
 #include "core/reports/ReportItems.h"
+#include "core/rates/RateIntervals.h"
 
 namespace orvelan {
 
@@ -14,16 +15,17 @@ constexpr int kUnknownColumn = 18; // age-specific value columns: 0-17 age group
 constexpr int kAllAgesColumn = 19; // 19 all ages, 20 verification percentage
 constexpr int kSexDigits = 10;     // a cancer/sex item of the report is cancer x 10 + sex
 
-GridNumber rateNumber(CIncidenceStore& store, RateKind kind, int from, int to, bool interval) {
-    const RateResult r = store.computeRate(kind, from, to);
+GridNumber rateNumber(CIncidenceStore& store, RateKind kind, int from, int to, bool interval,
+                      const IntervalChoice& intervals) {
+    const RateWithInterval computed = computeRateWithInterval(store, kind, from, to, intervals);
     GridNumber number;
-    if (!r.ok) {
+    if (!computed.rate.ok) {
         return number;
     }
-    number.value = r.value;
-    if (interval && kind != RateKind::NumberOfCases) {
-        number.lower = r.lower();
-        number.upper = r.upper();
+    number.value = computed.rate.value;
+    if (interval && computed.interval.ok) {
+        number.lower = computed.interval.limits.lower;
+        number.upper = computed.interval.limits.upper;
     }
     return number;
 }
@@ -64,7 +66,7 @@ NumberGrid gridNumbers(CIncidenceStore& store, const CSummaryRatesTable& table) 
             // Every figure from a fresh load, as the grid's cells are.
             row.push_back(loadItem(store, registry, cancer, s.sex)
                               ? rateNumber(store, static_cast<RateKind>(kind), s.ageFrom, s.ageTo,
-                                           s.confidenceInterval)
+                                           s.confidenceInterval, s.intervals)
                               : GridNumber{});
         }
     }
@@ -98,7 +100,8 @@ NumberGrid gridNumbers(CIncidenceStore& store, const CReportTable& table) {
             const int cancerSex = s.rowsAreCancers ? rowItem : columnItem;
             row.push_back(
                 loadItem(store, registry, cancerSex / kSexDigits, cancerSex % kSexDigits)
-                    ? rateNumber(store, s.rateKind, s.ageFrom, s.ageTo, s.confidenceInterval)
+                    ? rateNumber(store, s.rateKind, s.ageFrom, s.ageTo, s.confidenceInterval,
+                                 s.intervals)
                     : GridNumber{});
         }
     }

@@ -5,6 +5,7 @@
 #include "core/data/CUserGroupDictionary.h"
 #include "core/io/NumberText.h"
 #include "core/io/Printf.h"
+#include "core/rates/RateIntervals.h"
 
 namespace orvelan {
 
@@ -65,19 +66,25 @@ bool loadItem(CIncidenceStore& store, int registry, int cancer, int sex) {
 }
 
 std::string rateCellText(CIncidenceStore& store, RateKind kind, int from, int to,
-                         IntervalStyle style) {
-    const RateResult r = store.computeRate(kind, from, to);
-    if (kind == RateKind::NumberOfCases) {
+                         IntervalStyle style, const IntervalChoice& intervals) {
+    const RateWithInterval computed = computeRateWithInterval(store, kind, from, to, intervals);
+    const RateResult& r = computed.rate;
+    const bool isCount = kind == RateKind::NumberOfCases;
+    if (isCount && (style == IntervalStyle::None || !computed.interval.ok)) {
         return wholeText(r.value, 9);
     }
     if (!r.ok) {
         return "N.A.";
     }
+    const double lower = computed.interval.limits.lower;
+    const double upper = computed.interval.limits.upper;
     switch (style) {
     case IntervalStyle::Words:
-        return formatText("%9.2f (%.2f to %.2f)", r.value, r.lower(), r.upper());
+        return formatText(isCount ? "%9.0f (%.2f to %.2f)" : "%9.2f (%.2f to %.2f)", r.value, lower,
+                          upper);
     case IntervalStyle::Brackets:
-        return formatText("%9.2f [%.2f,%.2f]", r.value, r.lower(), r.upper());
+        return formatText(isCount ? "%9.0f [%.2f,%.2f]" : "%9.2f [%.2f,%.2f]", r.value, lower,
+                          upper);
     case IntervalStyle::None:
         break;
     }

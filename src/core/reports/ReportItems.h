@@ -2,6 +2,7 @@
 
 #include "core/data/CIncidenceStore.h"
 #include "core/data/Codes.h"
+#include "core/rates/IntervalMethod.h"
 #include "core/reports/CTextGrid.h"
 
 #include <functional>
@@ -40,9 +41,10 @@ enum class IntervalStyle {
     Brackets, // "%9.2f [%.2f,%.2f]"
 };
 /// The text of one rate kind over from..to on the loaded series: "N.A." when the engine
-/// declines; numbers of cases never carry an interval.
+/// declines. Limits come by the interval choice; numbers of cases carry them only where the
+/// choice gives them exact ones.
 std::string rateCellText(CIncidenceStore& store, RateKind kind, int from, int to,
-                         IntervalStyle style);
+                         IntervalStyle style, const IntervalChoice& intervals = {});
 
 /// A grid of one heading row and one label column: the title in the corner, the headings across,
 /// then per row item its label followed by its value texts (label first, as labels re-read data).

@@ -10,6 +10,7 @@
 #include "gui/app/CGraphCommands.h"
 #include "gui/graphs/CGraphDoc.h"
 #include "gui/app/CHelpCommands.h"
+#include "gui/app/CIntervalCommands.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/app/CORVELANDoc.h"
 #include "gui/app/CReportCommands.h"
@@ -98,11 +99,11 @@ void CMainFrame::createActions() {
 }
 
 void CMainFrame::createAreas() {
-    const std::array<CCommandArea*, 7> areas = {
+    const std::array<CCommandArea*, 8> areas = {
         new CReportCommands(m_app, *this),     new CGraphCommands(m_app, *this),
         new CAnalysisCommands(m_app, *this),   new CExportCommands(m_app, *this),
         new CDictionaryCommands(m_app, *this), new CFileCommands(m_app, *this),
-        new CHelpCommands(m_app, *this)};
+        new CHelpCommands(m_app, *this),       new CIntervalCommands(m_app, *this)};
     for (CCommandArea* area : areas) {
         for (int id : area->commands()) {
             m_areaOf[id] = area;

@@ -3,6 +3,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
 #include "core/graphs/CGraphTemplate.h"
+#include "core/rates/IntervalSettings.h"
 #include "core/reports/TextDocumentFile.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CDocument.h"
@@ -39,6 +40,7 @@ bool CORVELANApp::startUp(const StartOptions& options) {
     installFontSubstitutions();
     m_settingsPath = options.settingsFile.isEmpty() ? defaultSettingsPath() : options.settingsFile;
     readSettingsFile(); // the recent-file list now, the ten values below
+    m_intervals = readIntervalChoice(m_profile); // before the menus show it
     if (options.splash) {
         CSplashWnd::showSplash();
     }
@@ -176,6 +178,7 @@ void CORVELANApp::writeSettingsFile() {
     writeRecentFiles(m_recentFiles.paths(), m_profile);
     writePreviewPages(m_previewPages, m_profile);
     writeAppSettings(settings(), m_profile);
+    writeIntervalChoice(m_intervals, m_profile);
     QDir().mkpath(QFileInfo(m_settingsPath).absolutePath());
     std::string error;
     if (!m_profile.save(QFile::encodeName(m_settingsPath).toStdString(), error)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/AppSettings.h"
+#include "core/rates/IntervalMethod.h"
 #include "core/app/CIniFile.h"
 #include "core/app/CRecentFileList.h"
 #include "core/app/RememberedBlocks.h"
@@ -56,6 +57,8 @@ class CORVELANApp : public QObject {
     CIncidenceStore& store() { return *m_store; }
     CUserGroupDictionary& cancerGroups() { return *m_cancerGroups; }
     CUserGroupDictionary& registryGroups() { return *m_registryGroups; }
+    /// How the table views compute their confidence intervals; kept in the settings file.
+    IntervalChoice& intervals() { return m_intervals; }
     /// True when both data files opened; otherwise dataProblems() says why.
     bool hasData() const;
     const QStringList& dataProblems() const { return m_dataProblems; }
@@ -102,6 +105,7 @@ class CORVELANApp : public QObject {
     QString m_dataDirectory;
     CIniFile m_profile;
     RememberedBlocks m_blocks;
+    IntervalChoice m_intervals;
     CRecentFileList m_recentFiles{kRecentFileCount};
     int m_previewPages = 0;
     std::unique_ptr<QPrinter> m_printer;

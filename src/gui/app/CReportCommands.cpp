@@ -46,7 +46,8 @@ void CReportCommands::run(int /*id*/) {
     // The choices become the defaults of the next run before the documents are computed.
     app().blocks().report = wizard.choices();
     const QString face = frame().fontNameBox()->currentText();
-    for (ReportDocument& document : CReportOutputs::create(wizard.choices(), app().store(), face)) {
+    for (ReportDocument& document : CReportOutputs::create(wizard.choices(), app().store(), face,
+                                                                 app().intervals())) {
         if (auto* grid = qobject_cast<CGridView*>(document.view.get())) {
             grid->setWorkFolder(app().workDirectory());
             frame().openDocument(documentTypeOf(document.output.kind), document.view.release());

@@ -35,6 +35,9 @@ inline constexpr int kDecreaseFont = 422;
 inline constexpr int kIncreaseFont = 423;
 inline constexpr int kBackgroundColour = 416;
 inline constexpr int kTextColour = 435;
+// "Confidence intervals" of the table views' View menu: one of the two is checked.
+inline constexpr int kIntervalsNormal = 32790;
+inline constexpr int kIntervalsSmallCounts = 32791;
 
 // The graph toolbar; a graph view offers the ones its kind has, the others show disabled.
 inline constexpr int kGraphBackgroundColour = 32800;

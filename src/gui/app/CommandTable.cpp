@@ -45,6 +45,8 @@ const std::vector<CommandInfo> kCommands = {
     {cmd::kVerticalLines, "Vertical &lines", "Shows/Hides vertical lines\nLines", "lines"},
     {cmd::kPieLarger, "L&arger pie", "Increases the size of the pie\nLarger pie", "pielarger"},
     {cmd::kPieSmaller, "S&maller pie", "Decreases the size of the pie\nSmaller pie", "piesmaller"},
+    {cmd::kIntervalsNormal, "&Normal approximation", "Shows confidence intervals as the rate plus or minus 1.96 standard errors\nNormal approximation", ""},
+    {cmd::kIntervalsSmallCounts, "&Exact / gamma (small counts)", "Shows exact Poisson intervals for crude rates and gamma intervals for age-standardised rates\nExact / gamma", ""},
     {cmd::kRegistryDictionary, "&Registry", "Shows the registry dictionary and the user-defined registries\nRegistry dictionary", "registries"},
     {cmd::kCancerDictionary, "&Cancer", "Shows the cancer dictionary and the user-defined cancers\nCancer dictionary", "cancers"},
     {cmd::kWindowArrange, "&Arrange Icons", "Arranges the minimised windows\nArrange Icons", ""},

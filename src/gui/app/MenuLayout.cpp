@@ -74,6 +74,9 @@ MenuEntry viewMenu(MenuSet set) {
         entries.push_back(separator());
         entries.push_back(command(cmd::kBackgroundColour));
         entries.push_back(command(cmd::kTextColour));
+        entries.push_back(separator());
+        entries.push_back(submenu("&Confidence intervals", {command(cmd::kIntervalsNormal),
+                                                            command(cmd::kIntervalsSmallCounts)}));
     }
     if (set == MenuSet::Graphs) {
         for (MenuEntry entry : graphViewEntries()) {

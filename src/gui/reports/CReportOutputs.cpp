@@ -21,17 +21,23 @@ std::unique_ptr<QWidget> filledView(const Settings& settings, const ReportChoice
 }
 
 std::unique_ptr<QWidget> gridView(const ReportOutput& output, const ReportChoices& choices,
-                                  CIncidenceStore& store, const QString& fontFace) {
+                                  CIncidenceStore& store, const QString& fontFace,
+                                  const IntervalChoice& intervals) {
     const ReportBlock& block = choices.block;
     switch (output.kind) {
-    case ReportOutputKind::SummaryRatesView:
-        return filledView<CSummaryRatesView>(SummaryRatesSettings::fromBlock(block, output.sex),
-                                             choices, store, fontFace);
+    case ReportOutputKind::SummaryRatesView: {
+        auto settings = SummaryRatesSettings::fromBlock(block, output.sex);
+        settings.intervals = intervals;
+        return filledView<CSummaryRatesView>(settings, choices, store, fontFace);
+    }
     case ReportOutputKind::AgeSpecificRatesView:
         return filledView<CAgeSpecificRatesView>(
             AgeSpecificRatesSettings::fromBlock(block, output.sex), choices, store, fontFace);
-    case ReportOutputKind::ReportView:
-        return filledView<CReportView>(ReportSettings::fromBlock(block), choices, store, fontFace);
+    case ReportOutputKind::ReportView: {
+        auto settings = ReportSettings::fromBlock(block);
+        settings.intervals = intervals;
+        return filledView<CReportView>(settings, choices, store, fontFace);
+    }
     default:
         return nullptr;
     }
@@ -41,7 +47,8 @@ std::unique_ptr<QWidget> gridView(const ReportOutput& output, const ReportChoice
 
 std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
                                                    CIncidenceStore& store,
-                                                   const QString& fontFace) {
+                                                   const QString& fontFace,
+                                                   const IntervalChoice& intervals) {
     std::vector<ReportDocument> documents;
     for (const ReportOutput& output : reportFinishPlan(choices.block)) {
         ReportDocument document;
@@ -59,7 +66,7 @@ std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
             document.text = QString::fromLatin1(builder.text().data(),
                                                 static_cast<qsizetype>(builder.text().size()));
         } else {
-            document.view = gridView(output, choices, store, fontFace);
+            document.view = gridView(output, choices, store, fontFace, intervals);
         }
         documents.push_back(std::move(document));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/rates/IntervalMethod.h"
 #include "core/reports/ReportBlock.h"
 #include "core/reports/ReportFinishPlan.h"
 
@@ -26,8 +27,10 @@ class CReportOutputs {
   public:
     /// Builds every document of the finish plan, males first; grid views draw in a face of the
     /// font bar. A standard table whose data cannot be loaded is left out.
+    /// intervals: how the summary and report views compute their confidence limits.
     static std::vector<ReportDocument> create(const ReportChoices& choices, CIncidenceStore& store,
-                                              const QString& fontFace);
+                                              const QString& fontFace,
+                                              const IntervalChoice& intervals = {});
 };
 
 } // namespace orvelan

@@ -14,9 +14,22 @@ CReportView::~CReportView() = default;
 void CReportView::fill(CIncidenceStore& store, const SelectionList& registries,
                        const SelectionList& cancers) {
     m_store = &store;
+    m_registries = registries;
+    m_cancers = cancers;
     m_table = std::make_unique<CReportTable>(m_settings);
     m_table->build(store, registries, cancers);
     showTable(m_table->grid());
+}
+
+void CReportView::setIntervals(const IntervalChoice& intervals) {
+    if (m_settings.intervals == intervals || m_store == nullptr) {
+        m_settings.intervals = intervals;
+        return;
+    }
+    m_settings.intervals = intervals;
+    m_settings.rowsAreCancers = isSwapChecked();
+    fill(*m_store, m_registries, m_cancers);
+    resetColours();
 }
 
 void CReportView::swap() {

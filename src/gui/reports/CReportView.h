@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CGridView.h"
+#include "gui/reports/CIntervalTarget.h"
 #include "core/reports/CReportTable.h"
 
 #include <memory>
@@ -11,7 +12,7 @@ namespace orvelan {
 
 class CIncidenceStore;
 
-class CReportView : public CGridView {
+class CReportView : public CGridView, public CIntervalTarget {
     Q_OBJECT
 
   public:
@@ -27,6 +28,8 @@ class CReportView : public CGridView {
     /// Exchanges rows and columns and fills the grid again from scratch; the font stays, a
     /// sort or a colour change does not.
     void swap();
+    /// Fills the grid again with other intervals, keeping the current arrangement.
+    void setIntervals(const IntervalChoice& intervals) override;
     /// The Swap command is shown checked while rows are cancer/sex combinations.
     bool isSwapChecked() const;
     const CReportTable* reportTable() const { return m_table.get(); }
@@ -43,6 +46,8 @@ class CReportView : public CGridView {
     ReportSettings m_settings;
     std::unique_ptr<CReportTable> m_table;
     CIncidenceStore* m_store = nullptr;
+    SelectionList m_registries = emptySelectionList();
+    SelectionList m_cancers = emptySelectionList();
 };
 
 } // namespace orvelan

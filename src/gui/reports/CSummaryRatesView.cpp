@@ -12,9 +12,23 @@ CSummaryRatesView::~CSummaryRatesView() = default;
 
 void CSummaryRatesView::fill(CIncidenceStore& store, const SelectionList& registries,
                              const SelectionList& cancers) {
+    m_store = &store;
+    m_registries = registries;
+    m_cancers = cancers;
     m_table = std::make_unique<CSummaryRatesTable>(m_settings);
     m_table->build(store, registries, cancers);
     showTable(m_table->grid());
+}
+
+void CSummaryRatesView::setIntervals(const IntervalChoice& intervals) {
+    if (m_settings.intervals == intervals) {
+        return;
+    }
+    m_settings.intervals = intervals;
+    if (m_store != nullptr) {
+        fill(*m_store, m_registries, m_cancers);
+        resetColours();
+    }
 }
 
 QString CSummaryRatesView::sortFirstEntry() const {

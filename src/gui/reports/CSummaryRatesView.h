@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CGridView.h"
+#include "gui/reports/CIntervalTarget.h"
 #include "core/reports/CSummaryRatesTable.h"
 
 #include <memory>
@@ -11,7 +12,7 @@ namespace orvelan {
 
 class CIncidenceStore;
 
-class CSummaryRatesView : public CGridView {
+class CSummaryRatesView : public CGridView, public CIntervalTarget {
     Q_OBJECT
 
   public:
@@ -21,9 +22,12 @@ class CSummaryRatesView : public CGridView {
     /// The report wizard's choices; set before fill().
     void setSettings(const SummaryRatesSettings& settings) { m_settings = settings; }
     const SummaryRatesSettings& settings() const { return m_settings; }
-    /// Builds the row list, the title and every cell once, then fills the grid.
+    /// Builds the row list, the title and every cell once, then fills the grid. The store
+    /// must outlive the view: another interval choice computes the cells again.
     void fill(CIncidenceStore& store, const SelectionList& registries,
               const SelectionList& cancers);
+    /// Fills the grid again with other intervals; a sort or a colour change is lost.
+    void setIntervals(const IntervalChoice& intervals) override;
     const CSummaryRatesTable* summaryTable() const { return m_table.get(); }
 
   protected:
@@ -33,6 +37,9 @@ class CSummaryRatesView : public CGridView {
   private:
     SummaryRatesSettings m_settings;
     std::unique_ptr<CSummaryRatesTable> m_table;
+    CIncidenceStore* m_store = nullptr;
+    SelectionList m_registries = emptySelectionList();
+    SelectionList m_cancers = emptySelectionList();
 };
 
 } // namespace orvelan

@@ -116,7 +116,8 @@ class MainFrameTest : public QObject {
         QCOMPARE(entries(topMenu(frame, "&Edit")), (QStringList{"&Copy", "-", "&Swap", "Sor&t"}));
         QCOMPARE(entries(topMenu(frame, "&View")),
                  (QStringList{"&Toolbar", "&Status Bar", "-", "&Decrease font", "&Increase font",
-                              "-", "&Background colour...", "Te&xt colour..."}));
+                              "-", "&Background colour...", "Te&xt colour...", "-",
+                              "&Confidence intervals>"}));
         QVERIFY(qobject_cast<CORVELANDoc*>(report->document()) != nullptr);
 
         frame.mdiArea()->setActiveSubWindow(table);

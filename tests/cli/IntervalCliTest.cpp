@@ -1,0 +1,150 @@
+// --ci and --level of rates, sir and report: each figure names the method it got, the limits
+// are the core's, and a method that fits none of a command's figures is refused.
+#include "FixtureData.h"
+#include "RunProcess.h"
+#include "TempDir.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/rates/ConfidenceLimits.h"
+#include "core/reports/CReportTemplate.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace orvelan::test {
+namespace {
+
+// Populations 0 and 12: 1,000 person-years in every group; all sites has one case per group
+// in males (18 over 18,000 person-years: crude rate 100) and two in females.
+class IntervalCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        FixtureData data;
+        for (const int population : {0, 12}) {
+            for (int sex = 0; sex < 2; ++sex) {
+                data.setPopulation(population, sex,
+                                   {1990, 1994, FixtureData::flatPersonYears(1000.0), 'g', ' '});
+                CasesFixture cases;
+                for (std::size_t i = 0; i < 18; ++i) {
+                    cases.cases[i] = population == 12 && sex == 0 ? 2.0 : sex + 1.0;
+                }
+                data.setCases(population, sex, 0, cases);
+            }
+        }
+        data.write(m_dir.str());
+    }
+
+    ProcessResult run(std::vector<std::string> args) {
+        args.insert(args.begin(), {ORVELAN_CLI_PATH, "--data-dir", m_dir.str()});
+        return runProcess(args);
+    }
+
+    nlohmann::json rates(const std::string& method, const std::string& level) {
+        const auto result = run({"rates", "--population", "0", "--cancer", "0", "--sex", "0",
+                                 "--to", "14", "--ci", method, "--level", level, "--json"});
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return nlohmann::json::parse(result.out)["rates"];
+    }
+
+    std::string reportTemplate(int kind, int rateKind) {
+        ReportChoices choices;
+        choices.block = ReportBlock::fromArray({kind, 0, 1, 0, 0, 0, 17, rateKind, 2, 1, 0});
+        const int row = *CRegistryDictionary::rowOfPopulation(0);
+        choices.registries[static_cast<std::size_t>(row)] = row;
+        choices.cancers[0] = 0;
+        const auto path = m_dir.file("report.RPT");
+        EXPECT_FALSE(CReportTemplate::write(path, choices, 0, 0));
+        return path;
+    }
+
+    TempDir m_dir;
+};
+
+TEST_F(IntervalCli, RatesNameTheMethodEachFigureGot) {
+    struct Case {
+        std::string method, level;
+        std::array<std::string, 6> used; // by rate kind
+    };
+    const Case cases[] = {
+        {"normal", "90", {"normal", "normal", "normal", "normal", "normal", "normal"}},
+        {"exact", "95", {"exact", "gamma", "gamma", "normal", "normal", "exact"}},
+        {"gamma", "99", {"exact", "gamma", "gamma", "normal", "normal", "exact"}},
+        {"tiwari", "95", {"exact", "tiwari", "tiwari", "normal", "normal", "exact"}},
+    };
+    for (const Case& c : cases) {
+        const auto json = rates(c.method, c.level);
+        for (std::size_t kind = 0; kind < 6; ++kind) {
+            EXPECT_EQ(json[kind]["method"], c.used[kind]) << c.method << " kind " << kind;
+            EXPECT_EQ(json[kind]["level"], std::stoi(c.level));
+        }
+    }
+    // Fifteen cases over groups 0-14 (15,000 person-years).
+    const auto exact = rates("exact", "99");
+    const Interval count = exactPoissonLimits(15, 99);
+    EXPECT_NEAR(exact[0]["lower"].get<double>(), count.lower * 100000 / 15000, 1e-9);
+    EXPECT_NEAR(exact[5]["upper"].get<double>(), count.upper, 1e-9);
+    const auto normal = rates("normal", "90");
+    EXPECT_NEAR(normal[0]["lower"].get<double>(),
+                normal[0]["value"].get<double>() - 1.645 * normal[0]["se"].get<double>(), 1e-9);
+    EXPECT_TRUE(normal[5]["lower"].is_null()); // a count has no normal interval
+
+    const auto text = run({"rates", "--population", "0", "--cancer", "0", "--sex", "0", "--ci",
+                           "tiwari", "--level", "90"});
+    EXPECT_NE(text.out.find("90% confidence interval   method\n"), std::string::npos);
+    EXPECT_NE(text.out.find("   tiwari\n"), std::string::npos);
+}
+
+TEST_F(IntervalCli, DefaultOutputNamesNoMethod) {
+    const auto json = run({"rates", "--population", "0", "--cancer", "0", "--json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_FALSE(nlohmann::json::parse(json.out)["rates"][0].contains("method"));
+    const auto text = run({"sir", "--ref", "0,0,0", "--populations", "12"});
+    EXPECT_EQ(text.out.find("method"), std::string::npos);
+    EXPECT_NE(text.out.find("SIR[95% CI]"), std::string::npos);
+}
+
+TEST_F(IntervalCli, SirTakesExactLimitsOfTheObservedCount) {
+    // Population 12 has two male cases a group: O = 36, E = 18.
+    const auto result = run({"sir", "--ref", "0,0,0", "--populations", "12", "--ci", "exact",
+                             "--level", "90", "--json"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto row = nlohmann::json::parse(result.out)["rows"][0];
+    const Interval count = exactPoissonLimits(36, 90);
+    EXPECT_NEAR(row["lower"].get<double>(), 100 * count.lower / 18, 1e-9);
+    EXPECT_NEAR(row["upper"].get<double>(), 100 * count.upper / 18, 1e-9);
+    EXPECT_EQ(row["method"], "exact");
+    const auto text = run({"sir", "--ref", "0,0,0", "--populations", "12", "--level", "99"});
+    EXPECT_NE(text.out.find("SIR[99% CI]"), std::string::npos);
+    EXPECT_NE(text.out.find("\t99% normal\n"), std::string::npos);
+}
+
+TEST_F(IntervalCli, ReportTitlesNameTheMethodAndAskForTheIntervals) {
+    const auto crude =
+        run({"report", "--template", reportTemplate(2, 0), "--ci", "exact", "--json"});
+    ASSERT_EQ(crude.exitCode, 0) << crude.err;
+    const auto table = nlohmann::json::parse(crude.out)[0];
+    EXPECT_EQ(table["title"], "Crude rate (All ages) [95% CI: Exact Poisson]");
+    const Interval count = exactPoissonLimits(18, 95);
+    char cell[64];
+    std::snprintf(cell, sizeof cell, "%9.2f [%.2f,%.2f]", 100.0, count.lower * 100 / 18,
+                  count.upper * 100 / 18);
+    EXPECT_EQ(table["cells"][1][1], cell);
+}
+
+TEST_F(IntervalCli, AMethodThatFitsNoFigureIsRefused) {
+    const std::vector<std::vector<std::string>> refused = {
+        {"sir", "--ref", "0,0,0", "--populations", "12", "--ci", "gamma"},
+        {"report", "--template", reportTemplate(2, 3), "--ci", "exact"},
+        {"report", "--template", reportTemplate(2, 1), "--ci", "exact"},
+        {"rates", "--population", "0", "--cancer", "0", "--ci", "wilson"},
+        {"rates", "--population", "0", "--cancer", "0", "--level", "80"},
+    };
+    for (const auto& args : refused) {
+        const auto result = run(args);
+        EXPECT_EQ(result.exitCode, 2) << args[0] << " " << args.back();
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        EXPECT_TRUE(result.out.empty());
+    }
+}
+
+} // namespace
+} // namespace orvelan::test

@@ -1,0 +1,105 @@
+// "Confidence intervals" in the View menu of the table documents: switching it computes the
+// intervals of an open summary view again and marks its title cell; the choice survives a
+// restart through the settings file, which keeps no trace of the default.
+#include "GuiFixture.h"
+#include "core/data/CRegistryDictionary.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CORVELANApp.h"
+#include "gui/app/DocumentTypes.h"
+#include "gui/reports/CReportOutputs.h"
+#include "gui/reports/CSummaryRatesView.h"
+
+#include <QAction>
+#include <QFile>
+
+using namespace orvelan;
+
+namespace {
+
+constexpr int kNormal = 32790;
+constexpr int kSmallCounts = 32791;
+// Population 0 has 10,000 person-years in each of 18 groups and no case: the crude rate is 0,
+// its exact upper limit 3.689 x 100,000 / 180,000 = 2.05.
+const QString kNormalCell = QStringLiteral("     0.00 (0.00 to 0.00)");
+const QString kExactCell = QStringLiteral("     0.00 (0.00 to 2.05)");
+const QString kNote = QStringLiteral(" [95% CI: Exact Poisson / Gamma (Fay-Feuer)]");
+
+QString readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+} // namespace
+
+class IntervalOptionTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() {
+        const QStringList unexpected = fixture.takeUnexpectedDialogs();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+        fixture.stop();
+        fixture.clearFolders();
+    }
+
+    void switchingRecomputesAnOpenSummaryViewAndSurvivesARestart() {
+        fixture.writeFixtureData();
+        fixture.start();
+        QVERIFY(action(kNormal)->isChecked());
+        QVERIFY(!action(kSmallCounts)->isChecked());
+        CSummaryRatesView* view = openSummaryView();
+        QCOMPARE(cell(view, 1, 1), kNormalCell);
+        const QString title = cell(view, 0, 0);
+        QVERIFY(!title.contains(QStringLiteral("CI:")));
+
+        action(kSmallCounts)->trigger();
+        QCOMPARE(cell(view, 1, 1), kExactCell);
+        QCOMPARE(cell(view, 0, 0), title + kNote);
+        QVERIFY(action(kSmallCounts)->isChecked());
+        QVERIFY(!action(kNormal)->isChecked());
+        action(kSmallCounts)->trigger(); // choosing the checked entry again keeps it
+        QVERIFY(action(kSmallCounts)->isChecked());
+        QCOMPARE(cell(view, 1, 1), kExactCell);
+
+        fixture.stop();
+        QVERIFY(readAll(fixture.defaultSettingsPath())
+                    .contains(QStringLiteral("[Intervals]\nMethod=exact\nLevel=95\n")));
+        fixture.start();
+        QVERIFY(action(kSmallCounts)->isChecked());
+        CSummaryRatesView* reopened = openSummaryView();
+        QCOMPARE(cell(reopened, 1, 1), kExactCell);
+
+        action(kNormal)->trigger();
+        QCOMPARE(cell(reopened, 1, 1), kNormalCell);
+        QCOMPARE(cell(reopened, 0, 0), title);
+        fixture.stop();
+        QVERIFY(!readAll(fixture.defaultSettingsPath()).contains(QStringLiteral("Intervals")));
+    }
+
+  private:
+    QAction* action(int id) const { return fixture.frame().action(id); }
+
+    static QString cell(CSummaryRatesView* view, int row, int column) {
+        return QString::fromStdString(view->summaryTable()->grid().text(row, column));
+    }
+
+    /// Summary rates of all sites in males for population 0, with intervals, opened as the
+    /// report command opens them.
+    CSummaryRatesView* openSummaryView() {
+        ReportChoices choices;
+        choices.block = ReportBlock::fromArray({0, 1, 1, 0, 0, 0, 17, 1, 2, 1, 0});
+        const int row = *CRegistryDictionary::rowOfPopulation(0);
+        choices.registries[static_cast<std::size_t>(row)] = row;
+        std::vector<ReportDocument> documents =
+            CReportOutputs::create(choices, fixture.app().store(), fixture.app().intervals());
+        auto* view = qobject_cast<CSummaryRatesView*>(documents.at(0).view.release());
+        fixture.frame().openDocument(DocumentType::SummaryRates, view);
+        return view;
+    }
+
+    test::GuiFixture fixture;
+};
+
+ORVELAN_GUI_TEST_MAIN(IntervalOptionTest)
+
+#include "IntervalOptionTest.moc"
