@@ -110,7 +110,7 @@ TEST(DictionaryReading, StopsAtTheGroupLimit) {
         TempDir dir;
         std::string content;
         for (int k = 0; k < limit + 3; ++k) {
-            content += line("G" + std::to_string(k), "001");
+            content += line(std::string("G") + std::to_string(k), "001");
         }
         dir.write("user.dic", content);
         CUserGroupDictionary groups(kind);
