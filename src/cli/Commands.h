@@ -19,5 +19,6 @@ void registerTableCommand(CLI::App& app, CliContext& context);
 void registerReportCommand(CLI::App& app, CliContext& context);
 void registerExportCommand(CLI::App& app, CliContext& context);
 void registerTemplateCommand(CLI::App& app, CliContext& context);
+void registerGraphCommand(CLI::App& app, CliContext& context);
 
 } // namespace orvelan::cli

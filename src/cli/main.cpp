@@ -29,6 +29,7 @@ int run(int argc, char** argv) {
     registerReportCommand(app, context);
     registerExportCommand(app, context);
     registerTemplateCommand(app, context);
+    registerGraphCommand(app, context);
 
     try {
         app.parse(argc, argv);

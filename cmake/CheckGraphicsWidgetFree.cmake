@@ -1,0 +1,21 @@
+# Fails when a graphics source includes a Qt Widgets header or the graphics test binary links
+# Qt Widgets: the painters must run where there are no widgets (orvelan-cli, image files).
+file(GLOB_RECURSE sources ${GRAPHICS_DIR}/*.h ${GRAPHICS_DIR}/*.cpp)
+foreach(source IN LISTS sources)
+    file(STRINGS ${source} hits
+         REGEX "#[ \t]*include[ \t]*[<\"](QtWidgets|QWidget|QApplication|QDialog|QMainWindow|QPrint)")
+    if(hits)
+        message(FATAL_ERROR "Qt Widgets include in graphics source ${source}: ${hits}")
+    endif()
+endforeach()
+execute_process(COMMAND ldd ${BINARY} OUTPUT_VARIABLE libraries RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "ldd failed on ${BINARY}")
+endif()
+if(libraries MATCHES "libQt6Widgets|libQt6PrintSupport")
+    message(FATAL_ERROR "graphics test binary links Qt Widgets:\n${libraries}")
+endif()
+if(NOT libraries MATCHES "libQt6Gui")
+    message(FATAL_ERROR "graphics test binary does not link QtGui; the check proves nothing")
+endif()
+message(STATUS "graphics is free of Qt Widgets")

@@ -1,0 +1,130 @@
+#include "GraphImage.h"
+
+#include "core/graphs/GraphSettings.h"
+
+#ifdef ORVELAN_HAS_GRAPHICS
+#include "graphics/CAgeCurvesPainter.h"
+#include "graphics/CBarChartPainter.h"
+#include "graphics/CImageExport.h"
+#include "graphics/CPieChartPainter.h"
+#include "graphics/CPyramidPainter.h"
+#include "graphics/FontFaces.h"
+#include "graphics/GraphStyle.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#endif
+
+namespace orvelan::cli {
+
+#ifdef ORVELAN_HAS_GRAPHICS
+
+namespace {
+
+/// A platform for the painters, for the length of one picture only, so that the other commands
+/// start without loading one. Qt's note about a missing runtime folder is not for our users.
+class OffscreenApplication {
+  public:
+    OffscreenApplication() {
+        if (QGuiApplication::instance() == nullptr) {
+            m_previousHandler = qInstallMessageHandler(quietHandler);
+            m_application = std::make_unique<QGuiApplication>(m_argc, m_argv.data());
+            installFaceSubstitutions();
+        }
+    }
+    ~OffscreenApplication() {
+        if (m_application) {
+            m_application.reset();
+            qInstallMessageHandler(m_previousHandler);
+        }
+    }
+    OffscreenApplication(const OffscreenApplication&) = delete;
+    OffscreenApplication& operator=(const OffscreenApplication&) = delete;
+
+  private:
+    static void quietHandler(QtMsgType type, const QMessageLogContext& context,
+                             const QString& message) {
+        if (message.startsWith(QStringLiteral("QStandardPaths:"))) {
+            return;
+        }
+        QByteArray text = message.toLocal8Bit();
+        std::fprintf(stderr, "%s\n", text.constData());
+        (void)type;
+        (void)context;
+    }
+
+    char m_name[12] = "orvelan-cli";
+    char m_option[10] = "-platform";
+    char m_platform[10] = "offscreen";
+    int m_argc = 3;
+    std::array<char*, 4> m_argv = {m_name, m_option, m_platform, nullptr};
+    QtMessageHandler m_previousHandler = nullptr;
+    std::unique_ptr<QGuiApplication> m_application;
+};
+
+GraphStyle styleFor(const GraphModel& model, const GraphSettings& settings,
+                    const GraphDisplay& display) {
+    GraphStyle style;
+    if (std::holds_alternative<AgeCurvesModel>(model)) {
+        style = GraphStyle::forAgeCurves(settings);
+    } else if (std::holds_alternative<BarChartModel>(model)) {
+        style = GraphStyle::forBarChart(settings);
+    } else if (std::holds_alternative<PieChartModel>(model)) {
+        style = GraphStyle::forPieChart(settings);
+        style.sliceColours = GraphStyle::defaultSliceColours();
+    } else {
+        style = GraphStyle::forPyramid(settings);
+    }
+    if (display.fontSizeIndex >= 0) {
+        style.fontSizeIndex = display.fontSizeIndex;
+    }
+    style.logarithmic = display.logarithmic;
+    style.lines = display.lines;
+    return style;
+}
+
+} // namespace
+
+bool graphImagesAvailable() { return true; }
+
+std::optional<std::string> writeGraphImage(const std::string& path, const GraphModel& model,
+                                           const GraphSettings& settings,
+                                           const GraphDisplay& display) {
+    const OffscreenApplication application;
+    const GraphStyle style = styleFor(model, settings, display);
+    const CImageExport::PaintFunction paint = [&](QPainter& painter, QSize size) {
+        std::visit(
+            [&](const auto& m) {
+                using M = std::decay_t<decltype(m)>;
+                if constexpr (std::is_same_v<M, AgeCurvesModel>) {
+                    CAgeCurvesPainter::paint(painter, size, m, style);
+                } else if constexpr (std::is_same_v<M, BarChartModel>) {
+                    CBarChartPainter::paint(painter, size, m, style);
+                } else if constexpr (std::is_same_v<M, PieChartModel>) {
+                    CPieChartPainter::paint(painter, size, m, style);
+                } else {
+                    CPyramidPainter::paint(painter, size, m, style);
+                }
+            },
+            model);
+    };
+    return CImageExport::saveGraph(QSize(display.width, display.height), paint, path,
+                                   QString::fromStdString(settings.title));
+}
+
+#else
+
+bool graphImagesAvailable() { return false; }
+
+std::optional<std::string> writeGraphImage(const std::string&, const GraphModel&,
+                                           const GraphSettings&, const GraphDisplay&) {
+    return std::string("this orvelan-cli was built without graphics: use --json");
+}
+
+#endif
+
+} // namespace orvelan::cli

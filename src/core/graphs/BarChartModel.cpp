@@ -1,0 +1,147 @@
+#include "core/graphs/BarChartModel.h"
+
+#include "core/data/CIncidenceStore.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/data/CUserGroupDictionary.h"
+#include "core/graphs/GraphSettings.h"
+#include "core/io/Printf.h"
+
+#include <array>
+#include <utility>
+
+namespace orvelan {
+
+namespace {
+
+constexpr int kCandidateCount = kSelectionListSize - 1; // entries 0-319
+
+struct Candidate {
+    int key = -1;
+    double value = 0.0;
+};
+
+using Candidates = std::array<Candidate, kCandidateCount>;
+
+int registryGroupCount(const CIncidenceStore& store) {
+    return store.registryGroups() != nullptr ? store.registryGroups()->count() : 0;
+}
+
+/// Largest first; of equal values the one found last moves up.
+void sortCandidates(Candidates& candidates) {
+    for (std::size_t pos = 0; pos < candidates.size(); ++pos) {
+        std::size_t best = pos;
+        for (std::size_t j = pos; j < candidates.size(); ++j) {
+            if (candidates[j].value >= candidates[best].value) {
+                best = j;
+            }
+        }
+        std::swap(candidates[pos], candidates[best]);
+    }
+}
+
+void fillCandidates(CIncidenceStore& store, const GraphSettings& s, Candidates& candidates) {
+    if (s.barChartType == static_cast<int>(BarChartType::Cancer)) {
+        const int lastSlot = kRegistryRowCount - 1 + registryGroupCount(store);
+        for (int slot = 0; slot <= lastSlot && slot < kCandidateCount; ++slot) {
+            const int value = s.registries[static_cast<std::size_t>(slot)];
+            if (value < 0) {
+                continue;
+            }
+            const int population =
+                value >= kFirstRegistryGroup ? value : CRegistryDictionary::populationNumber(slot);
+            if (population >= kPopulationCount && population < kFirstRegistryGroup) {
+                continue; // a heading row of the dictionary
+            }
+            auto& candidate = candidates[static_cast<std::size_t>(slot)];
+            candidate.key = population;
+            if (store.load(population, s.cancer, s.sex)) {
+                candidate.value = barValue(store, s.rateKind, s.ageFrom, s.ageTo);
+            }
+        }
+    } else {
+        for (int cancer = 0; cancer < kCandidateCount; ++cancer) {
+            if (s.cancers[static_cast<std::size_t>(cancer)] < 0) {
+                continue;
+            }
+            auto& candidate = candidates[static_cast<std::size_t>(cancer)];
+            candidate.key = cancer;
+            if (store.load(s.population, cancer, s.sex)) {
+                candidate.value = barValue(store, s.rateKind, s.ageFrom, s.ageTo);
+            }
+        }
+    }
+}
+
+} // namespace
+
+std::string BarChartModel::statusText(std::size_t bar) const {
+    const Bar& b = bars.at(bar);
+    return rateKind == static_cast<int>(RateKind::NumberOfCases)
+               ? formatText("%s: %.0f", b.label.c_str(), b.value)
+               : formatText("%s: %.2f", b.label.c_str(), b.value);
+}
+
+double barValue(CIncidenceStore& store, int rateKind, int from, int to) {
+    if (rateKind == static_cast<int>(RateKind::NumberOfCases)) {
+        return store.numberOfCases(from, to) == 0 ? store.numberOfCasesResult() : -1.0;
+    }
+    if (rateKind < 0 || rateKind >= kRateKindCount) {
+        return -1.0;
+    }
+    return store.computeRate(static_cast<RateKind>(rateKind), from, to).value;
+}
+
+void chooseMultiplier(double largest, double& multiplier, std::string& caption) {
+    caption.clear();
+    if (largest < 1.0) {
+        const int factor = largest < 0.001 ? 10000 : largest < 0.01 ? 1000 : largest < 0.1 ? 100 : 10;
+        multiplier = factor;
+        caption = formatText("(x %d)", factor);
+    } else if (largest < 10000.0) {
+        multiplier = 1.0;
+    } else if (largest < 100000.0) {
+        multiplier = 0.1;
+        caption = "(tens)";
+    } else if (largest < 1000000.0) {
+        multiplier = 0.01;
+        caption = "(hundreds)";
+    } else {
+        multiplier = 0.001;
+        caption = "(thousands)";
+    }
+}
+
+BarChartModel computeBarChart(CIncidenceStore& store, const GraphSettings& settings) {
+    BarChartModel model;
+    model.title = settings.title;
+    model.type = settings.barChartType;
+    model.rateKind = settings.rateKind;
+    Candidates candidates{};
+    fillCandidates(store, settings, candidates);
+    sortCandidates(candidates);
+    for (const Candidate& candidate : candidates) {
+        if (candidate.value > 0.0) {
+            model.bars.push_back({candidate.key, {}, candidate.value, 0.0});
+        }
+    }
+    if (model.bars.empty()) {
+        return model;
+    }
+    const bool registryChart = settings.barChartType == static_cast<int>(BarChartType::Registry);
+    for (Bar& bar : model.bars) {
+        bar.label = registryChart ? store.cancerLabel(bar.key)
+                                  : store.populationLabelByNumber(bar.key, false);
+        if (bar.label.size() > BarChartModel::kMaxLabelLength) {
+            bar.label.resize(BarChartModel::kMaxLabelLength);
+        }
+    }
+    const double largest = model.bars.front().value;
+    chooseMultiplier(largest, model.multiplier, model.caption);
+    for (Bar& bar : model.bars) {
+        bar.scaled = bar.value * model.multiplier;
+    }
+    model.scale = niceLinearScale(0.0, largest * model.multiplier);
+    return model;
+}
+
+} // namespace orvelan

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/graphs/NiceScale.h"
+
+#include <string>
+#include <vector>
+
+// The bar chart: one rate of many populations (cancer bar chart) or of many cancers (registry
+// bar chart), sorted from the largest value down and scaled by a power of ten for the axis.
+namespace orvelan {
+
+class CIncidenceStore;
+struct GraphSettings;
+
+struct Bar {
+    int key = 0; // population number (cancer bar chart) or cancer number (registry bar chart)
+    std::string label;
+    double value = 0.0; // as computed, before the multiplier
+    double scaled = 0.0; // value x multiplier: what the axis shows
+};
+
+struct BarChartModel {
+    static constexpr std::size_t kMaxLabelLength = 131;
+
+    std::string title;
+    int type = 0;     // BarChartType
+    int rateKind = 1; // RateKind
+    std::vector<Bar> bars;
+    double multiplier = 1.0;
+    std::string caption; // "(x 100)", "(tens)", ... or empty
+    LinearScale scale;   // of (0, largest scaled value); scale.top is the axis top
+
+    /// The hover text of a bar: "%s: %.2f", or "%s: %.0f" for the number of cases.
+    std::string statusText(std::size_t bar) const;
+};
+
+/// The value of the loaded series for a rate kind 0-5 over from..to; -1 when it cannot be
+/// computed. The number of cases never counts unknown ages.
+double barValue(CIncidenceStore& store, int rateKind, int from, int to);
+
+/// Multiplier and caption for the largest value: x 10 to x 10000 below 1, 1 below 10000,
+/// then tens, hundreds and thousands.
+void chooseMultiplier(double largest, double& multiplier, std::string& caption);
+
+/// Builds the bars; empty bars mean no value was positive and the chart cannot be drawn.
+BarChartModel computeBarChart(CIncidenceStore& store, const GraphSettings& settings);
+
+} // namespace orvelan

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/data/Codes.h"
+
+#include <vector>
+
+// How the graph models read the wizard's selection lists.
+namespace orvelan {
+
+class CIncidenceStore;
+
+/// Population numbers of the selected registry slots 0..lastSlot, in slot order: a slot at or
+/// beyond 272 holds its group's population number, a lower slot names a registry dictionary
+/// row. Heading rows (continents, countries) are no population and are skipped.
+std::vector<int> selectedPopulations(const SelectionList& registries, int lastSlot);
+
+/// Cancer numbers of the selected cancer slots 0..lastSlot, in number order.
+std::vector<int> selectedCancers(const SelectionList& cancers, int lastSlot);
+
+/// Whether a cancer (or user cancer group) occurs in males / in females.
+struct SexApplicability {
+    bool males = true;
+    bool females = true;
+    bool maleOnly() const { return males && !females; }
+    bool femaleOnly() const { return females && !males; }
+};
+SexApplicability sexApplicability(const CIncidenceStore& store, int cancer);
+
+} // namespace orvelan

@@ -1,0 +1,178 @@
+#include "graphics/CTwoCurvePainter.h"
+
+#include "core/data/Codes.h"
+#include "core/graphs/AxisLabels.h"
+#include "core/graphs/TwoCurveModel.h"
+#include "graphics/FontFaces.h"
+#include "graphics/GraphText.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <cmath>
+#include <optional>
+
+namespace orvelan {
+
+namespace {
+
+const QColor kReferenceColour(255, 0, 0);
+const QColor kComparisonColour(0, 0, 255);
+constexpr int kBottomRoom = 70; // below the plot: age labels and "Age"
+constexpr int kAxisRoom = 60;   // left of the plot: value labels
+
+struct Axis {
+    bool logarithmic = false;
+    double bottom = 0.0;
+    double top = 0.0;
+    double perUnit = 0.0;
+    int baseline = 0;
+    int y(double v) const {
+        return baseline - static_cast<int>(logarithmic
+                                               ? (std::log10(v) - std::log10(bottom)) * perUnit
+                                               : (v - bottom) * perUnit);
+    }
+};
+
+void drawCurve(QPainter& painter, const TwoCurveModel& model, const AgeArray& rates,
+               const QColor& colour, const Axis& axis, int left, int c) {
+    painter.setPen(QPen(colour, 1));
+    std::optional<QPoint> previous;
+    for (int a = model.ageLow; a <= model.ageHigh; ++a) {
+        const double rate = rates[static_cast<std::size_t>(a)];
+        if (axis.logarithmic && rate <= 0.0) {
+            continue;
+        }
+        const QPoint point(left + (a - model.ageLow) * c, axis.y(rate));
+        if (previous) {
+            painter.drawLine(*previous, point);
+        }
+        previous = point;
+    }
+}
+
+void drawValues(QPainter& painter, const TwoCurveModel& model, int W) {
+    const int right = W - 10;
+    const int gap = CTwoCurvePainter::kValuesColumnGap;
+    int y = CTwoCurvePainter::kValuesTop;
+    for (int a = model.ageLow; a <= model.ageHigh; ++a) {
+        const auto i = static_cast<std::size_t>(a);
+        painter.setPen(Qt::black); // the age group of the line, so that the columns read alone
+        drawTextAt(painter, right - 2 * gap, y, qs(std::string(lowerLabel(a))), TextAlign::Right);
+        painter.setPen(kReferenceColour);
+        drawTextAt(painter, right, y, qs(TwoCurveModel::valueText(model.reference[i])),
+                   TextAlign::Right);
+        painter.setPen(kComparisonColour);
+        drawTextAt(painter, right - gap, y,
+                   qs(TwoCurveModel::valueText(model.comparison[i])), TextAlign::Right);
+        y += CTwoCurvePainter::kValuesStep;
+    }
+}
+
+} // namespace
+
+TwoCurveGeometry CTwoCurvePainter::paint(QPainter& painter, QSize size, const TwoCurveModel& model,
+                                         const TwoCurveStyle& style) {
+    TwoCurveGeometry geometry;
+    const int W = size.width();
+    const int H = size.height();
+    painter.save();
+    painter.fillRect(QRect(0, 0, W, H), Qt::white);
+    painter.setFont(graphFont(style.fontFace, style.fontPixelSize, false));
+    const QFontMetrics metrics(painter.font(), painter.device());
+    const int h = metrics.height();
+    painter.setPen(kReferenceColour);
+    drawTextAt(painter, W / 2, 4, qs(model.referenceLabel), TextAlign::Centre);
+    painter.setPen(kComparisonColour);
+    drawTextAt(painter, W / 2, 4 + h, qs(model.comparisonLabel), TextAlign::Centre);
+    const int topMargin = 3 * h + 8;
+
+    const int spans = model.ageHigh - model.ageLow;
+    int plotWidth = style.values ? 3 * W / 4 : 5 * W / 6;
+    const int c = spans > 0 ? (plotWidth - kAxisRoom) / spans : 0;
+    plotWidth = c * spans;
+    int plotHeight = H - topMargin - kBottomRoom;
+    std::optional<LogScale> logScale = model.logScale();
+    if (model.largest <= 0.0 || c <= 0 || plotHeight <= 0 || !logScale) {
+        painter.setPen(Qt::black);
+        drawTextAt(painter, W / 2, H / 2, QStringLiteral("No data!"), TextAlign::Centre);
+        geometry.noData = true;
+        painter.restore();
+        return geometry;
+    }
+    Axis axis;
+    axis.logarithmic = style.logarithmic;
+    LinearScale linear;
+    if (axis.logarithmic) {
+        if (logScale->top <= logScale->bottom) {
+            logScale->top = logScale->bottom * 10.0;
+        }
+        axis.bottom = logScale->bottom;
+        axis.top = logScale->top;
+        axis.perUnit = plotHeight / (std::log10(axis.top) - std::log10(axis.bottom));
+    } else {
+        linear = model.linearScale();
+        const int marks = std::max(1, linear.marks());
+        plotHeight -= plotHeight % marks;
+        axis.bottom = linear.bottom;
+        axis.top = linear.top;
+        axis.perUnit = plotHeight / (linear.top - linear.bottom);
+    }
+    const int left = kAxisRoom + 10;
+    axis.baseline = topMargin + plotHeight;
+    geometry.plot = QRect(left, topMargin, plotWidth, plotHeight);
+    geometry.columnWidth = c;
+
+    const int k = h / 2;
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(left, topMargin, left, axis.baseline);
+    painter.drawLine(left, axis.baseline, left + plotWidth, axis.baseline);
+    for (int a = model.ageLow; a <= model.ageHigh; ++a) {
+        const int x = left + (a - model.ageLow) * c;
+        painter.drawLine(x, axis.baseline, x, axis.baseline + k);
+        std::string label(lowerLabel(a));
+        if (a == model.ageHigh && a == kTopAgeGroup) {
+            label.back() = '+';
+        }
+        drawTextAt(painter, x, axis.baseline + k, qs(label), TextAlign::Centre);
+    }
+    drawTextAt(painter, left + plotWidth / 2, axis.baseline + k + h + 4, QStringLiteral("Age"),
+               TextAlign::Centre);
+
+    auto tick = [&](double v, const QString& label, int length) {
+        const int y = axis.y(v);
+        painter.drawLine(left, y, left - length, y);
+        if (!label.isEmpty()) {
+            drawTextAt(painter, left - k - 3, y - h / 2, label, TextAlign::Right);
+        }
+        if (style.grid) {
+            painter.setPen(QPen(QColor(160, 160, 160), 1, Qt::DotLine));
+            painter.drawLine(left + 1, y, left + plotWidth, y);
+            painter.setPen(QPen(Qt::black, 1));
+        }
+    };
+    if (axis.logarithmic) {
+        tick(logScale->top, qs(logTopLabel(logScale->top)), k);
+        tick(logScale->bottom, QString(), k);
+        for (const LogTick& t : logTicks(*logScale)) {
+            tick(t.value, qs(t.label), t.labelled ? k : k - 1);
+        }
+    } else {
+        for (int j = 0; j <= linear.marks(); ++j) {
+            const double v = linear.bottom + j * linear.step;
+            tick(v, qs(arithmeticAxisLabel(v)), k);
+        }
+    }
+    drawTextAt(painter, left, topMargin - h - 2, QStringLiteral("Rate (per 100,000)"),
+               TextAlign::Left);
+
+    drawCurve(painter, model, model.reference, kReferenceColour, axis, left, c);
+    drawCurve(painter, model, model.comparison, kComparisonColour, axis, left, c);
+    if (style.values) {
+        drawValues(painter, model, W);
+    }
+    painter.restore();
+    return geometry;
+}
+
+} // namespace orvelan

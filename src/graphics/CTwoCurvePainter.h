@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QPainter;
+
+// Draws the graph of a two-curve comparison: the reference curve in red, the comparison curve
+// in blue, on a logarithmic or arithmetic rate axis.
+namespace orvelan {
+
+struct TwoCurveModel;
+
+struct TwoCurveStyle {
+    bool logarithmic = true; // "Logarithmic" / "Arithmetic"
+    bool values = false;     // the two value columns at the right
+    bool grid = false;       // lines across the plot at the value marks
+    QString fontFace = QStringLiteral("MS Sans Serif");
+    int fontPixelSize = 11;
+};
+
+struct TwoCurveGeometry {
+    QRect plot;
+    int columnWidth = 0;
+    bool noData = false;
+};
+
+class CTwoCurvePainter {
+  public:
+    static constexpr int kValuesTop = 50;   // y of the first value line
+    static constexpr int kValuesStep = 13;  // pixels between value lines
+    static constexpr int kValuesColumnGap = 60;
+
+    static TwoCurveGeometry paint(QPainter& painter, QSize size, const TwoCurveModel& model,
+                                  const TwoCurveStyle& style);
+};
+
+} // namespace orvelan

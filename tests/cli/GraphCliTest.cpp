@@ -1,0 +1,224 @@
+#include "FixtureData.h"
+#include "RunProcess.h"
+#include "TempDir.h"
+#include "core/graphs/CGraphTemplate.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <nlohmann/json.hpp>
+
+namespace orvelan::test {
+namespace {
+
+constexpr int kStomach = 34;
+constexpr int kLung = 77;
+constexpr int kProstate = 153;
+
+Series rising(double factor) {
+    Series cases{};
+    for (std::size_t a = 0; a < 18; ++a) {
+        cases[a] = static_cast<double>(a + 1) * factor;
+    }
+    return cases;
+}
+
+std::string fileStart(const std::string& path, std::size_t count) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(count, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(count));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+// Populations 0 and 1 with 10,000 person-years a group (population 1 up to 75+ only), stomach
+// and lung cases in both sexes, all sites the sum of the two plus 100 in group 6.
+class GraphCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        FixtureData data;
+        for (int sex = 0; sex < 2; ++sex) {
+            data.setPopulation(0, sex, {1990, 1994, FixtureData::flatPersonYears(10000.0)});
+            data.setPopulation(1, sex, {1990, 1994, FixtureData::flatPersonYears(10000.0, 15)});
+            for (const int population : {0, 1}) {
+                data.setCases(population, sex, kStomach, {rising(1.0)});
+                data.setCases(population, sex, kLung, {rising(2.0)});
+                Series all = rising(3.0);
+                all[6] += 100.0;
+                data.setCases(population, sex, 0, {all});
+            }
+        }
+        data.write(m_dir.str());
+    }
+
+    ProcessResult run(std::vector<std::string> args) {
+        args.insert(args.begin(), {ORVELAN_CLI_PATH, "--data-dir", m_dir.str(), "graph"});
+        return runProcess(args);
+    }
+
+    nlohmann::json json(std::vector<std::string> args) {
+        args.push_back("--json");
+        const ProcessResult result = run(args);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return result.exitCode == 0 ? nlohmann::json::parse(result.out) : nlohmann::json();
+    }
+
+    /// False (the test skips) when this orvelan-cli was built without the painters.
+    bool canDraw() {
+        const auto probe = run({"pyramid", "--population", "0", "--out", m_dir.file("probe.png")});
+        return probe.exitCode == 0;
+    }
+
+    TempDir m_dir;
+};
+
+TEST_F(GraphCli, CurvesJsonGivesRatesUpToTheLastAgeGroup) {
+    const auto model =
+        json({"curves", "--populations", "0,1", "--cancers", "34", "--sex", "0"});
+    ASSERT_EQ(model["curves"].size(), 2u);
+    EXPECT_EQ(model["last_age_group"], 15);
+    const auto& first = model["curves"][0];
+    EXPECT_EQ(first["population"], 0);
+    EXPECT_EQ(first["cancer"], kStomach);
+    EXPECT_EQ(first["sex"], 0);
+    ASSERT_EQ(first["rates"].size(), 18u);
+    EXPECT_DOUBLE_EQ(first["rates"][2].get<double>(), 30.0);
+    EXPECT_TRUE(first["rates"][16].is_null());
+    EXPECT_DOUBLE_EQ(first["rates"][15].get<double>(), 51.0 * 100000.0 / 30000.0);
+    EXPECT_FALSE(first["label"].get<std::string>().empty());
+    EXPECT_EQ(model["scale"]["linear"]["top"], 600.0); // largest rate 510, steps of 100
+    EXPECT_EQ(model["scale"]["log"]["bottom"], 10.0);
+    EXPECT_EQ(model["scale"]["log"]["exponent"], 1);
+}
+
+TEST_F(GraphCli, RefusalsExitWithTheirStatus) {
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"curves", "--populations", "0-10", "--cancers", "34", "--sex", "0"}, 2,
+         "You defined too many items"},
+        {{"curves", "--populations", "0", "--cancers", "153", "--sex", "1"}, 1, "no curve"},
+        {{"bars", "--type", "cancer", "--cancer", "34", "--populations", "5", "--rate-kind", "1"},
+         1, "no bar"},
+        {{"pie", "--population", "7", "--sex", "0"}, 1, "no slice"},
+        {{"bars", "--type", "cancer", "--cancer", "153", "--populations", "0", "--sex", "1"}, 2,
+         "Invalid sex/site combination"},
+        {{"pyramid", "--population", "0", "--out", "x.gif"}, 2, "--out"},
+        {{"pyramid", "--population", "0", "--size", "10x10"}, 2, "--size"},
+        {{"pyramid", "--population", "0", "--size", "800by600"}, 2, "--size"},
+        {{"pyramid", "--population", "0", "--font-size", "15"}, 2, "--font-size"},
+        {{"pyramid", "--population", "300"}, 2, "unknown population"},
+        {{"bars", "--type", "both"}, 2, "--type"},
+        {{"curves", "--populations", "0", "--cancers", "34", "--symbol", "o"}, 2, "symbol"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult result = run(c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.args[0] << " " << c.message << ": " << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+}
+
+TEST_F(GraphCli, BarsJsonKeysAreTheVaryingNumbers) {
+    const auto cancerChart = json({"bars", "--type", "cancer", "--cancer", "34", "--populations",
+                                   "0,1", "--rate-kind", "5", "--from", "0", "--to", "17"});
+    ASSERT_EQ(cancerChart["bars"].size(), 2u);
+    // Equal counts (171 each): the later slot comes first.
+    EXPECT_EQ(cancerChart["bars"][0]["key"], 1);
+    EXPECT_EQ(cancerChart["bars"][0]["value"], 171.0);
+    EXPECT_EQ(cancerChart["multiplier"], 1.0);
+    EXPECT_EQ(cancerChart["caption"], "");
+    EXPECT_EQ(cancerChart["axis_top"], 200.0);
+    EXPECT_EQ(cancerChart["step"], 50.0);
+
+    const auto registryChart = json({"bars", "--type", "registry", "--population", "0",
+                                     "--cancers", "34,77", "--rate-kind", "3", "--to", "14"});
+    ASSERT_EQ(registryChart["bars"].size(), 2u);
+    EXPECT_EQ(registryChart["bars"][0]["key"], kLung);
+}
+
+TEST_F(GraphCli, PieAndPyramidJson) {
+    const auto pie = json({"pie", "--population", "0", "--sex", "1", "--slices", "5"});
+    ASSERT_EQ(pie["slices"].size(), 3u);
+    EXPECT_EQ(pie["slices"][0]["cancer"], kLung);
+    EXPECT_EQ(pie["slices"][0]["cases"], 342.0);
+    EXPECT_EQ(pie["slices"][2]["cancer"], -1);
+    EXPECT_EQ(pie["slices"][2]["label"], "Other cancers");
+    EXPECT_EQ(pie["slices"][2]["cases"], 613.0 - 513.0);
+    EXPECT_EQ(pie["total"], 613.0);
+    EXPECT_NEAR(pie["slices"][1]["percent"].get<double>(), 171.0 * 100.0 / 613.0, 1e-12);
+
+    const auto pyramid = json({"pyramid", "--population", "0", "--basis", "average"});
+    ASSERT_EQ(pyramid["male"].size(), 19u);
+    EXPECT_EQ(pyramid["male"][0], 2000.0);
+    EXPECT_EQ(pyramid["male_total"], 36000.0);
+    EXPECT_EQ(pyramid["female_total"], 36000.0);
+    EXPECT_EQ(pyramid["last_age_group"], 17);
+    EXPECT_EQ(pyramid["step"], 0.5);
+    EXPECT_EQ(pyramid["axis_top"], 3.0);
+}
+
+TEST_F(GraphCli, TemplateDrawsItsKindWithItsChoices) {
+    GraphSettings settings;
+    settings.kind = 1;
+    settings.barChartType = 1;
+    settings.population = 0;
+    settings.rateKind = 5;
+    settings.cancers[kStomach] = kStomach;
+    settings.cancers[kLung] = kLung;
+    settings.title = "From a template";
+    ASSERT_FALSE(CGraphTemplate::write(m_dir.file("bars.gph"), settings, 0, 0));
+    const auto model = json({"template", m_dir.file("bars.gph")});
+    EXPECT_EQ(model["title"], "From a template");
+    ASSERT_EQ(model["bars"].size(), 2u);
+    EXPECT_EQ(model["bars"][1]["key"], kStomach);
+
+    settings.kind = 7;
+    ASSERT_FALSE(CGraphTemplate::write(m_dir.file("odd.GPH"), settings, 0, 0));
+    EXPECT_EQ(run({"template", m_dir.file("odd.GPH")}).exitCode, 2);
+    EXPECT_EQ(run({"template", m_dir.file("missing.GPH")}).exitCode, 1);
+}
+
+TEST_F(GraphCli, EveryKindInEveryFormat) {
+    if (!canDraw()) {
+        GTEST_SKIP() << "orvelan-cli built without graphics";
+    }
+    const std::vector<std::vector<std::string>> kinds = {
+        {"curves", "--populations", "0,1", "--cancers", "34,77", "--sex", "2", "--log"},
+        {"bars", "--type", "cancer", "--cancer", "34", "--populations", "0,1"},
+        {"pie", "--population", "0"},
+        {"pyramid", "--population", "1"}};
+    const std::vector<std::pair<std::string, std::string>> formats = {
+        {".png", "\x89PNG"}, {".BMP", "BM"}, {".jpg", "\xFF\xD8\xFF"}, {".svg", "<?xml"},
+        {".pdf", "%PDF"}};
+    for (const auto& kind : kinds) {
+        for (const auto& [extension, magic] : formats) {
+            const std::string path = m_dir.file(kind[0] + extension);
+            std::vector<std::string> args = kind;
+            args.insert(args.end(), {"--out", path, "--size", "640x480", "--font-size", "6"});
+            const ProcessResult result = run(args);
+            ASSERT_EQ(result.exitCode, 0) << kind[0] << extension << ": " << result.err;
+            EXPECT_EQ(fileStart(path, magic.size()), magic) << kind[0] << extension;
+        }
+    }
+    // PNG width and height sit big-endian at bytes 16-23.
+    const std::string png = fileStart(m_dir.file("pie.png"), 24);
+    ASSERT_EQ(png.size(), 24u);
+    EXPECT_EQ(static_cast<unsigned char>(png[18]) * 256 + static_cast<unsigned char>(png[19]), 640);
+    EXPECT_EQ(static_cast<unsigned char>(png[22]) * 256 + static_cast<unsigned char>(png[23]), 480);
+}
+
+TEST_F(GraphCli, UnwritableOutputExitsOneAndLeavesNothing) {
+    if (!canDraw()) {
+        GTEST_SKIP() << "orvelan-cli built without graphics";
+    }
+    const std::string path = m_dir.file("missing/graph.jpg");
+    const ProcessResult result = run({"pie", "--population", "0", "--out", path});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Cannot open " + path), std::string::npos) << result.err;
+}
+
+} // namespace
+} // namespace orvelan::test
