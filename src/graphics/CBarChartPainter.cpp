@@ -49,7 +49,12 @@ BarChartGeometry CBarChartPainter::paint(QPainter& painter, QSize size, const Ba
         painter.restore();
         return geometry;
     }
-    const int fits = room / (r + g);
+    int fits = room / (r + g);
+    // The axis, its values and the caption need 7h/2 below the last row: fewer rows rather
+    // than a cut-off caption.
+    while (fits > 0 && y0 + fits * (r + g) + 7 * h / 2 > H) {
+        --fits;
+    }
     const int count = static_cast<int>(model.bars.size());
     geometry.shown = style.fixedBarRows >= 0 ? std::min(style.fixedBarRows, count)
                                              : std::min(fits, count);

@@ -249,6 +249,33 @@ TEST_F(BatchCli, TemplateMadeHeadlessIsShownAndRun) {
     EXPECT_EQ(std::stod(fields[8]), rates[0]["upper"].get<double>());
 }
 
+TEST_F(BatchCli, GraphTemplateMadeHeadlessDrawsTheSameGraph) {
+    TempDir out;
+    const std::string path = out.file("curves.GPH");
+    const std::vector<std::string> options = {"--populations", "0,1",  "--cancers", "0",
+                                              "--sex",         "both", "--title",   "Two"};
+    auto make = std::vector<std::string>{"template", "make", "--out", path, "curves"};
+    make.insert(make.end(), options.begin(), options.end());
+    const auto made = run(make);
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_EQ(std::filesystem::file_size(path), 2864u);
+    const auto shown = nlohmann::json::parse(run({"template", "show", path, "--json"}).out);
+    EXPECT_EQ(shown["type"], "Age-specific");
+    EXPECT_EQ(shown["title"], "Two");
+
+    auto direct = std::vector<std::string>{"graph", "curves", "--json"};
+    direct.insert(direct.end(), options.begin(), options.end());
+    const auto fromTemplate = run({"graph", "template", path, "--json"});
+    ASSERT_EQ(fromTemplate.exitCode, 0) << fromTemplate.err;
+    EXPECT_EQ(fromTemplate.out, run(direct).out);
+
+    EXPECT_EQ(run({"template", "make", "--out", path}).exitCode, 2); // no graph kind
+    EXPECT_EQ(
+        run({"template", "make", "--out", out.file("p.RPT"), "pie", "--population", "0"}).exitCode,
+        2);
+    EXPECT_FALSE(std::filesystem::exists(out.file("p.RPT")));
+}
+
 TEST_F(BatchCli, ReportNumbersWithoutIntervalsLeaveTheLimitsEmpty) {
     const auto result = run({"report", "--kind", "user", "--populations", "0,272", "--cancers", "0",
                              "--sexes", "m", "--rate-kind", "5", "--format", "jsonl"});

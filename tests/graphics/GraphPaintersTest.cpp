@@ -180,6 +180,28 @@ class GraphPaintersTest : public QObject {
         QCOMPARE(image.pixelColor(799, 599), QColor(Qt::white));
     }
 
+    void manyBarsLeaveRoomForTheAxisAndCaption() {
+        const GraphStyle style = fixedStyle();
+        BarChartModel model;
+        for (int i = 0; i < 100; ++i) {
+            model.bars.push_back({i, "Bar", 100.0 - i, 100.0 - i});
+        }
+        model.caption = "(x 10)";
+        model.scale = niceLinearScale(0.0, 100.0);
+        QImage image = canvas(800, 600);
+        QPainter painter(&image);
+        const auto geometry = CBarChartPainter::paint(painter, image.size(), model, style);
+        painter.end();
+        const Metrics m = metricsOf(style, &image);
+        const int r = 3 * m.h / 2;
+        const int pitch = r + r / 4;
+        QVERIFY(geometry.shown > 10);
+        QVERIFY(geometry.shown < 100);
+        const int afterLast = 5 * m.t / 2 + geometry.shown * pitch;
+        QVERIFY(afterLast + 7 * m.h / 2 <= 600);
+        QVERIFY(afterLast + pitch + 7 * m.h / 2 > 600); // one more row would cut the caption
+    }
+
     void barsDoNotFitAWindowTooLowForOneRow() {
         const GraphStyle style = fixedStyle();
         QImage probe(10, 10, QImage::Format_RGB32);

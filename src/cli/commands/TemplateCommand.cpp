@@ -1,6 +1,7 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
+#include "GraphOptions.h"
 #include "ReportOptions.h"
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CRegistryDictionary.h"
@@ -149,10 +150,35 @@ struct MakeOptions {
     ReportChoiceOptions report;
 };
 
+void printMade(CliContext& context, const std::string& path, const std::string& type,
+               std::size_t bytes) {
+    if (context.json) {
+        context.out() << nlohmann::json{{"file", path}, {"type", type}, {"bytes", bytes}}.dump(2)
+                      << '\n';
+        return;
+    }
+    context.out() << "Saved " << path << " (" << type << ")\n";
+}
+
+/// A graph template of one kind from the options of `graph`.
+void makeGraphTemplate(CliContext& context, const std::string& out, GraphKind kind,
+                       const GraphOptions& options) {
+    if (!CTemplateFolder::hasExtension(out, CGraphTemplate::kExtension)) {
+        throw usageError(std::string(CTemplateFolder::kUnsupportedFormat) + " '" + out +
+                         "' (a graph template is a .GPH file)");
+    }
+    const GraphSettings settings = makeGraphSettings(context, kind, options);
+    if (auto error = CGraphTemplate::write(out, settings, context.registryGroups().count(),
+                                           context.cancerGroups().count())) {
+        throw dataError(*error);
+    }
+    printMade(context, out, CGraphTemplate::typeName(settings.kind), CGraphTemplate::kFileSize);
+}
+
 void makeTemplate(CliContext& context, const MakeOptions& options) {
     if (CTemplateFolder::hasExtension(options.out, CGraphTemplate::kExtension)) {
-        throw usageError("graph templates (.GPH) cannot be made here yet; make them in the "
-                         "desktop program's graph wizard");
+        throw usageError("a graph template needs its kind after the options of make: "
+                         "curves, bars, pie or pyramid");
     }
     if (!CTemplateFolder::hasExtension(options.out, CReportTemplate::kExtension)) {
         throw usageError(std::string(CTemplateFolder::kUnsupportedFormat) + " '" + options.out +
@@ -169,17 +195,8 @@ void makeTemplate(CliContext& context, const MakeOptions& options) {
                                             context.cancerGroups().count())) {
         throw dataError(*error);
     }
-    if (context.json) {
-        context.out() << nlohmann::json{{"file", options.out},
-                                        {"type",
-                                         CReportTemplate::typeName(choices.block.reportKind)},
-                                        {"bytes", CReportTemplate::kFileSize}}
-                             .dump(2)
-                      << '\n';
-        return;
-    }
-    context.out() << "Saved " << options.out << " ("
-                  << CReportTemplate::typeName(choices.block.reportKind) << ")\n";
+    printMade(context, options.out, CReportTemplate::typeName(choices.block.reportKind),
+              CReportTemplate::kFileSize);
 }
 
 } // namespace
@@ -195,12 +212,43 @@ void registerTemplateCommand(CLI::App& app, CliContext& context) {
 
     auto make = std::make_shared<MakeOptions>();
     CLI::App* maker = templates->add_subcommand(
-        "make", "Write a report template (.RPT) from the choices of report, as the wizard's "
-                "template button does");
-    maker->add_option("--out", make->out, "The FILE.RPT to write")->required();
-    maker->add_option("--title", make->title, "Title (graph templates only)");
+        "make", "Write a report template (.RPT) from the choices of report, or a graph template "
+                "(.GPH) from the options of graph after its kind, as the wizards' template "
+                "buttons do");
+    maker->add_option("--out", make->out, "The FILE.RPT or FILE.GPH to write")->required();
+    maker->add_option("--title", make->title,
+                      "Title: only graph templates keep one (give it after the graph kind)");
     addReportChoiceOptions(*maker, make->report);
-    maker->callback([&context, make] { makeTemplate(context, *make); });
+    maker->fallthrough();
+    // Graph templates: `template make --out FILE.GPH KIND` with the options of `graph KIND`.
+    struct Kind {
+        const char* name;
+        const char* help;
+        GraphKind kind;
+        void (*addOptions)(CLI::App&, GraphOptions&);
+    };
+    const Kind kinds[] = {
+        {"curves", "A graph template of age-specific curves", GraphKind::AgeSpecific,
+         addCurvesOptions},
+        {"bars", "A graph template of a bar chart", GraphKind::BarChart, addBarOptions},
+        {"pie", "A graph template of a pie chart", GraphKind::PieChart, addPieOptions},
+        {"pyramid", "A graph template of a population pyramid", GraphKind::Pyramid,
+         addPyramidOptions}};
+    for (const Kind& kind : kinds) {
+        auto graph = std::make_shared<GraphOptions>();
+        CLI::App* command = maker->add_subcommand(kind.name, kind.help);
+        command->fallthrough();
+        kind.addOptions(*command, *graph);
+        const GraphKind graphKind = kind.kind;
+        command->callback([&context, make, graphKind, graph] {
+            makeGraphTemplate(context, make->out, graphKind, *graph);
+        });
+    }
+    maker->callback([&context, make, maker] {
+        if (maker->get_subcommands().empty()) {
+            makeTemplate(context, *make);
+        }
+    });
 }
 
 } // namespace orvelan::cli
