@@ -2,6 +2,12 @@
 
 #include "core/graphs/GraphSettings.h"
 
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+
 #ifdef ORVELAN_HAS_GRAPHICS
 #include "graphics/CAgeCurvesPainter.h"
 #include "graphics/CBarChartPainter.h"
@@ -20,6 +26,32 @@
 #endif
 
 namespace orvelan::cli {
+
+namespace {
+
+std::vector<char*> g_commandLine;
+
+} // namespace
+
+void rememberCommandLine(int argc, char** argv) {
+    g_commandLine.assign(argv, argv + argc);
+    g_commandLine.push_back(nullptr);
+}
+
+void handOverToDrawingTool() {
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || g_commandLine.size() < 2) {
+        return;
+    }
+    const std::string tool = (self.parent_path() / kDrawingToolName).string();
+    if (::access(tool.c_str(), X_OK) != 0) {
+        return;
+    }
+    std::cout.flush();
+    std::cerr.flush();
+    ::execv(tool.c_str(), g_commandLine.data());
+}
 
 #ifdef ORVELAN_HAS_GRAPHICS
 
@@ -122,7 +154,8 @@ bool graphImagesAvailable() { return false; }
 
 std::optional<std::string> writeGraphImage(const std::string&, const GraphModel&,
                                            const GraphSettings&, const GraphDisplay&) {
-    return std::string("this orvelan-cli was built without graphics: use --json");
+    return std::string("this orvelan-cli was built without graphics (no ") + kDrawingToolName +
+           "): use --json";
 }
 
 #endif

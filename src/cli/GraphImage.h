@@ -9,8 +9,8 @@
 #include <string>
 #include <variant>
 
-// Graph pictures from orvelan-cli. Built only with the graphics library; a core-only build
-// reports that images are not available.
+// Graph pictures from orvelan-cli. Only orvelan-cli-draw links the painters (and Qt); plain
+// orvelan-cli hands a picture request over to it, and a core-only build has no pictures.
 namespace orvelan::cli {
 
 using GraphModel = std::variant<AgeCurvesModel, BarChartModel, PieChartModel, PyramidModel>;
@@ -24,8 +24,18 @@ struct GraphDisplay {
     bool lines = false;
 };
 
-/// True when this orvelan-cli can draw pictures.
+/// The file name of the drawing sibling beside orvelan-cli.
+inline constexpr const char* kDrawingToolName = "orvelan-cli-draw";
+
+/// Keeps the command line, for handing a picture over to the drawing sibling.
+void rememberCommandLine(int argc, char** argv);
+
+/// True when this executable can draw pictures itself.
 bool graphImagesAvailable();
+
+/// Runs the same command line in the drawing sibling beside this executable (which then
+/// prints and exits in this process's place); returns only when there is no such sibling.
+void handOverToDrawingTool();
 
 /// Draws the model offscreen and writes it in the format of the path's extension (.png, .bmp,
 /// .jpg, .svg, .pdf); nullopt on success, else the reason.

@@ -1,6 +1,7 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
+#include "GraphImage.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -10,6 +11,7 @@ namespace {
 using namespace orvelan::cli;
 
 int run(int argc, char** argv) {
+    rememberCommandLine(argc, argv);
     CliContext context(std::cout, std::cerr);
     CLI::App app{"orvelan-cli: the ORVELAN cancer-incidence engine without a window"};
     app.name("orvelan-cli");

@@ -201,7 +201,9 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
     const GraphDisplay display = parseDisplay(request);
     checkOutput(request.out);
     if (!request.out.empty() && !graphImagesAvailable()) {
-        throw usageError("this orvelan-cli was built without graphics: use --json");
+        handOverToDrawingTool();
+        throw usageError(std::string("this orvelan-cli was built without graphics (no ") +
+                         kDrawingToolName + "): use --json");
     }
     GraphSettings settings;
     CIncidenceStore& store = context.store();
