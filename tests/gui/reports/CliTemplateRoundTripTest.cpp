@@ -89,7 +89,7 @@ class CliTemplateRoundTripTest : public QObject {
         QTest::mouseClick(wizard.button(QWizard::FinishButton), Qt::LeftButton);
         QCOMPARE(wizard.result(), int(QDialog::Accepted));
 
-        std::vector<ReportDocument> documents = CReportOutputs::create(wizard.choices(), store);
+        std::vector<ReportDocument> documents = CReportOutputs::create(wizard.choices(), store, QStringLiteral("Arial"));
         QCOMPARE(documents.size(), std::size_t(1));
         auto* view = qobject_cast<CSummaryRatesView*>(documents[0].view.get());
         QVERIFY(view != nullptr);

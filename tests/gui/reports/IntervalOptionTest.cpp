@@ -91,7 +91,8 @@ class IntervalOptionTest : public QObject {
         const int row = *CRegistryDictionary::rowOfPopulation(0);
         choices.registries[static_cast<std::size_t>(row)] = row;
         std::vector<ReportDocument> documents =
-            CReportOutputs::create(choices, fixture.app().store(), fixture.app().intervals());
+            CReportOutputs::create(choices, fixture.app().store(), QStringLiteral("Arial"),
+                                   fixture.app().intervals());
         auto* view = qobject_cast<CSummaryRatesView*>(documents.at(0).view.release());
         fixture.frame().openDocument(DocumentType::SummaryRates, view);
         return view;
