@@ -16,7 +16,8 @@ Table sampleTable() {
     for (int row = 1; row < 4; ++row) {
         table.push_back({"Row" + std::to_string(row)});
         for (int column = 1; column < 4; ++column) {
-            table.back().push_back("r" + std::to_string(row) + "c" + std::to_string(column));
+            table.back().push_back(std::string("r") + std::to_string(row) + "c" +
+                                   std::to_string(column));
         }
     }
     return table;
