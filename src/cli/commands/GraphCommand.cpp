@@ -72,6 +72,19 @@ void checkOutput(const std::string& out) {
     throw usageError("--out must end in .png, .bmp, .jpg, .svg or .pdf");
 }
 
+/// A message box text as one line of stderr: its line ends become blanks.
+std::string oneLine(std::string text) {
+    for (char& ch : text) {
+        if (ch == '\r' || ch == '\n') {
+            ch = ' ';
+        }
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return text;
+}
+
 nlohmann::json numberOrNull(double value, bool drawn) {
     return drawn ? nlohmann::json(value) : nlohmann::json(nullptr);
 }
@@ -226,7 +239,7 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
     const GraphModel model = computeModel(store, settings);
     if (!request.out.empty()) {
         if (auto error = writeGraphImage(request.out, model, settings, display)) {
-            throw dataError(*error);
+            throw dataError(oneLine(*error));
         }
     }
     if (context.json) {
