@@ -8,7 +8,9 @@ namespace orvelan::cli {
 
 IntervalChoice IntervalOptions::choice(std::initializer_list<IntervalFigure> figures,
                                        std::string_view what) const {
-    const std::optional<IntervalMethod> parsed = parseIntervalMethod(method);
+    // A bare --ci asks for the intervals with the classic method.
+    const std::optional<IntervalMethod> parsed =
+        method.empty() ? std::optional(IntervalMethod::Normal) : parseIntervalMethod(method);
     if (!parsed) {
         throw usageError("invalid --ci '" + method + "' (use normal, exact, gamma or tiwari)");
     }
@@ -46,8 +48,8 @@ void addIntervalOptions(CLI::App& command, IntervalOptions& options) {
     CLI::Option* ci = command.add_option(
         "--ci", options.method,
         "Interval method: normal, exact (counts, crude rates, SIRs), gamma or tiwari (ASRs); "
-        "each figure gets the applicable one");
-    ci->capture_default_str();
+        "each figure gets the applicable one (a bare --ci: normal)");
+    ci->expected(0, 1)->default_str("normal");
     CLI::Option* level =
         command.add_option("--level", options.level, "Confidence level: 90, 95 or 99");
     level->capture_default_str();

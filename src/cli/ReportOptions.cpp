@@ -191,7 +191,7 @@ void userReport(CliContext& context, const ReportChoiceOptions& options, ReportC
 
 } // namespace
 
-void addReportChoiceOptions(CLI::App& command, ReportChoiceOptions& options) {
+void addReportChoiceOptions(CLI::App& command, ReportChoiceOptions& options, bool ciFlag) {
     command.add_option("--kind", options.kind, "summary, age-specific or user");
     command.add_option("--populations", options.populations,
                        "Population numbers, e.g. 0-3,272 (one when it is fixed)");
@@ -207,7 +207,9 @@ void addReportChoiceOptions(CLI::App& command, ReportChoiceOptions& options) {
                        "3 cumulative rate, 4 cumulative risk, 5 cases");
     command.add_option("--from", options.from, "First age group 0-17 (default 0)");
     command.add_option("--to", options.to, "Last age group 0-17 (default 17, the open top)");
-    command.add_flag("--ci", options.ci, "Show 95% confidence intervals (summary and user)");
+    if (ciFlag) {
+        command.add_flag("--ci", options.ci, "Show 95% confidence intervals (summary and user)");
+    }
 }
 
 ReportChoices reportChoicesFromOptions(CliContext& context, const ReportChoiceOptions& options) {

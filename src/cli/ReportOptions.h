@@ -29,8 +29,9 @@ struct ReportChoiceOptions {
 };
 
 /// Adds --kind, --populations, --cancers, --sexes, --rows, --data, --rate-kind, --from, --to
-/// and --ci to a command.
-void addReportChoiceOptions(CLI::App& command, ReportChoiceOptions& options);
+/// and, with ciFlag, the flag --ci to a command. A command that also takes an interval method
+/// leaves the flag out: its own --ci [METHOD] asks for the intervals.
+void addReportChoiceOptions(CLI::App& command, ReportChoiceOptions& options, bool ciFlag = true);
 
 /// The block and lists the options describe; a usage error (the wizard's message where it has
 /// one) when they do not make a report.

@@ -195,7 +195,7 @@ void registerReportCommand(CLI::App& app, CliContext& context) {
         "report", "Run a report as the wizard's Finish does, one table per ticked sex, males "
                   "first: from a saved template (.RPT) or from its choices given as options");
     command->add_option("--template", options->templatePath, "The .RPT file");
-    addReportChoiceOptions(*command, options->choices);
+    addReportChoiceOptions(*command, options->choices, false);
     command->add_option("--sex", options->sex, "Only this sex: 0/m or 1/f");
     command->add_option("--format", options->format,
                         "csv or jsonl: the grid's numbers (value, lower, upper) instead of its "
