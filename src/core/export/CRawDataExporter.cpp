@@ -187,12 +187,12 @@ std::string CRawDataExporter::logText(const ExportSettings& settings,
 std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
                                                        const ExportSettings& settings,
                                                        const std::vector<ExportItem>& populations,
-                                                       const std::vector<ExportItem>& cancers) {
+                                                       const std::vector<ExportItem>& cancers,
+                                                       CAtomicFile& file) {
     if (!validFormat(settings.format)) {
         return "File '" + settings.dataPath + "': unknown export format " +
                std::to_string(settings.format);
     }
-    CAtomicFile file(settings.dataPath);
     for (const auto& population : populations) {
         for (const int sex : {0, 1}) {
             if (!(sex == 0 ? settings.male : settings.female)) {
@@ -200,12 +200,13 @@ std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
             }
             for (const auto& cancer : cancers) {
                 if (file.error()) {
-                    return file.commit();
+                    return file.error();
                 }
                 if (!store.load(population.number, cancer.number, sex)) {
                     return "File '" + settings.dataPath + "' not written: no data for population " +
                            std::to_string(population.number) + ", cancer " +
-                           std::to_string(cancer.number) + ", sex " + std::to_string(sex);
+                           std::to_string(cancer.number) + ", sex " + std::to_string(sex) +
+                           (store.loadError().empty() ? "" : " (" + store.loadError() + ")");
                 }
                 for (int age = 0; age < kAgeGroupCount; ++age) {
                     const auto a = static_cast<std::size_t>(age);
@@ -215,21 +216,23 @@ std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
             }
         }
     }
-    return file.commit();
-}
-
-std::optional<std::string> CRawDataExporter::writeLog(const ExportSettings& settings,
-                                                      const std::vector<ExportItem>& populations,
-                                                      const std::vector<ExportItem>& cancers) {
-    return CAtomicFile::writeWhole(settings.logPath, logText(settings, populations, cancers));
+    return std::nullopt;
 }
 
 ExportOutcome CRawDataExporter::run(CIncidenceStore& store, const ExportSettings& settings) {
     const auto populationItems = populations(settings, store.registryGroups());
     const auto cancerItems = cancers(settings, store.cancerGroups());
     ExportOutcome outcome;
-    outcome.dataError = writeData(store, settings, populationItems, cancerItems);
-    outcome.logError = writeLog(settings, populationItems, cancerItems);
+    CAtomicFile data(settings.dataPath);
+    CAtomicFile log(settings.logPath);
+    outcome.dataError = writeData(store, settings, populationItems, cancerItems, data);
+    if (outcome.dataError) {
+        return outcome; // both temporary files go with their objects; the old pair stays
+    }
+    log.write(logText(settings, populationItems, cancerItems));
+    if (auto failure = CAtomicFile::commitTogether({&data, &log})) {
+        (data.error() ? outcome.dataError : outcome.logError) = std::move(failure);
+    }
     return outcome;
 }
 

@@ -13,6 +13,7 @@
 // 273 + k), cancer K as K + 1, sex 1 male / 2 female, age group 1-19 (19 = unknown age).
 namespace orvelan {
 
+class CAtomicFile;
 class CIncidenceStore;
 class CUserGroupDictionary;
 
@@ -64,16 +65,17 @@ class CRawDataExporter {
                                const std::vector<ExportItem>& populations,
                                const std::vector<ExportItem>& cancers);
 
-    /// Writes the data file, then the log (the log also when the data file failed), each
-    /// through a temporary file so that a failure never leaves a truncated file behind.
+    /// Writes the data file and its log through temporary files and replaces the old pair
+    /// together: after any failure both old files are left as they were.
     static ExportOutcome run(CIncidenceStore& store, const ExportSettings& settings);
+
+  private:
+    /// The data lines into file; the reason, naming the data file, when a load fails.
     static std::optional<std::string> writeData(CIncidenceStore& store,
                                                 const ExportSettings& settings,
                                                 const std::vector<ExportItem>& populations,
-                                                const std::vector<ExportItem>& cancers);
-    static std::optional<std::string> writeLog(const ExportSettings& settings,
-                                               const std::vector<ExportItem>& populations,
-                                               const std::vector<ExportItem>& cancers);
+                                                const std::vector<ExportItem>& cancers,
+                                                CAtomicFile& file);
 };
 
 } // namespace orvelan
