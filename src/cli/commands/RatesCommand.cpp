@@ -34,7 +34,7 @@ void printRates(CliContext& context, const RatesOptions& options) {
     const std::string populationLabel = store.populationLabelByNumber(population, true);
     const std::string cancerLabel = store.cancerLabel(cancer);
     if (!store.load(population, cancer, sex)) {
-        throw dataError("cannot load the series from " + context.dataDir);
+        throw context.loadFailure("the series");
     }
     // Every figure comes from the one load, as the views compute them.
     std::array<RateResult, kRateKindCount> results;
@@ -58,7 +58,7 @@ void printRates(CliContext& context, const RatesOptions& options) {
         }
         nlohmann::json json = {{"population", population}, {"cancer", cancer}, {"sex", sex},
                                {"from", options.from},     {"to", options.to}, {"rates", rates}};
-        out << json.dump(2) << '\n';
+        context.printJson(json);
         return;
     }
     out << "Population " << population << ": " << populationLabel << '\n'

@@ -46,7 +46,8 @@ struct SirLine {
 void printSir(CliContext& context, const SirOptions& options) {
     context.checkAgeRange(options.from, options.to);
     const CurveArgument reference = parseCurveArgument(context, "--ref", options.reference);
-    std::vector<int> populations = parseNumberList(options.populations);
+    std::vector<int> populations = parseNumberList(
+        options.populations, [&context](int population) { context.checkPopulation(population); });
     for (int& population : populations) {
         population = context.checkPopulation(population);
     }
@@ -77,7 +78,7 @@ void printSir(CliContext& context, const SirOptions& options) {
                             {"upper", orNull(ok, line.row.sirHigh)},
                             {"chi2", orNull(ok, line.row.chi2)}});
         }
-        out << nlohmann::json{{"title", title}, {"rows", rows}}.dump(2) << '\n';
+        context.printJson(nlohmann::json{{"title", title}, {"rows", rows}});
         return;
     }
     out << title;

@@ -113,23 +113,27 @@ void printTable(CliContext& context, const TableOptions& options) {
     }
     for (CStandardTableBuilder& builder : builders) {
         if (!builder.build(store)) {
-            throw dataError("cannot load population " + std::to_string(population) + " from " +
-                            context.dataDir);
+            throw context.loadFailure("population " + std::to_string(population));
         }
     }
 
+    if (!options.out.empty()) {
+        // Both tables of a pair are saved together or not at all.
+        std::vector<std::pair<std::string, std::string>> files;
+        for (std::size_t i = 0; i < builders.size(); ++i) {
+            const auto suffix = builders.size() > 1 ? std::optional<int>(sexes[i]) : std::nullopt;
+            files.emplace_back(outputPath(options.out, suffix), builders[i].prnText());
+        }
+        const SaveResult saved = writeFilesTogether(files);
+        if (!saved.ok()) {
+            throw dataError(saved.message);
+        }
+    }
     nlohmann::json tables = nlohmann::json::array();
     for (std::size_t i = 0; i < builders.size(); ++i) {
         const CStandardTableBuilder& builder = builders[i];
         const std::vector<int> shown =
             options.ageSpecific ? std::vector<int>{sexes[i]} : std::vector<int>{0, 1};
-        if (!options.out.empty()) {
-            const auto suffix = builders.size() > 1 ? std::optional<int>(sexes[i]) : std::nullopt;
-            const SaveResult saved = builder.savePrn(outputPath(options.out, suffix));
-            if (!saved.ok()) {
-                throw dataError(saved.message);
-            }
-        }
         if (context.json) {
             tables.push_back(tableJson(builder, shown));
         } else if (options.out.empty()) {
@@ -142,7 +146,7 @@ void printTable(CliContext& context, const TableOptions& options) {
                                      {"layout", options.ageSpecific ? "age-specific" : "summary"},
                                      {"last_age_group", builders.front().figures().lastAgeGroup},
                                      {"tables", tables}};
-        context.out() << json.dump(2) << '\n';
+        context.printJson(json);
     }
 }
 
