@@ -71,8 +71,9 @@ void writeAt(const std::string& path, std::string_view bytes, std::size_t size) 
     ::close(fd);
 }
 
-void resetDataFile(std::string_view name, std::size_t previouslyWritten) {
-    const std::string path = dataDirectory() + "/" + std::string(name);
+void resetDataFile(const std::string& directory, std::string_view name,
+                   std::size_t previouslyWritten) {
+    const std::string path = directory + "/" + std::string(name);
     const std::string head = fixtureHead(name == CIncidenceStore::kCasesFileName);
     // Zero what an earlier input wrote, then put the fixture's records back.
     const std::size_t size = layoutSize(name);
@@ -95,8 +96,8 @@ const std::string& dataDirectory() {
         return made;
     }();
     static const bool filled = [] {
-        resetDataFile(CIncidenceStore::kCasesFileName, 0);
-        resetDataFile(CIncidenceStore::kPopulationFileName, 0);
+        resetDataFile(directory, CIncidenceStore::kCasesFileName, 0);
+        resetDataFile(directory, CIncidenceStore::kPopulationFileName, 0);
         return true;
     }();
     (void)filled;
@@ -115,8 +116,7 @@ std::string writeFile(const std::string& name, std::string_view bytes) {
 
 void patchDataFile(std::string_view name, std::string_view bytes, long sizeDelta) {
     static std::size_t written = 0;
-    dataDirectory();
-    resetDataFile(name, written);
+    resetDataFile(dataDirectory(), name, written);
     const long size = static_cast<long>(layoutSize(name)) + sizeDelta;
     writeAt(dataDirectory() + "/" + std::string(name), bytes,
             static_cast<std::size_t>(std::max(size, 0L)));
