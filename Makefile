@@ -3,13 +3,16 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 ASAN_BUILD ?= build-asan
 RELEASE_BUILD ?= build-release
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME  ?= 600
+FUZZ_TARGETS ?=
 DATA_DIR   ?= $(CURDIR)/data
 JOBS       ?= $(shell nproc)
 # Developers and CI want every warning fixed at once; a packager's plain cmake build does not stop on them.
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
     -DORVELAN_WERROR=ON
 
-.PHONY: all deps configure build data run test test-asan test-release install-check bench clean
+.PHONY: all deps configure build data run test test-asan test-release install-check fuzz bench clean
 
 all: build
 
@@ -53,9 +56,20 @@ test-release: deps
 install-check: data
 	@bash scripts/check-install $(BUILD) $(DATA_DIR)
 
+# The readers' fuzz targets under libFuzzer (clang), each for FUZZ_TIME seconds, niced; new
+# crashing inputs are left in $(FUZZ_BUILD)/crashes. FUZZ_TARGETS="cli_arguments ..." picks some.
+fuzz:
+	@bash scripts/install-deps --fuzz
+	@test -f $(FUZZ_BUILD)/build.ninja || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja \
+	    -DCMAKE_BUILD_TYPE=Fuzz "-DCMAKE_CXX_FLAGS_FUZZ=-O1 -gline-tables-only" \
+	    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
+	    -DORVELAN_CORE_ONLY=ON -DORVELAN_BENCHMARKS=OFF -DORVELAN_FUZZ=ON > /dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target orvelan_fuzz_targets
+	@bash scripts/fuzz $(FUZZ_BUILD) $(FUZZ_TIME) $(FUZZ_TARGETS)
+
 bench: build
 	@for b in $(BUILD)/bench/orvelan_bench_*; do [ -x "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(BUILD).configure.log \
+	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(FUZZ_BUILD) $(BUILD).configure.log \
 	    $(RELEASE_BUILD).configure.log

@@ -2,6 +2,7 @@
 
 #include "CliError.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -16,15 +17,35 @@ std::string lowered(std::string text) {
     return text;
 }
 
+bool isWholeNumber(const std::string& text) {
+    return !text.empty() && text.size() <= 9 &&
+           std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+} // namespace
+
 int parseWholeNumber(const std::string& text) {
-    if (text.empty() || text.size() > 9 ||
-        !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); })) {
-        throw usageError("not a number: '" + text + "'");
+    if (!isWholeNumber(text)) {
+        throw usageError("not a whole number: '" + text + "'");
     }
     return std::stoi(text);
 }
 
-} // namespace
+void requireWholeNumbers(CLI::App& app) {
+    static const CLI::Validator wholeNumber(
+        [](std::string& text) {
+            return isWholeNumber(text) ? std::string() : "not a whole number: '" + text + "'";
+        },
+        "NUMBER");
+    for (CLI::Option* option : app.get_options()) {
+        if (option->get_type_name() == "INT") {
+            option->check(wholeNumber);
+        }
+    }
+    for (CLI::App* subcommand : app.get_subcommands({})) {
+        requireWholeNumbers(*subcommand);
+    }
+}
 
 int parseSex(const std::string& text, bool allowBoth) {
     const std::string sex = lowered(text);
@@ -41,7 +62,7 @@ int parseSex(const std::string& text, bool allowBoth) {
                      std::string(allowBoth ? ", or both)" : ")"));
 }
 
-std::vector<int> parseNumberList(const std::string& text) {
+std::vector<int> parseNumberList(const std::string& text, const std::function<void(int)>& check) {
     std::vector<int> numbers;
     std::size_t start = 0;
     while (start <= text.size()) {
@@ -50,11 +71,18 @@ std::vector<int> parseNumberList(const std::string& text) {
         const std::size_t dash = item.find('-');
         if (dash == std::string::npos) {
             numbers.push_back(parseWholeNumber(item));
+            if (check) {
+                check(numbers.back());
+            }
         } else {
             const int first = parseWholeNumber(item.substr(0, dash));
             const int last = parseWholeNumber(item.substr(dash + 1));
             if (last < first) {
                 throw usageError("empty range '" + item + "'");
+            }
+            if (check) {
+                check(first);
+                check(last);
             }
             for (int number = first; number <= last; ++number) {
                 numbers.push_back(number);

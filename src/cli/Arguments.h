@@ -1,15 +1,31 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+namespace CLI {
+class App;
+}
+
 namespace orvelan::cli {
+
+/// A whole decimal number of at most nine digits ("07" is 7); anything else ("", "0x10", "-1",
+/// "1e3", " 5") is a usage error naming the text.
+int parseWholeNumber(const std::string& text);
+
+/// Makes every integer option of app and its subcommands accept only whole decimal numbers
+/// (see parseWholeNumber); call once after every command is registered.
+void requireWholeNumbers(CLI::App& app);
 
 /// Sex argument: "0"/"m"/"male" -> 0, "1"/"f"/"female" -> 1, and with allowBoth "2"/"both" -> 2.
 int parseSex(const std::string& text, bool allowBoth);
 
 /// A comma list of numbers and ranges such as "0-3,7,272": the numbers in the order given.
-std::vector<int> parseNumberList(const std::string& text);
+/// check, when given, is called on every single number and on both ends of a range before the
+/// range is expanded (it throws to refuse), so that a range far out of bounds costs nothing.
+std::vector<int> parseNumberList(const std::string& text,
+                                 const std::function<void(int)>& check = {});
 
 /// A number printed with a fixed count of decimals ("%.*f").
 std::string fixed(double value, int decimals);

@@ -2,10 +2,38 @@
 
 #include "CliError.h"
 #include "core/data/Codes.h"
+#include "core/io/TextEncoding.h"
 
+#include <nlohmann/json.hpp>
 #include <ostream>
 
 namespace orvelan::cli {
+
+namespace {
+
+/// The same document with every text made UTF-8, keys included.
+nlohmann::json utf8Json(const nlohmann::json& json) {
+    if (json.is_string()) {
+        return displayUtf8(json.get_ref<const std::string&>());
+    }
+    if (json.is_array()) {
+        nlohmann::json array = nlohmann::json::array();
+        for (const auto& item : json) {
+            array.push_back(utf8Json(item));
+        }
+        return array;
+    }
+    if (json.is_object()) {
+        nlohmann::json object = nlohmann::json::object();
+        for (const auto& [key, value] : json.items()) {
+            object[displayUtf8(key)] = utf8Json(value);
+        }
+        return object;
+    }
+    return json;
+}
+
+} // namespace
 
 CliContext::CliContext(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
 
@@ -43,6 +71,9 @@ bool CliContext::hasData() {
         m_store = std::make_unique<CIncidenceStore>();
         m_store->open(dataDir);
         m_store->setUserGroups(m_cancerGroups.get(), m_registryGroups.get());
+        for (const auto& warning : m_store->warnings()) {
+            m_err << "orvelan-cli: warning: " << warning << '\n';
+        }
     }
     return m_store->isOpen();
 }
@@ -62,8 +93,9 @@ int CliContext::checkPopulation(int population) {
     if (population >= 0 && population < kPopulationCount) {
         return population;
     }
-    const int group = population - kFirstRegistryGroup;
-    if (group >= 0 && group < registryGroups().count()) {
+    // Compared before subtracting, so that the most negative int cannot overflow.
+    if (population >= kFirstRegistryGroup &&
+        population - kFirstRegistryGroup < registryGroups().count()) {
         return population;
     }
     throw usageError("unknown population " + std::to_string(population) +
@@ -75,13 +107,24 @@ int CliContext::checkCancer(int cancer) {
     if (cancer >= 0 && cancer < kCancerCount) {
         return cancer;
     }
-    const int group = cancer - kFirstCancerGroup;
-    if (group >= 0 && group < cancerGroups().count()) {
+    if (cancer >= kFirstCancerGroup && cancer - kFirstCancerGroup < cancerGroups().count()) {
         return cancer;
     }
     throw usageError("unknown cancer " + std::to_string(cancer) +
                      " (0-251, or 252 and up for the " + std::to_string(cancerGroups().count()) +
                      " user-defined cancer groups)");
+}
+
+CliError CliContext::loadFailure(const std::string& what) {
+    if (m_store && !m_store->loadError().empty()) {
+        return dataError(m_store->loadError());
+    }
+    return dataError("cannot load " + what + " from " + dataDir);
+}
+
+void CliContext::printJson(const nlohmann::json& document) {
+    // The replacing handler is a last guard: after utf8Json no text should need it.
+    m_out << utf8Json(document).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
 void CliContext::checkAgeRange(int from, int to) {

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "core/data/CIncidenceStore.h"
+#include "CliError.h"
 #include "core/data/CUserGroupDictionary.h"
+
+#include <nlohmann/json_fwd.hpp>
 
 #include <iosfwd>
 #include <memory>
@@ -35,6 +38,12 @@ class CliContext {
     int checkCancer(int cancer);
     /// Checks an age range of groups 0-17 with from <= to.
     void checkAgeRange(int from, int to);
+    /// The data error of a failed load: the store's reason when a user group is at fault,
+    /// otherwise "cannot load <what> from DIR".
+    CliError loadFailure(const std::string& what);
+    /// Prints a JSON document; texts that are not UTF-8 are taken as Latin-1 (the data files'
+    /// single-byte texts), so that printing never fails.
+    void printJson(const nlohmann::json& document);
     /// Path of a file in the data directory.
     std::string dataPath(const std::string& name) const;
 

@@ -16,8 +16,10 @@ CurveArgument parseCurveArgument(CliContext& context, const std::string& option,
         throw usageError(option + " takes population,cancer,sex (for example 0,34,m), not '" +
                          text + "'");
     }
-    const std::vector<int> population = parseNumberList(text.substr(0, first));
-    const std::vector<int> cancer = parseNumberList(text.substr(first + 1, second - first - 1));
+    const std::vector<int> population = parseNumberList(
+        text.substr(0, first), [&context](int number) { context.checkPopulation(number); });
+    const std::vector<int> cancer = parseNumberList(text.substr(first + 1, second - first - 1),
+                        [&context](int number) { context.checkCancer(number); });
     if (population.size() != 1 || cancer.size() != 1) {
         throw usageError(option + " names one population and one cancer, not '" + text + "'");
     }
@@ -37,7 +39,7 @@ void checkCurveForRange(CliContext& context, const CurveArgument& curve, int fro
     }
     CIncidenceStore& store = context.store();
     if (!store.load(curve.population, curve.cancer, curve.sex)) {
-        throw dataError("cannot load the series from " + context.dataDir);
+        throw context.loadFailure("the series");
     }
     if (rangeEndsInOpenTopClass(to, store.lastAgeGroup())) {
         throw usageError("Selected population and age range are not compatible. Check "

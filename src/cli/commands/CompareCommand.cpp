@@ -118,7 +118,7 @@ void printComparison(CliContext& context, const CompareOptions& options) {
                         run.texts.comparison + ")");
     }
     if (context.json) {
-        context.out() << pairJson(pair, run.texts).dump(2) << '\n';
+        context.printJson(pairJson(pair, run.texts));
         return;
     }
     const ComparisonLayout layout =

@@ -59,7 +59,7 @@ void printRegistries(CliContext& context) {
         }
     }
     if (context.json) {
-        out << rows.dump(2) << '\n';
+        context.printJson(rows);
     }
 }
 
@@ -109,7 +109,7 @@ void printCancers(CliContext& context) {
         }
     }
     if (context.json) {
-        out << rows.dump(2) << '\n';
+        context.printJson(rows);
     }
 }
 

@@ -47,7 +47,8 @@ void selectSexes(ExportSettings& settings, const std::string& text) {
 
 /// Population numbers (0-228, 272 + k) become registry list slots (dictionary rows, 272 + k).
 void selectPopulations(ExportSettings& settings, CliContext& context, const std::string& text) {
-    for (const int number : parseNumberList(text)) {
+    for (const int number : parseNumberList(
+             text, [&context](int population) { context.checkPopulation(population); })) {
         const int population = context.checkPopulation(number);
         const int slot = population >= kFirstRegistryGroup
                              ? population
@@ -60,7 +61,8 @@ void selectPopulations(ExportSettings& settings, CliContext& context, const std:
 }
 
 void selectCancers(ExportSettings& settings, CliContext& context, const std::string& text) {
-    for (const int number : parseNumberList(text)) {
+    for (const int number :
+         parseNumberList(text, [&context](int cancer) { context.checkCancer(cancer); })) {
         const int cancer = context.checkCancer(number);
         settings.cancerSelection[static_cast<std::size_t>(cancer)] = cancer;
     }
@@ -78,8 +80,10 @@ void setOutputPaths(ExportSettings& settings, const std::string& out) {
         throw usageError("--out needs a file name: DIR/NAME");
     }
     const std::string folder = path.has_parent_path() ? path.parent_path().string() : ".";
-    if (!std::filesystem::is_directory(folder)) {
-        throw dataError("output folder '" + folder + "' does not exist");
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+        throw dataError("output folder '" + folder + "' " +
+                        (error ? "cannot be used: " + error.message() : "does not exist"));
     }
     CRawDataExporter::setPaths(settings, folder, name);
 }
@@ -110,7 +114,7 @@ void runExport(CliContext& context, const ExportOptions& options) {
                                      {"populations", populations.size()},
                                      {"cancers", cancers.size()},
                                      {"lines", lines}};
-        context.out() << json.dump(2) << '\n';
+        context.printJson(json);
         return;
     }
     context.out() << "Data file: " << settings.dataPath << " (" << lines << " lines)\n"

@@ -50,7 +50,7 @@ void printRates(CliContext& context, const RatesOptions& options) {
     const std::string populationLabel = store.populationLabelByNumber(population, true);
     const std::string cancerLabel = store.cancerLabel(cancer);
     if (!store.load(population, cancer, sex)) {
-        throw dataError("cannot load the series from " + context.dataDir);
+        throw context.loadFailure("the series");
     }
     // Every figure from the series as loaded, whatever was computed before it.
     std::array<RateWithInterval, kRateKindCount> results;
@@ -79,7 +79,7 @@ void printRates(CliContext& context, const RatesOptions& options) {
         }
         nlohmann::json json = {{"population", population}, {"cancer", cancer}, {"sex", sex},
                                {"from", options.from},     {"to", options.to}, {"rates", rates}};
-        out << json.dump(2) << '\n';
+        context.printJson(json);
         return;
     }
     out << "Population " << population << ": " << populationLabel << '\n'

@@ -113,14 +113,19 @@ void saveTables(CliContext& context, const std::vector<BuiltTable>& tables,
         throw usageError(std::string(kUnsupportedFormatMessage) + " '" + out +
                          "' (use a .txt or .prn file)");
     }
+    // The tables of one run are saved together: a failure leaves every old file as it was.
+    std::vector<std::pair<std::string, std::string>> files;
     for (const auto& table : tables) {
         const auto path = outputPath(out, table, tables.size());
-        const SaveResult result = table.grid.save(path);
-        if (!result.ok()) {
-            throw dataError(result.message);
-        }
-        if (!context.json) {
-            context.out() << "Saved " << path << '\n';
+        files.emplace_back(path, table.grid.fileText(path).value_or(""));
+    }
+    const SaveResult result = writeFilesTogether(files);
+    if (!result.ok()) {
+        throw dataError(result.message);
+    }
+    if (!context.json) {
+        for (const auto& file : files) {
+            context.out() << "Saved " << file.first << '\n';
         }
     }
 }
@@ -131,7 +136,7 @@ void printTables(CliContext& context, const std::vector<BuiltTable>& tables) {
         for (const auto& table : tables) {
             json.push_back({{"title", table.title}, {"cells", table.grid.rows()}});
         }
-        context.out() << json.dump(2) << '\n';
+        context.printJson(json);
         return;
     }
     for (std::size_t i = 0; i < tables.size(); ++i) {

@@ -28,7 +28,7 @@ void printSeries(CliContext& context, const SeriesOptions& options) {
     const std::string populationLabel = store.populationLabelByNumber(population, true);
     const std::string cancerLabel = store.cancerLabel(cancer);
     if (!store.load(population, cancer, sex)) {
-        throw dataError("cannot load the series from " + context.dataDir);
+        throw context.loadFailure("the series");
     }
     std::ostream& out = context.out();
     if (context.json) {
@@ -42,7 +42,7 @@ void printSeries(CliContext& context, const SeriesOptions& options) {
                                {"unknown_age_factor", store.unknownAgeFactor()},
                                {"first_year", store.firstYear()},
                                {"last_year", store.lastYear()}};
-        out << json.dump(2) << '\n';
+        context.printJson(json);
         return;
     }
     out << "Population " << population << ": " << populationLabel << '\n'

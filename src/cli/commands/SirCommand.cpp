@@ -51,7 +51,8 @@ void printSir(CliContext& context, const SirOptions& options) {
     const IntervalChoice choice = options.intervals.choice({IntervalFigure::Sir}, "the SIR");
     const bool named = options.intervals.given();
     const CurveArgument reference = parseCurveArgument(context, "--ref", options.reference);
-    std::vector<int> populations = parseNumberList(options.populations);
+    std::vector<int> populations = parseNumberList(
+        options.populations, [&context](int population) { context.checkPopulation(population); });
     for (int& population : populations) {
         population = context.checkPopulation(population);
     }
@@ -91,7 +92,7 @@ void printSir(CliContext& context, const SirOptions& options) {
                 rows.back()["level"] = choice.level;
             }
         }
-        out << nlohmann::json{{"title", title}, {"rows", rows}}.dump(2) << '\n';
+        context.printJson(nlohmann::json{{"title", title}, {"rows", rows}});
         return;
     }
     out << title;

@@ -134,8 +134,7 @@ std::vector<CStandardTableBuilder> buildTables(CliContext& context, const TableO
     }
     for (CStandardTableBuilder& builder : builders) {
         if (!builder.build(store)) {
-            throw dataError("cannot load population " + std::to_string(population) + " from " +
-                            context.dataDir);
+            throw context.loadFailure("population " + std::to_string(population));
         }
     }
     return builders;
@@ -149,21 +148,33 @@ nlohmann::json emitTables(CliContext& context, const TableOptions& options,
                                   ? context.store().populationLabelByNumber(population, true)
                                   : options.title;
     const auto builders = buildTables(context, options, title, population, sexes);
+    const auto fileOf = [&](std::size_t i) -> std::string {
+        const std::string file =
+            target.folder.empty() ? target.file
+                                  : target.folder + "table-" + std::to_string(population) + ".prn";
+        if (file.empty()) {
+            return file;
+        }
+        const auto suffix = builders.size() > 1 ? std::optional<int>(sexes[i]) : std::nullopt;
+        return outputPath(file, suffix);
+    };
+    if (!fileOf(0).empty()) {
+        // Both tables of a pair are saved together or not at all.
+        std::vector<std::pair<std::string, std::string>> files;
+        for (std::size_t i = 0; i < builders.size(); ++i) {
+            files.emplace_back(fileOf(i), builders[i].prnText());
+        }
+        const SaveResult saved = writeFilesTogether(files);
+        if (!saved.ok()) {
+            throw dataError(saved.message);
+        }
+    }
     nlohmann::json tables = nlohmann::json::array();
     for (std::size_t i = 0; i < builders.size(); ++i) {
         const CStandardTableBuilder& builder = builders[i];
         const std::vector<int> shown =
             options.ageSpecific ? std::vector<int>{sexes[i]} : std::vector<int>{0, 1};
-        const std::string file =
-            target.folder.empty() ? target.file
-                                  : target.folder + "table-" + std::to_string(population) + ".prn";
-        if (!file.empty()) {
-            const auto suffix = builders.size() > 1 ? std::optional<int>(sexes[i]) : std::nullopt;
-            const SaveResult saved = builder.savePrn(outputPath(file, suffix));
-            if (!saved.ok()) {
-                throw dataError(saved.message);
-            }
-        }
+        const std::string file = fileOf(i);
         if (context.json) {
             tables.push_back(tableJson(builder, shown));
         } else if (file.empty()) {
@@ -198,7 +209,7 @@ void printTable(CliContext& context, const TableOptions& options) {
         all.push_back(emitTables(context, options, target, populations[i], sexes, i == 0));
     }
     if (context.json) {
-        context.out() << (all.size() == 1 ? all.front() : all).dump(2) << '\n';
+        context.printJson(all.size() == 1 ? all.front() : all);
     }
 }
 

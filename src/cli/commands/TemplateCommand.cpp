@@ -8,6 +8,7 @@
 #include "core/graphs/CGraphTemplate.h"
 #include "core/io/CTemplateFolder.h"
 #include "core/reports/CReportTemplate.h"
+#include "core/reports/ReportItems.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -19,6 +20,7 @@ namespace {
 
 using Field = std::pair<const char*, int>;
 
+/// The cancer slots a report runs: those holding a number (cancers are run by their slot).
 std::vector<int> selectedSlots(const SelectionList& list) {
     std::vector<int> slots;
     for (int slot = 0; slot < kSelectionListSize; ++slot) {
@@ -29,13 +31,20 @@ std::vector<int> selectedSlots(const SelectionList& list) {
     return slots;
 }
 
-std::string registryName(CliContext& context, int slot) {
-    if (slot >= kFirstRegistryGroup) {
-        return context.registryGroups().group(slot - kFirstRegistryGroup).trimmedName();
+/// The registries a report runs: the values stored in the slots (dictionary rows become
+/// population numbers, 272 + k stays a group), so that a damaged slot shows what it runs.
+std::vector<int> selectedRegistries(const SelectionList& list) { return registryItems(list); }
+
+std::string registryName(CliContext& context, int population) {
+    if (population >= kFirstRegistryGroup) {
+        const int group = population - kFirstRegistryGroup;
+        return group < context.registryGroups().count()
+                   ? context.registryGroups().group(group).trimmedName()
+                   : "(no such registry group)";
     }
-    const int population = CRegistryDictionary::populationNumber(slot);
-    return "population " + std::to_string(population) + ", " +
-           std::string(CRegistryDictionary::caption(slot));
+    const auto row = CRegistryDictionary::rowOfPopulation(population);
+    return "population " + std::to_string(population) +
+           (row ? ", " + std::string(CRegistryDictionary::caption(*row)) : std::string());
 }
 
 std::string cancerName(CliContext& context, int slot) {
@@ -53,9 +62,10 @@ void printText(CliContext& context, const std::string& heading, const std::vecto
     for (const auto& [name, value] : fields) {
         out << "  " << name << ": " << value << '\n';
     }
-    out << "Registries (" << selectedSlots(registries).size() << "):\n";
-    for (const int slot : selectedSlots(registries)) {
-        out << "  " << slot << "  " << registryName(context, slot) << '\n';
+    const std::vector<int> populations = selectedRegistries(registries);
+    out << "Registries (" << populations.size() << "):\n";
+    for (const int population : populations) {
+        out << "  " << population << "  " << registryName(context, population) << '\n';
     }
     out << "Cancers (" << selectedSlots(cancers).size() << "):\n";
     for (const int slot : selectedSlots(cancers)) {
@@ -75,12 +85,12 @@ void printJson(CliContext& context, const std::string& file, const std::string& 
         block[name] = value;
     }
     json["block"] = block;
-    json["registries"] = selectedSlots(registries);
+    json["registries"] = selectedRegistries(registries);
     json["cancers"] = selectedSlots(cancers);
     if (title != nullptr) {
         json["title"] = *title;
     }
-    context.out() << json.dump(2) << '\n';
+    context.printJson(json);
 }
 
 void showReport(CliContext& context, const std::string& path) {

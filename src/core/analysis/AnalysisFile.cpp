@@ -32,6 +32,10 @@ std::vector<std::string> splitLines(const std::string& text) {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
+/// Largest count, person-years or rate a line may hold: far above any registry's figures, far
+/// enough below the double's range that sums and products over 18 groups stay finite.
+constexpr double kMaxValue = 1e12;
+
 /// Exactly three finite numbers separated by blanks; nullopt otherwise.
 std::optional<std::array<double, 3>> threeNumbers(const std::string& line) {
     std::array<double, 3> values{};
@@ -86,9 +90,11 @@ AnalysisFileRead parseAnalysisFile(const std::string& text, const std::string& p
             return result;
         }
         const std::optional<std::array<double, 3>> values = threeNumbers(lines[group + 1]);
-        if (!values || (*values)[0] < 0.0 || (*values)[1] < 0.0 || (*values)[2] < 0.0) {
+        const auto outOfRange = [](double value) { return value < 0.0 || value > kMaxValue; };
+        if (!values || outOfRange((*values)[0]) || outOfRange((*values)[1]) ||
+            outOfRange((*values)[2])) {
             result.error = formatText("File '%s', line %zu: expected cases, person-years and "
-                                      "rate (three numbers, none negative)",
+                                      "rate (three numbers from 0 to 1e12)",
                                       path.c_str(), lineNumber);
             return result;
         }

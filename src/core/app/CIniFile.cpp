@@ -1,5 +1,7 @@
 #include "core/app/CIniFile.h"
 
+#include "core/io/ReadFile.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -38,22 +40,17 @@ std::string_view trimmed(std::string_view text) {
 
 bool CIniFile::load(const std::string& path, std::string& error) {
     std::error_code code;
-    if (!std::filesystem::exists(path, code)) {
+    if (std::filesystem::symlink_status(path, code).type() ==
+        std::filesystem::file_type::not_found) {
         m_sections.clear();
         return true;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "Cannot read the settings file " + path + ": " + std::strerror(errno);
+    std::string content;
+    if (auto failure = readFileBytes(path, content)) {
+        error = "Cannot read the settings file: " + *failure;
         return false;
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) {
-        error = "Cannot read the settings file " + path + ": read error";
-        return false;
-    }
-    parse(content.str());
+    parse(content);
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <utility>
 
@@ -31,6 +32,11 @@ int int32At(const std::uint8_t* bytes) {
 
 double float32At(const std::uint8_t* bytes) {
     return static_cast<double>(std::bit_cast<float>(uint32At(bytes)));
+}
+
+/// False when a stored float is infinite or not a number: every figure made from it would be.
+bool allFinite(const Series& series) {
+    return std::all_of(series.begin(), series.end(), [](double v) { return std::isfinite(v); });
 }
 
 /// Highest age group 0-17 with non-zero person-years, -1 when there is none.
@@ -101,12 +107,15 @@ bool CIncidenceStore::open(const std::string& dataDirectory) {
     m_populationCache = {};
     const std::string directory =
         dataDirectory.empty() || dataDirectory.back() == '/' ? dataDirectory : dataDirectory + "/";
+    m_warnings.clear();
     const struct {
         CMappedFile& file;
         std::string_view name;
         std::size_t expected;
-    } files[] = {{m_casesFile, kCasesFileName, kCasesFileSize},
-                 {m_populationFile, kPopulationFileName, kPopulationFileSize}};
+        std::size_t recordSize;
+    } files[] = {{m_casesFile, kCasesFileName, kCasesFileSize, kCasesRecordSize},
+                 {m_populationFile, kPopulationFileName, kPopulationFileSize,
+                  kPopulationRecordSize}};
     for (const auto& entry : files) {
         const std::string path = directory + std::string(entry.name);
         if (!entry.file.open(path)) {
@@ -119,6 +128,15 @@ bool CIncidenceStore::open(const std::string& dataDirectory) {
             m_problems.push_back(sizeProblem(path, "file is too short", entry.expected,
                                              std::to_string(entry.file.size())));
             entry.file.close();
+        } else if (entry.file.size() >= entry.expected + entry.recordSize) {
+            // A whole record too many (one prepended, say) shifts every record: refused.
+            m_problems.push_back(sizeProblem(path, "file is longer than its layout",
+                                             entry.expected, std::to_string(entry.file.size())));
+            entry.file.close();
+        } else if (entry.file.size() > entry.expected) {
+            m_warnings.push_back(sizeProblem(path, "file is longer than its layout",
+                                             entry.expected, std::to_string(entry.file.size())) +
+                                 "; the bytes past the layout are ignored");
         }
     }
     return m_problems.empty();
@@ -151,6 +169,12 @@ bool CIncidenceStore::fetchPopulation(int population, int sex, PopulationRecord&
     }
     record.type = static_cast<char>(bytes[kTypeOffset]);
     record.marker = static_cast<char>(bytes[kMarkerOffset]);
+    if (!allFinite(record.personYears)) {
+        m_loadError = std::string(kPopulationFileName) + ": the record of population " +
+                      std::to_string(population) + ", sex " + std::to_string(sex) +
+                      " holds a value that is not a number";
+        return false;
+    }
     cached = {population, record};
     return true;
 }
@@ -167,6 +191,12 @@ bool CIncidenceStore::fetchCases(int population, int sex, int cancer, Series& ca
         cases[i] = float32At(bytes + 4 * i);
     }
     verification = float32At(bytes + kCasesVerificationOffset);
+    if (!allFinite(cases) || !std::isfinite(verification)) {
+        m_loadError = std::string(kCasesFileName) + ": the record of population " +
+                      std::to_string(population) + ", sex " + std::to_string(sex) + ", cancer " +
+                      std::to_string(cancer) + " holds a value that is not a number";
+        return false;
+    }
     return true;
 }
 
@@ -228,13 +258,23 @@ bool CIncidenceStore::loadSingle(int population, int sex, int cancer) {
 }
 
 bool CIncidenceStore::groupMembers(const CUserGroupDictionary* groups, int index, int limit,
-                                   std::vector<int>& members) const {
+                                   std::vector<int>& members) {
     if (groups == nullptr || index < 0 || index >= groups->count()) {
         return false;
     }
     members = groups->group(index).memberList();
-    return std::all_of(members.begin(), members.end(),
-                       [limit](int member) { return member < limit; });
+    const auto bad = std::find_if(members.begin(), members.end(),
+                                  [limit](int member) { return member >= limit; });
+    if (bad == members.end()) {
+        return true;
+    }
+    const bool registry = groups->kind() == GroupKind::Registry;
+    m_loadError = groups->path() + ": group " +
+                  std::to_string(index + (registry ? kFirstRegistryGroup : kFirstCancerGroup)) +
+                  " (" + groups->group(index).trimmedName() + ") has member " +
+                  std::to_string(*bad) + ", which is not a " +
+                  (registry ? "population (0-" : "cancer (0-") + std::to_string(limit - 1) + ")";
+    return false;
 }
 
 bool CIncidenceStore::loadCancerGroup(int group, int population, int sex) {
@@ -335,6 +375,7 @@ bool CIncidenceStore::loadRegistryMembers(const std::vector<int>& populations,
 }
 
 bool CIncidenceStore::loadOne(int population, int cancer, int sex) {
+    m_loadError.clear();
     const bool registryGroup = population >= kFirstRegistryGroup;
     const bool cancerGroup = cancer >= kFirstCancerGroup;
     if (registryGroup && cancerGroup) {

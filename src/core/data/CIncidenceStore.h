@@ -45,8 +45,12 @@ class CIncidenceStore {
     /// than its layout; problems() then names the file and what is wrong.
     bool open(const std::string& dataDirectory);
     bool isOpen() const;
-    /// One message per missing or short file: path, expected and actual size.
+    /// One message per missing, short or overlong file: path, expected and actual size. A file
+    /// longer than its layout by a whole record or more is refused like a short one.
     const std::vector<std::string>& problems() const { return m_problems; }
+    /// One message per file that is longer than its layout by less than a record: it is read
+    /// by its layout, but the user should hear of it.
+    const std::vector<std::string>& warnings() const { return m_warnings; }
 
     /// The user group dictionaries the group loads and labels read (owned by the caller).
     void setUserGroups(const CUserGroupDictionary* cancerGroups,
@@ -68,6 +72,9 @@ class CIncidenceStore {
     /// factor comes from the summed cases, and its verification is the sexes' percentages
     /// weighted by their case totals (over the sexes that have one; -1 when neither has).
     bool load(int population, int cancer, int sex);
+    /// Why the last load() failed when a user group is at fault (its dictionary, group number
+    /// and member) or a record holds a value that is not a number; empty otherwise.
+    const std::string& loadError() const { return m_loadError; }
     /// Puts a curve typed in by the user in place of the loaded series (no unknown-age cases):
     /// unknown-age factor 1, last age group the highest group 0-17 with person-years (0 when
     /// there is none).
@@ -153,7 +160,7 @@ class CIncidenceStore {
     bool loadRegistryMembers(const std::vector<int>& populations, const std::vector<int>& cancers,
                              int sex);
     bool groupMembers(const CUserGroupDictionary* groups, int index, int limit,
-                      std::vector<int>& members) const;
+                      std::vector<int>& members);
     /// Folds the top of the range into the last age group when to is 17; false when the range
     /// cannot be computed.
     bool applyTopOfRange(int from, int& to, bool foldWeights);
@@ -167,6 +174,9 @@ class CIncidenceStore {
         PopulationRecord record;
     };
     mutable std::array<CachedPopulation, 2> m_populationCache{};
+    std::vector<std::string> m_warnings;
+    // Set by the const record reads too: why the last load failed, for the message.
+    mutable std::string m_loadError;
     CMappedFile m_casesFile;
     CMappedFile m_populationFile;
     const CUserGroupDictionary* m_cancerGroups = nullptr;

@@ -1,5 +1,7 @@
 #include "core/data/CMappedFile.h"
 
+#include "core/io/ReadFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -15,15 +17,15 @@ bool CMappedFile::open(const std::string& path) {
     close();
     m_missing = false;
     m_error.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openRegularFile(path);
     if (fd < 0) {
         m_missing = errno == ENOENT;
-        m_error = std::strerror(errno);
+        m_error = errno == EINVAL ? "not a regular file" : std::strerror(errno);
         return false;
     }
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        m_error = S_ISREG(status.st_mode) ? std::strerror(errno) : "not a regular file";
+    if (::fstat(fd, &status) != 0) {
+        m_error = std::strerror(errno);
         ::close(fd);
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "core/data/CCancerDictionary.h"
 #include "core/data/Codes.h"
+#include "core/io/ReadFile.h"
 
 #include <algorithm>
 #include <cassert>
@@ -50,20 +51,17 @@ bool parseMember(std::string_view field, int& value) {
     return true;
 }
 
-/// Reads one line of which at most 1023 characters are kept: false when the end of the file
-/// is met before a line end (such a last line is not taken). The rest of an over-long line is
-/// skipped, so that it cannot turn into a group of its own.
-bool readLine(std::FILE* file, std::string& line) {
-    line.clear();
-    int c = 0;
-    while ((c = std::fgetc(file)) != EOF && c != '\n') {
-        if (line.size() < kMaxLineLength) {
-            line.push_back(static_cast<char>(c));
-        }
-    }
-    if (c == EOF) {
+/// Takes the next line of text at position, of which at most 1023 characters are kept: false
+/// when the text ends before a line end (such a last line is not taken). The rest of an
+/// over-long line is skipped, so that it cannot turn into a group of its own.
+bool nextLine(std::string_view text, std::size_t& position, std::string& line) {
+    const std::size_t end = text.find('\n', position);
+    if (end == std::string_view::npos) {
+        position = text.size();
         return false;
     }
+    line.assign(text.substr(position, std::min(end - position, kMaxLineLength)));
+    position = end + 1;
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
@@ -135,15 +133,15 @@ std::string CUserGroupDictionary::formatLine(const UserGroup& group) {
 void CUserGroupDictionary::load(const std::string& path) {
     m_path = path;
     m_groups.clear();
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (file == nullptr) {
+    std::string text;
+    if (readFileBytes(path, text)) {
         return; // no file: no groups
     }
     std::string line;
-    while (count() < capacity() && readLine(file, line)) {
+    std::size_t position = 0;
+    while (count() < capacity() && nextLine(text, position, line)) {
         m_groups.push_back(parseLine(line));
     }
-    std::fclose(file);
 }
 
 UserGroup CUserGroupDictionary::parseLine(const std::string& line) const {

@@ -247,6 +247,7 @@ std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
                                                        const ExportSettings& settings,
                                                        const std::vector<ExportItem>& populations,
                                                        const std::vector<ExportItem>& cancers,
+                                                       CAtomicFile& file,
                                                        const ExportProgress& progress) {
     if (!validFormat(settings.format)) {
         return "File '" + settings.dataPath + "': unknown export format " +
@@ -254,7 +255,6 @@ std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
     }
     const std::size_t total = lineCount(settings, populations.size(), cancers.size());
     std::size_t written = 0;
-    CAtomicFile file(settings.dataPath);
     // Lines are gathered and written in blocks of about this many bytes.
     constexpr std::size_t kFlushBytes = 1 << 16;
     std::string buffer;
@@ -266,12 +266,13 @@ std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
             }
             for (const auto& cancer : cancers) {
                 if (file.error()) {
-                    return file.commit();
+                    return file.error();
                 }
                 if (!store.load(population.number, cancer.number, sex)) {
                     return "File '" + settings.dataPath + "' not written: no data for population " +
                            std::to_string(population.number) + ", cancer " +
-                           std::to_string(cancer.number) + ", sex " + std::to_string(sex);
+                           std::to_string(cancer.number) + ", sex " + std::to_string(sex) +
+                           (store.loadError().empty() ? "" : " (" + store.loadError() + ")");
                 }
                 for (int age = 0; age < kAgeGroupCount; ++age) {
                     const auto a = static_cast<std::size_t>(age);
@@ -290,6 +291,18 @@ std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
         }
     }
     file.write(buffer);
+    return file.error();
+}
+
+std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
+                                                       const ExportSettings& settings,
+                                                       const std::vector<ExportItem>& populations,
+                                                       const std::vector<ExportItem>& cancers,
+                                                       const ExportProgress& progress) {
+    CAtomicFile file(settings.dataPath);
+    if (auto failure = writeData(store, settings, populations, cancers, file, progress)) {
+        return failure;
+    }
     return file.commit();
 }
 
@@ -303,8 +316,16 @@ ExportOutcome CRawDataExporter::run(CIncidenceStore& store, const ExportSettings
     const auto populationItems = populations(settings, store.registryGroups());
     const auto cancerItems = cancers(settings, store.cancerGroups());
     ExportOutcome outcome;
-    outcome.dataError = writeData(store, settings, populationItems, cancerItems);
-    outcome.logError = writeLog(settings, populationItems, cancerItems);
+    CAtomicFile data(settings.dataPath);
+    CAtomicFile log(settings.logPath);
+    outcome.dataError = writeData(store, settings, populationItems, cancerItems, data, {});
+    if (outcome.dataError) {
+        return outcome; // both temporary files go with their objects; the old pair stays
+    }
+    log.write(logText(settings, populationItems, cancerItems));
+    if (auto failure = CAtomicFile::commitTogether({&data, &log})) {
+        (data.error() ? outcome.dataError : outcome.logError) = std::move(failure);
+    }
     return outcome;
 }
 

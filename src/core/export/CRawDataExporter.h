@@ -15,6 +15,7 @@
 // 273 + k), cancer K as K + 1, sex 1 male / 2 female, age group 1-19 (19 = unknown age).
 namespace orvelan {
 
+class CAtomicFile;
 class CIncidenceStore;
 class CUserGroupDictionary;
 
@@ -90,8 +91,8 @@ class CRawDataExporter {
     static std::size_t lineCount(const ExportSettings& settings, std::size_t populationCount,
                                  std::size_t cancerCount);
 
-    /// Writes the data file, then the log (the log also when the data file failed), each
-    /// through a temporary file so that a failure never leaves a truncated file behind.
+    /// Writes the data file and its log through temporary files and replaces the old pair
+    /// together: after any failure both old files are left as they were.
     static ExportOutcome run(CIncidenceStore& store, const ExportSettings& settings);
     /// A stop asked for by the progress callback is reported as an error naming the file; the
     /// target is then left as it was.
@@ -99,6 +100,14 @@ class CRawDataExporter {
                                                 const ExportSettings& settings,
                                                 const std::vector<ExportItem>& populations,
                                                 const std::vector<ExportItem>& cancers,
+                                                const ExportProgress& progress = {});
+    /// The data lines into file, not yet committed; the reason, naming the data file, when a
+    /// load fails or the progress callback asks to stop.
+    static std::optional<std::string> writeData(CIncidenceStore& store,
+                                                const ExportSettings& settings,
+                                                const std::vector<ExportItem>& populations,
+                                                const std::vector<ExportItem>& cancers,
+                                                CAtomicFile& file,
                                                 const ExportProgress& progress = {});
     static std::optional<std::string> writeLog(const ExportSettings& settings,
                                                const std::vector<ExportItem>& populations,

@@ -76,7 +76,8 @@ std::optional<std::string> CGraphTemplate::write(const std::string& path,
 std::optional<std::string> CGraphTemplate::read(const std::string& path, GraphSettings& settings,
                                                 int registryGroupCount, int cancerGroupCount) {
     std::string bytes;
-    if (auto error = readFileBytes(path, bytes)) {
+    // A template has one size: anything longer is not one, and a device is never read on.
+    if (auto error = readFileBytes(path, bytes, kFileSize)) {
         return error;
     }
     if (auto error = decode(bytes, settings, registryGroupCount, cancerGroupCount)) {

@@ -75,16 +75,22 @@ void CAtomicFile::print(const char* format, ...) {
     }
 }
 
-std::optional<std::string> CAtomicFile::commit() {
+bool CAtomicFile::finish() {
     if (m_file == nullptr || m_error) {
-        discard();
-        return m_error;
+        return false;
     }
     const bool flushed = std::fflush(m_file) == 0 && ::fsync(::fileno(m_file)) == 0;
     const bool closed = std::fclose(m_file) == 0;
     m_file = nullptr;
     if (!flushed || !closed) {
         fail("cannot be written");
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::string> CAtomicFile::commit() {
+    if (!finish()) {
         discard();
         return m_error;
     }
@@ -95,6 +101,65 @@ std::optional<std::string> CAtomicFile::commit() {
     }
     m_committed = true;
     return std::nullopt;
+}
+
+std::optional<std::string> CAtomicFile::commitTogether(const std::vector<CAtomicFile*>& files) {
+    std::optional<std::string> failure;
+    for (CAtomicFile* file : files) {
+        if (!failure && !file->finish()) {
+            failure = file->m_error;
+        }
+    }
+    if (failure) {
+        for (CAtomicFile* file : files) {
+            file->discard();
+        }
+        return failure;
+    }
+    // Each old target keeps a second name until every rename has succeeded, so that the
+    // targets already replaced can be put back.
+    struct Backup {
+        std::string path; // empty: none made
+        bool hadOld = false;
+    };
+    std::vector<Backup> backups;
+    for (CAtomicFile* file : files) {
+        Backup backup{temporaryName(file->m_path), true};
+        if (::link(file->m_path.c_str(), backup.path.c_str()) != 0) {
+            backup.hadOld = errno != ENOENT;
+            backup.path.clear();
+        }
+        backups.push_back(std::move(backup));
+    }
+    std::size_t renamed = 0;
+    for (CAtomicFile* file : files) {
+        if (std::rename(file->m_tempPath.c_str(), file->m_path.c_str()) != 0) {
+            file->fail("cannot replace the old file");
+            failure = file->m_error;
+            break;
+        }
+        file->m_committed = true;
+        ++renamed;
+    }
+    std::size_t index = 0;
+    for (CAtomicFile* file : files) {
+        const Backup& backup = backups[index];
+        if (failure && index < renamed) {
+            if (!backup.path.empty()) {
+                std::rename(backup.path.c_str(), file->m_path.c_str());
+            } else if (!backup.hadOld) {
+                std::remove(file->m_path.c_str());
+            }
+            file->m_committed = false;
+        } else if (!backup.path.empty()) {
+            std::remove(backup.path.c_str());
+        }
+        if (failure) {
+            file->discard();
+        }
+        ++index;
+    }
+    return failure;
 }
 
 std::optional<std::string> CAtomicFile::writeWhole(const std::string& path,

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Writes a file so that it either appears complete or not at all: the bytes go to a temporary
 // file beside the target, which is renamed over the target only when every write succeeded.
@@ -30,10 +31,17 @@ class CAtomicFile {
     const std::optional<std::string>& error() const { return m_error; }
     const std::string& path() const { return m_path; }
 
+    /// Commits files that belong together: every target is replaced, or (after any failure,
+    /// a rename included) every target is left as it was and no temporary file remains.
+    /// nullopt on success, else the first failure, naming its file.
+    static std::optional<std::string> commitTogether(const std::vector<CAtomicFile*>& files);
+
     /// Writes a whole file in one go through a temporary file.
     static std::optional<std::string> writeWhole(const std::string& path, std::string_view bytes);
 
   private:
+    /// Flushes, syncs and closes the temporary file; false (error() set) when any step fails.
+    bool finish();
     void fail(const std::string& what);
     void discard();
 

@@ -1,12 +1,22 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 namespace orvelan {
 
-/// Reads a whole file byte for byte into bytes; nullopt on success, else the reason, naming
-/// the file.
-std::optional<std::string> readFileBytes(const std::string& path, std::string& bytes);
+/// Largest text file a dictionary, settings file or analysis file may be: far above any real
+/// one, small enough that a device or a huge file cannot exhaust memory.
+inline constexpr std::size_t kMaxTextFileBytes = 16u << 20;
+
+/// Opens a file for reading without blocking on a FIFO; -1 with errno set when it cannot be
+/// opened, and with errno = EINVAL (and the descriptor closed) when it is not a regular file.
+int openRegularFile(const std::string& path);
+
+/// Reads a whole regular file of at most maxBytes bytes into bytes; nullopt on success, else the
+/// reason, naming the file. A FIFO, device or folder is refused without reading from it.
+std::optional<std::string> readFileBytes(const std::string& path, std::string& bytes,
+                                         std::size_t maxBytes = kMaxTextFileBytes);
 
 } // namespace orvelan

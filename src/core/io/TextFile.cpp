@@ -3,6 +3,7 @@
 #include "core/io/CAtomicFile.h"
 
 #include <cctype>
+#include <memory>
 
 namespace orvelan {
 
@@ -23,6 +24,24 @@ bool hasExtension(std::string_view path, std::string_view extension) {
 
 SaveResult writeFileAtomically(const std::string& path, const std::string& content) {
     if (auto error = CAtomicFile::writeWhole(path, content)) {
+        return {SaveStatus::Failed, *error};
+    }
+    return {};
+}
+
+} // namespace orvelan
+
+namespace orvelan {
+
+SaveResult writeFilesTogether(const std::vector<std::pair<std::string, std::string>>& files) {
+    std::vector<std::unique_ptr<CAtomicFile>> writers;
+    std::vector<CAtomicFile*> pointers;
+    for (const auto& [path, content] : files) {
+        writers.push_back(std::make_unique<CAtomicFile>(path));
+        writers.back()->write(content);
+        pointers.push_back(writers.back().get());
+    }
+    if (auto error = CAtomicFile::commitTogether(pointers)) {
         return {SaveStatus::Failed, *error};
     }
     return {};

@@ -2,6 +2,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // Saving tables as text files: the kind chosen by the name's ending, and writes that never leave
 // a half-written file behind.
@@ -29,5 +31,9 @@ bool hasExtension(std::string_view path, std::string_view extension);
 /// Writes content byte for byte to a temporary file beside path, then renames it over path.
 /// An existing file is left untouched when anything fails.
 SaveResult writeFileAtomically(const std::string& path, const std::string& content);
+
+/// Writes files that belong together (path, content): every one is replaced, or after any
+/// failure every old file is left untouched and nothing is left behind.
+SaveResult writeFilesTogether(const std::vector<std::pair<std::string, std::string>>& files);
 
 } // namespace orvelan

@@ -187,7 +187,9 @@ RateResult CIncidenceStore::computeRate(RateKind kind, int from, int to) {
         result.se = status == 0 ? 0.0 : -1.0;
         break;
     }
-    result.ok = status == 0;
+    // Extreme counts (a float32 near its limit, say) can overflow to inf or NaN: such a figure
+    // cannot be computed rather than printed.
+    result.ok = status == 0 && std::isfinite(result.value) && std::isfinite(result.se);
     if (!result.ok) {
         result.value = -1.0;
         result.se = -1.0;

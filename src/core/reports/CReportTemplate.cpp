@@ -50,7 +50,8 @@ std::optional<std::string> CReportTemplate::write(const std::string& path,
 std::optional<std::string> CReportTemplate::read(const std::string& path, ReportChoices& choices,
                                                  int registryGroupCount, int cancerGroupCount) {
     std::string bytes;
-    if (auto error = readFileBytes(path, bytes)) {
+    // A template has one size: anything longer is not one, and a device is never read on.
+    if (auto error = readFileBytes(path, bytes, kFileSize)) {
         return error;
     }
     if (auto error = decode(bytes, choices, registryGroupCount, cancerGroupCount)) {

@@ -86,12 +86,19 @@ std::string CTextGrid::toFormatted() const {
     return out;
 }
 
-SaveResult CTextGrid::save(const std::string& path) const {
+std::optional<std::string> CTextGrid::fileText(const std::string& path) const {
     if (hasExtension(path, ".TXT")) {
-        return writeFileAtomically(path, toTabDelimited());
+        return toTabDelimited();
     }
     if (hasExtension(path, ".PRN")) {
-        return writeFileAtomically(path, toFormatted());
+        return toFormatted();
+    }
+    return std::nullopt;
+}
+
+SaveResult CTextGrid::save(const std::string& path) const {
+    if (auto text = fileText(path)) {
+        return writeFileAtomically(path, *text);
     }
     return {SaveStatus::UnsupportedFormat, std::string(kUnsupportedFormatMessage)};
 }

@@ -2,6 +2,7 @@
 
 #include "core/io/TextFile.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,8 @@ class CTextGrid {
     /// Saves by the name's ending: ".txt" tab-delimited, ".prn" formatted; any other ending
     /// writes nothing and reports "File format not supported...".
     SaveResult save(const std::string& path) const;
+    /// What save() writes for that name; nullopt for an ending it does not save.
+    std::optional<std::string> fileText(const std::string& path) const;
 
   private:
     std::size_t index(int row, int column) const;

@@ -61,6 +61,15 @@ bool CORVELANApp::startUp(const StartOptions& options) {
         // Shown once the window is up, so that the program stays usable behind it.
         QTimer::singleShot(0, m_mainFrame.get(), [this] { m_mainFrame->showDataProblems(); });
     } else {
+        if (!m_store->warnings().empty()) {
+            QString message = QStringLiteral("The data files are used, but:\n\n");
+            for (const std::string& warning : m_store->warnings()) {
+                message +=
+                    QStringLiteral("- ") + QString::fromStdString(warning) + QLatin1Char('\n');
+            }
+            QTimer::singleShot(0, m_mainFrame.get(),
+                               [this, message] { m_mainFrame->showError(message); });
+        }
         for (const QString& graph : options.graphs) {
             openGraphTemplate(QFileInfo(graph).absoluteFilePath());
         }

@@ -82,17 +82,20 @@ TEST(AnalysisFile, ReportsShortAndMalformedFiles) {
         {"title only\n", "File 'x.STA' holds only 0 of the 18 age-group lines"},
         {"t\n" + dataLines("1 2 3\n", 17), "File 'x.STA' holds only 17 of the 18 age-group lines"},
         {"t\n" + dataLines("1 2 3\n", 4) + "1 2\n" + dataLines("1 2 3\n", 13),
-         "File 'x.STA', line 6: expected cases, person-years and rate (three numbers, none "
-         "negative)"},
+         "File 'x.STA', line 6: expected cases, person-years and rate (three numbers "
+         "from 0 to 1e12)"},
         {"t\n1 2 3 4\n" + dataLines("1 2 3\n", 17),
-         "File 'x.STA', line 2: expected cases, person-years and rate (three numbers, none "
-         "negative)"},
+         "File 'x.STA', line 2: expected cases, person-years and rate (three numbers "
+         "from 0 to 1e12)"},
         {"t\n" + dataLines("1 2 3\n", 17) + "1 -2 3\n",
-         "File 'x.STA', line 19: expected cases, person-years and rate (three numbers, none "
-         "negative)"},
+         "File 'x.STA', line 19: expected cases, person-years and rate (three numbers "
+         "from 0 to 1e12)"},
+        {"t\n1 2 1e13\n" + dataLines("1 2 3\n", 17),
+         "File 'x.STA', line 2: expected cases, person-years and rate (three numbers from 0 to "
+         "1e12)"},
         {"t\nnan 2 3\n" + dataLines("1 2 3\n", 17),
-         "File 'x.STA', line 2: expected cases, person-years and rate (three numbers, none "
-         "negative)"},
+         "File 'x.STA', line 2: expected cases, person-years and rate (three numbers "
+         "from 0 to 1e12)"},
     };
     for (const Case& c : cases) {
         const AnalysisFileRead read = parseAnalysisFile(c.text, "x.STA");

@@ -206,23 +206,24 @@ TEST_F(ExportRun, LogDescribesTheFileAndTheChosenItems) {
     EXPECT_EQ(lines(m_dir.read("raw.log")), expected);
 }
 
-TEST_F(ExportRun, UnwritableDataFileIsReportedAndTheLogIsStillWritten) {
+TEST_F(ExportRun, UnwritableDataFileIsReportedAndTheOldLogIsKept) {
     m_settings.dataPath = m_dir.file("missing/out.prn");
     m_settings.logPath = m_dir.file("out.log");
+    m_dir.write("out.log", "old log\n");
     const auto outcome = CRawDataExporter::run(m_store, m_settings);
     ASSERT_TRUE(outcome.dataError);
     EXPECT_NE(outcome.dataError->find("missing/out.prn"), std::string::npos);
     EXPECT_FALSE(outcome.logError);
-    EXPECT_FALSE(m_dir.read("out.log").empty());
+    EXPECT_EQ(m_dir.read("out.log"), "old log\n");
 }
 
-TEST_F(ExportRun, FailedLoadLeavesNoDataFile) {
+TEST_F(ExportRun, FailedLoadWritesNeitherFile) {
     CIncidenceStore closed; // no data files open: every load fails
     CRawDataExporter::setPaths(m_settings, m_dir.str(), "none");
     const auto outcome = CRawDataExporter::run(closed, m_settings);
     ASSERT_TRUE(outcome.dataError);
     EXPECT_FALSE(std::filesystem::exists(m_dir.file("none.prn")));
-    EXPECT_TRUE(std::filesystem::exists(m_dir.file("none.log")));
+    EXPECT_FALSE(std::filesystem::exists(m_dir.file("none.log")));
 }
 
 TEST_F(ExportRun, ProgressCountsBlocksAndAStopLeavesTheOldFileAsItWas) {

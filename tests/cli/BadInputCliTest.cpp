@@ -1,0 +1,214 @@
+// orvelan-cli against bad arguments, foreign bytes in texts, hostile files and failing outputs:
+// exit 1 or 2 with a message, never an abort, never a wrong figure with exit 0.
+#include "FixtureData.h"
+#include "RunProcess.h"
+#include "TempDir.h"
+#include "TextLines.h"
+#include "core/data/CRegistryDictionary.h"
+#include "core/graphs/CGraphTemplate.h"
+#include "core/reports/CReportTemplate.h"
+
+#include <chrono>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/stat.h>
+
+namespace orvelan::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Population 0 (marker 0xFF) and 1: 1,000 person-years a group; cancer 0 one case a group.
+class BadInputCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        FixtureData data;
+        for (int population : {0, 1}) {
+            for (int sex = 0; sex < 2; ++sex) {
+                data.setPopulation(population, sex,
+                                   {1990, 1994, FixtureData::flatPersonYears(1000.0), 'g',
+                                    population == 0 ? '\xff' : ' '});
+                CasesFixture cases;
+                cases.cases.fill(1.0);
+                cases.cases[18] = 0.0;
+                data.setCases(population, sex, 0, cases);
+            }
+        }
+        data.write(m_dir.str());
+    }
+
+    ProcessResult run(std::vector<std::string> args) const {
+        args.insert(args.begin(), {ORVELAN_CLI_PATH, "--data-dir", m_dir.str()});
+        return runProcess(args);
+    }
+
+    TempDir m_dir;
+};
+
+TEST_F(BadInputCli, NumbersAreWholeDecimalNumbers) {
+    const std::vector<std::vector<std::string>> commands = {
+        {"table", "--population", ""},
+        {"table", "--population", "0x10"},
+        {"table", "--population", "-2147483648"},
+        {"table", "--population", "1e2"},
+        {"table", "--population", " 1"},
+        {"table", "--population", "+1"},
+        {"rates", "--population", "0", "--cancer", "0", "--to", ""},
+        {"compare", "--ref", "0,0,m", "--comp", "1,0,m", "--to", ""},
+        {"export", "--populations", "0x10", "--cancers", "0", "--out", m_dir.file("x")},
+        {"export", "--populations", "0,", "--cancers", "0", "--out", m_dir.file("x")},
+    };
+    for (const auto& command : commands) {
+        const ProcessResult result = run(command);
+        EXPECT_EQ(result.exitCode, 2) << command[0] << " " << command.back() << ": " << result.err;
+        EXPECT_NE(result.err.find("orvelan-cli: "), std::string::npos) << result.err;
+    }
+}
+
+TEST_F(BadInputCli, HugeRangesAreRefusedBeforeTheyAreExpanded) {
+    const auto start = std::chrono::steady_clock::now();
+    for (const bool populations : {true, false}) {
+        const std::string huge = "0-999999999";
+        const ProcessResult result =
+            run({"export", "--populations", populations ? huge : "0", "--cancers",
+                 populations ? "0" : huge, "--out", m_dir.file("x")});
+        EXPECT_EQ(result.exitCode, 2) << result.err;
+        EXPECT_NE(result.err.find("999999999"), std::string::npos) << result.err;
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST_F(BadInputCli, JsonTakesTheFilesSingleByteTextsAsLatin1) {
+    const ProcessResult table = run({"table", "--population", "0", "--json"});
+    ASSERT_EQ(table.exitCode, 0) << table.err;
+    EXPECT_EQ(nlohmann::json::parse(table.out)["title"].get<std::string>().rfind("\xc3\xbf", 0),
+              0u);
+
+    const ProcessResult titled =
+        run({"table", "--population", "1", "--title", "Caf\xe9 \xff", "--json"});
+    ASSERT_EQ(titled.exitCode, 0) << titled.err;
+    EXPECT_EQ(nlohmann::json::parse(titled.out)["title"], "Caf\xc3\xa9 \xc3\xbf");
+
+    const ProcessResult utf8 = run({"table", "--population", "1", "--title", "R\xc3\xa9union",
+                                    "--json"});
+    EXPECT_EQ(nlohmann::json::parse(utf8.out)["title"], "R\xc3\xa9union");
+
+    m_dir.write("POPuser.dic", groupLine("R\xe9union", "000001"));
+    const ProcessResult registries = run({"dict", "registries", "--json"});
+    ASSERT_EQ(registries.exitCode, 0) << registries.err;
+    EXPECT_NE(registries.out.find("R\xc3\xa9union"), std::string::npos);
+
+    GraphSettings graph;
+    graph.title = "Incidence \xe0 la R\xe9union";
+    ASSERT_FALSE(CGraphTemplate::write(m_dir.file("g.GPH"), graph, 0, 0));
+    const ProcessResult shown = run({"template", "show", m_dir.file("g.GPH"), "--json"});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_EQ(nlohmann::json::parse(shown.out)["title"], "Incidence \xc3\xa0 la R\xc3\xa9union");
+}
+
+TEST_F(BadInputCli, HostileDataFilesAreNamedWithoutHanging) {
+    fs::remove(m_dir.file("POPuser.dic"));
+    ::mkfifo(m_dir.file("POPuser.dic").c_str(), 0600); // read as no groups, not waited on
+    EXPECT_EQ(run({"rates", "--population", "0", "--cancer", "0"}).exitCode, 0);
+
+    fs::remove(m_dir.file("ORVELAN.DAT"));
+    ::mkfifo(m_dir.file("ORVELAN.DAT").c_str(), 0600);
+    const ProcessResult fifo = run({"rates", "--population", "0", "--cancer", "0"});
+    EXPECT_EQ(fifo.exitCode, 1);
+    EXPECT_NE(fifo.err.find("ORVELAN.DAT: cannot be read: not a regular file"), std::string::npos)
+        << fifo.err;
+}
+
+TEST_F(BadInputCli, DataFileLongerThanItsLayoutIsReported) {
+    const std::string path = m_dir.file("ORVELAN.POP");
+    const auto size = fs::file_size(path);
+    fs::resize_file(path, size + 2);
+    const ProcessResult stray = run({"rates", "--population", "0", "--cancer", "0"});
+    EXPECT_EQ(stray.exitCode, 0) << stray.err;
+    EXPECT_NE(stray.err.find("warning: " + path + ": file is longer than its layout (expected " +
+                             std::to_string(size) + " bytes, found " +
+                             std::to_string(size + 2) + ")"),
+              std::string::npos)
+        << stray.err;
+
+    fs::resize_file(path, size + 86); // a whole record too many: every record shifted
+    const ProcessResult shifted = run({"rates", "--population", "0", "--cancer", "0"});
+    EXPECT_EQ(shifted.exitCode, 1);
+    EXPECT_NE(shifted.err.find(path + ": file is longer than its layout"), std::string::npos)
+        << shifted.err;
+}
+
+TEST_F(BadInputCli, RegistryGroupWithAMemberThatIsNoPopulationIsNamed) {
+    m_dir.write("POPuser.dic", groupLine("Broken", "000250"));
+    const ProcessResult result = run({"rates", "--population", "272", "--cancer", "0"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find(m_dir.file("POPuser.dic") +
+                              ": group 272 (Broken) has member 250, which is not a population "
+                              "(0-228)"),
+              std::string::npos)
+        << result.err;
+}
+
+TEST_F(BadInputCli, ExportIntoAFolderThatCannotBeUsedIsReported) {
+    fs::create_symlink(m_dir.file("loop"), m_dir.file("loop"));
+    const std::string tooLong = m_dir.file(std::string(300, 'd'));
+    for (const std::string& folder : {m_dir.file("loop"), tooLong}) {
+        const ProcessResult result = run({"export", "--populations", "0", "--cancers", "0",
+                                          "--out", folder + "/raw"});
+        EXPECT_EQ(result.exitCode, 1) << result.err;
+        EXPECT_NE(result.err.find("orvelan-cli: output folder"), std::string::npos) << result.err;
+    }
+}
+
+TEST_F(BadInputCli, OutputsThatBelongTogetherAreReplacedTogether) {
+    // The data file's name is taken by a folder: the export fails and the old log stays.
+    m_dir.write("raw.log", "old log\n");
+    fs::create_directory(m_dir.file("raw.prn"));
+    const ProcessResult exported =
+        run({"export", "--populations", "0", "--cancers", "0", "--out", m_dir.file("raw")});
+    EXPECT_EQ(exported.exitCode, 1);
+    EXPECT_EQ(m_dir.read("raw.log"), "old log\n");
+
+    // The female table cannot be written: the male table is not replaced either.
+    m_dir.write("t-male.prn", "old male\n");
+    fs::create_directory(m_dir.file("t-female.prn"));
+    const ProcessResult pair =
+        run({"table", "--population", "0", "--age-specific", "--out", m_dir.file("t.prn")});
+    EXPECT_EQ(pair.exitCode, 1);
+    EXPECT_EQ(m_dir.read("t-male.prn"), "old male\n");
+}
+
+TEST_F(BadInputCli, TemplateShowListsTheRegistriesAReportRuns) {
+    ReportChoices choices;
+    choices.block = ReportBlock::fromArray({0, 1, 1, 0, 0, 0, 17, 1, 2, 1, 2});
+    // A damaged slot: the slot of population 0 holds the row of population 1.
+    const int row0 = *CRegistryDictionary::rowOfPopulation(0);
+    const int row1 = *CRegistryDictionary::rowOfPopulation(1);
+    choices.registries[static_cast<std::size_t>(row0)] = row1;
+    choices.cancers[0] = 0;
+    ASSERT_FALSE(CReportTemplate::write(m_dir.file("d.RPT"), choices, 0, 0));
+
+    const ProcessResult shown = run({"template", "show", m_dir.file("d.RPT"), "--json"});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_EQ(nlohmann::json::parse(shown.out)["registries"], nlohmann::json::array({1}));
+    const ProcessResult report = run({"report", "--template", m_dir.file("d.RPT")});
+    ASSERT_EQ(report.exitCode, 0) << report.err;
+    EXPECT_NE(report.out.find(std::string(CRegistryDictionary::caption(row1))), std::string::npos)
+        << report.out;
+}
+
+TEST_F(BadInputCli, AnalysisFileWithExtremeFiguresIsRefused) {
+    std::string text = "Extreme\n";
+    for (int group = 0; group < 18; ++group) {
+        text += group == 3 ? "1e308 1000 0\n" : "1 1000 0.1\n";
+    }
+    m_dir.write("x.STA", text);
+    const ProcessResult result =
+        run({"compare", "--ref", "0,0,m", "--comp-file", m_dir.file("x.STA"), "--json"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("x.STA', line 5"), std::string::npos) << result.err;
+}
+
+} // namespace
+} // namespace orvelan::test
