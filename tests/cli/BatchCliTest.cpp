@@ -137,7 +137,7 @@ TEST_F(BatchCli, BadArgumentsExitWithAOneLineMessage) {
         const char* message;
     } cases[] = {
         {{"rates", "--populations", "0", "--cancers", "0", "--kinds", "6"}, 2, "rate kind 6"},
-        {{"rates", "--populations", "", "--cancers", "0"}, 2, "not a number"},
+        {{"rates", "--populations", "", "--cancers", "0"}, 2, "not a whole number"},
         {{"rates", "--populations", "0", "--cancers", "0", "--sexes", ""}, 2, "invalid sex"},
         {{"rates", "--populations", "0", "--cancers", "0", "--from", "9", "--to", "3"},
          2,

@@ -28,6 +28,14 @@ class WaitCursor {
 
 } // namespace
 
+namespace {
+int g_progressDelay = 400;
+} // namespace
+
+void CExportWriter::setProgressDelay(int milliseconds) { g_progressDelay = milliseconds; }
+
+int CExportWriter::progressDelay() { return g_progressDelay; }
+
 ExportOutcome CExportWriter::write(QWidget* parent, CIncidenceStore& store,
                                    const ExportSettings& settings) {
     WaitCursor wait;
@@ -40,7 +48,7 @@ ExportOutcome CExportWriter::write(QWidget* parent, CIncidenceStore& store,
     progress.setObjectName(QStringLiteral("exportProgress"));
     progress.setWindowTitle(CMessages::caption());
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(kProgressDelay);
+    progress.setMinimumDuration(progressDelay());
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     progress.setValue(0);

@@ -18,8 +18,10 @@ class CExportWriter {
     static ExportOutcome write(QWidget* parent, CIncidenceStore& store,
                                const ExportSettings& settings);
 
-    /// Milliseconds an export runs before its progress window appears.
-    static constexpr int kProgressDelay = 400;
+    /// Milliseconds an export runs before its progress window appears (400; a test that must
+    /// see the window on a fast machine sets 0).
+    static void setProgressDelay(int milliseconds);
+    static int progressDelay();
 };
 
 } // namespace orvelan
