@@ -1,5 +1,6 @@
 // The selection trees as the user meets them: clicks, right-clicks, the picture buttons, the
 // one-choice form and the user-group node.
+#include "GuiFixture.h"
 #include "ModalWatch.h"
 #include "TempDir.h"
 #include "TreeHelpers.h"
@@ -171,13 +172,6 @@ class CSelectionTreeTest : public QObject {
     ModalWatch watch;
 };
 
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    CSelectionTreeTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORVELAN_GUI_TEST_MAIN(CSelectionTreeTest)
 
 #include "CSelectionTreeTest.moc"

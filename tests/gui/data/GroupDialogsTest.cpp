@@ -1,6 +1,7 @@
 // The dictionary dialogs and the dialogs that define user groups: lists and their columns, the
 // name filter, refusals, appending and deleting groups through the dictionary files.
 #include "FixtureData.h"
+#include "GuiFixture.h"
 #include "ModalWatch.h"
 #include "TempDir.h"
 #include "TreeHelpers.h"
@@ -261,13 +262,6 @@ class GroupDialogsTest : public QObject {
     ModalWatch watch;
 };
 
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    GroupDialogsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORVELAN_GUI_TEST_MAIN(GroupDialogsTest)
 
 #include "GroupDialogsTest.moc"

@@ -3,6 +3,7 @@
 // compared with the command-line tool's, byte for byte.
 #include "gui/export/CExpWizard.h"
 
+#include "GuiFixture.h"
 #include "FixtureData.h"
 #include "ModalWatch.h"
 #include "RunProcess.h"
@@ -393,13 +394,6 @@ class CExpWizardTest : public QObject {
     ModalWatch watch;
 };
 
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    CExpWizardTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORVELAN_GUI_TEST_MAIN(CExpWizardTest)
 
 #include "CExpWizardTest.moc"

@@ -2,6 +2,7 @@
 // refusals, the default titles, the colour buttons, and templates saved, listed and reopened.
 #include "gui/graphs/wizard/CGphWizard.h"
 
+#include "GuiFixture.h"
 #include "FixtureData.h"
 #include "ModalWatch.h"
 #include "TempDir.h"
@@ -629,13 +630,6 @@ class CGphWizardTest : public QObject {
     ModalWatch watch;
 };
 
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    CGphWizardTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORVELAN_GUI_TEST_MAIN(CGphWizardTest)
 
 #include "CGphWizardTest.moc"

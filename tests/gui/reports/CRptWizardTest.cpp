@@ -2,6 +2,7 @@
 // the sex boxes, every refusal, templates written and read back, and the documents of Finish.
 #include "gui/reports/CRptWizard.h"
 
+#include "GuiFixture.h"
 #include "FixtureData.h"
 #include "ModalWatch.h"
 #include "TempDir.h"
@@ -379,13 +380,6 @@ class CRptWizardTest : public QObject {
     ModalWatch watch;
 };
 
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    CRptWizardTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORVELAN_GUI_TEST_MAIN(CRptWizardTest)
 
 #include "CRptWizardTest.moc"

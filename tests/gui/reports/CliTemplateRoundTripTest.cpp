@@ -2,6 +2,7 @@
 // the wizard at its kind with every choice restored, and Finish computes the same grid as the
 // command line's `report --template`.
 #include "FixtureData.h"
+#include "GuiFixture.h"
 #include "ModalWatch.h"
 #include "RunProcess.h"
 #include "TempDir.h"
@@ -118,13 +119,6 @@ class CliTemplateRoundTripTest : public QObject {
     ModalWatch watch;
 };
 
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    CliTemplateRoundTripTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORVELAN_GUI_TEST_MAIN(CliTemplateRoundTripTest)
 
 #include "CliTemplateRoundTripTest.moc"
