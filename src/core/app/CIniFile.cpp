@@ -88,7 +88,8 @@ void CIniFile::parse(std::string_view text) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') {
+        // "\r\n" ends a line; further carriage returns before it belong to no text either.
+        while (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
         const std::string_view content = trimmed(line);
