@@ -62,8 +62,12 @@ struct BenchData {
         if (!store.open(dir.str())) {
             std::abort();
         }
-        cancerGroups.load(dir.file(std::string(CUserGroupDictionary::kCancerFileName)));
-        registryGroups.load(dir.file(std::string(CUserGroupDictionary::kRegistryFileName)));
+        if (!cancerGroups.load(dir.file(std::string(CUserGroupDictionary::kCancerFileName)))) {
+            std::abort();
+        }
+        if (!registryGroups.load(dir.file(std::string(CUserGroupDictionary::kRegistryFileName)))) {
+            std::abort();
+        }
         store.setUserGroups(&cancerGroups, &registryGroups);
     }
 };

@@ -45,8 +45,12 @@ struct BenchData {
         if (!store.open(dir.str())) {
             std::abort();
         }
-        cancerGroups.load(dir.file(std::string(CUserGroupDictionary::kCancerFileName)));
-        registryGroups.load(dir.file(std::string(CUserGroupDictionary::kRegistryFileName)));
+        if (!cancerGroups.load(dir.file(std::string(CUserGroupDictionary::kCancerFileName)))) {
+            std::abort();
+        }
+        if (!registryGroups.load(dir.file(std::string(CUserGroupDictionary::kRegistryFileName)))) {
+            std::abort();
+        }
         std::vector<int> cancers(kCancerCount);
         std::iota(cancers.begin(), cancers.end(), 0);
         std::vector<int> populations(kPopulationCount);

@@ -50,8 +50,14 @@ void CliContext::loadGroups() {
     }
     m_cancerGroups = std::make_unique<CUserGroupDictionary>(GroupKind::Cancer);
     m_registryGroups = std::make_unique<CUserGroupDictionary>(GroupKind::Registry);
-    m_cancerGroups->load(dataPath(std::string(CUserGroupDictionary::kCancerFileName)));
-    m_registryGroups->load(dataPath(std::string(CUserGroupDictionary::kRegistryFileName)));
+    for (CUserGroupDictionary* groups : {m_cancerGroups.get(), m_registryGroups.get()}) {
+        const std::string_view name = groups->kind() == GroupKind::Cancer
+                                          ? CUserGroupDictionary::kCancerFileName
+                                          : CUserGroupDictionary::kRegistryFileName;
+        if (const IoResult loaded = groups->load(dataPath(std::string(name))); !loaded.ok()) {
+            m_err << "orvelan-cli: warning: " << loaded.message << " (no user groups)\n";
+        }
+    }
 }
 
 const CUserGroupDictionary& CliContext::cancerGroups() {

@@ -144,8 +144,12 @@ std::optional<std::string> writeGraphImage(const std::string& path, const GraphM
             },
             model);
     };
-    return CImageExport::saveGraph(QSize(display.width, display.height), paint, path,
-                                   QString::fromStdString(settings.title));
+    const IoResult saved = CImageExport::saveGraph(QSize(display.width, display.height), paint,
+                                                   path, QString::fromStdString(settings.title));
+    if (!saved.ok()) {
+        return saved.message;
+    }
+    return std::nullopt;
 }
 
 #else

@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-
 #include <algorithm>
 #include <cctype>
 #include <csetjmp>
@@ -49,7 +48,7 @@ std::string lowerExtension(std::string_view path) {
     return extension;
 }
 
-std::optional<std::string> writeBytes(const std::string& path, const QByteArray& bytes) {
+IoResult writeBytes(const std::string& path, const QByteArray& bytes) {
     return CAtomicFile::writeWhole(
         path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
@@ -160,21 +159,21 @@ std::string CImageExport::bmpBytes(const QImage& source) {
     return bytes;
 }
 
-std::optional<std::string> CImageExport::saveBmp(const QImage& image, const std::string& path) {
+IoResult CImageExport::saveBmp(const QImage& image, const std::string& path) {
     if (image.isNull()) {
-        return "No picture to save as " + path;
+        return IoResult::refusal(IoStatus::Failed, "No picture to save as " + path);
     }
     return CAtomicFile::writeWhole(path, bmpBytes(image));
 }
 
-std::optional<std::string> CImageExport::saveJpeg(const QImage& image, const std::string& path,
-                                                  int quality) {
+IoResult CImageExport::saveJpeg(const QImage& image, const std::string& path, int quality) {
     CAtomicFile file(path);
     if (!file.isOpen()) {
-        return formatText("Cannot open %s\r\nSave As failed.\n", path.c_str());
+        return IoResult::refusal(IoStatus::Failed,
+                                 formatText("Cannot open %s\r\nSave As failed.\n", path.c_str()));
     }
     if (image.isNull() || image.width() == 0 || image.height() == 0) {
-        return "Empty JPEG image: " + path;
+        return IoResult::refusal(IoStatus::Failed, "Empty JPEG image: " + path);
     }
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     const auto stride = static_cast<std::size_t>(rgb.width()) * 3;
@@ -193,23 +192,23 @@ std::optional<std::string> CImageExport::saveJpeg(const QImage& image, const std
     }
     std::free(encoded);
     if (!ok) {
-        return error + ": " + path;
+        return IoResult::refusal(IoStatus::Failed, error + ": " + path);
     }
     return file.commit();
 }
 
-std::optional<std::string> CImageExport::savePng(const QImage& image, const std::string& path) {
+IoResult CImageExport::savePng(const QImage& image, const std::string& path) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (image.isNull() || !image.save(&buffer, "PNG")) {
-        return "Cannot encode a PNG image for " + path;
+        return IoResult::refusal(IoStatus::Failed, "Cannot encode a PNG image for " + path);
     }
     return writeBytes(path, bytes);
 }
 
-std::optional<std::string> CImageExport::saveSvg(QSize size, const PaintFunction& paint,
-                                                 const std::string& path, const QString& title) {
+IoResult CImageExport::saveSvg(QSize size, const PaintFunction& paint, const std::string& path,
+                               const QString& title) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -220,15 +219,15 @@ std::optional<std::string> CImageExport::saveSvg(QSize size, const PaintFunction
     generator.setTitle(title);
     QPainter painter;
     if (!painter.begin(&generator)) {
-        return "Cannot draw an SVG picture for " + path;
+        return IoResult::refusal(IoStatus::Failed, "Cannot draw an SVG picture for " + path);
     }
     paint(painter, size);
     painter.end();
     return writeBytes(path, bytes);
 }
 
-std::optional<std::string> CImageExport::savePdf(QSize size, const PaintFunction& paint,
-                                                 const std::string& path, const QString& title) {
+IoResult CImageExport::savePdf(QSize size, const PaintFunction& paint, const std::string& path,
+                               const QString& title) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -241,7 +240,7 @@ std::optional<std::string> CImageExport::savePdf(QSize size, const PaintFunction
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            return "Cannot draw a PDF page for " + path;
+            return IoResult::refusal(IoStatus::Failed, "Cannot draw a PDF page for " + path);
         }
         paint(painter, size);
         painter.end();
@@ -255,8 +254,8 @@ void CImageExport::copyToClipboard(QSize size, const PaintFunction& paint) {
     }
 }
 
-std::optional<std::string> CImageExport::saveGraph(QSize size, const PaintFunction& paint,
-                                                   const std::string& path, const QString& title) {
+IoResult CImageExport::saveGraph(QSize size, const PaintFunction& paint, const std::string& path,
+                                 const QString& title) {
     switch (formatOf(path)) {
     case ImageFormat::Bmp:
         return saveBmp(render(size, paint), path);
@@ -271,7 +270,9 @@ std::optional<std::string> CImageExport::saveGraph(QSize size, const PaintFuncti
     case ImageFormat::None:
         break;
     }
-    return "Image format not supported (use .png, .bmp, .jpg, .svg or .pdf): " + path;
+    return IoResult::refusal(IoStatus::UnsupportedFormat,
+                             "Image format not supported (use .png, .bmp, .jpg, .svg or .pdf): " +
+                                 path);
 }
 
 } // namespace orvelan

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/io/IoResult.h"
+
 #include <QImage>
 #include <QSize>
-
 #include <functional>
 #include <optional>
 #include <string>
@@ -33,25 +34,25 @@ class CImageExport {
     /// A 24-bit uncompressed BMP: 14-byte file header, 40-byte information header, pixels at 54,
     /// bottom row first, each row padded to a multiple of 4 bytes.
     static std::string bmpBytes(const QImage& image);
-    static std::optional<std::string> saveBmp(const QImage& image, const std::string& path);
+    static IoResult saveBmp(const QImage& image, const std::string& path);
     /// Baseline JPEG through libjpeg. A path that cannot be opened gives
     /// "Cannot open <path>\r\nSave As failed.\n"; a library error gives its message.
-    static std::optional<std::string> saveJpeg(const QImage& image, const std::string& path,
-                                               int quality = kJpegQuality);
-    static std::optional<std::string> savePng(const QImage& image, const std::string& path);
+    static IoResult saveJpeg(const QImage& image, const std::string& path,
+                             int quality = kJpegQuality);
+    static IoResult savePng(const QImage& image, const std::string& path);
     /// Vector output of the same painter calls, one pixel to one point (PDF) or unit (SVG).
-    static std::optional<std::string> saveSvg(QSize size, const PaintFunction& paint,
-                                              const std::string& path, const QString& title);
-    static std::optional<std::string> savePdf(QSize size, const PaintFunction& paint,
-                                              const std::string& path, const QString& title);
+    static IoResult saveSvg(QSize size, const PaintFunction& paint, const std::string& path,
+                            const QString& title);
+    static IoResult savePdf(QSize size, const PaintFunction& paint, const std::string& path,
+                            const QString& title);
 
     /// Puts the graph on the clipboard as an image (the platform's bitmap format).
     static void copyToClipboard(QSize size, const PaintFunction& paint);
 
-    /// Writes the graph in the format of the path's extension; nullopt on success, else why
-    /// (an unknown extension included).
-    static std::optional<std::string> saveGraph(QSize size, const PaintFunction& paint,
-                                                const std::string& path, const QString& title);
+    /// Writes the graph in the format of the path's extension; an unknown extension is
+    /// refused (IoStatus::UnsupportedFormat).
+    static IoResult saveGraph(QSize size, const PaintFunction& paint, const std::string& path,
+                              const QString& title);
 };
 
 } // namespace orvelan

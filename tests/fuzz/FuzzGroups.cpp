@@ -16,7 +16,9 @@ int runGroups(GroupKind kind, const std::uint8_t* data, std::size_t size) {
                                       : CUserGroupDictionary::kRegistryFileName),
                   std::string_view(reinterpret_cast<const char*>(data), size));
     CUserGroupDictionary groups(kind);
-    groups.load(path);
+    if (!groups.load(path).ok()) {
+        std::abort(); // a regular file of any content is read
+    }
     if (groups.count() > groups.capacity()) {
         std::abort();
     }

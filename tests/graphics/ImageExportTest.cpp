@@ -72,7 +72,7 @@ class ImageExportTest : public QObject {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("graph.BMP"));
         const QImage image = CImageExport::render(QSize(width, 200), sample);
-        QVERIFY(!CImageExport::saveBmp(image, path.toStdString()));
+        QVERIFY(CImageExport::saveBmp(image, path.toStdString()));
         const QByteArray bytes = readAll(path);
         QCOMPARE(bytes.size(), 54 + rowSize * 200);
         QCOMPARE(bytes.left(2), QByteArray("BM"));
@@ -102,7 +102,7 @@ class ImageExportTest : public QObject {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("graph.Jpg"));
         const QImage image = CImageExport::render(QSize(320, 240), sample);
-        QVERIFY(!CImageExport::saveJpeg(image, path.toStdString()));
+        QVERIFY(CImageExport::saveJpeg(image, path.toStdString()));
         const QByteArray bytes = readAll(path);
         QVERIFY(bytes.startsWith(QByteArray("\xFF\xD8", 2)));
         QVERIFY(bytes.contains(QByteArray("\xFF\xC0", 2))); // baseline frame
@@ -120,12 +120,12 @@ class ImageExportTest : public QObject {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("missing/graph.jpg"));
         const QImage image = CImageExport::render(QSize(50, 50), sample);
-        const auto error = CImageExport::saveJpeg(image, path.toStdString());
-        QVERIFY(error);
-        QCOMPARE(QString::fromStdString(*error),
+        const IoResult saved = CImageExport::saveJpeg(image, path.toStdString());
+        QVERIFY(!saved);
+        QCOMPARE(QString::fromStdString(saved.message),
                  QStringLiteral("Cannot open %1\r\nSave As failed.\n").arg(path));
-        QVERIFY(CImageExport::saveBmp(image, dir.filePath(QStringLiteral("missing/g.bmp")).toStdString()));
-        QVERIFY(CImageExport::saveJpeg(QImage(), dir.filePath(QStringLiteral("empty.jpg")).toStdString()));
+        QVERIFY(!CImageExport::saveBmp(image, dir.filePath(QStringLiteral("missing/g.bmp")).toStdString()));
+        QVERIFY(!CImageExport::saveJpeg(QImage(), dir.filePath(QStringLiteral("empty.jpg")).toStdString()));
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     }
 
@@ -134,8 +134,7 @@ class ImageExportTest : public QObject {
         const QSize size(400, 300);
         for (const char* name : {"g.png", "g.svg", "g.pdf", "g.bmp", "g.jpeg"}) {
             const QString path = dir.filePath(QString::fromLatin1(name));
-            const auto error = CImageExport::saveGraph(size, sample, path.toStdString(), "Title");
-            QVERIFY2(!error, name);
+            QVERIFY2(CImageExport::saveGraph(size, sample, path.toStdString(), "Title"), name);
         }
         QCOMPARE(QImage(dir.filePath(QStringLiteral("g.png"))).size(), size);
 
@@ -157,7 +156,8 @@ class ImageExportTest : public QObject {
         if (!png.isNull()) {
             QVERIFY2(png.contains(QStringLiteral("PNG 400x300")), qPrintable(png));
         }
-        QVERIFY(CImageExport::saveGraph(size, sample, dir.filePath(QStringLiteral("g.gif")).toStdString(), "x"));
+        QVERIFY(CImageExport::saveGraph(size, sample, dir.filePath(QStringLiteral("g.gif")).toStdString(), "x").status ==
+                IoStatus::UnsupportedFormat);
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("g.gif"))));
     }
 

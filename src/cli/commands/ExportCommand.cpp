@@ -102,8 +102,7 @@ void runExport(CliContext& context, const ExportOptions& options) {
     CIncidenceStore& store = context.store();
     const auto outcome = CRawDataExporter::run(store, settings);
     if (!outcome.ok()) {
-        throw dataError(outcome.dataError.value_or(outcome.logError.value_or("")) +
-                        (outcome.dataError && outcome.logError ? "; " + *outcome.logError : ""));
+        throw dataError(outcome.message());
     }
     const auto populations = CRawDataExporter::populations(settings, store.registryGroups());
     const auto cancers = CRawDataExporter::cancers(settings, store.cancerGroups());

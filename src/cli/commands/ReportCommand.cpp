@@ -178,8 +178,9 @@ void runReport(CliContext& context, const ReportOptions& options) {
         }
         if (options.out.empty()) {
             context.out() << text;
-        } else if (auto error = CAtomicFile::writeWhole(options.out, text)) {
-            throw dataError(*error);
+        } else if (const IoResult written = CAtomicFile::writeWhole(options.out, text);
+                   !written.ok()) {
+            throw dataError(written.message);
         }
         return;
     }

@@ -108,9 +108,9 @@ AnalysisFileRead parseAnalysisFile(const std::string& text, const std::string& p
 
 AnalysisFileRead readAnalysisFile(const std::string& path) {
     std::string bytes;
-    if (std::optional<std::string> error = readFileBytes(path, bytes)) {
+    if (IoResult read = readFileBytes(path, bytes); !read.ok()) {
         AnalysisFileRead result;
-        result.error = std::move(*error);
+        result.error = std::move(read.message);
         return result;
     }
     return parseAnalysisFile(bytes, path);
@@ -118,7 +118,7 @@ AnalysisFileRead readAnalysisFile(const std::string& path) {
 
 SaveResult writeAnalysisFile(const std::string& path, const UserCurve& curve) {
     if (!hasExtension(path, ".STA")) {
-        return {SaveStatus::UnsupportedFormat, std::string(kUnsupportedFormatMessage)};
+        return IoResult::refusal(IoStatus::UnsupportedFormat, kUnsupportedFormatMessage);
     }
     return writeFileAtomically(path, analysisFileText(curve));
 }

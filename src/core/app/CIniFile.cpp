@@ -1,17 +1,13 @@
 #include "core/app/CIniFile.h"
 
+#include "core/io/CAtomicFile.h"
 #include "core/io/ReadFile.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <climits>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <sstream>
 #include <utility>
 
 namespace orvelan {
@@ -38,47 +34,23 @@ std::string_view trimmed(std::string_view text) {
 
 } // namespace
 
-bool CIniFile::load(const std::string& path, std::string& error) {
+IoResult CIniFile::load(const std::string& path) {
     std::error_code code;
     if (std::filesystem::symlink_status(path, code).type() ==
         std::filesystem::file_type::not_found) {
         m_sections.clear();
-        return true;
+        return {};
     }
     std::string content;
-    if (auto failure = readFileBytes(path, content)) {
-        error = "Cannot read the settings file: " + *failure;
-        return false;
+    IoResult read = readFileBytes(path, content);
+    if (read.ok()) {
+        parse(content);
     }
-    parse(content);
-    return true;
+    return read;
 }
 
-bool CIniFile::save(const std::string& path, std::string& error) const {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            error = "Cannot write the settings file " + temporary + ": " + std::strerror(errno);
-            return false;
-        }
-        out << text();
-        out.flush();
-        if (!out) {
-            error = "Cannot write the settings file " + temporary + ": write error";
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    std::error_code code;
-    std::filesystem::rename(temporary, path, code);
-    if (code) {
-        error = "Cannot replace the settings file " + path + ": " + code.message();
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+IoResult CIniFile::save(const std::string& path) const {
+    return CAtomicFile::writeWhole(path, text());
 }
 
 void CIniFile::parse(std::string_view text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/io/IoResult.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,12 +15,12 @@ namespace orvelan {
 
 class CIniFile {
   public:
-    /// Reads a file. A missing file is an empty profile, not an error; false (profile
-    /// unchanged) when the file exists but cannot be read, with the reason in error.
-    bool load(const std::string& path, std::string& error);
-    /// Writes the profile through a temporary file renamed over path; false with the reason
-    /// in error when that fails (the old file is then left as it was).
-    bool save(const std::string& path, std::string& error) const;
+    /// Reads a file. A missing file is an empty profile, not an error; a file that exists but
+    /// cannot be read is a failure and leaves the profile unchanged.
+    IoResult load(const std::string& path);
+    /// Writes the profile through a temporary file renamed over path; after a failure the old
+    /// file is left as it was.
+    IoResult save(const std::string& path) const;
 
     /// Replaces the profile by the content of a text ("\n" or "\r\n" line ends).
     void parse(std::string_view text);

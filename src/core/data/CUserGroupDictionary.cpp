@@ -2,6 +2,7 @@
 
 #include "core/data/CCancerDictionary.h"
 #include "core/data/Codes.h"
+#include "core/io/CAtomicFile.h"
 #include "core/io/ReadFile.h"
 
 #include <algorithm>
@@ -68,24 +69,6 @@ bool nextLine(std::string_view text, std::size_t& position, std::string& line) {
     return true;
 }
 
-bool writeAll(std::FILE* file, const std::string& text) {
-    return std::fwrite(text.data(), 1, text.size(), file) == text.size();
-}
-
-/// True when the file exists, is not empty and its last byte is not a line end.
-bool endsInsideLine(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    bool inside = false;
-    if (std::fseek(file, -1, SEEK_END) == 0) {
-        inside = std::fgetc(file) != '\n';
-    }
-    std::fclose(file);
-    return inside;
-}
-
 } // namespace
 
 std::string UserGroup::trimmedName() const {
@@ -130,18 +113,24 @@ std::string CUserGroupDictionary::formatLine(const UserGroup& group) {
     return line;
 }
 
-void CUserGroupDictionary::load(const std::string& path) {
+IoResult CUserGroupDictionary::load(const std::string& path) {
     m_path = path;
     m_groups.clear();
+    std::error_code code;
+    if (std::filesystem::symlink_status(path, code).type() ==
+        std::filesystem::file_type::not_found) {
+        return {}; // no file: no groups
+    }
     std::string text;
-    if (readFileBytes(path, text)) {
-        return; // no file: no groups
+    if (IoResult read = readFileBytes(path, text); !read.ok()) {
+        return read;
     }
     std::string line;
     std::size_t position = 0;
     while (count() < capacity() && nextLine(text, position, line)) {
         m_groups.push_back(parseLine(line));
     }
+    return {};
 }
 
 UserGroup CUserGroupDictionary::parseLine(const std::string& line) const {
@@ -214,9 +203,11 @@ bool CUserGroupDictionary::isValidGroup(const std::string& name,
     return true;
 }
 
-bool CUserGroupDictionary::append(const std::string& name, const std::vector<int>& members) {
+IoResult CUserGroupDictionary::append(const std::string& name, const std::vector<int>& members) {
     if (!isValidGroup(name, members)) {
-        return false;
+        return IoResult::refusal(IoStatus::Refused,
+                                 "The group cannot be added to " + m_path +
+                                     ": a bad name or member, or the table is full");
     }
     UserGroup group;
     group.tag = padded(kProgramName, kTagWidth);
@@ -224,47 +215,41 @@ bool CUserGroupDictionary::append(const std::string& name, const std::vector<int
     group.members = members;
     group.members.push_back(-1);
 
-    // A last line without its line end (never taken) must not swallow the new group.
-    const std::string prefix = endsInsideLine(m_path) ? "\n" : "";
-    std::FILE* file = std::fopen(m_path.c_str(), "a");
-    if (file == nullptr) {
-        return false;
-    }
-    const bool written = writeAll(file, prefix + formatLine(group));
-    const bool closed = std::fclose(file) == 0;
-    load(m_path);
-    return written && closed;
-}
-
-bool CUserGroupDictionary::remove(int index) {
-    if (m_path.empty() || index < 0 || index >= count()) {
-        return false;
-    }
-    // The new content goes to a temporary file renamed over the old one, so that a crash
-    // midway leaves either the old or the new dictionary, never a truncated one.
-    const std::string temporary = m_path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "w");
-    if (file == nullptr) {
-        return false;
-    }
-    bool written = true;
-    for (int k = 0; k < count(); ++k) {
-        if (k != index) {
-            written = written && writeAll(file, formatLine(group(k)));
+    // The old lines are kept byte for byte; a last line without its line end (never taken)
+    // must not swallow the new group.
+    std::string text;
+    std::error_code code;
+    if (std::filesystem::symlink_status(m_path, code).type() !=
+        std::filesystem::file_type::not_found) {
+        if (IoResult read = readFileBytes(m_path, text); !read.ok()) {
+            return read;
         }
     }
-    written = std::fflush(file) == 0 && written;
-    written = std::fclose(file) == 0 && written;
-    std::error_code error;
-    if (written) {
-        std::filesystem::rename(temporary, m_path, error);
+    if (!text.empty() && text.back() != '\n') {
+        text += '\n';
     }
-    if (!written || error) {
-        std::filesystem::remove(temporary, error);
-        return false;
+    text += formatLine(group);
+    if (IoResult written = CAtomicFile::writeWhole(m_path, text); !written.ok()) {
+        return written;
     }
-    load(m_path);
-    return true;
+    return load(m_path);
+}
+
+IoResult CUserGroupDictionary::remove(int index) {
+    if (m_path.empty() || index < 0 || index >= count()) {
+        return IoResult::refusal(IoStatus::Refused, "There is no group " +
+                                                        std::to_string(index) + " in " + m_path);
+    }
+    std::string text;
+    for (int k = 0; k < count(); ++k) {
+        if (k != index) {
+            text += formatLine(group(k));
+        }
+    }
+    if (IoResult written = CAtomicFile::writeWhole(m_path, text); !written.ok()) {
+        return written;
+    }
+    return load(m_path);
 }
 
 } // namespace orvelan

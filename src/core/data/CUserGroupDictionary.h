@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/io/IoResult.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,13 +39,15 @@ class CUserGroupDictionary {
     /// Member slots of a group: 252 or 272.
     int slotCount() const;
 
-    /// Reads the dictionary file; a missing or unreadable file means no groups.
-    void load(const std::string& path);
-    /// Appends a group to the file and reads it again; false (table unchanged) when the file
-    /// cannot be written.
-    bool append(const std::string& name, const std::vector<int>& members);
+    /// Reads the dictionary file. A missing file means no groups; a file that cannot be read
+    /// also leaves no groups but is a failure the user must hear of.
+    IoResult load(const std::string& path);
+    /// Adds a group at the end of the file (rewritten through a temporary file) and reads it
+    /// again. Refused (nothing written) for a bad name or member or a full table; a failure
+    /// naming the file when it cannot be written (the old file then stays as it was).
+    IoResult append(const std::string& name, const std::vector<int>& members);
     /// Deletes group k, rewrites the file through a temporary file and reads it again.
-    bool remove(int index);
+    IoResult remove(int index);
 
     int count() const { return static_cast<int>(m_groups.size()); }
     const UserGroup& group(int index) const;

@@ -243,15 +243,13 @@ std::size_t CRawDataExporter::lineCount(const ExportSettings& settings, std::siz
     return populationCount * cancerCount * sexes * static_cast<std::size_t>(kAgeGroupCount);
 }
 
-std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
-                                                       const ExportSettings& settings,
-                                                       const std::vector<ExportItem>& populations,
-                                                       const std::vector<ExportItem>& cancers,
-                                                       CAtomicFile& file,
-                                                       const ExportProgress& progress) {
+IoResult CRawDataExporter::writeData(CIncidenceStore& store, const ExportSettings& settings,
+                                     const std::vector<ExportItem>& populations,
+                                     const std::vector<ExportItem>& cancers, CAtomicFile& file,
+                                     const ExportProgress& progress) {
     if (!validFormat(settings.format)) {
-        return "File '" + settings.dataPath + "': unknown export format " +
-               std::to_string(settings.format);
+        return IoResult::failure(settings.dataPath, "cannot be written",
+                                 "unknown export format " + std::to_string(settings.format));
     }
     const std::size_t total = lineCount(settings, populations.size(), cancers.size());
     std::size_t written = 0;
@@ -265,14 +263,16 @@ std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
                 continue;
             }
             for (const auto& cancer : cancers) {
-                if (file.error()) {
-                    return file.error();
+                if (file.failed()) {
+                    return file.result();
                 }
                 if (!store.load(population.number, cancer.number, sex)) {
-                    return "File '" + settings.dataPath + "' not written: no data for population " +
-                           std::to_string(population.number) + ", cancer " +
-                           std::to_string(cancer.number) + ", sex " + std::to_string(sex) +
-                           (store.loadError().empty() ? "" : " (" + store.loadError() + ")");
+                    return IoResult::failure(
+                        settings.dataPath, "not written",
+                        "no data for population " + std::to_string(population.number) +
+                            ", cancer " + std::to_string(cancer.number) + ", sex " +
+                            std::to_string(sex) +
+                            (store.loadError().empty() ? "" : " (" + store.loadError() + ")"));
                 }
                 for (int age = 0; age < kAgeGroupCount; ++age) {
                     const auto a = static_cast<std::size_t>(age);
@@ -285,31 +285,41 @@ std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
                 }
                 written += static_cast<std::size_t>(kAgeGroupCount);
                 if (progress && !progress(written, total)) {
-                    return "File '" + settings.dataPath + "' not written: export cancelled";
+                    return IoResult::failure(settings.dataPath, "not written", "export cancelled");
                 }
             }
         }
     }
     file.write(buffer);
-    return file.error();
+    return file.result();
 }
 
-std::optional<std::string> CRawDataExporter::writeData(CIncidenceStore& store,
-                                                       const ExportSettings& settings,
-                                                       const std::vector<ExportItem>& populations,
-                                                       const std::vector<ExportItem>& cancers,
-                                                       const ExportProgress& progress) {
+IoResult CRawDataExporter::writeData(CIncidenceStore& store, const ExportSettings& settings,
+                                     const std::vector<ExportItem>& populations,
+                                     const std::vector<ExportItem>& cancers,
+                                     const ExportProgress& progress) {
     CAtomicFile file(settings.dataPath);
-    if (auto failure = writeData(store, settings, populations, cancers, file, progress)) {
-        return failure;
+    if (IoResult written = writeData(store, settings, populations, cancers, file, progress);
+        !written.ok()) {
+        return written;
     }
     return file.commit();
 }
 
-std::optional<std::string> CRawDataExporter::writeLog(const ExportSettings& settings,
-                                                      const std::vector<ExportItem>& populations,
-                                                      const std::vector<ExportItem>& cancers) {
+IoResult CRawDataExporter::writeLog(const ExportSettings& settings,
+                                    const std::vector<ExportItem>& populations,
+                                    const std::vector<ExportItem>& cancers) {
     return CAtomicFile::writeWhole(settings.logPath, logText(settings, populations, cancers));
+}
+
+std::string ExportOutcome::message() const {
+    std::string text;
+    for (const IoResult* result : {&data, &log}) {
+        if (!result->ok()) {
+            text += (text.empty() ? "" : "; ") + result->message;
+        }
+    }
+    return text;
 }
 
 ExportOutcome CRawDataExporter::run(CIncidenceStore& store, const ExportSettings& settings) {
@@ -318,13 +328,13 @@ ExportOutcome CRawDataExporter::run(CIncidenceStore& store, const ExportSettings
     ExportOutcome outcome;
     CAtomicFile data(settings.dataPath);
     CAtomicFile log(settings.logPath);
-    outcome.dataError = writeData(store, settings, populationItems, cancerItems, data, {});
-    if (outcome.dataError) {
+    outcome.data = writeData(store, settings, populationItems, cancerItems, data, {});
+    if (!outcome.data.ok()) {
         return outcome; // both temporary files go with their objects; the old pair stays
     }
     log.write(logText(settings, populationItems, cancerItems));
-    if (auto failure = CAtomicFile::commitTogether({&data, &log})) {
-        (data.error() ? outcome.dataError : outcome.logError) = std::move(failure);
+    if (IoResult failure = CAtomicFile::commitTogether({&data, &log}); !failure.ok()) {
+        (data.failed() ? outcome.data : outcome.log) = std::move(failure);
     }
     return outcome;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/export/ExportSettings.h"
+#include "core/io/IoResult.h"
 
 #include <cstddef>
 #include <functional>
@@ -36,13 +37,15 @@ enum class ExportTarget {
     NotAccessible // neither
 };
 
-/// What became of the two files; each error names the file and the reason.
+/// What became of the two files; each failure names the file and the reason.
 struct ExportOutcome {
-    std::optional<std::string> dataError;
-    std::optional<std::string> logError;
+    IoResult data;
+    IoResult log;
     /// The user stopped the export: neither file was written.
     bool cancelled = false;
-    bool ok() const { return !dataError && !logError && !cancelled; }
+    bool ok() const { return data.ok() && log.ok() && !cancelled; }
+    /// The failures' messages, "; "-separated; empty when both files were written.
+    std::string message() const;
 };
 
 class CRawDataExporter {
@@ -96,22 +99,19 @@ class CRawDataExporter {
     static ExportOutcome run(CIncidenceStore& store, const ExportSettings& settings);
     /// A stop asked for by the progress callback is reported as an error naming the file; the
     /// target is then left as it was.
-    static std::optional<std::string> writeData(CIncidenceStore& store,
-                                                const ExportSettings& settings,
-                                                const std::vector<ExportItem>& populations,
-                                                const std::vector<ExportItem>& cancers,
-                                                const ExportProgress& progress = {});
+    static IoResult writeData(CIncidenceStore& store, const ExportSettings& settings,
+                              const std::vector<ExportItem>& populations,
+                              const std::vector<ExportItem>& cancers,
+                              const ExportProgress& progress = {});
     /// The data lines into file, not yet committed; the reason, naming the data file, when a
     /// load fails or the progress callback asks to stop.
-    static std::optional<std::string> writeData(CIncidenceStore& store,
-                                                const ExportSettings& settings,
-                                                const std::vector<ExportItem>& populations,
-                                                const std::vector<ExportItem>& cancers,
-                                                CAtomicFile& file,
-                                                const ExportProgress& progress = {});
-    static std::optional<std::string> writeLog(const ExportSettings& settings,
-                                               const std::vector<ExportItem>& populations,
-                                               const std::vector<ExportItem>& cancers);
+    static IoResult writeData(CIncidenceStore& store, const ExportSettings& settings,
+                              const std::vector<ExportItem>& populations,
+                              const std::vector<ExportItem>& cancers, CAtomicFile& file,
+                              const ExportProgress& progress = {});
+    static IoResult writeLog(const ExportSettings& settings,
+                             const std::vector<ExportItem>& populations,
+                             const std::vector<ExportItem>& cancers);
 };
 
 } // namespace orvelan

@@ -70,15 +70,17 @@ std::optional<std::string> CGraphTemplate::write(const std::string& path,
     if (!CTemplateFolder::hasExtension(path, kExtension)) {
         return std::string(CTemplateFolder::kUnsupportedFormat);
     }
-    return CAtomicFile::writeWhole(path, encode(settings, registryGroupCount, cancerGroupCount));
+    IoResult written =
+        CAtomicFile::writeWhole(path, encode(settings, registryGroupCount, cancerGroupCount));
+    return written.ok() ? std::nullopt : std::optional<std::string>(std::move(written.message));
 }
 
 std::optional<std::string> CGraphTemplate::read(const std::string& path, GraphSettings& settings,
                                                 int registryGroupCount, int cancerGroupCount) {
     std::string bytes;
     // A template has one size: anything longer is not one, and a device is never read on.
-    if (auto error = readFileBytes(path, bytes, kFileSize)) {
-        return error;
+    if (const IoResult read = readFileBytes(path, bytes, kFileSize); !read.ok()) {
+        return read.message;
     }
     if (auto error = decode(bytes, settings, registryGroupCount, cancerGroupCount)) {
         return "File '" + path + "' is not a complete graph template: " + *error;

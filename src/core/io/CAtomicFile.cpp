@@ -36,8 +36,8 @@ CAtomicFile::~CAtomicFile() {
 }
 
 void CAtomicFile::fail(const std::string& what) {
-    if (!m_error) {
-        m_error = "File '" + m_path + "' " + what + ": " + reason(errno);
+    if (m_result.ok()) {
+        m_result = IoResult::failure(m_path, what, reason(errno));
     }
 }
 
@@ -51,7 +51,7 @@ void CAtomicFile::discard() {
 }
 
 void CAtomicFile::write(std::string_view bytes) {
-    if (m_file == nullptr || m_error) {
+    if (m_file == nullptr || failed()) {
         return;
     }
     if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size()) {
@@ -60,7 +60,7 @@ void CAtomicFile::write(std::string_view bytes) {
 }
 
 void CAtomicFile::print(const char* format, ...) {
-    if (m_file == nullptr || m_error) {
+    if (m_file == nullptr || failed()) {
         return;
     }
     va_list arguments;
@@ -76,7 +76,7 @@ void CAtomicFile::print(const char* format, ...) {
 }
 
 bool CAtomicFile::finish() {
-    if (m_file == nullptr || m_error) {
+    if (m_file == nullptr || failed()) {
         return false;
     }
     const bool flushed = std::fflush(m_file) == 0 && ::fsync(::fileno(m_file)) == 0;
@@ -89,28 +89,28 @@ bool CAtomicFile::finish() {
     return true;
 }
 
-std::optional<std::string> CAtomicFile::commit() {
+IoResult CAtomicFile::commit() {
     if (!finish()) {
         discard();
-        return m_error;
+        return m_result;
     }
     if (std::rename(m_tempPath.c_str(), m_path.c_str()) != 0) {
         fail("cannot replace the old file");
         discard();
-        return m_error;
+        return m_result;
     }
     m_committed = true;
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> CAtomicFile::commitTogether(const std::vector<CAtomicFile*>& files) {
-    std::optional<std::string> failure;
+IoResult CAtomicFile::commitTogether(const std::vector<CAtomicFile*>& files) {
+    IoResult failure;
     for (CAtomicFile* file : files) {
-        if (!failure && !file->finish()) {
-            failure = file->m_error;
+        if (failure.ok() && !file->finish()) {
+            failure = file->m_result;
         }
     }
-    if (failure) {
+    if (!failure.ok()) {
         for (CAtomicFile* file : files) {
             file->discard();
         }
@@ -135,7 +135,7 @@ std::optional<std::string> CAtomicFile::commitTogether(const std::vector<CAtomic
     for (CAtomicFile* file : files) {
         if (std::rename(file->m_tempPath.c_str(), file->m_path.c_str()) != 0) {
             file->fail("cannot replace the old file");
-            failure = file->m_error;
+            failure = file->m_result;
             break;
         }
         file->m_committed = true;
@@ -144,7 +144,7 @@ std::optional<std::string> CAtomicFile::commitTogether(const std::vector<CAtomic
     std::size_t index = 0;
     for (CAtomicFile* file : files) {
         const Backup& backup = backups[index];
-        if (failure && index < renamed) {
+        if (!failure.ok() && index < renamed) {
             if (!backup.path.empty()) {
                 std::rename(backup.path.c_str(), file->m_path.c_str());
             } else if (!backup.hadOld) {
@@ -154,7 +154,7 @@ std::optional<std::string> CAtomicFile::commitTogether(const std::vector<CAtomic
         } else if (!backup.path.empty()) {
             std::remove(backup.path.c_str());
         }
-        if (failure) {
+        if (!failure.ok()) {
             file->discard();
         }
         ++index;
@@ -162,8 +162,7 @@ std::optional<std::string> CAtomicFile::commitTogether(const std::vector<CAtomic
     return failure;
 }
 
-std::optional<std::string> CAtomicFile::writeWhole(const std::string& path,
-                                                   std::string_view bytes) {
+IoResult CAtomicFile::writeWhole(const std::string& path, std::string_view bytes) {
     CAtomicFile file(path);
     file.write(bytes);
     return file.commit();

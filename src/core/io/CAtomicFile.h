@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/io/IoResult.h"
+
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,20 +25,21 @@ class CAtomicFile {
     /// printf-style text; the format is always a literal of the caller.
     void print(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-    /// Flushes, closes and renames onto the target; nullopt on success, else the reason,
-    /// naming the file. After a failure the target is left as it was.
-    std::optional<std::string> commit();
-    /// The first failure so far (open or write), naming the file.
-    const std::optional<std::string>& error() const { return m_error; }
+    /// Flushes, closes and renames onto the target. After a failure the target is left as it
+    /// was and the temporary file is gone.
+    IoResult commit();
+    /// True once an open or a write has failed; result() then says which file and why.
+    bool failed() const { return !m_result.ok(); }
+    const IoResult& result() const { return m_result; }
     const std::string& path() const { return m_path; }
 
     /// Commits files that belong together: every target is replaced, or (after any failure,
     /// a rename included) every target is left as it was and no temporary file remains.
-    /// nullopt on success, else the first failure, naming its file.
-    static std::optional<std::string> commitTogether(const std::vector<CAtomicFile*>& files);
+    /// The result is the first failure.
+    static IoResult commitTogether(const std::vector<CAtomicFile*>& files);
 
     /// Writes a whole file in one go through a temporary file.
-    static std::optional<std::string> writeWhole(const std::string& path, std::string_view bytes);
+    static IoResult writeWhole(const std::string& path, std::string_view bytes);
 
   private:
     /// Flushes, syncs and closes the temporary file; false (error() set) when any step fails.
@@ -48,7 +50,7 @@ class CAtomicFile {
     std::string m_path;
     std::string m_tempPath;
     std::FILE* m_file = nullptr;
-    std::optional<std::string> m_error;
+    IoResult m_result;
     bool m_committed = false;
 };
 

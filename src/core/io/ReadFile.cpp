@@ -25,14 +25,12 @@ int openRegularFile(const std::string& path) {
     return fd;
 }
 
-std::optional<std::string> readFileBytes(const std::string& path, std::string& bytes,
-                                         std::size_t maxBytes) {
+IoResult readFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes) {
     const int fd = openRegularFile(path);
     if (fd < 0) {
-        if (errno == EINVAL) {
-            return "File '" + path + "' cannot be opened: it is not a regular file";
-        }
-        return "File '" + path + "' cannot be opened: " + std::strerror(errno);
+        return IoResult::failure(path, "cannot be opened",
+                                 errno == EINVAL ? "it is not a regular file"
+                                                 : std::strerror(errno));
     }
     std::string content;
     char buffer[65536];
@@ -52,16 +50,16 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string& b
         content.append(buffer, static_cast<std::size_t>(count));
         if (content.size() > maxBytes) {
             ::close(fd);
-            return "File '" + path + "' cannot be read: it is larger than " +
-                   std::to_string(maxBytes) + " bytes";
+            return IoResult::failure(path, "cannot be read",
+                                     "it is larger than " + std::to_string(maxBytes) + " bytes");
         }
     }
     ::close(fd);
     if (readError != 0) {
-        return "File '" + path + "' cannot be read: " + std::strerror(readError);
+        return IoResult::failure(path, "cannot be read", std::strerror(readError));
     }
     bytes = std::move(content);
-    return std::nullopt;
+    return {};
 }
 
 } // namespace orvelan

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
+#include "core/io/IoResult.h"
+
 #include <string>
 
 namespace orvelan {
@@ -14,9 +15,9 @@ inline constexpr std::size_t kMaxTextFileBytes = 16u << 20;
 /// opened, and with errno = EINVAL (and the descriptor closed) when it is not a regular file.
 int openRegularFile(const std::string& path);
 
-/// Reads a whole regular file of at most maxBytes bytes into bytes; nullopt on success, else the
-/// reason, naming the file. A FIFO, device or folder is refused without reading from it.
-std::optional<std::string> readFileBytes(const std::string& path, std::string& bytes,
-                                         std::size_t maxBytes = kMaxTextFileBytes);
+/// Reads a whole regular file of at most maxBytes bytes into bytes (left as it was after a
+/// failure). A FIFO, device or folder is refused without reading from it.
+IoResult readFileBytes(const std::string& path, std::string& bytes,
+                       std::size_t maxBytes = kMaxTextFileBytes);
 
 } // namespace orvelan

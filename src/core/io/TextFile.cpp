@@ -23,10 +23,7 @@ bool hasExtension(std::string_view path, std::string_view extension) {
 }
 
 SaveResult writeFileAtomically(const std::string& path, const std::string& content) {
-    if (auto error = CAtomicFile::writeWhole(path, content)) {
-        return {SaveStatus::Failed, *error};
-    }
-    return {};
+    return CAtomicFile::writeWhole(path, content);
 }
 
 } // namespace orvelan
@@ -41,10 +38,7 @@ SaveResult writeFilesTogether(const std::vector<std::pair<std::string, std::stri
         writers.back()->write(content);
         pointers.push_back(writers.back().get());
     }
-    if (auto error = CAtomicFile::commitTogether(pointers)) {
-        return {SaveStatus::Failed, *error};
-    }
-    return {};
+    return CAtomicFile::commitTogether(pointers);
 }
 
 } // namespace orvelan

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/io/IoResult.h"
+
 #include <string>
 #include <string_view>
 #include <utility>
@@ -9,19 +11,9 @@
 // a half-written file behind.
 namespace orvelan {
 
-enum class SaveStatus {
-    Saved,
-    UnsupportedFormat, // the name's ending names no format this table can be saved in
-    Failed,            // the file could not be written; message says which and why
-};
-
-struct SaveResult {
-    SaveStatus status = SaveStatus::Saved;
-    /// "File format not supported..." or "<path>: <reason>"; empty when saved.
-    std::string message;
-
-    bool ok() const { return status == SaveStatus::Saved; }
-};
+/// Saving is one of the file operations: its result is the core's one result type.
+using SaveStatus = IoStatus;
+using SaveResult = IoResult;
 
 inline constexpr std::string_view kUnsupportedFormatMessage = "File format not supported...";
 

@@ -79,7 +79,7 @@ SaveResult saveComparison(const std::string& path, const CurvePair& pair,
                           const ComparisonTexts& texts) {
     const std::optional<ComparisonLayout> layout = comparisonLayoutForFile(path);
     if (!layout) {
-        return {SaveStatus::UnsupportedFormat, std::string(kUnsupportedFormatMessage)};
+        return IoResult::refusal(IoStatus::UnsupportedFormat, kUnsupportedFormatMessage);
     }
     return writeFileAtomically(path, comparisonText(pair, texts, *layout));
 }

@@ -44,15 +44,17 @@ std::optional<std::string> CReportTemplate::write(const std::string& path,
     if (!CTemplateFolder::hasExtension(path, kExtension)) {
         return std::string(CTemplateFolder::kUnsupportedFormat);
     }
-    return CAtomicFile::writeWhole(path, encode(choices, registryGroupCount, cancerGroupCount));
+    IoResult written =
+        CAtomicFile::writeWhole(path, encode(choices, registryGroupCount, cancerGroupCount));
+    return written.ok() ? std::nullopt : std::optional<std::string>(std::move(written.message));
 }
 
 std::optional<std::string> CReportTemplate::read(const std::string& path, ReportChoices& choices,
                                                  int registryGroupCount, int cancerGroupCount) {
     std::string bytes;
     // A template has one size: anything longer is not one, and a device is never read on.
-    if (auto error = readFileBytes(path, bytes, kFileSize)) {
-        return error;
+    if (const IoResult read = readFileBytes(path, bytes, kFileSize); !read.ok()) {
+        return read.message;
     }
     if (auto error = decode(bytes, choices, registryGroupCount, cancerGroupCount)) {
         return "File '" + path + "' is not a complete report template: " + *error;

@@ -191,7 +191,7 @@ std::string CStandardTableBuilder::toPrnText(const std::string& shownText) {
 SaveResult CStandardTableBuilder::saveStandardTable(const std::string& path,
                                                     const std::string& shownText) {
     if (!hasExtension(path, ".PRN")) {
-        return {SaveStatus::UnsupportedFormat, std::string(kUnsupportedFormatMessage)};
+        return IoResult::refusal(IoStatus::UnsupportedFormat, kUnsupportedFormatMessage);
     }
     return writeFileAtomically(path, toPrnText(shownText));
 }

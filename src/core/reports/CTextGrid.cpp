@@ -100,7 +100,7 @@ SaveResult CTextGrid::save(const std::string& path) const {
     if (auto text = fileText(path)) {
         return writeFileAtomically(path, *text);
     }
-    return {SaveStatus::UnsupportedFormat, std::string(kUnsupportedFormatMessage)};
+    return IoResult::refusal(IoStatus::UnsupportedFormat, kUnsupportedFormatMessage);
 }
 
 } // namespace orvelan

@@ -12,8 +12,8 @@ std::optional<std::string> readTextDocument(const std::string& path, std::string
         return "Cannot read " + path + ": it is a folder";
     }
     std::string bytes;
-    if (auto failure = readFileBytes(path, bytes)) {
-        return failure;
+    if (IoResult read = readFileBytes(path, bytes); !read.ok()) {
+        return std::move(read.message);
     }
     text.clear();
     text.reserve(bytes.size() + bytes.size() / 40);

@@ -39,7 +39,8 @@ CORVELANApp* CORVELANApp::instance() { return s_instance; }
 bool CORVELANApp::startUp(const StartOptions& options) {
     installFontSubstitutions();
     m_settingsPath = options.settingsFile.isEmpty() ? defaultSettingsPath() : options.settingsFile;
-    readSettingsFile(); // the recent-file list now, the ten values below
+    m_startupProblems.clear();
+    readSettingsFile();                          // the recent-file list now, the ten values below
     m_intervals = readIntervalChoice(m_profile); // before the menus show it
     if (options.splash) {
         CSplashWnd::showSplash();
@@ -61,18 +62,20 @@ bool CORVELANApp::startUp(const StartOptions& options) {
         // Shown once the window is up, so that the program stays usable behind it.
         QTimer::singleShot(0, m_mainFrame.get(), [this] { m_mainFrame->showDataProblems(); });
     } else {
-        if (!m_store->warnings().empty()) {
-            QString message = QStringLiteral("The data files are used, but:\n\n");
-            for (const std::string& warning : m_store->warnings()) {
-                message +=
-                    QStringLiteral("- ") + QString::fromStdString(warning) + QLatin1Char('\n');
-            }
-            QTimer::singleShot(0, m_mainFrame.get(),
-                               [this, message] { m_mainFrame->showError(message); });
-        }
         for (const QString& graph : options.graphs) {
             openGraphTemplate(QFileInfo(graph).absoluteFilePath());
         }
+    }
+    for (const std::string& warning : m_store->warnings()) {
+        m_startupProblems.append(QString::fromStdString(warning));
+    }
+    if (!m_startupProblems.isEmpty()) {
+        QString message = QStringLiteral("ORVELAN started, but:\n\n");
+        for (const QString& problem : m_startupProblems) {
+            message += QStringLiteral("- ") + problem + QLatin1Char('\n');
+        }
+        QTimer::singleShot(0, m_mainFrame.get(),
+                           [this, message] { m_mainFrame->showError(message); });
     }
     return true;
 }
@@ -82,11 +85,11 @@ void CORVELANApp::shutDown() {
         return;
     }
     m_started = false;
+    writeSettingsFile(); // while the window is there to say that it failed
     m_mainFrame.reset();
     m_store.reset();
     m_cancerGroups.reset();
     m_registryGroups.reset();
-    writeSettingsFile();
 }
 
 QString CORVELANApp::casesPath() const {
@@ -159,9 +162,9 @@ void CORVELANApp::documentSaved(const QWidget* view, const QString& path) {
 
 bool CORVELANApp::openGraphTemplate(const QString& path) {
     GraphSettings settings = m_blocks.graph;
-    if (const auto error = CGraphTemplate::read(QFile::encodeName(path).toStdString(), settings,
-                                                m_registryGroups->count(),
-                                                m_cancerGroups->count())) {
+    if (const auto error =
+            CGraphTemplate::read(QFile::encodeName(path).toStdString(), settings,
+                                 m_registryGroups->count(), m_cancerGroups->count())) {
         m_mainFrame->showError(QString::fromStdString(*error));
         return false;
     }
@@ -175,9 +178,10 @@ QString CORVELANApp::defaultSettingsPath() const {
 }
 
 void CORVELANApp::readSettingsFile() {
-    std::string error;
-    if (!m_profile.load(QFile::encodeName(m_settingsPath).toStdString(), error)) {
-        qWarning("%s", error.c_str());
+    const IoResult read = m_profile.load(QFile::encodeName(m_settingsPath).toStdString());
+    if (!read.ok()) {
+        m_startupProblems.append(QString::fromStdString(read.message) +
+                                 QStringLiteral(" (the default settings are used)"));
     }
     m_recentFiles.assign(readRecentFiles(m_profile));
     m_previewPages = readPreviewPages(m_profile);
@@ -189,9 +193,16 @@ void CORVELANApp::writeSettingsFile() {
     writeAppSettings(settings(), m_profile);
     writeIntervalChoice(m_intervals, m_profile);
     QDir().mkpath(QFileInfo(m_settingsPath).absolutePath());
-    std::string error;
-    if (!m_profile.save(QFile::encodeName(m_settingsPath).toStdString(), error)) {
-        qWarning("%s", error.c_str());
+    const IoResult saved = m_profile.save(QFile::encodeName(m_settingsPath).toStdString());
+    if (!saved.ok()) {
+        // The settings of this session are lost: say so while the window is still there.
+        const QString message = QStringLiteral("The settings cannot be saved:\n\n") +
+                                QString::fromStdString(saved.message);
+        if (m_mainFrame) {
+            m_mainFrame->showError(message);
+        } else {
+            qWarning("%s", saved.message.c_str());
+        }
     }
 }
 
@@ -208,9 +219,15 @@ void CORVELANApp::openData() {
         }
     }
     m_cancerGroups = std::make_unique<CUserGroupDictionary>(GroupKind::Cancer);
-    m_cancerGroups->load(QFile::encodeName(cancerGroupsPath()).toStdString());
     m_registryGroups = std::make_unique<CUserGroupDictionary>(GroupKind::Registry);
-    m_registryGroups->load(QFile::encodeName(registryGroupsPath()).toStdString());
+    for (const auto& [groups, path] : {std::pair{m_cancerGroups.get(), cancerGroupsPath()},
+                                       std::pair{m_registryGroups.get(), registryGroupsPath()}}) {
+        const IoResult loaded = groups->load(QFile::encodeName(path).toStdString());
+        if (!loaded.ok()) {
+            m_startupProblems.append(QString::fromStdString(loaded.message) +
+                                     QStringLiteral(" (its groups are not available)"));
+        }
+    }
     m_store->setUserGroups(m_cancerGroups.get(), m_registryGroups.get());
 }
 

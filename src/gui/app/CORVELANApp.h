@@ -113,6 +113,9 @@ class CORVELANApp : public QObject {
     std::unique_ptr<CUserGroupDictionary> m_cancerGroups;
     std::unique_ptr<CUserGroupDictionary> m_registryGroups;
     QStringList m_dataProblems;
+    /// Failures at start-up that lose settings or groups (or warn of a data file), shown
+    /// once the window is up.
+    QStringList m_startupProblems;
     std::unique_ptr<CMainFrame> m_mainFrame;
     bool m_started = false;
 };

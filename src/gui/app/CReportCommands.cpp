@@ -48,6 +48,10 @@ void CReportCommands::run(int /*id*/) {
     const QString face = frame().fontNameBox()->currentText();
     for (ReportDocument& document : CReportOutputs::create(wizard.choices(), app().store(), face,
                                                                  app().intervals())) {
+        if (!document.failure.isEmpty()) {
+            frame().showError(document.failure);
+            continue;
+        }
         if (auto* grid = qobject_cast<CGridView*>(document.view.get())) {
             grid->setWorkFolder(app().workDirectory());
             frame().openDocument(documentTypeOf(document.output.kind), document.view.release());

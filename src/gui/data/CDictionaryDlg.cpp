@@ -95,8 +95,8 @@ void CDictionaryDlg::deleteGroup() {
     if (!CMessages::askYesNo(this, deleteQuestion(m_groups.group(group)))) {
         return;
     }
-    if (!m_groups.remove(group)) {
-        CMessages::error(this, cannotWrite(m_groups));
+    if (const IoResult removed = m_groups.remove(group); !removed.ok()) {
+        CMessages::error(this, cannotWrite(removed));
         return;
     }
     if (m_groupDeleted) {

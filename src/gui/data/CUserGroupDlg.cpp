@@ -94,8 +94,9 @@ void CUserGroupDlg::accept() {
         CMessages::error(this, QStringLiteral("You defined too many items"));
         return;
     }
-    if (!m_groups.append(m_name->text().toLatin1().toStdString(), members)) {
-        CMessages::error(this, cannotWrite(m_groups));
+    if (const IoResult added = m_groups.append(m_name->text().toLatin1().toStdString(), members);
+        !added.ok()) {
+        CMessages::error(this, cannotWrite(added));
         return;
     }
     QDialog::accept();

@@ -22,9 +22,12 @@ QString deleteQuestion(const UserGroup& group) {
         .arg(latin1(group.trimmedName()));
 }
 
-QString cannotWrite(const CUserGroupDictionary& groups) {
-    return QStringLiteral("Cannot write the user dictionary %1.")
-        .arg(QString::fromStdString(groups.path()));
+QString cannotWrite(const IoResult& result) {
+    if (result.file.empty()) {
+        return QString::fromStdString(result.message);
+    }
+    return QStringLiteral("Cannot write the user dictionary %1: %2.")
+        .arg(QString::fromStdString(result.file), QString::fromStdString(result.reason));
 }
 
 } // namespace orvelan

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/io/IoResult.h"
+
 #include <QString>
 #include <string>
 #include <string_view>
@@ -19,7 +21,7 @@ QString latin1(const std::string& text);
 QString programName();
 /// "Are you sure you want to delete '<name>' ?\n".
 QString deleteQuestion(const UserGroup& group);
-/// Why a group could not be written, naming the dictionary file.
-QString cannotWrite(const CUserGroupDictionary& groups);
+/// The message of a dictionary that could not be written: which file and the system's reason.
+QString cannotWrite(const IoResult& result);
 
 } // namespace orvelan

@@ -68,22 +68,21 @@ ExportOutcome CExportWriter::write(QWidget* parent, CIncidenceStore& store,
     };
 
     ExportOutcome outcome;
-    outcome.dataError =
-        CRawDataExporter::writeData(store, settings, populations, cancers, onProgress);
+    outcome.data = CRawDataExporter::writeData(store, settings, populations, cancers, onProgress);
     progress.close();
     if (cancelled) {
         outcome.cancelled = true;
         return outcome;
     }
-    if (!outcome.dataError) {
+    if (outcome.data.ok()) {
         CMessages::information(parent, QStringLiteral("Done!"));
     }
-    outcome.logError = CRawDataExporter::writeLog(settings, populations, cancers);
+    outcome.log = CRawDataExporter::writeLog(settings, populations, cancers);
     if (!outcome.ok()) {
         QStringList problems;
-        for (const auto& problem : {outcome.dataError, outcome.logError}) {
-            if (problem) {
-                problems << QString::fromStdString(*problem);
+        for (const IoResult* problem : {&outcome.data, &outcome.log}) {
+            if (!problem->ok()) {
+                problems << QString::fromStdString(problem->message);
             }
         }
         CMessages::error(parent, problems.join(QLatin1Char('\n')));

@@ -176,12 +176,11 @@ void CGraphView::writePendingImage(const QImage& image) {
     m_saveRequest = SaveRequest::None;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const std::string path = QFile::encodeName(m_savePath).toStdString();
-    const std::optional<std::string> error = request == SaveRequest::Jpeg
-                                                 ? CImageExport::saveJpeg(image, path)
-                                                 : CImageExport::saveBmp(image, path);
+    const IoResult saved = request == SaveRequest::Jpeg ? CImageExport::saveJpeg(image, path)
+                                                        : CImageExport::saveBmp(image, path);
     QGuiApplication::restoreOverrideCursor();
-    if (error) {
-        const QString message = QString::fromStdString(*error);
+    if (!saved.ok()) {
+        const QString message = QString::fromStdString(saved.message);
         emit saveFailed(message);
         // Not from inside the paint: the message box runs an event loop of its own.
         QTimer::singleShot(0, this, [this, message] { CMessages::error(this, message); });

@@ -224,7 +224,7 @@ QString CGridView::proposedFileName() const {
 SaveResult CGridView::saveTo(const QString& path) const {
     const CTextGrid* source = table();
     if (source == nullptr || m_grid->rowCount() == 0 || m_grid->columnCount() == 0) {
-        return {SaveStatus::Failed, "There is no table to save."};
+        return IoResult::refusal(IoStatus::Failed, "There is no table to save.");
     }
     CTextGrid shown(m_grid->rowCount(), m_grid->columnCount());
     for (int row = 0; row < m_grid->rowCount(); ++row) {

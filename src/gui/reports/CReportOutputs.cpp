@@ -1,5 +1,6 @@
 #include "gui/reports/CReportOutputs.h"
 
+#include "core/data/CIncidenceStore.h"
 #include "core/reports/CStandardTableBuilder.h"
 #include "gui/reports/CAgeSpecificRatesView.h"
 #include "gui/reports/CReportView.h"
@@ -46,8 +47,7 @@ std::unique_ptr<QWidget> gridView(const ReportOutput& output, const ReportChoice
 } // namespace
 
 std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
-                                                   CIncidenceStore& store,
-                                                   const QString& fontFace,
+                                                   CIncidenceStore& store, const QString& fontFace,
                                                    const IntervalChoice& intervals) {
     std::vector<ReportDocument> documents;
     for (const ReportOutput& output : reportFinishPlan(choices.block)) {
@@ -61,6 +61,13 @@ std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
                                                       : StandardLayout::Summary,
                                           ageSpecific ? output.sex : 0);
             if (!builder.build(store)) {
+                const std::string reason =
+                    store.loadError().empty() ? "its data cannot be loaded" : store.loadError();
+                document.failure =
+                    QStringLiteral("The standard table of population %1 cannot be built: %2")
+                        .arg(choices.block.fixedRegistry)
+                        .arg(QString::fromStdString(reason));
+                documents.push_back(std::move(document));
                 continue;
             }
             document.text = QString::fromLatin1(builder.text().data(),

@@ -21,12 +21,14 @@ struct ReportDocument {
     std::unique_ptr<QWidget> view;
     /// The standard table's text (lines ending in "\r\n"); empty for grid views.
     QString text;
+    /// Why the document could not be built (no view and no text then); empty when it was.
+    QString failure;
 };
 
 class CReportOutputs {
   public:
     /// Builds every document of the finish plan, males first; grid views draw in a face of the
-    /// font bar. A standard table whose data cannot be loaded is left out.
+    /// font bar. A standard table whose data cannot be loaded comes back with only its failure.
     /// intervals: how the summary and report views compute their confidence limits.
     static std::vector<ReportDocument> create(const ReportChoices& choices, CIncidenceStore& store,
                                               const QString& fontFace,

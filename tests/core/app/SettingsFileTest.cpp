@@ -80,15 +80,17 @@ TEST(IniFile, RemovedSectionComesBackAtTheEnd) {
 TEST(IniFile, MissingFileIsEmptyAndSaveRoundTrips) {
     test::TempDir dir;
     CIniFile ini;
-    std::string error;
-    ASSERT_TRUE(ini.load(dir.file("absent.ini"), error));
+    ASSERT_TRUE(ini.load(dir.file("absent.ini")).ok());
     EXPECT_TRUE(ini.sectionNames().empty());
     ini.setString("S", "K", "V");
-    ASSERT_TRUE(ini.save(dir.file("a.ini"), error)) << error;
+    const IoResult saved = ini.save(dir.file("a.ini"));
+    ASSERT_TRUE(saved.ok()) << saved.message;
     EXPECT_EQ(dir.read("a.ini"), "[S]\nK=V\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.file("a.ini.tmp")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
     CIniFile again;
-    ASSERT_TRUE(again.load(dir.file("a.ini"), error));
+    ASSERT_TRUE(again.load(dir.file("a.ini")).ok());
     EXPECT_EQ(again.value("s", "k"), "V");
 }
 
@@ -96,9 +98,19 @@ TEST(IniFile, SaveIntoAMissingFolderFailsNamingTheFile) {
     test::TempDir dir;
     CIniFile ini;
     ini.setString("S", "K", "V");
-    std::string error;
-    EXPECT_FALSE(ini.save(dir.file("no/such/folder/x.ini"), error));
-    EXPECT_NE(error.find("x.ini"), std::string::npos) << error;
+    const IoResult saved = ini.save(dir.file("no/such/folder/x.ini"));
+    EXPECT_FALSE(saved.ok());
+    EXPECT_EQ(saved.file, dir.file("no/such/folder/x.ini"));
+
+    // A settings file that cannot be read is a failure, not an empty profile.
+    dir.write("s.ini", "[S]\nK=old\n");
+    std::filesystem::create_directory(dir.file("folder.ini"));
+    CIniFile kept;
+    kept.setString("S", "K", "kept");
+    const IoResult read = kept.load(dir.file("folder.ini"));
+    EXPECT_FALSE(read.ok());
+    EXPECT_EQ(read.file, dir.file("folder.ini"));
+    EXPECT_EQ(kept.value("S", "K"), "kept");
 }
 
 TEST(AppSettingsFile, DefaultsWhenAbsent) {

@@ -44,8 +44,8 @@ struct StoreTest : ::testing::Test {
     void open() {
         data.write(dir.str());
         ASSERT_TRUE(store.open(dir.str()));
-        cancerGroups.load(dir.file("ICDuser.dic"));
-        registryGroups.load(dir.file("POPuser.dic"));
+        EXPECT_TRUE(cancerGroups.load(dir.file("ICDuser.dic")).ok());
+        EXPECT_TRUE(registryGroups.load(dir.file("POPuser.dic")).ok());
         store.setUserGroups(&cancerGroups, &registryGroups);
     }
 };
@@ -117,7 +117,7 @@ TEST_F(StoreTest, OutOfRangeNumbersFailAndClearTheSeries) {
     EXPECT_FALSE(store.load(3, 252, 0)); // no cancer group defined
     // A hand-edited dictionary naming a population beyond the data files.
     dir.write("POPuser.dic", "ORVELAN   " + std::string(80, 'x') + "003250-01\n");
-    registryGroups.load(dir.file("POPuser.dic"));
+    EXPECT_TRUE(registryGroups.load(dir.file("POPuser.dic")).ok());
     ASSERT_EQ(registryGroups.count(), 1);
     EXPECT_FALSE(store.load(272, 5, 0));
     EXPECT_EQ(store.cases()[0], 0.0);

@@ -1,5 +1,6 @@
 #include "core/data/CUserGroupDictionary.h"
 
+#include "FullDisk.h"
 #include "TempDir.h"
 
 #include <filesystem>
@@ -27,7 +28,7 @@ struct DictionaryFile : ::testing::Test {
 };
 
 TEST_F(DictionaryFile, AppendWritesPaddedLinesAndReadsThemBack) {
-    registries.load(path);
+    EXPECT_TRUE(registries.load(path).ok());
     EXPECT_EQ(registries.count(), 0);
     ASSERT_TRUE(registries.append("Nordic", {12, 40, 101}));
     ASSERT_TRUE(registries.append("Single", {0}));
@@ -45,7 +46,7 @@ TEST_F(DictionaryFile, AppendWritesPaddedLinesAndReadsThemBack) {
 
 TEST_F(DictionaryFile, DeleteRenumbersTheGroupsAfterIt) {
     dir.write("POPuser.dic", line("A", "001") + line("B", "002003") + line("C", "004"));
-    registries.load(path);
+    EXPECT_TRUE(registries.load(path).ok());
     ASSERT_EQ(registries.count(), 3);
 
     ASSERT_TRUE(registries.remove(0));
@@ -65,12 +66,26 @@ TEST_F(DictionaryFile, DeleteRenumbersTheGroupsAfterIt) {
 TEST_F(DictionaryFile, FailedRewriteKeepsFileAndTable) {
     const std::string content = line("A", "001") + line("B", "002");
     dir.write("POPuser.dic", content);
-    registries.load(path);
-    std::filesystem::create_directory(path + ".tmp"); // the temporary file cannot be created
-
-    EXPECT_FALSE(registries.remove(0));
+    EXPECT_TRUE(registries.load(path).ok());
+    {
+        test::FullDisk full(16);
+        const IoResult removed = registries.remove(0);
+        EXPECT_EQ(removed.status, IoStatus::Failed);
+        EXPECT_EQ(removed.file, path);
+        const IoResult appended = registries.append("C", {3});
+        EXPECT_EQ(appended.status, IoStatus::Failed); // a full disk is not a bad group
+    }
     EXPECT_EQ(dir.read("POPuser.dic"), content);
     EXPECT_EQ(registries.count(), 2);
+    EXPECT_EQ(registries.append("Bad", {229}).status, IoStatus::Refused);
+
+    // A dictionary that cannot be read is a failure the user hears of, with no groups.
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    const IoResult unreadable = registries.load(path);
+    EXPECT_EQ(unreadable.status, IoStatus::Failed);
+    EXPECT_EQ(unreadable.file, path);
+    EXPECT_EQ(registries.count(), 0);
 }
 
 struct ReadCase {
@@ -96,7 +111,7 @@ TEST(DictionaryReading, TakesOnlyCompleteLines) {
         TempDir dir;
         dir.write("POPuser.dic", c.content);
         CUserGroupDictionary registries(GroupKind::Registry);
-        registries.load(dir.file("POPuser.dic"));
+        EXPECT_TRUE(registries.load(dir.file("POPuser.dic")).ok());
         std::vector<std::string> names;
         for (int k = 0; k < registries.count(); ++k) {
             names.push_back(registries.group(k).trimmedName());
@@ -114,7 +129,7 @@ TEST(DictionaryReading, StopsAtTheGroupLimit) {
         }
         dir.write("user.dic", content);
         CUserGroupDictionary groups(kind);
-        groups.load(dir.file("user.dic"));
+        EXPECT_TRUE(groups.load(dir.file("user.dic")).ok());
         ASSERT_EQ(groups.count(), limit);
         EXPECT_EQ(groups.group(limit - 1).trimmedName(), "G" + std::to_string(limit - 1));
         EXPECT_FALSE(groups.append("One more", {2})); // would never be read back
@@ -125,7 +140,7 @@ TEST(DictionaryReading, StopsAtTheGroupLimit) {
 TEST(DictionaryReading, MissingFileMeansNoGroupsAndAppendCreatesIt) {
     TempDir dir;
     CUserGroupDictionary cancers(GroupKind::Cancer);
-    cancers.load(dir.file("ICDuser.dic"));
+    EXPECT_TRUE(cancers.load(dir.file("ICDuser.dic")).ok());
     EXPECT_EQ(cancers.count(), 0);
     ASSERT_TRUE(cancers.append("Mouth and tongue", {4, 7}));
     EXPECT_EQ(dir.read("ICDuser.dic"), line("Mouth and tongue", "004007"));
@@ -135,7 +150,7 @@ TEST(DictionaryReading, CancerMembersEndAtTheDictionaryEnd) {
     TempDir dir;
     dir.write("ICDuser.dic", kTag + name80("X") + "034252117-01\n" + kTag + name80("Y") + "034\n");
     CUserGroupDictionary cancers(GroupKind::Cancer);
-    cancers.load(dir.file("ICDuser.dic"));
+    EXPECT_TRUE(cancers.load(dir.file("ICDuser.dic")).ok());
     ASSERT_EQ(cancers.count(), 2);
     EXPECT_EQ(cancers.group(0).memberList(), (std::vector<int>{34}));
     EXPECT_EQ(cancers.group(0).members.size(), 252u);
@@ -146,12 +161,12 @@ TEST(DictionaryAppend, RejectsWhatCannotBeReadBack) {
     TempDir dir;
     CUserGroupDictionary cancers(GroupKind::Cancer);
     EXPECT_FALSE(cancers.append("Never loaded", {1})); // no file named yet
-    cancers.load(dir.file("ICDuser.dic"));
+    EXPECT_TRUE(cancers.load(dir.file("ICDuser.dic")).ok());
     EXPECT_FALSE(cancers.append("Bad", {252}));
     EXPECT_FALSE(cancers.append("Bad", {-1}));
     EXPECT_FALSE(cancers.append("Two\nlines", {1}));
     CUserGroupDictionary registries(GroupKind::Registry);
-    registries.load(dir.file("POPuser.dic"));
+    EXPECT_TRUE(registries.load(dir.file("POPuser.dic")).ok());
     EXPECT_FALSE(registries.append("Bad", {229}));
     EXPECT_EQ(dir.read("ICDuser.dic") + dir.read("POPuser.dic"), "");
 }
@@ -161,7 +176,7 @@ TEST(DictionaryAppend, StartsANewLineAfterAnUnterminatedLastLine) {
     const std::string partial = kTag + name80("Partial") + "001-01";
     dir.write("POPuser.dic", line("A", "002") + partial);
     CUserGroupDictionary registries(GroupKind::Registry);
-    registries.load(dir.file("POPuser.dic"));
+    EXPECT_TRUE(registries.load(dir.file("POPuser.dic")).ok());
     ASSERT_EQ(registries.count(), 1);
     ASSERT_TRUE(registries.append("New", {3}));
     ASSERT_EQ(registries.count(), 3);
@@ -191,7 +206,7 @@ TEST(CancerGroupSexFlags, FollowTheMembers) {
     };
     TempDir dir;
     CUserGroupDictionary cancers(GroupKind::Cancer);
-    cancers.load(dir.file("ICDuser.dic"));
+    EXPECT_TRUE(cancers.load(dir.file("ICDuser.dic")).ok());
     for (const auto& c : cases) {
         ASSERT_TRUE(cancers.append("G", c.members));
     }

@@ -57,8 +57,8 @@ struct WithGroups : ::testing::Test {
     CUserGroupDictionary registries{GroupKind::Registry};
     CUserGroupDictionary cancers{GroupKind::Cancer};
     void SetUp() override {
-        registries.load(dir.file("POPuser.dic"));
-        cancers.load(dir.file("ICDuser.dic"));
+        EXPECT_TRUE(registries.load(dir.file("POPuser.dic")).ok());
+        EXPECT_TRUE(cancers.load(dir.file("ICDuser.dic")).ok());
         ASSERT_TRUE(registries.append("Nordic", {43, 50}));
         ASSERT_TRUE(registries.append("Iberia", {180, 181}));
         ASSERT_TRUE(cancers.append("Gynaecological", {117, 118, 119}));

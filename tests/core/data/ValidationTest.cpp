@@ -83,7 +83,7 @@ class ValidateSelection : public testing::Test {
         m_dir.write("ICDuser.dic", groupLine("Female sites", "117118") +
                                        groupLine("Prostate", "153") +
                                        groupLine("Stomach and vulva", "034117"));
-        m_groups.load(m_dir.file("ICDuser.dic"));
+        EXPECT_TRUE(m_groups.load(m_dir.file("ICDuser.dic")).ok());
         ASSERT_EQ(m_groups.count(), 3);
     }
 

@@ -70,9 +70,9 @@ TEST(CRawDataExporter, SelectedItemsInSelectionOrderWithTheirLogNames) {
     dir.write("POPuser.dic", groupLine("Nordic", "012040"));
     dir.write("ICDuser.dic", groupLine("Female sites", "117118"));
     CUserGroupDictionary registryGroups(GroupKind::Registry);
-    registryGroups.load(dir.file("POPuser.dic"));
+    EXPECT_TRUE(registryGroups.load(dir.file("POPuser.dic")).ok());
     CUserGroupDictionary cancerGroups(GroupKind::Cancer);
-    cancerGroups.load(dir.file("ICDuser.dic"));
+    EXPECT_TRUE(cancerGroups.load(dir.file("ICDuser.dic")).ok());
 
     ExportSettings settings;
     for (const int slot : {272, 47, 5, 2, 0, 273}) { // row 0 is a heading, 273 no group
@@ -121,7 +121,7 @@ TEST(CRawDataExporter, SexesNeedACancerThatOccursInThem) {
     test::TempDir dir;
     dir.write("ICDuser.dic", groupLine("Female sites", "117118"));
     CUserGroupDictionary cancerGroups(GroupKind::Cancer);
-    cancerGroups.load(dir.file("ICDuser.dic"));
+    EXPECT_TRUE(cancerGroups.load(dir.file("ICDuser.dic")).ok());
     for (std::size_t i = 0; i < cases.size(); ++i) {
         ExportSettings settings;
         settings.male = cases[i].male;
@@ -211,9 +211,9 @@ TEST_F(ExportRun, UnwritableDataFileIsReportedAndTheOldLogIsKept) {
     m_settings.logPath = m_dir.file("out.log");
     m_dir.write("out.log", "old log\n");
     const auto outcome = CRawDataExporter::run(m_store, m_settings);
-    ASSERT_TRUE(outcome.dataError);
-    EXPECT_NE(outcome.dataError->find("missing/out.prn"), std::string::npos);
-    EXPECT_FALSE(outcome.logError);
+    ASSERT_FALSE(outcome.data.ok());
+    EXPECT_EQ(outcome.data.file, m_dir.file("missing/out.prn"));
+    EXPECT_TRUE(outcome.log.ok());
     EXPECT_EQ(m_dir.read("out.log"), "old log\n");
 }
 
@@ -221,7 +221,7 @@ TEST_F(ExportRun, FailedLoadWritesNeitherFile) {
     CIncidenceStore closed; // no data files open: every load fails
     CRawDataExporter::setPaths(m_settings, m_dir.str(), "none");
     const auto outcome = CRawDataExporter::run(closed, m_settings);
-    ASSERT_TRUE(outcome.dataError);
+    ASSERT_FALSE(outcome.data.ok());
     EXPECT_FALSE(std::filesystem::exists(m_dir.file("none.prn")));
     EXPECT_FALSE(std::filesystem::exists(m_dir.file("none.log")));
 }
@@ -237,10 +237,10 @@ TEST_F(ExportRun, ProgressCountsBlocksAndAStopLeavesTheOldFileAsItWas) {
         calls.emplace_back(written, total);
         return calls.size() < 2;
     };
-    const auto error =
+    const IoResult stopped =
         CRawDataExporter::writeData(m_store, m_settings, populations, cancers, stopAtSecond);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->find("cancelled"), std::string::npos);
+    ASSERT_FALSE(stopped.ok());
+    EXPECT_EQ(stopped.reason, "export cancelled");
     const std::vector<std::pair<std::size_t, std::size_t>> expected = {{19, 38}, {38, 38}};
     EXPECT_EQ(calls, expected);
     EXPECT_EQ(m_dir.read("stop.prn"), "earlier export\n");
@@ -253,7 +253,7 @@ TEST_F(ExportRun, ProgressCountsBlocksAndAStopLeavesTheOldFileAsItWas) {
         calls.emplace_back(written, total);
         return true;
     };
-    EXPECT_FALSE(CRawDataExporter::writeData(m_store, m_settings, populations, cancers, always));
+    EXPECT_TRUE(CRawDataExporter::writeData(m_store, m_settings, populations, cancers, always));
     EXPECT_EQ(calls.size(), 2u);
     EXPECT_EQ(lines(m_dir.read("stop.prn")).size(), 38u);
 }

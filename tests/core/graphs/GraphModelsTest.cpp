@@ -97,8 +97,8 @@ struct GraphModelsTest : ::testing::Test {
         data.write(dir.str());
         dir.write("POPuser.dic", test::groupLine("Two", "000001"));
         ASSERT_TRUE(store.open(dir.str()));
-        cancerGroups.load(dir.file("ICDuser.dic"));
-        registryGroups.load(dir.file("POPuser.dic"));
+        ASSERT_TRUE(cancerGroups.load(dir.file("ICDuser.dic")));
+        ASSERT_TRUE(registryGroups.load(dir.file("POPuser.dic")));
         ASSERT_EQ(registryGroups.count(), 1);
         store.setUserGroups(&cancerGroups, &registryGroups);
     }

@@ -24,7 +24,7 @@ SelectionList listOf(std::initializer_list<int> slots) {
 class GraphWizardRulesTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        groups.load(dir.file("ICDuser.dic"));
+        ASSERT_TRUE(groups.load(dir.file("ICDuser.dic")));
         ASSERT_TRUE(groups.append("Male organs", {kProstate}));
     }
     test::TempDir dir;

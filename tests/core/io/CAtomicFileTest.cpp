@@ -15,7 +15,7 @@ TEST(CAtomicFile, TargetAppearsOnlyOnCommitAndNoTemporaryIsLeft) {
         ASSERT_TRUE(file.isOpen());
         file.print("%d,%s\n", 13, "new");
         EXPECT_EQ(dir.read("out.txt"), "old content\n");
-        EXPECT_FALSE(file.commit());
+        EXPECT_TRUE(file.commit().ok());
     }
     EXPECT_EQ(dir.read("out.txt"), "13,new\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
@@ -38,9 +38,12 @@ TEST(CAtomicFile, AbandonedWriteKeepsTheOldFile) {
 
 TEST(CAtomicFile, UncreatableFileIsReportedByName) {
     test::TempDir dir;
-    const auto error = CAtomicFile::writeWhole(dir.file("missing/out.log"), "text");
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->find("missing/out.log"), std::string::npos) << *error;
+    const IoResult result = CAtomicFile::writeWhole(dir.file("missing/out.log"), "text");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.file, dir.file("missing/out.log"));
+    EXPECT_EQ(result.what, "cannot be created");
+    EXPECT_EQ(result.reason, "No such file or directory");
+    EXPECT_EQ(result.message, "File '" + result.file + "' cannot be created: " + result.reason);
 }
 
 } // namespace

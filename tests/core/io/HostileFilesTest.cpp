@@ -2,6 +2,7 @@
 // every writer against a full disk: a clear failure naming the file, never a hang, never a
 // damaged old file, nothing left behind.
 #include "FixtureData.h"
+#include "FullDisk.h"
 #include "TempDir.h"
 #include "core/analysis/AnalysisFile.h"
 #include "core/app/CIniFile.h"
@@ -14,11 +15,9 @@
 #include "core/reports/CReportTemplate.h"
 #include "core/reports/TextDocumentFile.h"
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,6 +25,7 @@ namespace orvelan {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FullDisk;
 using test::TempDir;
 
 /// What a reader said about one path: nullopt when it read it, else its message.
@@ -33,7 +33,12 @@ using Reader = std::function<std::optional<std::string>(const std::string& path)
 
 std::vector<std::pair<std::string, Reader>> readers() {
     return {
-        {"bytes", [](const std::string& p) { std::string b; return readFileBytes(p, b); }},
+        {"bytes",
+         [](const std::string& p) -> std::optional<std::string> {
+             std::string b;
+             const IoResult read = readFileBytes(p, b);
+             return read.ok() ? std::nullopt : std::optional(read.message);
+         }},
         {"report template",
          [](const std::string& p) { ReportChoices c; return CReportTemplate::read(p, c, 0, 0); }},
         {"graph template",
@@ -42,8 +47,8 @@ std::vector<std::pair<std::string, Reader>> readers() {
         {"settings",
          [](const std::string& p) -> std::optional<std::string> {
              CIniFile ini;
-             std::string error;
-             return ini.load(p, error) ? std::nullopt : std::optional(error);
+             const IoResult read = ini.load(p);
+             return read.ok() ? std::nullopt : std::optional(read.message);
          }},
         {"text document", [](const std::string& p) { std::string t; return readTextDocument(p, t); }},
     };
@@ -71,11 +76,13 @@ TEST(HostileFiles, EveryReaderRefusesWhatIsNotARegularFileAndNamesIt) {
     }
 }
 
-TEST(HostileFiles, UserDictionaryInPlaceOfAFifoLoadsNoGroups) {
+TEST(HostileFiles, UserDictionaryThatIsNotARegularFileIsAFailureWithNoGroups) {
     TempDir dir;
     for (const auto& [kind, path] : hostilePaths(dir)) {
         CUserGroupDictionary groups(GroupKind::Registry);
-        groups.load(path);
+        const IoResult loaded = groups.load(path);
+        EXPECT_EQ(loaded.status, IoStatus::Failed) << kind;
+        EXPECT_EQ(loaded.file, path) << kind;
         EXPECT_EQ(groups.count(), 0) << kind;
     }
 }
@@ -180,28 +187,6 @@ TEST(HostileFiles, DataFileSizesAgainstTheirLayout) {
     }
 }
 
-/// Makes every write past limit bytes of a file fail with EFBIG, as a full disk fails one.
-class FullDisk {
-  public:
-    explicit FullDisk(rlim_t limit) {
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit small = m_old;
-        small.rlim_cur = limit;
-        ::setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FullDisk() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-  private:
-    rlimit m_old{};
-    void (*m_handler)(int) = nullptr;
-};
-
 std::vector<std::string> namesIn(const TempDir& dir) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(dir.path())) {
@@ -231,8 +216,8 @@ TEST(HostileFiles, WritersOnAFullDiskKeepTheOldFileAndLeaveNothingBehind) {
          [](const std::string& p) {
              CIniFile ini;
              ini.setString("Recent File List", "File1", std::string(200, 'p'));
-             std::string error;
-             return !ini.save(p, error) && error.find(p) != std::string::npos;
+             const IoResult saved = ini.save(p);
+             return !saved.ok() && saved.file == p;
          }},
     };
     for (const auto& [kind, name, write] : writers) {

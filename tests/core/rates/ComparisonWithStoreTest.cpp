@@ -63,8 +63,8 @@ struct ComparisonStoreTest : ::testing::Test {
         add(2, 0, top75, kCompCases);
         data.write(dir.str());
         ASSERT_TRUE(store.open(dir.str()));
-        cancerGroups.load(dir.file("ICDuser.dic"));
-        registryGroups.load(dir.file("POPuser.dic"));
+        EXPECT_TRUE(cancerGroups.load(dir.file("ICDuser.dic")).ok());
+        EXPECT_TRUE(registryGroups.load(dir.file("POPuser.dic")).ok());
         store.setUserGroups(&cancerGroups, &registryGroups);
     }
 

@@ -54,9 +54,9 @@ TEST(TextGrid, SaveChoosesTheFormatByTheEnding) {
         std::string content;
     };
     const Case cases[] = {
-        {"a.txt", SaveStatus::Saved, g.toTabDelimited()},
-        {"b.TXT", SaveStatus::Saved, g.toTabDelimited()},
-        {"c.Prn", SaveStatus::Saved, g.toFormatted()},
+        {"a.txt", SaveStatus::Ok, g.toTabDelimited()},
+        {"b.TXT", SaveStatus::Ok, g.toTabDelimited()},
+        {"c.Prn", SaveStatus::Ok, g.toFormatted()},
         {"d.csv", SaveStatus::UnsupportedFormat, ""},
         {"prn", SaveStatus::UnsupportedFormat, ""},
     };

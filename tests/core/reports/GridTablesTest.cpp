@@ -282,8 +282,8 @@ TEST_F(GridTables, ReportCellsFollowTheRateKind) {
 TEST_F(GridTables, UserGroupsAsRowsColumnsAndFixedItems) {
     CUserGroupDictionary cancerGroups(GroupKind::Cancer);
     CUserGroupDictionary registryGroups(GroupKind::Registry);
-    cancerGroups.load(m_dir.file("ICDuser.dic"));
-    registryGroups.load(m_dir.file("POPuser.dic"));
+    EXPECT_TRUE(cancerGroups.load(m_dir.file("ICDuser.dic")).ok());
+    EXPECT_TRUE(registryGroups.load(m_dir.file("POPuser.dic")).ok());
     ASSERT_TRUE(registryGroups.append("Both towns", {0, 1}));
     ASSERT_TRUE(cancerGroups.append("Stomach and vulva", {kStomach, kVulva}));
     ASSERT_TRUE(cancerGroups.append("Vulva alone", {kVulva}));

@@ -24,8 +24,8 @@ class ReportSummary : public ::testing::Test {
         data.write(m_dir.str());
         m_dir.write("POPuser.dic", groupLine("Nordic", "012"));
         m_dir.write("ICDuser.dic", groupLine("Female sites", "117118"));
-        m_registryGroups.load(m_dir.file("POPuser.dic"));
-        m_cancerGroups.load(m_dir.file("ICDuser.dic"));
+        EXPECT_TRUE(m_registryGroups.load(m_dir.file("POPuser.dic")).ok());
+        EXPECT_TRUE(m_cancerGroups.load(m_dir.file("ICDuser.dic")).ok());
         ASSERT_TRUE(m_store.open(m_dir.str()));
         m_store.setUserGroups(&m_cancerGroups, &m_registryGroups);
 

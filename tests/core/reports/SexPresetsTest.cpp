@@ -11,7 +11,7 @@ namespace {
 TEST(SexPresets, DisableTheSexNoChosenCancerOccursIn) {
     test::TempDir dir;
     CUserGroupDictionary groups(GroupKind::Cancer);
-    groups.load(dir.file("ICDuser.dic"));
+    EXPECT_TRUE(groups.load(dir.file("ICDuser.dic")).ok());
     ASSERT_TRUE(groups.append("Female only", {117, 119}));
     ASSERT_TRUE(groups.append("Male only", {153}));
     struct Case {

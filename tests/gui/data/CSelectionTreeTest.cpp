@@ -20,8 +20,8 @@ class CSelectionTreeTest : public QObject {
 
   private slots:
     void init() {
-        registryGroups.load(dir.file("POPuser.dic"));
-        cancerGroups.load(dir.file("ICDuser.dic"));
+        QVERIFY(registryGroups.load(dir.file("POPuser.dic")).ok());
+        QVERIFY(cancerGroups.load(dir.file("ICDuser.dic")).ok());
     }
     void cleanup() {
         std::remove(dir.file("POPuser.dic").c_str());

@@ -86,8 +86,8 @@ class GroupDialogsTest : public QObject {
     void init() {
         std::remove(dir.file("POPuser.dic").c_str());
         std::remove(dir.file("ICDuser.dic").c_str());
-        registryGroups.load(dir.file("POPuser.dic"));
-        cancerGroups.load(dir.file("ICDuser.dic"));
+        QVERIFY(registryGroups.load(dir.file("POPuser.dic")).ok());
+        QVERIFY(cancerGroups.load(dir.file("ICDuser.dic")).ok());
         watch.takeMessages();
     }
     void cleanup() { QVERIFY(watch.idle()); }

@@ -79,8 +79,8 @@ class CExpWizardTest : public QObject {
         QDir(work()).removeRecursively();
         QDir().mkpath(work());
         std::remove(dataDir.file("POPuser.dic").c_str());
-        registryGroups.load(dataDir.file("POPuser.dic"));
-        cancerGroups.load(dataDir.file("ICDuser.dic"));
+        QVERIFY(registryGroups.load(dataDir.file("POPuser.dic")));
+        QVERIFY(cancerGroups.load(dataDir.file("ICDuser.dic")));
         remembered = ExportSettings{};
         watch.takeMessages();
     }
@@ -202,7 +202,7 @@ class CExpWizardTest : public QObject {
 
     void userRegistryGroupIsWrittenAsOneMoreInBothFilesAndCsvQuotesNames() {
         dataDir.write("POPuser.dic", test::groupLine("Cuba, two towns", "012")); // members: 12
-        registryGroups.load(dataDir.file("POPuser.dic"));
+        QVERIFY(registryGroups.load(dataDir.file("POPuser.dic")));
         QCOMPARE(registryGroups.count(), 1);
         runAndCompare(2, true, {"273,1,1,1,0,1000", "273,1,1,2,3,1000"}, 38,
                       "273,\"Cuba, two towns\"", "1,\"C00-97     All sites\"");
@@ -242,7 +242,7 @@ class CExpWizardTest : public QObject {
         settings.dataPath = "/proc/raw.prn";
         settings.logPath = dataDir.file("work/raw.log");
         const ExportOutcome outcome = CExportWriter::write(nullptr, store, settings);
-        QVERIFY(outcome.dataError && !outcome.logError);
+        QVERIFY(!outcome.data.ok() && outcome.log.ok());
         const QStringList messages = watch.takeMessages();
         QCOMPARE(messages.size(), 1); // the failure, naming the file; no "Done!"
         QVERIFY(messages.first().contains(QStringLiteral("/proc/raw.prn")));
@@ -273,7 +273,7 @@ class CExpWizardTest : public QObject {
         const ExportOutcome outcome = CExportWriter::write(nullptr, fullStore, settings);
         qInfo("full export: %lld ms, longest pause of the event loop %lld ms", clock.elapsed(),
               longestGap);
-        QVERIFY2(outcome.ok(), outcome.dataError.value_or(outcome.logError.value_or("")).c_str());
+        QVERIFY2(outcome.ok(), outcome.message().c_str());
         QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Done!")});
         QCOMPARE(test::linesOf(dataDir.read("work/all.csv")).size(),
                  std::size_t(229 * 252 * 2 * 19));

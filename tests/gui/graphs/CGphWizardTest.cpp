@@ -98,8 +98,8 @@ class CGphWizardTest : public QObject {
         QDir(templates()).removeRecursively();
         std::remove(dataDir.file("POPuser.dic").c_str());
         std::remove(dataDir.file("ICDuser.dic").c_str());
-        registryGroups.load(dataDir.file("POPuser.dic"));
-        cancerGroups.load(dataDir.file("ICDuser.dic"));
+        QVERIFY(registryGroups.load(dataDir.file("POPuser.dic")));
+        QVERIFY(cancerGroups.load(dataDir.file("ICDuser.dic")));
         remembered = GraphSettings{};
         watch.takeMessages();
     }

@@ -76,8 +76,8 @@ class CRptWizardTest : public QObject {
         QDir(QString::fromStdString(dataDir.file("Templates"))).removeRecursively();
         std::remove(dataDir.file("POPuser.dic").c_str());
         std::remove(dataDir.file("ICDuser.dic").c_str());
-        registryGroups.load(dataDir.file("POPuser.dic"));
-        cancerGroups.load(dataDir.file("ICDuser.dic"));
+        QVERIFY(registryGroups.load(dataDir.file("POPuser.dic")).ok());
+        QVERIFY(cancerGroups.load(dataDir.file("ICDuser.dic")).ok());
         remembered = ReportChoices{};
         watch.takeMessages();
     }

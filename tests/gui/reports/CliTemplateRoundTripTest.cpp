@@ -54,8 +54,8 @@ class CliTemplateRoundTripTest : public QObject {
         data.write(dataDir.str());
         QVERIFY(QDir().mkpath(QString::fromStdString(dataDir.file("Templates"))));
         QVERIFY(store.open(dataDir.str()));
-        registryGroups.load(dataDir.file("POPuser.dic"));
-        cancerGroups.load(dataDir.file("ICDuser.dic"));
+        QVERIFY(registryGroups.load(dataDir.file("POPuser.dic")));
+        QVERIFY(cancerGroups.load(dataDir.file("ICDuser.dic")));
         store.setUserGroups(&cancerGroups, &registryGroups);
     }
 
