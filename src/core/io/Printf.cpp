@@ -8,7 +8,7 @@ namespace orvelan {
 
 namespace {
 
-void appendV(std::string& out, const char* format, std::va_list args) {
+ORVELAN_PRINTF_LIKE(2, 0) void appendV(std::string& out, const char* format, std::va_list args) {
     std::va_list copy;
     va_copy(copy, args);
     char small[256];

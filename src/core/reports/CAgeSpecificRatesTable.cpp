@@ -10,9 +10,10 @@ namespace orvelan {
 
 namespace {
 
-constexpr int kUnknownColumn = 18;      // value kinds: 0-17 age groups, 18 unknown age,
-constexpr int kAllAgesColumn = 19;      // 19 all ages,
-constexpr int kVerificationColumn = 20; // 20 verification percentage
+// Value kinds: 0-17 age groups, 18 unknown age, 19 all ages (the default), 20 verification
+// percentage.
+constexpr int kUnknownColumn = 18;
+constexpr int kVerificationColumn = 20;
 
 std::string countText(double cases) {
     return cases != 0.0 ? wholeText(cases, 9) : std::string("        -");
