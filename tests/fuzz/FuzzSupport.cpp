@@ -82,15 +82,25 @@ void resetDataFile(const std::string& directory, std::string_view name,
     writeAt(path, head, size);
 }
 
+// The scratch folder's name, kept outside any object so that it is still there when the exit
+// handler removes the folder.
+char s_scratch[] = "/tmp/orvelan-fuzz-XXXXXX";
+
+void removeScratch() {
+    std::error_code ignored;
+    std::filesystem::current_path("/", ignored);
+    std::filesystem::remove_all(s_scratch, ignored);
+}
+
 } // namespace
 
 const std::string& dataDirectory() {
     static const std::string directory = [] {
-        char pattern[] = "/tmp/orvelan-fuzz-XXXXXX";
-        if (::mkdtemp(pattern) == nullptr) {
+        if (::mkdtemp(s_scratch) == nullptr) {
             std::abort();
         }
-        const std::string made = pattern;
+        std::atexit(removeScratch);
+        const std::string made = s_scratch;
         std::filesystem::create_directory(made + "/scratch");
         std::filesystem::current_path(made + "/scratch");
         return made;
@@ -131,7 +141,8 @@ void requireFiniteText(std::string_view text) {
         for (std::size_t at = lowered.find(word); at != std::string::npos;
              at = lowered.find(word, at + 1)) {
             // A word such as "Infant" or "Financial" is text, not a figure.
-            const bool letterBefore = at > 0 && std::isalpha(static_cast<unsigned char>(lowered[at - 1]));
+            const bool letterBefore =
+                at > 0 && std::isalpha(static_cast<unsigned char>(lowered[at - 1]));
             const bool letterAfter = at + 3 < lowered.size() &&
                                      std::isalpha(static_cast<unsigned char>(lowered[at + 3]));
             if (!letterBefore && !letterAfter) {
