@@ -252,7 +252,9 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
         child<QRadioButton>(page(), name)->click();
         next();
     }
-    void choose(const char* treeName, const char* text) { tick(treeName, QString::fromLatin1(text)); }
+    void choose(const char* treeName, const char* text) {
+        tick(treeName, QString::fromLatin1(text));
+    }
     void type(const QString& name, const QString& text) {
         auto* edit = child<QLineEdit>(page(), name);
         edit->selectAll();

@@ -284,7 +284,8 @@ class CExpWizardTest : public QObject, public test::WizardHarness<CExpWizard, Ex
     /// Page 3 with Villa Clara (or the first user group) and "All sites" chosen.
     void toFilesPage(bool male, bool female, bool group = false) {
         start();
-        tick("registryTree", group ? QStringLiteral("Cuba, two towns") : QStringLiteral("Villa Clara"));
+        tick("registryTree",
+             group ? QStringLiteral("Cuba, two towns") : QStringLiteral("Villa Clara"));
         next();
         auto* cancers = child<CSelectionTree>(page(), "cancerTree");
         click(cancers, itemByText(cancers, QStringLiteral("All sites")));

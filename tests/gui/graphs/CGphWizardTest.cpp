@@ -370,8 +370,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         chooseKind(2);
         next();
         saveAs("pie.GPH");
-        QCOMPARE(QFile(templatePath("pie.GPH")).size(),
-                 qint64(CGraphTemplate::kFileSize));
+        QCOMPARE(QFile(templatePath("pie.GPH")).size(), qint64(CGraphTemplate::kFileSize));
         wizard.reset();
 
         // Listed with name, type and both dates; a file without a kind word gets no row.

@@ -202,8 +202,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         QVERIFY(!child<QRadioButton>(page(), "kind3")->isEnabled());
         chooseKind(2);
         auto* registries = child<CSelectionTree>(page(), "registryTree");
-        QVERIFY(page()->findChild<QToolButton*>(QStringLiteral("selectAll")) ==
-                nullptr);
+        QVERIFY(page()->findChild<QToolButton*>(QStringLiteral("selectAll")) == nullptr);
         click(registries, itemByText(registries, QStringLiteral("Bamako")));
         click(registries, itemByText(registries, QStringLiteral("Changle")));
         next();
@@ -217,12 +216,10 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         child<QSpinBox>(current, "ageTo")->setValue(12);
         child<QCheckBox>(current, "interval")->setChecked(true);
         next();
-        QTest::mouseClick(child<QRadioButton>(page(), "rowsRegistry"),
-                          Qt::LeftButton);
+        QTest::mouseClick(child<QRadioButton>(page(), "rowsRegistry"), Qt::LeftButton);
         next();
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Report wizard (5/5)"));
-        const QString summary =
-            child<QPlainTextEdit>(page(), "summary")->toPlainText();
+        const QString summary = child<QPlainTextEdit>(page(), "summary")->toPlainText();
         QVERIFY2(summary.contains(QStringLiteral("\tCancers:\nStomach\n\tSexes:\nFemale\n\tRate:\n"
                                                  "Crude rate (age 15-64) [95% CI]\n\tLayout:\n"
                                                  "Rows arranged by Registry")),
@@ -234,8 +231,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
             filter = f;
             return proposed.endsWith(QStringLiteral("Templates/.RPT")) ? path : QString();
         });
-        QTest::mouseClick(child<QPushButton>(page(), "saveTemplate"),
-                          Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(page(), "saveTemplate"), Qt::LeftButton);
         QCOMPARE(filter, QStringLiteral("TBL (ORVELAN report template file)(*.RPT)"));
         QCOMPARE(QFileInfo(path).size(), qint64(2612));
         const ReportChoices saved = wizard->choices();
