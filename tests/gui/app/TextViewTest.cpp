@@ -53,9 +53,7 @@ class TextViewTest : public QObject {
     void cleanup() {
         fixture.frame().mdiArea()->closeAllSubWindows();
         QCoreApplication::processEvents();
-        QVERIFY2(fixture.pendingHandlers() == 0, "an expected dialog never came");
-        const QStringList unexpected = fixture.takeUnexpectedDialogs();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+        fixture.verifyDialogsHandled();
     }
 
     void openShowsTheTextWithLineEnds() {
