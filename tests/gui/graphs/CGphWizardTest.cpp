@@ -339,7 +339,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         QCOMPARE(wizard->settings().title, std::string("Sahel"));
     }
 
-    void templatesSavedFromEachKindListAndReopen() {
+    void templatesSavedListAndReopen() {
         // Age-specific.
         remembered.registries[kBamakoRow] = kBamakoRow;
         remembered.cancers[kStomach] = kStomach;
@@ -362,17 +362,6 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         const GraphSettings barSettings = wizard->settings();
         saveAs("bars.gph");
         wizard.reset();
-        // Pie chart.
-        remembered = GraphSettings{};
-        remembered.population = kBamako;
-        remembered.sex = 1;
-        start();
-        chooseKind(2);
-        next();
-        saveAs("pie.GPH");
-        QCOMPARE(QFile(templatePath("pie.GPH")).size(), qint64(CGraphTemplate::kFileSize));
-        wizard.reset();
-
         // Listed with name, type and both dates; a file without a kind word gets no row.
         writeFile("broken.GPH", QByteArray(2, '\1'));
         remembered = GraphSettings{};
@@ -380,7 +369,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         chooseKind(4);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Graph templates selection"));
         QTreeWidget* list = templateList();
-        QCOMPARE(list->topLevelItemCount(), 3);
+        QCOMPARE(list->topLevelItemCount(), 2);
         QMap<QString, QString> types;
         const QRegularExpression date(QStringLiteral(
             "^(Sun|Mon|Tues|Wednes|Thurs|Fri|Satur)day \\d\\d [A-Z][a-z]+ \\d{4}-\\d\\d:\\d\\d$"));
@@ -392,7 +381,6 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         }
         QCOMPARE(types.value(QStringLiteral("curves")), QStringLiteral("Age-specific"));
         QCOMPARE(types.value(QStringLiteral("bars")), QStringLiteral("Bar chart"));
-        QCOMPARE(types.value(QStringLiteral("pie")), QStringLiteral("Pie chart"));
 
         next(); // no row chosen
         QCOMPARE(wizard->currentId(), int(CGphWizard::kTemplatePage));
