@@ -46,11 +46,7 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
         remembered.refCancer = kStomach;
     }
 
-    void cleanup() {
-        wizard.reset();
-        CFileDialogs::setProvider({});
-        QVERIFY(watch.idle());
-    }
+    void cleanup() { closeWizard(); }
 
     // Page 1 to page 3 and Finish: the reference and comparison choices come back in the block.
     void twoCurvesStoreBothCurves() {

@@ -60,10 +60,7 @@ class CExpWizardTest : public QObject, public test::WizardHarness<CExpWizard, Ex
         resetFolder();
     }
 
-    void cleanup() {
-        wizard.reset();
-        QVERIFY(watch.idle());
-    }
+    void cleanup() { closeWizard(); }
 
     void pagesRefuseToGoOnUntilTheirChoicesAreMade() {
         start();

@@ -63,12 +63,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
 
     void init() { resetFolder(); }
 
-    void cleanup() {
-        wizard.reset();
-        CTemplateSaveDialog::setProvider({});
-        CColourDialog::setProvider({});
-        QVERIFY(watch.idle());
-    }
+    void cleanup() { closeWizard(); }
 
     void kindPageOffersTemplatesOnlyWhenAGraphTemplateExists() {
         start();

@@ -46,11 +46,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
 
     void init() { resetFolder(); }
 
-    void cleanup() {
-        wizard.reset();
-        CTemplateSaveDialog::setProvider({});
-        QVERIFY(watch.idle());
-    }
+    void cleanup() { closeWizard(); }
 
     void typicalRequestOpensOneSummaryViewPerSexMalesFirst() {
         start();

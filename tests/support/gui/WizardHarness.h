@@ -6,6 +6,9 @@
 #include "TreeHelpers.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "gui/graphs/CColourDialog.h"
+#include "gui/reports/CTemplateSaveDialog.h"
+#include "gui/widgets/CFileDialogs.h"
 
 #include <QDir>
 #include <QWizard>
@@ -70,6 +73,16 @@ template <typename Wizard, typename Remembered> class WizardHarness {
         remembered = Remembered{};
         watch.takeMessages();
         watch.icons().clear();
+    }
+
+    /// Closes the wizard, forgets the stand-ins for the file and colour dialogs, and fails the
+    /// test if an expected message box never came.
+    void closeWizard() {
+        wizard.reset();
+        CTemplateSaveDialog::setProvider({});
+        CColourDialog::setProvider({});
+        CFileDialogs::setProvider({});
+        QVERIFY(watch.idle());
     }
 
     /// The context of the report, graph and statistics wizards: store, groups, data folder.
