@@ -1,6 +1,6 @@
 #include "core/data/CIncidenceStore.h"
 
-#include "FixtureData.h"
+#include "OpenStore.h"
 #include "TempDir.h"
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CRegistryDictionary.h"
@@ -28,20 +28,9 @@ PopulationFixture population(int lastAgeGroup, double perGroup = 1000.0) {
     return record;
 }
 
-struct StoreTest : ::testing::Test {
-    TempDir dir;
+struct StoreTest : ::testing::Test, test::OpenStore {
     FixtureData data;
-    CIncidenceStore store;
-    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
-    CUserGroupDictionary registryGroups{GroupKind::Registry};
-
-    void open() {
-        data.write(dir.str());
-        ASSERT_TRUE(store.open(dir.str()));
-        EXPECT_TRUE(cancerGroups.load(dir.file("ICDuser.dic")).ok());
-        EXPECT_TRUE(registryGroups.load(dir.file("POPuser.dic")).ok());
-        store.setUserGroups(&cancerGroups, &registryGroups);
-    }
+    void open() { ASSERT_TRUE(OpenStore::open(data)); }
 };
 
 /// Writes raw bytes into a data file at an offset computed here, not by the fixture writer.

@@ -1,9 +1,6 @@
-#include "FixtureData.h"
-#include "TempDir.h"
+#include "OpenStore.h"
 #include "TextLines.h"
-#include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
-#include "core/data/CUserGroupDictionary.h"
 #include "core/graphs/AgeCurvesModel.h"
 #include "core/graphs/BarChartModel.h"
 #include "core/graphs/GraphSettings.h"
@@ -22,7 +19,6 @@ namespace {
 using test::CasesFixture;
 using test::FixtureData;
 using test::PopulationFixture;
-using test::TempDir;
 
 constexpr int kAllSites = 0;
 constexpr int kStomach = 34;
@@ -45,12 +41,7 @@ Series risingCases(double factor) {
 // 75+ (last age group 15). Population 2: like 1, with its own cases. Population 3: 25,000
 // stomach cases. Population 4: no person-years. Populations 5-7: sites for the pie. Population 8:
 // 5,000 male and 6,000 female person-years a group over five years.
-struct GraphModelsTest : ::testing::Test {
-    TempDir dir;
-    CIncidenceStore store;
-    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
-    CUserGroupDictionary registryGroups{GroupKind::Registry};
-
+struct GraphModelsTest : ::testing::Test, test::OpenStore {
     void SetUp() override {
         FixtureData data;
         for (const int sex : {0, 1}) {
@@ -85,13 +76,9 @@ struct GraphModelsTest : ::testing::Test {
         data.setCases(7, 0, kAllSites, {FixtureData::seriesAt({{6, 40}})});
         data.setPopulation(8, 0, {1993, 1997, FixtureData::flatPersonYears(5000.0)});
         data.setPopulation(8, 1, {1993, 1997, FixtureData::flatPersonYears(6000.0)});
-        data.write(dir.str());
         dir.write("POPuser.dic", test::groupLine("Two", "000001"));
-        ASSERT_TRUE(store.open(dir.str()));
-        ASSERT_TRUE(cancerGroups.load(dir.file("ICDuser.dic")));
-        ASSERT_TRUE(registryGroups.load(dir.file("POPuser.dic")));
+        ASSERT_TRUE(open(data));
         ASSERT_EQ(registryGroups.count(), 1);
-        store.setUserGroups(&cancerGroups, &registryGroups);
     }
 
     static int row(int population) {

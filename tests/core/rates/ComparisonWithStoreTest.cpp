@@ -1,10 +1,7 @@
-#include "FixtureData.h"
-#include "TempDir.h"
+#include "OpenStore.h"
 #include "TextLines.h"
 #include "core/data/CCancerDictionary.h"
-#include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
-#include "core/data/CUserGroupDictionary.h"
 #include "core/rates/ComparisonLayouts.h"
 #include "core/rates/ComparisonTexts.h"
 #include "core/rates/SeveralCurveComparison.h"
@@ -12,7 +9,6 @@
 #include "core/rates/UserCurve.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 #include <vector>
 
 namespace orvelan {
@@ -23,7 +19,6 @@ using orvelan::test::linesOf;
 using test::CasesFixture;
 using test::FixtureData;
 using test::PopulationFixture;
-using test::TempDir;
 
 constexpr int kAllSites = 0;
 constexpr int kFemaleOnlyCancer = 116;
@@ -40,12 +35,7 @@ const Series kCompPersonYears = {30000, 29500, 29000, 28000, 27000, 26500, 25000
                                  7500,  5500,  3500,  2000,  0};
 const Series kCompCases = {0, 1, 1, 2, 4, 7, 9, 15, 27, 40, 55, 80, 98, 105, 112, 95, 70, 44, 0};
 
-struct ComparisonStoreTest : ::testing::Test {
-    TempDir dir;
-    CIncidenceStore store;
-    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
-    CUserGroupDictionary registryGroups{GroupKind::Registry};
-
+struct ComparisonStoreTest : ::testing::Test, test::OpenStore {
     void SetUp() override {
         FixtureData data;
         const auto add = [&data](int population, int sex, const Series& personYears,
@@ -61,11 +51,7 @@ struct ComparisonStoreTest : ::testing::Test {
         top75[15] += top75[16] + top75[17];
         top75[16] = top75[17] = 0.0;
         add(2, 0, top75, kCompCases);
-        data.write(dir.str());
-        ASSERT_TRUE(store.open(dir.str()));
-        EXPECT_TRUE(cancerGroups.load(dir.file("ICDuser.dic")).ok());
-        EXPECT_TRUE(registryGroups.load(dir.file("POPuser.dic")).ok());
-        store.setUserGroups(&cancerGroups, &registryGroups);
+        ASSERT_TRUE(open(data));
     }
 
     CurvePair request(int compPopulation, int ageLow, int ageHigh) const {
