@@ -93,6 +93,17 @@ TEST_F(BadInputCli, JsonTakesTheFilesSingleByteTextsAsLatin1) {
     EXPECT_EQ(nlohmann::json::parse(shown.out)["title"], "Incidence \xc3\xa0 la R\xc3\xa9union");
 }
 
+TEST_F(BadInputCli, DataFileLongerThanItsLayoutIsAWarningOnStandardError) {
+    const std::string path = m_dir.file("ORVELAN.POP");
+    const auto size = fs::file_size(path);
+    fs::resize_file(path, size + 2);
+    const ProcessResult stray = run({"rates", "--population", "0", "--cancer", "0"});
+    EXPECT_EQ(stray.exitCode, 0) << stray.err;
+    EXPECT_NE(stray.err.find("warning: " + path + ": file is longer than its layout"),
+              std::string::npos)
+        << stray.err;
+}
+
 TEST_F(BadInputCli, RegistryGroupWithAMemberThatIsNoPopulationIsNamed) {
     m_dir.write("POPuser.dic", groupLine("Broken", "000250"));
     const ProcessResult result = run({"rates", "--population", "272", "--cancer", "0"});

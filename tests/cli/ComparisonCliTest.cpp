@@ -70,6 +70,41 @@ TEST_F(ComparisonCli, PrintsTheTabDelimitedLayout) {
     EXPECT_TRUE(result.err.empty()) << result.err;
 }
 
+TEST_F(ComparisonCli, LayoutOptionAndJsonOfACutRange) {
+    const auto prn =
+        run({"compare", "--ref", "0,0,0", "--comp", "2,0,0", "--from", "0", "--layout", "prn"});
+    ASSERT_EQ(prn.exitCode, 0) << prn.err;
+    const std::vector<std::string> lines = linesOf(prn.out);
+    ASSERT_EQ(lines.size(), 19u) << prn.out;
+    EXPECT_EQ(lines[6], "Comparison:    199.25 (7.345)");
+
+    const auto result = run({"--json", "compare", "--ref", "0,0,0", "--comp", "2,0,0"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto json = nlohmann::json::parse(result.out);
+    EXPECT_EQ(json.size(), 35u);
+    EXPECT_EQ(json["ageHigh"], 15); // the effective top after the cut
+    EXPECT_EQ(json["refCases"][15], 138.0 + 101.0 + 77.0);
+    EXPECT_EQ(json["ageRange"], " 0-75+ Warning, check population figures");
+}
+
+TEST_F(ComparisonCli, TakesTheComparisonCurveFromAnAnalysisFile) {
+    std::string sta = "Typed curve\r\n";
+    for (std::size_t j = 0; j < 18; ++j) {
+        const double cases = j == 14 ? 112 + 95 + 70 + 44 : j < 14 ? kCompCases[j] : 0.0;
+        const double personYears = j <= 14 ? kCompPersonYears[j] : 0.0;
+        sta += std::to_string(static_cast<int>(cases)) + " " +
+               std::to_string(static_cast<int>(personYears)) + " 0.000\r\n";
+    }
+    m_dir.write("typed.STA", sta);
+    const auto result = run({"compare", "--ref", "0,0,0", "--comp-file", m_dir.file("typed.STA")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, "orvelan-cli: Warning: 74 will be interpreted as 70+\n");
+    const std::vector<std::string> lines = linesOf(result.out);
+    ASSERT_EQ(lines.size(), 19u) << result.out;
+    EXPECT_EQ(lines[1], "Comparison: Typed curve");
+    EXPECT_EQ(lines[12], "Maximum likelihood\t1.9810\t0.6836\t0.0491");
+}
+
 TEST_F(ComparisonCli, BadArgumentsExitWithStatusTwo) {
     struct Case {
         std::vector<std::string> args;

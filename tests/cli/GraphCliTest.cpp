@@ -124,6 +124,26 @@ TEST_F(GraphCli, RefusalsExitWithTheirStatus) {
     }
 }
 
+TEST_F(GraphCli, BarPieAndPyramidJson) {
+    const auto bars = json({"bars", "--type", "registry", "--population", "0", "--cancers", "34,77",
+                            "--rate-kind", "5"});
+    ASSERT_EQ(bars["bars"].size(), 2u);
+    EXPECT_EQ(bars["bars"][0]["key"], kLung);
+    EXPECT_EQ(bars["bars"][0]["value"], 342.0);
+
+    const auto pie = json({"pie", "--population", "0", "--sex", "1", "--slices", "5"});
+    ASSERT_EQ(pie["slices"].size(), 3u);
+    EXPECT_EQ(pie["slices"][2]["cancer"], -1);
+    EXPECT_EQ(pie["slices"][2]["label"], "Other cancers");
+    EXPECT_EQ(pie["total"], 613.0);
+
+    const auto pyramid = json({"pyramid", "--population", "0", "--basis", "average"});
+    ASSERT_EQ(pyramid["male"].size(), 19u);
+    EXPECT_EQ(pyramid["male"][0], 2000.0);
+    EXPECT_EQ(pyramid["female_total"], 36000.0);
+    EXPECT_EQ(pyramid["axis_top"], 3.0);
+}
+
 TEST_F(GraphCli, TemplateDrawsItsKindWithItsChoices) {
     GraphSettings settings;
     settings.kind = 1;
