@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/app/RememberedBlocks.h"
+#include "gui/widgets/CWizardBase.h"
 
 #include <QString>
-#include <QWizard>
 
 // The statistics wizard behind "&Statistical analysis...": the kind of analysis, the reference
 // curve, then the comparison curve, the comparison populations or a typed-in curve. It edits a
@@ -21,7 +21,7 @@ struct StatsWizardContext {
     QString dataDirectory;
 };
 
-class CStatsWizard : public QWizard {
+class CStatsWizard : public CWizardBase {
     Q_OBJECT
   public:
     static constexpr int kKindPage = 1;
@@ -38,15 +38,11 @@ class CStatsWizard : public QWizard {
     CIncidenceStore& store() const { return m_context.store; }
     CUserGroupDictionary& registryGroups() const { return m_context.registryGroups; }
     CUserGroupDictionary& cancerGroups() const { return m_context.cancerGroups; }
-    /// "<data directory>/Templates": where analysis files are proposed.
-    QString templateFolder() const;
 
     /// The reference curve of the block as the last three pages describe it (four lines).
     QString referenceDescription() const;
 
   private:
-    void pageChanged(int id);
-
     StatsWizardContext m_context;
     AnalysisBlock m_block;
 };

@@ -2,9 +2,9 @@
 
 #include "core/reports/ReportBlock.h"
 #include "core/reports/SexPresets.h"
+#include "gui/widgets/CWizardBase.h"
 
 #include <QString>
-#include <QWizard>
 
 // The report wizard behind "Report /&Table...": six kinds of output, each with its own short
 // sequence of pages. It edits a copy of the remembered choices; the caller takes choices() back
@@ -23,7 +23,7 @@ struct ReportWizardContext {
     QString dataDirectory;
 };
 
-class CRptWizard : public QWizard {
+class CRptWizard : public CWizardBase {
     Q_OBJECT
   public:
     // Page ids are the pages' dialog template numbers.
@@ -51,8 +51,7 @@ class CRptWizard : public QWizard {
     CIncidenceStore& store() const { return m_context.store; }
     CUserGroupDictionary& registryGroups() const { return m_context.registryGroups; }
     CUserGroupDictionary& cancerGroups() const { return m_context.cancerGroups; }
-    /// "<data directory>/Templates".
-    QString templateFolder() const;
+    /// Whether the templates folder holds a report template.
     bool hasTemplates() const;
 
     /// The template button: validates and stores the page as for Finish, then asks for a file
@@ -72,10 +71,10 @@ class CRptWizard : public QWizard {
     /// The label of a cancer number (or group name).
     QString cancerLabel(int cancer) const;
 
-  private:
-    void goBack();
-    void pageChanged(int id);
+  protected:
+    void goBack() override;
 
+  private:
     ReportWizardContext m_context;
     ReportChoices m_choices;
 };

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/graphs/GraphSettings.h"
+#include "gui/widgets/CWizardBase.h"
 
 #include <QString>
-#include <QWizard>
 
 // The graph wizard behind "&Graph...": a kind page, the template list, and one short path of
 // pages per graph kind. It edits a copy of the remembered graph choices; the caller takes
@@ -21,7 +21,7 @@ struct GraphWizardContext {
     QString dataDirectory;
 };
 
-class CGphWizard : public QWizard {
+class CGphWizard : public CWizardBase {
     Q_OBJECT
   public:
     // Page ids in the order the sheet holds the pages; navigation follows each page's own
@@ -51,8 +51,7 @@ class CGphWizard : public QWizard {
     CUserGroupDictionary& registryGroups() const { return m_context.registryGroups; }
     CUserGroupDictionary& cancerGroups() const { return m_context.cancerGroups; }
 
-    /// "<data directory>/Templates".
-    QString templateFolder() const;
+    /// Whether the templates folder holds a graph template.
     bool hasTemplates() const;
     /// Counts template loads; pages that keep their own copies rebuild when it moved on.
     int templateLoads() const { return m_templateLoads; }
@@ -69,10 +68,10 @@ class CGphWizard : public QWizard {
     QString populationLabel(int population) const;
     QString cancerLabel(int cancer) const;
 
-  private:
-    void goBack();
-    void pageChanged(int id);
+  protected:
+    void goBack() override;
 
+  private:
     GraphWizardContext m_context;
     GraphSettings m_settings;
     int m_templateLoads = 0;
