@@ -8,6 +8,7 @@
 #include "gui/data/CMessages.h"
 #include "gui/graphs/CColourDialog.h"
 #include "gui/widgets/CFileDialogs.h"
+#include "gui/widgets/CPrintRunner.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -15,8 +16,6 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTimer>
 #include <algorithm>
@@ -210,19 +209,11 @@ bool CGraphView::printTo(QPrinter& printer) {
 }
 
 void CGraphView::print() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted && !printTo(printer)) {
-        CMessages::warning(this, QStringLiteral("The printer could not be started."));
-    }
+    CPrintRunner::print(this, [this](QPrinter& printer) { return printTo(printer); });
 }
 
 void CGraphView::printPreview() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog dialog(&printer, this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { printTo(*target); });
-    dialog.exec();
+    CPrintRunner::preview(this, [this](QPrinter& printer) { return printTo(printer); });
 }
 
 bool CGraphView::handlesCommand(int id) const {

@@ -7,14 +7,13 @@
 #include "gui/widgets/CFileDialogs.h"
 #include "gui/widgets/CGridCtrl.h"
 #include "gui/widgets/CGridPrinter.h"
+#include "gui/widgets/CPrintRunner.h"
 #include "gui/widgets/CSortColumnDlg.h"
 
 #include <QColorDialog>
 #include <QDir>
 #include <QFontMetrics>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStringDecoder>
 #include <QVBoxLayout>
@@ -264,29 +263,20 @@ bool CGridView::printTo(QPrinter& printer) const {
 }
 
 void CGridView::print() {
-    QPrinter printer(QPrinter::HighResolution);
-    CGridPrinter gridPrinter(*m_grid);
-    const int pages = gridPrinter.beginPrinting(printer.pageRect(QPrinter::DevicePixel).size());
-    QPrintDialog dialog(&printer, this);
-    dialog.setMinMax(1, pages);
-    if (dialog.exec() == QDialog::Accepted && !printTo(printer)) {
-        QMessageBox::warning(this, QString(), QStringLiteral("The printer could not be started."));
-    }
+    CPrintRunner::print(
+        this, [this](QPrinter& printer) { return printTo(printer); },
+        [this](const QPrinter& printer) {
+            return CGridPrinter(*m_grid).beginPrinting(
+                printer.pageRect(QPrinter::DevicePixel).size());
+        });
 }
 
 void CGridView::printDirect() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!printTo(printer)) {
-        QMessageBox::warning(this, QString(), QStringLiteral("The printer could not be started."));
-    }
+    CPrintRunner::printDirect(this, [this](QPrinter& printer) { return printTo(printer); });
 }
 
 void CGridView::printPreview() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog dialog(&printer, this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { printTo(*target); });
-    dialog.exec();
+    CPrintRunner::preview(this, [this](QPrinter& printer) { return printTo(printer); });
 }
 
 bool CGridView::handlesCommand(int id) const {
