@@ -70,6 +70,7 @@ CGridView::CGridView(QWidget* parent) : QWidget(parent) {
     // The cells are drawn in the font of the size index from the first paint on, whatever face
     // the font bar gives later.
     buildFont(QStringLiteral("MS Sans Serif"));
+    addCommands();
 }
 
 CGridView::~CGridView() = default;
@@ -279,77 +280,33 @@ void CGridView::printPreview() {
     CPrintRunner::preview(this, [this](QPrinter& printer) { return printTo(printer); });
 }
 
-bool CGridView::handlesCommand(int id) const {
-    switch (id) {
-    case cmd::kCopy:
-    case cmd::kSelectAll:
-    case cmd::kSort:
-    case cmd::kSaveAs:
-    case cmd::kPrint:
-    case cmd::kPrintDirect:
-    case cmd::kPrintPreview:
-    case cmd::kDecreaseFont:
-    case cmd::kIncreaseFont:
-    case kBackgroundColourCommand:
-    case kTextColourCommand:
-        return true;
-    default:
-        return false;
-    }
+void CGridView::addCommands() {
+    m_commands.add(
+        cmd::kCopy, [this] { copy(); }, [this] { return m_grid->canCopy(); });
+    m_commands.add(cmd::kSelectAll, [this] { selectAll(); });
+    m_commands.add(cmd::kSort, [this] { sort(); });
+    m_commands.add(cmd::kSaveAs, [this] { saveAs(); });
+    m_commands.add(cmd::kPrint, [this] { print(); });
+    m_commands.add(cmd::kPrintDirect, [this] { printDirect(); });
+    m_commands.add(cmd::kPrintPreview, [this] { printPreview(); });
+    m_commands.add(
+        cmd::kDecreaseFont, [this] { decreaseFont(); },
+        [this] { return m_fontSizeIndex > kMinFontIndex; });
+    m_commands.add(
+        cmd::kIncreaseFont, [this] { increaseFont(); },
+        [this] { return m_fontSizeIndex < kMaxFontIndex; });
+    m_commands.add(kBackgroundColourCommand, [this] { chooseBackgroundColour(); });
+    m_commands.add(kTextColourCommand, [this] { chooseTextColour(); });
 }
+
+bool CGridView::handlesCommand(int id) const { return m_commands.handles(id); }
 
 bool CGridView::isCommandEnabled(int id) const {
-    switch (id) {
-    case cmd::kCopy:
-        return m_grid->canCopy();
-    case cmd::kDecreaseFont:
-        return m_fontSizeIndex > kMinFontIndex;
-    case cmd::kIncreaseFont:
-        return m_fontSizeIndex < kMaxFontIndex;
-    default:
-        return handlesCommand(id);
-    }
+    // A command a derived view adds (Swap) can run whenever it is handled.
+    return m_commands.handles(id) ? m_commands.isEnabled(id) : handlesCommand(id);
 }
 
-void CGridView::runCommand(int id) {
-    switch (id) {
-    case cmd::kCopy:
-        copy();
-        break;
-    case cmd::kSelectAll:
-        selectAll();
-        break;
-    case cmd::kSort:
-        sort();
-        break;
-    case cmd::kSaveAs:
-        saveAs();
-        break;
-    case cmd::kPrint:
-        print();
-        break;
-    case cmd::kPrintDirect:
-        printDirect();
-        break;
-    case cmd::kPrintPreview:
-        printPreview();
-        break;
-    case cmd::kDecreaseFont:
-        decreaseFont();
-        break;
-    case cmd::kIncreaseFont:
-        increaseFont();
-        break;
-    case kBackgroundColourCommand:
-        chooseBackgroundColour();
-        break;
-    case kTextColourCommand:
-        chooseTextColour();
-        break;
-    default:
-        break;
-    }
-}
+void CGridView::runCommand(int id) { m_commands.run(id); }
 
 void CGridView::copy() { m_grid->copy(); }
 
