@@ -12,7 +12,7 @@ namespace orvelan {
 
 CStatsWizard::CStatsWizard(const AnalysisBlock& remembered, const StatsWizardContext& context,
                            QWidget* parent)
-    : CWizardBase(QStringLiteral("statsWizard"), context.dataDirectory, parent), m_context(context),
+    : CDataWizard(QStringLiteral("statsWizard"), context, parent),
       m_block(analysisForWizard(remembered, context.registryGroups.count())) {
     setPage(kKindPage, new CStatsWiz0(*this));
     setPage(kReferencePage, new CStatsWiz1(*this));
@@ -24,7 +24,7 @@ CStatsWizard::CStatsWizard(const AnalysisBlock& remembered, const StatsWizardCon
 
 QString CStatsWizard::referenceDescription() const {
     const std::string text =
-        orvelan::referenceDescription(m_context.store, m_block.refPopulation, m_block.refCancer,
+        orvelan::referenceDescription(store(), m_block.refPopulation, m_block.refCancer,
                                       m_block.refSex, m_block.ageLow, m_block.ageHigh);
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }

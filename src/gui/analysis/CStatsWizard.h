@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/app/RememberedBlocks.h"
-#include "gui/widgets/CWizardBase.h"
+#include "gui/widgets/CDataWizard.h"
 
 #include <QString>
 
@@ -10,18 +10,10 @@
 // copy of the remembered choices; the caller takes block() back when the wizard is accepted.
 namespace orvelan {
 
-class CIncidenceStore;
-class CUserGroupDictionary;
-
 /// What the statistics wizard reads besides the remembered choices.
-struct StatsWizardContext {
-    CIncidenceStore& store;
-    CUserGroupDictionary& registryGroups;
-    CUserGroupDictionary& cancerGroups;
-    QString dataDirectory;
-};
+using StatsWizardContext = WizardContext;
 
-class CStatsWizard : public CWizardBase {
+class CStatsWizard : public CDataWizard {
     Q_OBJECT
   public:
     static constexpr int kKindPage = 1;
@@ -35,15 +27,11 @@ class CStatsWizard : public CWizardBase {
 
     AnalysisBlock& block() { return m_block; }
     const AnalysisBlock& block() const { return m_block; }
-    CIncidenceStore& store() const { return m_context.store; }
-    CUserGroupDictionary& registryGroups() const { return m_context.registryGroups; }
-    CUserGroupDictionary& cancerGroups() const { return m_context.cancerGroups; }
 
     /// The reference curve of the block as the last three pages describe it (four lines).
     QString referenceDescription() const;
 
   private:
-    StatsWizardContext m_context;
     AnalysisBlock m_block;
 };
 

@@ -24,9 +24,9 @@ namespace orvelan {
 
 CRptWizard::CRptWizard(const ReportChoices& remembered, const ReportWizardContext& context,
                        QWidget* parent)
-    : CWizardBase(QStringLiteral("reportWizard"), context.dataDirectory, parent),
-      m_context(context), m_choices(reportForWizard(remembered, context.registryGroups.count(),
-                                                    context.cancerGroups.count())) {
+    : CDataWizard(QStringLiteral("reportWizard"), context, parent),
+      m_choices(reportForWizard(remembered, context.registryGroups.count(),
+                                context.cancerGroups.count())) {
     // Pages are added in the order of their creation, not of their display.
     setPage(kKindPage, new CRPTwiz0(*this));
     setPage(kSummaryStep1, new CRPTwiz1(*this));
@@ -67,8 +67,7 @@ void CRptWizard::saveTemplate(CRptPage& rptPage, bool userReport) {
         return;
     }
     reportTemplateProblem(CReportTemplate::write(path.toStdString(), m_choices,
-                                                 m_context.registryGroups.count(),
-                                                 m_context.cancerGroups.count()));
+                                                 registryGroups().count(), cancerGroups().count()));
 }
 
 QString CRptWizard::stepTwoTitle() const {
@@ -86,15 +85,7 @@ int CRptWizard::stepThreeId() const {
 SexPreset CRptWizard::sexPreset(bool fixedCancerOnly) const {
     const std::vector<int> cancers = fixedCancerOnly ? std::vector<int>{m_choices.block.fixedCancer}
                                                      : selectedItems(m_choices.cancers);
-    return sexPresetFor(cancers, m_context.cancerGroups);
-}
-
-QString CRptWizard::populationLabel(int population, bool withYears) const {
-    return latin1(m_context.store.populationLabelByNumber(population, withYears));
-}
-
-QString CRptWizard::cancerLabel(int cancer) const {
-    return latin1(m_context.store.cancerLabel(cancer));
+    return sexPresetFor(cancers, cancerGroups());
 }
 
 } // namespace orvelan

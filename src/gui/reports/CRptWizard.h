@@ -2,7 +2,7 @@
 
 #include "core/reports/ReportBlock.h"
 #include "core/reports/SexPresets.h"
-#include "gui/widgets/CWizardBase.h"
+#include "gui/widgets/CDataWizard.h"
 
 #include <QString>
 
@@ -11,19 +11,12 @@
 // when the wizard is accepted.
 namespace orvelan {
 
-class CIncidenceStore;
 class CRptPage;
-class CUserGroupDictionary;
 
 /// What the report wizard reads besides the remembered choices.
-struct ReportWizardContext {
-    CIncidenceStore& store;
-    CUserGroupDictionary& registryGroups;
-    CUserGroupDictionary& cancerGroups;
-    QString dataDirectory;
-};
+using ReportWizardContext = WizardContext;
 
-class CRptWizard : public CWizardBase {
+class CRptWizard : public CDataWizard {
     Q_OBJECT
   public:
     // Page ids are the pages' dialog template numbers.
@@ -48,9 +41,6 @@ class CRptWizard : public CWizardBase {
     /// The sheet: result block, both selection lists and the title.
     ReportChoices& choices() { return m_choices; }
     const ReportChoices& choices() const { return m_choices; }
-    CIncidenceStore& store() const { return m_context.store; }
-    CUserGroupDictionary& registryGroups() const { return m_context.registryGroups; }
-    CUserGroupDictionary& cancerGroups() const { return m_context.cancerGroups; }
     /// Whether the templates folder holds a report template.
     bool hasTemplates() const;
 
@@ -66,16 +56,10 @@ class CRptWizard : public CWizardBase {
     /// ticked cancers.
     SexPreset sexPreset(bool fixedCancerOnly) const;
 
-    /// The label of a population number (or group name), with or without its period.
-    QString populationLabel(int population, bool withYears) const;
-    /// The label of a cancer number (or group name).
-    QString cancerLabel(int cancer) const;
-
   protected:
     void goBack() override;
 
   private:
-    ReportWizardContext m_context;
     ReportChoices m_choices;
 };
 

@@ -24,7 +24,7 @@ namespace orvelan {
 
 CGphWizard::CGphWizard(const GraphSettings& remembered, const GraphWizardContext& context,
                        QWidget* parent)
-    : CWizardBase(QStringLiteral("graphWizard"), context.dataDirectory, parent), m_context(context),
+    : CDataWizard(QStringLiteral("graphWizard"), context, parent),
       m_settings(graphForWizard(remembered, context.registryGroups.count(),
                                 context.cancerGroups.count())) {
     setPage(kKindPage, new GRwiz0(*this));
@@ -69,20 +69,11 @@ void CGphWizard::saveTemplate(const QString& title, bool confirmOverwrite) {
     GraphSettings written = m_settings;
     written.title = title.toLatin1().toStdString();
     reportTemplateProblem(CGraphTemplate::write(path.toStdString(), written,
-                                                m_context.registryGroups.count(),
-                                                m_context.cancerGroups.count()));
+                                                registryGroups().count(), cancerGroups().count()));
 }
 
 QString CGphWizard::cancerRootText() {
     return latin1(std::string(kProgramName)) + QStringLiteral(" cancers");
-}
-
-QString CGphWizard::populationLabel(int population) const {
-    return latin1(m_context.store.populationLabelByNumber(population, true));
-}
-
-QString CGphWizard::cancerLabel(int cancer) const {
-    return latin1(m_context.store.cancerLabel(cancer));
 }
 
 } // namespace orvelan

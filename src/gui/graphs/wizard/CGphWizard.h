@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/graphs/GraphSettings.h"
-#include "gui/widgets/CWizardBase.h"
+#include "gui/widgets/CDataWizard.h"
 
 #include <QString>
 
@@ -10,18 +10,10 @@
 // settings() back when the wizard is accepted.
 namespace orvelan {
 
-class CIncidenceStore;
-class CUserGroupDictionary;
-
 /// What the graph wizard reads besides the remembered choices.
-struct GraphWizardContext {
-    CIncidenceStore& store;
-    CUserGroupDictionary& registryGroups;
-    CUserGroupDictionary& cancerGroups;
-    QString dataDirectory;
-};
+using GraphWizardContext = WizardContext;
 
-class CGphWizard : public CWizardBase {
+class CGphWizard : public CDataWizard {
     Q_OBJECT
   public:
     // Page ids in the order the sheet holds the pages; navigation follows each page's own
@@ -47,9 +39,6 @@ class CGphWizard : public CWizardBase {
 
     GraphSettings& settings() { return m_settings; }
     const GraphSettings& settings() const { return m_settings; }
-    CIncidenceStore& store() const { return m_context.store; }
-    CUserGroupDictionary& registryGroups() const { return m_context.registryGroups; }
-    CUserGroupDictionary& cancerGroups() const { return m_context.cancerGroups; }
 
     /// Whether the templates folder holds a graph template.
     bool hasTemplates() const;
@@ -64,15 +53,10 @@ class CGphWizard : public CWizardBase {
     /// Root of the wizard's cancer trees: "<program> cancers".
     static QString cancerRootText();
 
-    /// Labels for page texts and titles (Latin-1 as the dictionaries hold them).
-    QString populationLabel(int population) const;
-    QString cancerLabel(int cancer) const;
-
   protected:
     void goBack() override;
 
   private:
-    GraphWizardContext m_context;
     GraphSettings m_settings;
     int m_templateLoads = 0;
 };
