@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QPushButton>
+#include <QTreeWidget>
 
 namespace orvelan {
 
@@ -42,6 +43,23 @@ QString CWizardBase::templateFolder() const {
 
 bool CWizardBase::hasTemplateFiles(std::string_view extension) const {
     return CTemplateFolder::hasAny(templateFolder().toStdString(), extension);
+}
+
+std::vector<TemplateListRow> CWizardBase::listTemplates(QTreeWidget& list,
+                                                        std::string_view extension,
+                                                        std::string (*typeName)(int kind)) const {
+    list.clear();
+    std::vector<TemplateListRow> rows =
+        CTemplateFolder::list(templateFolder().toStdString(), extension, typeName);
+    for (const TemplateListRow& row : rows) {
+        auto* item = new QTreeWidgetItem(&list);
+        // File names and times are in the system's own encoding.
+        item->setText(0, QString::fromLocal8Bit(row.name));
+        item->setText(1, QString::fromLocal8Bit(row.type));
+        item->setText(2, QString::fromLocal8Bit(row.created));
+        item->setText(3, QString::fromLocal8Bit(row.modified));
+    }
+    return rows;
 }
 
 QPushButton* CWizardBase::templateButton(QWidget* page, const QString& what) {

@@ -5,13 +5,17 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QPushButton;
+class QTreeWidget;
 
 // What the program's wizards share: the classic look without Back on the first page, the
 // window title taken from the page shown, an optional Back that goes where the wizard says
 // rather than one step, and the templates folder below the data directory.
 namespace orvelan {
+
+struct TemplateListRow;
 
 class CWizardBase : public QWizard {
     Q_OBJECT
@@ -20,6 +24,11 @@ class CWizardBase : public QWizard {
     QString templateFolder() const;
     /// Whether the templates folder holds a file with the extension (".RPT", any case).
     bool hasTemplateFiles(std::string_view extension) const;
+
+    /// Fills list (name, type, created, modified; emptied first) with the templates of the
+    /// extension; typeName names a template's kind. The rows come back in the list's order.
+    std::vector<TemplateListRow> listTemplates(QTreeWidget& list, std::string_view extension,
+                                               std::string (*typeName)(int kind)) const;
 
     /// The button of the last pages that saves the choices as a template; text names what is
     /// saved ("report", "graph").
