@@ -1,24 +1,24 @@
 #include "gui/analysis/CStatsWiz0.h"
 
 #include "gui/analysis/CStatsWizard.h"
+#include "gui/widgets/CKindChoice.h"
 
 #include <QGroupBox>
-#include <QRadioButton>
 #include <QVBoxLayout>
+#include <array>
 
 namespace orvelan {
 
-CStatsWiz0::CStatsWiz0(CStatsWizard& wizard) : CStatsPage(wizard, QStringLiteral("analysisKind")) {
+CStatsWiz0::CStatsWiz0(CStatsWizard& wizard)
+    : CStatsPage(wizard, QStringLiteral("analysisKind")), m_kinds(new CKindChoice(this)) {
     auto* group = new QGroupBox(QStringLiteral("Analysis"), this);
     auto* groupLayout = new QVBoxLayout(group);
     const std::array<const char*, 3> texts = {"Compare two age-specific incidence curves",
                                               "Comparison among several populations",
                                               "User-defined comparison"};
     const std::array<const char*, 3> names = {"twoCurves", "severalPopulations", "userDefined"};
-    for (std::size_t k = 0; k < m_kinds.size(); ++k) {
-        m_kinds[k] = new QRadioButton(QString::fromLatin1(texts[k]), group);
-        m_kinds[k]->setObjectName(QString::fromLatin1(names[k]));
-        groupLayout->addWidget(m_kinds[k]);
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        m_kinds->add(groupLayout, QString::fromLatin1(texts[k]), QString::fromLatin1(names[k]));
     }
     auto* layout = new QVBoxLayout(this);
     setBannerMargins(layout);
@@ -26,17 +26,10 @@ CStatsWiz0::CStatsWiz0(CStatsWizard& wizard) : CStatsPage(wizard, QStringLiteral
     layout->addStretch(1);
 }
 
-void CStatsWiz0::initializePage() {
-    const int kind = block().analysisKind;
-    m_kinds[static_cast<std::size_t>(kind >= 0 && kind <= 2 ? kind : 0)]->setChecked(true);
-}
+void CStatsWiz0::initializePage() { m_kinds->check(block().analysisKind); }
 
 bool CStatsWiz0::store() {
-    for (std::size_t k = 0; k < m_kinds.size(); ++k) {
-        if (m_kinds[k]->isChecked()) {
-            block().analysisKind = static_cast<int>(k);
-        }
-    }
+    block().analysisKind = m_kinds->checked();
     return true;
 }
 

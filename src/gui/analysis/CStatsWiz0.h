@@ -2,11 +2,9 @@
 
 #include "gui/analysis/CStatsPage.h"
 
-#include <array>
-
-class QRadioButton;
-
 namespace orvelan {
+
+class CKindChoice;
 
 /// Page 1, kind of analysis: two curves, several populations or a typed-in curve.
 class CStatsWiz0 : public CStatsPage {
@@ -20,7 +18,7 @@ class CStatsWiz0 : public CStatsPage {
     int nextId() const override;
 
   private:
-    std::array<QRadioButton*, 3> m_kinds{};
+    CKindChoice* m_kinds;
 };
 
 } // namespace orvelan

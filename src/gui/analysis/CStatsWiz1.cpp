@@ -41,7 +41,7 @@ void CStatsWiz1::initializePage() {
                   choices.refCancer, choices.refSex);
     m_from->setValue(choices.ageLow);
     m_to->setValue(choices.ageHigh);
-    setReason({});
+    clearReason();
 }
 
 bool CStatsWiz1::store() {
@@ -50,8 +50,8 @@ bool CStatsWiz1::store() {
     const int population = m_curve->population();
     const int cancer = m_curve->cancer();
     if (population < 0 || cancer < 0) {
-        setReason(QStringLiteral("Choose a population and a cancer site for the reference "
-                                 "curve."));
+        refuseQuietly(QStringLiteral("Choose a population and a cancer site for the reference "
+                                     "curve."));
         return false;
     }
     const int sex = m_curve->sex();

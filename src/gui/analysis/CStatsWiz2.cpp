@@ -35,15 +35,15 @@ void CStatsWiz2::initializePage() {
     m_curve->load(&sheet().registryGroups(), &sheet().cancerGroups(), population, cancer,
                   choices.compSex);
     m_reference->setDescription(sheet().referenceDescription());
-    setReason({});
+    clearReason();
 }
 
 bool CStatsWiz2::store() {
     const int population = m_curve->population();
     const int cancer = m_curve->cancer();
     if (population < 0 || cancer < 0) {
-        setReason(QStringLiteral("Choose a population and a cancer site for the comparison "
-                                 "curve."));
+        refuseQuietly(QStringLiteral("Choose a population and a cancer site for the comparison "
+                                     "curve."));
         return false;
     }
     AnalysisBlock& choices = block();

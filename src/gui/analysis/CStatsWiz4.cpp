@@ -24,18 +24,19 @@ CStatsWiz4::CStatsWiz4(CStatsWizard& wizard)
     layout->addWidget(m_panel, 1);
     layout->addWidget(m_reference);
     layout->addWidget(reasonLabel());
-    connect(m_panel->tree(), &CSelectionTree::selectionChanged, this, [this] { setReason({}); });
+    connect(m_panel->tree(), &CSelectionTree::selectionChanged, this, [this] { clearReason(); });
 }
 
 void CStatsWiz4::initializePage() {
     m_panel->load(&sheet().registryGroups(), block().severalSelection);
     m_reference->setDescription(sheet().referenceDescription());
-    setReason({});
+    clearReason();
 }
 
 bool CStatsWiz4::store() {
     if (selectedCount(m_panel->selection()) == 0) {
-        setReason(QStringLiteral("Tick at least one population to compare with the reference."));
+        refuseQuietly(
+            QStringLiteral("Tick at least one population to compare with the reference."));
         return false;
     }
     block().severalSelection = m_panel->selection();

@@ -1,27 +1,19 @@
 #pragma once
 
 #include "core/app/RememberedBlocks.h"
+#include "gui/widgets/CDataWizard.h"
 
 #include <QString>
-#include <QWizard>
 
 // The statistics wizard behind "&Statistical analysis...": the kind of analysis, the reference
 // curve, then the comparison curve, the comparison populations or a typed-in curve. It edits a
 // copy of the remembered choices; the caller takes block() back when the wizard is accepted.
 namespace orvelan {
 
-class CIncidenceStore;
-class CUserGroupDictionary;
-
 /// What the statistics wizard reads besides the remembered choices.
-struct StatsWizardContext {
-    CIncidenceStore& store;
-    CUserGroupDictionary& registryGroups;
-    CUserGroupDictionary& cancerGroups;
-    QString dataDirectory;
-};
+using StatsWizardContext = WizardContext;
 
-class CStatsWizard : public QWizard {
+class CStatsWizard : public CDataWizard {
     Q_OBJECT
   public:
     static constexpr int kKindPage = 1;
@@ -35,19 +27,11 @@ class CStatsWizard : public QWizard {
 
     AnalysisBlock& block() { return m_block; }
     const AnalysisBlock& block() const { return m_block; }
-    CIncidenceStore& store() const { return m_context.store; }
-    CUserGroupDictionary& registryGroups() const { return m_context.registryGroups; }
-    CUserGroupDictionary& cancerGroups() const { return m_context.cancerGroups; }
-    /// "<data directory>/Templates": where analysis files are proposed.
-    QString templateFolder() const;
 
     /// The reference curve of the block as the last three pages describe it (four lines).
     QString referenceDescription() const;
 
   private:
-    void pageChanged(int id);
-
-    StatsWizardContext m_context;
     AnalysisBlock m_block;
 };
 

@@ -1,38 +1,32 @@
 #pragma once
 
-#include <QWizardPage>
+#include "gui/widgets/CWizardPage.h"
 
-class QLayout;
-
-// What every page of the export wizard has: the sheet it edits and the program's name painted
-// at its lower right.
+// What every page of the export wizard has besides the wizard page's common parts: the sheet
+// it edits and its step in the wizard's title.
 namespace orvelan {
 
 class CExpWizard;
 struct ExportSettings;
 
-class CExpPage : public QWizardPage {
+class CExpPage : public CWizardPage {
     Q_OBJECT
   public:
-    /// role: the page's object name ("population selection" ...).
-    CExpPage(CExpWizard& wizard, const QString& role);
+    /// role: the page's object name ("population selection" ...); step: 1 to 3.
+    CExpPage(CExpWizard& wizard, const QString& role, int step);
 
-    /// Checks the page's fields and stores them into the sheet; false keeps the page (any
-    /// message has been shown). Next and Finish call it; Back does not.
-    virtual bool store() = 0;
-    bool validatePage() override { return store(); }
-    /// Pages keep what the user did when he steps back.
-    void cleanupPage() override {}
+    /// "Export wizard (<step>/3)".
+    QString wizardTitle() const override;
+    /// Every export page checks what it stores; any message has been shown when it refuses.
+    bool store() override = 0;
 
   protected:
     CExpWizard& sheet() const { return m_wizard; }
     ExportSettings& settings() const;
-    void paintEvent(QPaintEvent* event) override;
-    /// Room for the program's name below the controls.
-    void setBannerMargins(QLayout* layout) const;
 
   private:
     CExpWizard& m_wizard;
+    int m_step;
 };
 
 } // namespace orvelan

@@ -8,7 +8,8 @@
 
 namespace orvelan {
 
-CExpWiz1::CExpWiz1(CExpWizard& wizard) : CExpPage(wizard, QStringLiteral("populationSelection")) {
+CExpWiz1::CExpWiz1(CExpWizard& wizard)
+    : CExpPage(wizard, QStringLiteral("populationSelection"), CExpWizard::kPopulationPage) {
     m_panel = new CSelectionPanel(
         TreeKind::Registry, CSelectionPanel::ClearButton | CSelectionPanel::SelectAllButton, this);
     auto* layout = new QVBoxLayout(this);

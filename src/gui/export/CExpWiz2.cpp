@@ -12,7 +12,8 @@
 
 namespace orvelan {
 
-CExpWiz2::CExpWiz2(CExpWizard& wizard) : CExpPage(wizard, QStringLiteral("cancerSelection")) {
+CExpWiz2::CExpWiz2(CExpWizard& wizard)
+    : CExpPage(wizard, QStringLiteral("cancerSelection"), CExpWizard::kCancerPage) {
     m_panel = new CSelectionPanel(
         TreeKind::Cancer, CSelectionPanel::ClearButton | CSelectionPanel::SelectAllButton, this);
     m_panel->tree()->setRootText(CMessages::caption() + QStringLiteral(" cancers"));

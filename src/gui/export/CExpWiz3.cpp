@@ -14,7 +14,8 @@
 
 namespace orvelan {
 
-CExpWiz3::CExpWiz3(CExpWizard& wizard) : CExpPage(wizard, QStringLiteral("outputFiles")) {
+CExpWiz3::CExpWiz3(CExpWizard& wizard)
+    : CExpPage(wizard, QStringLiteral("outputFiles"), CExpWizard::kFilesPage) {
     auto* group = new QGroupBox(QStringLiteral("Output files"), this);
     m_folders = new CFolderTree(group);
     m_folders->setObjectName(QStringLiteral("folderTree"));

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/export/ExportSettings.h"
+#include "gui/widgets/CWizardBase.h"
 
 #include <QString>
-#include <QWizard>
 
 // The export wizard behind "&Export...": populations, then cancers and sexes, then the output
 // folder, format and name. It edits a copy of the remembered export settings; the caller takes
@@ -20,7 +20,7 @@ struct ExportWizardContext {
     QString workFolder;
 };
 
-class CExpWizard : public QWizard {
+class CExpWizard : public CWizardBase {
     Q_OBJECT
   public:
     static constexpr int kPopulationPage = 1;
@@ -38,8 +38,6 @@ class CExpWizard : public QWizard {
     const QString& workFolder() const { return m_context.workFolder; }
 
   private:
-    void pageChanged(int id);
-
     ExportWizardContext m_context;
     ExportSettings m_settings;
 };

@@ -8,6 +8,7 @@
 #include "gui/data/CMessages.h"
 #include "gui/graphs/CColourDialog.h"
 #include "gui/widgets/CFileDialogs.h"
+#include "gui/widgets/CPrintRunner.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -15,8 +16,6 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTimer>
 #include <algorithm>
@@ -28,6 +27,7 @@ CGraphView::CGraphView(GraphSettings* stored, QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(120, 90);
+    addCommands();
 }
 
 void CGraphView::setStyle(const GraphStyle& style) {
@@ -210,94 +210,50 @@ bool CGraphView::printTo(QPrinter& printer) {
 }
 
 void CGraphView::print() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted && !printTo(printer)) {
-        CMessages::warning(this, QStringLiteral("The printer could not be started."));
-    }
+    CPrintRunner::print(this, [this](QPrinter& printer) { return printTo(printer); });
 }
 
 void CGraphView::printPreview() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog dialog(&printer, this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { printTo(*target); });
-    dialog.exec();
+    CPrintRunner::preview(this, [this](QPrinter& printer) { return printTo(printer); });
 }
 
-bool CGraphView::handlesCommand(int id) const {
-    switch (id) {
-    case cmd::kCopy:
-    case cmd::kSaveAs:
-    case cmd::kPrint:
-    case cmd::kPrintPreview:
-    case cmd::kDecreaseFont:
-    case cmd::kIncreaseFont:
-    case cmd::kGraphBackgroundColour:
-    case cmd::kGraphTextColour:
+void CGraphView::addCommands() {
+    m_commands.add(cmd::kCopy, [this] { copy(); });
+    m_commands.add(cmd::kSaveAs, [this] { saveAs(); });
+    m_commands.add(cmd::kPrint, [this] { print(); });
+    m_commands.add(cmd::kPrintPreview, [this] { printPreview(); });
+    m_commands.add(
+        cmd::kDecreaseFont, [this] { decreaseFont(); },
+        [this] { return m_style.fontSizeIndex > 0; });
+    m_commands.add(
+        cmd::kIncreaseFont, [this] { increaseFont(); },
+        [this] { return m_style.fontSizeIndex < kMaxFontSizeIndex; });
+    m_commands.add(cmd::kGraphBackgroundColour, [this] { chooseBackgroundColour(); });
+    m_commands.add(cmd::kGraphTextColour, [this] { chooseTextColour(); });
     // The rest of the graph toolbar: answered here so that a kind without them shows them
     // disabled.
-    case cmd::kBarColour:
-    case cmd::kLogScale:
-    case cmd::kAgeRange:
-    case cmd::kVerticalLines:
-    case cmd::kPieLarger:
-    case cmd::kPieSmaller:
-        return true;
-    default:
-        return false;
+    for (const int id : {cmd::kBarColour, cmd::kLogScale, cmd::kAgeRange, cmd::kVerticalLines,
+                         cmd::kPieLarger, cmd::kPieSmaller}) {
+        m_commands.add(
+            id, [this, id] { runOffered(id); }, [this, id] { return offersCommand(id); });
     }
 }
 
-bool CGraphView::isCommandEnabled(int id) const {
-    switch (id) {
-    case cmd::kCopy:
-    case cmd::kSaveAs:
-    case cmd::kPrint:
-    case cmd::kPrintPreview:
-    case cmd::kGraphBackgroundColour:
-    case cmd::kGraphTextColour:
-        return true;
-    case cmd::kDecreaseFont:
-        return m_style.fontSizeIndex > 0;
-    case cmd::kIncreaseFont:
-        return m_style.fontSizeIndex < kMaxFontSizeIndex;
-    default:
-        return offersCommand(id);
+void CGraphView::runOffered(int id) {
+    if (offersCommand(id)) {
+        runKindCommand(id);
     }
+}
+
+bool CGraphView::handlesCommand(int id) const { return m_commands.handles(id); }
+
+bool CGraphView::isCommandEnabled(int id) const {
+    return m_commands.handles(id) ? m_commands.isEnabled(id) : offersCommand(id);
 }
 
 void CGraphView::runCommand(int id) {
-    switch (id) {
-    case cmd::kCopy:
-        copy();
-        break;
-    case cmd::kSaveAs:
-        saveAs();
-        break;
-    case cmd::kPrint:
-        print();
-        break;
-    case cmd::kPrintPreview:
-        printPreview();
-        break;
-    case cmd::kDecreaseFont:
-        decreaseFont();
-        break;
-    case cmd::kIncreaseFont:
-        increaseFont();
-        break;
-    case cmd::kGraphBackgroundColour:
-        chooseBackgroundColour();
-        break;
-    case cmd::kGraphTextColour:
-        chooseTextColour();
-        break;
-    default:
-        if (offersCommand(id)) {
-            runKindCommand(id);
-        }
-        break;
+    if (!m_commands.run(id)) {
+        runOffered(id);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "graphics/CImageExport.h"
 #include "graphics/GraphStyle.h"
+#include "gui/app/CCommandMap.h"
 #include "gui/app/CCommandTarget.h"
 
 #include <QColor>
@@ -127,6 +128,9 @@ class CGraphView : public QWidget, public CCommandTarget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void addCommands();
+    /// Runs a command of the graph toolbar when this kind offers it.
+    void runOffered(int id);
     /// Draws the graph as the screen shows it, on any surface of a size.
     CImageExport::PaintFunction screenPainter();
     void setStatusText(const QString& text);
@@ -140,6 +144,7 @@ class CGraphView : public QWidget, public CCommandTarget {
     QString m_savePath;
     QString m_workFolder;
     bool m_statusShown = false;
+    CCommandMap m_commands;
 };
 
 } // namespace orvelan

@@ -7,14 +7,13 @@
 #include "gui/widgets/CFileDialogs.h"
 #include "gui/widgets/CGridCtrl.h"
 #include "gui/widgets/CGridPrinter.h"
+#include "gui/widgets/CPrintRunner.h"
 #include "gui/widgets/CSortColumnDlg.h"
 
 #include <QColorDialog>
 #include <QDir>
 #include <QFontMetrics>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStringDecoder>
 #include <QVBoxLayout>
@@ -71,6 +70,7 @@ CGridView::CGridView(QWidget* parent) : QWidget(parent) {
     // The cells are drawn in the font of the size index from the first paint on, whatever face
     // the font bar gives later.
     buildFont(QStringLiteral("MS Sans Serif"));
+    addCommands();
 }
 
 CGridView::~CGridView() = default;
@@ -264,102 +264,49 @@ bool CGridView::printTo(QPrinter& printer) const {
 }
 
 void CGridView::print() {
-    QPrinter printer(QPrinter::HighResolution);
-    CGridPrinter gridPrinter(*m_grid);
-    const int pages = gridPrinter.beginPrinting(printer.pageRect(QPrinter::DevicePixel).size());
-    QPrintDialog dialog(&printer, this);
-    dialog.setMinMax(1, pages);
-    if (dialog.exec() == QDialog::Accepted && !printTo(printer)) {
-        QMessageBox::warning(this, QString(), QStringLiteral("The printer could not be started."));
-    }
+    CPrintRunner::print(
+        this, [this](QPrinter& printer) { return printTo(printer); },
+        [this](const QPrinter& printer) {
+            return CGridPrinter(*m_grid).beginPrinting(
+                printer.pageRect(QPrinter::DevicePixel).size());
+        });
 }
 
 void CGridView::printDirect() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!printTo(printer)) {
-        QMessageBox::warning(this, QString(), QStringLiteral("The printer could not be started."));
-    }
+    CPrintRunner::printDirect(this, [this](QPrinter& printer) { return printTo(printer); });
 }
 
 void CGridView::printPreview() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog dialog(&printer, this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { printTo(*target); });
-    dialog.exec();
+    CPrintRunner::preview(this, [this](QPrinter& printer) { return printTo(printer); });
 }
 
-bool CGridView::handlesCommand(int id) const {
-    switch (id) {
-    case cmd::kCopy:
-    case cmd::kSelectAll:
-    case cmd::kSort:
-    case cmd::kSaveAs:
-    case cmd::kPrint:
-    case cmd::kPrintDirect:
-    case cmd::kPrintPreview:
-    case cmd::kDecreaseFont:
-    case cmd::kIncreaseFont:
-    case kBackgroundColourCommand:
-    case kTextColourCommand:
-        return true;
-    default:
-        return false;
-    }
+void CGridView::addCommands() {
+    m_commands.add(
+        cmd::kCopy, [this] { copy(); }, [this] { return m_grid->canCopy(); });
+    m_commands.add(cmd::kSelectAll, [this] { selectAll(); });
+    m_commands.add(cmd::kSort, [this] { sort(); });
+    m_commands.add(cmd::kSaveAs, [this] { saveAs(); });
+    m_commands.add(cmd::kPrint, [this] { print(); });
+    m_commands.add(cmd::kPrintDirect, [this] { printDirect(); });
+    m_commands.add(cmd::kPrintPreview, [this] { printPreview(); });
+    m_commands.add(
+        cmd::kDecreaseFont, [this] { decreaseFont(); },
+        [this] { return m_fontSizeIndex > kMinFontIndex; });
+    m_commands.add(
+        cmd::kIncreaseFont, [this] { increaseFont(); },
+        [this] { return m_fontSizeIndex < kMaxFontIndex; });
+    m_commands.add(kBackgroundColourCommand, [this] { chooseBackgroundColour(); });
+    m_commands.add(kTextColourCommand, [this] { chooseTextColour(); });
 }
+
+bool CGridView::handlesCommand(int id) const { return m_commands.handles(id); }
 
 bool CGridView::isCommandEnabled(int id) const {
-    switch (id) {
-    case cmd::kCopy:
-        return m_grid->canCopy();
-    case cmd::kDecreaseFont:
-        return m_fontSizeIndex > kMinFontIndex;
-    case cmd::kIncreaseFont:
-        return m_fontSizeIndex < kMaxFontIndex;
-    default:
-        return handlesCommand(id);
-    }
+    // A command a derived view adds (Swap) can run whenever it is handled.
+    return m_commands.handles(id) ? m_commands.isEnabled(id) : handlesCommand(id);
 }
 
-void CGridView::runCommand(int id) {
-    switch (id) {
-    case cmd::kCopy:
-        copy();
-        break;
-    case cmd::kSelectAll:
-        selectAll();
-        break;
-    case cmd::kSort:
-        sort();
-        break;
-    case cmd::kSaveAs:
-        saveAs();
-        break;
-    case cmd::kPrint:
-        print();
-        break;
-    case cmd::kPrintDirect:
-        printDirect();
-        break;
-    case cmd::kPrintPreview:
-        printPreview();
-        break;
-    case cmd::kDecreaseFont:
-        decreaseFont();
-        break;
-    case cmd::kIncreaseFont:
-        increaseFont();
-        break;
-    case kBackgroundColourCommand:
-        chooseBackgroundColour();
-        break;
-    case kTextColourCommand:
-        chooseTextColour();
-        break;
-    default:
-        break;
-    }
-}
+void CGridView::runCommand(int id) { m_commands.run(id); }
 
 void CGridView::copy() { m_grid->copy(); }
 

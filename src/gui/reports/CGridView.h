@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/io/TextFile.h"
+#include "gui/app/CCommandMap.h"
 #include "gui/app/CCommandTarget.h"
 
 #include <QColor>
@@ -104,6 +105,7 @@ class CGridView : public QWidget, public CCommandTarget {
     void resetColours();
 
   private:
+    void addCommands();
     void buildFont(const QString& face);
     void applyFont();
     int rowHeightForFont() const;
@@ -116,6 +118,7 @@ class CGridView : public QWidget, public CCommandTarget {
     QColor m_textColour{Qt::black};
     int m_fontSizeIndex = kInitialFontIndex;
     QString m_workFolder;
+    CCommandMap m_commands;
 };
 
 /// A core text (UTF-8, or single-byte Windows text such as the superscript two) for display.

@@ -2,11 +2,11 @@
 
 #include "gui/reports/CRptPage.h"
 
-#include <array>
-
 class QRadioButton;
 
 namespace orvelan {
+
+class CKindChoice;
 
 /// Report kind: three reports, the template list and two standard tables.
 class CRPTwiz0 : public CRptPage {
@@ -19,12 +19,10 @@ class CRPTwiz0 : public CRptPage {
     bool store() override;
     int nextId() const override;
 
-    QRadioButton* kindButton(int kind) const { return m_kinds[static_cast<std::size_t>(kind)]; }
+    QRadioButton* kindButton(int kind) const;
 
   private:
-    int checkedKind() const;
-
-    std::array<QRadioButton*, 6> m_kinds{};
+    CKindChoice* m_kinds;
 };
 
 } // namespace orvelan

@@ -29,9 +29,7 @@ CRPTwiz10::CRPTwiz10(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("summ
     m_interval = new QCheckBox(QStringLiteral("95% confidence interval"), this);
     m_interval->setObjectName(QStringLiteral("interval"));
     m_sexes = new CSexBoxes(this);
-    auto* save = new QPushButton(
-        QStringLiteral("Save the report settings as a template for future use..."), this);
-    save->setObjectName(QStringLiteral("saveTemplate"));
+    QPushButton* save = CWizardBase::templateButton(this, QStringLiteral("report"));
 
     auto* layout = new QVBoxLayout(this);
     setBannerMargins(layout);

@@ -18,9 +18,7 @@ CRPTwiz11::CRPTwiz11(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("ageS
     m_data = new QComboBox(this);
     m_data->setObjectName(QStringLiteral("data"));
     m_data->addItems({QStringLiteral("Numbers"), QStringLiteral("Rates")});
-    auto* save = new QPushButton(
-        QStringLiteral("Save the report settings as a template for future use..."), this);
-    save->setObjectName(QStringLiteral("saveTemplate"));
+    QPushButton* save = CWizardBase::templateButton(this, QStringLiteral("report"));
     auto* dataRow = new QFormLayout;
     dataRow->addRow(QStringLiteral("Data"), m_data);
 

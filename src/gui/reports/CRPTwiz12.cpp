@@ -29,17 +29,9 @@ CRPTwiz12::CRPTwiz12(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("repo
 }
 
 void CRPTwiz12::initializePage() {
-    m_list->clear();
     m_paths.clear();
-    const std::vector<TemplateListRow> rows =
-        CTemplateFolder::list(sheet().templateFolder().toStdString(), CReportTemplate::kExtension,
-                              &CReportTemplate::typeName);
-    for (const TemplateListRow& row : rows) {
-        auto* item = new QTreeWidgetItem(m_list);
-        item->setText(0, fromLocal(row.name));
-        item->setText(1, fromLocal(row.type));
-        item->setText(2, fromLocal(row.created));
-        item->setText(3, fromLocal(row.modified));
+    for (const TemplateListRow& row :
+         sheet().listTemplates(*m_list, CReportTemplate::kExtension, &CReportTemplate::typeName)) {
         m_paths << fromLocal(row.path);
     }
     m_list->fitColumns();

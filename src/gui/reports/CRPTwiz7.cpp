@@ -1,7 +1,7 @@
 #include "gui/reports/CRPTwiz7.h"
 
-#include "gui/reports/CRptWizard.h"
 #include "core/reports/ReportSummary.h"
+#include "gui/reports/CRptWizard.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -22,9 +22,7 @@ CRPTwiz7::CRPTwiz7(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("report
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setReadOnly(true);
     m_summary->setTabStopDistance(24);
-    auto* save = new QPushButton(
-        QStringLiteral("Save the report settings as a template for future use..."), this);
-    save->setObjectName(QStringLiteral("saveTemplate"));
+    QPushButton* save = CWizardBase::templateButton(this, QStringLiteral("report"));
     auto* layout = new QVBoxLayout(this);
     setBannerMargins(layout);
     layout->addWidget(intro);

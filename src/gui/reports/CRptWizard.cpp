@@ -1,10 +1,9 @@
 #include "gui/reports/CRptWizard.h"
 
-#include "core/io/CTemplateFolder.h"
 #include "core/app/RememberedBlocks.h"
 #include "core/data/CIncidenceStore.h"
-#include "gui/data/CMessages.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "core/reports/CReportTemplate.h"
 #include "gui/reports/CRPTwiz0.h"
 #include "gui/reports/CRPTwiz1.h"
 #include "gui/reports/CRPTwiz10.h"
@@ -17,24 +16,17 @@
 #include "gui/reports/CRPTwiz5.h"
 #include "gui/reports/CRPTwiz6.h"
 #include "gui/reports/CRPTwiz7.h"
-#include "core/reports/CReportTemplate.h"
 #include "gui/reports/CRptwiz8.h"
 #include "gui/reports/CRptwiz9.h"
 #include "gui/reports/CTemplateSaveDialog.h"
-
-#include <QAbstractButton>
-#include <QDir>
 
 namespace orvelan {
 
 CRptWizard::CRptWizard(const ReportChoices& remembered, const ReportWizardContext& context,
                        QWidget* parent)
-    : QWizard(parent), m_context(context),
+    : CDataWizard(QStringLiteral("reportWizard"), context, parent),
       m_choices(reportForWizard(remembered, context.registryGroups.count(),
                                 context.cancerGroups.count())) {
-    setObjectName(QStringLiteral("reportWizard"));
-    setWizardStyle(QWizard::ClassicStyle);
-    setOption(QWizard::NoBackButtonOnStartPage, true);
     // Pages are added in the order of their creation, not of their display.
     setPage(kKindPage, new CRPTwiz0(*this));
     setPage(kSummaryStep1, new CRPTwiz1(*this));
@@ -50,23 +42,12 @@ CRptWizard::CRptWizard(const ReportChoices& remembered, const ReportWizardContex
     setPage(kAgeSpecificStep3, new CRPTwiz11(*this));
     setPage(kTemplatePage, new CRPTwiz12(*this));
     setPage(kStandardPage, new CRPTwiz13(*this));
-    setStartId(kKindPage);
-    resize(640, 520);
-
+    start(kKindPage, 640, 520);
     // Back after a template was loaded returns to the first page, not to the template list.
-    QAbstractButton* back = button(QWizard::BackButton);
-    disconnect(back, nullptr, this, nullptr);
-    connect(back, &QAbstractButton::clicked, this, &CRptWizard::goBack);
-    connect(this, &QWizard::currentIdChanged, this, &CRptWizard::pageChanged);
+    routeBackThroughGoBack();
 }
 
-QString CRptWizard::templateFolder() const {
-    return QString::fromStdString(CTemplateFolder::folderOf(m_context.dataDirectory.toStdString()));
-}
-
-bool CRptWizard::hasTemplates() const {
-    return CTemplateFolder::hasAny(templateFolder().toStdString(), CReportTemplate::kExtension);
-}
+bool CRptWizard::hasTemplates() const { return hasTemplateFiles(CReportTemplate::kExtension); }
 
 void CRptWizard::goBack() {
     const QList<int> visited = visitedIds();
@@ -77,27 +58,16 @@ void CRptWizard::goBack() {
     }
 }
 
-void CRptWizard::pageChanged(int id) {
-    if (auto* rptPage = qobject_cast<CRptPage*>(page(id))) {
-        setWindowTitle(rptPage->wizardTitle());
-    }
-}
-
 void CRptWizard::saveTemplate(CRptPage& rptPage, bool userReport) {
     if (!rptPage.store()) {
         return;
     }
-    QDir().mkpath(templateFolder());
-    const QString path = CTemplateSaveDialog::ask(this, templateFolder(), userReport);
+    const QString path = CTemplateSaveDialog::ask(this, preparedTemplateFolder(), userReport);
     if (path.isEmpty()) {
         return;
     }
-    const std::optional<std::string> problem =
-        CReportTemplate::write(path.toStdString(), m_choices, m_context.registryGroups.count(),
-                               m_context.cancerGroups.count());
-    if (problem) {
-        CMessages::warning(this, QString::fromStdString(*problem));
-    }
+    reportTemplateProblem(CReportTemplate::write(path.toStdString(), m_choices,
+                                                 registryGroups().count(), cancerGroups().count()));
 }
 
 QString CRptWizard::stepTwoTitle() const {
@@ -115,17 +85,7 @@ int CRptWizard::stepThreeId() const {
 SexPreset CRptWizard::sexPreset(bool fixedCancerOnly) const {
     const std::vector<int> cancers = fixedCancerOnly ? std::vector<int>{m_choices.block.fixedCancer}
                                                      : selectedItems(m_choices.cancers);
-    return sexPresetFor(cancers, m_context.cancerGroups);
-}
-
-QString CRptWizard::populationLabel(int population, bool withYears) const {
-    const std::string& label = m_context.store.populationLabelByNumber(population, withYears);
-    return QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
-}
-
-QString CRptWizard::cancerLabel(int cancer) const {
-    const std::string& label = m_context.store.cancerLabel(cancer);
-    return QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
+    return sexPresetFor(cancers, cancerGroups());
 }
 
 } // namespace orvelan

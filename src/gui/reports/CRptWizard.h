@@ -2,28 +2,21 @@
 
 #include "core/reports/ReportBlock.h"
 #include "core/reports/SexPresets.h"
+#include "gui/widgets/CDataWizard.h"
 
 #include <QString>
-#include <QWizard>
 
 // The report wizard behind "Report /&Table...": six kinds of output, each with its own short
 // sequence of pages. It edits a copy of the remembered choices; the caller takes choices() back
 // when the wizard is accepted.
 namespace orvelan {
 
-class CIncidenceStore;
 class CRptPage;
-class CUserGroupDictionary;
 
 /// What the report wizard reads besides the remembered choices.
-struct ReportWizardContext {
-    CIncidenceStore& store;
-    CUserGroupDictionary& registryGroups;
-    CUserGroupDictionary& cancerGroups;
-    QString dataDirectory;
-};
+using ReportWizardContext = WizardContext;
 
-class CRptWizard : public QWizard {
+class CRptWizard : public CDataWizard {
     Q_OBJECT
   public:
     // Page ids are the pages' dialog template numbers.
@@ -48,11 +41,7 @@ class CRptWizard : public QWizard {
     /// The sheet: result block, both selection lists and the title.
     ReportChoices& choices() { return m_choices; }
     const ReportChoices& choices() const { return m_choices; }
-    CIncidenceStore& store() const { return m_context.store; }
-    CUserGroupDictionary& registryGroups() const { return m_context.registryGroups; }
-    CUserGroupDictionary& cancerGroups() const { return m_context.cancerGroups; }
-    /// "<data directory>/Templates".
-    QString templateFolder() const;
+    /// Whether the templates folder holds a report template.
     bool hasTemplates() const;
 
     /// The template button: validates and stores the page as for Finish, then asks for a file
@@ -67,16 +56,10 @@ class CRptWizard : public QWizard {
     /// ticked cancers.
     SexPreset sexPreset(bool fixedCancerOnly) const;
 
-    /// The label of a population number (or group name), with or without its period.
-    QString populationLabel(int population, bool withYears) const;
-    /// The label of a cancer number (or group name).
-    QString cancerLabel(int cancer) const;
+  protected:
+    void goBack() override;
 
   private:
-    void goBack();
-    void pageChanged(int id);
-
-    ReportWizardContext m_context;
     ReportChoices m_choices;
 };
 

@@ -46,6 +46,7 @@ CVEKEditView::CVEKEditView(QWidget* parent) : QPlainTextEdit(parent) {
         m_undoAvailable = available;
         emit commandStateChanged();
     });
+    addCommands();
 }
 
 CVEKEditView::~CVEKEditView() = default;
@@ -290,78 +291,30 @@ void CVEKEditView::showFindDialog() {
     m_findDialog->activateWindow();
 }
 
-bool CVEKEditView::handlesCommand(int id) const {
-    switch (id) {
-    case cmd::kSaveAs:
-    case cmd::kPrint:
-    case cmd::kPrintDirect:
-    case cmd::kPrintPreview:
-    case cmd::kUndo:
-    case cmd::kCopy:
-    case cmd::kSelectAll:
-    case cmd::kFind:
-    case cmd::kFindNext:
-    case cmd::kDecreaseFont:
-    case cmd::kIncreaseFont:
-        return true;
-    default:
-        return false;
-    }
+void CVEKEditView::addCommands() {
+    m_commands.add(cmd::kSaveAs, [this] { askSaveAs(); });
+    m_commands.add(cmd::kPrint, [this] { print(); });
+    m_commands.add(cmd::kPrintDirect, [this] { printTo(CORVELANApp::instance()->printer()); });
+    m_commands.add(cmd::kPrintPreview, [this] { printPreview(); });
+    m_commands.add(
+        cmd::kUndo, [this] { undo(); }, [this] { return m_undoAvailable; });
+    m_commands.add(
+        cmd::kCopy, [this] { copy(); }, [this] { return m_copyAvailable; });
+    m_commands.add(cmd::kSelectAll, [this] { selectAll(); });
+    m_commands.add(cmd::kFind, [this] { showFindDialog(); });
+    m_commands.add(cmd::kFindNext, [this] { findNext(); });
+    m_commands.add(
+        cmd::kDecreaseFont, [this] { decreaseFont(); },
+        [this] { return m_fontSize > kMinFontSize; });
+    m_commands.add(
+        cmd::kIncreaseFont, [this] { increaseFont(); },
+        [this] { return m_fontSize < kMaxFontSize; });
 }
 
-bool CVEKEditView::isCommandEnabled(int id) const {
-    switch (id) {
-    case cmd::kUndo:
-        return m_undoAvailable;
-    case cmd::kCopy:
-        return m_copyAvailable;
-    case cmd::kDecreaseFont:
-        return m_fontSize > kMinFontSize;
-    case cmd::kIncreaseFont:
-        return m_fontSize < kMaxFontSize;
-    default:
-        return handlesCommand(id);
-    }
-}
+bool CVEKEditView::handlesCommand(int id) const { return m_commands.handles(id); }
 
-void CVEKEditView::runCommand(int id) {
-    switch (id) {
-    case cmd::kSaveAs:
-        askSaveAs();
-        break;
-    case cmd::kPrint:
-        print();
-        break;
-    case cmd::kPrintDirect:
-        printTo(CORVELANApp::instance()->printer());
-        break;
-    case cmd::kPrintPreview:
-        printPreview();
-        break;
-    case cmd::kUndo:
-        undo();
-        break;
-    case cmd::kCopy:
-        copy();
-        break;
-    case cmd::kSelectAll:
-        selectAll();
-        break;
-    case cmd::kFind:
-        showFindDialog();
-        break;
-    case cmd::kFindNext:
-        findNext();
-        break;
-    case cmd::kDecreaseFont:
-        decreaseFont();
-        break;
-    case cmd::kIncreaseFont:
-        increaseFont();
-        break;
-    default:
-        break;
-    }
-}
+bool CVEKEditView::isCommandEnabled(int id) const { return m_commands.isEnabled(id); }
+
+void CVEKEditView::runCommand(int id) { m_commands.run(id); }
 
 } // namespace orvelan

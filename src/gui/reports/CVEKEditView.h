@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/app/CCommandMap.h"
 #include "gui/app/CCommandTarget.h"
 
 #include <QPlainTextEdit>
@@ -65,6 +66,7 @@ class CVEKEditView : public QPlainTextEdit, public CCommandTarget {
     void commandStateChanged();
 
   private:
+    void addCommands();
     void applyFont();
     void askSaveAs();
     void print();
@@ -80,6 +82,7 @@ class CVEKEditView : public QPlainTextEdit, public CCommandTarget {
     bool m_lastWholeWord = false;
     bool m_lastDown = true;
     CFindDialog* m_findDialog = nullptr;
+    CCommandMap m_commands;
 };
 
 } // namespace orvelan

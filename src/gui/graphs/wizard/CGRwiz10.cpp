@@ -37,19 +37,11 @@ CGRwiz10::CGRwiz10(CGphWizard& wizard) : CGphPage(wizard, QStringLiteral("graphT
 int CGRwiz10::backId() const { return CGphWizard::kKindPage; }
 
 void CGRwiz10::initializePage() {
-    m_list->clear();
     m_paths.clear();
     m_kinds.clear();
     m_loadedKind = -1;
-    const std::vector<TemplateListRow> rows =
-        CTemplateFolder::list(sheet().templateFolder().toStdString(), CGraphTemplate::kExtension,
-                              &CGraphTemplate::typeName);
-    for (const TemplateListRow& row : rows) {
-        auto* item = new QTreeWidgetItem(m_list);
-        item->setText(0, fromLocal(row.name));
-        item->setText(1, fromLocal(row.type));
-        item->setText(2, fromLocal(row.created));
-        item->setText(3, fromLocal(row.modified));
+    for (const TemplateListRow& row :
+         sheet().listTemplates(*m_list, CGraphTemplate::kExtension, &CGraphTemplate::typeName)) {
         m_paths << fromLocal(row.path);
         m_kinds.push_back(row.kind);
     }

@@ -15,9 +15,7 @@ CGphLastPage::CGphLastPage(CGphWizard& wizard, const QString& role, bool confirm
     m_title = new QLineEdit(this);
     m_title->setObjectName(QStringLiteral("title"));
     m_title->setMaxLength(static_cast<int>(CGraphTemplate::kMaxTitleLength));
-    m_save = new QPushButton(
-        QStringLiteral("Save the graph settings as a template for future use..."), this);
-    m_save->setObjectName(QStringLiteral("saveTemplate"));
+    m_save = CWizardBase::templateButton(this, QStringLiteral("graph"));
     connect(m_save, &QPushButton::clicked, this,
             [this, confirmOverwrite] { sheet().saveTemplate(m_title->text(), confirmOverwrite); });
 }

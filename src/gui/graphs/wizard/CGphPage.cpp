@@ -10,30 +10,9 @@
 
 namespace orvelan {
 
-CGphPage::CGphPage(CGphWizard& wizard, const QString& role) : m_wizard(wizard) {
-    setObjectName(role);
-}
+CGphPage::CGphPage(CGphWizard& wizard, const QString& role) : CWizardPage(role), m_wizard(wizard) {}
 
 GraphSettings& CGphPage::settings() const { return m_wizard.settings(); }
-
-bool CGphPage::validatePage() {
-    clearReason();
-    return store();
-}
-
-QString CGphPage::reason() const { return m_reason != nullptr ? m_reason->text() : QString(); }
-
-void CGphPage::refuseQuietly(const QString& text) {
-    if (m_reason != nullptr) {
-        m_reason->setText(text);
-    }
-}
-
-void CGphPage::clearReason() {
-    if (m_reason != nullptr) {
-        m_reason->clear();
-    }
-}
 
 void CGphPage::setContent(QLayout* content, bool withHeading) {
     auto* layout = new QVBoxLayout(this);
@@ -41,16 +20,12 @@ void CGphPage::setContent(QLayout* content, bool withHeading) {
     const int top = withHeading ? 3 * QFontMetrics(font()).height() + 6 : 8;
     layout->setContentsMargins(8, top, 8, CBanner::kBottomMargin);
     layout->addLayout(content, 1);
-    m_reason = new QLabel(this);
-    m_reason->setObjectName(QStringLiteral("reason"));
-    m_reason->setStyleSheet(QStringLiteral("color: #a00000"));
-    m_reason->setWordWrap(true);
-    layout->addWidget(m_reason);
+    QLabel* reason = createReasonLabel();
+    reason->setStyleSheet(QStringLiteral("color: #a00000"));
+    layout->addWidget(reason);
 }
 
-void CGphPage::paintEvent(QPaintEvent* event) {
-    QWizardPage::paintEvent(event);
-    QPainter painter(this);
+void CGphPage::paintBanner(QPainter& painter) {
     const QStringList lines = headingLines();
     if (!lines.isEmpty()) {
         // The shadow colour of the headings is darker than the banner's so that two lines of

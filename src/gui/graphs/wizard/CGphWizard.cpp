@@ -4,8 +4,6 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
 #include "core/graphs/CGraphTemplate.h"
-#include "core/io/CTemplateFolder.h"
-#include "gui/data/CMessages.h"
 #include "gui/graphs/wizard/CGRwiz10.h"
 #include "gui/graphs/wizard/CGRwizPop.h"
 #include "gui/graphs/wizard/CGphPage.h"
@@ -22,27 +20,13 @@
 #include "gui/graphs/wizard/GrWizAge.h"
 #include "gui/reports/CTemplateSaveDialog.h"
 
-#include <QAbstractButton>
-#include <QDir>
-
 namespace orvelan {
-
-namespace {
-
-QString latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 CGphWizard::CGphWizard(const GraphSettings& remembered, const GraphWizardContext& context,
                        QWidget* parent)
-    : QWizard(parent), m_context(context),
+    : CDataWizard(QStringLiteral("graphWizard"), context, parent),
       m_settings(graphForWizard(remembered, context.registryGroups.count(),
                                 context.cancerGroups.count())) {
-    setObjectName(QStringLiteral("graphWizard"));
-    setWizardStyle(QWizard::ClassicStyle);
-    setOption(QWizard::NoBackButtonOnStartPage, true);
     setPage(kKindPage, new GRwiz0(*this));
     setPage(kTemplatePage, new CGRwiz10(*this));
     setPage(kAgeSpecific1, new GrWizAge(*this));
@@ -56,23 +40,12 @@ CGphWizard::CGphWizard(const GraphSettings& remembered, const GraphWizardContext
     setPage(kAgeSpecific2, new GRoptAge(*this));
     setPage(kBar4, new GRoptBar(*this));
     setPage(kPie2, new GRoptPie(*this));
-    setStartId(kKindPage);
-    resize(640, 540);
-
+    start(kKindPage, 640, 540);
     // Back goes where each page says (after a template load that skips the template list).
-    QAbstractButton* backButton = button(QWizard::BackButton);
-    disconnect(backButton, nullptr, this, nullptr);
-    connect(backButton, &QAbstractButton::clicked, this, &CGphWizard::goBack);
-    connect(this, &QWizard::currentIdChanged, this, &CGphWizard::pageChanged);
+    routeBackThroughGoBack();
 }
 
-QString CGphWizard::templateFolder() const {
-    return QString::fromStdString(CTemplateFolder::folderOf(m_context.dataDirectory.toStdString()));
-}
-
-bool CGphWizard::hasTemplates() const {
-    return CTemplateFolder::hasAny(templateFolder().toStdString(), CGraphTemplate::kExtension);
-}
+bool CGphWizard::hasTemplates() const { return hasTemplateFiles(CGraphTemplate::kExtension); }
 
 void CGphWizard::goBack() {
     auto* current = qobject_cast<CGphPage*>(currentPage());
@@ -86,41 +59,21 @@ void CGphWizard::goBack() {
     }
 }
 
-void CGphWizard::pageChanged(int id) {
-    if (auto* graphPage = qobject_cast<CGphPage*>(page(id))) {
-        setWindowTitle(graphPage->wizardTitle());
-        graphPage->clearReason();
-    }
-}
-
 void CGphWizard::saveTemplate(const QString& title, bool confirmOverwrite) {
-    QDir().mkpath(templateFolder());
     const QString path = CTemplateSaveDialog::ask(
-        this, templateFolder(), QStringLiteral(".GPH"),
+        this, preparedTemplateFolder(), QStringLiteral(".GPH"),
         QStringLiteral("GPH (ORVELAN table template file)(*.GPH)"), confirmOverwrite);
     if (path.isEmpty()) {
         return;
     }
     GraphSettings written = m_settings;
     written.title = title.toLatin1().toStdString();
-    if (const auto problem =
-            CGraphTemplate::write(path.toStdString(), written, m_context.registryGroups.count(),
-                                  m_context.cancerGroups.count())) {
-        CMessages::warning(this, QString::fromStdString(*problem));
-    }
+    reportTemplateProblem(CGraphTemplate::write(path.toStdString(), written,
+                                                registryGroups().count(), cancerGroups().count()));
 }
 
 QString CGphWizard::cancerRootText() {
-    return QString::fromLatin1(kProgramName.data(), static_cast<qsizetype>(kProgramName.size())) +
-           QStringLiteral(" cancers");
-}
-
-QString CGphWizard::populationLabel(int population) const {
-    return latin1(m_context.store.populationLabelByNumber(population, true));
-}
-
-QString CGphWizard::cancerLabel(int cancer) const {
-    return latin1(m_context.store.cancerLabel(cancer));
+    return latin1(std::string(kProgramName)) + QStringLiteral(" cancers");
 }
 
 } // namespace orvelan

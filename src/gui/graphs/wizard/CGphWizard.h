@@ -1,27 +1,19 @@
 #pragma once
 
 #include "core/graphs/GraphSettings.h"
+#include "gui/widgets/CDataWizard.h"
 
 #include <QString>
-#include <QWizard>
 
 // The graph wizard behind "&Graph...": a kind page, the template list, and one short path of
 // pages per graph kind. It edits a copy of the remembered graph choices; the caller takes
 // settings() back when the wizard is accepted.
 namespace orvelan {
 
-class CIncidenceStore;
-class CUserGroupDictionary;
-
 /// What the graph wizard reads besides the remembered choices.
-struct GraphWizardContext {
-    CIncidenceStore& store;
-    CUserGroupDictionary& registryGroups;
-    CUserGroupDictionary& cancerGroups;
-    QString dataDirectory;
-};
+using GraphWizardContext = WizardContext;
 
-class CGphWizard : public QWizard {
+class CGphWizard : public CDataWizard {
     Q_OBJECT
   public:
     // Page ids in the order the sheet holds the pages; navigation follows each page's own
@@ -47,12 +39,8 @@ class CGphWizard : public QWizard {
 
     GraphSettings& settings() { return m_settings; }
     const GraphSettings& settings() const { return m_settings; }
-    CIncidenceStore& store() const { return m_context.store; }
-    CUserGroupDictionary& registryGroups() const { return m_context.registryGroups; }
-    CUserGroupDictionary& cancerGroups() const { return m_context.cancerGroups; }
 
-    /// "<data directory>/Templates".
-    QString templateFolder() const;
+    /// Whether the templates folder holds a graph template.
     bool hasTemplates() const;
     /// Counts template loads; pages that keep their own copies rebuild when it moved on.
     int templateLoads() const { return m_templateLoads; }
@@ -65,15 +53,10 @@ class CGphWizard : public QWizard {
     /// Root of the wizard's cancer trees: "<program> cancers".
     static QString cancerRootText();
 
-    /// Labels for page texts and titles (Latin-1 as the dictionaries hold them).
-    QString populationLabel(int population) const;
-    QString cancerLabel(int cancer) const;
+  protected:
+    void goBack() override;
 
   private:
-    void goBack();
-    void pageChanged(int id);
-
-    GraphWizardContext m_context;
     GraphSettings m_settings;
     int m_templateLoads = 0;
 };

@@ -1,10 +1,10 @@
 #include "gui/graphs/wizard/GRwiz0.h"
 
 #include "gui/graphs/wizard/CGphWizard.h"
+#include "gui/widgets/CKindChoice.h"
 
-#include <QButtonGroup>
-#include <QRadioButton>
 #include <QVBoxLayout>
+#include <array>
 
 namespace orvelan {
 
@@ -14,53 +14,32 @@ constexpr int kUseTemplate = static_cast<int>(GraphKind::UseTemplate);
 
 } // namespace
 
-GRwiz0::GRwiz0(CGphWizard& wizard) : CGphPage(wizard, QStringLiteral("graphKind")) {
+GRwiz0::GRwiz0(CGphWizard& wizard)
+    : CGphPage(wizard, QStringLiteral("graphKind")), m_kinds(new CKindChoice(this, kUseTemplate)) {
     const std::array<const char*, 5> texts = {"Age-specific curves", "Bar chart", "Pie chart",
                                               "Population pyramid", "Use a template"};
-    auto* group = new QButtonGroup(this);
     auto* layout = new QVBoxLayout;
     for (std::size_t kind = 0; kind < texts.size(); ++kind) {
         if (kind == static_cast<std::size_t>(kUseTemplate)) {
             layout->addSpacing(12);
         }
-        auto* button = new QRadioButton(QString::fromLatin1(texts[kind]), this);
-        button->setObjectName(QStringLiteral("kind%1").arg(kind));
-        group->addButton(button, static_cast<int>(kind));
-        layout->addWidget(button);
-        m_kinds[kind] = button;
+        m_kinds->add(layout, QString::fromLatin1(texts[kind]));
     }
     layout->addStretch(1);
     setContent(layout);
 }
 
-void GRwiz0::initializePage() {
-    const bool templates = sheet().hasTemplates();
-    m_kinds[kUseTemplate]->setEnabled(templates);
-    int kind = settings().kind;
-    if (kind < 0 || kind > kUseTemplate || (kind == kUseTemplate && !templates)) {
-        kind = 0;
-    }
-    m_kinds[static_cast<std::size_t>(kind)]->setChecked(true);
-}
-
-int GRwiz0::checkedKind() const {
-    for (std::size_t kind = 0; kind < m_kinds.size(); ++kind) {
-        if (m_kinds[kind]->isChecked()) {
-            return static_cast<int>(kind);
-        }
-    }
-    return 0;
-}
+void GRwiz0::initializePage() { m_kinds->check(settings().kind, sheet().hasTemplates()); }
 
 bool GRwiz0::store() {
-    settings().kind = checkedKind();
+    settings().kind = m_kinds->checked();
     // A title read from a template belongs to that template only.
     settings().title.clear();
     return true;
 }
 
 int GRwiz0::nextId() const {
-    switch (static_cast<GraphKind>(checkedKind())) {
+    switch (static_cast<GraphKind>(m_kinds->checked())) {
     case GraphKind::AgeSpecific:
         return CGphWizard::kAgeSpecific1;
     case GraphKind::BarChart:

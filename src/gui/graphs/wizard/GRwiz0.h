@@ -2,11 +2,9 @@
 
 #include "gui/graphs/wizard/CGphPage.h"
 
-#include <array>
-
-class QRadioButton;
-
 namespace orvelan {
+
+class CKindChoice;
 
 /// Graph kind: the four graph kinds and "Use a template" (disabled while the templates folder
 /// holds no .GPH file).
@@ -22,9 +20,7 @@ class GRwiz0 : public CGphPage {
     int nextId() const override;
 
   private:
-    int checkedKind() const;
-
-    std::array<QRadioButton*, 5> m_kinds{};
+    CKindChoice* m_kinds;
 };
 
 } // namespace orvelan
