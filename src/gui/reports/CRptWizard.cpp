@@ -92,11 +92,11 @@ void CRptWizard::saveTemplate(CRptPage& rptPage, bool userReport) {
     if (path.isEmpty()) {
         return;
     }
-    const std::optional<std::string> problem =
+    const IoResult saved =
         CReportTemplate::write(path.toStdString(), m_choices, m_context.registryGroups.count(),
                                m_context.cancerGroups.count());
-    if (problem) {
-        CMessages::warning(this, QString::fromStdString(*problem));
+    if (!saved.ok()) {
+        CMessages::warning(this, QString::fromStdString(saved.message));
     }
 }
 

@@ -103,10 +103,11 @@ void CGphWizard::saveTemplate(const QString& title, bool confirmOverwrite) {
     }
     GraphSettings written = m_settings;
     written.title = title.toLatin1().toStdString();
-    if (const auto problem =
+    if (const IoResult saved =
             CGraphTemplate::write(path.toStdString(), written, m_context.registryGroups.count(),
-                                  m_context.cancerGroups.count())) {
-        CMessages::warning(this, QString::fromStdString(*problem));
+                                  m_context.cancerGroups.count());
+        !saved.ok()) {
+        CMessages::warning(this, QString::fromStdString(saved.message));
     }
 }
 
