@@ -123,9 +123,8 @@ GraphStyle styleFor(const GraphModel& model, const GraphSettings& settings,
 
 bool graphImagesAvailable() { return true; }
 
-std::optional<std::string> writeGraphImage(const std::string& path, const GraphModel& model,
-                                           const GraphSettings& settings,
-                                           const GraphDisplay& display) {
+IoResult writeGraphImage(const std::string& path, const GraphModel& model,
+                         const GraphSettings& settings, const GraphDisplay& display) {
     const OffscreenApplication application;
     const GraphStyle style = styleFor(model, settings, display);
     const CImageExport::PaintFunction paint = [&](QPainter& painter, QSize size) {
@@ -144,22 +143,19 @@ std::optional<std::string> writeGraphImage(const std::string& path, const GraphM
             },
             model);
     };
-    const IoResult saved = CImageExport::saveGraph(QSize(display.width, display.height), paint,
-                                                   path, QString::fromStdString(settings.title));
-    if (!saved.ok()) {
-        return saved.message;
-    }
-    return std::nullopt;
+    return CImageExport::saveGraph(QSize(display.width, display.height), paint, path,
+                                   QString::fromStdString(settings.title));
 }
 
 #else
 
 bool graphImagesAvailable() { return false; }
 
-std::optional<std::string> writeGraphImage(const std::string&, const GraphModel&,
-                                           const GraphSettings&, const GraphDisplay&) {
-    return std::string("this orvelan-cli was built without graphics (no ") + kDrawingToolName +
-           "): use --json";
+IoResult writeGraphImage(const std::string&, const GraphModel&, const GraphSettings&,
+                         const GraphDisplay&) {
+    return IoResult::refusal(IoStatus::Refused,
+                             std::string("this orvelan-cli was built without graphics (no ") +
+                                 kDrawingToolName + "): use --json");
 }
 
 #endif

@@ -4,8 +4,8 @@
 #include "core/graphs/BarChartModel.h"
 #include "core/graphs/PieChartModel.h"
 #include "core/graphs/PyramidModel.h"
+#include "core/io/IoResult.h"
 
-#include <optional>
 #include <string>
 #include <variant>
 
@@ -38,9 +38,8 @@ bool graphImagesAvailable();
 void handOverToDrawingTool();
 
 /// Draws the model offscreen and writes it in the format of the path's extension (.png, .bmp,
-/// .jpg, .svg, .pdf); nullopt on success, else the reason.
-std::optional<std::string> writeGraphImage(const std::string& path, const GraphModel& model,
-                                           const GraphSettings& settings,
-                                           const GraphDisplay& display);
+/// .jpg, .svg, .pdf); on failure the file and the reason, or why there are no pictures.
+IoResult writeGraphImage(const std::string& path, const GraphModel& model,
+                         const GraphSettings& settings, const GraphDisplay& display);
 
 } // namespace orvelan::cli

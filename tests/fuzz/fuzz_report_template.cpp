@@ -11,11 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace orvelan;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     ReportChoices choices;
-    if (!CReportTemplate::decode(bytes, choices, 0, 0)) {
+    if (CReportTemplate::decode(bytes, choices, 0, 0)) {
         ReportChoices again;
         const std::string encoded = CReportTemplate::encode(choices, 0, 0);
         if (encoded.size() != CReportTemplate::kFileSize ||
-            CReportTemplate::decode(encoded, again, 0, 0) || !(again == choices)) {
+            !CReportTemplate::decode(encoded, again, 0, 0) || !(again == choices)) {
             std::abort(); // what is read is written back unchanged
         }
         reportFinishPlan(choices.block);

@@ -70,7 +70,7 @@ nlohmann::json pairJson(const CurvePair& p, const ComparisonTexts& texts) {
 UserCurve readComparisonFile(CliContext& context, const std::string& path, int from, int to) {
     AnalysisFileRead read = readAnalysisFile(path);
     if (!read.curve) {
-        throw dataError(read.error);
+        throw dataError(read.result.message);
     }
     if (const auto message = checkUserCurve(read.curve->personYears, from, to)) {
         throw dataError(path + ": " + *message);

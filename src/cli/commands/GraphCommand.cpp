@@ -221,10 +221,11 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
     GraphSettings settings;
     CIncidenceStore& store = context.store();
     if (kind == GraphKind::UseTemplate) {
-        if (auto error = CGraphTemplate::read(request.templatePath, settings,
-                                              context.registryGroups().count(),
-                                              context.cancerGroups().count())) {
-            throw dataError(*error);
+        if (const IoResult read = CGraphTemplate::read(request.templatePath, settings,
+                                                       context.registryGroups().count(),
+                                                       context.cancerGroups().count());
+            !read.ok()) {
+            throw dataError(read.message);
         }
         if (settings.kind < 0 || settings.kind > static_cast<int>(GraphKind::Pyramid)) {
             throw usageError("template " + request.templatePath + " has no graph kind (" +
@@ -238,8 +239,9 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
     }
     const GraphModel model = computeModel(store, settings);
     if (!request.out.empty()) {
-        if (auto error = writeGraphImage(request.out, model, settings, display)) {
-            throw dataError(oneLine(*error));
+        if (const IoResult written = writeGraphImage(request.out, model, settings, display);
+            !written.ok()) {
+            throw dataError(oneLine(written.message));
         }
     }
     if (context.json) {

@@ -48,8 +48,9 @@ ReportChoices readTemplate(CliContext& context, const std::string& path) {
     ReportChoices choices;
     const int registryGroups = context.registryGroups().count();
     const int cancerGroups = context.cancerGroups().count();
-    if (auto error = CReportTemplate::read(path, choices, registryGroups, cancerGroups)) {
-        throw dataError(*error);
+    if (const IoResult read = CReportTemplate::read(path, choices, registryGroups, cancerGroups);
+        !read.ok()) {
+        throw dataError(read.message);
     }
     if (auto problem = reportBlockProblem(choices.block, registryGroups, cancerGroups)) {
         throw usageError("template '" + path + "' cannot be run: " + *problem);

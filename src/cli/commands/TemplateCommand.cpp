@@ -97,8 +97,9 @@ void showReport(CliContext& context, const std::string& path) {
     ReportChoices choices;
     const int registryGroups = context.registryGroups().count();
     const int cancerGroups = context.cancerGroups().count();
-    if (auto error = CReportTemplate::read(path, choices, registryGroups, cancerGroups)) {
-        throw dataError(*error);
+    if (const IoResult read = CReportTemplate::read(path, choices, registryGroups, cancerGroups);
+        !read.ok()) {
+        throw dataError(read.message);
     }
     const ReportBlock& b = choices.block;
     const std::vector<Field> fields = {{"report_kind", b.reportKind},
@@ -125,8 +126,9 @@ void showGraph(CliContext& context, const std::string& path) {
     GraphSettings s;
     const int registryGroups = context.registryGroups().count();
     const int cancerGroups = context.cancerGroups().count();
-    if (auto error = CGraphTemplate::read(path, s, registryGroups, cancerGroups)) {
-        throw dataError(*error);
+    if (const IoResult read = CGraphTemplate::read(path, s, registryGroups, cancerGroups);
+        !read.ok()) {
+        throw dataError(read.message);
     }
     const std::vector<Field> fields = {
         {"kind", s.kind},           {"bar_chart_type", s.barChartType},
@@ -178,9 +180,10 @@ void makeGraphTemplate(CliContext& context, const std::string& out, GraphKind ki
                          "' (a graph template is a .GPH file)");
     }
     const GraphSettings settings = makeGraphSettings(context, kind, options);
-    if (auto error = CGraphTemplate::write(out, settings, context.registryGroups().count(),
-                                           context.cancerGroups().count())) {
-        throw dataError(*error);
+    if (const IoResult written = CGraphTemplate::write(
+            out, settings, context.registryGroups().count(), context.cancerGroups().count());
+        !written.ok()) {
+        throw dataError(written.message);
     }
     printMade(context, out, CGraphTemplate::typeName(settings.kind), CGraphTemplate::kFileSize);
 }
@@ -201,9 +204,10 @@ void makeTemplate(CliContext& context, const MakeOptions& options) {
         throw usageError("template make --out FILE.RPT needs --kind summary, age-specific or user");
     }
     const ReportChoices choices = reportChoicesFromOptions(context, options.report);
-    if (auto error = CReportTemplate::write(options.out, choices, context.registryGroups().count(),
-                                            context.cancerGroups().count())) {
-        throw dataError(*error);
+    if (const IoResult written = CReportTemplate::write(
+            options.out, choices, context.registryGroups().count(), context.cancerGroups().count());
+        !written.ok()) {
+        throw dataError(written.message);
     }
     printMade(context, options.out, CReportTemplate::typeName(choices.block.reportKind),
               CReportTemplate::kFileSize);

@@ -56,6 +56,16 @@ std::optional<std::array<double, 3>> threeNumbers(const std::string& line) {
     return values;
 }
 
+/// A line that holds no usable numbers: the message names the file and the line.
+IoResult lineFailure(const std::string& path, std::size_t lineNumber) {
+    const std::string reason =
+        "expected cases, person-years and rate (three numbers from 0 to 1e12)";
+    IoResult result = IoResult::failure(path, formatText("line %zu", lineNumber), reason);
+    result.message =
+        formatText("File '%s', line %zu: %s", path.c_str(), lineNumber, reason.c_str());
+    return result;
+}
+
 } // namespace
 
 std::string analysisFileText(const UserCurve& curve) {
@@ -77,7 +87,7 @@ AnalysisFileRead parseAnalysisFile(const std::string& text, const std::string& p
     AnalysisFileRead result;
     const std::vector<std::string> lines = splitLines(text);
     if (lines.empty()) {
-        result.error = "File '" + path + "' is empty";
+        result.result = IoResult::failure(path, "is empty", "");
         return result;
     }
     UserCurve curve;
@@ -85,17 +95,15 @@ AnalysisFileRead parseAnalysisFile(const std::string& text, const std::string& p
     for (std::size_t group = 0; group < curve.cases.size(); ++group) {
         const std::size_t lineNumber = group + 2;
         if (lines.size() < lineNumber) {
-            result.error = formatText("File '%s' holds only %zu of the 18 age-group lines",
-                                      path.c_str(), lines.size() - 1);
+            result.result = IoResult::failure(
+                path, formatText("holds only %zu of the 18 age-group lines", lines.size() - 1), "");
             return result;
         }
         const std::optional<std::array<double, 3>> values = threeNumbers(lines[group + 1]);
         const auto outOfRange = [](double value) { return value < 0.0 || value > kMaxValue; };
         if (!values || outOfRange((*values)[0]) || outOfRange((*values)[1]) ||
             outOfRange((*values)[2])) {
-            result.error = formatText("File '%s', line %zu: expected cases, person-years and "
-                                      "rate (three numbers from 0 to 1e12)",
-                                      path.c_str(), lineNumber);
+            result.result = lineFailure(path, lineNumber);
             return result;
         }
         curve.cases[group] = (*values)[0];
@@ -110,7 +118,7 @@ AnalysisFileRead readAnalysisFile(const std::string& path) {
     std::string bytes;
     if (IoResult read = readFileBytes(path, bytes); !read.ok()) {
         AnalysisFileRead result;
-        result.error = std::move(read.message);
+        result.result = std::move(read);
         return result;
     }
     return parseAnalysisFile(bytes, path);

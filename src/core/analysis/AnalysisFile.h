@@ -10,10 +10,10 @@
 // "cases person-years rate" for the age groups 0-4 ... 85+, rate per 100,000.
 namespace orvelan {
 
-/// A file read back: the curve, or the reason it could not be used.
-struct AnalysisFileRead {
+/// A file read back: the curve, or (curve empty) the file and the reason it could not be used.
+struct [[nodiscard]] AnalysisFileRead {
     std::optional<UserCurve> curve;
-    std::string error; // names the file and the reason when curve is empty
+    IoResult result;
 };
 
 /// The file's text: "%s\n" with the title (line breaks in it become blanks), then 18 lines

@@ -66,10 +66,14 @@ void foldPersonYears(Series& personYears, int last) {
     }
 }
 
-std::string sizeProblem(const std::string& path, std::string_view what, std::size_t expected,
-                        const std::string& found) {
-    return path + ": " + std::string(what) + " (expected " + std::to_string(expected) +
-           " bytes, found " + found + ")";
+/// A data file that cannot be used: "PATH: WHAT (expected N bytes, found FOUND)", the sizes
+/// being what a user needs to tell a cut copy from a wrong file.
+IoResult sizeProblem(const std::string& path, std::string_view what, std::size_t expected,
+                     const std::string& found) {
+    IoResult result = IoResult::failure(
+        path, std::string(what), "expected " + std::to_string(expected) + " bytes, found " + found);
+    result.message = path + ": " + result.what + " (" + result.reason + ")";
+    return result;
 }
 
 /// Verification of both sexes: the percentages weighted by the sexes' case totals, over the
@@ -118,24 +122,29 @@ bool CIncidenceStore::open(const std::string& dataDirectory) {
                   kPopulationRecordSize}};
     for (const auto& entry : files) {
         const std::string path = directory + std::string(entry.name);
-        if (!entry.file.open(path)) {
-            m_problems.push_back(entry.file.wasMissing()
-                                     ? sizeProblem(path, "file is missing", entry.expected, "none")
-                                     : sizeProblem(path, "cannot be read: " + entry.file.error(),
-                                                   entry.expected, "nothing"));
+        if (const IoResult opened = entry.file.open(path); !opened.ok()) {
+            m_problems.push_back(
+                entry.file.wasMissing()
+                    ? sizeProblem(path, "file is missing", entry.expected, "none").message
+                    : sizeProblem(path, opened.what + ": " + opened.reason, entry.expected,
+                                  "nothing")
+                          .message);
         } else if (entry.file.size() < entry.expected) {
             // Records past the end would read garbage: a short file is not used at all.
             m_problems.push_back(sizeProblem(path, "file is too short", entry.expected,
-                                             std::to_string(entry.file.size())));
+                                             std::to_string(entry.file.size()))
+                                     .message);
             entry.file.close();
         } else if (entry.file.size() >= entry.expected + entry.recordSize) {
             // A whole record too many (one prepended, say) shifts every record: refused.
-            m_problems.push_back(sizeProblem(path, "file is longer than its layout",
-                                             entry.expected, std::to_string(entry.file.size())));
+            m_problems.push_back(sizeProblem(path, "file is longer than its layout", entry.expected,
+                                             std::to_string(entry.file.size()))
+                                     .message);
             entry.file.close();
         } else if (entry.file.size() > entry.expected) {
-            m_warnings.push_back(sizeProblem(path, "file is longer than its layout",
-                                             entry.expected, std::to_string(entry.file.size())) +
+            m_warnings.push_back(sizeProblem(path, "file is longer than its layout", entry.expected,
+                                             std::to_string(entry.file.size()))
+                                     .message +
                                  "; the bytes past the layout are ignored");
         }
     }

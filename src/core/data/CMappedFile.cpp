@@ -13,36 +13,37 @@ namespace orvelan {
 
 CMappedFile::~CMappedFile() { close(); }
 
-bool CMappedFile::open(const std::string& path) {
+IoResult CMappedFile::open(const std::string& path) {
     close();
     m_missing = false;
-    m_error.clear();
+    const auto failure = [&path](const char* reason) {
+        return IoResult::failure(path, "cannot be read", reason);
+    };
     const int fd = openRegularFile(path);
     if (fd < 0) {
         m_missing = errno == ENOENT;
-        m_error = errno == EINVAL ? "not a regular file" : std::strerror(errno);
-        return false;
+        return failure(errno == EINVAL ? "not a regular file" : std::strerror(errno));
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0) {
-        m_error = std::strerror(errno);
+        const IoResult failed = failure(std::strerror(errno));
         ::close(fd);
-        return false;
+        return failed;
     }
     const auto size = static_cast<std::size_t>(status.st_size);
     if (size > 0) {
         void* mapping = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
         if (mapping == MAP_FAILED) {
-            m_error = std::strerror(errno);
+            const IoResult failed = failure(std::strerror(errno));
             ::close(fd);
-            return false;
+            return failed;
         }
         m_data = static_cast<const std::uint8_t*>(mapping);
     }
     ::close(fd); // the mapping stays valid without the descriptor
     m_size = size;
     m_open = true;
-    return true;
+    return {};
 }
 
 void CMappedFile::close() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/io/IoResult.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -14,9 +16,9 @@ class CMappedFile {
     CMappedFile(const CMappedFile&) = delete;
     CMappedFile& operator=(const CMappedFile&) = delete;
 
-    /// Maps a whole file. False when it cannot be opened or mapped; error() then says why.
+    /// Maps a whole file; on failure the file and the system's reason ("cannot be read").
     /// An empty file opens without a mapping (size 0).
-    bool open(const std::string& path);
+    IoResult open(const std::string& path);
     void close();
     bool isOpen() const { return m_open; }
 
@@ -25,14 +27,12 @@ class CMappedFile {
     const std::uint8_t* data() const { return m_data; }
     /// True when the error of the last open was that the file does not exist.
     bool wasMissing() const { return m_missing; }
-    const std::string& error() const { return m_error; }
 
   private:
     const std::uint8_t* m_data = nullptr;
     std::size_t m_size = 0;
     bool m_open = false;
     bool m_missing = false;
-    std::string m_error;
 };
 
 } // namespace orvelan

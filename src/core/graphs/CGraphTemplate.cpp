@@ -42,11 +42,12 @@ std::string CGraphTemplate::encode(const GraphSettings& settings, int registryGr
     return bytes;
 }
 
-std::optional<std::string> CGraphTemplate::decode(std::string_view bytes, GraphSettings& settings,
-                                                  int registryGroupCount, int cancerGroupCount) {
+IoResult CGraphTemplate::decode(std::string_view bytes, GraphSettings& settings,
+                                int registryGroupCount, int cancerGroupCount) {
     if (bytes.size() < kFileSize) {
-        return "it holds " + std::to_string(bytes.size()) + " bytes, a graph template holds " +
-               std::to_string(kFileSize);
+        return IoResult::refusal(IoStatus::Failed, "it holds " + std::to_string(bytes.size()) +
+                                                       " bytes, a graph template holds " +
+                                                       std::to_string(kFileSize));
     }
     GraphSettings loaded = settings;
     std::size_t offset = 0;
@@ -61,31 +62,29 @@ std::optional<std::string> CGraphTemplate::decode(std::string_view bytes, GraphS
     const auto title = bytes.substr(kTitleOffset, kMaxTitleLength);
     loaded.title = std::string(title.substr(0, title.find('\0')));
     settings = std::move(loaded);
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> CGraphTemplate::write(const std::string& path,
-                                                 const GraphSettings& settings,
-                                                 int registryGroupCount, int cancerGroupCount) {
+IoResult CGraphTemplate::write(const std::string& path, const GraphSettings& settings,
+                               int registryGroupCount, int cancerGroupCount) {
     if (!CTemplateFolder::hasExtension(path, kExtension)) {
-        return std::string(CTemplateFolder::kUnsupportedFormat);
+        return IoResult::refusal(IoStatus::UnsupportedFormat, CTemplateFolder::kUnsupportedFormat);
     }
-    IoResult written =
-        CAtomicFile::writeWhole(path, encode(settings, registryGroupCount, cancerGroupCount));
-    return written.ok() ? std::nullopt : std::optional<std::string>(std::move(written.message));
+    return CAtomicFile::writeWhole(path, encode(settings, registryGroupCount, cancerGroupCount));
 }
 
-std::optional<std::string> CGraphTemplate::read(const std::string& path, GraphSettings& settings,
-                                                int registryGroupCount, int cancerGroupCount) {
+IoResult CGraphTemplate::read(const std::string& path, GraphSettings& settings,
+                              int registryGroupCount, int cancerGroupCount) {
     std::string bytes;
     // A template has one size: anything longer is not one, and a device is never read on.
-    if (const IoResult read = readFileBytes(path, bytes, kFileSize); !read.ok()) {
-        return read.message;
+    if (IoResult read = readFileBytes(path, bytes, kFileSize); !read.ok()) {
+        return read;
     }
-    if (auto error = decode(bytes, settings, registryGroupCount, cancerGroupCount)) {
-        return "File '" + path + "' is not a complete graph template: " + *error;
+    if (const IoResult decoded = decode(bytes, settings, registryGroupCount, cancerGroupCount);
+        !decoded.ok()) {
+        return IoResult::failure(path, "is not a complete graph template", decoded.message);
     }
-    return std::nullopt;
+    return {};
 }
 
 std::string CGraphTemplate::typeName(int kind) {

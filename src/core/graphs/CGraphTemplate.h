@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/graphs/GraphSettings.h"
+#include "core/io/IoResult.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,17 +26,18 @@ class CGraphTemplate {
     static std::string encode(const GraphSettings& settings, int registryGroupCount,
                               int cancerGroupCount);
     /// Fills the template fields of settings from the bytes (the others are kept), bounding the
-    /// lists by the current group counts. Nothing changes when the bytes are too few.
-    static std::optional<std::string> decode(std::string_view bytes, GraphSettings& settings,
-                                             int registryGroupCount, int cancerGroupCount);
+    /// lists by the current group counts. Nothing changes when the bytes are too few; the failure's
+    /// message then says how many there are.
+    static IoResult decode(std::string_view bytes, GraphSettings& settings, int registryGroupCount,
+                           int cancerGroupCount);
 
     /// Writes a template through a temporary file. "File format not supported..." when the
-    /// path does not end in ".GPH" (any case); otherwise nullopt or the reason it failed.
-    static std::optional<std::string> write(const std::string& path, const GraphSettings& settings,
-                                            int registryGroupCount, int cancerGroupCount);
-    /// Reads a template; on failure the reason, naming the file, and settings unchanged.
-    static std::optional<std::string> read(const std::string& path, GraphSettings& settings,
-                                           int registryGroupCount, int cancerGroupCount);
+    /// path does not end in ".GPH" (any case; nothing written), else the file and the reason.
+    static IoResult write(const std::string& path, const GraphSettings& settings,
+                          int registryGroupCount, int cancerGroupCount);
+    /// Reads a template; on failure the file and the reason, with settings unchanged.
+    static IoResult read(const std::string& path, GraphSettings& settings, int registryGroupCount,
+                         int cancerGroupCount);
 
     /// "Type" column of the template list: "Age-specific", "Bar chart", "Pie chart", or
     /// "Population pyramid" for any other kind.

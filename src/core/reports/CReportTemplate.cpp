@@ -21,11 +21,12 @@ std::string CReportTemplate::encode(const ReportChoices& choices, int registryGr
     return bytes;
 }
 
-std::optional<std::string> CReportTemplate::decode(std::string_view bytes, ReportChoices& choices,
-                                                   int registryGroupCount, int cancerGroupCount) {
+IoResult CReportTemplate::decode(std::string_view bytes, ReportChoices& choices,
+                                 int registryGroupCount, int cancerGroupCount) {
     if (bytes.size() < kFileSize) {
-        return "it holds " + std::to_string(bytes.size()) + " bytes, a report template holds " +
-               std::to_string(kFileSize);
+        return IoResult::refusal(IoStatus::Failed, "it holds " + std::to_string(bytes.size()) +
+                                                       " bytes, a report template holds " +
+                                                       std::to_string(kFileSize));
     }
     std::array<std::int32_t, ReportBlock::kFieldCount> fields{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -35,31 +36,29 @@ std::optional<std::string> CReportTemplate::decode(std::string_view bytes, Repor
     choices.registries =
         boundedRegistries(readSelectionList(bytes, kRegistriesOffset), registryGroupCount);
     choices.cancers = boundedCancers(readSelectionList(bytes, kCancersOffset), cancerGroupCount);
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> CReportTemplate::write(const std::string& path,
-                                                  const ReportChoices& choices,
-                                                  int registryGroupCount, int cancerGroupCount) {
+IoResult CReportTemplate::write(const std::string& path, const ReportChoices& choices,
+                                int registryGroupCount, int cancerGroupCount) {
     if (!CTemplateFolder::hasExtension(path, kExtension)) {
-        return std::string(CTemplateFolder::kUnsupportedFormat);
+        return IoResult::refusal(IoStatus::UnsupportedFormat, CTemplateFolder::kUnsupportedFormat);
     }
-    IoResult written =
-        CAtomicFile::writeWhole(path, encode(choices, registryGroupCount, cancerGroupCount));
-    return written.ok() ? std::nullopt : std::optional<std::string>(std::move(written.message));
+    return CAtomicFile::writeWhole(path, encode(choices, registryGroupCount, cancerGroupCount));
 }
 
-std::optional<std::string> CReportTemplate::read(const std::string& path, ReportChoices& choices,
-                                                 int registryGroupCount, int cancerGroupCount) {
+IoResult CReportTemplate::read(const std::string& path, ReportChoices& choices,
+                               int registryGroupCount, int cancerGroupCount) {
     std::string bytes;
     // A template has one size: anything longer is not one, and a device is never read on.
-    if (const IoResult read = readFileBytes(path, bytes, kFileSize); !read.ok()) {
-        return read.message;
+    if (IoResult read = readFileBytes(path, bytes, kFileSize); !read.ok()) {
+        return read;
     }
-    if (auto error = decode(bytes, choices, registryGroupCount, cancerGroupCount)) {
-        return "File '" + path + "' is not a complete report template: " + *error;
+    if (const IoResult decoded = decode(bytes, choices, registryGroupCount, cancerGroupCount);
+        !decoded.ok()) {
+        return IoResult::failure(path, "is not a complete report template", decoded.message);
     }
-    return std::nullopt;
+    return {};
 }
 
 std::string CReportTemplate::typeName(int kind) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/io/IoResult.h"
 #include "core/reports/ReportBlock.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,17 +24,18 @@ class CReportTemplate {
     static std::string encode(const ReportChoices& choices, int registryGroupCount,
                               int cancerGroupCount);
     /// Fills the block and both lists from the bytes (the title is kept), bounding the lists by
-    /// the current group counts. Nothing changes when the bytes are too few.
-    static std::optional<std::string> decode(std::string_view bytes, ReportChoices& choices,
-                                             int registryGroupCount, int cancerGroupCount);
+    /// the current group counts. Nothing changes when the bytes are too few; the failure's
+    /// message then says how many there are.
+    static IoResult decode(std::string_view bytes, ReportChoices& choices, int registryGroupCount,
+                           int cancerGroupCount);
 
     /// Writes a template through a temporary file. "File format not supported..." when the
-    /// path does not end in ".RPT" (any case); otherwise nullopt or the reason it failed.
-    static std::optional<std::string> write(const std::string& path, const ReportChoices& choices,
-                                            int registryGroupCount, int cancerGroupCount);
-    /// Reads a template; on failure the reason, naming the file, and choices unchanged.
-    static std::optional<std::string> read(const std::string& path, ReportChoices& choices,
-                                           int registryGroupCount, int cancerGroupCount);
+    /// path does not end in ".RPT" (any case; nothing written), else the file and the reason.
+    static IoResult write(const std::string& path, const ReportChoices& choices,
+                          int registryGroupCount, int cancerGroupCount);
+    /// Reads a template; on failure the file and the reason, with choices unchanged.
+    static IoResult read(const std::string& path, ReportChoices& choices, int registryGroupCount,
+                         int cancerGroupCount);
 
     /// "Type" column of the template list: "Summary rate", "Age-specific", or "Report" for any
     /// other kind.

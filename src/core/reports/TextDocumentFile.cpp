@@ -6,14 +6,14 @@
 
 namespace orvelan {
 
-std::optional<std::string> readTextDocument(const std::string& path, std::string& text) {
+IoResult readTextDocument(const std::string& path, std::string& text) {
     std::error_code code;
     if (std::filesystem::is_directory(path, code)) {
-        return "Cannot read " + path + ": it is a folder";
+        return IoResult::failure(path, "cannot be read", "it is a folder");
     }
     std::string bytes;
     if (IoResult read = readFileBytes(path, bytes); !read.ok()) {
-        return std::move(read.message);
+        return read;
     }
     text.clear();
     text.reserve(bytes.size() + bytes.size() / 40);
@@ -27,7 +27,7 @@ std::optional<std::string> readTextDocument(const std::string& path, std::string
             text += bytes[i];
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace orvelan

@@ -195,7 +195,7 @@ void CStatsWiz5::useFile() {
     }
     const AnalysisFileRead read = readAnalysisFile(path.toStdString());
     if (!read.curve) {
-        CMessages::warning(this, QString::fromStdString(read.error));
+        CMessages::warning(this, QString::fromStdString(read.result.message));
         return;
     }
     m_curve = *read.curve;

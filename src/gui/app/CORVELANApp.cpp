@@ -135,11 +135,12 @@ QPrinter& CORVELANApp::printer() {
 
 CChildFrame* CORVELANApp::openDocumentFile(const QString& path) {
     std::string bytes;
-    if (const auto error = readTextDocument(QFile::encodeName(path).toStdString(), bytes)) {
+    if (const IoResult read = readTextDocument(QFile::encodeName(path).toStdString(), bytes);
+        !read.ok()) {
         m_recentFiles.remove(path.toStdString());
         emit recentFilesChanged();
         if (m_mainFrame) {
-            m_mainFrame->showError(QString::fromStdString(*error));
+            m_mainFrame->showError(QString::fromStdString(read.message));
         }
         return nullptr;
     }
@@ -162,10 +163,11 @@ void CORVELANApp::documentSaved(const QWidget* view, const QString& path) {
 
 bool CORVELANApp::openGraphTemplate(const QString& path) {
     GraphSettings settings = m_blocks.graph;
-    if (const auto error =
+    if (const IoResult read =
             CGraphTemplate::read(QFile::encodeName(path).toStdString(), settings,
-                                 m_registryGroups->count(), m_cancerGroups->count())) {
-        m_mainFrame->showError(QString::fromStdString(*error));
+                                 m_registryGroups->count(), m_cancerGroups->count());
+        !read.ok()) {
+        m_mainFrame->showError(QString::fromStdString(read.message));
         return false;
     }
     return gui::openGraph(*m_mainFrame, settings);

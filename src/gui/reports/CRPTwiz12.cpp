@@ -46,9 +46,10 @@ bool CRPTwiz12::store() {
     const int registryGroups = sheet().registryGroups().count();
     const int cancerGroups = sheet().cancerGroups().count();
     ReportChoices loaded = choices();
-    if (const auto problem =
-            CReportTemplate::read(path.toStdString(), loaded, registryGroups, cancerGroups)) {
-        CMessages::warning(this, fromLocal(*problem));
+    if (const IoResult read =
+            CReportTemplate::read(path.toStdString(), loaded, registryGroups, cancerGroups);
+        !read.ok()) {
+        CMessages::warning(this, fromLocal(read.message));
         return false;
     }
     if (const auto problem = reportBlockProblem(loaded.block, registryGroups, cancerGroups)) {

@@ -75,9 +75,9 @@ QString CWizardBase::preparedTemplateFolder() const {
     return folder;
 }
 
-void CWizardBase::reportTemplateProblem(const std::optional<std::string>& problem) {
-    if (problem) {
-        CMessages::warning(this, QString::fromStdString(*problem));
+void CWizardBase::reportTemplateProblem(const IoResult& written) {
+    if (!written.ok()) {
+        CMessages::warning(this, QString::fromStdString(written.message));
     }
 }
 

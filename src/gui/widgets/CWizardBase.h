@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/io/IoResult.h"
+
 #include <QString>
 #include <QWizard>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,8 +52,8 @@ class CWizardBase : public QWizard {
 
     /// Creates the templates folder and returns it, for the save dialog to open on.
     QString preparedTemplateFolder() const;
-    /// Shows why a template could not be written; nothing when problem is empty.
-    void reportTemplateProblem(const std::optional<std::string>& problem);
+    /// Shows why a template could not be written; nothing when it was.
+    void reportTemplateProblem(const IoResult& written);
 
   private:
     QString m_dataDirectory;

@@ -46,7 +46,7 @@ TEST(AnalysisFile, RoundTripsThroughAFile) {
     const UserCurve curve = sampleCurve();
     ASSERT_TRUE(writeAnalysisFile(dir.file("cohort.sta"), curve).ok());
     const AnalysisFileRead read = readAnalysisFile(dir.file("cohort.sta"));
-    ASSERT_TRUE(read.curve.has_value()) << read.error;
+    ASSERT_TRUE(read.curve.has_value()) << read.result.message;
     EXPECT_EQ(read.curve->title, curve.title);
     EXPECT_EQ(read.curve->cases, curve.cases);
     // Person-years beyond single precision come back whole; rates to three decimals.
@@ -60,7 +60,7 @@ TEST(AnalysisFile, AcceptsWindowsLineEndsAndCutsLongTitles) {
     const std::string title(300, 'x');
     const AnalysisFileRead read =
         parseAnalysisFile(title + "\r\n" + dataLines("7 1000 700.000\r\n"), "a.STA");
-    ASSERT_TRUE(read.curve.has_value()) << read.error;
+    ASSERT_TRUE(read.curve.has_value()) << read.result.message;
     EXPECT_EQ(read.curve->title, std::string(255, 'x'));
     EXPECT_EQ(read.curve->cases[17], 7.0);
     EXPECT_EQ(read.curve->personYears[0], 1000.0);
@@ -68,7 +68,7 @@ TEST(AnalysisFile, AcceptsWindowsLineEndsAndCutsLongTitles) {
 
     const AnalysisFileRead lastWithoutEnd =
         parseAnalysisFile("t\n" + dataLines("1 2 3\n", 17) + "4 5 6", "b.STA");
-    ASSERT_TRUE(lastWithoutEnd.curve.has_value()) << lastWithoutEnd.error;
+    ASSERT_TRUE(lastWithoutEnd.curve.has_value()) << lastWithoutEnd.result.message;
     EXPECT_EQ(lastWithoutEnd.curve->rates[17], 6.0);
 }
 
@@ -90,7 +90,7 @@ TEST(AnalysisFile, ReportsShortAndMalformedFiles) {
     for (const Case& c : cases) {
         const AnalysisFileRead read = parseAnalysisFile(c.text, "x.STA");
         EXPECT_FALSE(read.curve.has_value()) << c.error;
-        EXPECT_EQ(read.error, c.error);
+        EXPECT_EQ(read.result.message, c.error);
     }
 }
 
@@ -110,7 +110,8 @@ TEST(AnalysisFile, WritesOnlyStaFilesAndReportsWhatFails) {
 
     const AnalysisFileRead read = readAnalysisFile(dir.file("absent.STA"));
     EXPECT_FALSE(read.curve.has_value());
-    EXPECT_NE(read.error.find(dir.file("absent.STA")), std::string::npos) << read.error;
+    EXPECT_NE(read.result.message.find(dir.file("absent.STA")), std::string::npos)
+        << read.result.message;
 }
 
 } // namespace

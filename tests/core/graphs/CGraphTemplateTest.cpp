@@ -56,14 +56,14 @@ TEST(CGraphTemplate, FieldsSitAtTheirOffsetsInA2864ByteFile) {
 TEST(CGraphTemplate, RoundTripRestoresTemplateFieldsAndKeepsTheRest) {
     test::TempDir dir;
     const auto path = dir.file("plot.gph"); // lower-case extension is accepted
-    ASSERT_FALSE(CGraphTemplate::write(path, sampleSettings(), 1, 1));
+    ASSERT_TRUE(CGraphTemplate::write(path, sampleSettings(), 1, 1));
     EXPECT_EQ(dir.read("plot.gph").size(), 2864u);
 
     GraphSettings loaded;
     loaded.sliceCount = 9;
     loaded.barIncidence = 0x123456;
     loaded.lineSymbol = 2;
-    ASSERT_FALSE(CGraphTemplate::read(path, loaded, 1, 1));
+    ASSERT_TRUE(CGraphTemplate::read(path, loaded, 1, 1));
 
     GraphSettings expected = sampleSettings();
     expected.sliceCount = 9;
@@ -88,7 +88,7 @@ TEST(CGraphTemplate, SlotsBeyondTheUserGroupsAreWrittenAndReadAsMinusOne) {
 
     // Read back after two registry groups and all cancer groups were deleted.
     GraphSettings loaded;
-    ASSERT_FALSE(CGraphTemplate::decode(bytes, loaded, 1, 0));
+    ASSERT_TRUE(CGraphTemplate::decode(bytes, loaded, 1, 0));
     EXPECT_EQ(loaded.registries[272], 272);
     EXPECT_EQ(loaded.registries[273], -1);
     EXPECT_EQ(loaded.cancers[251], 251);
@@ -111,7 +111,7 @@ TEST(CGraphTemplate, TitleBufferHoldsAtMost255CharactersThenZeroThenDigitZero) {
         EXPECT_EQ(title.substr(c.kept + 1), std::string(255 - c.kept, '0')) << c.length;
 
         GraphSettings loaded;
-        ASSERT_FALSE(CGraphTemplate::decode(CGraphTemplate::encode(s, 0, 0), loaded, 0, 0));
+        ASSERT_TRUE(CGraphTemplate::decode(CGraphTemplate::encode(s, 0, 0), loaded, 0, 0));
         EXPECT_EQ(loaded.title, std::string(c.kept, 'T'));
     }
 }
@@ -120,20 +120,20 @@ TEST(CGraphTemplate, ShortFileIsReportedAndNothingIsLoaded) {
     test::TempDir dir;
     dir.write("short.GPH", CGraphTemplate::encode(sampleSettings(), 1, 1).substr(0, 2863));
     GraphSettings loaded;
-    const auto error = CGraphTemplate::read(dir.file("short.GPH"), loaded, 1, 1);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->find("short.GPH"), std::string::npos) << *error;
-    EXPECT_NE(error->find("2863"), std::string::npos) << *error;
+    const IoResult read = CGraphTemplate::read(dir.file("short.GPH"), loaded, 1, 1);
+    ASSERT_EQ(read.status, IoStatus::Failed);
+    EXPECT_EQ(read.file, dir.file("short.GPH"));
+    EXPECT_NE(read.message.find("2863"), std::string::npos) << read.message;
     EXPECT_EQ(loaded, GraphSettings{});
 
-    EXPECT_TRUE(CGraphTemplate::read(dir.file("missing.GPH"), loaded, 1, 1));
+    EXPECT_FALSE(CGraphTemplate::read(dir.file("missing.GPH"), loaded, 1, 1));
 }
 
 TEST(CGraphTemplate, OtherExtensionsAreRefusedAndWriteNothing) {
     test::TempDir dir;
-    const auto error = CGraphTemplate::write(dir.file("plot.txt"), sampleSettings(), 0, 0);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(*error, "File format not supported...");
+    const IoResult written = CGraphTemplate::write(dir.file("plot.txt"), sampleSettings(), 0, 0);
+    EXPECT_EQ(written.status, IoStatus::UnsupportedFormat);
+    EXPECT_EQ(written.message, "File format not supported...");
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 

@@ -48,11 +48,11 @@ TEST(CTemplateFolder, ListsOneRowPerReadableTemplateOfTheKind) {
     ReportChoices summary;
     ReportChoices report;
     report.block.reportKind = 2;
-    ASSERT_FALSE(CReportTemplate::write(dir.file("Nordic.RPT"), summary, 0, 0));
-    ASSERT_FALSE(CReportTemplate::write(dir.file("lung.rpt"), report, 0, 0));
+    ASSERT_TRUE(CReportTemplate::write(dir.file("Nordic.RPT"), summary, 0, 0));
+    ASSERT_TRUE(CReportTemplate::write(dir.file("lung.rpt"), report, 0, 0));
     dir.write("broken.RPT", "xy"); // too short to hold a kind: no row
     dir.write("notes.txt", "not a template");
-    ASSERT_FALSE(CGraphTemplate::write(dir.file("curves.GPH"), GraphSettings{}, 0, 0));
+    ASSERT_TRUE(CGraphTemplate::write(dir.file("curves.GPH"), GraphSettings{}, 0, 0));
 
     // A known last-write time, so that "Modified" can be checked exactly.
     std::tm when = date(2003, 1, 5, 9, 7);

@@ -28,29 +28,37 @@ namespace fs = std::filesystem;
 using test::FullDisk;
 using test::TempDir;
 
-/// What a reader said about one path: nullopt when it read it, else its message.
-using Reader = std::function<std::optional<std::string>(const std::string& path)>;
+/// What a reader said about one path.
+using Reader = std::function<IoResult(const std::string& path)>;
 
 std::vector<std::pair<std::string, Reader>> readers() {
     return {
         {"bytes",
-         [](const std::string& p) -> std::optional<std::string> {
+         [](const std::string& p) {
              std::string b;
-             const IoResult read = readFileBytes(p, b);
-             return read.ok() ? std::nullopt : std::optional(read.message);
+             return readFileBytes(p, b);
          }},
         {"report template",
-         [](const std::string& p) { ReportChoices c; return CReportTemplate::read(p, c, 0, 0); }},
-        {"graph template",
-         [](const std::string& p) { GraphSettings s; return CGraphTemplate::read(p, s, 0, 0); }},
-        {"analysis file", [](const std::string& p) { return readAnalysisFile(p).error; }},
-        {"settings",
-         [](const std::string& p) -> std::optional<std::string> {
-             CIniFile ini;
-             const IoResult read = ini.load(p);
-             return read.ok() ? std::nullopt : std::optional(read.message);
+         [](const std::string& p) {
+             ReportChoices c;
+             return CReportTemplate::read(p, c, 0, 0);
          }},
-        {"text document", [](const std::string& p) { std::string t; return readTextDocument(p, t); }},
+        {"graph template",
+         [](const std::string& p) {
+             GraphSettings s;
+             return CGraphTemplate::read(p, s, 0, 0);
+         }},
+        {"analysis file", [](const std::string& p) { return readAnalysisFile(p).result; }},
+        {"settings",
+         [](const std::string& p) {
+             CIniFile ini;
+             return ini.load(p);
+         }},
+        {"text document",
+         [](const std::string& p) {
+             std::string t;
+             return readTextDocument(p, t);
+         }},
     };
 }
 
@@ -68,10 +76,11 @@ std::vector<std::pair<std::string, std::string>> hostilePaths(const TempDir& dir
 TEST(HostileFiles, EveryReaderRefusesWhatIsNotARegularFileAndNamesIt) {
     TempDir dir;
     for (const auto& [kind, path] : hostilePaths(dir)) {
-        for (const auto& [reader, read] : readers()) {
-            const auto error = read(path); // a FIFO or /dev/zero would hang or exhaust memory
-            ASSERT_TRUE(error.has_value()) << reader << " read a " << kind;
-            EXPECT_NE(error->find(path), std::string::npos) << reader << ": " << *error;
+        for (const auto& [name, reader] : readers()) {
+            const IoResult read = reader(path); // a FIFO or /dev/zero would hang or exhaust memory
+            ASSERT_EQ(read.status, IoStatus::Failed) << name << " read a " << kind;
+            EXPECT_EQ(read.file, path) << name << ": " << read.message;
+            EXPECT_NE(read.message.find(path), std::string::npos) << name << ": " << read.message;
         }
     }
 }
@@ -107,12 +116,12 @@ TEST(HostileFiles, TemplatesMustHaveTheirExactSize) {
     const auto readReport = [&](const std::string& bytes) {
         dir.write("t.RPT", bytes);
         ReportChoices c;
-        return !CReportTemplate::read(dir.file("t.RPT"), c, 0, 0);
+        return CReportTemplate::read(dir.file("t.RPT"), c, 0, 0).ok();
     };
     const auto readGraph = [&](const std::string& bytes) {
         dir.write("t.GPH", bytes);
         GraphSettings s;
-        return !CGraphTemplate::read(dir.file("t.GPH"), s, 0, 0);
+        return CGraphTemplate::read(dir.file("t.GPH"), s, 0, 0).ok();
     };
     EXPECT_TRUE(readReport(report));
     EXPECT_TRUE(readGraph(graph));
@@ -147,7 +156,8 @@ TEST(HostileFiles, AnalysisFileWithFiguresBeyondAnyRegistryIsRefused) {
         }
         const AnalysisFileRead read = parseAnalysisFile(text, "h.STA");
         EXPECT_FALSE(read.curve) << line;
-        EXPECT_NE(read.error.find("h.STA', line 9"), std::string::npos) << read.error;
+        EXPECT_NE(read.result.message.find("h.STA', line 9"), std::string::npos)
+            << read.result.message;
     }
 }
 
@@ -205,9 +215,9 @@ TEST(HostileFiles, WritersOnAFullDiskKeepTheOldFileAndLeaveNothingBehind) {
     curve.cases.fill(123456.0);
     const std::vector<std::tuple<std::string, std::string, Writer>> writers = {
         {"report template", "t.RPT",
-         [](const std::string& p) { return CReportTemplate::write(p, {}, 0, 0).has_value(); }},
+         [](const std::string& p) { return !CReportTemplate::write(p, {}, 0, 0).ok(); }},
         {"graph template", "t.GPH",
-         [](const std::string& p) { return CGraphTemplate::write(p, {}, 0, 0).has_value(); }},
+         [](const std::string& p) { return !CGraphTemplate::write(p, {}, 0, 0).ok(); }},
         {"analysis file", "c.STA",
          [&curve](const std::string& p) { return !writeAnalysisFile(p, curve).ok(); }},
         {"text table", "t.prn",

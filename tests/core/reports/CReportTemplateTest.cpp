@@ -37,12 +37,12 @@ TEST(CReportTemplate, BlockAndListsSitAtTheirOffsetsInA2612ByteFile) {
 
 TEST(CReportTemplate, RoundTripThroughAFileKeepsTheTitle) {
     test::TempDir dir;
-    ASSERT_FALSE(CReportTemplate::write(dir.file("nordic.rpt"), sampleChoices(), 2, 1));
+    ASSERT_TRUE(CReportTemplate::write(dir.file("nordic.rpt"), sampleChoices(), 2, 1));
     EXPECT_EQ(dir.read("nordic.rpt").size(), 2612u);
 
     ReportChoices loaded;
     loaded.title = "current title";
-    ASSERT_FALSE(CReportTemplate::read(dir.file("nordic.rpt"), loaded, 2, 1));
+    ASSERT_TRUE(CReportTemplate::read(dir.file("nordic.rpt"), loaded, 2, 1));
     ReportChoices expected = sampleChoices();
     expected.title = "current title";
     EXPECT_EQ(loaded, expected);
@@ -70,7 +70,7 @@ TEST(CReportTemplate, SlotsAreBoundedByTheGroupsThatExist) {
             std::string{static_cast<char>(slot & 0xFF), static_cast<char>(slot >> 8), 0, 0});
     }
     ReportChoices loaded;
-    ASSERT_FALSE(CReportTemplate::decode(full, loaded, 1, 1));
+    ASSERT_TRUE(CReportTemplate::decode(full, loaded, 1, 1));
     EXPECT_EQ(loaded.registries[272], 272);
     EXPECT_EQ(loaded.registries[273], -1);
     EXPECT_EQ(loaded.registries[300], -1);
@@ -82,21 +82,22 @@ TEST(CReportTemplate, ShortFileIsReportedAndNothingIsLoaded) {
     test::TempDir dir;
     dir.write("cut.RPT", CReportTemplate::encode(sampleChoices(), 2, 1).substr(0, 1000));
     ReportChoices loaded;
-    const auto error = CReportTemplate::read(dir.file("cut.RPT"), loaded, 2, 1);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->find("cut.RPT"), std::string::npos) << *error;
-    EXPECT_NE(error->find("1000"), std::string::npos) << *error;
+    const IoResult read = CReportTemplate::read(dir.file("cut.RPT"), loaded, 2, 1);
+    ASSERT_EQ(read.status, IoStatus::Failed);
+    EXPECT_EQ(read.file, dir.file("cut.RPT"));
+    EXPECT_NE(read.message.find("1000"), std::string::npos) << read.message;
     EXPECT_EQ(loaded, ReportChoices{});
 }
 
 TEST(CReportTemplate, WritingRefusesOtherExtensionsAndReportsUnwritableFolders) {
     test::TempDir dir;
-    EXPECT_EQ(CReportTemplate::write(dir.file("report.txt"), sampleChoices(), 0, 0),
-              std::optional<std::string>("File format not supported..."));
-    const auto error =
+    const IoResult refused = CReportTemplate::write(dir.file("report.txt"), sampleChoices(), 0, 0);
+    EXPECT_EQ(refused.status, IoStatus::UnsupportedFormat);
+    EXPECT_EQ(refused.message, "File format not supported...");
+    const IoResult failed =
         CReportTemplate::write(dir.file("no/such/folder/r.RPT"), sampleChoices(), 0, 0);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->find("r.RPT"), std::string::npos) << *error;
+    ASSERT_EQ(failed.status, IoStatus::Failed);
+    EXPECT_NE(failed.message.find("r.RPT"), std::string::npos) << failed.message;
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 

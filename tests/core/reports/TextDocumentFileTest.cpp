@@ -17,7 +17,7 @@ TEST(TextDocumentFile, ReadTurnsEveryLineEndIntoCrLf) {
                           Case{"\n\n", "\r\n\r\n"}, Case{"x\ry", "x\ry"}}) {
         dir.write("t.prn", c.bytes);
         std::string text = "old";
-        EXPECT_FALSE(readTextDocument(dir.file("t.prn"), text).has_value());
+        EXPECT_TRUE(readTextDocument(dir.file("t.prn"), text));
         EXPECT_EQ(text, c.text) << c.bytes;
     }
 }
@@ -25,10 +25,12 @@ TEST(TextDocumentFile, ReadTurnsEveryLineEndIntoCrLf) {
 TEST(TextDocumentFile, ReadFailuresNameTheFile) {
     test::TempDir dir;
     std::string text;
-    const auto missing = readTextDocument(dir.file("gone.prn"), text);
-    ASSERT_TRUE(missing.has_value());
-    EXPECT_NE(missing->find("gone.prn"), std::string::npos);
-    EXPECT_TRUE(readTextDocument(dir.str(), text).has_value());
+    const IoResult missing = readTextDocument(dir.file("gone.prn"), text);
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.file, dir.file("gone.prn"));
+    const IoResult folder = readTextDocument(dir.str(), text);
+    ASSERT_FALSE(folder);
+    EXPECT_EQ(folder.message, "File '" + dir.str() + "' cannot be read: it is a folder");
 }
 
 } // namespace

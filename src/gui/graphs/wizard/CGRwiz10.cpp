@@ -67,10 +67,11 @@ bool CGRwiz10::store() {
         return false;
     }
     GraphSettings loaded = settings();
-    if (const auto problem = CGraphTemplate::read(m_paths.at(row).toStdString(), loaded,
-                                                  sheet().registryGroups().count(),
-                                                  sheet().cancerGroups().count())) {
-        refuseQuietly(fromLocal(*problem));
+    if (const IoResult read =
+            CGraphTemplate::read(m_paths.at(row).toStdString(), loaded,
+                                 sheet().registryGroups().count(), sheet().cancerGroups().count());
+        !read.ok()) {
+        refuseQuietly(fromLocal(read.message));
         return false;
     }
     loaded.kind = kind;
