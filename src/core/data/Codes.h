@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,20 @@ using SelectionList = std::array<int, kSelectionListSize>;
 SelectionList emptySelectionList();
 
 enum class Sex : int { Male = 0, Female = 1, Both = 2 };
+/// The two sexes the data files hold a record for, in file order.
+inline constexpr std::array<Sex, 2> kSingleSexes = {Sex::Male, Sex::Female};
+/// Every sex choice, in the order of files and combo boxes.
+inline constexpr std::array<Sex, 3> kAllSexes = {Sex::Male, Sex::Female, Sex::Both};
+
+/// The index a sex has in files and combo boxes: 0 male, 1 female, 2 both sexes.
+constexpr int indexOf(Sex sex) { return static_cast<int>(sex); }
+/// The sex at a file or combo index 0-2; nullopt for any other number.
+constexpr std::optional<Sex> sexFromIndex(int index) {
+    if (index < 0 || index > 2) {
+        return std::nullopt;
+    }
+    return static_cast<Sex>(index);
+}
 
 enum class RateKind : int {
     CrudeRate = 0,
