@@ -77,7 +77,7 @@ std::string_view upperLabel(int ageGroup);
 std::string_view columnHeading(int index);
 
 /// "Male", "Female", "Both sexes", or the children's forms when the range ends below 20 (to < 4).
-std::string_view sexLabel(int sex, int to);
+std::string_view sexLabel(Sex sex, int to);
 /// Label of a rate kind 0-5 ("Crude rate", ..., "Number of cases").
 std::string_view rateKindLabel(int rateKind);
 

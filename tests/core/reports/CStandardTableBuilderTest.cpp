@@ -85,7 +85,7 @@ class StandardTable : public ::testing::Test {
         ASSERT_TRUE(m_store.open(m_dir.str()));
     }
 
-    std::string build(int population, StandardLayout layout, int sex, const std::string& title) {
+    std::string build(int population, StandardLayout layout, Sex sex, const std::string& title) {
         CStandardTableBuilder builder(title, population, layout, sex);
         EXPECT_TRUE(builder.build(m_store));
         EXPECT_EQ(builder.text().size(), builder.prnText().size() + lines(builder.prnText()).size())
@@ -100,7 +100,8 @@ class StandardTable : public ::testing::Test {
 const std::string kTitle = "Algeria, Algiers (1993-1997)";
 
 TEST_F(StandardTable, SummaryLayoutCorrectsUnknownAgesAndDashesRowsOfTheOtherSex) {
-    expectSameLines(build(0, StandardLayout::Summary, 0, kTitle), R"(Algeria, Algiers (1993-1997)
+    expectSameLines(build(0, StandardLayout::Summary, Sex::Male, kTitle),
+                    R"(Algeria, Algiers (1993-1997)
                                Male                                    Female                                    
 SITE                                          Crude  ASR    Cum. rates                Crude  ASR    Cum. rates
                                No.cases Freq.  rate world   0-64  0-74 No.cases Freq.  rate world   0-64  0-74
@@ -171,7 +172,7 @@ All sites but C44                    40 100.0   2.2   1.6  0.13  0.20        18 
 }
 
 TEST_F(StandardTable, AgeSpecificLayoutTo70PlusDashesGroupsWithoutPersonYears) {
-    expectSameLines(build(1, StandardLayout::AgeSpecific, 0, "La Reunion"),
+    expectSameLines(build(1, StandardLayout::AgeSpecific, Sex::Male, "La Reunion"),
                     R"(La Reunion     Annual incidence per 100,000 by age group - Male
 
 SITE                          All ages  Unk    0-     5-    10-    15-    20-    25-    30-    35-    40-    45-    50-    55-    60-    65-    70+  Crude Freq. Cum64 Cum74 ASR(W) ICD-10
@@ -269,7 +270,7 @@ TEST_F(StandardTable, LinesOfEachLayout) {
          R"(All sites but C44                    10 100.0   1.4   0.6  0.05   -           0     -   0.0   0.0  0.00   -   ALLbC44)"},
     };
     for (const Case& c : cases) {
-        const auto actual = lines(build(c.population, c.layout, c.sex, kTitle));
+        const auto actual = lines(build(c.population, c.layout, *sexFromIndex(c.sex), kTitle));
         ASSERT_EQ(actual.size(), c.lineCount) << "population " << c.population;
         EXPECT_EQ(actual[c.line], c.text) << "population " << c.population << " line " << c.line;
     }
@@ -283,11 +284,11 @@ TEST_F(StandardTable, FiguresOfOtherAndUnspecifiedComeBySubtraction) {
     // 5 cases stay inside the remainder
     EXPECT_DOUBLE_EQ(figures->cases[0][58][kAllAgesEntry], 20.0);
     EXPECT_DOUBLE_EQ(figures->cases[0][58][kUnknownAgeGroup], 8.0);
-    EXPECT_DOUBLE_EQ(*figures->frequency(0, 60), 100.0);
+    EXPECT_DOUBLE_EQ(*figures->frequency(Sex::Male, 60), 100.0);
 }
 
 TEST_F(StandardTable, SavedOnlyAsPrnWithNewlineLineEnds) {
-    CStandardTableBuilder builder(kTitle, 0, StandardLayout::AgeSpecific, 1);
+    CStandardTableBuilder builder(kTitle, 0, StandardLayout::AgeSpecific, Sex::Female);
     ASSERT_TRUE(builder.build(m_store));
     EXPECT_TRUE(builder.savePrn(m_dir.file("table.PRN")).ok());
     EXPECT_EQ(m_dir.read("table.PRN"), builder.prnText());

@@ -32,7 +32,7 @@ SirRequest CCMPseveralResultTest::request() {
     SirRequest r;
     r.cancer = kStomach;
     r.refPopulation = 0;
-    r.sex = 0;
+    r.sex = Sex::Male;
     return r;
 }
 

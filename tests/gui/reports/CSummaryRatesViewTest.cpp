@@ -43,7 +43,7 @@ class CSummaryRatesViewTest : public QObject {
 SummaryRatesSettings CSummaryRatesViewTest::settings(bool interval) const {
     SummaryRatesSettings s;
     s.rowsAreRegistries = true;
-    s.sex = 0;
+    s.sex = Sex::Male;
     s.fixedCancer = kStomach;
     s.confidenceInterval = interval;
     return s;
