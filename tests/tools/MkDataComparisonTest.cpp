@@ -51,7 +51,7 @@ TEST_F(GeneratedStore, EveryPopulationAgainstItselfShowsNoDifference) {
         EXPECT_NEAR(pair.rrML, 1.0, 1e-12) << population;
         EXPECT_NEAR(pair.pMHC, 1.0, 1e-9) << population;
         const SirRow row =
-            ComputeSIR(*store, {kStomach, population, 0, 0, kTopAgeGroup}, population);
+            ComputeSIR(*store, {kStomach, population, Sex::Male, 0, kTopAgeGroup}, population);
         EXPECT_NEAR(row.sir, 100.0, 1e-9) << population;
     }
 }
