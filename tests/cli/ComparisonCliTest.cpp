@@ -1,11 +1,8 @@
-#include "FixtureData.h"
+#include "CliSupport.h"
 #include "TextLines.h"
-#include "RunProcess.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 namespace orvelan::test {
 namespace {
@@ -40,10 +37,7 @@ class ComparisonCli : public ::testing::Test {
         data.write(m_dir.str());
     }
 
-    ProcessResult run(std::vector<std::string> args) {
-        args.insert(args.begin(), {ORVELAN_CLI_PATH, "--data-dir", m_dir.str()});
-        return runProcess(args);
-    }
+    ProcessResult run(const std::vector<std::string>& args) const { return runCli(m_dir, args); }
 
     TempDir m_dir;
 };
@@ -76,40 +70,20 @@ TEST_F(ComparisonCli, PrintsTheTabDelimitedLayout) {
     EXPECT_TRUE(result.err.empty()) << result.err;
 }
 
-TEST_F(ComparisonCli, PrintsTheFormattedLayoutOfACutRange) {
-    const auto result =
+TEST_F(ComparisonCli, LayoutOptionAndJsonOfACutRange) {
+    const auto prn =
         run({"compare", "--ref", "0,0,0", "--comp", "2,0,0", "--from", "0", "--layout", "prn"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const std::vector<std::string> lines = linesOf(result.out);
-    ASSERT_EQ(lines.size(), 19u) << result.out;
-    EXPECT_EQ(lines[2], "Age range:  0-75+ Warning, check population figures");
+    ASSERT_EQ(prn.exitCode, 0) << prn.err;
+    const std::vector<std::string> lines = linesOf(prn.out);
+    ASSERT_EQ(lines.size(), 19u) << prn.out;
     EXPECT_EQ(lines[6], "Comparison:    199.25 (7.345)");
-    EXPECT_EQ(lines[11], "Mantel & Haenszel           1.3552         0.3040         0.0478");
-    EXPECT_EQ(lines[17],
-              "Heterogeneity test               0.994693      4.6507                  15");
-}
 
-TEST_F(ComparisonCli, JsonHoldsEveryFieldAndTheThreeTexts) {
     const auto result = run({"--json", "compare", "--ref", "0,0,0", "--comp", "2,0,0"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const auto json = nlohmann::json::parse(result.out);
-    for (const char* key :
-         {"refCancer",      "compCancer",     "refPopulation",   "compPopulation",
-          "refSex",         "compSex",        "ageLow",          "ageHigh",
-          "userComparison", "refPersonYears", "compPersonYears", "refCases",
-          "compCases",      "asrRef",         "asrComp",         "seRef",
-          "seComp",         "rrMH",           "logRrMH",         "seLogRrMH",
-          "rrML",           "logRrML",        "seLogRrML",       "pMHC",
-          "pHeterogeneity", "pTrend",         "chi2MHC",         "chi2Heterogeneity",
-          "chi2Trend",      "dfMHC",          "dfHeterogeneity", "dfTrend",
-          "reference",      "comparison",     "ageRange"}) {
-        EXPECT_TRUE(json.contains(key)) << key;
-    }
     EXPECT_EQ(json.size(), 35u);
     EXPECT_EQ(json["ageHigh"], 15); // the effective top after the cut
-    EXPECT_EQ(json["refCases"].size(), 18u);
     EXPECT_EQ(json["refCases"][15], 138.0 + 101.0 + 77.0);
-    EXPECT_EQ(json["dfHeterogeneity"], 15);
     EXPECT_EQ(json["ageRange"], " 0-75+ Warning, check population figures");
 }
 
@@ -128,7 +102,6 @@ TEST_F(ComparisonCli, TakesTheComparisonCurveFromAnAnalysisFile) {
     const std::vector<std::string> lines = linesOf(result.out);
     ASSERT_EQ(lines.size(), 19u) << result.out;
     EXPECT_EQ(lines[1], "Comparison: Typed curve");
-    EXPECT_EQ(lines[2], "Age range:  0-70+ Warning, check population figures");
     EXPECT_EQ(lines[12], "Maximum likelihood\t1.9810\t0.6836\t0.0491");
 }
 
@@ -203,25 +176,6 @@ TEST_F(ComparisonCli, SirPrintsTheGridRows) {
         " Argentina, Concordia\tN.A.\tN.A.\tN.A.\tN.A.",
     };
     EXPECT_EQ(linesOf(result.out), expected);
-}
-
-TEST_F(ComparisonCli, SirJsonHasNullsWhereNotAvailable) {
-    const auto result = run({"--json", "sir", "--ref", "0,0,0", "--populations", "1,7"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const auto json = nlohmann::json::parse(result.out);
-    EXPECT_EQ(json["title"], " Algeria, Algiers: All sites-Male (All ages)");
-    ASSERT_EQ(json["rows"].size(), 2u);
-    const auto& row = json["rows"][0];
-    EXPECT_EQ(row["population"], 1);
-    EXPECT_EQ(row["observed"], 765.0);
-    EXPECT_NEAR(row["expected"].get<double>(), 563.4504076071973, 1e-9);
-    EXPECT_NEAR(row["sir"].get<double>(), 135.77060015782445, 1e-9);
-    EXPECT_NEAR(row["lower"].get<double>(), 126.31980898082966, 1e-9);
-    EXPECT_NEAR(row["upper"].get<double>(), 145.74605514965546, 1e-9);
-    EXPECT_NEAR(row["chi2"].get<double>(), 72.0954988145544, 1e-9);
-    for (const char* key : {"observed", "expected", "sir", "lower", "upper", "chi2"}) {
-        EXPECT_TRUE(json["rows"][1][key].is_null()) << key;
-    }
 }
 
 } // namespace

@@ -60,32 +60,22 @@ class TableCommand : public ::testing::Test {
 
 const std::string kAlgiers = " Algeria, Algiers (1990-1994)";
 
-TEST_F(TableCommand, PrintsTheSummaryTableUnderTheRegistryLabel) {
-    const auto result = run({"--population", "0"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, expected(0, StandardLayout::Summary, 0, kAlgiers));
-    EXPECT_EQ(result.out.substr(0, kAlgiers.size() + 1), kAlgiers + "\n");
-    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 67);
-}
+TEST_F(TableCommand, PrintsOrSavesTheTablesTheCoreBuilds) {
+    const auto summary = run({"--population", "0"});
+    ASSERT_EQ(summary.exitCode, 0) << summary.err;
+    EXPECT_EQ(summary.out, expected(0, StandardLayout::Summary, 0, kAlgiers));
+    EXPECT_EQ(summary.out.substr(0, kAlgiers.size() + 1), kAlgiers + "\n");
 
-TEST_F(TableCommand, AgeSpecificTablesMalesFirstOrOneSex) {
+    // Both sexes: males first, a blank line between.
     const auto both = run({"--population", "1", "--age-specific", "--title", "Short"});
     ASSERT_EQ(both.exitCode, 0) << both.err;
     EXPECT_EQ(both.out, expected(1, StandardLayout::AgeSpecific, 0, "Short") + "\n" +
                             expected(1, StandardLayout::AgeSpecific, 1, "Short"));
-    EXPECT_NE(both.out.find("  65-    70+  Crude"), std::string::npos);
 
-    const auto female = run({"--population", "1", "--age-specific", "--sex", "f", "--title", "S"});
-    ASSERT_EQ(female.exitCode, 0) << female.err;
-    EXPECT_EQ(female.out, expected(1, StandardLayout::AgeSpecific, 1, "S"));
-}
-
-TEST_F(TableCommand, SavesPrnFiles) {
     const auto one = run({"--population", "0", "--out", m_dir.file("main.PRN")});
     ASSERT_EQ(one.exitCode, 0) << one.err;
     EXPECT_EQ(one.out, "");
-    EXPECT_EQ(m_dir.read("main.PRN"), expected(0, StandardLayout::Summary, 0, kAlgiers));
-
+    EXPECT_EQ(m_dir.read("main.PRN"), summary.out);
     const auto two = run({"--population", "0", "--age-specific", "--out", m_dir.file("age.prn")});
     ASSERT_EQ(two.exitCode, 0) << two.err;
     EXPECT_EQ(m_dir.read("age-male.prn"), expected(0, StandardLayout::AgeSpecific, 0, kAlgiers));

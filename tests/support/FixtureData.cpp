@@ -80,6 +80,14 @@ void FixtureData::write(const std::string& directory) const {
     std::fclose(dat);
 }
 
+Series FixtureData::seriesAt(std::initializer_list<std::pair<int, double>> entries) {
+    Series series{};
+    for (const auto& [group, value] : entries) {
+        series[static_cast<std::size_t>(group)] = value;
+    }
+    return series;
+}
+
 Series FixtureData::flatPersonYears(double perGroup, int lastAgeGroup) {
     Series personYears{};
     for (int i = 0; i <= lastAgeGroup; ++i) {

@@ -2,6 +2,7 @@
 
 #include "core/data/Codes.h"
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <tuple>
@@ -34,6 +35,8 @@ class FixtureData {
 
     /// Person-years with the same value in groups 0..last and zero above (unknown age 0).
     static Series flatPersonYears(double perGroup, int lastAgeGroup = kTopAgeGroup);
+    /// A series that is zero but in the given (age group, value) entries.
+    static Series seriesAt(std::initializer_list<std::pair<int, double>> entries);
 
   private:
     std::map<std::tuple<int, int>, PopulationFixture> m_populations;

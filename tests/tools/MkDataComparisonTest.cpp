@@ -5,7 +5,6 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/rates/ComparisonLayouts.h"
 #include "core/rates/ComparisonTexts.h"
-#include "core/rates/SeveralCurveComparison.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -40,20 +39,6 @@ CurvePair request(int refPopulation, int compPopulation, int sex) {
     pair.ageLow = 0;
     pair.ageHigh = kTopAgeGroup;
     return pair;
-}
-
-TEST_F(GeneratedStore, EveryPopulationAgainstItselfShowsNoDifference) {
-    for (int population = 0; population < kPopulationCount; population += 7) {
-        CurvePair pair = request(population, population, 0);
-        const ComparisonRun run = runComparison(pair, *store, nullptr);
-        ASSERT_TRUE(run.ok()) << population;
-        EXPECT_NEAR(pair.rrMH, 1.0, 1e-12) << population;
-        EXPECT_NEAR(pair.rrML, 1.0, 1e-12) << population;
-        EXPECT_NEAR(pair.pMHC, 1.0, 1e-9) << population;
-        const SirRow row =
-            ComputeSIR(*store, {kStomach, population, Sex::Male, 0, kTopAgeGroup}, population);
-        EXPECT_NEAR(row.sir, 100.0, 1e-9) << population;
-    }
 }
 
 TEST_F(GeneratedStore, NeighbouringPopulationsGiveCompleteLayouts) {

@@ -11,10 +11,6 @@ bool allUnselected(const SelectionList& list) {
 
 TEST(RememberedBlocks, StartWithTheWholeAgeRangeAndEmptyLists) {
     const RememberedBlocks blocks;
-    EXPECT_EQ(blocks.report.block.toArray(),
-              (std::array<std::int32_t, 11>{0, 0, 0, 0, 0, 0, 17, 1, 0, 0, 0}));
-    EXPECT_TRUE(allUnselected(blocks.report.registries));
-    EXPECT_TRUE(allUnselected(blocks.report.cancers));
 
     const GraphSettings& g = blocks.graph;
     EXPECT_EQ((std::array<int, 10>{g.kind, g.barChartType, g.cancer, g.population, g.ageFrom,
@@ -34,12 +30,6 @@ TEST(RememberedBlocks, StartWithTheWholeAgeRangeAndEmptyLists) {
     EXPECT_LT(a.compCancer, 0);
     EXPECT_LT(a.compPopulation, 0);
     EXPECT_TRUE(allUnselected(a.severalSelection));
-    EXPECT_EQ(a.userCases, AgeArray{});
-    EXPECT_EQ(a.userPersonYears, AgeArray{});
-    EXPECT_EQ(a.userRates, AgeArray{});
-
-    EXPECT_EQ(blocks.exportSettings.format, 0);
-    EXPECT_TRUE(allUnselected(blocks.exportSettings.populationSelection));
 }
 
 TEST(RememberedBlocks, WizardCopiesDropGroupsThatNoLongerExist) {

@@ -1,6 +1,6 @@
 #include "core/data/CIncidenceStore.h"
 
-#include "FixtureData.h"
+#include "OpenStore.h"
 #include "TempDir.h"
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CRegistryDictionary.h"
@@ -20,13 +20,7 @@ using test::FixtureData;
 using test::PopulationFixture;
 using test::TempDir;
 
-Series casesAt(std::initializer_list<std::pair<int, double>> entries) {
-    Series series{};
-    for (auto [group, value] : entries) {
-        series[static_cast<std::size_t>(group)] = value;
-    }
-    return series;
-}
+const auto casesAt = FixtureData::seriesAt;
 
 PopulationFixture population(int lastAgeGroup, double perGroup = 1000.0) {
     PopulationFixture record;
@@ -34,20 +28,9 @@ PopulationFixture population(int lastAgeGroup, double perGroup = 1000.0) {
     return record;
 }
 
-struct StoreTest : ::testing::Test {
-    TempDir dir;
+struct StoreTest : ::testing::Test, test::OpenStore {
     FixtureData data;
-    CIncidenceStore store;
-    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
-    CUserGroupDictionary registryGroups{GroupKind::Registry};
-
-    void open() {
-        data.write(dir.str());
-        ASSERT_TRUE(store.open(dir.str()));
-        EXPECT_TRUE(cancerGroups.load(dir.file("ICDuser.dic")).ok());
-        EXPECT_TRUE(registryGroups.load(dir.file("POPuser.dic")).ok());
-        store.setUserGroups(&cancerGroups, &registryGroups);
-    }
+    void open() { ASSERT_TRUE(OpenStore::open(data)); }
 };
 
 /// Writes raw bytes into a data file at an offset computed here, not by the fixture writer.
@@ -161,23 +144,17 @@ struct VerificationTest : StoreTest {
     }
 };
 
-TEST_F(VerificationTest, CancerGroupCountsMembersWithoutPercentage) {
+TEST_F(VerificationTest, GroupsWeightThePercentagesByCases) {
+    // A cancer group counts members without a percentage as 0 % verified.
     ASSERT_TRUE(store.load(0, 252, Sex::Male));
     EXPECT_NEAR(store.verification(), 66.6667, 1e-4);
     EXPECT_EQ(store.cases()[5] + store.cases()[6] + store.cases()[7], 120.0);
-}
-
-TEST_F(VerificationTest, RegistryGroupCountsOnlyMembersWithPercentage) {
+    // A registry group counts only members with a percentage.
     ASSERT_TRUE(store.load(272, 10, Sex::Male));
     EXPECT_DOUBLE_EQ(store.verification(), 80.0);
     EXPECT_EQ(store.personYears()[0], 3000.0);
-}
-
-TEST_F(VerificationTest, SingleLoadKeepsTheRecordsPercentage) {
     ASSERT_TRUE(store.load(0, 12, Sex::Male));
     EXPECT_DOUBLE_EQ(store.verification(), -1.0);
-    ASSERT_TRUE(store.load(0, 11, Sex::Male));
-    EXPECT_DOUBLE_EQ(store.verification(), 100.0);
 }
 
 TEST_F(StoreTest, RegistryGroupFoldsPersonYearsIntoTheLowestTop) {

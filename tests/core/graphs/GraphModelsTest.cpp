@@ -1,20 +1,15 @@
-#include "FixtureData.h"
-#include "TempDir.h"
+#include "OpenStore.h"
 #include "TextLines.h"
-#include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
-#include "core/data/CUserGroupDictionary.h"
 #include "core/graphs/AgeCurvesModel.h"
 #include "core/graphs/BarChartModel.h"
 #include "core/graphs/GraphSettings.h"
-#include "core/graphs/GraphTitles.h"
 #include "core/graphs/PieChartModel.h"
 #include "core/graphs/PyramidModel.h"
 #include "core/graphs/TwoCurveModel.h"
 #include "core/rates/CurvePair.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -24,14 +19,13 @@ namespace {
 using test::CasesFixture;
 using test::FixtureData;
 using test::PopulationFixture;
-using test::TempDir;
 
 constexpr int kAllSites = 0;
 constexpr int kStomach = 34;
 constexpr int kLung = 77;
 constexpr int kProstate = 153; // male only
 constexpr int kBreast = 115;
-constexpr int kGroup = 272;    // user registry group 0: populations 0 and 1
+constexpr int kGroup = 272; // user registry group 0: populations 0 and 1
 
 /// Cases a + 1 in group a (0-17) times a factor, and 5 of unknown age.
 Series risingCases(double factor) {
@@ -43,22 +37,11 @@ Series risingCases(double factor) {
     return cases;
 }
 
-Series casesInGroup(int group, double count) {
-    Series cases{};
-    cases[static_cast<std::size_t>(group)] = count;
-    return cases;
-}
-
 // Population 0: 10,000 person-years in every group of both sexes. Population 1: the same up to
 // 75+ (last age group 15). Population 2: like 1, with its own cases. Population 3: 25,000
 // stomach cases. Population 4: no person-years. Populations 5-7: sites for the pie. Population 8:
 // 5,000 male and 6,000 female person-years a group over five years.
-struct GraphModelsTest : ::testing::Test {
-    TempDir dir;
-    CIncidenceStore store;
-    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
-    CUserGroupDictionary registryGroups{GroupKind::Registry};
-
+struct GraphModelsTest : ::testing::Test, test::OpenStore {
     void SetUp() override {
         FixtureData data;
         for (const int sex : {0, 1}) {
@@ -70,7 +53,7 @@ struct GraphModelsTest : ::testing::Test {
                 data.setCases(population, sex, kStomach, {risingCases(1.0)});
                 data.setCases(population, sex, kLung, {risingCases(2.0)});
             }
-            data.setCases(3, sex, kStomach, {casesInGroup(5, 25000.0)});
+            data.setCases(3, sex, kStomach, {FixtureData::seriesAt({{5, 25000.0}})});
             for (const int population : {5, 6, 7}) {
                 data.setPopulation(population, sex,
                                    {1993, 1997, FixtureData::flatPersonYears(10000.0)});
@@ -78,29 +61,24 @@ struct GraphModelsTest : ::testing::Test {
         }
         data.setCases(0, 0, kProstate, {risingCases(3.0)});
         // Population 5: eight sites with cases, 500 in all.
-        const std::vector<std::pair<int, double>> sites = {{3, 10},  {4, 20},  {7, 30},
-                                                           {12, 40}, {15, 50}, {16, 60},
-                                                           {17, 70}, {kBreast, 80}};
+        const std::vector<std::pair<int, double>> sites = {
+            {3, 10}, {4, 20}, {7, 30}, {12, 40}, {15, 50}, {16, 60}, {17, 70}, {kBreast, 80}};
         for (const auto& [cancer, count] : sites) {
-            data.setCases(5, 0, cancer, {casesInGroup(6, count)});
+            data.setCases(5, 0, cancer, {FixtureData::seriesAt({{6, count}})});
         }
-        data.setCases(5, 0, kAllSites, {casesInGroup(6, 500)});
+        data.setCases(5, 0, kAllSites, {FixtureData::seriesAt({{6, 500}})});
         // Population 6: two sites and more cases in all; population 7: all sites fewer.
         for (const int population : {6, 7}) {
-            data.setCases(population, 0, kStomach, {casesInGroup(6, 30)});
-            data.setCases(population, 0, kLung, {casesInGroup(6, 20)});
+            data.setCases(population, 0, kStomach, {FixtureData::seriesAt({{6, 30}})});
+            data.setCases(population, 0, kLung, {FixtureData::seriesAt({{6, 20}})});
         }
-        data.setCases(6, 0, kAllSites, {casesInGroup(6, 100)});
-        data.setCases(7, 0, kAllSites, {casesInGroup(6, 40)});
+        data.setCases(6, 0, kAllSites, {FixtureData::seriesAt({{6, 100}})});
+        data.setCases(7, 0, kAllSites, {FixtureData::seriesAt({{6, 40}})});
         data.setPopulation(8, 0, {1993, 1997, FixtureData::flatPersonYears(5000.0)});
         data.setPopulation(8, 1, {1993, 1997, FixtureData::flatPersonYears(6000.0)});
-        data.write(dir.str());
         dir.write("POPuser.dic", test::groupLine("Two", "000001"));
-        ASSERT_TRUE(store.open(dir.str()));
-        ASSERT_TRUE(cancerGroups.load(dir.file("ICDuser.dic")));
-        ASSERT_TRUE(registryGroups.load(dir.file("POPuser.dic")));
+        ASSERT_TRUE(open(data));
         ASSERT_EQ(registryGroups.count(), 1);
-        store.setUserGroups(&cancerGroups, &registryGroups);
     }
 
     static int row(int population) {
@@ -109,8 +87,8 @@ struct GraphModelsTest : ::testing::Test {
                    : CRegistryDictionary::rowOfPopulation(population).value();
     }
 
-    static GraphSettings curves(const std::vector<int>& populations, const std::vector<int>& cancers,
-                                int sex) {
+    static GraphSettings curves(const std::vector<int>& populations,
+                                const std::vector<int>& cancers, int sex) {
         GraphSettings s;
         for (const int p : populations) {
             s.registries[static_cast<std::size_t>(row(p))] = row(p);
@@ -291,9 +269,12 @@ TEST(BarMultiplier, ScalesTheLargestValueIntoFourDigits) {
         double multiplier;
         const char* caption;
     };
-    const std::vector<Case> cases = {{0.0005, 10000, "(x 10000)"}, {0.005, 1000, "(x 1000)"},
-                                     {0.05, 100, "(x 100)"},       {0.5, 10, "(x 10)"},
-                                     {50.0, 1, ""},                {25000.0, 0.1, "(tens)"},
+    const std::vector<Case> cases = {{0.0005, 10000, "(x 10000)"},
+                                     {0.005, 1000, "(x 1000)"},
+                                     {0.05, 100, "(x 100)"},
+                                     {0.5, 10, "(x 10)"},
+                                     {50.0, 1, ""},
+                                     {25000.0, 0.1, "(tens)"},
                                      {500000.0, 0.01, "(hundreds)"},
                                      {2e6, 0.001, "(thousands)"}};
     for (const auto& c : cases) {
@@ -346,11 +327,9 @@ TEST_F(GraphModelsTest, PieWithTwoSites) {
     EXPECT_DOUBLE_EQ(fewer.percent(0), 60.0);
 
     EXPECT_TRUE(computePieChart(store, pie(4, 5)).slices.empty());
-}
-
-TEST_F(GraphModelsTest, PieSliceCountStaysWithinItsColours) {
-    EXPECT_EQ(computePieChart(store, pie(5, 40)).slices.size(), 9u); // all eight and "Other"
-    EXPECT_EQ(computePieChart(store, pie(5, 0)).slices.size(), 2u);  // one site and "Other"
+    // The slice count stays within the colours: all eight sites and "Other", or one and "Other".
+    EXPECT_EQ(computePieChart(store, pie(5, 40)).slices.size(), 9u);
+    EXPECT_EQ(computePieChart(store, pie(5, 0)).slices.size(), 2u);
 }
 
 TEST_F(GraphModelsTest, PyramidAverageDividesByTheRegistrationYears) {
@@ -381,26 +360,6 @@ TEST_F(GraphModelsTest, PyramidOfAGroupAndOfAShortPopulation) {
     s.population = 4;
     const PyramidModel empty = computePyramid(store, s);
     EXPECT_EQ(empty.scale, LinearScale{});
-}
-
-TEST_F(GraphModelsTest, DefaultTitles) {
-    GraphSettings s = bars(0, static_cast<int>(RateKind::AsrWorld));
-    s.ageFrom = 7;
-    s.ageTo = 12;
-    EXPECT_EQ(defaultBarChartTitle(store, s), cancer(kStomach) +
-                                                  ": ASR (World) (per 100,000)-Male age (35-64)");
-    s.cancer = kProstate;
-    s.rateKind = static_cast<int>(RateKind::NumberOfCases);
-    s.ageFrom = 0;
-    s.ageTo = kTopAgeGroup;
-    EXPECT_EQ(defaultBarChartTitle(store, s), cancer(kProstate) + " (All ages)");
-    GraphSettings p = pie(0, 5);
-    p.sex = 1;
-    p.ageTo = 3;
-    EXPECT_EQ(defaultPieChartTitle(store, p),
-              store.populationLabelByNumber(0, true) + "-Girls age ( 0-19)");
-    EXPECT_EQ(defaultAgeCurvesTitle(store, curves({0}, {kStomach}, 0)),
-              store.populationLabelByNumber(0, true) + ", " + cancer(kStomach) + " - Male");
 }
 
 TEST(TwoCurveModel, RatesOfBothCurvesOverTheComparedRange) {

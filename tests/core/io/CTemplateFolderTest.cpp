@@ -79,10 +79,5 @@ TEST(CTemplateFolder, ListsOneRowPerReadableTemplateOfTheKind) {
         CTemplateFolder::list(dir.file("missing"), ".RPT", &CReportTemplate::typeName).empty());
 }
 
-TEST(CTemplateFolder, FolderIsBelowTheDataDirectory) {
-    EXPECT_EQ(CTemplateFolder::folderOf("/data"), "/data/Templates");
-    EXPECT_EQ(CTemplateFolder::folderOf("/data/"), "/data/Templates");
-}
-
 } // namespace
 } // namespace orvelan

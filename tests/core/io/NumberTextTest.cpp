@@ -19,6 +19,7 @@ std::string printfWhole(double value, int width) {
 // The whole-number writer must give printf's bytes for every value, whole or not: fractions
 // round half to even on the binary value, -0 keeps its sign, huge values print every digit.
 TEST(NumberText, WholeMatchesPrintfWithAndWithoutWidth) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
     const double values[] = {0.0,
                              -0.0,
                              1.0,
@@ -38,8 +39,8 @@ TEST(NumberText, WholeMatchesPrintfWithAndWithoutWidth) {
                              9007199254740994.0,
                              1e20,
                              -1e300,
-                             std::numeric_limits<double>::infinity(),
-                             -std::numeric_limits<double>::infinity(),
+                             kInf,
+                             -kInf,
                              std::numeric_limits<double>::quiet_NaN()};
     for (const double value : values) {
         for (const int width : {0, 3, 5, 8, 9, 10}) {

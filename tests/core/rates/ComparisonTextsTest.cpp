@@ -1,7 +1,7 @@
 #include "core/rates/ComparisonTexts.h"
 
-#include "TextLines.h"
 #include "TempDir.h"
+#include "TextLines.h"
 #include "core/rates/ComparisonLayouts.h"
 
 #include <cmath>
@@ -217,11 +217,6 @@ TEST(ComparisonText, PrintsResultsNotAvailableAsTheirNumbers) {
     EXPECT_EQ(lines[7], "");
     EXPECT_EQ(lines[11], "Maximum likelihood\t-1.0000\t0.0000\t-1.0000");
     EXPECT_EQ(lines[16], "Heterogeneity test\t-1.000000\t-1.0000\t-1");
-    const std::vector<std::string> formatted =
-        linesOf(comparisonText(p, kTexts, ComparisonLayout::Formatted));
-    EXPECT_EQ(formatted[11], "Maximum likelihood         -1.0000         0.0000        -1.0000");
-    EXPECT_EQ(formatted[16],
-              "Heterogeneity test              -1.000000     -1.0000                  -1");
 }
 
 TEST(ComparisonLayoutForFile, ChoosesByTheLastFourCharactersInAnyCase) {

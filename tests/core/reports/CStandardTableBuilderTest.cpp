@@ -2,10 +2,10 @@
 
 #include "FixtureData.h"
 #include "TempDir.h"
+#include "TextLines.h"
 #include "core/data/CIncidenceStore.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,19 +16,12 @@ using test::CasesFixture;
 using test::FixtureData;
 using test::PopulationFixture;
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        out.push_back(line);
-    }
-    return out;
-}
+using test::linesOf;
 
 /// Compares line by line so that a failure names the first differing line.
 void expectSameLines(const std::string& actual, const std::string& expected) {
-    const auto a = lines(actual);
-    const auto e = lines(expected);
+    const auto a = linesOf(actual);
+    const auto e = linesOf(expected);
     for (std::size_t i = 0; i < std::min(a.size(), e.size()); ++i) {
         EXPECT_EQ(a[i], e[i]) << "line " << i + 1;
     }
@@ -37,11 +30,7 @@ void expectSameLines(const std::string& actual, const std::string& expected) {
 }
 
 CasesFixture casesAt(std::initializer_list<std::pair<int, double>> entries) {
-    CasesFixture record;
-    for (const auto& [age, cases] : entries) {
-        record.cases[static_cast<std::size_t>(age)] = cases;
-    }
-    return record;
+    return {FixtureData::seriesAt(entries)};
 }
 
 void setPersonYears(FixtureData& data, int population, double perGroup, int last) {
@@ -88,7 +77,8 @@ class StandardTable : public ::testing::Test {
     std::string build(int population, StandardLayout layout, Sex sex, const std::string& title) {
         CStandardTableBuilder builder(title, population, layout, sex);
         EXPECT_TRUE(builder.build(m_store));
-        EXPECT_EQ(builder.text().size(), builder.prnText().size() + lines(builder.prnText()).size())
+        EXPECT_EQ(builder.text().size(),
+                  builder.prnText().size() + linesOf(builder.prnText()).size())
             << "every shown line ends in \\r\\n";
         return builder.prnText();
     }
@@ -171,67 +161,6 @@ All sites but C44                    40 100.0   2.2   1.6  0.13  0.20        18 
 )");
 }
 
-TEST_F(StandardTable, AgeSpecificLayoutTo70PlusDashesGroupsWithoutPersonYears) {
-    expectSameLines(build(1, StandardLayout::AgeSpecific, Sex::Male, "La Reunion"),
-                    R"(La Reunion     Annual incidence per 100,000 by age group - Male
-
-SITE                          All ages  Unk    0-     5-    10-    15-    20-    25-    30-    35-    40-    45-    50-    55-    60-    65-    70+  Crude Freq. Cum64 Cum74 ASR(W) ICD-10
-Lip                                  1    0     -      -      -      -      -      -      -      -      -      -      -      -     2.0     -      -    0.1  10.0  0.01   -     0.1  C00       
-Tongue                               0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C01-02    
-Mouth                                0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C03-06    
-Salivary glands                      0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C07-08    
-Tonsil                               0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C09       
-Other oropharynx                     0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C10       
-Nasopharynx                          0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C11       
-Hypopharynx                          0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C12-13    
-Pharynx unspecified                  0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C14       
-Oesophagus                           0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C15       
-Stomach                              0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C16       
-Small intestine                      0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C17       
-Colon                                0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C18       
-Rectum                               0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C19-20    
-Anus                                 0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C21       
-Liver                                0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C22       
-Gallbladder etc.                     0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C23-24    
-Pancreas                             0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C25       
-Nose, sinuses etc.                   0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C30-31    
-Larynx                               0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C32       
-Trachea, bronchus and lung           0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C33-34    
-Other thoracic organs                0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C37-38    
-Bone                                 0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C40-41    
-Melanoma of skin                     0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C43       
-Other skin                           0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0        0.00   -     0.0  C44       
-Mesothelioma                         0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C45       
-Kaposi sarcoma                       0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C46       
-Connective and soft tissue           0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C47+C49   
-Breast                               0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C50       
-Penis                                0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C60       
-Prostate                             0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C61       
-Testis                               0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C62       
-Other male genital organs            0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C63       
-Kidney                               0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C64       
-Renal pelvis                         0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C65       
-Ureter                               0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C66       
-Bladder                              0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C67       
-Other urinary organs                 0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C68       
-Eye                                  0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C69       
-Brain, nervous system                0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C70-72    
-Thyroid                              0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C73       
-Adrenal gland                        0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C74       
-Other endocrine                      0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C75       
-Hodgkin disease                      0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C81       
-Non-Hodgkin lymphoma                 0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C82-85,C96
-Immunoproliferative diseases         0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C88       
-Multiple myeloma                     0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C90       
-Lymphoid leukaemia                   0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C91       
-Myeloid leukaemia                    0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C92-94    
-Leukaemia unspecified                0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0   0.0  0.00   -     0.0  C95       
-Other and unspecified                9    0     -      -      -      -      -      -      -      -      -      -      -      -     8.0     -     6.0   1.3  90.0  0.04   -     0.6  O&U       
-All sites                           10    0     -      -      -      -      -      -      -      -      -      -      -      -    10.0     -     6.0   1.4        0.05   -     0.6  ALL       
-All sites but C44                   10    0     -      -      -      -      -      -      -      -      -      -      -      -    10.0     -     6.0   1.4 100.0  0.05   -     0.6  ALLbC44   
-)");
-}
-
 TEST_F(StandardTable, LinesOfEachLayout) {
     struct Case {
         int population;
@@ -241,36 +170,48 @@ TEST_F(StandardTable, LinesOfEachLayout) {
         std::size_t line;
         std::string text;
     };
-    const Case cases[] = {
-        // female table: female-only rows present, male-only rows left out
-        {0, StandardLayout::AgeSpecific, 1, 60, 0,
-         R"(Algeria, Algiers (1993-1997)     Annual incidence per 100,000 by age group - Female)"},
-        {0, StandardLayout::AgeSpecific, 1, 60, 27,
-         R"(Other skin                           2    0     -      -      -      -      -      -      -      -      -      -      -      -     2.0     -      -      -      -      -    0.1        0.01  0.01   0.1  C44       )"},
-        {0, StandardLayout::AgeSpecific, 1, 60, 31,
-         R"(Breast                              10    0     -      -      -      -      -      -      -      -      -      -      -      -    10.0     -      -      -      -      -    0.6  55.6  0.05  0.05   0.4  C50       )"},
-        {0, StandardLayout::AgeSpecific, 1, 60, 32,
-         R"(Vulva                                1    0     -      -      -      -      -      -      -      -      -      -      -      -     1.0     -      -      -      -      -    0.1   5.6  0.01  0.01   0.0  C51       )"},
-        {0, StandardLayout::AgeSpecific, 1, 60, 57,
-         R"(Other and unspecified                7    0     -      -      -      -      -     4.0     -      -      -      -      -      -     3.0     -      -      -      -      -    0.4  38.9  0.04  0.04   0.4  O&U       )"},
-        // male table: unknown ages in "Unk", ASR and cumulative rates raised by T / (T - U)
-        {0, StandardLayout::AgeSpecific, 0, 56, 13,
-         R"(Stomach                             10    2     -      -      -      -      -      -      -      -      -      -     8.0     -      -      -      -      -      -      -    0.6  25.0  0.05  0.05   0.5  C16       )"},
-        {0, StandardLayout::AgeSpecific, 0, 56, 33,
-         R"(Prostate                            10    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -    10.0     -      -      -    0.6  25.0  0.00  0.05   0.2  C61       )"},
-        // a population to 75+: both cumulative rates computed, cases above the top folded
-        {2, StandardLayout::AgeSpecific, 0, 56, 2,
-         R"(SITE                          All ages  Unk    0-     5-    10-    15-    20-    25-    30-    35-    40-    45-    50-    55-    60-    65-    70-    75+  Crude Freq. Cum64 Cum74 ASR(W) ICD-10)"},
-        {2, StandardLayout::AgeSpecific, 0, 56, 54,
-         R"(All sites                           14    0     -      -      -      -      -      -      -      -      -      -      -      -      -     4.0     -    10.0   0.9        0.00  0.02   0.3  ALL       )"},
-        // no cases other than skin: the relative frequency is a dash, not a division by zero
-        {1, StandardLayout::Summary, 0, 67, 6,
-         R"(Lip                                   1  10.0   0.1   0.1  0.01   -           0     -   0.0   0.0  0.00   -   C00)"},
-        {1, StandardLayout::Summary, 0, 67, 66,
-         R"(All sites but C44                    10 100.0   1.4   0.6  0.05   -           0     -   0.0   0.0  0.00   -   ALLbC44)"},
-    };
+    const Case
+        cases[] =
+            {
+                // female table: female-only rows present, male-only rows left out
+                {0, StandardLayout::AgeSpecific, 1, 60, 0,
+                 R"(Algeria, Algiers (1993-1997)     Annual incidence per 100,000 by age group - Female)"},
+                {0, StandardLayout::AgeSpecific, 1, 60, 27,
+                 R"(Other skin                           2    0     -      -      -      -      -      -      -      -      -      -      -      -     2.0     -      -      -      -      -    0.1        0.01  0.01   0.1  C44       )"},
+                {0, StandardLayout::AgeSpecific, 1, 60, 31,
+                 R"(Breast                              10    0     -      -      -      -      -      -      -      -      -      -      -      -    10.0     -      -      -      -      -    0.6  55.6  0.05  0.05   0.4  C50       )"},
+                {0, StandardLayout::AgeSpecific, 1, 60, 32,
+                 R"(Vulva                                1    0     -      -      -      -      -      -      -      -      -      -      -      -     1.0     -      -      -      -      -    0.1   5.6  0.01  0.01   0.0  C51       )"},
+                {0, StandardLayout::AgeSpecific, 1, 60, 57,
+                 R"(Other and unspecified                7    0     -      -      -      -      -     4.0     -      -      -      -      -      -     3.0     -      -      -      -      -    0.4  38.9  0.04  0.04   0.4  O&U       )"},
+                // male table: unknown ages in "Unk", ASR and cumulative rates raised by T / (T - U)
+                {0, StandardLayout::AgeSpecific, 0, 56, 13,
+                 R"(Stomach                             10    2     -      -      -      -      -      -      -      -      -      -     8.0     -      -      -      -      -      -      -    0.6  25.0  0.05  0.05   0.5  C16       )"},
+                {0, StandardLayout::AgeSpecific, 0, 56, 33,
+                 R"(Prostate                            10    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -    10.0     -      -      -    0.6  25.0  0.00  0.05   0.2  C61       )"},
+                // a population to 75+: both cumulative rates computed, cases above the top folded
+                {2, StandardLayout::AgeSpecific, 0, 56, 2,
+                 R"(SITE                          All ages  Unk    0-     5-    10-    15-    20-    25-    30-    35-    40-    45-    50-    55-    60-    65-    70-    75+  Crude Freq. Cum64 Cum74 ASR(W) ICD-10)"},
+                {2, StandardLayout::AgeSpecific, 0, 56, 54,
+                 R"(All sites                           14    0     -      -      -      -      -      -      -      -      -      -      -      -      -     4.0     -    10.0   0.9        0.00  0.02   0.3  ALL       )"},
+                // a population to 70+ without male person-years at 15-19: dashes, no cumulative
+                // 0-74
+                {1, StandardLayout::AgeSpecific, 0, 56, 2,
+                 R"(SITE                          All ages  Unk    0-     5-    10-    15-    20-    25-    30-    35-    40-    45-    50-    55-    60-    65-    70+  Crude Freq. Cum64 Cum74 ASR(W) ICD-10)"},
+                {1, StandardLayout::AgeSpecific, 0, 56, 3,
+                 R"(Lip                                  1    0     -      -      -      -      -      -      -      -      -      -      -      -     2.0     -      -    0.1  10.0  0.01   -     0.1  C00       )"},
+                {1, StandardLayout::AgeSpecific, 0, 56, 27,
+                 R"(Other skin                           0    0     -      -      -      -      -      -      -      -      -      -      -      -      -      -      -    0.0        0.00   -     0.0  C44       )"},
+                {1, StandardLayout::AgeSpecific, 0, 56, 53, R"(Other and unspecified                9    0     -      -      -      -      -      -      -      -      -      -      -      -     8.0     -     6.0   1.3  90.0  0.04   -     0.6  O&U       )"},
+                // no cases other than skin: the relative frequency is a dash, not a division by
+                // zero
+                {1, StandardLayout::Summary, 0, 67, 6,
+                 R"(Lip                                   1  10.0   0.1   0.1  0.01   -           0     -   0.0   0.0  0.00   -   C00)"},
+                {1, StandardLayout::Summary, 0, 67, 66,
+                 R"(All sites but C44                    10 100.0   1.4   0.6  0.05   -           0     -   0.0   0.0  0.00   -   ALLbC44)"},
+            };
     for (const Case& c : cases) {
-        const auto actual = lines(build(c.population, c.layout, *sexFromIndex(c.sex), kTitle));
+        const auto actual = linesOf(build(c.population, c.layout, *sexFromIndex(c.sex), kTitle));
         ASSERT_EQ(actual.size(), c.lineCount) << "population " << c.population;
         EXPECT_EQ(actual[c.line], c.text) << "population " << c.population << " line " << c.line;
     }

@@ -28,12 +28,7 @@ const std::string kAlgiers = " Algeria, Algiers (1993-1997)";
 const std::string kLaReunion = " France, La Reunion (1993-1997)";
 
 CasesFixture casesAt(std::initializer_list<std::pair<int, double>> entries, float mv) {
-    CasesFixture record;
-    for (const auto& [age, cases] : entries) {
-        record.cases[static_cast<std::size_t>(age)] = cases;
-    }
-    record.verification = mv;
-    return record;
+    return {FixtureData::seriesAt(entries), mv};
 }
 
 SelectionList select(std::initializer_list<int> slots) {
@@ -318,26 +313,6 @@ TEST_F(GridTables, UserGroupsAsRowsColumnsAndFixedItems) {
     CAgeSpecificRatesTable ageSpecific(a);
     ageSpecific.build(m_store, select({272}), m_cancers);
     EXPECT_EQ(ageSpecific.title(), "Vulva alone");
-}
-
-TEST(ReportSettings, FromBlock) {
-    ReportBlock b;
-    b.reportKind = 2;
-    b.interval = 1;
-    b.arrangement = 0;
-    b.ageFrom = 3;
-    b.ageTo = 12;
-    b.rateKind = 4;
-    b.male = 0;
-    b.female = 1;
-    const ReportSettings s = ReportSettings::fromBlock(b);
-    EXPECT_FALSE(s.rowsAreCancers);
-    EXPECT_FALSE(s.males);
-    EXPECT_TRUE(s.females);
-    EXPECT_TRUE(s.confidenceInterval);
-    EXPECT_EQ(s.rateKind, RateKind::CumulativeRisk);
-    EXPECT_EQ(s.ageFrom, 3);
-    EXPECT_EQ(s.ageTo, 12);
 }
 
 } // namespace

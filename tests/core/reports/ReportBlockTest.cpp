@@ -16,16 +16,6 @@ TEST(ReportBlock, StartsWithWholeAgeRangeWorldAsrAndEmptyLists) {
     }
 }
 
-TEST(ReportBlock, ArrayOrderIsFileOrder) {
-    const std::array<std::int32_t, 11> v{2, 1, 1, 7, 272, 3, 15, 4, 2, 1, 2};
-    const ReportBlock b = ReportBlock::fromArray(v);
-    EXPECT_EQ(b.reportKind, 2);
-    EXPECT_EQ(b.fixedRegistry, 272);
-    EXPECT_EQ(b.ageTo, 15);
-    EXPECT_EQ(b.female, 2);
-    EXPECT_EQ(b.toArray(), v);
-}
-
 TEST(ReportBlock, SexBoxesGiveFieldsEightToTen) {
     const struct {
         bool male;
@@ -42,20 +32,6 @@ TEST(ReportBlock, SexBoxesGiveFieldsEightToTen) {
         EXPECT_EQ((std::array<std::int32_t, 3>{b.sexes, b.male, b.female}), c.fields)
             << c.male << c.female << c.femaleMark;
     }
-}
-
-TEST(ReportBlock, BoundingClearsSlotsBeyondTheUserGroups) {
-    ReportChoices c;
-    for (int s = 0; s < kSelectionListSize; ++s) {
-        c.registries[static_cast<std::size_t>(s)] = s;
-        c.cancers[static_cast<std::size_t>(s)] = s;
-    }
-    boundSelectionLists(c, 3, 0);
-    EXPECT_EQ(c.registries[274], 274);
-    EXPECT_EQ(c.registries[275], -1);
-    EXPECT_EQ(c.cancers[251], 251);
-    EXPECT_EQ(c.cancers[252], -1);
-    EXPECT_EQ(c.cancers[320], -1);
 }
 
 } // namespace

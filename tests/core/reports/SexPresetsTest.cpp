@@ -35,12 +35,5 @@ TEST(SexPresets, DisableTheSexNoChosenCancerOccursIn) {
     }
 }
 
-TEST(SexPresets, SelectedItemsInSlotOrder) {
-    SelectionList list = emptySelectionList();
-    list[300] = 300;
-    list[2] = 2;
-    EXPECT_EQ(selectedItems(list), (std::vector<int>{2, 300}));
-}
-
 } // namespace
 } // namespace orvelan
