@@ -10,6 +10,7 @@
 #include "gui/app/CDocument.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
+#include "gui/app/CommandIds.h"
 #include "gui/widgets/CGridCtrl.h"
 
 #include <QLineEdit>
@@ -62,11 +63,7 @@ class AnalysisCommandTest : public QObject {
         fixture.app().blocks().analysis.refCancer = kStomach;
     }
 
-    void cleanup() {
-        QVERIFY2(fixture.pendingHandlers() == 0, "an expected dialog never came");
-        const QStringList unexpected = fixture.takeUnexpectedDialogs();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
-    }
+    void cleanup() { fixture.verifyDialogsHandled(); }
 
     void twoCurvesShowTheResults() {
         runWizard(
@@ -82,7 +79,7 @@ class AnalysisCommandTest : public QObject {
             }
             result->findChild<QPushButton*>(QStringLiteral("close"))->click();
         });
-        fixture.frame().action(104)->trigger();
+        fixture.frame().action(cmd::kNewAnalysis)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
         QCOMPARE(fields, (QStringList{" Algeria, Algiers: Stomach-Male",
                                       " The Gambia: Stomach-Male", " 0-85+"}));
@@ -98,7 +95,7 @@ class AnalysisCommandTest : public QObject {
                        choose(page, "registryTree", "Algiers");
                        choose(page, "registryTree", "Bamako");
                    }});
-        fixture.frame().action(104)->trigger();
+        fixture.frame().action(cmd::kNewAnalysis)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
         CChildFrame* child = fixture.frame().activeChild();
         QVERIFY(child != nullptr);
@@ -133,7 +130,7 @@ class AnalysisCommandTest : public QObject {
             }
             dialog->close();
         });
-        fixture.frame().action(104)->trigger();
+        fixture.frame().action(cmd::kNewAnalysis)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
         QCOMPARE(fields, (QStringList{"Typed", " 0-85+"}));
         const AnalysisBlock& block = fixture.app().blocks().analysis;

@@ -3,14 +3,9 @@
 // and .STA files written and read back through the page's buttons.
 #include "gui/analysis/CStatsWizard.h"
 
-#include "FixtureData.h"
 #include "GuiFixture.h"
-#include "ModalWatch.h"
-#include "TempDir.h"
-#include "TreeHelpers.h"
+#include "WizardHarness.h"
 #include "core/analysis/StatsWizardTexts.h"
-#include "core/data/CIncidenceStore.h"
-#include "core/data/CUserGroupDictionary.h"
 #include "gui/analysis/CStatsPage.h"
 #include "gui/widgets/CFileDialogs.h"
 
@@ -21,68 +16,37 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QToolButton>
-#include <QtTest>
 #include <fstream>
-#include <memory>
 #include <sstream>
 
 using namespace orvelan;
+using orvelan::test::child;
 using treehelp::click;
 using treehelp::itemByText;
 
 namespace {
 
 constexpr int kStomach = 34;
-constexpr int kVulva = 117;  // females only
 constexpr int kAlgiers = 0;  // ages to 85+
 constexpr int kBamako = 3;   // ages to 85+
 constexpr int kChangle = 74; // ages to 75+
 const QString kError = QString::number(static_cast<int>(QMessageBox::Critical));
 const QString kInformation = QString::number(static_cast<int>(QMessageBox::Information));
 
-template <typename T> T* child(QWidget* parent, const QString& name) {
-    T* widget = parent->findChild<T*>(name);
-    if (widget == nullptr) {
-        qWarning("no widget %s", qPrintable(name));
-    }
-    return widget;
-}
-
 } // namespace
 
-class CStatsWizardTest : public QObject {
+class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard, AnalysisBlock> {
     Q_OBJECT
 
   private slots:
-    void initTestCase() {
-        test::FixtureData data;
-        test::PopulationFixture full;
-        full.personYears = test::FixtureData::flatPersonYears(10000.0);
-        test::PopulationFixture shortTop;
-        shortTop.personYears = test::FixtureData::flatPersonYears(10000.0, 15);
-        for (int sex = 0; sex < 2; ++sex) {
-            data.setPopulation(kAlgiers, sex, full);
-            data.setPopulation(kBamako, sex, full);
-            data.setPopulation(kChangle, sex, shortTop);
-        }
-        data.write(dataDir.str());
-        QVERIFY(store.open(dataDir.str()));
-        store.setUserGroups(&cancerGroups, &registryGroups);
-    }
+    void initTestCase() { openStore(populations({kAlgiers, kBamako}, {kChangle})); }
 
     void init() {
-        QDir(QString::fromStdString(dataDir.file("Templates"))).removeRecursively();
-        remembered = AnalysisBlock{};
+        resetFolder();
         remembered.refCancer = kStomach;
-        watch.takeMessages();
-        watch.icons().clear();
     }
 
-    void cleanup() {
-        wizard.reset();
-        CFileDialogs::setProvider({});
-        QVERIFY(watch.idle());
-    }
+    void cleanup() { closeWizard(); }
 
     // Page 1 to page 3 and Finish: the reference and comparison choices come back in the block.
     void twoCurvesStoreBothCurves() {
@@ -273,57 +237,29 @@ class CStatsWizardTest : public QObject {
     }
 
   private:
-    void start() {
-        StatsWizardContext context{store, registryGroups, cancerGroups,
-                                   QString::fromStdString(dataDir.str())};
-        wizard = std::make_unique<CStatsWizard>(remembered, context);
-        wizard->show();
-        QVERIFY(QTest::qWaitForWindowExposed(wizard.get()));
-    }
+    void start() { open(context<StatsWizardContext>()); }
     void toUserPage() {
         start();
         chooseKind("userDefined");
         next();
         QCOMPARE(wizard->currentId(), CStatsWizard::kUserCurvePage);
     }
-    QWidget* page() const { return wizard->currentPage(); }
     void chooseKind(const char* name) {
-        child<QRadioButton>(page(), QString::fromLatin1(name))->click();
+        child<QRadioButton>(page(), name)->click();
         next();
     }
     void choose(const char* treeName, const char* text) {
-        auto* tree = child<CSelectionTree>(page(), QString::fromLatin1(treeName));
-        click(tree, itemByText(tree, QString::fromLatin1(text)));
+        tick(treeName, QString::fromLatin1(text));
     }
     void type(const QString& name, const QString& text) {
         auto* edit = child<QLineEdit>(page(), name);
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
-    void type(const char* name, const QString& text) { type(QString::fromLatin1(name), text); }
-    QString field(const char* name) const {
-        return child<QLineEdit>(page(), QString::fromLatin1(name))->text();
-    }
+    QString field(const QString& name) const { return child<QLineEdit>(page(), name)->text(); }
     QString description() const {
-        return child<QPlainTextEdit>(page(), QStringLiteral("referenceDescription"))->toPlainText();
+        return child<QPlainTextEdit>(page(), "referenceDescription")->toPlainText();
     }
-    void next() { QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton); }
-    void finish() {
-        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
-        QCOMPARE(wizard->result(), int(QDialog::Accepted));
-    }
-    void finishRefused() {
-        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
-        QVERIFY(wizard->isVisible());
-    }
-
-    test::TempDir dataDir;
-    CIncidenceStore store;
-    CUserGroupDictionary registryGroups{GroupKind::Registry};
-    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
-    AnalysisBlock remembered;
-    std::unique_ptr<CStatsWizard> wizard;
-    ModalWatch watch;
 };
 
 ORVELAN_GUI_TEST_MAIN(CStatsWizardTest)

@@ -9,6 +9,7 @@
 #include "gui/app/CDocument.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
+#include "gui/app/CommandIds.h"
 #include "gui/graphs/CColourDialog.h"
 #include "gui/graphs/wizard/CGphWizard.h"
 
@@ -84,9 +85,7 @@ class CGraphCommandsTest : public QObject {
     void cleanup() {
         CGraphCommands::setOpener({});
         CColourDialog::setProvider({});
-        QVERIFY2(fixture.pendingHandlers() == 0, "an expected dialog never came");
-        const QStringList unexpected = fixture.takeUnexpectedDialogs();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+        fixture.verifyDialogsHandled();
         fixture.stop();
         fixture.clearFolders();
     }
@@ -104,9 +103,9 @@ class CGraphCommandsTest : public QObject {
         QFETCH(QString, title);
         CMainFrame& frame = fixture.frame();
         frame.updateCommandStates();
-        QVERIFY(frame.action(102)->isEnabled());
+        QVERIFY(frame.action(cmd::kNewGraph)->isEnabled());
         fixture.expectDialog([kind](QWidget* dialog) { runToFinish(dialog, kind); });
-        frame.action(102)->trigger();
+        frame.action(cmd::kNewGraph)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
         CChildFrame* child = frame.activeChild();
         QVERIFY(child != nullptr);
@@ -134,7 +133,7 @@ class CGraphCommandsTest : public QObject {
                               Qt::LeftButton);
             QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
         });
-        fixture.frame().action(102)->trigger();
+        fixture.frame().action(cmd::kNewGraph)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
         QVERIFY(opened.has_value());
         QCOMPARE(opened->lineThickness, 0);
@@ -161,7 +160,7 @@ class CGraphCommandsTest : public QObject {
                 Qt::LeftButton);
             wizard->reject();
         });
-        fixture.frame().action(102)->trigger();
+        fixture.frame().action(cmd::kNewGraph)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
         QVERIFY(!opened.has_value());
         QVERIFY(fixture.app().blocks().graph == before);

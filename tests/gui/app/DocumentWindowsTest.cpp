@@ -78,9 +78,7 @@ class DocumentWindowsTest : public QObject {
         fixture.frame().mdiArea()->closeAllSubWindows();
         QCoreApplication::processEvents();
         CFileDialogs::setProvider({});
-        QVERIFY2(fixture.pendingHandlers() == 0, "an expected dialog never came");
-        const QStringList unexpected = fixture.takeUnexpectedDialogs();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+        fixture.verifyDialogsHandled();
     }
 
     void newDocumentsOpenFullyVisibleCascading() {

@@ -4,48 +4,29 @@
 #include "gui/export/CExpWizard.h"
 
 #include "GuiFixture.h"
-#include "FixtureData.h"
-#include "ModalWatch.h"
 #include "RunProcess.h"
-#include "TempDir.h"
 #include "TextLines.h"
-#include "TreeHelpers.h"
-#include "core/data/CIncidenceStore.h"
-#include "core/data/CUserGroupDictionary.h"
-#include "gui/data/CSelectionPanel.h"
+#include "WizardHarness.h"
 #include "gui/export/CExpWiz3.h"
 #include "gui/export/CExportWriter.h"
 #include "gui/export/CFolderTree.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QToolButton>
-#include <QtTest>
 #include <filesystem>
-#include <memory>
 
 using namespace orvelan;
+using orvelan::test::child;
 using treehelp::click;
 using treehelp::itemByText;
 
 namespace {
 
 constexpr int kVillaClara = 12; // population of a dictionary row named "Villa Clara"
-
-template <typename T> T* child(QWidget* parent, const char* name) {
-    T* widget = parent->findChild<T*>(QString::fromLatin1(name));
-    if (widget == nullptr) {
-        qWarning("no widget %s", name);
-    }
-    return widget;
-}
 
 std::size_t fileCount(const std::string& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
@@ -54,7 +35,7 @@ std::size_t fileCount(const std::string& folder) {
 
 } // namespace
 
-class CExpWizardTest : public QObject {
+class CExpWizardTest : public QObject, public test::WizardHarness<CExpWizard, ExportSettings> {
     Q_OBJECT
 
   private slots:
@@ -70,36 +51,27 @@ class CExpWizardTest : public QObject {
             data.setPopulation(kVillaClara, sex, population);
             data.setCases(kVillaClara, sex, 0, cases);
         }
-        data.write(dataDir.str());
-        QVERIFY(store.open(dataDir.str()));
-        store.setUserGroups(&cancerGroups, &registryGroups);
+        openStore(data);
     }
 
     void init() {
         QDir(work()).removeRecursively();
         QDir().mkpath(work());
-        std::remove(dataDir.file("POPuser.dic").c_str());
-        QVERIFY(registryGroups.load(dataDir.file("POPuser.dic")));
-        QVERIFY(cancerGroups.load(dataDir.file("ICDuser.dic")));
-        remembered = ExportSettings{};
-        watch.takeMessages();
+        resetFolder();
     }
 
-    void cleanup() {
-        wizard.reset();
-        QVERIFY(watch.idle());
-    }
+    void cleanup() { closeWizard(); }
 
     void pagesRefuseToGoOnUntilTheirChoicesAreMade() {
         start();
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Export wizard (1/3)"));
         next();
         QCOMPARE(wizard->currentId(), CExpWizard::kPopulationPage); // nothing ticked, no message
-        tickPopulation(QStringLiteral("Villa Clara"));
+        tick("registryTree", QStringLiteral("Villa Clara"));
         next();
         QCOMPARE(wizard->currentId(), CExpWizard::kCancerPage);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Export wizard (2/3)"));
-        auto* cancers = child<CSelectionTree>(wizard->currentPage(), "cancerTree");
+        auto* cancers = child<CSelectionTree>(page(), "cancerTree");
         QVERIFY(cancers->topLevelItem(0)->text(0).endsWith(QStringLiteral(" cancers")));
 
         next(); // no cancer
@@ -131,7 +103,7 @@ class CExpWizardTest : public QObject {
         back();
         back(); // Back keeps the pages' choices and never validates
         QCOMPARE(wizard->currentId(), CExpWizard::kPopulationPage);
-        child<QToolButton>(wizard->currentPage(), "clearSelection")->click();
+        child<QToolButton>(page(), "clearSelection")->click();
         QTest::mouseClick(wizard->button(QWizard::CancelButton), Qt::LeftButton);
         QCOMPARE(wizard->result(), int(QDialog::Rejected));
     }
@@ -193,19 +165,52 @@ class CExpWizardTest : public QObject {
         QCOMPARE(wizard->settings().dataPath, std::string());
     }
 
-    void onePopulationBothSexesFormattedEqualsTheCommandLine() {
-        runAndCompare(0, false,
-                      {" 13 1   1  1       0      1000", " 13 1   1  2       3      1000"}, 38,
-                      " 13 " + std::string("Villa Clara") + std::string(80 - 11, ' '),
-                      "  1 C00-97     All sites" + std::string(80 - 20, ' '));
+    // The files written after Finish equal the command-line tool's for the same choices; a
+    // user registry group counts as one more population.
+    void filesEqualTheCommandLines_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("group");
+        QTest::newRow("one population, formatted") << 0 << false;
+        QTest::newRow("a user registry group, comma-separated") << 2 << true;
     }
+    void filesEqualTheCommandLines() {
+        QFETCH(int, format);
+        QFETCH(bool, group);
+        if (group) {
+            dataDir.write("POPuser.dic", test::groupLine("Cuba, two towns", "012")); // members: 12
+            QVERIFY(registryGroups.load(dataDir.file("POPuser.dic")));
+        }
+        toFilesPage(true, true, group);
+        child<QComboBox>(filesPage(), "format")->setCurrentIndex(format);
+        QTest::keyClicks(child<QLineEdit>(filesPage(), "fileName"), QStringLiteral("raw"));
+        finish();
+        const ExportSettings settings = wizard->settings();
+        const QString extension = QStringList{".prn", ".txt", ".csv"}[format];
+        QCOMPARE(QString::fromStdString(settings.dataPath), work() + "/raw" + extension);
 
-    void userRegistryGroupIsWrittenAsOneMoreInBothFilesAndCsvQuotesNames() {
-        dataDir.write("POPuser.dic", test::groupLine("Cuba, two towns", "012")); // members: 12
-        QVERIFY(registryGroups.load(dataDir.file("POPuser.dic")));
-        QCOMPARE(registryGroups.count(), 1);
-        runAndCompare(2, true, {"273,1,1,1,0,1000", "273,1,1,2,3,1000"}, 38,
-                      "273,\"Cuba, two towns\"", "1,\"C00-97     All sites\"");
+        bool logBeforeDone = true;
+        watch.expect([this, &logBeforeDone](QWidget* dialog) {
+            logBeforeDone = QFileInfo::exists(work() + "/raw.log");
+            watch.takeMessages();
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            QCOMPARE(box->text(), QStringLiteral("Done!"));
+            box->button(QMessageBox::Ok)->click();
+        });
+        QVERIFY(CExportWriter::write(wizard.get(), store, settings).ok());
+        QVERIFY(!logBeforeDone);
+
+        const std::string data = dataDir.read("work/raw" + extension.toStdString());
+        const std::string log = dataDir.read("work/raw.log");
+        QCOMPARE(test::linesOf(data).size(), std::size_t(38));
+        std::remove(settings.dataPath.c_str());
+        std::remove(settings.logPath.c_str());
+        const auto cli = test::runProcess(
+            {ORVELAN_CLI_PATH, "--data-dir", dataDir.str(), "export", "--populations",
+             group ? "272" : std::to_string(kVillaClara), "--cancers", "0", "--sexes", "m,f",
+             "--format", extension.mid(1).toStdString(), "--out", work().toStdString() + "/raw"});
+        QCOMPARE(cli.exitCode, 0);
+        QCOMPARE(dataDir.read("work/raw" + extension.toStdString()), data);
+        QCOMPARE(dataDir.read("work/raw.log"), log);
     }
 
     void cancelLeavesNoHalfWrittenFile() {
@@ -249,36 +254,6 @@ class CExpWizardTest : public QObject {
         QVERIFY(!dataDir.read("work/raw.log").empty());
     }
 
-    // Every population, cancer and sex of a full data set as comma-separated values: over two
-    // million lines. Slow, so it runs only when ORVELAN_FULL_EXPORT names a data directory
-    // (such as the generated data/); it prints the time taken.
-    void fullExportTimeAndResponsiveness() {
-        const QString fullData = qEnvironmentVariable("ORVELAN_FULL_EXPORT");
-        if (fullData.isEmpty()) {
-            QSKIP("set ORVELAN_FULL_EXPORT=<data directory> to measure the full export");
-        }
-        CIncidenceStore fullStore;
-        QVERIFY(fullStore.open(fullData.toStdString()));
-        const ExportSettings settings = everything();
-        QTimer ticks;
-        QElapsedTimer sinceTick;
-        qint64 longestGap = 0;
-        connect(&ticks, &QTimer::timeout,
-                [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
-        ticks.start(20);
-        sinceTick.start();
-        watch.expect([](QWidget* dialog) { QVERIFY(qobject_cast<QProgressDialog*>(dialog)); });
-        QElapsedTimer clock;
-        clock.start();
-        const ExportOutcome outcome = CExportWriter::write(nullptr, fullStore, settings);
-        qInfo("full export: %lld ms, longest pause of the event loop %lld ms", clock.elapsed(),
-              longestGap);
-        QVERIFY2(outcome.ok(), outcome.message().c_str());
-        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Done!")});
-        QCOMPARE(test::linesOf(dataDir.read("work/all.csv")).size(),
-                 std::size_t(229 * 252 * 2 * 19));
-    }
-
   private:
     QString work() const { return QString::fromStdString(dataDir.file("work")); }
     /// Every population, cancer and sex as comma-separated values into work/all.csv.
@@ -298,100 +273,24 @@ class CExpWizardTest : public QObject {
         return qobject_cast<CExpWiz3*>(wizard->page(CExpWizard::kFilesPage));
     }
 
-    void start() {
-        ExportWizardContext context{registryGroups, cancerGroups, work()};
-        wizard = std::make_unique<CExpWizard>(remembered, context);
-        wizard->show();
-        QVERIFY(QTest::qWaitForWindowExposed(wizard.get()));
-    }
-    void next() { QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton); }
-    void back() { QTest::mouseClick(wizard->button(QWizard::BackButton), Qt::LeftButton); }
-    void finishRefused() {
-        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
-        QVERIFY(wizard->isVisible());
-        QCOMPARE(wizard->currentId(), CExpWizard::kFilesPage);
-    }
-    void tickPopulation(const QString& name) {
-        auto* tree = child<CSelectionTree>(wizard->currentPage(), "registryTree");
-        QTreeWidgetItem* item = itemByText(tree, name);
-        QVERIFY(item != nullptr);
-        click(tree, item);
-    }
+    void start() { open(ExportWizardContext{registryGroups, cancerGroups, work()}); }
     void setSexes(bool male, bool female) {
-        child<QCheckBox>(wizard->currentPage(), "male")->setChecked(male);
-        child<QCheckBox>(wizard->currentPage(), "female")->setChecked(female);
+        child<QCheckBox>(page(), "male")->setChecked(male);
+        child<QCheckBox>(page(), "female")->setChecked(female);
     }
     /// Page 3 with Villa Clara (or the first user group) and "All sites" chosen.
     void toFilesPage(bool male, bool female, bool group = false) {
         start();
-        tickPopulation(group ? QStringLiteral("Cuba, two towns") : QStringLiteral("Villa Clara"));
+        tick("registryTree",
+             group ? QStringLiteral("Cuba, two towns") : QStringLiteral("Villa Clara"));
         next();
-        auto* cancers = child<CSelectionTree>(wizard->currentPage(), "cancerTree");
+        auto* cancers = child<CSelectionTree>(page(), "cancerTree");
         click(cancers, itemByText(cancers, QStringLiteral("All sites")));
         setSexes(male, female);
         next();
         QCOMPARE(wizard->currentId(), CExpWizard::kFilesPage);
         watch.takeMessages();
     }
-
-    /// Runs the wizard and the writing, checks the first data lines, the line count and the
-    /// two dictionary entries of the log, then has the command-line tool write the same
-    /// choices to the same paths and compares both files byte for byte.
-    void runAndCompare(int format, bool group, const std::vector<std::string>& firstLines,
-                       std::size_t lineCount, const std::string& populationEntry,
-                       const std::string& cancerEntry) {
-        toFilesPage(true, true, group);
-        auto* page = filesPage();
-        child<QComboBox>(page, "format")->setCurrentIndex(format);
-        QTest::keyClicks(child<QLineEdit>(page, "fileName"), QStringLiteral("raw"));
-        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
-        QCOMPARE(wizard->result(), int(QDialog::Accepted));
-        const ExportSettings settings = wizard->settings();
-        const QString extension = QStringList{".prn", ".txt", ".csv"}[format];
-        QCOMPARE(QString::fromStdString(settings.dataPath), work() + "/raw" + extension);
-
-        bool logBeforeDone = true;
-        watch.expect([this, &logBeforeDone](QWidget* dialog) {
-            logBeforeDone = QFileInfo::exists(work() + "/raw.log");
-            watch.takeMessages();
-            auto* box = qobject_cast<QMessageBox*>(dialog);
-            QCOMPARE(box->text(), QStringLiteral("Done!"));
-            box->button(QMessageBox::Ok)->click();
-        });
-        QVERIFY(CExportWriter::write(wizard.get(), store, settings).ok());
-        QVERIFY(!logBeforeDone);
-
-        const std::string data = dataDir.read("work/raw" + extension.toStdString());
-        const std::string log = dataDir.read("work/raw.log");
-        const auto lines = test::linesOf(data);
-        QCOMPARE(lines.size(), lineCount);
-        for (std::size_t i = 0; i < firstLines.size(); ++i) {
-            QCOMPARE(QString::fromStdString(lines[i]), QString::fromStdString(firstLines[i]));
-        }
-        const auto logLines = test::linesOf(log);
-        QCOMPARE(logLines.size(), std::size_t(14));
-        QCOMPARE(logLines[1], settings.dataPath + " file format:");
-        QCOMPARE(logLines[10], populationEntry);
-        QCOMPARE(logLines[13], cancerEntry);
-
-        std::remove(settings.dataPath.c_str());
-        std::remove(settings.logPath.c_str());
-        const auto cli = test::runProcess(
-            {ORVELAN_CLI_PATH, "--data-dir", dataDir.str(), "export", "--populations",
-             group ? "272" : std::to_string(kVillaClara), "--cancers", "0", "--sexes", "m,f",
-             "--format", extension.mid(1).toStdString(), "--out", work().toStdString() + "/raw"});
-        QCOMPARE(cli.exitCode, 0);
-        QCOMPARE(dataDir.read("work/raw" + extension.toStdString()), data);
-        QCOMPARE(dataDir.read("work/raw.log"), log);
-    }
-
-    test::TempDir dataDir;
-    CIncidenceStore store;
-    CUserGroupDictionary registryGroups{GroupKind::Registry};
-    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
-    ExportSettings remembered;
-    std::unique_ptr<CExpWizard> wizard;
-    ModalWatch watch;
 };
 
 ORVELAN_GUI_TEST_MAIN(CExpWizardTest)

@@ -6,6 +6,7 @@
 #include "core/data/CRegistryDictionary.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
+#include "gui/app/CommandIds.h"
 #include "gui/export/CExpWizard.h"
 
 #include <QAbstractButton>
@@ -26,14 +27,10 @@ class ExportCommandTest : public QObject {
         fixture.start();
     }
 
-    void cleanup() {
-        QVERIFY2(fixture.pendingHandlers() == 0, "an expected dialog never came");
-        const QStringList unexpected = fixture.takeUnexpectedDialogs();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
-    }
+    void cleanup() { fixture.verifyDialogsHandled(); }
 
     void commandSitsOnTheToolbarAndIsEnabled() {
-        QAction* command = fixture.frame().action(146);
+        QAction* command = fixture.frame().action(cmd::kExport);
         fixture.frame().updateCommandStates();
         QVERIFY(command->isEnabled());
         bool onToolbar = false;
@@ -49,7 +46,7 @@ class ExportCommandTest : public QObject {
             QVERIFY(qobject_cast<CExpWizard*>(dialog) != nullptr);
             dialog->close();
         });
-        fixture.frame().action(146)->trigger();
+        fixture.frame().action(cmd::kExport)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
         QVERIFY(fixture.app().blocks().exportSettings == before);
 
@@ -75,7 +72,7 @@ class ExportCommandTest : public QObject {
         });
         fixture.expectDialog(test::GuiFixture::captureText(patience));
         fixture.expectDialog(test::GuiFixture::captureText(done));
-        fixture.frame().action(146)->trigger();
+        fixture.frame().action(cmd::kExport)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
         QVERIFY(patience.startsWith(QStringLiteral("Depending on your computer")));
         QCOMPARE(done, QStringLiteral("Done!"));

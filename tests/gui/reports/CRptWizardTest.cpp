@@ -3,20 +3,13 @@
 #include "gui/reports/CRptWizard.h"
 
 #include "GuiFixture.h"
-#include "FixtureData.h"
-#include "ModalWatch.h"
-#include "TempDir.h"
-#include "TreeHelpers.h"
-#include "core/data/CIncidenceStore.h"
-#include "core/data/CUserGroupDictionary.h"
-#include "gui/data/CSelectionPanel.h"
+#include "WizardHarness.h"
 #include "gui/reports/CReportOutputs.h"
 #include "gui/reports/CSummaryRatesView.h"
 #include "gui/reports/CTemplateSaveDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,10 +17,9 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QtTest>
-#include <memory>
 
 using namespace orvelan;
+using orvelan::test::child;
 using treehelp::click;
 using treehelp::itemByText;
 
@@ -38,81 +30,49 @@ constexpr int kProstate = 153;
 constexpr int kBamako = 3;   // population of row 7, ages to 85+
 constexpr int kChangle = 74; // population of row 93, ages to 75+
 
-template <typename T> T* child(QWidget* parent, const char* name) {
-    T* widget = parent->findChild<T*>(QString::fromLatin1(name));
-    if (widget == nullptr) {
-        qWarning("no widget %s", name);
-    }
-    return widget;
-}
-
 } // namespace
 
-class CRptWizardTest : public QObject {
+class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, ReportChoices> {
     Q_OBJECT
 
   private slots:
     void initTestCase() {
-        test::FixtureData data;
-        test::PopulationFixture full;
-        full.personYears = test::FixtureData::flatPersonYears(10000.0);
-        test::PopulationFixture shortTop;
-        shortTop.personYears = test::FixtureData::flatPersonYears(10000.0, 15);
-        for (int sex = 0; sex < 2; ++sex) {
-            for (int population : {kBamako, 0, 2}) {
-                data.setPopulation(population, sex, full);
-            }
-            data.setPopulation(kChangle, sex, shortTop);
-        }
+        test::FixtureData data = populations({kBamako, 0, 2}, {kChangle});
         test::CasesFixture cases;
         cases.cases[10] = 10.0;
         data.setCases(kBamako, 0, kStomach, cases);
-        data.write(dataDir.str());
-        QVERIFY(store.open(dataDir.str()));
-        store.setUserGroups(&cancerGroups, &registryGroups);
+        openStore(data);
     }
 
-    void init() {
-        QDir(QString::fromStdString(dataDir.file("Templates"))).removeRecursively();
-        std::remove(dataDir.file("POPuser.dic").c_str());
-        std::remove(dataDir.file("ICDuser.dic").c_str());
-        QVERIFY(registryGroups.load(dataDir.file("POPuser.dic")).ok());
-        QVERIFY(cancerGroups.load(dataDir.file("ICDuser.dic")).ok());
-        remembered = ReportChoices{};
-        watch.takeMessages();
-    }
+    void init() { resetFolder(); }
 
-    void cleanup() {
-        wizard.reset();
-        CTemplateSaveDialog::setProvider({});
-        QVERIFY(watch.idle());
-    }
+    void cleanup() { closeWizard(); }
 
     void typicalRequestOpensOneSummaryViewPerSexMalesFirst() {
         start();
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Report/Table wizard"));
         chooseKind(0);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Summary incidence rates by sex (1/3)"));
-        auto* page = wizard->currentPage();
-        QTest::mouseClick(child<QRadioButton>(page, "fixCancer"), Qt::LeftButton);
-        auto* cancers = child<CSelectionTree>(page, "cancerTree");
+        auto* current = wizard->currentPage();
+        QTest::mouseClick(child<QRadioButton>(current, "fixCancer"), Qt::LeftButton);
+        auto* cancers = child<CSelectionTree>(current, "cancerTree");
         click(cancers, itemByText(cancers, QStringLiteral("Stomach")));
         next();
         QCOMPARE(wizard->currentId(), CRptWizard::kRegistryPage);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Summary incidence rates by sex (2/3)"));
-        auto* registries = child<CSelectionTree>(wizard->currentPage(), "registryTree");
+        auto* registries = child<CSelectionTree>(page(), "registryTree");
         for (const char* name : {"Bamako", "Algiers", "The Gambia"}) {
             click(registries, itemByText(registries, QString::fromLatin1(name)));
         }
         next();
         QCOMPARE(wizard->currentId(), CRptWizard::kSummaryStep3);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Summary incidence rates by sex (3/3)"));
-        page = wizard->currentPage();
-        QCOMPARE(child<QSpinBox>(page, "ageFrom")->text(), QStringLiteral(" 0-"));
-        QCOMPARE(child<QSpinBox>(page, "ageTo")->text(), QStringLiteral("85+"));
-        child<QCheckBox>(page, "interval")->setChecked(true);
-        child<QCheckBox>(page, "male")->setChecked(true);
-        child<QCheckBox>(page, "female")->setChecked(true);
+        current = wizard->currentPage();
+        QCOMPARE(child<QSpinBox>(current, "ageFrom")->text(), QStringLiteral(" 0-"));
+        QCOMPARE(child<QSpinBox>(current, "ageTo")->text(), QStringLiteral("85+"));
+        child<QCheckBox>(current, "interval")->setChecked(true);
+        child<QCheckBox>(current, "male")->setChecked(true);
+        child<QCheckBox>(current, "female")->setChecked(true);
         finish();
 
         const ReportChoices& chosen = wizard->choices();
@@ -127,18 +87,14 @@ class CRptWizardTest : public QObject {
         QVERIFY(males != nullptr && females != nullptr);
         QCOMPARE(males->title(), QStringLiteral("Stomach-Male (All ages)"));
         QCOMPARE(females->title(), QStringLiteral("Stomach-Female (All ages)"));
-        const CTextGrid& grid = males->summaryTable()->grid();
-        QCOMPARE(grid.rowCount(), 4);
-        QCOMPARE(QString::fromStdString(grid.text(1, 0)).trimmed(),
-                 QStringLiteral("Algeria, Algiers (1993-1997)"));
-        QCOMPARE(QString::fromStdString(grid.text(3, 6)).trimmed(), QStringLiteral("10"));
+        QCOMPARE(males->summaryTable()->grid().rowCount(), 4); // the three registries
     }
 
     void emptySelectionCannotGoNextButCanGoBack() {
         start();
         chooseKind(0);
-        auto* page = wizard->currentPage();
-        QTest::mouseClick(child<QRadioButton>(page, "fixCancer"), Qt::LeftButton);
+        auto* current = wizard->currentPage();
+        QTest::mouseClick(child<QRadioButton>(current, "fixCancer"), Qt::LeftButton);
         next(); // the remembered cancer 0 ("All sites") is the current choice
         QCOMPARE(wizard->currentId(), CRptWizard::kRegistryPage);
         next();
@@ -158,8 +114,8 @@ class CRptWizardTest : public QObject {
         next();
         next();
         QCOMPARE(wizard->currentId(), CRptWizard::kAgeSpecificStep3);
-        auto* female = child<QCheckBox>(wizard->currentPage(), "female");
-        auto* male = child<QCheckBox>(wizard->currentPage(), "male");
+        auto* female = child<QCheckBox>(page(), "female");
+        auto* male = child<QCheckBox>(page(), "male");
         QVERIFY(!female->isEnabled());
         QVERIFY(!female->isChecked());
         QVERIFY(male->isChecked());
@@ -176,7 +132,7 @@ class CRptWizardTest : public QObject {
         next();
         QCOMPARE(wizard->currentId(), CRptWizard::kCancerPage);
         next();
-        auto* to = child<QSpinBox>(wizard->currentPage(), "ageTo");
+        auto* to = child<QSpinBox>(page(), "ageTo");
         to->setValue(16);
         QCOMPARE(to->text(), QStringLiteral("84"));
         finishRefused();
@@ -198,12 +154,12 @@ class CRptWizardTest : public QObject {
         chooseKind(0);
         next();
         next();
-        auto* page = wizard->currentPage();
+        auto* current = wizard->currentPage();
         finishRefused(); // no sex ticked: silent
         QVERIFY(watch.takeMessages().isEmpty());
-        child<QCheckBox>(page, "male")->setChecked(true);
-        child<QSpinBox>(page, "ageFrom")->setValue(10);
-        child<QSpinBox>(page, "ageTo")->setValue(5);
+        child<QCheckBox>(current, "male")->setChecked(true);
+        child<QSpinBox>(current, "ageFrom")->setValue(10);
+        child<QSpinBox>(current, "ageTo")->setValue(5);
         finishRefused();
         QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Invalid age range")});
     }
@@ -219,50 +175,47 @@ class CRptWizardTest : public QObject {
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Report wizard (2/5)"));
         next();
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Report wizard (3/5)"));
-        auto* page = wizard->currentPage();
-        child<QComboBox>(page, "rateKind")->setCurrentIndex(4);
+        auto* current = wizard->currentPage();
+        child<QComboBox>(current, "rateKind")->setCurrentIndex(4);
         next();
         QCOMPARE(wizard->currentId(), CRptWizard::kReportStep3);
         QCOMPARE(watch.takeMessages(),
                  QStringList{QStringLiteral("Age range is invalid for cumulative rate/risk")});
-        child<QSpinBox>(page, "ageTo")->setValue(14);
+        child<QSpinBox>(current, "ageTo")->setValue(14);
         next();
         QCOMPARE(wizard->currentId(), CRptWizard::kReportStep4);
 
         // "Number of cases" has no interval.
         back();
-        child<QCheckBox>(page, "interval")->setChecked(true);
-        child<QComboBox>(page, "rateKind")->setCurrentIndex(5);
-        QVERIFY(!child<QCheckBox>(page, "interval")->isEnabled());
-        QVERIFY(!child<QCheckBox>(page, "interval")->isChecked());
+        child<QCheckBox>(current, "interval")->setChecked(true);
+        child<QComboBox>(current, "rateKind")->setCurrentIndex(5);
+        QVERIFY(!child<QCheckBox>(current, "interval")->isEnabled());
+        QVERIFY(!child<QCheckBox>(current, "interval")->isChecked());
     }
 
     void templateFromTheLastPageReopensWithEverythingRestored() {
         start();
-        QVERIFY(!child<QRadioButton>(wizard->currentPage(), "kind3")->isEnabled());
+        QVERIFY(!child<QRadioButton>(page(), "kind3")->isEnabled());
         chooseKind(2);
-        auto* registries = child<CSelectionTree>(wizard->currentPage(), "registryTree");
-        QVERIFY(wizard->currentPage()->findChild<QToolButton*>(QStringLiteral("selectAll")) ==
-                nullptr);
+        auto* registries = child<CSelectionTree>(page(), "registryTree");
+        QVERIFY(page()->findChild<QToolButton*>(QStringLiteral("selectAll")) == nullptr);
         click(registries, itemByText(registries, QStringLiteral("Bamako")));
         click(registries, itemByText(registries, QStringLiteral("Changle")));
         next();
-        auto* cancers = child<CSelectionTree>(wizard->currentPage(), "cancerTree");
+        auto* cancers = child<CSelectionTree>(page(), "cancerTree");
         click(cancers, itemByText(cancers, QStringLiteral("Stomach")));
         next();
-        auto* page = wizard->currentPage();
-        child<QCheckBox>(page, "female")->setChecked(true);
-        child<QComboBox>(page, "rateKind")->setCurrentIndex(0);
-        child<QSpinBox>(page, "ageFrom")->setValue(3);
-        child<QSpinBox>(page, "ageTo")->setValue(12);
-        child<QCheckBox>(page, "interval")->setChecked(true);
+        auto* current = wizard->currentPage();
+        child<QCheckBox>(current, "female")->setChecked(true);
+        child<QComboBox>(current, "rateKind")->setCurrentIndex(0);
+        child<QSpinBox>(current, "ageFrom")->setValue(3);
+        child<QSpinBox>(current, "ageTo")->setValue(12);
+        child<QCheckBox>(current, "interval")->setChecked(true);
         next();
-        QTest::mouseClick(child<QRadioButton>(wizard->currentPage(), "rowsRegistry"),
-                          Qt::LeftButton);
+        QTest::mouseClick(child<QRadioButton>(page(), "rowsRegistry"), Qt::LeftButton);
         next();
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Report wizard (5/5)"));
-        const QString summary =
-            child<QPlainTextEdit>(wizard->currentPage(), "summary")->toPlainText();
+        const QString summary = child<QPlainTextEdit>(page(), "summary")->toPlainText();
         QVERIFY2(summary.contains(QStringLiteral("\tCancers:\nStomach\n\tSexes:\nFemale\n\tRate:\n"
                                                  "Crude rate (age 15-64) [95% CI]\n\tLayout:\n"
                                                  "Rows arranged by Registry")),
@@ -274,19 +227,18 @@ class CRptWizardTest : public QObject {
             filter = f;
             return proposed.endsWith(QStringLiteral("Templates/.RPT")) ? path : QString();
         });
-        QTest::mouseClick(child<QPushButton>(wizard->currentPage(), "saveTemplate"),
-                          Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(page(), "saveTemplate"), Qt::LeftButton);
         QCOMPARE(filter, QStringLiteral("TBL (ORVELAN report template file)(*.RPT)"));
         QCOMPARE(QFileInfo(path).size(), qint64(2612));
         const ReportChoices saved = wizard->choices();
         wizard->reject();
 
         start();
-        auto* useTemplate = child<QRadioButton>(wizard->currentPage(), "kind3");
+        auto* useTemplate = child<QRadioButton>(page(), "kind3");
         QVERIFY(useTemplate->isEnabled());
         chooseKind(3);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Report templates selection"));
-        auto* list = child<QTreeWidget>(wizard->currentPage(), "templateList");
+        auto* list = child<QTreeWidget>(page(), "templateList");
         QCOMPARE(list->topLevelItemCount(), 1);
         QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Mine"));
         QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("Report"));
@@ -299,20 +251,20 @@ class CRptWizardTest : public QObject {
         QCOMPARE(wizard->choices().block, saved.block);
         QCOMPARE(wizard->choices().registries, saved.registries);
         QCOMPARE(wizard->choices().cancers, saved.cancers);
-        registries = child<CSelectionTree>(wizard->currentPage(), "registryTree");
+        registries = child<CSelectionTree>(page(), "registryTree");
         QCOMPARE(treehelp::image(itemByText(registries, QStringLiteral("Changle"))),
                  StateImage::SpecialTicked);
         next();
         next();
-        page = wizard->currentPage();
-        QCOMPARE(child<QComboBox>(page, "rateKind")->currentIndex(), 0);
-        QCOMPARE(child<QSpinBox>(page, "ageFrom")->value(), 3);
-        QCOMPARE(child<QSpinBox>(page, "ageTo")->value(), 12);
-        QVERIFY(child<QCheckBox>(page, "female")->isChecked());
-        QVERIFY(!child<QCheckBox>(page, "male")->isChecked());
-        QVERIFY(child<QCheckBox>(page, "interval")->isChecked());
+        current = wizard->currentPage();
+        QCOMPARE(child<QComboBox>(current, "rateKind")->currentIndex(), 0);
+        QCOMPARE(child<QSpinBox>(current, "ageFrom")->value(), 3);
+        QCOMPARE(child<QSpinBox>(current, "ageTo")->value(), 12);
+        QVERIFY(child<QCheckBox>(current, "female")->isChecked());
+        QVERIFY(!child<QCheckBox>(current, "male")->isChecked());
+        QVERIFY(child<QCheckBox>(current, "interval")->isChecked());
         next();
-        QVERIFY(child<QRadioButton>(wizard->currentPage(), "rowsRegistry")->isChecked());
+        QVERIFY(child<QRadioButton>(page(), "rowsRegistry")->isChecked());
         // Back from the first page of a template's kind leads to the kind page.
         back();
         back();
@@ -326,13 +278,13 @@ class CRptWizardTest : public QObject {
         chooseKind(5);
         QCOMPARE(wizard->windowTitle(),
                  QStringLiteral("Standard VEK age-specific incidence table"));
-        auto* tree = child<CSelectionTree>(wizard->currentPage(), "registryTree");
+        auto* tree = child<CSelectionTree>(page(), "registryTree");
         QCOMPARE(tree->currentValue(), 0); // the remembered population, Algiers
         click(tree, itemByText(tree, QStringLiteral("Mali")));
         finishRefused(); // a heading is current: silent stay
         QVERIFY(watch.takeMessages().isEmpty());
         click(tree, itemByText(tree, QStringLiteral("Bamako")));
-        QCOMPARE(child<QLineEdit>(wizard->currentPage(), "title")->text(),
+        QCOMPARE(child<QLineEdit>(page(), "title")->text(),
                  QStringLiteral("Mali, Bamako (1993-1997)"));
         finish();
         QCOMPARE(wizard->choices().block.fixedRegistry, kBamako);
@@ -345,39 +297,13 @@ class CRptWizardTest : public QObject {
     }
 
   private:
-    void start() {
-        ReportWizardContext context{store, registryGroups, cancerGroups,
-                                    QString::fromStdString(dataDir.str())};
-        wizard = std::make_unique<CRptWizard>(remembered, context);
-        wizard->show();
-        QVERIFY(QTest::qWaitForWindowExposed(wizard.get()));
-    }
+    void start() { open(context<ReportWizardContext>()); }
     void chooseKind(int kind) {
-        child<QRadioButton>(wizard->currentPage(), QStringLiteral("kind%1").arg(kind).toLatin1())
-            ->click();
-        QVERIFY(child<QRadioButton>(wizard->currentPage(),
-                                    QStringLiteral("kind%1").arg(kind).toLatin1())
-                    ->isChecked());
+        auto* button = child<QRadioButton>(page(), QStringLiteral("kind%1").arg(kind));
+        button->click();
+        QVERIFY(button->isChecked());
         next();
     }
-    void next() { QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton); }
-    void back() { QTest::mouseClick(wizard->button(QWizard::BackButton), Qt::LeftButton); }
-    void finish() {
-        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
-        QCOMPARE(wizard->result(), int(QDialog::Accepted));
-    }
-    void finishRefused() {
-        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
-        QVERIFY(wizard->isVisible());
-    }
-
-    test::TempDir dataDir;
-    CIncidenceStore store;
-    CUserGroupDictionary registryGroups{GroupKind::Registry};
-    CUserGroupDictionary cancerGroups{GroupKind::Cancer};
-    ReportChoices remembered;
-    std::unique_ptr<CRptWizard> wizard;
-    ModalWatch watch;
 };
 
 ORVELAN_GUI_TEST_MAIN(CRptWizardTest)

@@ -5,6 +5,7 @@
 #include "core/data/CRegistryDictionary.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
+#include "gui/app/CommandIds.h"
 #include "gui/app/DocumentTypes.h"
 #include "gui/reports/CReportOutputs.h"
 #include "gui/reports/CSummaryRatesView.h"
@@ -16,8 +17,6 @@ using namespace orvelan;
 
 namespace {
 
-constexpr int kNormal = 32790;
-constexpr int kSmallCounts = 32791;
 // Population 0 has 10,000 person-years in each of 18 groups and no case: the crude rate is 0,
 // its exact upper limit 3.689 x 100,000 / 180,000 = 2.05.
 const QString kNormalCell = QStringLiteral("     0.00 (0.00 to 0.00)");
@@ -36,8 +35,7 @@ class IntervalOptionTest : public QObject {
 
   private slots:
     void cleanup() {
-        const QStringList unexpected = fixture.takeUnexpectedDialogs();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+        fixture.verifyDialogsHandled();
         fixture.stop();
         fixture.clearFolders();
     }
@@ -45,31 +43,31 @@ class IntervalOptionTest : public QObject {
     void switchingRecomputesAnOpenSummaryViewAndSurvivesARestart() {
         fixture.writeFixtureData();
         fixture.start();
-        QVERIFY(action(kNormal)->isChecked());
-        QVERIFY(!action(kSmallCounts)->isChecked());
+        QVERIFY(action(cmd::kIntervalsNormal)->isChecked());
+        QVERIFY(!action(cmd::kIntervalsSmallCounts)->isChecked());
         CSummaryRatesView* view = openSummaryView();
         QCOMPARE(cell(view, 1, 1), kNormalCell);
         const QString title = cell(view, 0, 0);
         QVERIFY(!title.contains(QStringLiteral("CI:")));
 
-        action(kSmallCounts)->trigger();
+        action(cmd::kIntervalsSmallCounts)->trigger();
         QCOMPARE(cell(view, 1, 1), kExactCell);
         QCOMPARE(cell(view, 0, 0), title + kNote);
-        QVERIFY(action(kSmallCounts)->isChecked());
-        QVERIFY(!action(kNormal)->isChecked());
-        action(kSmallCounts)->trigger(); // choosing the checked entry again keeps it
-        QVERIFY(action(kSmallCounts)->isChecked());
+        QVERIFY(action(cmd::kIntervalsSmallCounts)->isChecked());
+        QVERIFY(!action(cmd::kIntervalsNormal)->isChecked());
+        action(cmd::kIntervalsSmallCounts)->trigger(); // choosing the checked entry again keeps it
+        QVERIFY(action(cmd::kIntervalsSmallCounts)->isChecked());
         QCOMPARE(cell(view, 1, 1), kExactCell);
 
         fixture.stop();
         QVERIFY(readAll(fixture.defaultSettingsPath())
                     .contains(QStringLiteral("[Intervals]\nMethod=exact\nLevel=95\n")));
         fixture.start();
-        QVERIFY(action(kSmallCounts)->isChecked());
+        QVERIFY(action(cmd::kIntervalsSmallCounts)->isChecked());
         CSummaryRatesView* reopened = openSummaryView();
         QCOMPARE(cell(reopened, 1, 1), kExactCell);
 
-        action(kNormal)->trigger();
+        action(cmd::kIntervalsNormal)->trigger();
         QCOMPARE(cell(reopened, 1, 1), kNormalCell);
         QCOMPARE(cell(reopened, 0, 0), title);
         fixture.stop();
@@ -90,9 +88,8 @@ class IntervalOptionTest : public QObject {
         choices.block = ReportBlock::fromArray({0, 1, 1, 0, 0, 0, 17, 1, 2, 1, 0});
         const int row = *CRegistryDictionary::rowOfPopulation(0);
         choices.registries[static_cast<std::size_t>(row)] = row;
-        std::vector<ReportDocument> documents =
-            CReportOutputs::create(choices, fixture.app().store(), QStringLiteral("Arial"),
-                                   fixture.app().intervals());
+        std::vector<ReportDocument> documents = CReportOutputs::create(
+            choices, fixture.app().store(), QStringLiteral("Arial"), fixture.app().intervals());
         auto* view = qobject_cast<CSummaryRatesView*>(documents.at(0).view.release());
         fixture.frame().openDocument(DocumentType::SummaryRates, view);
         return view;

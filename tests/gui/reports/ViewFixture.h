@@ -56,6 +56,17 @@ struct ViewData {
     }
 };
 
+/// The texts of every cell, row by row.
+inline QStringList cellTexts(const CGridCtrl& grid) {
+    QStringList texts;
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        for (int column = 0; column < grid.columnCount(); ++column) {
+            texts << grid.itemText(row, column);
+        }
+    }
+    return texts;
+}
+
 /// Every cell of the grid shows the table's text, in the same rows and columns.
 inline bool sameCells(const CGridCtrl& grid, const CTextGrid& table) {
     if (grid.rowCount() != table.rowCount() || grid.columnCount() != table.columnCount()) {

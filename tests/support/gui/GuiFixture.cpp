@@ -69,6 +69,12 @@ QStringList GuiFixture::takeUnexpectedDialogs() {
     return dialogs;
 }
 
+void GuiFixture::verifyDialogsHandled() {
+    QVERIFY2(m_handlers.empty(), "an expected dialog never came");
+    const QStringList unexpected = takeUnexpectedDialogs();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+}
+
 QString GuiFixture::messageText(QWidget* dialog) {
     const auto* box = qobject_cast<QMessageBox*>(dialog);
     return box ? box->text() : QString();

@@ -50,6 +50,8 @@ class GuiFixture : public QObject {
     /// Dialogs that nobody expected ("title: text"); each was closed at once.
     QStringList takeUnexpectedDialogs();
     int pendingHandlers() const { return static_cast<int>(m_handlers.size()); }
+    /// Fails the running test if an expected dialog never came or an unexpected one did.
+    void verifyDialogsHandled();
 
     /// The text of a message box (empty for other dialogs).
     static QString messageText(QWidget* dialog);
