@@ -72,7 +72,7 @@ void everyFigureToCsv(benchmark::State& state) {
         cli::FigureStream stream(out, cli::StreamFormat::Csv);
         for (int p = 0; p < kPopulationCount; ++p) {
             for (int c = 0; c < kCancerCount; ++c) {
-                for (int sex = 0; sex < 2; ++sex) {
+                for (const Sex sex : kSingleSexes) {
                     store.load(p, c, sex);
                     for (int kind = 0; kind < kRateKindCount; ++kind) {
                         stream.row(
@@ -99,7 +99,7 @@ void everyFigureFloor(benchmark::State& state) {
         char number[32];
         for (int p = 0; p < kPopulationCount; ++p) {
             for (int c = 0; c < kCancerCount; ++c) {
-                for (int sex = 0; sex < 2; ++sex) {
+                for (const Sex sex : kSingleSexes) {
                     store.load(p, c, sex);
                     for (int kind = 0; kind < kRateKindCount; ++kind) {
                         const RateResult r =
@@ -174,12 +174,12 @@ void exportIntegerFloor(benchmark::State& state) {
             if (p < 0 || p >= kPopulationCount) {
                 continue;
             }
-            for (int sex = 0; sex < 2; ++sex) {
+            for (const Sex sex : kSingleSexes) {
                 for (int c = 0; c < kCancerCount; ++c) {
                     store.load(p, c, sex);
                     for (std::size_t a = 0; a < 19; ++a) {
                         put(p + 1, ',');
-                        put(sex + 1, ',');
+                        put(indexOf(sex) + 1, ',');
                         put(c + 1, ',');
                         put(static_cast<long long>(a) + 1, ',');
                         put(static_cast<long long>(store.cases()[a]), ',');

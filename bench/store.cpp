@@ -72,7 +72,7 @@ void singleLoadAndSixFigures(benchmark::State& state) {
     CIncidenceStore& store = benchData().store;
     int population = 0;
     for (auto _ : state) {
-        store.load(population, 34, 0);
+        store.load(population, 34, Sex::Male);
         for (int kind = 0; kind < kRateKindCount; ++kind) {
             const bool cumulative = kind == 3 || kind == 4;
             benchmark::DoNotOptimize(
@@ -86,7 +86,7 @@ BENCHMARK(singleLoadAndSixFigures);
 void heaviestLoad(benchmark::State& state) {
     CIncidenceStore& store = benchData().store;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(store.load(kFirstRegistryGroup, kFirstCancerGroup, 0));
+        benchmark::DoNotOptimize(store.load(kFirstRegistryGroup, kFirstCancerGroup, Sex::Male));
     }
     state.counters["records"] = static_cast<double>(kPopulationCount * kCancerCount);
 }

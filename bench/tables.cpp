@@ -53,7 +53,7 @@ BenchData& benchData() {
     return *data;
 }
 
-void buildAll(benchmark::State& state, StandardLayout layout, int sex) {
+void buildAll(benchmark::State& state, StandardLayout layout, Sex sex) {
     BenchData& data = benchData();
     for (auto _ : state) {
         std::size_t characters = 0;
@@ -71,13 +71,13 @@ void buildAll(benchmark::State& state, StandardLayout layout, int sex) {
 }
 
 void SummaryTablesOfAllPopulations(benchmark::State& state) {
-    buildAll(state, StandardLayout::Summary, 0);
+    buildAll(state, StandardLayout::Summary, Sex::Male);
 }
 void MaleAgeSpecificTablesOfAllPopulations(benchmark::State& state) {
-    buildAll(state, StandardLayout::AgeSpecific, 0);
+    buildAll(state, StandardLayout::AgeSpecific, Sex::Male);
 }
 void FemaleAgeSpecificTablesOfAllPopulations(benchmark::State& state) {
-    buildAll(state, StandardLayout::AgeSpecific, 1);
+    buildAll(state, StandardLayout::AgeSpecific, Sex::Female);
 }
 
 BENCHMARK(SummaryTablesOfAllPopulations)->Unit(benchmark::kMillisecond);

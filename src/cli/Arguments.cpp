@@ -47,16 +47,16 @@ void requireWholeNumbers(CLI::App& app) {
     }
 }
 
-int parseSex(const std::string& text, bool allowBoth) {
+Sex parseSex(const std::string& text, bool allowBoth) {
     const std::string sex = lowered(text);
     if (sex == "0" || sex == "m" || sex == "male") {
-        return 0;
+        return Sex::Male;
     }
     if (sex == "1" || sex == "f" || sex == "female") {
-        return 1;
+        return Sex::Female;
     }
     if (allowBoth && (sex == "2" || sex == "both")) {
-        return 2;
+        return Sex::Both;
     }
     throw usageError("invalid sex '" + text + "' (use 0 or 1" +
                      std::string(allowBoth ? ", or both)" : ")"));

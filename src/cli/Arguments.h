@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/data/Codes.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,8 +20,9 @@ int parseWholeNumber(const std::string& text);
 /// (see parseWholeNumber); call once after every command is registered.
 void requireWholeNumbers(CLI::App& app);
 
-/// Sex argument: "0"/"m"/"male" -> 0, "1"/"f"/"female" -> 1, and with allowBoth "2"/"both" -> 2.
-int parseSex(const std::string& text, bool allowBoth);
+/// Sex argument: "0"/"m"/"male" -> male, "1"/"f"/"female" -> female, and with allowBoth
+/// "2"/"both" -> both sexes.
+Sex parseSex(const std::string& text, bool allowBoth);
 
 /// A comma list of numbers and ranges such as "0-3,7,272": the numbers in the order given.
 /// check, when given, is called on every single number and on both ends of a range before the

@@ -31,9 +31,9 @@ CurveArgument parseCurveArgument(CliContext& context, const std::string& option,
 }
 
 void checkCurveForRange(CliContext& context, const CurveArgument& curve, int from, int to) {
-    if (curve.sex != 2) {
-        if (const auto message =
-                ValidateSelection(from, to, curve.cancer, curve.sex == 0, context.cancerGroups())) {
+    if (curve.sex != Sex::Both) {
+        if (const auto message = ValidateSelection(from, to, curve.cancer, curve.sex == Sex::Male,
+                                                   context.cancerGroups())) {
             throw usageError(*message);
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/data/Codes.h"
+
 #include <string>
 
 // The "P,C,S" argument that names one age-specific curve for the comparison commands, and the
@@ -13,7 +15,7 @@ class CliContext;
 struct CurveArgument {
     int population = 0;
     int cancer = 0;
-    int sex = 0;
+    Sex sex = Sex::Male;
 };
 
 /// Parses "P,C,S" (S as for --sex: 0/m/male, 1/f/female, 2/both) and checks the numbers against

@@ -69,9 +69,9 @@ void FigureStream::number(bool available, double value, bool last) {
     }
 }
 
-void FigureStream::keys(int population, int cancer, int sex, int kind) {
+void FigureStream::keys(int population, int cancer, Sex sex, int kind) {
     const bool json = m_format == StreamFormat::JsonLines;
-    const int values[] = {population, cancer, sex, kind};
+    const int values[] = {population, cancer, indexOf(sex), kind};
     if (json) {
         m_buffer += '{';
     }
@@ -93,7 +93,7 @@ void FigureStream::endRow() {
     }
 }
 
-void FigureStream::row(int population, int cancer, int sex, int kind, const RateResult& result) {
+void FigureStream::row(int population, int cancer, Sex sex, int kind, const RateResult& result) {
     const bool json = m_format == StreamFormat::JsonLines;
     const bool hasSe = result.ok && kind != static_cast<int>(RateKind::NumberOfCases);
     keys(population, cancer, sex, kind);
@@ -109,7 +109,7 @@ void FigureStream::row(int population, int cancer, int sex, int kind, const Rate
     endRow();
 }
 
-void FigureStream::row(int population, int cancer, int sex, int kind,
+void FigureStream::row(int population, int cancer, Sex sex, int kind,
                        const RateWithInterval& figure) {
     const bool json = m_format == StreamFormat::JsonLines;
     const RateResult& result = figure.rate;

@@ -25,15 +25,15 @@ class FigureStream {
     FigureStream(const FigureStream&) = delete;
     FigureStream& operator=(const FigureStream&) = delete;
 
-    void row(int population, int cancer, int sex, int kind, const RateResult& result);
+    void row(int population, int cancer, Sex sex, int kind, const RateResult& result);
     /// A row whose limits are those of the interval, with its method named.
-    void row(int population, int cancer, int sex, int kind, const RateWithInterval& figure);
+    void row(int population, int cancer, Sex sex, int kind, const RateWithInterval& figure);
     /// Writes what is still buffered; also done by the destructor.
     void flush();
 
   private:
     void number(bool available, double value, bool last);
-    void keys(int population, int cancer, int sex, int kind);
+    void keys(int population, int cancer, Sex sex, int kind);
     void endRow();
 
     std::ostream& m_out;

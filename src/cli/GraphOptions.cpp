@@ -47,9 +47,9 @@ int parseSymbol(const std::string& text) {
     throw usageError("invalid symbol '" + text + "' (use none, plus or x)");
 }
 
-void checkSexSite(CliContext& context, int cancer, int sex) {
+void checkSexSite(CliContext& context, int cancer, Sex sex) {
     const SexApplicability applies = sexApplicability(context.store(), cancer);
-    if ((sex == 0 && !applies.males) || (sex == 1 && !applies.females)) {
+    if ((sex == Sex::Male && !applies.males) || (sex == Sex::Female && !applies.females)) {
         throw usageError("Invalid sex/site combination");
     }
 }
@@ -58,7 +58,7 @@ void fillCurves(CliContext& context, const GraphOptions& options, GraphSettings&
     if (options.populations.empty() || options.cancers.empty()) {
         throw usageError("graph curves needs --populations and --cancers");
     }
-    s.sex = parseSex(options.sex, true);
+    s.sex = indexOf(parseSex(options.sex, true));
     selectPopulations(context, s.registries, options.populations);
     selectCancers(context, s.cancers, options.cancers);
     s.lineThickness = options.thick ? 1 : 0;
@@ -72,7 +72,8 @@ void fillBars(CliContext& context, const GraphOptions& options, GraphSettings& s
     if (options.rateKind < 0 || options.rateKind >= kRateKindCount) {
         throw usageError("--rate-kind must be 0-5");
     }
-    s.sex = parseSex(options.sex, false);
+    const Sex sex = parseSex(options.sex, false);
+    s.sex = indexOf(sex);
     s.rateKind = options.rateKind;
     context.checkAgeRange(options.ageFrom, options.ageTo);
     s.ageFrom = options.ageFrom;
@@ -83,7 +84,7 @@ void fillBars(CliContext& context, const GraphOptions& options, GraphSettings& s
         }
         s.barChartType = static_cast<int>(BarChartType::Cancer);
         s.cancer = context.checkCancer(options.cancer);
-        checkSexSite(context, s.cancer, s.sex);
+        checkSexSite(context, s.cancer, sex);
         selectPopulations(context, s.registries, options.populations);
     } else {
         if (options.population < 0 || options.cancers.empty()) {
@@ -100,7 +101,7 @@ void fillPie(CliContext& context, const GraphOptions& options, GraphSettings& s)
         throw usageError("graph pie needs --population");
     }
     s.population = context.checkPopulation(options.population);
-    s.sex = parseSex(options.sex, false);
+    s.sex = indexOf(parseSex(options.sex, false));
     context.checkAgeRange(options.ageFrom, options.ageTo);
     s.ageFrom = options.ageFrom;
     s.ageTo = options.ageTo;

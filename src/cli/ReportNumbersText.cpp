@@ -57,7 +57,7 @@ ReportNumberFormat parseReportNumberFormat(const std::string& text) {
     throw usageError("invalid format '" + text + "' (use csv or jsonl)");
 }
 
-void appendReportNumbers(std::string& out, ReportNumberFormat format, int table, int sex,
+void appendReportNumbers(std::string& out, ReportNumberFormat format, int table, Sex sex,
                          const CTextGrid& grid, const NumberGrid& numbers, bool first) {
     const bool json = format == ReportNumberFormat::JsonLines;
     if (!json && first) {
@@ -71,7 +71,8 @@ void appendReportNumbers(std::string& out, ReportNumberFormat format, int table,
             const std::string columnLabel = trimmed(grid.text(0, column));
             const GridNumber& n = numbers[r][c];
             if (json) {
-                out += "{\"table\":" + std::to_string(table) + ",\"sex\":" + std::to_string(sex) +
+                out += "{\"table\":" + std::to_string(table) +
+                       ",\"sex\":" + std::to_string(indexOf(sex)) +
                        ",\"row\":" + std::to_string(row) + ",\"column\":" + std::to_string(column) +
                        ",\"row_label\":" + jsonString(rowLabel) +
                        ",\"column_label\":" + jsonString(columnLabel) + ",\"value\":";
@@ -83,9 +84,9 @@ void appendReportNumbers(std::string& out, ReportNumberFormat format, int table,
                 out += "}\n";
                 continue;
             }
-            out += std::to_string(table) + "," + std::to_string(sex) + "," + std::to_string(row) +
-                   "," + std::to_string(column) + "," + csvField(rowLabel) + "," +
-                   csvField(columnLabel) + ",";
+            out += std::to_string(table) + "," + std::to_string(indexOf(sex)) + "," +
+                   std::to_string(row) + "," + std::to_string(column) + "," + csvField(rowLabel) +
+                   "," + csvField(columnLabel) + ",";
             appendNumber(out, n.value, false);
             out += ',';
             appendNumber(out, n.lower, false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/Codes.h"
 #include "core/reports/CTextGrid.h"
 #include "core/reports/GridNumbers.h"
 
@@ -17,7 +18,7 @@ enum class ReportNumberFormat { Csv, JsonLines };
 ReportNumberFormat parseReportNumberFormat(const std::string& text);
 
 /// Appends the lines of one table; the CSV header goes before the first table only.
-void appendReportNumbers(std::string& out, ReportNumberFormat format, int table, int sex,
+void appendReportNumbers(std::string& out, ReportNumberFormat format, int table, Sex sex,
                          const CTextGrid& grid, const NumberGrid& numbers, bool first);
 
 } // namespace orvelan::cli

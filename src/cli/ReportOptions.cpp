@@ -24,8 +24,8 @@ Sexes parseSexes(const std::string& text) {
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
-        (parseSex(text.substr(start, comma - start), false) == 0 ? sexes.male : sexes.female) =
-            true;
+        (parseSex(text.substr(start, comma - start), false) == Sex::Male ? sexes.male
+                                                                         : sexes.female) = true;
         start = comma + 1;
     }
     return sexes;
@@ -145,7 +145,7 @@ void fixedReport(CliContext& context, const ReportChoiceOptions& options, Report
     } else if (summary) {
         context.checkAgeRange(b.ageFrom, b.ageTo);
         CIncidenceStore& store = context.store();
-        if (store.load(b.fixedRegistry, 0, 0) && b.ageTo < kTopAgeGroup &&
+        if (store.load(b.fixedRegistry, 0, Sex::Male) && b.ageTo < kTopAgeGroup &&
             b.ageTo >= store.lastAgeGroup()) {
             throw usageError("Selected population and age range are not compatible. Check "
                              "population figures.");

@@ -73,7 +73,8 @@ TEST_F(ReportExportCli, ReportGivesTheSameCellsAsTheTableItRuns) {
     ReportChoices choices;
     ASSERT_TRUE(CReportTemplate::read(path, choices, 0, 0));
     for (int sex = 0; sex < 2; ++sex) {
-        CSummaryRatesTable table(SummaryRatesSettings::fromBlock(choices.block, sex));
+        CSummaryRatesTable table(
+            SummaryRatesSettings::fromBlock(choices.block, *sexFromIndex(sex)));
         table.build(store, choices.registries, choices.cancers);
         const auto& entry = json[static_cast<std::size_t>(sex)];
         EXPECT_EQ(entry["title"], table.title());

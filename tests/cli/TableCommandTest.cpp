@@ -49,7 +49,7 @@ class TableCommand : public ::testing::Test {
 
     /// The table as the core builds it, for comparison with what the command prints.
     std::string expected(int population, StandardLayout layout, int sex, const std::string& title) {
-        CStandardTableBuilder builder(title, population, layout, sex);
+        CStandardTableBuilder builder(title, population, layout, *sexFromIndex(sex));
         EXPECT_TRUE(builder.build(m_store));
         return builder.prnText();
     }

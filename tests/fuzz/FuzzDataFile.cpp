@@ -19,7 +19,7 @@ int runDataFile(std::string_view fileName, const std::uint8_t* data, std::size_t
     if (!store.open(dataDirectory())) {
         return 0;
     }
-    for (int sex : {0, 1, 2}) {
+    for (const Sex sex : kAllSexes) {
         for (int cancer : {0, 1, 3}) {
             if (!store.load(0, cancer, sex)) {
                 continue; // a record holding a value that is not a number is refused

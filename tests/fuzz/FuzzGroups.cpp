@@ -38,7 +38,7 @@ int runGroups(GroupKind kind, const std::uint8_t* data, std::size_t size) {
         }
         const int population = cancers ? 0 : kFirstRegistryGroup + k;
         const int cancer = cancers ? kFirstCancerGroup + k : 0;
-        for (int sex : {0, 1, 2}) {
+        for (const Sex sex : kAllSexes) {
             if (store.load(population, cancer, sex)) {
                 store.computeRate(RateKind::AsrWorld, 0, 17);
                 store.computeRate(RateKind::CumulativeRisk, 0, 14);

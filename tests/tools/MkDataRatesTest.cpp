@@ -49,7 +49,7 @@ TEST(MkDataRates, TheIncidenceStoreReadsTheSameFigures) {
     ASSERT_TRUE(store.open(data().directory));
     for (const int population : {0, 2, 4, 17, 74, 88, 110, 201, 223}) {
         for (int sex = 0; sex < 2; ++sex) {
-            ASSERT_TRUE(store.loadSingle(population, sex, 1));
+            ASSERT_TRUE(store.loadSingle(population, *sexFromIndex(sex), 1));
             EXPECT_EQ(store.lastAgeGroup(), data().lastAgeGroup(population, sex));
             EXPECT_EQ(store.verification(), data().cases(population, sex, 1).verification);
             const RateResult asr = store.computeRate(RateKind::AsrWorld, 0, 17);

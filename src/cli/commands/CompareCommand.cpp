@@ -94,7 +94,7 @@ void printComparison(CliContext& context, const CompareOptions& options) {
     CurvePair pair;
     pair.refPopulation = reference.population;
     pair.refCancer = reference.cancer;
-    pair.refSex = reference.sex;
+    pair.refSex = indexOf(reference.sex);
     pair.ageLow = options.from;
     pair.ageHigh = options.to;
     std::optional<UserCurve> userCurve;
@@ -102,7 +102,7 @@ void printComparison(CliContext& context, const CompareOptions& options) {
         const CurveArgument comparison = parseCurveArgument(context, "--comp", options.comparison);
         pair.compPopulation = comparison.population;
         pair.compCancer = comparison.cancer;
-        pair.compSex = comparison.sex;
+        pair.compSex = indexOf(comparison.sex);
         checkCurveForRange(context, comparison, options.from, options.to);
     } else {
         userCurve = readComparisonFile(context, options.comparisonFile, options.from, options.to);

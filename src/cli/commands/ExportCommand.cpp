@@ -39,8 +39,8 @@ void selectSexes(ExportSettings& settings, const std::string& text) {
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
-        (parseSex(text.substr(start, comma - start), false) == 0 ? settings.male
-                                                                 : settings.female) = true;
+        (parseSex(text.substr(start, comma - start), false) == Sex::Male ? settings.male
+                                                                         : settings.female) = true;
         start = comma + 1;
     }
 }

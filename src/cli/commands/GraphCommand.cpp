@@ -99,7 +99,7 @@ nlohmann::json curvesJson(const AgeCurvesModel& model) {
         }
         curves.push_back({{"population", curve.population},
                           {"cancer", curve.cancer},
-                          {"sex", curve.sex},
+                          {"sex", indexOf(curve.sex)},
                           {"label", curve.label},
                           {"rates", rates}});
     }

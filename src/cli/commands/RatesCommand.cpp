@@ -41,7 +41,7 @@ nlohmann::json orNull(bool available, double value) {
 void printRates(CliContext& context, const RatesOptions& options) {
     const int population = context.checkPopulation(options.population);
     const int cancer = context.checkCancer(options.cancer);
-    const int sex = parseSex(options.sex, true);
+    const Sex sex = parseSex(options.sex, true);
     context.checkAgeRange(options.from, options.to);
     const IntervalChoice choice = options.intervals.choice(
         {IntervalFigure::Cases, IntervalFigure::CrudeRate, IntervalFigure::Asr}, "the rates");
@@ -77,8 +77,9 @@ void printRates(CliContext& context, const RatesOptions& options) {
                 rates.back()["level"] = choice.level;
             }
         }
-        nlohmann::json json = {{"population", population}, {"cancer", cancer}, {"sex", sex},
-                               {"from", options.from},     {"to", options.to}, {"rates", rates}};
+        nlohmann::json json = {{"population", population}, {"cancer", cancer},
+                               {"sex", indexOf(sex)},      {"from", options.from},
+                               {"to", options.to},         {"rates", rates}};
         context.printJson(json);
         return;
     }
@@ -111,8 +112,8 @@ void printRates(CliContext& context, const RatesOptions& options) {
     out << "\nRates per 100,000 person-years; cumulative rate and risk in percent.\n";
 }
 
-std::vector<int> parseSexList(const std::string& text) {
-    std::vector<int> sexes;
+std::vector<Sex> parseSexList(const std::string& text) {
+    std::vector<Sex> sexes;
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
@@ -146,7 +147,7 @@ void streamRates(CliContext& context, const RatesOptions& options) {
     for (int& cancer : cancers) {
         cancer = context.checkCancer(cancer);
     }
-    const std::vector<int> sexes = parseSexList(options.sexes);
+    const std::vector<Sex> sexes = parseSexList(options.sexes);
     const std::vector<int> kinds = parseKindList(options.kinds);
     const StreamFormat format = parseStreamFormat(options.format);
     context.checkAgeRange(options.from, options.to);
@@ -158,7 +159,7 @@ void streamRates(CliContext& context, const RatesOptions& options) {
     FigureStream stream(context.out(), format, named);
     for (const int population : populations) {
         for (const int cancer : cancers) {
-            for (const int sex : sexes) {
+            for (const Sex sex : sexes) {
                 if (!store.load(population, cancer, sex)) {
                     stream.flush();
                     throw dataError("cannot load population " + std::to_string(population) +

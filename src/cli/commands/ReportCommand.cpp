@@ -34,7 +34,7 @@ struct ReportOptions {
 };
 
 struct BuiltTable {
-    int sex = 2; // 0 male, 1 female, 2 the report's own sexes
+    Sex sex = Sex::Both; // one sex, or both: the report's own sexes
     std::string title;
     CTextGrid grid;
     NumberGrid numbers; // filled only for --format
@@ -60,17 +60,17 @@ ReportChoices readTemplate(CliContext& context, const std::string& path) {
 
 /// The tables Finish would open, one per ticked sex, kept to --sex when it is given.
 std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choices,
-                                    std::optional<int> onlySex, bool withNumbers,
+                                    std::optional<Sex> onlySex, bool withNumbers,
                                     const IntervalOptions& intervals) {
     ReportBlock& block = choices.block;
     const IntervalChoice intervalChoice = intervals.reportChoice(block);
     if (onlySex && block.reportKind == static_cast<int>(ReportKind::UserDefined)) {
-        block.male = *onlySex == 0 && block.includesMales() ? 1 : 0;
-        block.female = *onlySex == 1 && block.includesFemales() ? 1 : 0;
+        block.male = *onlySex == Sex::Male && block.includesMales() ? 1 : 0;
+        block.female = *onlySex == Sex::Female && block.includesFemales() ? 1 : 0;
     }
     std::vector<BuiltTable> tables;
     for (const ReportOutput& output : reportFinishPlan(block)) {
-        if (onlySex && output.sex != 2 && output.sex != *onlySex) {
+        if (onlySex && output.sex != Sex::Both && output.sex != *onlySex) {
             continue;
         }
         if (output.kind == ReportOutputKind::SummaryRatesView) {
@@ -99,12 +99,12 @@ std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choice
 
 /// FILE for a single table; FILE with "-male" or "-female" before its extension otherwise.
 std::string outputPath(const std::string& out, const BuiltTable& table, std::size_t count) {
-    if (count == 1 || table.sex == 2) {
+    if (count == 1 || table.sex == Sex::Both) {
         return out;
     }
     const std::filesystem::path path(out);
-    auto name =
-        path.stem().string() + (table.sex == 0 ? "-male" : "-female") + path.extension().string();
+    auto name = path.stem().string() + (table.sex == Sex::Male ? "-male" : "-female") +
+                path.extension().string();
     return (path.parent_path() / name).string();
 }
 
@@ -161,7 +161,7 @@ void runReport(CliContext& context, const ReportOptions& options) {
         format = parseReportNumberFormat(options.format);
     }
     const ReportChoices choices = reportChoices(context, options);
-    std::optional<int> onlySex;
+    std::optional<Sex> onlySex;
     if (!options.sex.empty()) {
         onlySex = parseSex(options.sex, false);
     }
@@ -169,7 +169,7 @@ void runReport(CliContext& context, const ReportOptions& options) {
         buildTables(context.store(), choices, onlySex, format.has_value(), options.intervals);
     if (tables.empty()) {
         throw usageError("the report includes no " +
-                         std::string(*onlySex == 0 ? "males" : "females"));
+                         std::string(*onlySex == Sex::Male ? "males" : "females"));
     }
     if (format) {
         std::string text;

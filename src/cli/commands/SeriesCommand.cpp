@@ -22,7 +22,7 @@ struct SeriesOptions {
 void printSeries(CliContext& context, const SeriesOptions& options) {
     const int population = context.checkPopulation(options.population);
     const int cancer = context.checkCancer(options.cancer);
-    const int sex = parseSex(options.sex, false);
+    const Sex sex = parseSex(options.sex, false);
     CIncidenceStore& store = context.store();
     // Labels read population records, so they are built before the load.
     const std::string populationLabel = store.populationLabelByNumber(population, true);

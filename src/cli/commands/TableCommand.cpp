@@ -34,8 +34,8 @@ nlohmann::json orNull(bool available, double value) {
 }
 
 /// The figures of one row and sex; rates of groups without person-years are null.
-nlohmann::json rowFigures(const StandardTableFigures& f, int sex, int row) {
-    const auto s = static_cast<std::size_t>(sex);
+nlohmann::json rowFigures(const StandardTableFigures& f, Sex sex, int row) {
+    const auto s = static_cast<std::size_t>(indexOf(sex));
     const auto r = static_cast<std::size_t>(row);
     const int last = f.lastAgeGroup;
     nlohmann::json rates = nlohmann::json::array();
@@ -56,7 +56,7 @@ nlohmann::json rowFigures(const StandardTableFigures& f, int sex, int row) {
 }
 
 /// One table: the sexes it shows, its rows (rows of the other sex left out) and its text.
-nlohmann::json tableJson(const CStandardTableBuilder& builder, const std::vector<int>& sexes) {
+nlohmann::json tableJson(const CStandardTableBuilder& builder, const std::vector<Sex>& sexes) {
     const StandardTableFigures& f = builder.figures();
     nlohmann::json rows = nlohmann::json::array();
     for (int row = 0; row < kStandardRows; ++row) {
@@ -64,27 +64,31 @@ nlohmann::json tableJson(const CStandardTableBuilder& builder, const std::vector
                                 {"site", CCancerDictionary::standardRowSite(row)},
                                 {"code", CCancerDictionary::standardRowCode(row)}};
         bool applies = false;
-        for (int sex : sexes) {
+        for (const Sex sex : sexes) {
             const bool rowApplies = CCancerDictionary::standardRowAppliesTo(row, sex);
             applies = applies || rowApplies;
-            entry[sex == 0 ? "male" : "female"] =
+            entry[sex == Sex::Male ? "male" : "female"] =
                 rowApplies ? rowFigures(f, sex, row) : nlohmann::json(nullptr);
         }
         if (applies) {
             rows.push_back(std::move(entry));
         }
     }
-    return {{"sexes", sexes}, {"rows", rows}, {"text", builder.prnText()}};
+    nlohmann::json indexes = nlohmann::json::array();
+    for (const Sex sex : sexes) {
+        indexes.push_back(indexOf(sex));
+    }
+    return {{"sexes", indexes}, {"rows", rows}, {"text", builder.prnText()}};
 }
 
 /// The file of one table: the name as given, or with "-male"/"-female" before ".prn" when
 /// the two age-specific tables are written together.
-std::string outputPath(const std::string& out, std::optional<int> sexSuffix) {
+std::string outputPath(const std::string& out, std::optional<Sex> sexSuffix) {
     if (!sexSuffix) {
         return out;
     }
     const std::string stem = out.substr(0, out.size() - 4);
-    return stem + (*sexSuffix == 0 ? "-male" : "-female") + out.substr(out.size() - 4);
+    return stem + (*sexSuffix == Sex::Male ? "-male" : "-female") + out.substr(out.size() - 4);
 }
 
 /// Where the tables go: one FILE.prn, or a folder that receives table-<population>.prn.
@@ -122,11 +126,11 @@ TableTarget tableTarget(const TableOptions& options, std::size_t populationCount
 /// The tables of one population, built.
 std::vector<CStandardTableBuilder> buildTables(CliContext& context, const TableOptions& options,
                                                const std::string& title, int population,
-                                               const std::vector<int>& sexes) {
+                                               const std::vector<Sex>& sexes) {
     CIncidenceStore& store = context.store();
     std::vector<CStandardTableBuilder> builders;
     if (options.ageSpecific) {
-        for (int sex : sexes) {
+        for (const Sex sex : sexes) {
             builders.emplace_back(title, population, StandardLayout::AgeSpecific, sex);
         }
     } else {
@@ -142,7 +146,7 @@ std::vector<CStandardTableBuilder> buildTables(CliContext& context, const TableO
 
 /// Saves, prints or describes the tables of one population.
 nlohmann::json emitTables(CliContext& context, const TableOptions& options,
-                          const TableTarget& target, int population, const std::vector<int>& sexes,
+                          const TableTarget& target, int population, const std::vector<Sex>& sexes,
                           bool first) {
     const std::string title = options.title.empty()
                                   ? context.store().populationLabelByNumber(population, true)
@@ -155,7 +159,7 @@ nlohmann::json emitTables(CliContext& context, const TableOptions& options,
         if (file.empty()) {
             return file;
         }
-        const auto suffix = builders.size() > 1 ? std::optional<int>(sexes[i]) : std::nullopt;
+        const auto suffix = builders.size() > 1 ? std::optional<Sex>(sexes[i]) : std::nullopt;
         return outputPath(file, suffix);
     };
     if (!fileOf(0).empty()) {
@@ -172,8 +176,9 @@ nlohmann::json emitTables(CliContext& context, const TableOptions& options,
     nlohmann::json tables = nlohmann::json::array();
     for (std::size_t i = 0; i < builders.size(); ++i) {
         const CStandardTableBuilder& builder = builders[i];
-        const std::vector<int> shown =
-            options.ageSpecific ? std::vector<int>{sexes[i]} : std::vector<int>{0, 1};
+        const std::vector<Sex> shown =
+            options.ageSpecific ? std::vector<Sex>{sexes[i]}
+                                : std::vector<Sex>(kSingleSexes.begin(), kSingleSexes.end());
         const std::string file = fileOf(i);
         if (context.json) {
             tables.push_back(tableJson(builder, shown));
@@ -200,7 +205,7 @@ void printTable(CliContext& context, const TableOptions& options) {
         throw usageError("--title names the table of one population");
     }
     const TableTarget target = tableTarget(options, populations.size());
-    std::vector<int> sexes{0, 1};
+    std::vector<Sex> sexes(kSingleSexes.begin(), kSingleSexes.end());
     if (!options.sex.empty()) {
         sexes = {parseSex(options.sex, false)};
     }

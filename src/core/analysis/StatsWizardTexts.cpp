@@ -7,7 +7,7 @@
 
 namespace orvelan {
 
-std::string referenceDescription(CIncidenceStore& store, int population, int cancer, int sex,
+std::string referenceDescription(CIncidenceStore& store, int population, int cancer, Sex sex,
                                  int ageLow, int ageHigh) {
     std::string text = store.populationLabelByNumber(population, false);
     text += "\r\n";
@@ -29,7 +29,7 @@ std::string referenceDescription(CIncidenceStore& store, int population, int can
 }
 
 std::optional<std::string> checkPopulationRange(CIncidenceStore& store, int population, int cancer,
-                                                int sex, int ageHigh) {
+                                                Sex sex, int ageHigh) {
     if (ageHigh >= kTopAgeGroup || !store.load(population, cancer, sex)) {
         return std::nullopt;
     }

@@ -18,14 +18,14 @@ inline constexpr std::string_view kPopulationRangeMessage =
 /// Four lines joined by "\r\n": population name, cancer name, sex label ("Boys"/"Girls" when
 /// the range ends at 15-19 or earlier) and the age part: "age (85+)", "(All ages)" or
 /// "age ( 0-74)". Reads a population record: call it before a load, not between.
-std::string referenceDescription(CIncidenceStore& store, int population, int cancer, int sex,
+std::string referenceDescription(CIncidenceStore& store, int population, int cancer, Sex sex,
                                  int ageLow, int ageHigh);
 
 /// Loads the curve to learn its population's last age group: a range closed below 85+ that
 /// reaches that open top class cannot be computed, and the message says so. nullopt when the
 /// range fits, and when the curve cannot be loaded (the comparison then reports no data).
 std::optional<std::string> checkPopulationRange(CIncidenceStore& store, int population, int cancer,
-                                                int sex, int ageHigh);
+                                                Sex sex, int ageHigh);
 
 /// The number a typed field holds: its leading number as the C library reads it, 0 for text
 /// that starts with none.

@@ -192,13 +192,13 @@ std::string_view CCancerDictionary::standardRowCode(int row) {
                               : std::string_view{};
 }
 
-bool CCancerDictionary::standardRowAppliesTo(int row, int sex) {
+bool CCancerDictionary::standardRowAppliesTo(int row, Sex sex) {
     const std::string_view text = standardRowText(row);
     if (text.size() < 2) {
         return false;
     }
-    if (sex == 0 || sex == 1) {
-        return text[static_cast<std::size_t>(sex)] == '1';
+    if (sex != Sex::Both) {
+        return text[static_cast<std::size_t>(indexOf(sex))] == '1';
     }
     return text[0] == '1' || text[1] == '1';
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/data/Codes.h"
+
 #include <string>
 #include <string_view>
 
@@ -50,8 +52,8 @@ class CCancerDictionary {
     static std::string_view standardRowSite(int row);
     /// Short code, e.g. "C01-02", "O&U", "ALL", "ALLbC44".
     static std::string_view standardRowCode(int row);
-    /// Whether a standard row applies to sex 0 or 1.
-    static bool standardRowAppliesTo(int row, int sex);
+    /// Whether a standard row applies to a sex (to either sex for both sexes).
+    static bool standardRowAppliesTo(int row, Sex sex);
 };
 
 } // namespace orvelan

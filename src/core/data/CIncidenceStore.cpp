@@ -99,7 +99,7 @@ double combinedVerification(double male, double maleCases, double female, double
 
 bool isPopulation(int population) { return population >= 0 && population < kPopulationCount; }
 bool isCancer(int cancer) { return cancer >= 0 && cancer < kCancerCount; }
-bool isSex(int sex) { return sex == 0 || sex == 1; }
+bool isSex(Sex sex) { return sex == Sex::Male || sex == Sex::Female; }
 
 } // namespace
 
@@ -159,18 +159,18 @@ void CIncidenceStore::setUserGroups(const CUserGroupDictionary* cancerGroups,
     m_registryGroups = registryGroups;
 }
 
-bool CIncidenceStore::fetchPopulation(int population, int sex, PopulationRecord& record) const {
+bool CIncidenceStore::fetchPopulation(int population, Sex sex, PopulationRecord& record) const {
     if (!m_populationFile.isOpen() || !isPopulation(population) || !isSex(sex)) {
         return false;
     }
-    CachedPopulation& cached = m_populationCache[static_cast<std::size_t>(sex)];
+    CachedPopulation& cached = m_populationCache[static_cast<std::size_t>(indexOf(sex))];
     if (cached.population == population) {
         record = cached.record;
         return true;
     }
     const std::uint8_t* bytes =
         m_populationFile.data() +
-        static_cast<std::size_t>(population * 2 + sex) * kPopulationRecordSize;
+        static_cast<std::size_t>(population * 2 + indexOf(sex)) * kPopulationRecordSize;
     record.firstYear = int32At(bytes);
     record.lastYear = int32At(bytes + 4);
     for (std::size_t i = 0; i < record.personYears.size(); ++i) {
@@ -180,7 +180,7 @@ bool CIncidenceStore::fetchPopulation(int population, int sex, PopulationRecord&
     record.marker = static_cast<char>(bytes[kMarkerOffset]);
     if (!allFinite(record.personYears)) {
         m_loadError = std::string(kPopulationFileName) + ": the record of population " +
-                      std::to_string(population) + ", sex " + std::to_string(sex) +
+                      std::to_string(population) + ", sex " + std::to_string(indexOf(sex)) +
                       " holds a value that is not a number";
         return false;
     }
@@ -188,13 +188,13 @@ bool CIncidenceStore::fetchPopulation(int population, int sex, PopulationRecord&
     return true;
 }
 
-bool CIncidenceStore::fetchCases(int population, int sex, int cancer, Series& cases,
+bool CIncidenceStore::fetchCases(int population, Sex sex, int cancer, Series& cases,
                                  double& verification) const {
     if (!m_casesFile.isOpen() || !isPopulation(population) || !isSex(sex) || !isCancer(cancer)) {
         return false;
     }
     const auto record =
-        static_cast<std::size_t>((population * 2 + sex) * kCasesRecordsPerSex + cancer);
+        static_cast<std::size_t>((population * 2 + indexOf(sex)) * kCasesRecordsPerSex + cancer);
     const std::uint8_t* bytes = m_casesFile.data() + record * kCasesRecordSize;
     for (std::size_t i = 0; i < cases.size(); ++i) {
         cases[i] = float32At(bytes + 4 * i);
@@ -202,8 +202,8 @@ bool CIncidenceStore::fetchCases(int population, int sex, int cancer, Series& ca
     verification = float32At(bytes + kCasesVerificationOffset);
     if (!allFinite(cases) || !std::isfinite(verification)) {
         m_loadError = std::string(kCasesFileName) + ": the record of population " +
-                      std::to_string(population) + ", sex " + std::to_string(sex) + ", cancer " +
-                      std::to_string(cancer) + " holds a value that is not a number";
+                      std::to_string(population) + ", sex " + std::to_string(indexOf(sex)) +
+                      ", cancer " + std::to_string(cancer) + " holds a value that is not a number";
         return false;
     }
     return true;
@@ -241,7 +241,7 @@ void CIncidenceStore::computeUnknownAgeFactor() {
     m_unknownAgeFactor = unknown != 0.0 && all > unknown ? all / (all - unknown) : 1.0;
 }
 
-bool CIncidenceStore::readPopulationRecord(int population, int sex) {
+bool CIncidenceStore::readPopulationRecord(int population, Sex sex) {
     PopulationRecord record;
     if (!fetchPopulation(population, sex, record)) {
         return failLoad();
@@ -250,14 +250,14 @@ bool CIncidenceStore::readPopulationRecord(int population, int sex) {
     return true;
 }
 
-bool CIncidenceStore::readCasesRecord(int population, int sex, int cancer) {
+bool CIncidenceStore::readCasesRecord(int population, Sex sex, int cancer) {
     if (!fetchCases(population, sex, cancer, m_cases, m_sourceVerification)) {
         return failLoad();
     }
     return true;
 }
 
-bool CIncidenceStore::loadSingle(int population, int sex, int cancer) {
+bool CIncidenceStore::loadSingle(int population, Sex sex, int cancer) {
     if (!readPopulationRecord(population, sex) || !readCasesRecord(population, sex, cancer)) {
         return failLoad();
     }
@@ -286,7 +286,7 @@ bool CIncidenceStore::groupMembers(const CUserGroupDictionary* groups, int index
     return false;
 }
 
-bool CIncidenceStore::loadCancerGroup(int group, int population, int sex) {
+bool CIncidenceStore::loadCancerGroup(int group, int population, Sex sex) {
     std::vector<int> cancers;
     if (!groupMembers(m_cancerGroups, group, kCancerCount, cancers)) {
         return failLoad();
@@ -294,7 +294,7 @@ bool CIncidenceStore::loadCancerGroup(int group, int population, int sex) {
     return loadCancerMembers(population, sex, cancers);
 }
 
-bool CIncidenceStore::loadCancerMembers(int population, int sex, const std::vector<int>& cancers) {
+bool CIncidenceStore::loadCancerMembers(int population, Sex sex, const std::vector<int>& cancers) {
     if (!readPopulationRecord(population, sex)) {
         return failLoad();
     }
@@ -319,7 +319,7 @@ bool CIncidenceStore::loadCancerMembers(int population, int sex, const std::vect
     return true;
 }
 
-bool CIncidenceStore::loadRegistryGroup(int group, int cancer, int sex) {
+bool CIncidenceStore::loadRegistryGroup(int group, int cancer, Sex sex) {
     std::vector<int> populations;
     if (!isCancer(cancer) ||
         !groupMembers(m_registryGroups, group, kPopulationCount, populations)) {
@@ -329,7 +329,7 @@ bool CIncidenceStore::loadRegistryGroup(int group, int cancer, int sex) {
 }
 
 bool CIncidenceStore::loadRegistryGroupWithCancerGroup(int registryGroup, int cancerGroup,
-                                                       int sex) {
+                                                       Sex sex) {
     std::vector<int> populations;
     std::vector<int> cancers;
     if (!groupMembers(m_registryGroups, registryGroup, kPopulationCount, populations) ||
@@ -340,7 +340,7 @@ bool CIncidenceStore::loadRegistryGroupWithCancerGroup(int registryGroup, int ca
 }
 
 bool CIncidenceStore::loadRegistryMembers(const std::vector<int>& populations,
-                                          const std::vector<int>& cancers, int sex) {
+                                          const std::vector<int>& cancers, Sex sex) {
     Series personYears{};
     Series cases{};
     int minimumLast = kTopAgeGroup;
@@ -383,7 +383,7 @@ bool CIncidenceStore::loadRegistryMembers(const std::vector<int>& populations,
     return true;
 }
 
-bool CIncidenceStore::loadOne(int population, int cancer, int sex) {
+bool CIncidenceStore::loadOne(int population, int cancer, Sex sex) {
     m_loadError.clear();
     const bool registryGroup = population >= kFirstRegistryGroup;
     const bool cancerGroup = cancer >= kFirstCancerGroup;
@@ -400,18 +400,18 @@ bool CIncidenceStore::loadOne(int population, int cancer, int sex) {
     return loadSingle(population, sex, cancer);
 }
 
-bool CIncidenceStore::load(int population, int cancer, int sex) {
-    if (sex != static_cast<int>(Sex::Both)) {
+bool CIncidenceStore::load(int population, int cancer, Sex sex) {
+    if (sex != Sex::Both) {
         return isSex(sex) ? loadOne(population, cancer, sex) : failLoad();
     }
-    if (!loadOne(population, cancer, 0)) {
+    if (!loadOne(population, cancer, Sex::Male)) {
         return false;
     }
     const Series maleCases = m_cases;
     const Series malePersonYears = m_personYears;
     const int maleLast = m_lastAgeGroup;
     const double maleVerification = m_verification;
-    if (!loadOne(population, cancer, 1)) {
+    if (!loadOne(population, cancer, Sex::Female)) {
         return false;
     }
     const double maleTotal = total(maleCases);
@@ -438,7 +438,7 @@ const std::string& CIncidenceStore::populationLabel(int row, bool withYears) {
     }
     PopulationFacts facts;
     const int population = CRegistryDictionary::populationNumber(row);
-    if (isPopulation(population) && readPopulationRecord(population, 0)) {
+    if (isPopulation(population) && readPopulationRecord(population, Sex::Male)) {
         facts.marker = m_marker;
         facts.firstYear = m_firstYear;
         facts.lastYear = m_lastYear;

@@ -58,20 +58,20 @@ class CIncidenceStore {
     const CUserGroupDictionary* cancerGroups() const { return m_cancerGroups; }
     const CUserGroupDictionary* registryGroups() const { return m_registryGroups; }
 
-    // Record reads and loads. Sex is 0 or 1. Each returns false (series cleared) when the
-    // files are not open or a number is out of range.
-    bool readPopulationRecord(int population, int sex);
-    bool readCasesRecord(int population, int sex, int cancer);
-    bool loadSingle(int population, int sex, int cancer);
-    bool loadCancerGroup(int group, int population, int sex);
-    bool loadRegistryGroup(int group, int cancer, int sex);
-    bool loadRegistryGroupWithCancerGroup(int registryGroup, int cancerGroup, int sex);
+    // Record reads and loads of one sex (male or female). Each returns false (series cleared) when
+    // the files are not open or a number is out of range.
+    bool readPopulationRecord(int population, Sex sex);
+    bool readCasesRecord(int population, Sex sex, int cancer);
+    bool loadSingle(int population, Sex sex, int cancer);
+    bool loadCancerGroup(int group, int population, Sex sex);
+    bool loadRegistryGroup(int group, int cancer, Sex sex);
+    bool loadRegistryGroupWithCancerGroup(int registryGroup, int cancerGroup, Sex sex);
     /// Chooses the load by the numbers: population >= 272 is a registry group, cancer >= 252 a
-    /// cancer group. Sex 2 loads both sexes and adds the two series entry by entry; the sum is
+    /// cancer group. Sex::Both loads both sexes and adds the two series entry by entry; the sum is
     /// open at the lower of the two last age groups (person-years above it folded into it), its
     /// factor comes from the summed cases, and its verification is the sexes' percentages
     /// weighted by their case totals (over the sexes that have one; -1 when neither has).
-    bool load(int population, int cancer, int sex);
+    bool load(int population, int cancer, Sex sex);
     /// Why the last load() failed when a user group is at fault (its dictionary, group number
     /// and member) or a record holds a value that is not a number; empty otherwise.
     const std::string& loadError() const { return m_loadError; }
@@ -98,12 +98,12 @@ class CIncidenceStore {
 
     // Rates engine. from and to are age groups 0-17 (to may be 18 for the number of cases).
     // Each returns 0 when computed and 1 when the range cannot be computed (result and SE -1).
-    void setStandard(int standardCode);
+    void setStandard(StandardCode standardCode);
     const AgeArray& weights() const { return m_weights; }
     const AgeArray& cumulativeWidths() const { return m_widths; }
     int numberOfCases(int from, int to);
     int crudeRate(int from, int to);
-    int asr(int from, int to, int standardCode);
+    int asr(int from, int to, StandardCode standardCode);
     int cumulativeRate(int from, int to);
     int cumulativeRisk(int from, int to);
 
@@ -146,8 +146,8 @@ class CIncidenceStore {
         char marker = ' ';
     };
 
-    bool fetchPopulation(int population, int sex, PopulationRecord& record) const;
-    bool fetchCases(int population, int sex, int cancer, Series& cases, double& verification) const;
+    bool fetchPopulation(int population, Sex sex, PopulationRecord& record) const;
+    bool fetchCases(int population, Sex sex, int cancer, Series& cases, double& verification) const;
     /// Takes a population record as the current one; returns its own last age group, or -1
     /// when it has no person-years (the store's last age group then stays as it was).
     int applyPopulation(const PopulationRecord& record);
@@ -155,10 +155,10 @@ class CIncidenceStore {
     bool failLoad();
     void clearSeries();
     void computeUnknownAgeFactor();
-    bool loadOne(int population, int cancer, int sex);
-    bool loadCancerMembers(int population, int sex, const std::vector<int>& cancers);
+    bool loadOne(int population, int cancer, Sex sex);
+    bool loadCancerMembers(int population, Sex sex, const std::vector<int>& cancers);
     bool loadRegistryMembers(const std::vector<int>& populations, const std::vector<int>& cancers,
-                             int sex);
+                             Sex sex);
     bool groupMembers(const CUserGroupDictionary* groups, int index, int limit,
                       std::vector<int>& members);
     /// Folds the top of the range into the last age group when to is 17; false when the range

@@ -48,9 +48,9 @@ std::string_view columnHeading(int index) {
     return kColumnHeadings[static_cast<std::size_t>(index)];
 }
 
-std::string_view sexLabel(int sex, int to) {
-    assert(sex >= 0 && sex <= 2);
-    const int index = to < 4 ? sex + 3 : sex;
+std::string_view sexLabel(Sex sex, int to) {
+    assert(sexFromIndex(indexOf(sex)).has_value());
+    const int index = to < 4 ? indexOf(sex) + 3 : indexOf(sex);
     return kSexLabels[static_cast<std::size_t>(index)];
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,20 @@ using SelectionList = std::array<int, kSelectionListSize>;
 SelectionList emptySelectionList();
 
 enum class Sex : int { Male = 0, Female = 1, Both = 2 };
+/// The two sexes the data files hold a record for, in file order.
+inline constexpr std::array<Sex, 2> kSingleSexes = {Sex::Male, Sex::Female};
+/// Every sex choice, in the order of files and combo boxes.
+inline constexpr std::array<Sex, 3> kAllSexes = {Sex::Male, Sex::Female, Sex::Both};
+
+/// The index a sex has in files and combo boxes: 0 male, 1 female, 2 both sexes.
+constexpr int indexOf(Sex sex) { return static_cast<int>(sex); }
+/// The sex at a file or combo index 0-2; nullopt for any other number.
+constexpr std::optional<Sex> sexFromIndex(int index) {
+    if (index < 0 || index > 2) {
+        return std::nullopt;
+    }
+    return static_cast<Sex>(index);
+}
 
 enum class RateKind : int {
     CrudeRate = 0,
@@ -62,7 +77,7 @@ std::string_view upperLabel(int ageGroup);
 std::string_view columnHeading(int index);
 
 /// "Male", "Female", "Both sexes", or the children's forms when the range ends below 20 (to < 4).
-std::string_view sexLabel(int sex, int to);
+std::string_view sexLabel(Sex sex, int to);
 /// Label of a rate kind 0-5 ("Crude rate", ..., "Number of cases").
 std::string_view rateKindLabel(int rateKind);
 

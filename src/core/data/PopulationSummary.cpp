@@ -17,7 +17,7 @@ int highestAgeGroupWithPersonYears(const Series& personYears) {
 PopulationSummary summarizePopulation(CIncidenceStore& store, int population) {
     PopulationSummary summary;
     summary.label = store.populationLabelByNumber(population, true);
-    if (store.readPopulationRecord(population, 0)) {
+    if (store.readPopulationRecord(population, Sex::Male)) {
         summary.type = store.isSpecialised() ? "Specialised" : "General";
         const int last = highestAgeGroupWithPersonYears(store.personYears());
         if (last >= 0) {
@@ -28,7 +28,7 @@ PopulationSummary summarizePopulation(CIncidenceStore& store, int population) {
 }
 
 std::string registryGroupAgeClasses(CIncidenceStore& store, int group) {
-    if (!store.loadRegistryGroup(group, 0, 0)) {
+    if (!store.loadRegistryGroup(group, 0, Sex::Male)) {
         return "[0-?+]";
     }
     return CRegistryDictionary::ageClasses(store.lastAgeGroup());

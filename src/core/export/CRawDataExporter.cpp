@@ -139,14 +139,14 @@ CRawDataExporter::sexSiteProblem(const ExportSettings& settings,
     return std::nullopt;
 }
 
-std::string CRawDataExporter::dataLine(int format, int population, int sex, int cancer,
+std::string CRawDataExporter::dataLine(int format, int population, Sex sex, int cancer,
                                        int ageGroup, double cases, double personYears) {
     std::string line;
     appendDataLine(line, format, population, sex, cancer, ageGroup, cases, personYears);
     return line;
 }
 
-void CRawDataExporter::appendDataLine(std::string& out, int format, int population, int sex,
+void CRawDataExporter::appendDataLine(std::string& out, int format, int population, Sex sex,
                                       int cancer, int ageGroup, double cases, double personYears) {
     if (!validFormat(format)) {
         return;
@@ -166,7 +166,7 @@ void CRawDataExporter::appendDataLine(std::string& out, int format, int populati
         }
     };
     field(population + 1, w[0]);
-    field(sex == 0 ? kMaleCode : kFemaleCode, w[1]);
+    field(sex == Sex::Male ? kMaleCode : kFemaleCode, w[1]);
     field(cancer + 1, w[2]);
     field(ageGroup + 1, w[3]);
     appendWhole(out, cases, w[4]);
@@ -258,8 +258,8 @@ IoResult CRawDataExporter::writeData(CIncidenceStore& store, const ExportSetting
     std::string buffer;
     buffer.reserve(kFlushBytes + 1024);
     for (const auto& population : populations) {
-        for (const int sex : {0, 1}) {
-            if (!(sex == 0 ? settings.male : settings.female)) {
+        for (const Sex sex : kSingleSexes) {
+            if (!(sex == Sex::Male ? settings.male : settings.female)) {
                 continue;
             }
             for (const auto& cancer : cancers) {
@@ -271,7 +271,7 @@ IoResult CRawDataExporter::writeData(CIncidenceStore& store, const ExportSetting
                         settings.dataPath, "not written",
                         "no data for population " + std::to_string(population.number) +
                             ", cancer " + std::to_string(cancer.number) + ", sex " +
-                            std::to_string(sex) +
+                            std::to_string(indexOf(sex)) +
                             (store.loadError().empty() ? "" : " (" + store.loadError() + ")"));
                 }
                 for (int age = 0; age < kAgeGroupCount; ++age) {

@@ -73,11 +73,11 @@ class CRawDataExporter {
     static std::optional<std::string> sexSiteProblem(const ExportSettings& settings,
                                                      const CUserGroupDictionary* cancerGroups);
 
-    /// One line of the data file, from 0-based numbers; sex 0 or 1, age group 0-18.
-    static std::string dataLine(int format, int population, int sex, int cancer, int ageGroup,
+    /// One line of the data file, from 0-based numbers; one sex, age group 0-18.
+    static std::string dataLine(int format, int population, Sex sex, int cancer, int ageGroup,
                                 double cases, double personYears);
     /// Appends the same line to out (no printf for whole numbers; the bytes are the same).
-    static void appendDataLine(std::string& out, int format, int population, int sex, int cancer,
+    static void appendDataLine(std::string& out, int format, int population, Sex sex, int cancer,
                                int ageGroup, double cases, double personYears);
     /// One dictionary entry of the log, from a 0-based number.
     static std::string logEntry(int format, const ExportItem& item);

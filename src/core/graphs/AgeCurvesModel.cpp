@@ -15,13 +15,13 @@ constexpr int kLastListSlot = kSelectionListSize - 2; // slot 320 is not read
 constexpr double kPer100000 = 100000.0;
 
 /// The sexes a cancer gives curves for under a sex setting, male first.
-std::vector<int> curveSexes(const SexApplicability& applies, int sexSetting) {
-    std::vector<int> sexes;
-    if (applies.males && sexSetting != 1) {
-        sexes.push_back(0);
+std::vector<Sex> curveSexes(const SexApplicability& applies, int sexSetting) {
+    std::vector<Sex> sexes;
+    if (applies.males && sexSetting != indexOf(Sex::Female)) {
+        sexes.push_back(Sex::Male);
     }
-    if (applies.females && sexSetting != 0) {
-        sexes.push_back(1);
+    if (applies.females && sexSetting != indexOf(Sex::Male)) {
+        sexes.push_back(Sex::Female);
     }
     return sexes;
 }
@@ -76,11 +76,11 @@ void buildLabels(CIncidenceStore& store, AgeCurvesModel& model) {
         if (model.cancerCount > 1) {
             appendPart(label, store.cancerLabel(curve.cancer));
         }
-        if (model.sexSetting == 2) {
+        if (model.sexSetting == indexOf(Sex::Both)) {
             const SexApplicability applies = sexApplicability(store, curve.cancer);
             const bool sexSpecific = applies.maleOnly() || applies.femaleOnly();
             if (!(sexSpecific && model.cancerCount > 1)) {
-                appendPart(label, curve.sex == 0 ? "Male" : "Female");
+                appendPart(label, curve.sex == Sex::Male ? "Male" : "Female");
             }
         }
         curve.label = std::move(label);
@@ -148,10 +148,10 @@ AgeCurvesModel computeAgeCurves(CIncidenceStore& store, const GraphSettings& set
     const std::vector<int> cancers = selectedCancers(settings.cancers, kLastListSlot);
     model.registryCount = static_cast<int>(populations.size());
 
-    std::vector<std::pair<int, std::vector<int>>> cancerSexes;
+    std::vector<std::pair<int, std::vector<Sex>>> cancerSexes;
     for (const int cancer : cancers) {
         const SexApplicability applies = sexApplicability(store, cancer);
-        std::vector<int> sexes = curveSexes(applies, settings.sex);
+        std::vector<Sex> sexes = curveSexes(applies, settings.sex);
         if (sexes.empty()) {
             continue;
         }
@@ -163,7 +163,7 @@ AgeCurvesModel computeAgeCurves(CIncidenceStore& store, const GraphSettings& set
 
     for (const int population : populations) {
         for (const auto& [cancer, sexes] : cancerSexes) {
-            for (const int sex : sexes) {
+            for (const Sex sex : sexes) {
                 ++model.requestedCurves;
                 if (static_cast<int>(model.curves.size()) >= AgeCurvesModel::kMaxCurves) {
                     continue;

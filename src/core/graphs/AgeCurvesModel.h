@@ -17,7 +17,7 @@ struct GraphSettings;
 struct AgeCurve {
     int population = 0;
     int cancer = 0;
-    int sex = 0;
+    Sex sex = Sex::Male;    // one sex; both sexes give two curves
     AgeArray cases{};       // groups above the graph's last age group folded into it
     AgeArray personYears{}; // likewise
     AgeArray rates{};       // per 100,000 person-years; 0 above the last age group
@@ -31,7 +31,7 @@ struct AgeCurvesModel {
     static constexpr double kNoSmallestRate = 99999.9;
 
     std::string title;
-    int sexSetting = 0; // 0, 1 or 2 (both sexes)
+    int sexSetting = 0;           // the template's sex: 0, 1 or 2 (both sexes)
     std::vector<AgeCurve> curves; // at most kMaxCurves
     /// Curves the selection asks for; more than kMaxCurves are not built.
     int requestedCurves = 0;

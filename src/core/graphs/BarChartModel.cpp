@@ -40,6 +40,8 @@ void sortCandidates(Candidates& candidates) {
 }
 
 void fillCandidates(CIncidenceStore& store, const GraphSettings& s, Candidates& candidates) {
+    // A template's sex outside 0-2 loads nothing, so every bar stays empty.
+    const std::optional<Sex> sex = sexFromIndex(s.sex);
     if (s.barChartType == static_cast<int>(BarChartType::Cancer)) {
         const int lastSlot = kRegistryRowCount - 1 + registryGroupCount(store);
         for (int slot = 0; slot <= lastSlot && slot < kCandidateCount; ++slot) {
@@ -54,7 +56,7 @@ void fillCandidates(CIncidenceStore& store, const GraphSettings& s, Candidates& 
             }
             auto& candidate = candidates[static_cast<std::size_t>(slot)];
             candidate.key = population;
-            if (store.load(population, s.cancer, s.sex)) {
+            if (sex && store.load(population, s.cancer, *sex)) {
                 candidate.value = barValue(store, s.rateKind, s.ageFrom, s.ageTo);
             }
         }
@@ -65,7 +67,7 @@ void fillCandidates(CIncidenceStore& store, const GraphSettings& s, Candidates& 
             }
             auto& candidate = candidates[static_cast<std::size_t>(cancer)];
             candidate.key = cancer;
-            if (store.load(s.population, cancer, s.sex)) {
+            if (sex && store.load(s.population, cancer, *sex)) {
                 candidate.value = barValue(store, s.rateKind, s.ageFrom, s.ageTo);
             }
         }

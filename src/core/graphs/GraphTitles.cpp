@@ -11,10 +11,17 @@ constexpr int kCumulativeRate = static_cast<int>(RateKind::CumulativeRate);
 constexpr int kCumulativeRisk = static_cast<int>(RateKind::CumulativeRisk);
 constexpr int kNumberOfCases = static_cast<int>(RateKind::NumberOfCases);
 
-std::string plainSexName(int sex) { return std::string(sexLabel(sex, kTopAgeGroup)); }
+std::string plainSexName(Sex sex) { return std::string(sexLabel(sex, kTopAgeGroup)); }
 
 /// "Male" or "Female"; "Boys" or "Girls" when the range ends below 20.
-std::string titleSexName(int sex, int to) { return std::string(sexLabel(sex == 1 ? 1 : 0, to)); }
+std::string titleSexName(Sex sex, int to) {
+    return std::string(sexLabel(sex == Sex::Female ? Sex::Female : Sex::Male, to));
+}
+
+/// The sex a bar or pie chart title names: female, or male for every other template value.
+Sex titleSex(const GraphSettings& settings) {
+    return settings.sex == indexOf(Sex::Female) ? Sex::Female : Sex::Male;
+}
 
 int selectedCount(const SelectionList& list) {
     int count = 0;
@@ -46,7 +53,7 @@ std::string graphAgePart(int from, int to) {
 }
 
 std::string ageSpecificTitle(const std::optional<std::string>& registry,
-                             const std::optional<std::string>& cancer, int sex,
+                             const std::optional<std::string>& cancer, Sex sex,
                              bool anyCancerOfBothSexes) {
     std::string title;
     if (registry) {
@@ -58,7 +65,7 @@ std::string ageSpecificTitle(const std::optional<std::string>& registry,
         }
         title += *cancer;
     }
-    if ((sex == 0 || sex == 1) && anyCancerOfBothSexes) {
+    if (sex != Sex::Both && anyCancerOfBothSexes) {
         if (registry || cancer) {
             title += " - ";
         }
@@ -67,7 +74,7 @@ std::string ageSpecificTitle(const std::optional<std::string>& registry,
     return title;
 }
 
-std::string barChartTitle(const std::string& subject, int rateKind, int sex, int from, int to,
+std::string barChartTitle(const std::string& subject, int rateKind, Sex sex, int from, int to,
                           bool withSex) {
     std::string title = subject;
     if (rateKind >= 0 && rateKind < kNumberOfCases) {
@@ -82,18 +89,19 @@ std::string barChartTitle(const std::string& subject, int rateKind, int sex, int
     return title + graphAgePart(from, to);
 }
 
-std::string pieChartTitle(const std::string& population, int sex, int from, int to) {
+std::string pieChartTitle(const std::string& population, Sex sex, int from, int to) {
     return population + "-" + titleSexName(sex, to) + graphAgePart(from, to);
 }
 
-std::vector<std::string> barChartHeading(int barChartType, int rateKind, int sex, int from, int to,
+std::vector<std::string> barChartHeading(int barChartType, int rateKind, Sex sex, int from, int to,
                                          const std::string& chosenName) {
     const char* chart = barChartType == static_cast<int>(BarChartType::Cancer)
                             ? "Cancer bar chart, "
                             : "Registry bar chart, ";
     std::vector<std::string> lines;
     lines.push_back(chart + std::string(rateKindLabel(rateKind)) + ".");
-    lines.push_back(plainSexName(sex == 1 ? 1 : 0) + ageRangeSuffix(from, to));
+    lines.push_back(plainSexName(sex == Sex::Female ? Sex::Female : Sex::Male) +
+                    ageRangeSuffix(from, to));
     if (!chosenName.empty()) {
         lines.push_back(chosenName);
     }
@@ -120,7 +128,8 @@ std::string defaultAgeCurvesTitle(CIncidenceStore& store, const GraphSettings& s
             continue;
         }
         const SexApplicability applies = sexApplicability(store, slot);
-        if ((applies.males && settings.sex != 1) || (applies.females && settings.sex != 0)) {
+        if ((applies.males && settings.sex != indexOf(Sex::Female)) ||
+            (applies.females && settings.sex != indexOf(Sex::Male))) {
             ++givingCurves;
             onlyCancer = slot;
         }
@@ -130,7 +139,9 @@ std::string defaultAgeCurvesTitle(CIncidenceStore& store, const GraphSettings& s
     if (givingCurves == 1) {
         cancer = store.cancerLabel(onlyCancer);
     }
-    return ageSpecificTitle(registry, cancer, settings.sex, anyOfBothSexes);
+    // A template's sex outside 0-2 names no sex, as both sexes do.
+    return ageSpecificTitle(registry, cancer, sexFromIndex(settings.sex).value_or(Sex::Both),
+                            anyOfBothSexes);
 }
 
 std::string defaultBarChartTitle(CIncidenceStore& store, const GraphSettings& settings) {
@@ -140,13 +151,13 @@ std::string defaultBarChartTitle(CIncidenceStore& store, const GraphSettings& se
                                     : store.populationLabelByNumber(settings.population, true);
     const SexApplicability applies = sexApplicability(store, settings.cancer);
     const bool withSex = !cancerChart || (applies.males && applies.females);
-    return barChartTitle(subject, settings.rateKind, settings.sex, settings.ageFrom,
+    return barChartTitle(subject, settings.rateKind, titleSex(settings), settings.ageFrom,
                          settings.ageTo, withSex);
 }
 
 std::string defaultPieChartTitle(CIncidenceStore& store, const GraphSettings& settings) {
-    return pieChartTitle(store.populationLabelByNumber(settings.population, true), settings.sex,
-                         settings.ageFrom, settings.ageTo);
+    return pieChartTitle(store.populationLabelByNumber(settings.population, true),
+                         titleSex(settings), settings.ageFrom, settings.ageTo);
 }
 
 std::string defaultPyramidTitle(CIncidenceStore& store, const GraphSettings& settings) {

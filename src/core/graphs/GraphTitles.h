@@ -19,25 +19,25 @@ class CIncidenceStore;
 std::string graphAgePart(int from, int to);
 
 /// Age-specific curves: "<registry>, <cancer> - <sex>". registry: set when exactly one registry
-/// is selected; cancer: set when exactly one cancer gives curves; sex 0 or 1 is named only when
+/// is selected; cancer: set when exactly one cancer gives curves; one sex is named only when
 /// some selected cancer occurs in both sexes.
 std::string ageSpecificTitle(const std::optional<std::string>& registry,
-                             const std::optional<std::string>& cancer, int sex,
+                             const std::optional<std::string>& cancer, Sex sex,
                              bool anyCancerOfBothSexes);
 
 /// Bar chart: subject, ": <rate> (per 100,000)" or " (percent)" (nothing for number of
 /// cases), "-<sex>" unless withSex is false, then the age part: "Stomach: ASR (World) (per
 /// 100,000)-Male age (35-64)". The sex reads "Boys"/"Girls" when the range ends below 20.
-std::string barChartTitle(const std::string& subject, int rateKind, int sex, int from, int to,
+std::string barChartTitle(const std::string& subject, int rateKind, Sex sex, int from, int to,
                           bool withSex);
 
 /// Pie chart: "<population>-<sex><age part>".
-std::string pieChartTitle(const std::string& population, int sex, int from, int to);
+std::string pieChartTitle(const std::string& population, Sex sex, int from, int to);
 
 /// The heading of the bar chart's choice and selection pages: "Cancer bar chart, <rate>." (or
 /// "Registry bar chart, ..."), then the sex with the age range, then the chosen item's name
 /// when one is given.
-std::vector<std::string> barChartHeading(int barChartType, int rateKind, int sex, int from, int to,
+std::vector<std::string> barChartHeading(int barChartType, int rateKind, Sex sex, int from, int to,
                                          const std::string& chosenName);
 
 /// The titles proposed on the wizard's last pages (and by the command-line tool) for the

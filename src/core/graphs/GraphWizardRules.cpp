@@ -40,14 +40,14 @@ std::vector<int> cancersGivingCurves(const SelectionList& cancers, bool male, bo
     return giving;
 }
 
-int ageSpecificSex(bool male, bool female) {
+Sex ageSpecificSex(bool male, bool female) {
     if (male && female) {
-        return static_cast<int>(Sex::Both);
+        return Sex::Both;
     }
-    return male ? static_cast<int>(Sex::Male) : static_cast<int>(Sex::Female);
+    return male ? Sex::Male : Sex::Female;
 }
 
-bool cancersFitSex(const SelectionList& cancers, int sex,
+bool cancersFitSex(const SelectionList& cancers, Sex sex,
                    const CUserGroupDictionary& cancerGroups) {
     for (const int slot : cancers) {
         if (slot < 0) {
@@ -56,8 +56,7 @@ bool cancersFitSex(const SelectionList& cancers, int sex,
         const CancerSexes sexes = cancerSexes(slot, cancerGroups);
         const bool maleOnly = sexes.male && !sexes.female;
         const bool femaleOnly = sexes.female && !sexes.male;
-        if ((sex == static_cast<int>(Sex::Female) && maleOnly) ||
-            (sex == static_cast<int>(Sex::Male) && femaleOnly)) {
+        if ((sex == Sex::Female && maleOnly) || (sex == Sex::Male && femaleOnly)) {
             return false;
         }
     }

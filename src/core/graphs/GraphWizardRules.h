@@ -28,12 +28,12 @@ int curveCount(const SelectionList& registries, const SelectionList& cancers, bo
 std::vector<int> cancersGivingCurves(const SelectionList& cancers, bool male, bool female,
                                      const CUserGroupDictionary& cancerGroups);
 
-/// Sex code of the age-specific page: 2 both, 0 male only, 1 otherwise.
-int ageSpecificSex(bool male, bool female);
+/// Sex of the age-specific page: both when both are ticked, male for males only, else female.
+Sex ageSpecificSex(bool male, bool female);
 
 /// Bar chart cancer selection: false when a ticked cancer occurs only in the other sex (sex 0
 /// or 1).
-bool cancersFitSex(const SelectionList& cancers, int sex, const CUserGroupDictionary& cancerGroups);
+bool cancersFitSex(const SelectionList& cancers, Sex sex, const CUserGroupDictionary& cancerGroups);
 
 /// The pyramid's basis: 0 (person-years) only for a built-in population with "Person-years"
 /// chosen; 1 (average annual) otherwise, and always for user registry groups.

@@ -23,8 +23,9 @@ struct Candidate {
     double cases = 0.0;
 };
 
-double casesOf(CIncidenceStore& store, int population, int sex, int cancer, int from, int to) {
-    if (!store.load(population, cancer, sex) || store.numberOfCases(from, to) != 0) {
+double casesOf(CIncidenceStore& store, int population, std::optional<Sex> sex, int cancer, int from,
+               int to) {
+    if (!sex || !store.load(population, cancer, *sex) || store.numberOfCases(from, to) != 0) {
         return 0.0;
     }
     return store.numberOfCasesResult();
@@ -68,12 +69,12 @@ PieChartModel computePieChart(CIncidenceStore& store, const GraphSettings& setti
     std::vector<Candidate> candidates;
     for (int cancer = kFirstSiteRow; cancer <= kLastSiteRow; ++cancer) {
         if (isCandidateSite(cancer)) {
-            candidates.push_back({cancer, casesOf(store, population, settings.sex, cancer,
-                                                  settings.ageFrom, settings.ageTo)});
+            candidates.push_back({cancer, casesOf(store, population, sexFromIndex(settings.sex),
+                                                  cancer, settings.ageFrom, settings.ageTo)});
         }
     }
-    double total =
-        casesOf(store, population, settings.sex, kAllSites, settings.ageFrom, settings.ageTo);
+    double total = casesOf(store, population, sexFromIndex(settings.sex), kAllSites,
+                           settings.ageFrom, settings.ageTo);
     sortCandidates(candidates);
 
     const std::size_t considered = std::min(candidates.size(), kConsideredEntries);

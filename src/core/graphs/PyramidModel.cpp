@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kAllSites = 0;
 
-void readSex(CIncidenceStore& store, const PyramidModel& model, int sex, Series& figures,
+void readSex(CIncidenceStore& store, const PyramidModel& model, Sex sex, Series& figures,
              double& total) {
     figures.fill(0.0);
     total = 0.0;
@@ -51,8 +51,8 @@ PyramidModel computePyramid(CIncidenceStore& store, const GraphSettings& setting
     model.title = settings.title;
     model.population = settings.population;
     model.basis = settings.pyramidBasis;
-    readSex(store, model, 0, model.male, model.maleTotal);
-    readSex(store, model, 1, model.female, model.femaleTotal);
+    readSex(store, model, Sex::Male, model.male, model.maleTotal);
+    readSex(store, model, Sex::Female, model.female, model.femaleTotal);
     double largest = 0.0;
     int last = -1;
     for (int a = 0; a <= kTopAgeGroup; ++a) {

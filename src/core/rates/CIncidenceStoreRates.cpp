@@ -21,7 +21,7 @@ int CIncidenceStore::decline(double& value, double& se) {
     return 1;
 }
 
-void CIncidenceStore::setStandard(int standardCode) {
+void CIncidenceStore::setStandard(StandardCode standardCode) {
     if (const AgeArray* table = standardWeights(standardCode)) {
         m_weights = *table;
     } else if (selectsCumulativeWidths(standardCode)) {
@@ -91,7 +91,7 @@ int CIncidenceStore::crudeRate(int from, int to) {
     return 0;
 }
 
-int CIncidenceStore::asr(int from, int to, int standardCode) {
+int CIncidenceStore::asr(int from, int to, StandardCode standardCode) {
     m_rates.fill(0.0);
     if (standardWeights(standardCode) == nullptr || !isRange(from, to, kTopAgeGroup)) {
         return decline(m_asr, m_asrSe);
@@ -128,7 +128,7 @@ int CIncidenceStore::cumulativeRate(int from, int to) {
     if (!isRange(from, to, kTopAgeGroup) || m_lastAgeGroup <= to) {
         return decline(m_cumulativeRate, m_cumulativeRateSe);
     }
-    setStandard(static_cast<int>(StandardCode::CumulativeWidths));
+    setStandard(StandardCode::CumulativeWidths);
     double sum = 0.0;
     double variance = 0.0;
     for (auto i = static_cast<std::size_t>(from); i <= static_cast<std::size_t>(to); ++i) {
@@ -166,7 +166,8 @@ RateResult CIncidenceStore::computeRate(RateKind kind, int from, int to) {
         break;
     case RateKind::AsrWorld:
     case RateKind::AsrEuropean:
-        status = asr(from, to, static_cast<int>(kind)); // kinds 1 and 2 are codes 1 and 2
+        status = asr(from, to,
+                     kind == RateKind::AsrWorld ? StandardCode::World : StandardCode::European);
         result.value = m_asr;
         result.se = m_asrSe;
         break;

@@ -90,7 +90,7 @@ bool occursInOneSexOnly(const CIncidenceStore& store, int cancer) {
     return (g.malesFlag == '1') != (g.femalesFlag == '1');
 }
 
-std::string curveLabel(CIncidenceStore& store, int population, int cancer, int sex, int ageHigh) {
+std::string curveLabel(CIncidenceStore& store, int population, int cancer, Sex sex, int ageHigh) {
     std::string label = store.populationLabelByNumber(population, false);
     label += ": ";
     label += store.cancerLabel(cancer);
@@ -119,13 +119,16 @@ std::string ageRangeFieldText(int ageLow, int ageHigh, int last) {
 ComparisonRun runComparison(CurvePair& pair, CIncidenceStore& store, const UserCurve* userCurve) {
     ComparisonRun run;
     run.last = ComputeComparison(pair, store, userCurve);
+    // A sex index outside 0-2 is never computed; its label names both sexes rather than reading
+    // past the sex labels.
+    const auto labelSex = [](int index) { return sexFromIndex(index).value_or(Sex::Both); };
     run.texts.reference =
-        curveLabel(store, pair.refPopulation, pair.refCancer, pair.refSex, pair.ageHigh);
+        curveLabel(store, pair.refPopulation, pair.refCancer, labelSex(pair.refSex), pair.ageHigh);
     if (pair.userComparison != 0) {
         run.texts.comparison = userCurve != nullptr ? userCurve->title : std::string();
     } else {
-        run.texts.comparison =
-            curveLabel(store, pair.compPopulation, pair.compCancer, pair.compSex, pair.ageHigh);
+        run.texts.comparison = curveLabel(store, pair.compPopulation, pair.compCancer,
+                                          labelSex(pair.compSex), pair.ageHigh);
     }
     run.texts.ageRange = ageRangeFieldText(pair.ageLow, pair.ageHigh, run.last);
     if (run.ok()) {

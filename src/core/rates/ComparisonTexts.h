@@ -37,7 +37,7 @@ bool occursInOneSexOnly(const CIncidenceStore& store, int cancer);
 /// "population: cancer-Sex"; the sex is left out for a cancer that occurs in one sex only, and
 /// takes its children's form when ageHigh < 4. Reads a population record: call it before a load
 /// or after the computations on it.
-std::string curveLabel(CIncidenceStore& store, int population, int cancer, int sex, int ageHigh);
+std::string curveLabel(CIncidenceStore& store, int population, int cancer, Sex sex, int ageHigh);
 
 /// " 0-74"; when the top was cut to the open class last: " 0-75+ Warning, check population
 /// figures"; "No data available!" when last is 0.

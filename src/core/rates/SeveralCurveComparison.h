@@ -19,7 +19,7 @@ class CIncidenceStore;
 struct SirRequest {
     int cancer = 0;        // >= 252: user cancer group
     int refPopulation = 0; // >= 272: user registry group
-    int sex = 0;           // 0 male, 1 female, 2 both sexes
+    Sex sex = Sex::Male;
     int ageLow = 0;        // age groups 0-17
     int ageHigh = kTopAgeGroup;
 };

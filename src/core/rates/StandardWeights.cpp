@@ -2,8 +2,8 @@
 
 namespace orvelan {
 
-const AgeArray* standardWeights(int standardCode) {
-    switch (static_cast<StandardCode>(standardCode)) {
+const AgeArray* standardWeights(StandardCode standardCode) {
+    switch (standardCode) {
     case StandardCode::World:
         return &kWorldWeights;
     case StandardCode::European:
@@ -15,9 +15,9 @@ const AgeArray* standardWeights(int standardCode) {
     }
 }
 
-bool selectsCumulativeWidths(int standardCode) {
-    return standardCode == static_cast<int>(StandardCode::CumulativeWidths) ||
-           standardCode == static_cast<int>(StandardCode::CumulativeWidthsToo);
+bool selectsCumulativeWidths(StandardCode standardCode) {
+    return standardCode == StandardCode::CumulativeWidths ||
+           standardCode == StandardCode::CumulativeWidthsToo;
 }
 
 } // namespace orvelan

@@ -17,9 +17,9 @@ inline constexpr double kAgeGroupWidth = 5.0; // years
 
 /// The weight table of standard code 1 (World), 2 (European) or 9 (third standard); null for
 /// any other code.
-const AgeArray* standardWeights(int standardCode);
+const AgeArray* standardWeights(StandardCode standardCode);
 
 /// True for the codes 3 and 4 that select the cumulative widths.
-bool selectsCumulativeWidths(int standardCode);
+bool selectsCumulativeWidths(StandardCode standardCode);
 
 } // namespace orvelan

@@ -13,8 +13,6 @@
 namespace orvelan {
 namespace {
 
-constexpr int kWorldStandard = 1;
-
 /// One age group of the two curves: person-years N0 (reference), N1 (comparison), cases b
 /// (reference) and a (comparison).
 struct Stratum {
@@ -221,7 +219,7 @@ void copySeries(const CIncidenceStore& store, AgeArray& personYears, AgeArray& c
 /// World ASR of the loaded series over the pair's range into (asr, se); false when the engine
 /// declines the range.
 bool worldAsr(CIncidenceStore& store, const CurvePair& pair, double& asr, double& se) {
-    if (store.asr(pair.ageLow, pair.ageHigh, kWorldStandard) != 0) {
+    if (store.asr(pair.ageLow, pair.ageHigh, StandardCode::World) != 0) {
         return false;
     }
     asr = store.asrResult();
@@ -229,20 +227,22 @@ bool worldAsr(CIncidenceStore& store, const CurvePair& pair, double& asr, double
     return true;
 }
 
-bool validRequest(const CurvePair& pair) {
-    const auto validSex = [](int sex) { return sex >= 0 && sex <= 2; };
-    return pair.ageLow >= 0 && pair.ageLow <= pair.ageHigh && pair.ageHigh <= kTopAgeGroup &&
-           validSex(pair.refSex) && validSex(pair.compSex);
+bool validRange(const CurvePair& pair) {
+    return pair.ageLow >= 0 && pair.ageLow <= pair.ageHigh && pair.ageHigh <= kTopAgeGroup;
 }
 
 } // namespace
 
 int ComputeComparison(CurvePair& pair, CIncidenceStore& store, const UserCurve* userCurve) {
     pair.resetResults();
-    if (!validRequest(pair) || (pair.userComparison != 0 && userCurve == nullptr)) {
+    // The pair mirrors the analysis file: its sexes are indexes 0-2 until checked here.
+    const std::optional<Sex> refSex = sexFromIndex(pair.refSex);
+    const std::optional<Sex> compSex = sexFromIndex(pair.compSex);
+    if (!validRange(pair) || !refSex || !compSex ||
+        (pair.userComparison != 0 && userCurve == nullptr)) {
         return 0;
     }
-    if (!store.load(pair.refPopulation, pair.refCancer, pair.refSex)) {
+    if (!store.load(pair.refPopulation, pair.refCancer, *refSex)) {
         return 0;
     }
     copySeries(store, pair.refPersonYears, pair.refCases);
@@ -252,7 +252,7 @@ int ComputeComparison(CurvePair& pair, CIncidenceStore& store, const UserCurve* 
     }
 
     if (pair.userComparison == 0) {
-        if (!store.load(pair.compPopulation, pair.compCancer, pair.compSex)) {
+        if (!store.load(pair.compPopulation, pair.compCancer, *compSex)) {
             return 0;
         }
         copySeries(store, pair.compPersonYears, pair.compCases);

@@ -30,7 +30,7 @@ std::string verificationText(double percent) {
 
 } // namespace
 
-AgeSpecificRatesSettings AgeSpecificRatesSettings::fromBlock(const ReportBlock& block, int sex) {
+AgeSpecificRatesSettings AgeSpecificRatesSettings::fromBlock(const ReportBlock& block, Sex sex) {
     AgeSpecificRatesSettings s;
     s.rowsAreRegistries = block.arrangement != 0;
     s.sex = sex;
@@ -73,7 +73,7 @@ std::string CAgeSpecificRatesTable::buildTitle(CIncidenceStore& store) const {
     std::string title = s.rowsAreRegistries ? cancerLabel(store, s.fixedCancer)
                                             : registryLabel(store, s.fixedRegistry, false);
     if (!(s.rowsAreRegistries && cancerIsSingleSex(store, s.fixedCancer))) {
-        title += s.sex == 0 ? "-Male" : "-Female";
+        title += s.sex == Sex::Male ? "-Male" : "-Female";
     }
     return title;
 }

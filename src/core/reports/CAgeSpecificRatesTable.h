@@ -17,13 +17,13 @@ struct ReportBlock;
 /// What the report wizard hands to an age-specific rates table.
 struct AgeSpecificRatesSettings {
     bool rowsAreRegistries = true; // true: the cancer is fixed; false: the registry is fixed
-    int sex = 0;                   // 0 male, 1 female
+    Sex sex = Sex::Male;
     bool showRates = true;         // false: numbers of cases
     int fixedCancer = 0;
     int fixedRegistry = 0;
 
-    /// The settings a block of this kind asks for, for sex 0 or 1.
-    static AgeSpecificRatesSettings fromBlock(const ReportBlock& block, int sex);
+    /// The settings a block of this kind asks for, for one sex.
+    static AgeSpecificRatesSettings fromBlock(const ReportBlock& block, Sex sex);
 };
 
 class CAgeSpecificRatesTable {

@@ -35,10 +35,10 @@ void CReportTable::build(CIncidenceStore& store, const SelectionList& registries
         if (cancers[static_cast<std::size_t>(slot)] < 0) {
             continue;
         }
-        if (m_settings.males && cancerOccursIn(store, slot, 0)) {
+        if (m_settings.males && cancerOccursIn(store, slot, Sex::Male)) {
             m_cancerSexes.push_back(slot * kSexDigits);
         }
-        if (m_settings.females && cancerOccursIn(store, slot, 1)) {
+        if (m_settings.females && cancerOccursIn(store, slot, Sex::Female)) {
             m_cancerSexes.push_back(slot * kSexDigits + 1);
         }
     }
@@ -85,14 +85,14 @@ void CReportTable::fill(CIncidenceStore& store) {
 std::string CReportTable::cancerSexLabel(CIncidenceStore& store, int cancerSex) const {
     const int cancer = cancerSex / kSexDigits;
     std::string label = cancerLabel(store, cancer);
-    if (cancerOccursIn(store, cancer, 0) && cancerOccursIn(store, cancer, 1)) {
-        label += cancerSex % kSexDigits == 0 ? "-Male" : "-Female";
+    if (cancerOccursIn(store, cancer, Sex::Male) && cancerOccursIn(store, cancer, Sex::Female)) {
+        label += itemSex(cancerSex) == Sex::Male ? "-Male" : "-Female";
     }
     return label;
 }
 
 std::string CReportTable::cellText(CIncidenceStore& store, int registry, int cancerSex) const {
-    if (!loadItem(store, registry, cancerSex / kSexDigits, cancerSex % kSexDigits)) {
+    if (!loadItem(store, registry, cancerSex / kSexDigits, itemSex(cancerSex))) {
         return "N.A.";
     }
     const bool withInterval =

@@ -42,8 +42,10 @@ class CReportTable {
 
     /// Population numbers or 272 + k.
     const std::vector<int>& registries() const { return m_registries; }
-    /// cancer x 10 + sex; a cancer's male entry comes before its female one.
+    /// cancer x 10 + sex (0 male, 1 female); a cancer's male entry comes before its female one.
     const std::vector<int>& cancerSexes() const { return m_cancerSexes; }
+    /// The sex of a cancer/sex entry.
+    static Sex itemSex(int cancerSex) { return cancerSex % 10 == 0 ? Sex::Male : Sex::Female; }
     const std::string& title() const { return m_title; }
     const CTextGrid& grid() const { return m_grid; }
     const ReportSettings& settings() const { return m_settings; }

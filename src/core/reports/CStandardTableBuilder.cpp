@@ -20,6 +20,7 @@ constexpr int kLast64 = 12; // 60-64
 constexpr int kLast74 = 14; // 70-74
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
+std::size_t at(Sex sex) { return at(indexOf(sex)); }
 
 /// Rows without a relative frequency: "Other skin" and "All sites".
 bool hasNoFrequency(int row) {
@@ -50,7 +51,7 @@ AgeArray foldedWorldWeights(int last) {
     return w;
 }
 
-void computeSex(StandardTableFigures& f, int sex, const AgeArray& weights) {
+void computeSex(StandardTableFigures& f, Sex sex, const AgeArray& weights) {
     const int last = f.lastAgeGroup;
     const Series& py = f.personYears[at(sex)];
     double totalPersonYears = 0.0;
@@ -106,7 +107,7 @@ void computeSex(StandardTableFigures& f, int sex, const AgeArray& weights) {
 
 std::string siteName(int row) { return std::string(CCancerDictionary::standardRowSite(row)); }
 
-void appendSummarySex(std::string& out, const StandardTableFigures& f, int sex, int row) {
+void appendSummarySex(std::string& out, const StandardTableFigures& f, Sex sex, int row) {
     const bool applies = CCancerDictionary::standardRowAppliesTo(row, sex);
     const int last = f.lastAgeGroup;
     const double crude = f.crude[at(sex)][at(row)];
@@ -127,7 +128,7 @@ void appendSummarySex(std::string& out, const StandardTableFigures& f, int sex, 
     out += last > kLast74 ? formatText("%6.2f ", f.cumulative74[at(sex)][at(row)]) : "   -   ";
 }
 
-void appendAgeSpecificRow(std::string& out, const StandardTableFigures& f, int sex, int row) {
+void appendAgeSpecificRow(std::string& out, const StandardTableFigures& f, Sex sex, int row) {
     const auto& e = f.cases[at(sex)][at(row)];
     const int last = f.lastAgeGroup;
     appendFormat(out, "%-30s", siteName(row).c_str());
@@ -152,7 +153,7 @@ void appendAgeSpecificRow(std::string& out, const StandardTableFigures& f, int s
 
 } // namespace
 
-std::optional<double> StandardTableFigures::frequency(int sex, int row) const {
+std::optional<double> StandardTableFigures::frequency(Sex sex, int row) const {
     const double all = crude[at(sex)][at(CCancerDictionary::kAllSitesButSkinRow)];
     if (all == 0.0) {
         return std::nullopt;
@@ -161,7 +162,7 @@ std::optional<double> StandardTableFigures::frequency(int sex, int row) const {
 }
 
 CStandardTableBuilder::CStandardTableBuilder(std::string title, int population,
-                                             StandardLayout layout, int sex)
+                                             StandardLayout layout, Sex sex)
     : m_title(std::move(title)), m_population(population), m_layout(layout), m_sex(sex) {}
 
 bool CStandardTableBuilder::build(CIncidenceStore& store) {
@@ -199,7 +200,7 @@ SaveResult CStandardTableBuilder::saveStandardTable(const std::string& path,
 std::optional<StandardTableFigures> CStandardTableBuilder::compute(CIncidenceStore& store,
                                                                    int population) {
     StandardTableFigures f;
-    for (int sex = 0; sex < 2; ++sex) {
+    for (const Sex sex : kSingleSexes) {
         if (!store.load(population, 0, sex)) {
             return std::nullopt;
         }
@@ -211,7 +212,7 @@ std::optional<StandardTableFigures> CStandardTableBuilder::compute(CIncidenceSto
         if (row < 0) {
             continue;
         }
-        for (int sex = 0; sex < 2; ++sex) {
+        for (const Sex sex : kSingleSexes) {
             if (!store.load(population, cancer, sex)) {
                 return std::nullopt;
             }
@@ -228,8 +229,9 @@ std::optional<StandardTableFigures> CStandardTableBuilder::compute(CIncidenceSto
 void CStandardTableBuilder::computeRates(StandardTableFigures& f) {
     buildOtherAndUnspecified(f);
     const AgeArray weights = foldedWorldWeights(f.lastAgeGroup);
-    computeSex(f, 0, weights);
-    computeSex(f, 1, weights);
+    for (const Sex sex : kSingleSexes) {
+        computeSex(f, sex, weights);
+    }
 }
 
 std::string CStandardTableBuilder::renderSummary(const std::string& title,
@@ -242,23 +244,24 @@ std::string CStandardTableBuilder::renderSummary(const std::string& title,
         out += std::string(36, ' ');
     }
     out += "\r\nSITE" + std::string(26, ' ');
-    for (int sex = 0; sex < 2; ++sex) {
+    for (std::size_t i = 0; i < kSingleSexes.size(); ++i) {
         out += "                Crude  ASR    Cum. rates";
     }
     out += "\r\n" + blanks30;
-    for (int sex = 0; sex < 2; ++sex) {
+    for (std::size_t i = 0; i < kSingleSexes.size(); ++i) {
         out += " No.cases Freq.  rate world   0-64  0-74";
     }
     out += "\r\n" + blanks30;
-    for (int sex = 0; sex < 2; ++sex) {
+    for (std::size_t i = 0; i < kSingleSexes.size(); ++i) {
         out += "           (%) (per 100,000)  (percent) ";
     }
     out += "ICD-10\r\n";
     out += std::string(120, '-') + "\r\n";
     for (int row = 0; row < kStandardRows; ++row) {
         appendFormat(out, "%-30s", siteName(row).c_str());
-        appendSummarySex(out, f, 0, row);
-        appendSummarySex(out, f, 1, row);
+        for (const Sex sex : kSingleSexes) {
+            appendSummarySex(out, f, sex, row);
+        }
         out += CCancerDictionary::standardRowCode(row);
         out += "\r\n";
     }
@@ -266,11 +269,11 @@ std::string CStandardTableBuilder::renderSummary(const std::string& title,
 }
 
 std::string CStandardTableBuilder::renderAgeSpecific(const std::string& title,
-                                                     const StandardTableFigures& f, int sex) {
+                                                     const StandardTableFigures& f, Sex sex) {
     const int last = f.lastAgeGroup;
     std::string out = title;
     out += "     Annual incidence per 100,000 by age group - ";
-    out += sex == 0 ? "Male" : "Female";
+    out += sex == Sex::Male ? "Male" : "Female";
     out += "\r\n\r\nSITE                          All ages  Unk ";
     for (int a = 0; a <= last; ++a) {
         const std::string heading(columnHeading(a));

@@ -38,7 +38,7 @@ struct StandardTableFigures {
 
     /// Share in percent of the row's crude rate in "All sites but C44"; nullopt when that rate
     /// is 0 (no cases other than skin).
-    std::optional<double> frequency(int sex, int row) const;
+    std::optional<double> frequency(Sex sex, int row) const;
 };
 
 enum class StandardLayout { Summary = 0, AgeSpecific = 1 };
@@ -46,9 +46,10 @@ enum class StandardLayout { Summary = 0, AgeSpecific = 1 };
 /// Computes the figures of one population and renders them as fixed-width text.
 class CStandardTableBuilder {
   public:
-    /// title opens the text; population is 0-228 or 272 + registry group; sex (0 or 1) only
-    /// matters for the age-specific layout.
-    CStandardTableBuilder(std::string title, int population, StandardLayout layout, int sex = 0);
+    /// title opens the text; population is 0-228 or 272 + registry group; sex (male or female)
+    /// only matters for the age-specific layout.
+    CStandardTableBuilder(std::string title, int population, StandardLayout layout,
+                          Sex sex = Sex::Male);
 
     /// Loads every series through the store and renders the text. False when a load fails
     /// (data files not open or population unknown); the text is then empty.
@@ -74,13 +75,13 @@ class CStandardTableBuilder {
     static void computeRates(StandardTableFigures& figures);
     static std::string renderSummary(const std::string& title, const StandardTableFigures& f);
     static std::string renderAgeSpecific(const std::string& title, const StandardTableFigures& f,
-                                         int sex);
+                                         Sex sex);
 
   private:
     std::string m_title;
     int m_population;
     StandardLayout m_layout;
-    int m_sex;
+    Sex m_sex;
     StandardTableFigures m_figures;
     std::string m_text;
 };

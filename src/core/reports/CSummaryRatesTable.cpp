@@ -7,7 +7,7 @@
 
 namespace orvelan {
 
-SummaryRatesSettings SummaryRatesSettings::fromBlock(const ReportBlock& block, int sex) {
+SummaryRatesSettings SummaryRatesSettings::fromBlock(const ReportBlock& block, Sex sex) {
     SummaryRatesSettings s;
     s.rowsAreRegistries = block.arrangement != 0;
     s.sex = sex;

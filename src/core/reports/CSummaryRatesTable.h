@@ -18,7 +18,7 @@ struct ReportBlock;
 /// What the report wizard hands to a summary rates table.
 struct SummaryRatesSettings {
     bool rowsAreRegistries = true; // true: the cancer is fixed; false: the registry is fixed
-    int sex = 0;                   // 0 male, 1 female
+    Sex sex = Sex::Male;
     int ageFrom = 0;
     int ageTo = kTopAgeGroup;
     bool confidenceInterval = false;
@@ -27,8 +27,8 @@ struct SummaryRatesSettings {
     /// How the limits are computed; a choice other than the default is named in the title.
     IntervalChoice intervals;
 
-    /// The settings a block of this kind asks for, for sex 0 or 1.
-    static SummaryRatesSettings fromBlock(const ReportBlock& block, int sex);
+    /// The settings a block of this kind asks for, for one sex.
+    static SummaryRatesSettings fromBlock(const ReportBlock& block, Sex sex);
 };
 
 class CSummaryRatesTable {

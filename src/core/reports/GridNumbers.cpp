@@ -99,7 +99,7 @@ NumberGrid gridNumbers(CIncidenceStore& store, const CReportTable& table) {
             const int registry = s.rowsAreCancers ? columnItem : rowItem;
             const int cancerSex = s.rowsAreCancers ? rowItem : columnItem;
             row.push_back(
-                loadItem(store, registry, cancerSex / kSexDigits, cancerSex % kSexDigits)
+                loadItem(store, registry, cancerSex / kSexDigits, CReportTable::itemSex(cancerSex))
                     ? rateNumber(store, s.rateKind, s.ageFrom, s.ageTo, s.confidenceInterval,
                                  s.intervals)
                     : GridNumber{});

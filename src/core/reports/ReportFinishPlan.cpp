@@ -7,10 +7,10 @@ namespace {
 std::vector<ReportOutput> perSex(ReportOutputKind kind, const ReportBlock& block) {
     std::vector<ReportOutput> outputs;
     if (block.includesMales()) {
-        outputs.push_back({kind, 0});
+        outputs.push_back({kind, Sex::Male});
     }
     if (block.includesFemales()) {
-        outputs.push_back({kind, 1});
+        outputs.push_back({kind, Sex::Female});
     }
     return outputs;
 }
@@ -35,12 +35,12 @@ std::vector<ReportOutput> reportFinishPlan(const ReportBlock& block) {
     case ReportKind::AgeSpecific:
         return perSex(ReportOutputKind::AgeSpecificRatesView, block);
     case ReportKind::UserDefined:
-        return {{ReportOutputKind::ReportView, 2}};
+        return {{ReportOutputKind::ReportView, Sex::Both}};
     case ReportKind::StandardMainTable:
-        return {{ReportOutputKind::StandardTable, 2}};
+        return {{ReportOutputKind::StandardTable, Sex::Both}};
     case ReportKind::StandardAgeSpecific:
-        return {{ReportOutputKind::StandardAgeSpecificTable, 0},
-                {ReportOutputKind::StandardAgeSpecificTable, 1}};
+        return {{ReportOutputKind::StandardAgeSpecificTable, Sex::Male},
+                {ReportOutputKind::StandardAgeSpecificTable, Sex::Female}};
     case ReportKind::UseTemplate:
         break;
     }

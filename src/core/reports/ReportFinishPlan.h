@@ -20,8 +20,8 @@ enum class ReportOutputKind {
 
 struct ReportOutput {
     ReportOutputKind kind = ReportOutputKind::SummaryRatesView;
-    /// 0 male, 1 female; 2 where the output covers the block's sexes itself.
-    int sex = 2;
+    /// One sex, or both where the output covers the block's sexes itself.
+    Sex sex = Sex::Both;
 
     friend bool operator==(const ReportOutput&, const ReportOutput&) = default;
 };

@@ -27,7 +27,7 @@ std::vector<int> registryItems(const SelectionList& registries) {
     return items;
 }
 
-std::vector<int> cancerItems(const SelectionList& cancers, int sex, const CIncidenceStore& store) {
+std::vector<int> cancerItems(const SelectionList& cancers, Sex sex, const CIncidenceStore& store) {
     std::vector<int> items;
     for (int slot = 0; slot < kSelectionListSize; ++slot) {
         if (cancers[static_cast<std::size_t>(slot)] >= 0 && cancerOccursIn(store, slot, sex)) {
@@ -37,10 +37,10 @@ std::vector<int> cancerItems(const SelectionList& cancers, int sex, const CIncid
     return items;
 }
 
-bool cancerOccursIn(const CIncidenceStore& store, int cancer, int sex) {
+bool cancerOccursIn(const CIncidenceStore& store, int cancer, Sex sex) {
     if (cancer >= 0 && cancer < kCancerCount) {
-        return sex == 0 ? CCancerDictionary::appliesToMales(cancer)
-                        : CCancerDictionary::appliesToFemales(cancer);
+        return sex == Sex::Male ? CCancerDictionary::appliesToMales(cancer)
+                                : CCancerDictionary::appliesToFemales(cancer);
     }
     const CUserGroupDictionary* groups = store.cancerGroups();
     const int group = cancer - kFirstCancerGroup;
@@ -48,11 +48,11 @@ bool cancerOccursIn(const CIncidenceStore& store, int cancer, int sex) {
         return false;
     }
     const UserGroup& g = groups->group(group);
-    return (sex == 0 ? g.malesFlag : g.femalesFlag) != '0';
+    return (sex == Sex::Male ? g.malesFlag : g.femalesFlag) != '0';
 }
 
 bool cancerIsSingleSex(const CIncidenceStore& store, int cancer) {
-    return cancerOccursIn(store, cancer, 0) != cancerOccursIn(store, cancer, 1);
+    return cancerOccursIn(store, cancer, Sex::Male) != cancerOccursIn(store, cancer, Sex::Female);
 }
 
 std::string registryLabel(CIncidenceStore& store, int registry, bool withYears) {
@@ -61,7 +61,7 @@ std::string registryLabel(CIncidenceStore& store, int registry, bool withYears) 
 
 std::string cancerLabel(CIncidenceStore& store, int cancer) { return store.cancerLabel(cancer); }
 
-bool loadItem(CIncidenceStore& store, int registry, int cancer, int sex) {
+bool loadItem(CIncidenceStore& store, int registry, int cancer, Sex sex) {
     return store.load(registry, cancer, sex);
 }
 

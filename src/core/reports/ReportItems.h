@@ -18,11 +18,11 @@ namespace orvelan {
 /// number (heading rows, which have none, are skipped), user groups stay 272 + k.
 std::vector<int> registryItems(const SelectionList& registries);
 /// The cancers of a selection list in slot order, leaving out those that do not occur in sex.
-std::vector<int> cancerItems(const SelectionList& cancers, int sex, const CIncidenceStore& store);
+std::vector<int> cancerItems(const SelectionList& cancers, Sex sex, const CIncidenceStore& store);
 
-/// Whether a cancer or user cancer group occurs in sex 0 or 1. An unknown group occurs in
-/// neither.
-bool cancerOccursIn(const CIncidenceStore& store, int cancer, int sex);
+/// Whether a cancer or user cancer group occurs in males, or else in females. An unknown group
+/// occurs in neither.
+bool cancerOccursIn(const CIncidenceStore& store, int cancer, Sex sex);
 /// Whether a cancer occurs in one sex only.
 bool cancerIsSingleSex(const CIncidenceStore& store, int cancer);
 
@@ -32,7 +32,7 @@ std::string registryLabel(CIncidenceStore& store, int registry, bool withYears);
 std::string cancerLabel(CIncidenceStore& store, int cancer);
 
 /// Loads (registry, cancer, sex), choosing the load by the two numbers.
-bool loadItem(CIncidenceStore& store, int registry, int cancer, int sex);
+bool loadItem(CIncidenceStore& store, int registry, int cancer, Sex sex);
 
 /// How a confidence interval is written after a rate.
 enum class IntervalStyle {

@@ -75,10 +75,10 @@ std::string reportSummaryText(const ReportChoices& choices, CIncidenceStore& sto
     text += cancerLines(choices.cancers, store.cancerGroups());
     text += "\tSexes:\r\n";
     if (block.includesMales()) {
-        text += std::string(sexLabel(0, block.ageTo)) + kLineEnd;
+        text += std::string(sexLabel(Sex::Male, block.ageTo)) + kLineEnd;
     }
     if (block.includesFemales()) {
-        text += std::string(sexLabel(1, block.ageTo)) + kLineEnd;
+        text += std::string(sexLabel(Sex::Female, block.ageTo)) + kLineEnd;
     }
     text += "\tRate:\r\n";
     text += rateLine(block);

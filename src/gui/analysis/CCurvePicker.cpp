@@ -37,18 +37,18 @@ CCurvePicker::CCurvePicker(QWidget* parent) : QWidget(parent) {
 
 void CCurvePicker::load(const CUserGroupDictionary* registryGroups,
                         const CUserGroupDictionary* cancerGroups, int population, int cancer,
-                        int sex) {
+                        Sex sex) {
     m_registries->setGroups(registryGroups);
     m_registries->setChoice(population);
     m_cancers->setGroups(cancerGroups);
     m_cancers->setChoice(cancer);
-    (sex == 1 ? m_female : m_male)->setChecked(true);
+    (sex == Sex::Female ? m_female : m_male)->setChecked(true);
 }
 
 int CCurvePicker::population() const { return m_registries->currentValue(); }
 
 int CCurvePicker::cancer() const { return m_cancers->currentValue(); }
 
-int CCurvePicker::sex() const { return m_female->isChecked() ? 1 : 0; }
+Sex CCurvePicker::sex() const { return m_female->isChecked() ? Sex::Female : Sex::Male; }
 
 } // namespace orvelan

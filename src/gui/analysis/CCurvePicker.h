@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/data/Codes.h"
+
 #include <QWidget>
 
 class QHBoxLayout;
@@ -19,12 +21,12 @@ class CCurvePicker : public QWidget {
 
     /// Builds both trees with the groups and the preselected items.
     void load(const CUserGroupDictionary* registryGroups, const CUserGroupDictionary* cancerGroups,
-              int population, int cancer, int sex);
+              int population, int cancer, Sex sex);
     /// The chosen population and cancer numbers; -1 when none is chosen.
     int population() const;
     int cancer() const;
     /// 0 male, 1 female.
-    int sex() const;
+    Sex sex() const;
 
     CSelectionTree* registryTree() const { return m_registries; }
     CSelectionTree* cancerTree() const { return m_cancers; }

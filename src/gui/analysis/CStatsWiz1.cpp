@@ -38,7 +38,7 @@ CStatsWiz1::CStatsWiz1(CStatsWizard& wizard)
 void CStatsWiz1::initializePage() {
     const AnalysisBlock& choices = block();
     m_curve->load(&sheet().registryGroups(), &sheet().cancerGroups(), choices.refPopulation,
-                  choices.refCancer, choices.refSex);
+                  choices.refCancer, sexFromIndex(choices.refSex).value_or(Sex::Male));
     m_from->setValue(choices.ageLow);
     m_to->setValue(choices.ageHigh);
     clearReason();
@@ -54,9 +54,9 @@ bool CStatsWiz1::store() {
                                      "curve."));
         return false;
     }
-    const int sex = m_curve->sex();
+    const Sex sex = m_curve->sex();
     if (const auto problem =
-            ValidateSelection(from, to, cancer, sex == 0, sheet().cancerGroups())) {
+            ValidateSelection(from, to, cancer, sex == Sex::Male, sheet().cancerGroups())) {
         CMessages::error(this, QString::fromStdString(*problem));
         return false;
     }
@@ -69,7 +69,7 @@ bool CStatsWiz1::store() {
     choices.ageHigh = to;
     choices.refPopulation = population;
     choices.refCancer = cancer;
-    choices.refSex = sex;
+    choices.refSex = indexOf(sex);
     return true;
 }
 

@@ -33,7 +33,7 @@ void CStatsWiz2::initializePage() {
         choices.compPopulation >= 0 ? choices.compPopulation : choices.refPopulation;
     const int cancer = choices.compCancer >= 0 ? choices.compCancer : choices.refCancer;
     m_curve->load(&sheet().registryGroups(), &sheet().cancerGroups(), population, cancer,
-                  choices.compSex);
+                  sexFromIndex(choices.compSex).value_or(Sex::Male));
     m_reference->setDescription(sheet().referenceDescription());
     clearReason();
 }
@@ -47,9 +47,9 @@ bool CStatsWiz2::store() {
         return false;
     }
     AnalysisBlock& choices = block();
-    const int sex = m_curve->sex();
-    if (const auto problem = ValidateSelection(choices.ageLow, choices.ageHigh, cancer, sex == 0,
-                                               sheet().cancerGroups())) {
+    const Sex sex = m_curve->sex();
+    if (const auto problem = ValidateSelection(choices.ageLow, choices.ageHigh, cancer,
+                                               sex == Sex::Male, sheet().cancerGroups())) {
         CMessages::error(this, QString::fromStdString(*problem));
         return false;
     }
@@ -60,7 +60,7 @@ bool CStatsWiz2::store() {
     }
     choices.compPopulation = population;
     choices.compCancer = cancer;
-    choices.compSex = sex;
+    choices.compSex = indexOf(sex);
     return true;
 }
 

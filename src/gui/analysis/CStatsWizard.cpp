@@ -23,9 +23,9 @@ CStatsWizard::CStatsWizard(const AnalysisBlock& remembered, const StatsWizardCon
 }
 
 QString CStatsWizard::referenceDescription() const {
-    const std::string text =
-        orvelan::referenceDescription(store(), m_block.refPopulation, m_block.refCancer,
-                                      m_block.refSex, m_block.ageLow, m_block.ageHigh);
+    const std::string text = orvelan::referenceDescription(
+        store(), m_block.refPopulation, m_block.refCancer,
+        sexFromIndex(m_block.refSex).value_or(Sex::Male), m_block.ageLow, m_block.ageHigh);
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 

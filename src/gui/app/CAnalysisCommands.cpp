@@ -41,7 +41,7 @@ void CAnalysisCommands::openSeveralCurves(const AnalysisBlock& block) {
     SirRequest request;
     request.cancer = block.refCancer;
     request.refPopulation = block.refPopulation;
-    request.sex = block.refSex;
+    request.sex = sexFromIndex(block.refSex).value_or(Sex::Male); // the wizard stores 0 or 1
     request.ageLow = block.ageLow;
     request.ageHigh = block.ageHigh;
     view->setRequest(request);

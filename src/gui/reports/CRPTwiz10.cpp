@@ -57,7 +57,7 @@ bool CRPTwiz10::registryRangeFits(int from, int to) {
     }
     CIncidenceStore& store = sheet().store();
     // A range that ends inside the population's open top class cannot be computed.
-    if (store.load(block.fixedRegistry, 0, 0) &&
+    if (store.load(block.fixedRegistry, 0, Sex::Male) &&
         rangeEndsInOpenTopClass(to, store.lastAgeGroup())) {
         CMessages::error(this, QStringLiteral("Selected population and age range are not "
                                               "compatible.\r\nCheck population figures."));

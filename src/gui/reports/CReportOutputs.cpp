@@ -59,7 +59,7 @@ std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
             CStandardTableBuilder builder(choices.title, choices.block.fixedRegistry,
                                           ageSpecific ? StandardLayout::AgeSpecific
                                                       : StandardLayout::Summary,
-                                          ageSpecific ? output.sex : 0);
+                                          ageSpecific ? output.sex : Sex::Male);
             if (!builder.build(store)) {
                 const std::string reason =
                     store.loadError().empty() ? "its data cannot be loaded" : store.loadError();

@@ -43,8 +43,9 @@ TEST_F(StatsWizardTexts, DescribesTheReferenceInFourLines) {
         {0, 1, 4, "Male\r\nage ( 5-24)"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(referenceDescription(m_store, 0, kStomach, c.sex, c.ageLow, c.ageHigh),
-                  std::string(" Algeria, Algiers\r\nStomach\r\n") + c.tail)
+        EXPECT_EQ(
+            referenceDescription(m_store, 0, kStomach, *sexFromIndex(c.sex), c.ageLow, c.ageHigh),
+            std::string(" Algeria, Algiers\r\nStomach\r\n") + c.tail)
             << c.ageLow << "-" << c.ageHigh;
     }
 }
@@ -62,7 +63,8 @@ TEST_F(StatsWizardTexts, ClosedRangeMustEndBelowTheOpenTopClass) {
         {0, 16, false},
     };
     for (const Case& c : cases) {
-        const auto message = checkPopulationRange(m_store, c.population, kStomach, 0, c.ageHigh);
+        const auto message =
+            checkPopulationRange(m_store, c.population, kStomach, Sex::Male, c.ageHigh);
         EXPECT_EQ(message.has_value(), c.refused) << c.population << " to " << c.ageHigh;
         if (message) {
             EXPECT_EQ(*message, "Selected population and age range are not compatible.\r\n"

@@ -120,8 +120,8 @@ TEST(StandardRow, AppliesToTheSexesOfTheCancersItCounts) {
     for (int c = 0; c < kCancerCount; ++c) {
         const int row = Dict::standardRow(c);
         if (row >= 0) {
-            EXPECT_EQ(Dict::standardRowAppliesTo(row, 0), Dict::appliesToMales(c)) << c;
-            EXPECT_EQ(Dict::standardRowAppliesTo(row, 1), Dict::appliesToFemales(c)) << c;
+            EXPECT_EQ(Dict::standardRowAppliesTo(row, Sex::Male), Dict::appliesToMales(c)) << c;
+            EXPECT_EQ(Dict::standardRowAppliesTo(row, Sex::Female), Dict::appliesToFemales(c)) << c;
         }
     }
 }
@@ -129,7 +129,7 @@ TEST(StandardRow, AppliesToTheSexesOfTheCancersItCounts) {
 TEST(StandardRow, SplitsTextIntoSexesSiteAndCode) {
     EXPECT_EQ(Dict::standardRowText(29), "01 Vulva");
     EXPECT_EQ(Dict::standardRowSite(29), "Vulva");
-    EXPECT_TRUE(Dict::standardRowAppliesTo(38, 2));
+    EXPECT_TRUE(Dict::standardRowAppliesTo(38, Sex::Both));
     EXPECT_EQ(Dict::standardRowCode(1), "C01-02");
     EXPECT_EQ(Dict::standardRowCode(27), "C47+C49");
     EXPECT_EQ(Dict::standardRowSite(Dict::kOtherAndUnspecifiedRow), "Other and unspecified");
@@ -137,7 +137,7 @@ TEST(StandardRow, SplitsTextIntoSexesSiteAndCode) {
     EXPECT_EQ(Dict::standardRowCode(Dict::kAllSitesButSkinRow), "ALLbC44");
     EXPECT_EQ(Dict::standardRowSite(Dict::kAllSitesButSkinRow), "All sites but C44");
     EXPECT_TRUE(Dict::standardRowText(Dict::kStandardRowCount).empty());
-    EXPECT_FALSE(Dict::standardRowAppliesTo(-1, 0));
+    EXPECT_FALSE(Dict::standardRowAppliesTo(-1, Sex::Male));
 }
 
 } // namespace

@@ -64,7 +64,7 @@ TEST_F(StoreTest, RecordsAreAddressedByPopulationSexAndCancer) {
     patch(dir.file("ORVELAN.DAT"), ((228 * 2 + 1) * 252 + 251) * 80 + 4, {9.0f});
     ASSERT_TRUE(store.open(dir.str()));
 
-    ASSERT_TRUE(store.loadSingle(0, 1, 0));
+    ASSERT_TRUE(store.loadSingle(0, Sex::Female, 0));
     EXPECT_EQ(store.firstYear(), 1990);
     EXPECT_EQ(store.lastYear(), 1994);
     EXPECT_EQ(store.personYears()[0], 500.0);
@@ -73,12 +73,12 @@ TEST_F(StoreTest, RecordsAreAddressedByPopulationSexAndCancer) {
     EXPECT_EQ(store.marker(), '*');
     EXPECT_EQ(store.lastAgeGroup(), 0);
     EXPECT_EQ(store.cases()[0], 7.0);
-    ASSERT_TRUE(store.loadSingle(0, 1, 3));
+    ASSERT_TRUE(store.loadSingle(0, Sex::Female, 3));
     EXPECT_EQ(store.cases()[18], 2.0);
     EXPECT_DOUBLE_EQ(store.verification(), 55.0);
-    ASSERT_TRUE(store.loadSingle(0, 0, 0));
+    ASSERT_TRUE(store.loadSingle(0, Sex::Male, 0));
     EXPECT_EQ(store.cases()[0], 0.0);
-    ASSERT_TRUE(store.loadSingle(228, 1, 251));
+    ASSERT_TRUE(store.loadSingle(228, Sex::Female, 251));
     EXPECT_EQ(store.cases()[1], 9.0);
 }
 
@@ -90,19 +90,19 @@ TEST_F(StoreTest, OutOfRangeNumbersFailAndClearTheSeries) {
         int population, sex, cancer;
     } bad[] = {{229, 0, 5}, {-1, 0, 5}, {3, 2, 5}, {3, -1, 5}, {3, 0, -1}};
     for (const auto& b : bad) {
-        ASSERT_TRUE(store.loadSingle(3, 0, 5));
-        EXPECT_FALSE(store.loadSingle(b.population, b.sex, b.cancer));
+        ASSERT_TRUE(store.loadSingle(3, Sex::Male, 5));
+        EXPECT_FALSE(store.loadSingle(b.population, static_cast<Sex>(b.sex), b.cancer));
         EXPECT_EQ(store.cases()[0], 0.0);
         EXPECT_EQ(store.personYears()[0], 0.0);
     }
-    EXPECT_FALSE(store.load(3, 5, 3));
-    EXPECT_FALSE(store.load(272, 5, 0)); // no registry group defined
-    EXPECT_FALSE(store.load(3, 252, 0)); // no cancer group defined
+    EXPECT_FALSE(store.load(3, 5, static_cast<Sex>(3)));
+    EXPECT_FALSE(store.load(272, 5, Sex::Male)); // no registry group defined
+    EXPECT_FALSE(store.load(3, 252, Sex::Male)); // no cancer group defined
     // A hand-edited dictionary naming a population beyond the data files.
     dir.write("POPuser.dic", "ORVELAN   " + std::string(80, 'x') + "003250-01\n");
     EXPECT_TRUE(registryGroups.load(dir.file("POPuser.dic")).ok());
     ASSERT_EQ(registryGroups.count(), 1);
-    EXPECT_FALSE(store.load(272, 5, 0));
+    EXPECT_FALSE(store.load(272, 5, Sex::Male));
     EXPECT_EQ(store.cases()[0], 0.0);
 }
 
@@ -122,7 +122,7 @@ TEST_F(StoreTest, UnknownAgeFactorSpreadsUnknownCases) {
     }
     open();
     for (std::size_t k = 0; k < std::size(cases); ++k) {
-        ASSERT_TRUE(store.loadSingle(1, 1, static_cast<int>(k)));
+        ASSERT_TRUE(store.loadSingle(1, Sex::Female, static_cast<int>(k)));
         EXPECT_DOUBLE_EQ(store.unknownAgeFactor(), cases[k].factor) << k;
     }
 }
@@ -146,14 +146,14 @@ struct VerificationTest : StoreTest {
 
 TEST_F(VerificationTest, GroupsWeightThePercentagesByCases) {
     // A cancer group counts members without a percentage as 0 % verified.
-    ASSERT_TRUE(store.load(0, 252, 0));
+    ASSERT_TRUE(store.load(0, 252, Sex::Male));
     EXPECT_NEAR(store.verification(), 66.6667, 1e-4);
     EXPECT_EQ(store.cases()[5] + store.cases()[6] + store.cases()[7], 120.0);
     // A registry group counts only members with a percentage.
-    ASSERT_TRUE(store.load(272, 10, 0));
+    ASSERT_TRUE(store.load(272, 10, Sex::Male));
     EXPECT_DOUBLE_EQ(store.verification(), 80.0);
     EXPECT_EQ(store.personYears()[0], 3000.0);
-    ASSERT_TRUE(store.load(0, 12, 0));
+    ASSERT_TRUE(store.load(0, 12, Sex::Male));
     EXPECT_DOUBLE_EQ(store.verification(), -1.0);
 }
 
@@ -164,7 +164,7 @@ TEST_F(StoreTest, RegistryGroupFoldsPersonYearsIntoTheLowestTop) {
     data.setCases(5, 1, 7, {casesAt({{16, 3.0}, {18, 4.0}}), 100.0f});
     open();
     ASSERT_TRUE(registryGroups.append("Old and new", {4, 5}));
-    ASSERT_TRUE(store.load(272, 7, 1));
+    ASSERT_TRUE(store.load(272, 7, Sex::Female));
     EXPECT_EQ(store.lastAgeGroup(), 15);
     EXPECT_EQ(store.personYears()[14], 110.0);
     EXPECT_EQ(store.personYears()[15], 130.0); // 100 + 10 + 80-84 and 85+ of population 5
@@ -180,11 +180,11 @@ TEST_F(StoreTest, MemberWithoutPersonYearsDoesNotLowerTheTop) {
     data.setPopulation(8, 0, population(17));
     open();
     ASSERT_TRUE(registryGroups.append("Empty first", {7, 8}));
-    ASSERT_TRUE(store.load(6, 0, 0));
+    ASSERT_TRUE(store.load(6, 0, Sex::Male));
     EXPECT_EQ(store.lastAgeGroup(), 14);
-    ASSERT_TRUE(store.load(7, 0, 0)); // no person-years: the single load keeps the top
+    ASSERT_TRUE(store.load(7, 0, Sex::Male)); // no person-years: the single load keeps the top
     EXPECT_EQ(store.lastAgeGroup(), 14);
-    ASSERT_TRUE(store.load(272, 0, 0)); // but a group does not inherit it
+    ASSERT_TRUE(store.load(272, 0, Sex::Male)); // but a group does not inherit it
     EXPECT_EQ(store.lastAgeGroup(), 17);
 }
 
@@ -197,7 +197,7 @@ TEST_F(StoreTest, RegistryGroupWithCancerGroupReadsEveryPair) {
     open();
     ASSERT_TRUE(registryGroups.append("Pair", {10, 11}));
     ASSERT_TRUE(cancerGroups.append("Two sites", {20, 21}));
-    ASSERT_TRUE(store.load(272, 252, 0));
+    ASSERT_TRUE(store.load(272, 252, Sex::Male));
     EXPECT_EQ(store.cases()[2], 80.0);
     EXPECT_EQ(store.cases()[18], 20.0);
     EXPECT_EQ(store.personYears()[2], 100.0); // person-years once per population
@@ -212,13 +212,13 @@ TEST_F(StoreTest, BothSexesAddTheTwoSeries) {
     data.setCases(2, 1, 34, {casesAt({{4, 10.0}}), 90.0f});
     data.setCases(2, 1, 35, {casesAt({{4, 10.0}}), -1.0f});
     open();
-    ASSERT_TRUE(store.load(2, 34, 2));
+    ASSERT_TRUE(store.load(2, 34, Sex::Both));
     EXPECT_EQ(store.cases()[4], 40.0);
     EXPECT_EQ(store.cases()[18], 10.0);
     EXPECT_EQ(store.personYears()[17], 400.0);
     EXPECT_DOUBLE_EQ(store.unknownAgeFactor(), 50.0 / 40.0);
     EXPECT_DOUBLE_EQ(store.verification(), (50.0 * 40 + 90.0 * 10) / 50.0);
-    ASSERT_TRUE(store.load(2, 35, 2)); // only males have a percentage, and no cases
+    ASSERT_TRUE(store.load(2, 35, Sex::Both)); // only males have a percentage, and no cases
     EXPECT_DOUBLE_EQ(store.verification(), 0.0);
 }
 
@@ -231,8 +231,8 @@ TEST(StoreFiles, MissingFilesAreNamedAndLoadsFail) {
         dir.file("ORVELAN.DAT") + ": file is missing (expected 9233280 bytes, found none)",
         dir.file("ORVELAN.POP") + ": file is missing (expected 39388 bytes, found none)"};
     EXPECT_EQ(store.problems(), expected);
-    EXPECT_FALSE(store.load(0, 0, 0));
-    EXPECT_FALSE(store.readPopulationRecord(0, 0));
+    EXPECT_FALSE(store.load(0, 0, Sex::Male));
+    EXPECT_FALSE(store.readPopulationRecord(0, Sex::Male));
     EXPECT_EQ(store.cases(), Series{});
 }
 
@@ -247,8 +247,8 @@ TEST(StoreFiles, ShortFileIsNamedWithBothSizes) {
     ASSERT_EQ(store.problems().size(), 1u);
     EXPECT_EQ(store.problems()[0],
               dir.file("ORVELAN.DAT") + ": file is too short (expected 9233280 bytes, found 1000)");
-    EXPECT_FALSE(store.loadSingle(0, 0, 0));
-    EXPECT_TRUE(store.readPopulationRecord(0, 0)); // the population file is sound
+    EXPECT_FALSE(store.loadSingle(0, Sex::Male, 0));
+    EXPECT_TRUE(store.readPopulationRecord(0, Sex::Male)); // the population file is sound
     EXPECT_EQ(store.personYears()[0], 1000.0);
 }
 
@@ -267,7 +267,7 @@ TEST_F(StoreTest, LabelsReadThePopulationRecordOfSexZero) {
     EXPECT_EQ(store.populationLabelByNumber(93, true), "+Israel: Jews (1995)");
     EXPECT_EQ(store.populationLabelByNumber(229, true), "");
     const int row = CRegistryDictionary::rowOfPopulation(0).value();
-    ASSERT_TRUE(store.load(9, 0, 1));
+    ASSERT_TRUE(store.load(9, 0, Sex::Female));
     const std::string label = store.populationLabel(row, true);
     EXPECT_EQ(label, CRegistryDictionary::label(row, {'*', 1988, 1992}, true));
     EXPECT_EQ(store.personYears()[0], 5.0); // replaced by the label's read

@@ -14,10 +14,10 @@ TEST(AgeRangeSuffix, FollowsTheTitleNotation) {
 }
 
 TEST(SexLabel, UsesChildrensFormsBelowTwenty) {
-    EXPECT_EQ(sexLabel(2, 3), "Children");
-    EXPECT_EQ(sexLabel(2, 4), "Both sexes");
-    EXPECT_EQ(sexLabel(0, 0), "Boys");
-    EXPECT_EQ(sexLabel(1, 17), "Female");
+    EXPECT_EQ(sexLabel(Sex::Both, 3), "Children");
+    EXPECT_EQ(sexLabel(Sex::Both, 4), "Both sexes");
+    EXPECT_EQ(sexLabel(Sex::Male, 0), "Boys");
+    EXPECT_EQ(sexLabel(Sex::Female, 17), "Female");
 }
 
 TEST(LabelTables, HaveTheirFixedEnds) {

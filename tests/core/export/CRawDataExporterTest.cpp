@@ -44,8 +44,8 @@ TEST(CRawDataExporter, DataLinesInEachFormatCountFromOne) {
         {0, 228, 1, 251, 17, 123456789, 1e10, "229 2 252 1812345678910000000000\n"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(CRawDataExporter::dataLine(c.format, c.population, c.sex, c.cancer, c.age,
-                                             c.cases, c.personYears),
+        EXPECT_EQ(CRawDataExporter::dataLine(c.format, c.population, *sexFromIndex(c.sex), c.cancer,
+                                             c.age, c.cases, c.personYears),
                   c.line);
     }
 }

@@ -5,13 +5,13 @@
 namespace orvelan {
 namespace {
 
-constexpr int kMale = 0;
-constexpr int kFemale = 1;
+constexpr Sex kMale = Sex::Male;
+constexpr Sex kFemale = Sex::Female;
 
 struct BarTitleCase {
     const char* name;
     int rateKind;
-    int sex;
+    Sex sex;
     int from;
     int to;
     bool withSex;
@@ -55,7 +55,7 @@ struct AgeTitleCase {
     const char* name;
     std::optional<std::string> registry;
     std::optional<std::string> cancer;
-    int sex;
+    Sex sex;
     bool bothSexCancer;
     const char* expected;
 };
@@ -63,7 +63,7 @@ struct AgeTitleCase {
 TEST(GraphTitles, AgeSpecificTitleNamesWhatIsSingle) {
     const AgeTitleCase cases[] = {
         {"registry, cancer and sex", "Bamako", "Stomach", kMale, true, "Bamako, Stomach - Male"},
-        {"both sexes name no sex", "Bamako", "Stomach", 2, true, "Bamako, Stomach"},
+        {"both sexes name no sex", "Bamako", "Stomach", Sex::Both, true, "Bamako, Stomach"},
         {"only a registry", "Bamako", std::nullopt, kFemale, true, "Bamako - Female"},
         {"only a cancer", std::nullopt, "Stomach", kFemale, true, "Stomach - Female"},
         {"sex-specific cancers name no sex", "Bamako", "Prostate", kMale, false,

@@ -65,18 +65,18 @@ TEST_F(GraphWizardRulesTest, CurveCountMultipliesRegistriesBySexesEachCancerGive
 }
 
 TEST_F(GraphWizardRulesTest, BarCancersMustNotBelongOnlyToTheOtherSex) {
-    EXPECT_TRUE(cancersFitSex(listOf({kStomach, kProstate}), 0, groups));
-    EXPECT_FALSE(cancersFitSex(listOf({kStomach, kCervix}), 0, groups));
-    EXPECT_FALSE(cancersFitSex(listOf({kProstate}), 1, groups));
-    EXPECT_FALSE(cancersFitSex(listOf({kFirstCancerGroup}), 1, groups));
-    EXPECT_TRUE(cancersFitSex(listOf({kCervix, kBreast}), 1, groups));
+    EXPECT_TRUE(cancersFitSex(listOf({kStomach, kProstate}), Sex::Male, groups));
+    EXPECT_FALSE(cancersFitSex(listOf({kStomach, kCervix}), Sex::Male, groups));
+    EXPECT_FALSE(cancersFitSex(listOf({kProstate}), Sex::Female, groups));
+    EXPECT_FALSE(cancersFitSex(listOf({kFirstCancerGroup}), Sex::Female, groups));
+    EXPECT_TRUE(cancersFitSex(listOf({kCervix, kBreast}), Sex::Female, groups));
 }
 
 TEST(GraphWizardRules, SexBasisAndPopulationRange) {
-    EXPECT_EQ(ageSpecificSex(true, true), 2);
-    EXPECT_EQ(ageSpecificSex(true, false), 0);
-    EXPECT_EQ(ageSpecificSex(false, true), 1);
-    EXPECT_EQ(ageSpecificSex(false, false), 1);
+    EXPECT_EQ(ageSpecificSex(true, true), Sex::Both);
+    EXPECT_EQ(ageSpecificSex(true, false), Sex::Male);
+    EXPECT_EQ(ageSpecificSex(false, true), Sex::Female);
+    EXPECT_EQ(ageSpecificSex(false, false), Sex::Female);
 
     EXPECT_EQ(pyramidBasis(true, 3), 0);
     EXPECT_EQ(pyramidBasis(false, 3), 1);

@@ -186,19 +186,21 @@ TEST_F(ComparisonStoreTest, BothSexesAddTheTwoLoads) {
 }
 
 TEST_F(ComparisonStoreTest, LabelsLeaveOutTheSexOfOneSexCancers) {
-    EXPECT_EQ(curveLabel(store, 0, kFemaleOnlyCancer, 1, 17),
+    EXPECT_EQ(curveLabel(store, 0, kFemaleOnlyCancer, Sex::Female, 17),
               " Algeria, Algiers: " + CCancerDictionary::label(kFemaleOnlyCancer));
-    EXPECT_EQ(curveLabel(store, 1, kAllSites, 2, 3), " France, La Reunion: All sites-Children");
-    EXPECT_EQ(curveLabel(store, 1, kAllSites, 1, 4), " France, La Reunion: All sites-Female");
+    EXPECT_EQ(curveLabel(store, 1, kAllSites, Sex::Both, 3),
+              " France, La Reunion: All sites-Children");
+    EXPECT_EQ(curveLabel(store, 1, kAllSites, Sex::Female, 4),
+              " France, La Reunion: All sites-Female");
     ASSERT_TRUE(cancerGroups.append("Female organs", {kFemaleOnlyCancer}));
     ASSERT_TRUE(cancerGroups.append("Mixed", {kAllSites, kFemaleOnlyCancer}));
     ASSERT_TRUE(registryGroups.append("Two islands  ", {0, 1}));
-    EXPECT_EQ(curveLabel(store, 272, 252, 1, 17), "Two islands: Female organs");
-    EXPECT_EQ(curveLabel(store, 272, 253, 1, 17), "Two islands: Mixed-Female");
+    EXPECT_EQ(curveLabel(store, 272, 252, Sex::Female, 17), "Two islands: Female organs");
+    EXPECT_EQ(curveLabel(store, 272, 253, Sex::Female, 17), "Two islands: Mixed-Female");
 }
 
 TEST_F(ComparisonStoreTest, SirOfATopAt75IsSummedTo75ForBothCurves) {
-    const SirRequest request{kAllSites, 0, 0, 0, 17};
+    const SirRequest request{kAllSites, 0, Sex::Male, 0, 17};
     const SirRow row = ComputeSIR(store, request, 2);
     double expected = 0.0;
     for (std::size_t j = 0; j < 15; ++j) {
@@ -207,8 +209,8 @@ TEST_F(ComparisonStoreTest, SirOfATopAt75IsSummedTo75ForBothCurves) {
     expected += (5500.0 + 3500 + 2000) * (138.0 + 101 + 77) / (10000.0 + 6500 + 4000);
     EXPECT_DOUBLE_EQ(row.observed, 765.0);
     EXPECT_NEAR(row.expected, expected, 1e-10);
-    EXPECT_FALSE(ComputeSIR(store, {kAllSites, 0, 0, 3, 15}, 2).available());
-    EXPECT_TRUE(ComputeSIR(store, {kAllSites, 0, 0, 3, 14}, 2).available());
+    EXPECT_FALSE(ComputeSIR(store, {kAllSites, 0, Sex::Male, 3, 15}, 2).available());
+    EXPECT_TRUE(ComputeSIR(store, {kAllSites, 0, Sex::Male, 3, 14}, 2).available());
 }
 
 TEST_F(ComparisonStoreTest, SeveralTitleNamesReferenceCancerSexAndAges) {
@@ -217,10 +219,10 @@ TEST_F(ComparisonStoreTest, SeveralTitleNamesReferenceCancerSexAndAges) {
         std::string title;
     };
     const Case cases[] = {
-        {{kAllSites, 0, 0, 0, 12}, " Algeria, Algiers: All sites-Male (age  0-64)"},
-        {{kAllSites, 0, 0, 17, 17}, " Algeria, Algiers: All sites-Male (age 85+)"},
-        {{kAllSites, 1, 2, 0, 3}, " France, La Reunion: All sites-Children (age  0-19)"},
-        {{kFemaleOnlyCancer, 0, 1, 3, 17},
+        {{kAllSites, 0, Sex::Male, 0, 12}, " Algeria, Algiers: All sites-Male (age  0-64)"},
+        {{kAllSites, 0, Sex::Male, 17, 17}, " Algeria, Algiers: All sites-Male (age 85+)"},
+        {{kAllSites, 1, Sex::Both, 0, 3}, " France, La Reunion: All sites-Children (age  0-19)"},
+        {{kFemaleOnlyCancer, 0, Sex::Female, 3, 17},
          " Algeria, Algiers: " + CCancerDictionary::label(kFemaleOnlyCancer) + " (age 15-85+)"},
     };
     for (const Case& c : cases) {

@@ -105,7 +105,7 @@ class IntervalsOnStore : public ::testing::Test {
         data.setCases(0, 0, 0, cases);
         data.write(m_dir.str());
         ASSERT_TRUE(m_store.open(m_dir.str()));
-        ASSERT_TRUE(m_store.load(0, 0, 0));
+        ASSERT_TRUE(m_store.load(0, 0, Sex::Male));
     }
 
     RateWithInterval compute(RateKind kind, IntervalMethod method, int from = 0,

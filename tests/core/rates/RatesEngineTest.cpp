@@ -70,7 +70,7 @@ struct RatesTest : ::testing::Test {
 
     void SetUp() override { ASSERT_TRUE(store.open(dir->str())); }
 
-    void load(int population) { ASSERT_TRUE(store.load(population, 0, 0)); }
+    void load(int population) { ASSERT_TRUE(store.load(population, 0, Sex::Male)); }
 
     static TempDir* dir;
     CIncidenceStore store;
@@ -149,13 +149,13 @@ TEST_F(RatesTest, EveryKindWithItsStandardError) {
 
 TEST_F(RatesTest, OperationsReturnZeroOrOneAndMinusOne) {
     load(kTop75);
-    EXPECT_EQ(store.asr(0, 15, 1), 1);
+    EXPECT_EQ(store.asr(0, 15, StandardCode::World), 1);
     EXPECT_EQ(store.asrResult(), -1.0);
     EXPECT_EQ(store.asrSe(), -1.0);
     EXPECT_EQ(store.cumulativeRisk(0, 15), 1);
     EXPECT_EQ(store.cumulativeRiskResult(), -1.0);
     EXPECT_EQ(store.cumulativeRiskSe(), -1.0);
-    EXPECT_EQ(store.asr(0, 14, 3), 1); // codes 3 and 4 have no weights
+    EXPECT_EQ(store.asr(0, 14, StandardCode::CumulativeWidths), 1); // codes 3 and 4 have no weights
     EXPECT_EQ(store.crudeRate(0, 14), 0);
     EXPECT_EQ(store.personYearsSum(), 15 * kPersonYears);
     EXPECT_EQ(store.numberOfCases(0, 18), 0);
@@ -166,16 +166,16 @@ TEST_F(RatesTest, OperationsReturnZeroOrOneAndMinusOne) {
 
 TEST_F(RatesTest, TopFoldingMovesCasesAndWeightsIntoTheOpenClass) {
     load(kTop75);
-    ASSERT_EQ(store.asr(0, 17, 1), 0);
+    ASSERT_EQ(store.asr(0, 17, StandardCode::World), 0);
     EXPECT_EQ(store.cases()[15], 16.0 + 17.0 + 18.0);
     EXPECT_EQ(store.cases()[16], 0.0);
     EXPECT_DOUBLE_EQ(store.weights()[15], 0.02);
     EXPECT_EQ(store.weights()[17], 0.0);
     EXPECT_DOUBLE_EQ(store.ageSpecificRates()[15], 51.0);
     // Folding twice is harmless, and a second standard rewrites the weights.
-    ASSERT_EQ(store.asr(0, 17, 1), 0);
+    ASSERT_EQ(store.asr(0, 17, StandardCode::World), 0);
     EXPECT_DOUBLE_EQ(store.asrResult(), 7.16);
-    ASSERT_EQ(store.asr(0, 17, 2), 0);
+    ASSERT_EQ(store.asr(0, 17, StandardCode::European), 0);
     EXPECT_DOUBLE_EQ(store.weights()[15], 0.04);
 }
 
@@ -195,16 +195,16 @@ TEST_F(RatesTest, FiguresOnTheLoadedSeriesIgnoreEarlierFolding) {
 }
 
 TEST_F(RatesTest, StandardCodesFillTheirTables) {
-    store.setStandard(9);
+    store.setStandard(StandardCode::Third);
     EXPECT_DOUBLE_EQ(store.weights()[0], 0.088);
     double sum = 0.0;
     for (double w : store.weights()) {
         sum += w;
     }
     EXPECT_NEAR(sum, 1.0, 1e-12);
-    store.setStandard(4);
+    store.setStandard(StandardCode::CumulativeWidthsToo);
     EXPECT_EQ(store.cumulativeWidths()[17], 5.0);
-    store.setStandard(7); // unknown codes leave both tables
+    store.setStandard(static_cast<StandardCode>(7)); // unknown codes leave both tables
     EXPECT_DOUBLE_EQ(store.weights()[0], 0.088);
     EXPECT_EQ(store.cumulativeWidths()[0], 5.0);
 }

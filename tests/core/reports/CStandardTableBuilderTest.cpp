@@ -74,7 +74,7 @@ class StandardTable : public ::testing::Test {
         ASSERT_TRUE(m_store.open(m_dir.str()));
     }
 
-    std::string build(int population, StandardLayout layout, int sex, const std::string& title) {
+    std::string build(int population, StandardLayout layout, Sex sex, const std::string& title) {
         CStandardTableBuilder builder(title, population, layout, sex);
         EXPECT_TRUE(builder.build(m_store));
         EXPECT_EQ(builder.text().size(),
@@ -90,7 +90,8 @@ class StandardTable : public ::testing::Test {
 const std::string kTitle = "Algeria, Algiers (1993-1997)";
 
 TEST_F(StandardTable, SummaryLayoutCorrectsUnknownAgesAndDashesRowsOfTheOtherSex) {
-    expectSameLines(build(0, StandardLayout::Summary, 0, kTitle), R"(Algeria, Algiers (1993-1997)
+    expectSameLines(build(0, StandardLayout::Summary, Sex::Male, kTitle),
+                    R"(Algeria, Algiers (1993-1997)
                                Male                                    Female                                    
 SITE                                          Crude  ASR    Cum. rates                Crude  ASR    Cum. rates
                                No.cases Freq.  rate world   0-64  0-74 No.cases Freq.  rate world   0-64  0-74
@@ -210,7 +211,7 @@ TEST_F(StandardTable, LinesOfEachLayout) {
                  R"(All sites but C44                    10 100.0   1.4   0.6  0.05   -           0     -   0.0   0.0  0.00   -   ALLbC44)"},
             };
     for (const Case& c : cases) {
-        const auto actual = linesOf(build(c.population, c.layout, c.sex, kTitle));
+        const auto actual = linesOf(build(c.population, c.layout, *sexFromIndex(c.sex), kTitle));
         ASSERT_EQ(actual.size(), c.lineCount) << "population " << c.population;
         EXPECT_EQ(actual[c.line], c.text) << "population " << c.population << " line " << c.line;
     }
@@ -224,11 +225,11 @@ TEST_F(StandardTable, FiguresOfOtherAndUnspecifiedComeBySubtraction) {
     // 5 cases stay inside the remainder
     EXPECT_DOUBLE_EQ(figures->cases[0][58][kAllAgesEntry], 20.0);
     EXPECT_DOUBLE_EQ(figures->cases[0][58][kUnknownAgeGroup], 8.0);
-    EXPECT_DOUBLE_EQ(*figures->frequency(0, 60), 100.0);
+    EXPECT_DOUBLE_EQ(*figures->frequency(Sex::Male, 60), 100.0);
 }
 
 TEST_F(StandardTable, SavedOnlyAsPrnWithNewlineLineEnds) {
-    CStandardTableBuilder builder(kTitle, 0, StandardLayout::AgeSpecific, 1);
+    CStandardTableBuilder builder(kTitle, 0, StandardLayout::AgeSpecific, Sex::Female);
     ASSERT_TRUE(builder.build(m_store));
     EXPECT_TRUE(builder.savePrn(m_dir.file("table.PRN")).ok());
     EXPECT_EQ(m_dir.read("table.PRN"), builder.prnText());

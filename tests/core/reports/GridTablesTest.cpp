@@ -128,7 +128,7 @@ TEST_F(GridTables, SummaryTitles) {
     for (const Case& c : cases) {
         SummaryRatesSettings s;
         s.rowsAreRegistries = c.rowsAreRegistries;
-        s.sex = c.sex;
+        s.sex = *sexFromIndex(c.sex);
         s.ageFrom = c.from;
         s.ageTo = c.to;
         s.fixedCancer = c.cancer;
@@ -148,7 +148,7 @@ TEST_F(GridTables, RowsOfCancersLeaveOutSitesOfTheOtherSex) {
     for (const Case& c : {Case{0, {kStomach, kProstate}}, Case{1, {kStomach, kVulva}}}) {
         SummaryRatesSettings s;
         s.rowsAreRegistries = false;
-        s.sex = c.sex;
+        s.sex = *sexFromIndex(c.sex);
         CSummaryRatesTable summary(s);
         summary.build(m_store, m_registries, m_cancers);
         EXPECT_EQ(summary.rowItems(), c.items);
@@ -156,7 +156,7 @@ TEST_F(GridTables, RowsOfCancersLeaveOutSitesOfTheOtherSex) {
 
         AgeSpecificRatesSettings a;
         a.rowsAreRegistries = false;
-        a.sex = c.sex;
+        a.sex = *sexFromIndex(c.sex);
         CAgeSpecificRatesTable ageSpecific(a);
         ageSpecific.build(m_store, m_registries, m_cancers);
         EXPECT_EQ(ageSpecific.rowItems(), c.items);
@@ -207,7 +207,7 @@ TEST_F(GridTables, AgeSpecificRatesAndNumbers) {
 
 TEST_F(GridTables, AgeSpecificTitles) {
     AgeSpecificRatesSettings s;
-    s.sex = 1;
+    s.sex = Sex::Female;
     s.fixedCancer = kVulva;
     CAgeSpecificRatesTable singleSex(s);
     singleSex.build(m_store, m_registries, m_cancers);
@@ -309,7 +309,7 @@ TEST_F(GridTables, UserGroupsAsRowsColumnsAndFixedItems) {
 
     AgeSpecificRatesSettings a;
     a.fixedCancer = 253;
-    a.sex = 1;
+    a.sex = Sex::Female;
     CAgeSpecificRatesTable ageSpecific(a);
     ageSpecific.build(m_store, select({272}), m_cancers);
     EXPECT_EQ(ageSpecific.title(), "Vulva alone");

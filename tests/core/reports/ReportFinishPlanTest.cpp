@@ -12,16 +12,19 @@ TEST(ReportFinishPlan, OpensTheDocumentsOfEachKindMalesFirst) {
         std::vector<ReportOutput> plan;
     };
     const std::vector<Case> cases = {
-        {0, 1, 2, {{K::SummaryRatesView, 0}, {K::SummaryRatesView, 1}}},
-        {0, 0, 2, {{K::SummaryRatesView, 1}}},
-        {0, 1, 0, {{K::SummaryRatesView, 0}}},
-        {1, 1, 1, {{K::AgeSpecificRatesView, 0}, {K::AgeSpecificRatesView, 1}}},
-        {1, 0, 1, {{K::AgeSpecificRatesView, 1}}},
-        {2, 1, 1, {{K::ReportView, 2}}},
-        {2, 0, 1, {{K::ReportView, 2}}},
+        {0, 1, 2, {{K::SummaryRatesView, Sex::Male}, {K::SummaryRatesView, Sex::Female}}},
+        {0, 0, 2, {{K::SummaryRatesView, Sex::Female}}},
+        {0, 1, 0, {{K::SummaryRatesView, Sex::Male}}},
+        {1, 1, 1, {{K::AgeSpecificRatesView, Sex::Male}, {K::AgeSpecificRatesView, Sex::Female}}},
+        {1, 0, 1, {{K::AgeSpecificRatesView, Sex::Female}}},
+        {2, 1, 1, {{K::ReportView, Sex::Both}}},
+        {2, 0, 1, {{K::ReportView, Sex::Both}}},
         {3, 1, 1, {}},
-        {4, 0, 0, {{K::StandardTable, 2}}},
-        {5, 0, 0, {{K::StandardAgeSpecificTable, 0}, {K::StandardAgeSpecificTable, 1}}},
+        {4, 0, 0, {{K::StandardTable, Sex::Both}}},
+        {5,
+         0,
+         0,
+         {{K::StandardAgeSpecificTable, Sex::Male}, {K::StandardAgeSpecificTable, Sex::Female}}},
         {9, 1, 1, {}},
     };
     for (const auto& c : cases) {

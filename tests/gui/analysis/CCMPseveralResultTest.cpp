@@ -75,7 +75,7 @@ class CCMPseveralResultTest : public QObject {
         SirRequest r;
         r.cancer = kStomach;
         r.refPopulation = 0;
-        r.sex = 0;
+        r.sex = Sex::Male;
         return r;
     }
     std::unique_ptr<ViewData> m_data;

@@ -291,8 +291,8 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         const std::vector<ReportDocument> documents =
             CReportOutputs::create(wizard->choices(), store, QStringLiteral("Arial"));
         QCOMPARE(documents.size(), std::size_t(2));
-        QCOMPARE(documents[0].output.sex, 0);
-        QCOMPARE(documents[1].output.sex, 1);
+        QCOMPARE(documents[0].output.sex, Sex::Male);
+        QCOMPARE(documents[1].output.sex, Sex::Female);
         QVERIFY(documents[0].text.startsWith(QStringLiteral("Mali, Bamako (1993-1997)")));
     }
 

@@ -203,7 +203,7 @@ class CSummaryRatesViewTest : public QObject {
     static SummaryRatesSettings settings(bool interval = false) {
         SummaryRatesSettings s;
         s.rowsAreRegistries = true;
-        s.sex = 0;
+        s.sex = Sex::Male;
         s.fixedCancer = kStomach;
         s.confidenceInterval = interval;
         return s;

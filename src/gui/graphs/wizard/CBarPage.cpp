@@ -10,7 +10,9 @@ CBarPage::CBarPage(CGphWizard& wizard, const QString& role) : CGphPage(wizard, r
 QStringList CBarPage::headingLines() const {
     const GraphSettings& s = settings();
     QStringList lines;
-    for (const std::string& line : barChartHeading(s.barChartType, s.rateKind, s.sex, s.ageFrom,
+    // The bar chart pages store male or female only.
+    const Sex sex = sexFromIndex(s.sex).value_or(Sex::Male);
+    for (const std::string& line : barChartHeading(s.barChartType, s.rateKind, sex, s.ageFrom,
                                                    s.ageTo, m_chosenName.toStdString())) {
         lines << QString::fromStdString(line);
     }

@@ -77,7 +77,7 @@ void GRwizBar::initializePage() {
     m_rate->setCurrentIndex(s.rateKind >= 0 && s.rateKind < kRateKindCount ? s.rateKind : 1);
     (s.barChartType == static_cast<int>(BarChartType::Cancer) ? m_cancer : m_registry)
         ->setChecked(true);
-    (s.sex == 0 ? m_male : m_female)->setChecked(true);
+    (s.sex == indexOf(Sex::Male) ? m_male : m_female)->setChecked(true);
     m_from->setValue(s.ageFrom);
     m_to->setValue(s.ageTo);
 }
@@ -93,7 +93,7 @@ bool GRwizBar::store() {
     GraphSettings& s = settings();
     s.ageFrom = from;
     s.ageTo = to;
-    s.sex = m_male->isChecked() ? 0 : 1;
+    s.sex = indexOf(m_male->isChecked() ? Sex::Male : Sex::Female);
     s.barChartType =
         static_cast<int>(m_cancer->isChecked() ? BarChartType::Cancer : BarChartType::Registry);
     s.rateKind = rate;

@@ -34,7 +34,7 @@ bool GRwizBar2::store() {
     GraphSettings& s = settings();
     // The male all-sites series tells the population's last age group.
     CIncidenceStore& store = sheet().store();
-    if (store.load(population, 0, 0) &&
+    if (store.load(population, 0, Sex::Male) &&
         !ageRangeFitsPopulation(s.ageTo, s.rateKind, store.lastAgeGroup())) {
         CMessages::error(this, QStringLiteral("Selected population and age range are not "
                                               "compatible.\r\nCheck population figures."));

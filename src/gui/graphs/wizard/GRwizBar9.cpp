@@ -12,7 +12,8 @@ GRwizBar9::GRwizBar9(CGphWizard& wizard)
 int GRwizBar9::backId() const { return CGphWizard::kRegistryChoice; }
 
 bool GRwizBar9::accepts(const SelectionList& list) {
-    if (!cancersFitSex(list, settings().sex, sheet().cancerGroups())) {
+    const Sex sex = sexFromIndex(settings().sex).value_or(Sex::Both);
+    if (!cancersFitSex(list, sex, sheet().cancerGroups())) {
         CMessages::warning(this, QStringLiteral("Invalid sex/site combination"));
         return false;
     }

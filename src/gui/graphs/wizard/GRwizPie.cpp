@@ -52,7 +52,7 @@ void GRwizPie::initializePage() {
     const GraphSettings& s = settings();
     m_from->setValue(s.ageFrom);
     m_to->setValue(s.ageTo);
-    (s.sex == 1 ? m_female : m_male)->setChecked(true);
+    (s.sex == indexOf(Sex::Female) ? m_female : m_male)->setChecked(true);
     m_tree->setGroups(&sheet().registryGroups());
     m_tree->setChoice(s.population);
 }
@@ -73,7 +73,7 @@ bool GRwizPie::store() {
     s.ageFrom = from;
     s.ageTo = to;
     s.population = population;
-    s.sex = m_male->isChecked() ? 0 : 1;
+    s.sex = indexOf(m_male->isChecked() ? Sex::Male : Sex::Female);
     return true;
 }
 
