@@ -29,12 +29,7 @@ BarChartGeometry CBarChartPainter::paint(QPainter& painter, QSize size, const Ba
     const int H = size.height();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRect(0, 0, W, H), style.background);
-
-    painter.setFont(graphFont(style.fontFace, style.titlePixelSize(), true));
-    const int t = QFontMetrics(painter.font(), painter.device()).height();
-    painter.setPen(style.text);
-    drawTextAt(painter, W / 2, t / 2, qs(model.title), TextAlign::Centre);
+    const int t = beginGraph(painter, size, style, qs(model.title));
 
     painter.setFont(graphFont(style.fontFace, style.bodyPixelSize(), false));
     const QFontMetrics body(painter.font(), painter.device());

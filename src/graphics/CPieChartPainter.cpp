@@ -42,12 +42,7 @@ PieChartGeometry CPieChartPainter::paint(QPainter& painter, QSize size, const Pi
     const int W = size.width();
     const int H = size.height();
     painter.save();
-    painter.fillRect(QRect(0, 0, W, H), style.background);
-
-    painter.setFont(graphFont(style.fontFace, style.titlePixelSize(), true));
-    const int t = QFontMetrics(painter.font(), painter.device()).height();
-    painter.setPen(style.text);
-    drawTextAt(painter, W / 2, t / 2, qs(model.title), TextAlign::Centre);
+    const int t = beginGraph(painter, size, style, qs(model.title));
     drawTextAt(painter, W / 2, 3 * t / 2, qs(model.totalText()), TextAlign::Centre);
 
     painter.setFont(graphFont(style.fontFace, style.bodyPixelSize(), false));

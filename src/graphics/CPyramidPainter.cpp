@@ -63,12 +63,7 @@ PyramidGeometry CPyramidPainter::paint(QPainter& painter, QSize size, const Pyra
     const int W = size.width();
     const int H = size.height();
     painter.save();
-    painter.fillRect(QRect(0, 0, W, H), style.background);
-
-    painter.setFont(graphFont(style.fontFace, style.titlePixelSize(), true));
-    const int t = QFontMetrics(painter.font(), painter.device()).height();
-    painter.setPen(style.text);
-    drawTextAt(painter, W / 2, t / 2, qs(model.title), TextAlign::Centre);
+    const int t = beginGraph(painter, size, style, qs(model.title));
     drawTextAt(painter, W / 2, H - 2 * t, QString::fromLatin1(kProgramName.data(),
                                                               static_cast<int>(kProgramName.size())),
                TextAlign::Centre);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 #include <string>
@@ -17,6 +18,13 @@ int drawTextAt(QPainter& painter, int x, int y, const QString& text, TextAlign a
 
 /// Width of a text in the painter's current font.
 int textWidth(const QPainter& painter, const QString& text);
+
+struct GraphStyle;
+
+/// Starts a graph: fills the whole picture with the background and centres the title on its
+/// first line in the bold title font. Leaves the pen at the text colour and returns the title
+/// line's height.
+int beginGraph(QPainter& painter, QSize size, const GraphStyle& style, const QString& title);
 
 inline QString qs(const std::string& text) { return QString::fromStdString(text); }
 
