@@ -6,6 +6,7 @@
 #include "gui/reports/CAgeLabelSpin.h"
 #include "gui/reports/CRptWizard.h"
 #include "gui/reports/CSexBoxes.h"
+#include "gui/widgets/RateKindBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,12 +28,7 @@ constexpr int kNumberOfCases = static_cast<int>(RateKind::NumberOfCases);
 CRPTwiz5::CRPTwiz5(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("reportStep3")) {
     m_sexes = new CSexBoxes(this);
     auto* rates = new QGroupBox(QStringLiteral("Rate and age range"), this);
-    m_rate = new QComboBox(rates);
-    m_rate->setObjectName(QStringLiteral("rateKind"));
-    for (int kind = 0; kind < kRateKindCount; ++kind) {
-        const std::string_view label = rateKindLabel(kind);
-        m_rate->addItem(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())));
-    }
+    m_rate = makeRateKindBox(rates);
     m_from = new CAgeLabelSpin(CAgeLabelSpin::Bound::From, rates);
     m_from->setObjectName(QStringLiteral("ageFrom"));
     m_to = new CAgeLabelSpin(CAgeLabelSpin::Bound::To, rates);

@@ -5,6 +5,7 @@
 #include "gui/graphs/wizard/CGphWizard.h"
 #include "gui/reports/CAgeLabelSpin.h"
 #include "gui/widgets/CStateImages.h"
+#include "gui/widgets/RateKindBox.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -45,12 +46,7 @@ GRwizBar::GRwizBar(CGphWizard& wizard) : CGphPage(wizard, QStringLiteral("barCha
     sexLayout->addWidget(m_female);
 
     auto* rateBox = new QGroupBox(QStringLiteral("Rate and age range"), this);
-    m_rate = new QComboBox(rateBox);
-    m_rate->setObjectName(QStringLiteral("rateKind"));
-    for (int kind = 0; kind < kRateKindCount; ++kind) {
-        const std::string_view label = rateKindLabel(kind);
-        m_rate->addItem(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())));
-    }
+    m_rate = makeRateKindBox(rateBox);
     m_from = new CAgeLabelSpin(CAgeLabelSpin::Bound::From, rateBox);
     m_from->setObjectName(QStringLiteral("ageFrom"));
     m_to = new CAgeLabelSpin(CAgeLabelSpin::Bound::To, rateBox);
