@@ -10,6 +10,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/export/CRawDataExporter.h"
+#include "core/io/NumberText.h"
 #include "core/reports/CStandardTableBuilder.h"
 
 #include <benchmark/benchmark.h>
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <ostream>
 #include <streambuf>
+#include <vector>
 
 namespace {
 
@@ -87,16 +89,17 @@ void everyFigureToCsv(benchmark::State& state) {
     }
 }
 
-/// The floor: the same loads and figures, each number written with to_chars and a comma.
+/// The floor: the same loads and figures, each number written with the same shortest-text
+/// writer and a comma into a plain buffer.
 void everyFigureFloor(benchmark::State& state) {
     CIncidenceStore store;
     if (!openStore(state, store)) {
         return;
     }
-    std::string text;
+    std::vector<char> text(1 << 17);
     for (auto _ : state) {
         std::size_t bytes = 0;
-        char number[32];
+        char* at = text.data();
         for (int p = 0; p < kPopulationCount; ++p) {
             for (int c = 0; c < kCancerCount; ++c) {
                 for (const Sex sex : kSingleSexes) {
@@ -105,20 +108,20 @@ void everyFigureFloor(benchmark::State& state) {
                         const RateResult r =
                             store.computeRateOnLoaded(static_cast<RateKind>(kind), kFrom, kTo);
                         for (const double v : {r.value, r.se, r.lower(), r.upper()}) {
-                            text.append(number, std::to_chars(number, number + 32, v).ptr);
-                            text += ',';
+                            at = writeShortest(at, v);
+                            *at++ = ',';
                         }
-                        text += '\n';
+                        *at++ = '\n';
                     }
-                    if (text.size() > 65536) {
-                        bytes += text.size();
-                        text.clear();
+                    if (at - text.data() > (1 << 16)) {
+                        bytes += static_cast<std::size_t>(at - text.data());
+                        at = text.data();
                     }
                 }
             }
         }
-        benchmark::DoNotOptimize(bytes += text.size());
-        text.clear();
+        bytes += static_cast<std::size_t>(at - text.data());
+        benchmark::DoNotOptimize(bytes);
     }
 }
 
@@ -217,6 +220,27 @@ void everyStandardTableToPrn(benchmark::State& state) {
     }
 }
 
+/// The same tables built in memory only: what the files and their syncing add is the difference.
+void everyStandardTableBuilt(benchmark::State& state) {
+    CIncidenceStore store;
+    if (!openStore(state, store)) {
+        return;
+    }
+    for (auto _ : state) {
+        std::size_t bytes = 0;
+        for (int p = 0; p < kPopulationCount; ++p) {
+            CStandardTableBuilder builder(store.populationLabelByNumber(p, true), p,
+                                          StandardLayout::Summary);
+            if (!builder.build(store)) {
+                state.SkipWithError("table failed");
+                return;
+            }
+            bytes += builder.text().size();
+        }
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+
 void coldStartOfOneSeriesRates(benchmark::State& state) {
     if (dataDirectory().empty()) {
         state.SkipWithError("no data");
@@ -239,6 +263,7 @@ BENCHMARK(everyFigureFloor)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(exportEverythingCsv)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(exportIntegerFloor)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(everyStandardTableToPrn)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(everyStandardTableBuilt)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(coldStartOfOneSeriesRates)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 BENCHMARK_MAIN();

@@ -4,7 +4,9 @@
 #include "core/data/Codes.h"
 #include "core/io/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <ostream>
 
 namespace orvelan::cli {
@@ -12,8 +14,13 @@ namespace orvelan::cli {
 namespace {
 
 constexpr std::size_t kFlushBytes = 1 << 16;
+/// More than the longest row: keys, names and four numbers with their JSON keys.
+constexpr std::size_t kRowRoom = 512;
 constexpr const char* kColumns[] = {"population", "cancer", "sex",   "kind",
                                     "value",      "se",     "lower", "upper"};
+
+/// The JSON keys of the four numbers, with their quotes and colon.
+constexpr std::string_view kJsonKeys[] = {"\"value\":", "\"se\":", "\"lower\":", "\"upper\":"};
 
 } // namespace
 
@@ -32,63 +39,91 @@ StreamFormat parseStreamFormat(const std::string& text) {
 
 FigureStream::FigureStream(std::ostream& out, StreamFormat format, bool withMethod)
     : m_out(out), m_format(format), m_withMethod(withMethod),
-      m_separator(format == StreamFormat::Tsv ? '\t' : ',') {
-    m_buffer.reserve(kFlushBytes + 256);
+      m_separator(format == StreamFormat::Tsv ? '\t' : ','), m_buffer(kFlushBytes + kRowRoom) {
     if (m_format == StreamFormat::JsonLines) {
         return;
     }
+    std::string header;
     for (const char* column : kColumns) {
         if (column != kColumns[0]) {
-            m_buffer += m_separator;
+            header += m_separator;
         }
-        m_buffer += column;
+        header += column;
     }
     if (m_withMethod) {
-        m_buffer += m_separator;
-        m_buffer += "method";
+        header += m_separator;
+        header += "method";
     }
-    m_buffer += '\n';
+    header += '\n';
+    put(header);
 }
 
 FigureStream::~FigureStream() { flush(); }
 
 void FigureStream::flush() {
-    m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
-    m_buffer.clear();
+    m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_used));
+    m_used = 0;
+}
+
+void FigureStream::put(std::string_view text) {
+    if (m_used + text.size() > m_buffer.size()) {
+        flush();
+    }
+    if (text.size() > m_buffer.size()) {
+        m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        return;
+    }
+    std::copy(text.begin(), text.end(), m_buffer.data() + m_used);
+    m_used += text.size();
 }
 
 void FigureStream::number(bool available, double value, bool last) {
-    const bool shown = available && std::isfinite(value);
-    if (shown) {
-        appendShortest(m_buffer, value);
+    char* at = m_buffer.data() + m_used;
+    if (available && std::isfinite(value)) {
+        at = writeShortest(at, value);
     } else if (m_format == StreamFormat::JsonLines) {
-        m_buffer += "null";
+        at = std::copy_n("null", 4, at);
     }
     if (!last) {
-        m_buffer += m_separator;
+        *at++ = m_separator;
     }
+    m_used = static_cast<std::size_t>(at - m_buffer.data());
 }
 
 void FigureStream::keys(int population, int cancer, Sex sex, int kind) {
     const bool json = m_format == StreamFormat::JsonLines;
-    const int values[] = {population, cancer, indexOf(sex), kind};
-    if (json) {
-        m_buffer += '{';
-    }
-    for (std::size_t i = 0; i < 4; ++i) {
+    if (population != m_keyPopulation || cancer != m_keyCancer || indexOf(sex) != m_keySex) {
+        m_keyPopulation = population;
+        m_keyCancer = cancer;
+        m_keySex = indexOf(sex);
+        m_seriesKeys.clear();
+        const int values[] = {population, cancer, indexOf(sex)};
         if (json) {
-            m_buffer += '"';
-            m_buffer += kColumns[i];
-            m_buffer += "\":";
+            m_seriesKeys += '{';
         }
-        appendInteger(m_buffer, values[i]);
-        m_buffer += json ? ',' : m_separator;
+        for (std::size_t i = 0; i < 3; ++i) {
+            if (json) {
+                m_seriesKeys += std::string("\"") + kColumns[i] + "\":";
+            }
+            appendInteger(m_seriesKeys, values[i]);
+            m_seriesKeys += json ? ',' : m_separator;
+        }
+        if (json) {
+            m_seriesKeys += std::string("\"") + kColumns[3] + "\":";
+        }
     }
+    put(m_seriesKeys);
+    char* at = writeInteger(m_buffer.data() + m_used, kind);
+    *at++ = json ? ',' : m_separator;
+    m_used = static_cast<std::size_t>(at - m_buffer.data());
 }
 
 void FigureStream::endRow() {
-    m_buffer += m_format == StreamFormat::JsonLines ? "}\n" : "\n";
-    if (m_buffer.size() >= kFlushBytes) {
+    if (m_format == StreamFormat::JsonLines) {
+        m_buffer[m_used++] = '}';
+    }
+    m_buffer[m_used++] = '\n';
+    if (m_used >= kFlushBytes) {
         flush();
     }
 }
@@ -100,9 +135,7 @@ void FigureStream::row(int population, int cancer, Sex sex, int kind, const Rate
     const double values[] = {result.value, result.se, result.lower(), result.upper()};
     for (std::size_t i = 0; i < 4; ++i) {
         if (json) {
-            m_buffer += '"';
-            m_buffer += kColumns[4 + i];
-            m_buffer += "\":";
+            put(kJsonKeys[i]);
         }
         number(i == 0 ? result.ok : hasSe, values[i], i == 3);
     }
@@ -121,19 +154,17 @@ void FigureStream::row(int population, int cancer, Sex sex, int kind,
     const bool available[] = {result.ok, hasSe, hasLimits, hasLimits};
     for (std::size_t i = 0; i < 4; ++i) {
         if (json) {
-            m_buffer += '"';
-            m_buffer += kColumns[4 + i];
-            m_buffer += "\":";
+            put(kJsonKeys[i]);
         }
         number(available[i], values[i], false);
     }
     const std::string method =
         hasLimits ? std::string(intervalMethodName(figure.interval.method)) : std::string();
     if (json) {
-        m_buffer += "\"method\":";
-        m_buffer += hasLimits ? "\"" + method + "\"" : std::string("null");
+        put("\"method\":");
+        put(hasLimits ? "\"" + method + "\"" : std::string("null"));
     } else {
-        m_buffer += method;
+        put(method);
     }
     endRow();
 }

@@ -3,8 +3,10 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/rates/RateIntervals.h"
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 // Streams summary figures one row per (population, cancer, sex, kind) for scripts: CSV, TSV or
 // JSON lines with the keys population, cancer, sex, kind, value, se, lower, upper. Numbers are
@@ -32,6 +34,7 @@ class FigureStream {
     void flush();
 
   private:
+    void put(std::string_view text);
     void number(bool available, double value, bool last);
     void keys(int population, int cancer, Sex sex, int kind);
     void endRow();
@@ -40,7 +43,14 @@ class FigureStream {
     StreamFormat m_format;
     bool m_withMethod;
     char m_separator;
-    std::string m_buffer;
+    // Rows are written straight into the buffer; a row never needs more than its room.
+    std::vector<char> m_buffer;
+    std::size_t m_used = 0;
+    // The keys before the kind are the same for the six kinds of a series: kept written.
+    std::string m_seriesKeys;
+    int m_keyPopulation = -1;
+    int m_keyCancer = -1;
+    int m_keySex = -1;
 };
 
 } // namespace orvelan::cli

@@ -1,8 +1,14 @@
 #include "core/io/NumberText.h"
 
+#include "core/io/ShortestDecimal.h"
+
+#include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace orvelan {
 
@@ -11,20 +17,95 @@ namespace {
 // Below 2^53 every whole double converts to a 64-bit integer exactly.
 constexpr double kExactLimit = 9007199254740992.0;
 
+constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                               "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                               "8081828384858687888990919293949596979899";
+
+void putPair(char* at, std::uint32_t pair) {
+    std::memcpy(at, kDigitPairs + 2 * pair, 2);
+}
+
+/// Writes the eight digits of block (below 10^8, leading zeros included) at at: block x 2^32 /
+/// 10^6 in fixed point, rounded up so that each multiplication by 100 lifts the next two digits
+/// into the integer part exactly (checked for every block).
+void putEightDigits(char* at, std::uint32_t block) {
+    std::uint64_t fixed = ((block * std::uint64_t{281474978}) >> 16) + 1;
+    putPair(at, static_cast<std::uint32_t>(fixed >> 32));
+    for (int pair = 1; pair < 4; ++pair) {
+        fixed = static_cast<std::uint32_t>(fixed) * std::uint64_t{100};
+        putPair(at + 2 * pair, static_cast<std::uint32_t>(fixed >> 32));
+    }
+}
+
+/// Writes the decimal digits of value so that they end just before end; returns their start.
+char* putDigitsBefore(char* end, std::uint64_t value) {
+    constexpr std::uint32_t kBlock = 100000000;
+    char* p = end;
+    while (value >= kBlock) {
+        p -= 8;
+        putEightDigits(p, static_cast<std::uint32_t>(value % kBlock));
+        value /= kBlock;
+    }
+    auto rest = static_cast<std::uint32_t>(value);
+    if (rest >= kBlock / 10) {
+        p -= 8;
+        putEightDigits(p, rest);
+        return p;
+    }
+    while (rest >= 100) {
+        p -= 2;
+        putPair(p, rest % 100);
+        rest /= 100;
+    }
+    if (rest >= 10) {
+        p -= 2;
+        putPair(p, rest);
+    } else {
+        *--p = static_cast<char>('0' + rest);
+    }
+    return p;
+}
+
+/// Number of decimal digits of value (1 for 0).
+int digitCount(std::uint64_t value) {
+    static constexpr std::uint64_t kPowers[] = {1,
+                                         10,
+                                         100,
+                                         1000,
+                                         10000,
+                                         100000,
+                                         1000000,
+                                         10000000,
+                                         100000000,
+                                         1000000000,
+                                         10000000000,
+                                         100000000000,
+                                         1000000000000,
+                                         10000000000000,
+                                         100000000000000,
+                                         1000000000000000,
+                                         10000000000000000,
+                                         100000000000000000,
+                                         1000000000000000000,
+                                         10000000000000000000U};
+    // bit_width x log10(2), which is the count or one too many.
+    const int estimate = static_cast<int>((std::bit_width(value | 1) * 1233) >> 12);
+    return estimate + (value >= kPowers[estimate] || value == 0 ? 1 : 0);
+}
+
 void appendPadded(std::string& out, const char* first, const char* last, int width) {
     const auto length = static_cast<int>(last - first);
     if (width > length) {
         out.append(static_cast<std::size_t>(width - length), ' ');
     }
-    out.append(first, last);
+    out.append(first, static_cast<std::size_t>(length));
 }
 
 } // namespace
 
 void appendInteger(std::string& out, long long value, int width) {
     char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    appendPadded(out, buffer, result.ptr, width);
+    appendPadded(out, buffer, writeInteger(buffer, value), width);
 }
 
 void appendWhole(std::string& out, double value, int width) {
@@ -49,19 +130,61 @@ std::string wholeText(double value, int width) {
     return text;
 }
 
-void appendShortest(std::string& out, double value) {
+char* writeShortest(char* at, double value) {
     if (!std::isfinite(value)) {
-        return;
+        return at;
     }
-    // Plain digits in the range of rates, counts and person-years ("100000", not "1e+05"),
-    // the shortest form outside it.
     const double magnitude = std::fabs(value);
-    const bool plain = magnitude == 0.0 || (magnitude >= 1e-5 && magnitude < 1e16);
-    char buffer[48];
-    const auto result =
-        plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
-              : std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
+    if (magnitude == 0.0) {
+        *at = '-';
+        at += std::signbit(value) ? 1 : 0;
+        *at = '0';
+        return at + 1;
+    }
+    if (magnitude < 1e-5 || magnitude >= 1e16) {
+        // The far ranges: the shortest form, "1e+22", "1e-07".
+        return std::to_chars(at, at + kShortestRoom, value).ptr;
+    }
+    // Plain digits in the range of rates, counts and person-years ("100000", not "1e+05"):
+    // at most 17 digits, 15 zeros after them or 5 before, a sign and a point.
+    const DecimalForm form = shortestDecimal(magnitude);
+    *at = '-';
+    char* p = at + (std::signbit(value) ? 1 : 0);
+    const int count = digitCount(form.digits);
+    const int point = count + form.exponent; // digits before the decimal point
+    if (form.exponent >= 0) {
+        putDigitsBefore(p + count, form.digits);
+        return std::fill_n(p + count, form.exponent, '0');
+    }
+    if (point > 0) {
+        // Written one place to the right, then the whole part moved back over the point.
+        putDigitsBefore(p + count + 1, form.digits);
+        for (int i = 0; i < point; ++i) {
+            p[i] = p[i + 1];
+        }
+        p[point] = '.';
+        return p + count + 1;
+    }
+    *p++ = '0';
+    *p++ = '.';
+    p = std::fill_n(p, -point, '0');
+    putDigitsBefore(p + count, form.digits);
+    return p + count;
+}
+
+char* writeInteger(char* at, long long value) {
+    const std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    *at = '-';
+    char* p = at + (value < 0 ? 1 : 0);
+    const int count = digitCount(magnitude);
+    putDigitsBefore(p + count, magnitude);
+    return p + count;
+}
+
+void appendShortest(std::string& out, double value) {
+    char text[kShortestRoom];
+    out.append(text, static_cast<std::size_t>(writeShortest(text, value) - text));
 }
 
 } // namespace orvelan

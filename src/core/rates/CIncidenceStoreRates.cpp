@@ -199,6 +199,9 @@ RateResult CIncidenceStore::computeRate(RateKind kind, int from, int to) {
 }
 
 RateResult CIncidenceStore::computeRateOnLoaded(RateKind kind, int from, int to) {
+    if (to != kTopAgeGroup) {
+        return computeRate(kind, from, to); // only a range to the open top folds the cases
+    }
     const Series loaded = m_cases;
     const RateResult result = computeRate(kind, from, to);
     m_cases = loaded;
