@@ -165,6 +165,10 @@ class CIncidenceStore {
     /// cannot be computed.
     bool applyTopOfRange(int from, int& to, bool foldWeights);
     static int decline(double& value, double& se);
+    /// Age-specific rates per 100,000 of groups 0-17 of the series as it stands (0 for a group
+    /// without person-years). Kept with the series they came from, so that the figures of one
+    /// series share one division per age group; any change to the series is seen by comparing.
+    const AgeArray& seriesRates();
 
     std::vector<std::string> m_problems;
     /// The last population record decoded per sex (population -1: none), so that the loads of a
@@ -192,6 +196,14 @@ class CIncidenceStore {
     double m_verification = 0.0;
     double m_sourceVerification = 0.0;
     double m_unknownAgeFactor = 1.0;
+
+    struct SeriesRates {
+        bool valid = false;
+        Series cases{};
+        Series personYears{};
+        AgeArray rates{};
+    };
+    SeriesRates m_seriesRates;
 
     AgeArray m_weights{};
     AgeArray m_widths{};

@@ -25,15 +25,24 @@ void putPair(char* at, std::uint32_t pair) {
     std::memcpy(at, kDigitPairs + 2 * pair, 2);
 }
 
-/// Writes the eight digits of block (below 10^8, leading zeros included) at at: block x 2^32 /
-/// 10^6 in fixed point, rounded up so that each multiplication by 100 lifts the next two digits
-/// into the integer part exactly (checked for every block).
+/// Writes the eight digits of block (below 10^8, leading zeros included) at at. On a
+/// little-endian host all eight at once: the block split into lanes of four, two and one
+/// digits by multiply-and-shift divisions (checked for every block), then made ASCII.
 void putEightDigits(char* at, std::uint32_t block) {
-    std::uint64_t fixed = ((block * std::uint64_t{281474978}) >> 16) + 1;
-    putPair(at, static_cast<std::uint32_t>(fixed >> 32));
-    for (int pair = 1; pair < 4; ++pair) {
-        fixed = static_cast<std::uint32_t>(fixed) * std::uint64_t{100};
-        putPair(at + 2 * pair, static_cast<std::uint32_t>(fixed >> 32));
+    if constexpr (std::endian::native == std::endian::little) {
+        std::uint64_t lanes = block / 10000 | static_cast<std::uint64_t>(block % 10000) << 32;
+        const std::uint64_t hundreds = ((lanes * 10486) >> 20) & 0x0000007F0000007FULL;
+        lanes = hundreds | (lanes - hundreds * 100) << 16;
+        const std::uint64_t tens = ((lanes * 103) >> 10) & 0x000F000F000F000FULL;
+        const std::uint64_t text = (tens | (lanes - tens * 10) << 8) + 0x3030303030303030ULL;
+        std::memcpy(at, &text, 8);
+    } else {
+        const std::uint32_t high = block / 10000;
+        const std::uint32_t low = block % 10000;
+        putPair(at, high / 100);
+        putPair(at + 2, high % 100);
+        putPair(at + 4, low / 100);
+        putPair(at + 6, low % 100);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "core/rates/StandardWeights.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace orvelan {
 
@@ -19,6 +20,22 @@ int CIncidenceStore::decline(double& value, double& se) {
     value = -1.0;
     se = -1.0;
     return 1;
+}
+
+const AgeArray& CIncidenceStore::seriesRates() {
+    SeriesRates& cache = m_seriesRates;
+    // Bit for bit, so that a rate is never taken from a series that differs in any way.
+    if (!cache.valid || std::memcmp(cache.cases.data(), m_cases.data(), sizeof m_cases) != 0 ||
+        std::memcmp(cache.personYears.data(), m_personYears.data(), sizeof m_personYears) != 0) {
+        cache.cases = m_cases;
+        cache.personYears = m_personYears;
+        for (std::size_t i = 0; i < cache.rates.size(); ++i) {
+            cache.rates[i] =
+                m_personYears[i] != 0.0 ? m_cases[i] * kPer100000 / m_personYears[i] : 0.0;
+        }
+        cache.valid = true;
+    }
+    return cache.rates;
 }
 
 void CIncidenceStore::setStandard(StandardCode standardCode) {
@@ -66,11 +83,12 @@ int CIncidenceStore::crudeRate(int from, int to) {
     if (!isRange(from, to, kTopAgeGroup) || !applyTopOfRange(from, to, false)) {
         return decline(m_crudeRate, m_crudeRateSe);
     }
+    const AgeArray& rates = seriesRates();
     double cases = 0.0;
     double personYears = 0.0;
     for (auto i = static_cast<std::size_t>(from); i <= static_cast<std::size_t>(to); ++i) {
         if (m_personYears[i] != 0.0) {
-            m_rates[i] = m_cases[i] * kPer100000 / m_personYears[i];
+            m_rates[i] = rates[i];
         }
         cases += m_cases[i];
         personYears += m_personYears[i];
@@ -100,6 +118,7 @@ int CIncidenceStore::asr(int from, int to, StandardCode standardCode) {
     if (!applyTopOfRange(from, to, true)) {
         return decline(m_asr, m_asrSe);
     }
+    const AgeArray& rates = seriesRates();
     double weighted = 0.0; // sum of rate x weight
     double weights = 0.0;
     double variance = 0.0; // without its factor 100,000
@@ -108,7 +127,7 @@ int CIncidenceStore::asr(int from, int to, StandardCode standardCode) {
         weights += weight;
         // A group without person-years has no rate and contributes no variance.
         if (m_personYears[i] != 0.0) {
-            m_rates[i] = m_cases[i] * kPer100000 / m_personYears[i];
+            m_rates[i] = rates[i];
             weighted += m_rates[i] * weight;
             variance += m_rates[i] * weight * weight / m_personYears[i];
         }
@@ -129,11 +148,12 @@ int CIncidenceStore::cumulativeRate(int from, int to) {
         return decline(m_cumulativeRate, m_cumulativeRateSe);
     }
     setStandard(StandardCode::CumulativeWidths);
+    const AgeArray& rates = seriesRates();
     double sum = 0.0;
     double variance = 0.0;
     for (auto i = static_cast<std::size_t>(from); i <= static_cast<std::size_t>(to); ++i) {
         if (m_personYears[i] != 0.0) {
-            m_rates[i] = m_cases[i] * kPer100000 / m_personYears[i];
+            m_rates[i] = rates[i];
             sum += m_widths[i] * m_rates[i];
             variance += m_widths[i] * m_rates[i] * m_widths[i] / m_personYears[i];
         }
