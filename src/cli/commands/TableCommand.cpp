@@ -144,10 +144,12 @@ std::vector<CStandardTableBuilder> buildTables(CliContext& context, const TableO
     return builders;
 }
 
-/// Saves, prints or describes the tables of one population.
+using PendingFiles = std::vector<std::pair<std::string, std::string>>;
+
+/// Prints or describes the tables of one population, or adds their files to those saved.
 nlohmann::json emitTables(CliContext& context, const TableOptions& options,
                           const TableTarget& target, int population, const std::vector<Sex>& sexes,
-                          bool first) {
+                          bool first, PendingFiles& pending) {
     const std::string title = options.title.empty()
                                   ? context.store().populationLabelByNumber(population, true)
                                   : options.title;
@@ -163,14 +165,8 @@ nlohmann::json emitTables(CliContext& context, const TableOptions& options,
         return outputPath(file, suffix);
     };
     if (!fileOf(0).empty()) {
-        // Both tables of a pair are saved together or not at all.
-        std::vector<std::pair<std::string, std::string>> files;
         for (std::size_t i = 0; i < builders.size(); ++i) {
-            files.emplace_back(fileOf(i), builders[i].prnText());
-        }
-        const SaveResult saved = writeFilesTogether(files);
-        if (!saved.ok()) {
-            throw dataError(saved.message);
+            pending.emplace_back(fileOf(i), builders[i].prnText());
         }
     }
     nlohmann::json tables = nlohmann::json::array();
@@ -210,8 +206,16 @@ void printTable(CliContext& context, const TableOptions& options) {
         sexes = {parseSex(options.sex, false)};
     }
     nlohmann::json all = nlohmann::json::array();
+    PendingFiles pending;
     for (std::size_t i = 0; i < populations.size(); ++i) {
-        all.push_back(emitTables(context, options, target, populations[i], sexes, i == 0));
+        all.push_back(
+            emitTables(context, options, target, populations[i], sexes, i == 0, pending));
+    }
+    // Every table of the run is saved, or none: a script never finds half a folder.
+    if (!pending.empty()) {
+        if (const SaveResult saved = writeFilesTogether(pending); !saved.ok()) {
+            throw dataError(saved.message);
+        }
     }
     if (context.json) {
         context.printJson(all.size() == 1 ? all.front() : all);

@@ -1,10 +1,13 @@
 #include "core/io/CAtomicFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdarg>
 #include <cstring>
 #include <filesystem>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvelan {
@@ -75,22 +78,79 @@ void CAtomicFile::print(const char* format, ...) {
     }
 }
 
-bool CAtomicFile::finish() {
-    if (m_file == nullptr || failed()) {
+bool CAtomicFile::finish(bool sync) {
+    if (failed()) {
         return false;
     }
-    const bool flushed = std::fflush(m_file) == 0 && ::fsync(::fileno(m_file)) == 0;
+    if (m_file == nullptr) {
+        return m_closed && (!sync || syncClosed());
+    }
+    const bool flushed =
+        std::fflush(m_file) == 0 && (!sync || ::fsync(::fileno(m_file)) == 0);
     const bool closed = std::fclose(m_file) == 0;
     m_file = nullptr;
     if (!flushed || !closed) {
         fail("cannot be written");
         return false;
     }
+    m_closed = !sync;
     return true;
 }
 
+bool CAtomicFile::closeTemporary() { return finish(false); }
+
+bool CAtomicFile::syncClosed() {
+    const int descriptor = ::open(m_tempPath.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool synced = descriptor >= 0 && ::fsync(descriptor) == 0;
+    if (descriptor >= 0) {
+        ::close(descriptor);
+    }
+    if (!synced) {
+        fail("cannot be written");
+    }
+    m_closed = !synced;
+    return synced;
+}
+
+IoResult CAtomicFile::syncGroup(const std::vector<CAtomicFile*>& files) {
+#ifdef __linux__
+    // One syncfs per file system writes every file of the group out and waits for it, which
+    // costs about what one fsync does instead of one per file.
+    std::vector<dev_t> synced;
+    for (CAtomicFile* file : files) {
+        struct stat status {};
+        if (::stat(file->m_tempPath.c_str(), &status) != 0) {
+            file->fail("cannot be written");
+            return file->m_result;
+        }
+        if (std::find(synced.begin(), synced.end(), status.st_dev) != synced.end()) {
+            file->m_closed = false;
+            continue;
+        }
+        const int descriptor = ::open(file->m_tempPath.c_str(), O_RDONLY | O_CLOEXEC);
+        const bool ok = descriptor >= 0 && ::syncfs(descriptor) == 0;
+        if (descriptor >= 0) {
+            ::close(descriptor);
+        }
+        if (!ok) {
+            file->fail("cannot be written");
+            return file->m_result;
+        }
+        synced.push_back(status.st_dev);
+        file->m_closed = false;
+    }
+#else
+    for (CAtomicFile* file : files) {
+        if (!file->syncClosed()) {
+            return file->m_result;
+        }
+    }
+#endif
+    return {};
+}
+
 IoResult CAtomicFile::commit() {
-    if (!finish()) {
+    if (!finish(true)) {
         discard();
         return m_result;
     }
@@ -106,9 +166,12 @@ IoResult CAtomicFile::commit() {
 IoResult CAtomicFile::commitTogether(const std::vector<CAtomicFile*>& files) {
     IoResult failure;
     for (CAtomicFile* file : files) {
-        if (failure.ok() && !file->finish()) {
+        if (failure.ok() && !file->finish(false)) {
             failure = file->m_result;
         }
+    }
+    if (failure.ok()) {
+        failure = syncGroup(files);
     }
     if (!failure.ok()) {
         for (CAtomicFile* file : files) {

@@ -33,17 +33,28 @@ class CAtomicFile {
     const IoResult& result() const { return m_result; }
     const std::string& path() const { return m_path; }
 
+    /// Flushes and closes the temporary file without syncing it, so that a caller writing many
+    /// files need not hold them all open; commitTogether syncs them at once. False (error()
+    /// set) when the flush or close fails.
+    bool closeTemporary();
+
     /// Commits files that belong together: every target is replaced, or (after any failure,
     /// a rename included) every target is left as it was and no temporary file remains.
-    /// The result is the first failure.
+    /// The files reach the disk with one sync of their file system before any rename, not one
+    /// each. The result is the first failure.
     static IoResult commitTogether(const std::vector<CAtomicFile*>& files);
 
     /// Writes a whole file in one go through a temporary file.
     static IoResult writeWhole(const std::string& path, std::string_view bytes);
 
   private:
-    /// Flushes, syncs and closes the temporary file; false (error() set) when any step fails.
-    bool finish();
+    /// Flushes, syncs (when asked) and closes the temporary file; false (error() set) when any
+    /// step fails. A file already closed by closeTemporary() only has its sync left.
+    bool finish(bool sync);
+    /// Syncs the closed temporary file on its own.
+    bool syncClosed();
+    /// Makes the closed temporary files of a group durable: one sync per file system on Linux.
+    static IoResult syncGroup(const std::vector<CAtomicFile*>& files);
     void fail(const std::string& what);
     void discard();
 
@@ -51,6 +62,7 @@ class CAtomicFile {
     std::string m_tempPath;
     std::FILE* m_file = nullptr;
     IoResult m_result;
+    bool m_closed = false; // closed by closeTemporary(), not yet synced
     bool m_committed = false;
 };
 

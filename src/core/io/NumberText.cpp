@@ -1,5 +1,6 @@
 #include "core/io/NumberText.h"
 
+#include "core/io/Printf.h"
 #include "core/io/ShortestDecimal.h"
 
 #include <algorithm>
@@ -131,6 +132,48 @@ void appendWhole(std::string& out, double value, int width) {
                                ? static_cast<std::size_t>(length)
                                : sizeof buffer - 1);
     }
+}
+
+void appendFixed(std::string& out, double value, int width, int decimals) {
+    static constexpr double kScales[] = {1.0, 10.0, 100.0, 1000.0};
+    // Beyond 2^51 after scaling the fraction of the scaled value is no longer exact.
+    constexpr double kExactScaled = 2251799813685248.0;
+    const double scale = decimals >= 0 && decimals <= 3 ? kScales[decimals] : 0.0;
+    const double scaled = value * scale;
+    if (scale == 0.0 || !(std::fabs(scaled) < kExactScaled)) {
+        appendFormat(out, "%*.*f", width, decimals, value);
+        return;
+    }
+    // value x scale exactly is scaled + error (the error of a product is a double, and the
+    // fused multiply-add finds it), so rounding it half to even on the binary value, as printf
+    // does, needs only the sign of (fraction - 1/2) + error, which no rounding can flip.
+    const double error = std::fma(value, scale, -scaled);
+    const double whole = std::floor(scaled);
+    const double overHalf = (scaled - whole - 0.5) + error;
+    auto rounded = static_cast<long long>(whole);
+    if (overHalf > 0.0 || (overHalf == 0.0 && (rounded & 1) != 0)) {
+        ++rounded;
+    }
+    const std::uint64_t magnitude = rounded < 0 ? 0 - static_cast<std::uint64_t>(rounded)
+                                                : static_cast<std::uint64_t>(rounded);
+    // Digits with at least one before the point, then the point put in.
+    char buffer[40];
+    char* const end = buffer + sizeof buffer;
+    char* first = putDigitsBefore(end, magnitude);
+    while (end - first < decimals + 1) {
+        *--first = '0';
+    }
+    if (decimals > 0) {
+        // The whole part moves one place to the left to make room for the point.
+        char* const point = end - decimals - 1;
+        std::memmove(first - 1, first, static_cast<std::size_t>(point + 1 - first));
+        --first;
+        *point = '.';
+    }
+    if (std::signbit(value)) {
+        *--first = '-'; // printf keeps the sign of a negative value that rounds to zero
+    }
+    appendPadded(out, first, end, width);
 }
 
 std::string wholeText(double value, int width) {

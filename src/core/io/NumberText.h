@@ -11,6 +11,8 @@ namespace orvelan {
 void appendWhole(std::string& out, double value, int width = 0);
 /// Appends exactly what printf("%*d", width, value) writes.
 void appendInteger(std::string& out, long long value, int width = 0);
+/// Appends exactly what printf("%*.*f", width, decimals, value) writes.
+void appendFixed(std::string& out, double value, int width, int decimals);
 /// The text printf("%*.0f", width, value) writes.
 std::string wholeText(double value, int width = 0);
 /// Appends the shortest text that reads back as the same double, in plain digits from 1e-5 to

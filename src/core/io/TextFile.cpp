@@ -36,6 +36,8 @@ SaveResult writeFilesTogether(const std::vector<std::pair<std::string, std::stri
     for (const auto& [path, content] : files) {
         writers.push_back(std::make_unique<CAtomicFile>(path));
         writers.back()->write(content);
+        // Closed at once, so that a batch of any size holds no file open.
+        writers.back()->closeTemporary();
         pointers.push_back(writers.back().get());
     }
     return CAtomicFile::commitTogether(pointers);

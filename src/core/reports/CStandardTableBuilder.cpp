@@ -7,6 +7,8 @@
 #include "core/rates/StandardWeights.h"
 
 #include <cstddef>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 namespace orvelan {
@@ -105,7 +107,22 @@ void computeSex(StandardTableFigures& f, Sex sex, const AgeArray& weights) {
     }
 }
 
-std::string siteName(int row) { return std::string(CCancerDictionary::standardRowSite(row)); }
+/// printf's "%-*s": text, then blanks up to width.
+void appendLeft(std::string& out, std::string_view text, std::size_t width) {
+    out += text;
+    if (text.size() < width) {
+        out.append(width - text.size(), ' ');
+    }
+}
+
+/// "%6.1f" or a dash when there is no figure.
+void appendFigure(std::string& out, std::optional<double> figure) {
+    if (figure) {
+        appendFixed(out, *figure, 6, 1);
+    } else {
+        out += "     -";
+    }
+}
 
 void appendSummarySex(std::string& out, const StandardTableFigures& f, Sex sex, int row) {
     const bool applies = CCancerDictionary::standardRowAppliesTo(row, sex);
@@ -117,38 +134,58 @@ void appendSummarySex(std::string& out, const StandardTableFigures& f, Sex sex, 
     }
     appendWhole(out, f.cases[at(sex)][at(row)][at(kAllAgesEntry)], 9);
     if (hasNoFrequency(row)) {
-        appendFormat(out, "      %6.1f", crude);
+        out += "      ";
+        appendFixed(out, crude, 6, 1);
     } else {
-        const auto freq = f.frequency(sex, row);
-        out += freq ? formatText("%6.1f", *freq) : std::string("     -");
-        appendFormat(out, "%6.1f", crude);
+        appendFigure(out, f.frequency(sex, row));
+        appendFixed(out, crude, 6, 1);
     }
-    appendFormat(out, "%6.1f", f.asr[at(sex)][at(row)]);
-    out += last > kLast64 ? formatText("%6.2f", f.cumulative64[at(sex)][at(row)]) : "   -  ";
-    out += last > kLast74 ? formatText("%6.2f ", f.cumulative74[at(sex)][at(row)]) : "   -   ";
+    appendFixed(out, f.asr[at(sex)][at(row)], 6, 1);
+    if (last > kLast64) {
+        appendFixed(out, f.cumulative64[at(sex)][at(row)], 6, 2);
+    } else {
+        out += "   -  ";
+    }
+    if (last > kLast74) {
+        appendFixed(out, f.cumulative74[at(sex)][at(row)], 6, 2);
+        out += ' ';
+    } else {
+        out += "   -   ";
+    }
 }
 
 void appendAgeSpecificRow(std::string& out, const StandardTableFigures& f, Sex sex, int row) {
     const auto& e = f.cases[at(sex)][at(row)];
     const int last = f.lastAgeGroup;
-    appendFormat(out, "%-30s", siteName(row).c_str());
+    appendLeft(out, CCancerDictionary::standardRowSite(row), 30);
     appendWhole(out, e[at(kAllAgesEntry)], 8);
     appendWhole(out, e[at(kUnknownAgeGroup)], 5);
     for (int a = 0; a <= last; ++a) {
-        out += e[at(a)] != 0.0 ? formatText("%7.1f", e[at(a)]) : "     - ";
+        if (e[at(a)] != 0.0) {
+            appendFixed(out, e[at(a)], 7, 1);
+        } else {
+            out += "     - ";
+        }
     }
     const double crude = f.crude[at(sex)][at(row)];
+    appendFixed(out, crude, 6, 1);
     if (hasNoFrequency(row)) {
-        appendFormat(out, "%6.1f      ", crude);
+        out += "      ";
     } else {
-        appendFormat(out, "%6.1f", crude);
-        const auto freq = f.frequency(sex, row);
-        out += freq ? formatText("%6.1f", *freq) : std::string("     -");
+        appendFigure(out, f.frequency(sex, row));
     }
-    out += last > kLast64 ? formatText("%6.2f", f.cumulative64[at(sex)][at(row)]) : "   -  ";
-    out += last > kLast74 ? formatText("%6.2f", f.cumulative74[at(sex)][at(row)]) : "   -  ";
-    appendFormat(out, "%6.1f  %-10s\r\n", f.asr[at(sex)][at(row)],
-                 std::string(CCancerDictionary::standardRowCode(row)).c_str());
+    for (const auto& [limit, figures] :
+         {std::pair{kLast64, &f.cumulative64}, std::pair{kLast74, &f.cumulative74}}) {
+        if (last > limit) {
+            appendFixed(out, (*figures)[at(sex)][at(row)], 6, 2);
+        } else {
+            out += "   -  ";
+        }
+    }
+    appendFixed(out, f.asr[at(sex)][at(row)], 6, 1);
+    out += "  ";
+    appendLeft(out, CCancerDictionary::standardRowCode(row), 10);
+    out += "\r\n";
 }
 
 } // namespace
@@ -258,7 +295,7 @@ std::string CStandardTableBuilder::renderSummary(const std::string& title,
     out += "ICD-10\r\n";
     out += std::string(120, '-') + "\r\n";
     for (int row = 0; row < kStandardRows; ++row) {
-        appendFormat(out, "%-30s", siteName(row).c_str());
+        appendLeft(out, CCancerDictionary::standardRowSite(row), 30);
         for (const Sex sex : kSingleSexes) {
             appendSummarySex(out, f, sex, row);
         }
