@@ -205,6 +205,16 @@ TEST_F(BatchCli, TablesOfSeveralPopulationsGoIntoAFolder) {
     const auto females = run({"table", "--population", "1", "--age-specific", "--sex", "f"});
     EXPECT_EQ(out.read("table-1-female.prn"), females.out);
     EXPECT_FALSE(out.read("table-0-male.prn").empty());
+
+    // The tables of a run are saved together: one that cannot be saved (a folder stands in
+    // its place) leaves the folder without any table of the run.
+    TempDir blocked;
+    std::filesystem::create_directories(blocked.file("table-1.prn/inside"));
+    const auto failed = run({"table", "--population", "0-2", "--out", blocked.str()});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_NE(failed.err.find("table-1.prn"), std::string::npos) << failed.err;
+    EXPECT_FALSE(std::filesystem::exists(blocked.file("table-0.prn")));
+    EXPECT_FALSE(std::filesystem::exists(blocked.file("table-2.prn")));
 }
 
 TEST_F(BatchCli, TemplateMadeHeadlessIsShownAndRun) {

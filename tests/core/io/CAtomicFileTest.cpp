@@ -1,8 +1,13 @@
 #include "core/io/CAtomicFile.h"
+#include "core/io/TextFile.h"
 
 #include "TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace orvelan {
 namespace {
@@ -34,6 +39,45 @@ TEST(CAtomicFile, AbandonedWriteKeepsTheOldFile) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               1);
+}
+
+// A batch is written with the files closed as they are done and one sync for the group: every
+// target holds its content, old ones are replaced, and no temporary or backup name is left.
+TEST(CAtomicFile, ManyFilesCommitTogetherWithNothingLeftOver) {
+    test::TempDir dir;
+    dir.write("file-3.txt", "old\n");
+    std::vector<std::pair<std::string, std::string>> files;
+    for (int i = 0; i < 300; ++i) {
+        files.emplace_back(dir.file("file-" + std::to_string(i) + ".txt"),
+                           "content " + std::to_string(i) + "\n");
+    }
+    ASSERT_TRUE(writeFilesTogether(files).ok());
+    for (int i = 0; i < 300; ++i) {
+        EXPECT_EQ(dir.read("file-" + std::to_string(i) + ".txt"),
+                  "content " + std::to_string(i) + "\n");
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              300);
+}
+
+// One target that cannot be replaced (a folder stands in its place) fails the whole batch:
+// the others are neither created nor changed.
+TEST(CAtomicFile, ABatchWithOneFailureWritesNothing) {
+    test::TempDir dir;
+    dir.write("kept.txt", "old\n");
+    std::filesystem::create_directory(dir.file("blocked.txt"));
+    std::filesystem::create_directory(dir.file("blocked.txt/inside"));
+    const SaveResult result = writeFilesTogether({{dir.file("kept.txt"), "new\n"},
+                                                  {dir.file("fresh.txt"), "new\n"},
+                                                  {dir.file("blocked.txt"), "new\n"}});
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.file, dir.file("blocked.txt"));
+    EXPECT_EQ(dir.read("kept.txt"), "old\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("fresh.txt")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              2);
 }
 
 TEST(CAtomicFile, UncreatableFileIsReportedByName) {

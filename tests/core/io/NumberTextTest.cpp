@@ -1,11 +1,13 @@
 #include "core/io/NumberText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
+#include <vector>
 
 namespace orvelan {
 namespace {
@@ -88,6 +90,107 @@ TEST(NumberText, ShortestTextReadsBackTheSameDouble) {
     appendShortest(none, std::numeric_limits<double>::quiet_NaN());
     appendShortest(none, std::numeric_limits<double>::infinity());
     EXPECT_EQ(none, "");
+}
+
+// Plain digits from 1e-5 to 1e16 must be exactly the fixed shortest form of the library, which
+// the figure streams wrote before: sign, leading zeros, whole numbers with zeros after them.
+TEST(NumberText, ShortestTextIsTheLibrarysFixedForm) {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> exponent(-5.0, 16.0);
+    const auto expectLibraryText = [](double value) {
+        char library[400];
+        const auto end =
+            std::to_chars(library, library + sizeof library, value, std::chars_format::fixed).ptr;
+        std::string out;
+        appendShortest(out, value);
+        EXPECT_EQ(out, std::string(library, end)) << std::hexfloat << value;
+        char text[kShortestRoom];
+        EXPECT_EQ(std::string(text, writeShortest(text, value)), out);
+    };
+    for (int i = 0; i < 100000; ++i) {
+        const double value = std::pow(10.0, exponent(random));
+        for (const double v : {value, -value, std::round(value), value / 7.0}) {
+            if (std::fabs(v) >= 1e-5 && std::fabs(v) < 1e16) {
+                expectLibraryText(v);
+            }
+        }
+    }
+    for (const double value : {1e-5, 0.0001, 0.5, 1.0, 10.0, 123.0, 1e15, 9999999999999998.0,
+                               100000000.0, 12345678.9, 0.000123456789}) {
+        expectLibraryText(value);
+        expectLibraryText(-value);
+    }
+}
+
+// Eight-digit blocks, their boundaries and the extremes of the type.
+TEST(NumberText, IntegersMatchPrintfAcrossDigitCounts) {
+    std::vector<long long> values = {0,
+                                     9,
+                                     10,
+                                     99,
+                                     100,
+                                     9999999,
+                                     10000000,
+                                     99999999,
+                                     100000000,
+                                     1000000000000000,
+                                     9999999999999999,
+                                     std::numeric_limits<long long>::max(),
+                                     std::numeric_limits<long long>::min()};
+    std::mt19937_64 random(5);
+    for (int i = 0; i < 20000; ++i) {
+        values.push_back(static_cast<long long>(random() >> (random() % 64)));
+        values.push_back(-static_cast<long long>(random() % 1000000000000));
+    }
+    for (const long long value : values) {
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "%lld", value);
+        char text[24];
+        EXPECT_EQ(std::string(text, writeInteger(text, value)), expected);
+    }
+}
+
+std::string printfFixed(double value, int width, int decimals) {
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%*.*f", width, decimals, value);
+    return buffer;
+}
+
+// The rates of the tables must print as printf prints them: half-way cases round to even on
+// the binary value (0.125 -> 0.12, 0.375 -> 0.38), values a hair off a half round by the hair,
+// a negative value that rounds to zero keeps its sign, huge ones fall back to printf.
+TEST(NumberText, FixedDecimalsMatchPrintf) {
+    const auto expectPrintf = [](double value, int width, int decimals) {
+        std::string out;
+        appendFixed(out, value, width, decimals);
+        EXPECT_EQ(out, printfFixed(value, width, decimals))
+            << value << " width " << width << " decimals " << decimals;
+    };
+    for (int k = -20000; k <= 20000; ++k) {
+        for (const int decimals : {1, 2}) {
+            expectPrintf(k / 8.0, 6, decimals);
+            expectPrintf(k / 1000.0, 7, decimals);
+            expectPrintf(k * 0.005, 0, decimals);
+        }
+    }
+    std::mt19937_64 random(3);
+    std::uniform_real_distribution<double> exponent(-8.0, 16.0);
+    for (int i = 0; i < 100000; ++i) {
+        const double value = std::pow(10.0, exponent(random));
+        for (int decimals = 0; decimals <= 3; ++decimals) {
+            expectPrintf(value, i % 9, decimals);
+            expectPrintf(-value, i % 9, decimals);
+        }
+    }
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    for (const double value : {0.0, -0.0, 0.05, -0.04, 0.049999999999999996, 2.5, -2.5, 99.995,
+                               4.5e15, 1e20, -1e300, 1e-300, kInf, -kInf,
+                               std::numeric_limits<double>::quiet_NaN()}) {
+        for (int decimals = 0; decimals <= 3; ++decimals) {
+            expectPrintf(value, 6, decimals);
+        }
+    }
+    expectPrintf(1.25, 8, 5); // more decimals than the fast path takes
 }
 
 } // namespace

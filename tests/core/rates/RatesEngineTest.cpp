@@ -194,6 +194,43 @@ TEST_F(RatesTest, FiguresOnTheLoadedSeriesIgnoreEarlierFolding) {
     EXPECT_EQ(store.computeRate(RateKind::NumberOfCases, 16, 16).value, 0.0);
 }
 
+// The figures of one series share work between them; none may come out different for what
+// was computed or loaded before it. Each figure of a store used for everything, in an order
+// that mixes series, ranges to the open top and typed-in curves, must equal the figure of a
+// store that computes nothing else, to the last bit.
+TEST_F(RatesTest, AFigureDoesNotDependOnWhatWasComputedBefore) {
+    const auto alone = [](int population, RateKind kind, int from, int to) {
+        CIncidenceStore fresh;
+        EXPECT_TRUE(fresh.open(dir->str()));
+        EXPECT_TRUE(fresh.load(population, 0, Sex::Male));
+        return fresh.computeRateOnLoaded(kind, from, to);
+    };
+    const int ranges[][2] = {{0, 17}, {0, 14}, {3, 17}, {16, 16}, {15, 17}};
+    for (int round = 0; round < 2; ++round) {
+        for (const int population : {kTop75, kRising, kWithUnknown, kZeroGroup, kTop70}) {
+            load(population);
+            for (int kind = kRateKindCount - 1; kind >= 0; --kind) {
+                for (const auto& range : ranges) {
+                    const auto rateKind = static_cast<RateKind>(kind);
+                    const RateResult shared = store.computeRateOnLoaded(rateKind, range[0], range[1]);
+                    const RateResult single = alone(population, rateKind, range[0], range[1]);
+                    EXPECT_EQ(shared.ok, single.ok);
+                    EXPECT_EQ(shared.value, single.value) << population << " kind " << kind;
+                    EXPECT_EQ(shared.se, single.se) << population << " kind " << kind;
+                }
+            }
+        }
+        // A curve typed in over the same person-years replaces the series in full.
+        AgeArray cases{};
+        AgeArray personYears{};
+        cases.fill(round == 0 ? 50.0 : 5.0);
+        personYears.fill(kPersonYears);
+        store.setUserSeries(cases, personYears);
+        EXPECT_DOUBLE_EQ(store.computeRate(RateKind::CrudeRate, 0, 14).value,
+                         round == 0 ? 50.0 : 5.0);
+    }
+}
+
 TEST_F(RatesTest, StandardCodesFillTheirTables) {
     store.setStandard(StandardCode::Third);
     EXPECT_DOUBLE_EQ(store.weights()[0], 0.088);
