@@ -215,6 +215,7 @@ int CIncidenceStore::applyPopulation(const PopulationRecord& record) {
     m_registryType = record.type;
     m_marker = record.marker;
     m_personYears = record.personYears;
+    seriesChanged();
     const int last = highestNonZero(record.personYears);
     if (last >= 0) {
         m_lastAgeGroup = last;
@@ -223,6 +224,7 @@ int CIncidenceStore::applyPopulation(const PopulationRecord& record) {
 }
 
 void CIncidenceStore::clearSeries() {
+    seriesChanged();
     m_cases.fill(0.0);
     m_personYears.fill(0.0);
     m_verification = 0.0;
@@ -251,6 +253,7 @@ bool CIncidenceStore::readPopulationRecord(int population, Sex sex) {
 }
 
 bool CIncidenceStore::readCasesRecord(int population, Sex sex, int cancer) {
+    seriesChanged();
     if (!fetchCases(population, sex, cancer, m_cases, m_sourceVerification)) {
         return failLoad();
     }
@@ -312,6 +315,7 @@ bool CIncidenceStore::loadCancerMembers(int population, Sex sex, const std::vect
         }
     }
     m_cases = sum;
+    seriesChanged();
     computeUnknownAgeFactor();
     // Members without a percentage count as unverified cases.
     const double allCases = total(m_cases);
@@ -377,6 +381,7 @@ bool CIncidenceStore::loadRegistryMembers(const std::vector<int>& populations,
     foldPersonYears(personYears, minimumLast);
     m_personYears = personYears;
     m_cases = cases;
+    seriesChanged();
     computeUnknownAgeFactor();
     // Only members with a percentage enter the denominator.
     m_verification = verifiedMemberCases != 0.0 ? verifiedCases * 100.0 / verifiedMemberCases : 0.0;
@@ -424,6 +429,7 @@ bool CIncidenceStore::load(int population, int cancer, Sex sex) {
     // The sum is open at the lower of the two tops, as a registry group is at its members'.
     m_lastAgeGroup = std::min(maleLast, m_lastAgeGroup);
     foldPersonYears(m_personYears, m_lastAgeGroup);
+    seriesChanged();
     computeUnknownAgeFactor();
 
     m_verification =

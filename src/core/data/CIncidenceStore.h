@@ -166,9 +166,14 @@ class CIncidenceStore {
     bool applyTopOfRange(int from, int& to, bool foldWeights);
     static int decline(double& value, double& se);
     /// Age-specific rates per 100,000 of groups 0-17 of the series as it stands (0 for a group
-    /// without person-years). Kept with the series they came from, so that the figures of one
-    /// series share one division per age group; any change to the series is seen by comparing.
+    /// without person-years), computed once for the figures of the series to share.
     const AgeArray& seriesRates();
+    /// Every change to the series (cases, person-years, last age group, unknown-age factor)
+    /// calls this, so that what was computed from it is computed again.
+    void seriesChanged() {
+        m_seriesRatesValid = false;
+        m_cumulativeKnown = false;
+    }
 
     std::vector<std::string> m_problems;
     /// The last population record decoded per sex (population -1: none), so that the loads of a
@@ -197,13 +202,12 @@ class CIncidenceStore {
     double m_sourceVerification = 0.0;
     double m_unknownAgeFactor = 1.0;
 
-    struct SeriesRates {
-        bool valid = false;
-        Series cases{};
-        Series personYears{};
-        AgeArray rates{};
-    };
-    SeriesRates m_seriesRates;
+    AgeArray m_seriesRates{};
+    bool m_seriesRatesValid = false;
+    // The range the cumulative rate and its SE were last computed over, for the same series.
+    bool m_cumulativeKnown = false;
+    int m_cumulativeFrom = 0;
+    int m_cumulativeTo = 0;
 
     AgeArray m_weights{};
     AgeArray m_widths{};
@@ -224,6 +228,7 @@ class CIncidenceStore {
 };
 
 inline void CIncidenceStore::setUserSeries(const AgeArray& cases, const AgeArray& personYears) {
+    seriesChanged();
     m_cases = Series{};
     m_personYears = Series{};
     m_lastAgeGroup = 0;

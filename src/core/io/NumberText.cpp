@@ -26,16 +26,24 @@ void putPair(char* at, std::uint32_t pair) {
     std::memcpy(at, kDigitPairs + 2 * pair, 2);
 }
 
-/// Writes the eight digits of block (below 10^8, leading zeros included) at at. On a
-/// little-endian host all eight at once: the block split into lanes of four, two and one
-/// digits by multiply-and-shift divisions (checked for every block), then made ASCII.
+constexpr bool kLittleEndian = std::endian::native == std::endian::little;
+constexpr std::uint32_t kBlock = 100000000; // eight digits
+
+/// The eight ASCII digits of block (below 10^8, leading zeros included) as they lie in memory
+/// on a little-endian host: the block split into lanes of four, two and one digits by
+/// multiply-and-shift divisions (checked for every block).
+std::uint64_t eightDigitsText(std::uint32_t block) {
+    std::uint64_t lanes = block / 10000 | static_cast<std::uint64_t>(block % 10000) << 32;
+    const std::uint64_t hundreds = ((lanes * 10486) >> 20) & 0x0000007F0000007FULL;
+    lanes = hundreds | (lanes - hundreds * 100) << 16;
+    const std::uint64_t tens = ((lanes * 103) >> 10) & 0x000F000F000F000FULL;
+    return (tens | (lanes - tens * 10) << 8) + 0x3030303030303030ULL;
+}
+
+/// Writes the eight digits of block (below 10^8, leading zeros included) at at.
 void putEightDigits(char* at, std::uint32_t block) {
-    if constexpr (std::endian::native == std::endian::little) {
-        std::uint64_t lanes = block / 10000 | static_cast<std::uint64_t>(block % 10000) << 32;
-        const std::uint64_t hundreds = ((lanes * 10486) >> 20) & 0x0000007F0000007FULL;
-        lanes = hundreds | (lanes - hundreds * 100) << 16;
-        const std::uint64_t tens = ((lanes * 103) >> 10) & 0x000F000F000F000FULL;
-        const std::uint64_t text = (tens | (lanes - tens * 10) << 8) + 0x3030303030303030ULL;
+    if constexpr (kLittleEndian) {
+        const std::uint64_t text = eightDigitsText(block);
         std::memcpy(at, &text, 8);
     } else {
         const std::uint32_t high = block / 10000;
@@ -49,7 +57,6 @@ void putEightDigits(char* at, std::uint32_t block) {
 
 /// Writes the decimal digits of value so that they end just before end; returns their start.
 char* putDigitsBefore(char* end, std::uint64_t value) {
-    constexpr std::uint32_t kBlock = 100000000;
     char* p = end;
     while (value >= kBlock) {
         p -= 8;
@@ -76,31 +83,55 @@ char* putDigitsBefore(char* end, std::uint64_t value) {
     return p;
 }
 
+/// Writes the count digits of value at at, front to back. On a little-endian host up to 7
+/// bytes after them are written too, with no meaning: callers leave that room and write over
+/// it. Writing forward in whole blocks, the leading zeros of the first block shifted out in
+/// a register, saves the digit-by-digit work of the general writer.
+void putDigits(char* at, std::uint64_t value, int count) {
+    if constexpr (kLittleEndian) {
+        if (count <= 8) {
+            const std::uint64_t text =
+                eightDigitsText(static_cast<std::uint32_t>(value)) >> (8 * (8 - count));
+            std::memcpy(at, &text, 8);
+            return;
+        }
+        if (count <= 16) {
+            const auto high = static_cast<std::uint32_t>(value / kBlock);
+            const std::uint64_t text = eightDigitsText(high) >> (8 * (16 - count));
+            std::memcpy(at, &text, 8);
+            putEightDigits(at + count - 8, static_cast<std::uint32_t>(value % kBlock));
+            return;
+        }
+    }
+    putDigitsBefore(at + count, value);
+}
+
+constexpr std::uint64_t kPowersOfTen[] = {1,
+                                          10,
+                                          100,
+                                          1000,
+                                          10000,
+                                          100000,
+                                          1000000,
+                                          10000000,
+                                          100000000,
+                                          1000000000,
+                                          10000000000,
+                                          100000000000,
+                                          1000000000000,
+                                          10000000000000,
+                                          100000000000000,
+                                          1000000000000000,
+                                          10000000000000000,
+                                          100000000000000000,
+                                          1000000000000000000,
+                                          10000000000000000000U};
+
 /// Number of decimal digits of value (1 for 0).
 int digitCount(std::uint64_t value) {
-    static constexpr std::uint64_t kPowers[] = {1,
-                                         10,
-                                         100,
-                                         1000,
-                                         10000,
-                                         100000,
-                                         1000000,
-                                         10000000,
-                                         100000000,
-                                         1000000000,
-                                         10000000000,
-                                         100000000000,
-                                         1000000000000,
-                                         10000000000000,
-                                         100000000000000,
-                                         1000000000000000,
-                                         10000000000000000,
-                                         100000000000000000,
-                                         1000000000000000000,
-                                         10000000000000000000U};
     // bit_width x log10(2), which is the count or one too many.
     const int estimate = static_cast<int>((std::bit_width(value | 1) * 1233) >> 12);
-    return estimate + (value >= kPowers[estimate] || value == 0 ? 1 : 0);
+    return estimate + (value >= kPowersOfTen[estimate] || value == 0 ? 1 : 0);
 }
 
 void appendPadded(std::string& out, const char* first, const char* last, int width) {
@@ -198,30 +229,32 @@ char* writeShortest(char* at, double value) {
         return std::to_chars(at, at + kShortestRoom, value).ptr;
     }
     // Plain digits in the range of rates, counts and person-years ("100000", not "1e+05"):
-    // at most 17 digits, 15 zeros after them or 5 before, a sign and a point.
+    // at most 17 digits, 15 zeros after them or 4 before, a sign and a point; runs of zeros
+    // go down as blocks of 16.
     const DecimalForm form = shortestDecimal(magnitude);
-    *at = '-';
-    char* p = at + (std::signbit(value) ? 1 : 0);
     const int count = digitCount(form.digits);
     const int point = count + form.exponent; // digits before the decimal point
+    *at = '-';
+    char* const p = at + (std::signbit(value) ? 1 : 0);
     if (form.exponent >= 0) {
-        putDigitsBefore(p + count, form.digits);
-        return std::fill_n(p + count, form.exponent, '0');
+        putDigits(p, form.digits, count);
+        std::memset(p + count, '0', 16);
+        return p + point;
     }
     if (point > 0) {
-        // Written one place to the right, then the whole part moved back over the point.
-        putDigitsBefore(p + count + 1, form.digits);
+        // All digits one place to the right, then the whole part (a few digits) moved back
+        // over the point byte by byte.
+        putDigits(p + 1, form.digits, count);
         for (int i = 0; i < point; ++i) {
             p[i] = p[i + 1];
         }
         p[point] = '.';
         return p + count + 1;
     }
-    *p++ = '0';
-    *p++ = '.';
-    p = std::fill_n(p, -point, '0');
-    putDigitsBefore(p + count, form.digits);
-    return p + count;
+    std::memset(p, '0', 8);
+    p[1] = '.';
+    putDigits(p + 2 - point, form.digits, count);
+    return p + 2 - point + count;
 }
 
 char* writeInteger(char* at, long long value) {

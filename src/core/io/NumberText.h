@@ -21,7 +21,7 @@ std::string wholeText(double value, int width = 0);
 void appendShortest(std::string& out, double value);
 
 /// Room writeShortest and writeInteger may need.
-inline constexpr int kShortestRoom = 32;
+inline constexpr int kShortestRoom = 40;
 /// Writes what appendShortest appends at at and returns the end; at needs kShortestRoom bytes.
 char* writeShortest(char* at, double value);
 /// Writes what printf("%lld") writes at at and returns the end; at needs 21 bytes.

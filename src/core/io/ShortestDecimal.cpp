@@ -4,10 +4,11 @@
 #include <bit>
 #include <cstddef>
 
-// The method: a double is c x 2^q. Its rounding interval, scaled by 10^-k so that the interval
-// is between one and ten units wide, is computed in quarter units with round-to-odd from a
-// 128-bit approximation of 10^-k. The interval then holds exactly one multiple of ten units
-// or at least one unit; whichever is shorter and inside wins, the closest unit otherwise.
+// A double is c x 2^q; the shortest decimal is sought in its rounding interval, scaled by a
+// power of ten taken from a table of 128-bit approximations. Most values are settled by one
+// 64x128-bit product (shortestDecimal); the rest, and the powers of two, whose lower
+// neighbour is closer, by the general method, which computes all three bounds of the
+// interval (shortestDecimalByBounds).
 namespace orvelan {
 
 namespace {
@@ -127,9 +128,11 @@ DecimalForm withoutTrailingZeros(std::uint64_t digits, int exponent) {
     return {digits, exponent};
 }
 
-} // namespace
-
-DecimalForm shortestDecimal(double value) {
+/// The general method: the interval, scaled by 10^-k so that it is between one and ten units
+/// wide, is computed in quarter units with round-to-odd. It then holds exactly one multiple of
+/// ten units or at least one unit; whichever is shorter and inside wins, the closest unit
+/// otherwise.
+DecimalForm shortestDecimalByBounds(double value) {
     constexpr int kSignificandBits = 52;
     constexpr int kExponentBias = 1075; // 1023 + the 52 bits after the point
     const auto bits = std::bit_cast<std::uint64_t>(value);
@@ -172,6 +175,63 @@ DecimalForm shortestDecimal(double value) {
     const std::uint64_t middle = 4 * s + 2;
     const bool up = vb > middle || (vb == middle && (s & 1) != 0);
     return withoutTrailingZeros(s + (up ? 1 : 0), k);
+}
+
+/// floor(g x u / 2^128) and whether that is certainly the floor of the exact product: g is
+/// above 10^e x 2^(127 - floorLog2Pow10(e)) by at most 1, which moves a product of a u below
+/// 2^63 by less than 2^-65, so a fraction of at least 2^-64 leaves the floor unchanged (and
+/// the exact product no whole number).
+struct ScaledFloor {
+    std::uint64_t value;
+    bool certain;
+};
+
+ScaledFloor scaledFloor(const Pow10& g, std::uint64_t u) {
+    const Uint128 low = static_cast<Uint128>(g.low) * u;
+    const Uint128 product = static_cast<Uint128>(g.high) * u + static_cast<std::uint64_t>(low >> 64);
+    return {static_cast<std::uint64_t>(product >> 64), static_cast<std::uint64_t>(product) != 0};
+}
+
+} // namespace
+
+DecimalForm shortestDecimal(double value) {
+    // The common case by one product: with k = floor(log10 2^q) - 2 the interval is between
+    // 100 and 1000 units of 10^k wide (delta). Below its upper end z lies one multiple of 1000
+    // units at most; if it is inside, no shorter number is, and it is the answer. Otherwise
+    // the answer has one digit more: the multiple of 100 units nearest to the value, which
+    // lies inside because the interval reaches more than 50 units on each side of it.
+    // Whatever cannot be decided for certain this way goes to the general method.
+    constexpr int kSignificandBits = 52;
+    constexpr int kExponentBias = 1075;
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << kSignificandBits) - 1);
+    const auto biased = static_cast<int>(bits >> kSignificandBits & 0x7FF);
+    const std::uint64_t c = fraction | std::uint64_t{1} << kSignificandBits;
+    const int q = biased - kExponentBias;
+    if (q < 0 && q >= -kSignificandBits && (c & ((std::uint64_t{1} << -q) - 1)) == 0) {
+        return withoutTrailingZeros(c >> -q, 0); // a whole number below 2^53
+    }
+    const int e = 2 - floorLog10Pow2(q); // the power of ten the interval is scaled by
+    if ((fraction == 0 && biased > 1) || e > kMaxPower || e < kMinPower) {
+        return shortestDecimalByBounds(value); // a closer lower neighbour, or off the table
+    }
+    const Pow10& g = kPowers[static_cast<std::size_t>(e - kMinPower)];
+    const int beta = q + floorLog2Pow10(e); // 6 to 9 for every double (checked)
+    const ScaledFloor z = scaledFloor(g, (2 * c + 1) << beta);
+    const ScaledFloor y = scaledFloor(g, c << (beta + 1)); // the value itself
+    // floor(2^q x 10^e), exact for every exponent (checked against exact arithmetic).
+    const std::uint64_t delta = g.high >> (63 - beta);
+    const std::uint64_t thousands = z.value / 1000;
+    const std::uint64_t below = z.value - 1000 * thousands;
+    if (!z.certain || !y.certain || below == delta) {
+        return shortestDecimalByBounds(value); // rare: decided by the fractions
+    }
+    const std::uint64_t hundreds = y.value / 100;
+    // y is no whole number, so a remainder of 50 is above the half-way point.
+    const bool up = y.value - 100 * hundreds >= 50;
+    // Chosen without a branch: which case applies is as good as random.
+    const bool inside = below < delta;
+    return withoutTrailingZeros(inside ? thousands : hundreds + (up ? 1 : 0), (inside ? 3 : 2) - e);
 }
 
 } // namespace orvelan

@@ -4,8 +4,8 @@
 
 // The shortest decimal that reads back as a given double, without going through text: the
 // digits and exponent the number writers lay out as plain digits. The same digits as the
-// standard library's shortest round trip (std::to_chars), found with one 64x128-bit product
-// per interval bound instead of a long division.
+// standard library's shortest round trip (std::to_chars), found with 64x128-bit products
+// against a table of powers of ten instead of long divisions.
 namespace orvelan {
 
 /// digits x 10^exponent; digits has no trailing zeros (0 only for zero).

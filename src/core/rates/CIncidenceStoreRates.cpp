@@ -4,7 +4,6 @@
 #include "core/rates/StandardWeights.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace orvelan {
 
@@ -23,19 +22,14 @@ int CIncidenceStore::decline(double& value, double& se) {
 }
 
 const AgeArray& CIncidenceStore::seriesRates() {
-    SeriesRates& cache = m_seriesRates;
-    // Bit for bit, so that a rate is never taken from a series that differs in any way.
-    if (!cache.valid || std::memcmp(cache.cases.data(), m_cases.data(), sizeof m_cases) != 0 ||
-        std::memcmp(cache.personYears.data(), m_personYears.data(), sizeof m_personYears) != 0) {
-        cache.cases = m_cases;
-        cache.personYears = m_personYears;
-        for (std::size_t i = 0; i < cache.rates.size(); ++i) {
-            cache.rates[i] =
+    if (!m_seriesRatesValid) {
+        for (std::size_t i = 0; i < m_seriesRates.size(); ++i) {
+            m_seriesRates[i] =
                 m_personYears[i] != 0.0 ? m_cases[i] * kPer100000 / m_personYears[i] : 0.0;
         }
-        cache.valid = true;
+        m_seriesRatesValid = true;
     }
-    return cache.rates;
+    return m_seriesRates;
 }
 
 void CIncidenceStore::setStandard(StandardCode standardCode) {
@@ -52,6 +46,7 @@ bool CIncidenceStore::applyTopOfRange(int from, int& to, bool foldWeights) {
         return to < m_lastAgeGroup; // the open class cannot end a closed range
     }
     // Everything above the open top class belongs to it.
+    seriesChanged();
     for (std::size_t i = last + 1; i <= static_cast<std::size_t>(kTopAgeGroup); ++i) {
         m_cases[last] += m_cases[i];
         m_cases[i] = 0.0;
@@ -145,22 +140,32 @@ int CIncidenceStore::cumulativeRate(int from, int to) {
     m_rates.fill(0.0);
     // No open top: the last age group cannot end or lie inside the range.
     if (!isRange(from, to, kTopAgeGroup) || m_lastAgeGroup <= to) {
+        m_cumulativeKnown = false;
         return decline(m_cumulativeRate, m_cumulativeRateSe);
     }
     setStandard(StandardCode::CumulativeWidths);
     const AgeArray& rates = seriesRates();
+    // The cumulative risk asks for the same rate again: its range on the same series is done.
+    const bool known = m_cumulativeKnown && m_cumulativeFrom == from && m_cumulativeTo == to;
     double sum = 0.0;
     double variance = 0.0;
     for (auto i = static_cast<std::size_t>(from); i <= static_cast<std::size_t>(to); ++i) {
         if (m_personYears[i] != 0.0) {
             m_rates[i] = rates[i];
-            sum += m_widths[i] * m_rates[i];
-            variance += m_widths[i] * m_rates[i] * m_widths[i] / m_personYears[i];
+            if (!known) {
+                sum += m_widths[i] * m_rates[i];
+                variance += m_widths[i] * m_rates[i] * m_widths[i] / m_personYears[i];
+            }
         }
     }
-    // Rates per 100,000 times years give a proportion x 100,000; shown in percent.
-    m_cumulativeRate = sum * m_unknownAgeFactor * 0.001;
-    m_cumulativeRateSe = std::sqrt(variance * 0.00001) * 100.0 * m_unknownAgeFactor;
+    if (!known) {
+        // Rates per 100,000 times years give a proportion x 100,000; shown in percent.
+        m_cumulativeRate = sum * m_unknownAgeFactor * 0.001;
+        m_cumulativeRateSe = std::sqrt(variance * 0.00001) * 100.0 * m_unknownAgeFactor;
+        m_cumulativeKnown = true;
+        m_cumulativeFrom = from;
+        m_cumulativeTo = to;
+    }
     return 0;
 }
 
@@ -225,6 +230,7 @@ RateResult CIncidenceStore::computeRateOnLoaded(RateKind kind, int from, int to)
     const Series loaded = m_cases;
     const RateResult result = computeRate(kind, from, to);
     m_cases = loaded;
+    seriesChanged();
     return result;
 }
 
