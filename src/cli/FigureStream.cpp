@@ -17,11 +17,12 @@ namespace {
 constexpr std::size_t kFlushBytes = 1 << 16;
 /// More than the longest row: keys, names and four numbers with their JSON keys.
 constexpr std::size_t kRowRoom = 512;
-/// The keys of a series are copied as one block of this size when they fit it.
-constexpr std::size_t kKeyBlock = 64;
 constexpr const char* kColumns[] = {"population", "cancer", "sex",   "kind",
                                     "value",      "se",     "lower", "upper"};
 
+/// The JSON keys of the series and the kind, with their quotes and colon.
+constexpr std::string_view kJsonKeyNames[] = {"\"population\":", "\"cancer\":", "\"sex\":",
+                                              "\"kind\":"};
 /// The JSON keys of the four numbers, with their quotes and colon.
 constexpr std::string_view kJsonKeys[] = {"\"value\":", "\"se\":", "\"lower\":", "\"upper\":"};
 
@@ -99,31 +100,27 @@ void FigureStream::keys(int population, int cancer, Sex sex, int kind) {
         m_keyPopulation = population;
         m_keyCancer = cancer;
         m_keySex = indexOf(sex);
-        m_seriesKeys.clear();
-        m_seriesKeys.reserve(kKeyBlock); // the block copy reads this much
         const int values[] = {population, cancer, indexOf(sex)};
+        char* at = m_seriesKeys.data();
         if (json) {
-            m_seriesKeys += '{';
+            *at++ = '{';
         }
         for (std::size_t i = 0; i < 3; ++i) {
             if (json) {
-                m_seriesKeys += std::string("\"") + kColumns[i] + "\":";
+                at = std::copy(kJsonKeyNames[i].begin(), kJsonKeyNames[i].end(), at);
             }
-            appendInteger(m_seriesKeys, values[i]);
-            m_seriesKeys += json ? ',' : m_separator;
+            at = writeInteger(at, values[i]);
+            *at++ = json ? ',' : m_separator;
         }
         if (json) {
-            m_seriesKeys += std::string("\"") + kColumns[3] + "\":";
+            at = std::copy(kJsonKeyNames[3].begin(), kJsonKeyNames[3].end(), at);
         }
+        m_seriesKeysLength = static_cast<std::size_t>(at - m_seriesKeys.data());
     }
+    // One fixed block copies faster than the exact length; the row's room takes the rest.
     char* at = m_buffer.data() + m_used;
-    if (m_seriesKeys.size() <= kKeyBlock) {
-        // A fixed block copies faster than the exact length; the row's room takes the rest.
-        std::memcpy(at, m_seriesKeys.data(), kKeyBlock);
-        at += m_seriesKeys.size();
-    } else {
-        at = std::copy(m_seriesKeys.begin(), m_seriesKeys.end(), at);
-    }
+    std::memcpy(at, m_seriesKeys.data(), m_seriesKeys.size());
+    at += m_seriesKeysLength;
     if (kind >= 0 && kind <= 9) {
         *at++ = static_cast<char>('0' + kind);
     } else {

@@ -3,6 +3,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/rates/RateIntervals.h"
 
+#include <array>
 #include <cstddef>
 #include <iosfwd>
 #include <string>
@@ -47,7 +48,9 @@ class FigureStream {
     std::vector<char> m_buffer;
     std::size_t m_used = 0;
     // The keys before the kind are the same for the six kinds of a series: kept written.
-    std::string m_seriesKeys;
+    // Three numbers of at most 11 characters and their JSON names fit with room to spare.
+    std::array<char, 96> m_seriesKeys{};
+    std::size_t m_seriesKeysLength = 0;
     int m_keyPopulation = -1;
     int m_keyCancer = -1;
     int m_keySex = -1;

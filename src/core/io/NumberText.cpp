@@ -26,33 +26,17 @@ void putPair(char* at, std::uint32_t pair) {
     std::memcpy(at, kDigitPairs + 2 * pair, 2);
 }
 
-constexpr bool kLittleEndian = std::endian::native == std::endian::little;
 constexpr std::uint32_t kBlock = 100000000; // eight digits
 
-/// The eight ASCII digits of block (below 10^8, leading zeros included) as they lie in memory
-/// on a little-endian host: the block split into lanes of four, two and one digits by
-/// multiply-and-shift divisions (checked for every block).
-std::uint64_t eightDigitsText(std::uint32_t block) {
-    std::uint64_t lanes = block / 10000 | static_cast<std::uint64_t>(block % 10000) << 32;
-    const std::uint64_t hundreds = ((lanes * 10486) >> 20) & 0x0000007F0000007FULL;
-    lanes = hundreds | (lanes - hundreds * 100) << 16;
-    const std::uint64_t tens = ((lanes * 103) >> 10) & 0x000F000F000F000FULL;
-    return (tens | (lanes - tens * 10) << 8) + 0x3030303030303030ULL;
-}
-
-/// Writes the eight digits of block (below 10^8, leading zeros included) at at.
+/// Writes the eight digits of block (below 10^8, leading zeros included) at at, two by two:
+/// four independent table look-ups, which the processor overlaps.
 void putEightDigits(char* at, std::uint32_t block) {
-    if constexpr (kLittleEndian) {
-        const std::uint64_t text = eightDigitsText(block);
-        std::memcpy(at, &text, 8);
-    } else {
-        const std::uint32_t high = block / 10000;
-        const std::uint32_t low = block % 10000;
-        putPair(at, high / 100);
-        putPair(at + 2, high % 100);
-        putPair(at + 4, low / 100);
-        putPair(at + 6, low % 100);
-    }
+    const std::uint32_t high = block / 10000;
+    const std::uint32_t low = block % 10000;
+    putPair(at, high / 100);
+    putPair(at + 2, high % 100);
+    putPair(at + 4, low / 100);
+    putPair(at + 6, low % 100);
 }
 
 /// Writes the decimal digits of value so that they end just before end; returns their start.
@@ -81,29 +65,6 @@ char* putDigitsBefore(char* end, std::uint64_t value) {
         *--p = static_cast<char>('0' + rest);
     }
     return p;
-}
-
-/// Writes the count digits of value at at, front to back. On a little-endian host up to 7
-/// bytes after them are written too, with no meaning: callers leave that room and write over
-/// it. Writing forward in whole blocks, the leading zeros of the first block shifted out in
-/// a register, saves the digit-by-digit work of the general writer.
-void putDigits(char* at, std::uint64_t value, int count) {
-    if constexpr (kLittleEndian) {
-        if (count <= 8) {
-            const std::uint64_t text =
-                eightDigitsText(static_cast<std::uint32_t>(value)) >> (8 * (8 - count));
-            std::memcpy(at, &text, 8);
-            return;
-        }
-        if (count <= 16) {
-            const auto high = static_cast<std::uint32_t>(value / kBlock);
-            const std::uint64_t text = eightDigitsText(high) >> (8 * (16 - count));
-            std::memcpy(at, &text, 8);
-            putEightDigits(at + count - 8, static_cast<std::uint32_t>(value % kBlock));
-            return;
-        }
-    }
-    putDigitsBefore(at + count, value);
 }
 
 constexpr std::uint64_t kPowersOfTen[] = {1,
@@ -237,14 +198,14 @@ char* writeShortest(char* at, double value) {
     *at = '-';
     char* const p = at + (std::signbit(value) ? 1 : 0);
     if (form.exponent >= 0) {
-        putDigits(p, form.digits, count);
+        putDigitsBefore(p + count, form.digits);
         std::memset(p + count, '0', 16);
         return p + point;
     }
     if (point > 0) {
         // All digits one place to the right, then the whole part (a few digits) moved back
         // over the point byte by byte.
-        putDigits(p + 1, form.digits, count);
+        putDigitsBefore(p + 1 + count, form.digits);
         for (int i = 0; i < point; ++i) {
             p[i] = p[i + 1];
         }
@@ -253,7 +214,7 @@ char* writeShortest(char* at, double value) {
     }
     std::memset(p, '0', 8);
     p[1] = '.';
-    putDigits(p + 2 - point, form.digits, count);
+    putDigitsBefore(p + 2 - point + count, form.digits);
     return p + 2 - point + count;
 }
 
