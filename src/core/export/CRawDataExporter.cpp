@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -159,22 +160,36 @@ void CRawDataExporter::appendDataLine(std::string& out, int format, int populati
     const auto f = static_cast<std::size_t>(format);
     const auto& w = kWidths[f];
     const char separator = kSeparators[f];
-    const auto field = [&](long long value, int width) {
-        appendInteger(out, value, width);
+    // The line is put together in a buffer and appended once; a count that is no plain whole
+    // number (never in real data) goes through appendWhole on its own.
+    char line[128];
+    char* at = line;
+    const auto separate = [&] {
         if (separator != '\0') {
-            out += separator;
+            *at++ = separator;
         }
     };
-    field(population + 1, w[0]);
-    field(sex == Sex::Male ? kMaleCode : kFemaleCode, w[1]);
-    field(cancer + 1, w[2]);
-    field(ageGroup + 1, w[3]);
-    appendWhole(out, cases, w[4]);
-    if (separator != '\0') {
-        out += separator;
+    const auto whole = [&](double value, int width) {
+        if (isPlainWhole(value)) {
+            at = writeIntegerPadded(at, static_cast<long long>(value), width);
+            return;
+        }
+        out.append(line, static_cast<std::size_t>(at - line));
+        at = line;
+        appendWhole(out, value, width);
+    };
+    for (const auto& [value, width] : {std::pair{population + 1, w[0]},
+                                       {sex == Sex::Male ? kMaleCode : kFemaleCode, w[1]},
+                                       {cancer + 1, w[2]},
+                                       {ageGroup + 1, w[3]}}) {
+        at = writeIntegerPadded(at, value, width);
+        separate();
     }
-    appendWhole(out, personYears, w[5]);
-    out += '\n';
+    whole(cases, w[4]);
+    separate();
+    whole(personYears, w[5]);
+    *at++ = '\n';
+    out.append(line, static_cast<std::size_t>(at - line));
 }
 
 std::string CRawDataExporter::logEntry(int format, const ExportItem& item) {

@@ -113,7 +113,24 @@ bool CAtomicFile::syncClosed() {
 }
 
 IoResult CAtomicFile::syncGroup(const std::vector<CAtomicFile*>& files) {
+    // A few files are synced each on its own: a file system sync would also wait for
+    // whatever else is being written there.
+    constexpr std::size_t kSyncedOneByOne = 8;
 #ifdef __linux__
+    if (files.size() > kSyncedOneByOne) {
+        return syncFileSystems(files);
+    }
+#endif
+    for (CAtomicFile* file : files) {
+        if (!file->syncClosed()) {
+            return file->m_result;
+        }
+    }
+    return {};
+}
+
+#ifdef __linux__
+IoResult CAtomicFile::syncFileSystems(const std::vector<CAtomicFile*>& files) {
     // One syncfs per file system writes every file of the group out and waits for it, which
     // costs about what one fsync does instead of one per file.
     std::vector<dev_t> synced;
@@ -139,15 +156,9 @@ IoResult CAtomicFile::syncGroup(const std::vector<CAtomicFile*>& files) {
         synced.push_back(status.st_dev);
         file->m_closed = false;
     }
-#else
-    for (CAtomicFile* file : files) {
-        if (!file->syncClosed()) {
-            return file->m_result;
-        }
-    }
-#endif
     return {};
 }
+#endif
 
 IoResult CAtomicFile::commit() {
     if (!finish(true)) {

@@ -40,8 +40,8 @@ class CAtomicFile {
 
     /// Commits files that belong together: every target is replaced, or (after any failure,
     /// a rename included) every target is left as it was and no temporary file remains.
-    /// The files reach the disk with one sync of their file system before any rename, not one
-    /// each. The result is the first failure.
+    /// The files reach the disk before any rename; a large group with one sync of their file
+    /// system rather than one each. The result is the first failure.
     static IoResult commitTogether(const std::vector<CAtomicFile*>& files);
 
     /// Writes a whole file in one go through a temporary file.
@@ -53,8 +53,10 @@ class CAtomicFile {
     bool finish(bool sync);
     /// Syncs the closed temporary file on its own.
     bool syncClosed();
-    /// Makes the closed temporary files of a group durable: one sync per file system on Linux.
+    /// Makes the closed temporary files of a group durable: each synced on its own when they
+    /// are few, one sync per file system for many on Linux.
     static IoResult syncGroup(const std::vector<CAtomicFile*>& files);
+    static IoResult syncFileSystems(const std::vector<CAtomicFile*>& files);
     void fail(const std::string& what);
     void discard();
 

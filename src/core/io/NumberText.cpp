@@ -15,9 +15,6 @@ namespace orvelan {
 
 namespace {
 
-// Below 2^53 every whole double converts to a 64-bit integer exactly.
-constexpr double kExactLimit = 9007199254740992.0;
-
 constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
                                "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                "8081828384858687888990919293949596979899";
@@ -110,10 +107,22 @@ void appendInteger(std::string& out, long long value, int width) {
     appendPadded(out, buffer, writeInteger(buffer, value), width);
 }
 
+char* writeIntegerPadded(char* at, long long value, int width) {
+    const std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const int count = digitCount(magnitude);
+    const int length = count + (value < 0 ? 1 : 0);
+    if (width > length) {
+        at = std::fill_n(at, width - length, ' ');
+    }
+    *at = '-';
+    char* const end = at + length;
+    putDigitsBefore(end, magnitude);
+    return end;
+}
+
 void appendWhole(std::string& out, double value, int width) {
-    // -0.0 prints as "-0", so it takes the printf path with every fraction and huge value.
-    if (std::fabs(value) < kExactLimit && value == std::trunc(value) &&
-        !(value == 0.0 && std::signbit(value))) {
+    if (isPlainWhole(value)) {
         appendInteger(out, static_cast<long long>(value), width);
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <string>
 
 // Number-to-text conversions for the text outputs that write many numbers (raw-data exports,
@@ -26,5 +27,13 @@ inline constexpr int kShortestRoom = 40;
 char* writeShortest(char* at, double value);
 /// Writes what printf("%lld") writes at at and returns the end; at needs 21 bytes.
 char* writeInteger(char* at, long long value);
+/// Writes what printf("%*lld", width, value) writes; at needs 21 bytes or width.
+char* writeIntegerPadded(char* at, long long value, int width);
+/// True when appendWhole writes value as the integer it is: no fraction, below 2^53 (where
+/// every whole double is an exact 64-bit integer), and not -0, which printf writes as "-0".
+inline bool isPlainWhole(double value) {
+    return std::fabs(value) < 9007199254740992.0 && value == std::trunc(value) &&
+           !(value == 0.0 && std::signbit(value));
+}
 
 } // namespace orvelan

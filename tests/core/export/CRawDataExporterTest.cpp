@@ -42,6 +42,9 @@ TEST(CRawDataExporter, DataLinesInEachFormatCountFromOne) {
         {1, 272, 1, 252, 18, 0.6, 0, "273\t2\t253\t19\t1\t0\n"},
         {2, 228, 1, 251, 17, 1234567, 98765432, "229,2,252,18,1234567,98765432\n"},
         {0, 228, 1, 251, 17, 123456789, 1e10, "229 2 252 1812345678910000000000\n"},
+        // Counts no integer writer takes: printf's own text, in place in the line.
+        {2, 0, 0, 0, 0, -0.0, 1e20, "1,1,1,1,-0,100000000000000000000\n"},
+        {0, 0, 0, 0, 0, 2.5, -3.5, "  1 1   1  1       2        -4\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CRawDataExporter::dataLine(c.format, c.population, *sexFromIndex(c.sex), c.cancer,

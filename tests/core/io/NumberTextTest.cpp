@@ -147,6 +147,12 @@ TEST(NumberText, IntegersMatchPrintfAcrossDigitCounts) {
         std::snprintf(expected, sizeof expected, "%lld", value);
         char text[24];
         EXPECT_EQ(std::string(text, writeInteger(text, value)), expected);
+        for (const int width : {0, 3, 10}) {
+            char padded[48];
+            std::snprintf(padded, sizeof padded, "%*lld", width, value);
+            char out[48];
+            EXPECT_EQ(std::string(out, writeIntegerPadded(out, value, width)), padded);
+        }
     }
 }
 
