@@ -128,24 +128,39 @@ DecimalForm withoutTrailingZeros(std::uint64_t digits, int exponent) {
     return {digits, exponent};
 }
 
-/// The general method: the interval, scaled by 10^-k so that it is between one and ten units
-/// wide, is computed in quarter units with round-to-odd. It then holds exactly one multiple of
-/// ten units or at least one unit; whichever is shorter and inside wins, the closest unit
-/// otherwise.
-DecimalForm shortestDecimalByBounds(double value) {
-    constexpr int kSignificandBits = 52;
+/// A finite normal double as c x 2^q, c of 53 bits.
+struct BinaryForm {
+    std::uint64_t c;
+    int q;
+    bool lowerCloser; // a power of two: the double below is half as far as the one above
+};
+
+constexpr int kSignificandBits = 52;
+
+BinaryForm binaryForm(double value) {
     constexpr int kExponentBias = 1075; // 1023 + the 52 bits after the point
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << kSignificandBits) - 1);
     const auto biased = static_cast<int>(bits >> kSignificandBits & 0x7FF);
-    const std::uint64_t c = fraction | std::uint64_t{1} << kSignificandBits;
-    const int q = biased - kExponentBias;
-    if (q < 0 && q >= -kSignificandBits && (c & ((std::uint64_t{1} << -q) - 1)) == 0) {
-        // A whole number below 2^53 is its own shortest form.
-        return withoutTrailingZeros(c >> -q, 0);
-    }
+    return {fraction | std::uint64_t{1} << kSignificandBits, biased - kExponentBias,
+            fraction == 0 && biased > 1};
+}
+
+/// A whole number below 2^53 is its own shortest form.
+bool isWholeNumber(const BinaryForm& binary) {
+    return binary.q < 0 && binary.q >= -kSignificandBits &&
+           (binary.c & ((std::uint64_t{1} << -binary.q) - 1)) == 0;
+}
+
+/// The general method: the interval, scaled by 10^-k so that it is between one and ten units
+/// wide, is computed in quarter units with round-to-odd. It then holds exactly one multiple of
+/// ten units or at least one unit; whichever is shorter and inside wins, the closest unit
+/// otherwise.
+DecimalForm shortestDecimalByBounds(const BinaryForm& binary) {
+    const std::uint64_t c = binary.c;
+    const int q = binary.q;
     const bool inclusive = (c & 1) == 0;
-    const bool lowerCloser = fraction == 0 && biased > 1;
+    const bool lowerCloser = binary.lowerCloser;
     const int k = lowerCloser ? floorLog10ThreeQuartersPow2(q) : floorLog10Pow2(q);
     const int h = q + floorLog2Pow10(-k) + 1;
     const Pow10& g = kPowers[static_cast<std::size_t>(-k - kMinPower)];
@@ -201,19 +216,15 @@ DecimalForm shortestDecimal(double value) {
     // the answer has one digit more: the multiple of 100 units nearest to the value, which
     // lies inside because the interval reaches more than 50 units on each side of it.
     // Whatever cannot be decided for certain this way goes to the general method.
-    constexpr int kSignificandBits = 52;
-    constexpr int kExponentBias = 1075;
-    const auto bits = std::bit_cast<std::uint64_t>(value);
-    const std::uint64_t fraction = bits & ((std::uint64_t{1} << kSignificandBits) - 1);
-    const auto biased = static_cast<int>(bits >> kSignificandBits & 0x7FF);
-    const std::uint64_t c = fraction | std::uint64_t{1} << kSignificandBits;
-    const int q = biased - kExponentBias;
-    if (q < 0 && q >= -kSignificandBits && (c & ((std::uint64_t{1} << -q) - 1)) == 0) {
-        return withoutTrailingZeros(c >> -q, 0); // a whole number below 2^53
+    const BinaryForm binary = binaryForm(value);
+    const std::uint64_t c = binary.c;
+    const int q = binary.q;
+    if (isWholeNumber(binary)) {
+        return withoutTrailingZeros(c >> -q, 0);
     }
     const int e = 2 - floorLog10Pow2(q); // the power of ten the interval is scaled by
-    if ((fraction == 0 && biased > 1) || e > kMaxPower || e < kMinPower) {
-        return shortestDecimalByBounds(value); // a closer lower neighbour, or off the table
+    if (binary.lowerCloser || e > kMaxPower || e < kMinPower) {
+        return shortestDecimalByBounds(binary); // a closer lower neighbour, or off the table
     }
     const Pow10& g = kPowers[static_cast<std::size_t>(e - kMinPower)];
     const int beta = q + floorLog2Pow10(e); // 6 to 9 for every double (checked)
@@ -224,7 +235,7 @@ DecimalForm shortestDecimal(double value) {
     const std::uint64_t thousands = z.value / 1000;
     const std::uint64_t below = z.value - 1000 * thousands;
     if (!z.certain || !y.certain || below == delta) {
-        return shortestDecimalByBounds(value); // rare: decided by the fractions
+        return shortestDecimalByBounds(binary); // rare: decided by the fractions
     }
     const std::uint64_t hundreds = y.value / 100;
     // y is no whole number, so a remainder of 50 is above the half-way point.
