@@ -11,10 +11,6 @@
 #include <cstdio>
 #include <cstring>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace orvelan {
 
 namespace {
@@ -40,47 +36,9 @@ void putEightDigits(char* at, std::uint32_t block) {
     putPair(at + 6, low % 100);
 }
 
-/// Writes the sixteen digits of value (below 10^16, leading zeros included) at at. With SSE2
-/// the four blocks of four digits are split into pairs and single digits in eight lanes at
-/// once (x / 100 as (x * 5243) >> 19 for x below 10^4, y / 10 as (y * 6554) >> 16 for y
-/// below 100, both exact there).
-void putSixteenDigits(char* at, std::uint64_t value) {
-    const auto high = static_cast<std::uint32_t>(value / kBlock);
-    const auto low = static_cast<std::uint32_t>(value % kBlock);
-#ifdef __SSE2__
-    const auto lane = [](std::uint32_t x) { return static_cast<short>(x); };
-    const std::uint32_t blocks[] = {high / 10000, high % 10000, low / 10000, low % 10000};
-    const __m128i fours = _mm_set_epi16(lane(blocks[3]), lane(blocks[3]), lane(blocks[2]),
-                                        lane(blocks[2]), lane(blocks[1]), lane(blocks[1]),
-                                        lane(blocks[0]), lane(blocks[0]));
-    const __m128i hundreds = _mm_srli_epi16(_mm_mulhi_epu16(fours, _mm_set1_epi16(5243)), 3);
-    const __m128i rests = _mm_sub_epi16(fours, _mm_mullo_epi16(hundreds, _mm_set1_epi16(100)));
-    const __m128i even = _mm_set1_epi32(0x0000FFFF);
-    const __m128i pairs = _mm_or_si128(_mm_and_si128(even, hundreds), _mm_andnot_si128(even, rests));
-    const __m128i tens = _mm_mulhi_epu16(pairs, _mm_set1_epi16(6554));
-    const __m128i ones = _mm_sub_epi16(pairs, _mm_mullo_epi16(tens, _mm_set1_epi16(10)));
-    const __m128i text =
-        _mm_add_epi8(_mm_or_si128(tens, _mm_slli_epi16(ones, 8)), _mm_set1_epi8('0'));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(at), text);
-#else
-    putEightDigits(at, high);
-    putEightDigits(at + 8, low);
-#endif
-}
-
 /// Writes the decimal digits of value so that they end just before end; returns their start.
 char* putDigitsBefore(char* end, std::uint64_t value) {
-    constexpr std::uint64_t kSixteenDigits = 10000000000000000;
     char* p = end;
-    if (value >= kSixteenDigits / 10) {
-        // Sixteen digits or more, as most full-precision figures have: the last sixteen at once.
-        p -= 16;
-        putSixteenDigits(p, value % kSixteenDigits);
-        value /= kSixteenDigits;
-        if (value == 0) {
-            return p;
-        }
-    }
     while (value >= kBlock) {
         p -= 8;
         putEightDigits(p, static_cast<std::uint32_t>(value % kBlock));
