@@ -229,20 +229,24 @@ DecimalForm shortestDecimal(double value) {
     const Pow10& g = kPowers[static_cast<std::size_t>(e - kMinPower)];
     const int beta = q + floorLog2Pow10(e); // 6 to 9 for every double (checked)
     const ScaledFloor z = scaledFloor(g, (2 * c + 1) << beta);
-    const ScaledFloor y = scaledFloor(g, c << (beta + 1)); // the value itself
     // floor(2^q x 10^e), exact for every exponent (checked against exact arithmetic).
     const std::uint64_t delta = g.high >> (63 - beta);
     const std::uint64_t thousands = z.value / 1000;
     const std::uint64_t below = z.value - 1000 * thousands;
-    if (!z.certain || !y.certain || below == delta) {
+    if (!z.certain || below == delta) {
         return shortestDecimalByBounds(binary); // rare: decided by the fractions
+    }
+    if (below < delta) {
+        return withoutTrailingZeros(thousands, 3 - e);
+    }
+    const ScaledFloor y = scaledFloor(g, c << (beta + 1)); // the value itself
+    if (!y.certain) {
+        return shortestDecimalByBounds(binary);
     }
     const std::uint64_t hundreds = y.value / 100;
     // y is no whole number, so a remainder of 50 is above the half-way point.
     const bool up = y.value - 100 * hundreds >= 50;
-    // Chosen without a branch: which case applies is as good as random.
-    const bool inside = below < delta;
-    return withoutTrailingZeros(inside ? thousands : hundreds + (up ? 1 : 0), (inside ? 3 : 2) - e);
+    return {hundreds + (up ? 1 : 0), 2 - e}; // no trailing zero: that would be a thousand
 }
 
 } // namespace orvelan
