@@ -159,15 +159,17 @@ void CIncidenceStore::setUserGroups(const CUserGroupDictionary* cancerGroups,
     m_registryGroups = registryGroups;
 }
 
-bool CIncidenceStore::fetchPopulation(int population, Sex sex, PopulationRecord& record) const {
+const CIncidenceStore::PopulationRecord* CIncidenceStore::fetchPopulation(int population,
+                                                                          Sex sex) const {
     if (!m_populationFile.isOpen() || !isPopulation(population) || !isSex(sex)) {
-        return false;
+        return nullptr;
     }
     CachedPopulation& cached = m_populationCache[static_cast<std::size_t>(indexOf(sex))];
     if (cached.population == population) {
-        record = cached.record;
-        return true;
+        return &cached.record;
     }
+    PopulationRecord& record = cached.record;
+    cached.population = -1; // until the record is read in full
     const std::uint8_t* bytes =
         m_populationFile.data() +
         static_cast<std::size_t>(population * 2 + indexOf(sex)) * kPopulationRecordSize;
@@ -182,10 +184,11 @@ bool CIncidenceStore::fetchPopulation(int population, Sex sex, PopulationRecord&
         m_loadError = std::string(kPopulationFileName) + ": the record of population " +
                       std::to_string(population) + ", sex " + std::to_string(indexOf(sex)) +
                       " holds a value that is not a number";
-        return false;
+        return nullptr;
     }
-    cached = {population, record};
-    return true;
+    record.lastAgeGroup = highestNonZero(record.personYears);
+    cached.population = population;
+    return &record;
 }
 
 bool CIncidenceStore::fetchCases(int population, Sex sex, int cancer, Series& cases,
@@ -216,7 +219,7 @@ int CIncidenceStore::applyPopulation(const PopulationRecord& record) {
     m_marker = record.marker;
     m_personYears = record.personYears;
     seriesChanged();
-    const int last = highestNonZero(record.personYears);
+    const int last = record.lastAgeGroup;
     if (last >= 0) {
         m_lastAgeGroup = last;
     }
@@ -244,11 +247,11 @@ void CIncidenceStore::computeUnknownAgeFactor() {
 }
 
 bool CIncidenceStore::readPopulationRecord(int population, Sex sex) {
-    PopulationRecord record;
-    if (!fetchPopulation(population, sex, record)) {
+    const PopulationRecord* record = fetchPopulation(population, sex);
+    if (record == nullptr) {
         return failLoad();
     }
-    applyPopulation(record);
+    applyPopulation(*record);
     return true;
 }
 
@@ -351,17 +354,17 @@ bool CIncidenceStore::loadRegistryMembers(const std::vector<int>& populations,
     double verifiedMemberCases = 0.0;
     double verifiedCases = 0.0;
     for (int population : populations) {
-        PopulationRecord record;
-        if (!fetchPopulation(population, sex, record)) {
+        const PopulationRecord* record = fetchPopulation(population, sex);
+        if (record == nullptr) {
             return failLoad();
         }
         // A member without person-years has no age classes and so cannot lower the top.
-        const int last = applyPopulation(record);
+        const int last = applyPopulation(*record);
         if (last >= 0) {
             minimumLast = std::min(minimumLast, last);
         }
         for (std::size_t i = 0; i < personYears.size(); ++i) {
-            personYears[i] += record.personYears[i];
+            personYears[i] += record->personYears[i];
         }
         for (int cancer : cancers) {
             if (!readCasesRecord(population, sex, cancer)) {

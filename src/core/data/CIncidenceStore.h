@@ -144,9 +144,12 @@ class CIncidenceStore {
         Series personYears{};
         char type = ' ';
         char marker = ' ';
+        int lastAgeGroup = -1; // the highest group with person-years, -1 when none has
     };
 
-    bool fetchPopulation(int population, Sex sex, PopulationRecord& record) const;
+    /// The record, decoded once and kept per sex until another population is asked for;
+    /// null when the file is not open, a number is out of range or a value is not a number.
+    const PopulationRecord* fetchPopulation(int population, Sex sex) const;
     bool fetchCases(int population, Sex sex, int cancer, Series& cases, double& verification) const;
     /// Takes a population record as the current one; returns its own last age group, or -1
     /// when it has no person-years (the store's last age group then stays as it was).
