@@ -92,6 +92,11 @@ int digitCount(std::uint64_t value) {
     return estimate + (value >= kPowersOfTen[estimate] || value == 0 ? 1 : 0);
 }
 
+/// |value| as an unsigned number, the most negative value included.
+std::uint64_t magnitudeOf(long long value) {
+    return value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+}
+
 void appendPadded(std::string& out, const char* first, const char* last, int width) {
     const auto length = static_cast<int>(last - first);
     if (width > length) {
@@ -108,8 +113,7 @@ void appendInteger(std::string& out, long long value, int width) {
 }
 
 char* writeIntegerPadded(char* at, long long value, int width) {
-    const std::uint64_t magnitude =
-        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const std::uint64_t magnitude = magnitudeOf(value);
     const int count = digitCount(magnitude);
     const int length = count + (value < 0 ? 1 : 0);
     if (width > length) {
@@ -155,8 +159,7 @@ void appendFixed(std::string& out, double value, int width, int decimals) {
     if (overHalf > 0.0 || (overHalf == 0.0 && (rounded & 1) != 0)) {
         ++rounded;
     }
-    const std::uint64_t magnitude = rounded < 0 ? 0 - static_cast<std::uint64_t>(rounded)
-                                                : static_cast<std::uint64_t>(rounded);
+    const std::uint64_t magnitude = magnitudeOf(rounded);
     // Digits with at least one before the point, then the point put in.
     char buffer[40];
     char* const end = buffer + sizeof buffer;
@@ -227,15 +230,7 @@ char* writeShortest(char* at, double value) {
     return p + 2 - point + count;
 }
 
-char* writeInteger(char* at, long long value) {
-    const std::uint64_t magnitude =
-        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    *at = '-';
-    char* p = at + (value < 0 ? 1 : 0);
-    const int count = digitCount(magnitude);
-    putDigitsBefore(p + count, magnitude);
-    return p + count;
-}
+char* writeInteger(char* at, long long value) { return writeIntegerPadded(at, value, 0); }
 
 void appendShortest(std::string& out, double value) {
     char text[kShortestRoom];

@@ -109,10 +109,16 @@ constexpr std::array<Pow10, kMaxPower - kMinPower + 1> makePowers() {
 
 constexpr std::array<Pow10, kMaxPower - kMinPower + 1> kPowers = makePowers();
 
+/// floor(g x u / 2^64): the whole part (above 2^128) in the top 64 bits, the first 64 bits
+/// of the fraction below them; the last 64 bits of the fraction are dropped.
+Uint128 upperProduct(const Pow10& g, std::uint64_t u) {
+    const Uint128 low = static_cast<Uint128>(g.low) * u;
+    return static_cast<Uint128>(g.high) * u + static_cast<std::uint64_t>(low >> 64);
+}
+
 /// floor(g x cp / 2^128), its lowest bit set when the dropped part is not zero.
 std::uint64_t roundToOdd(const Pow10& g, std::uint64_t cp) {
-    const Uint128 low = static_cast<Uint128>(g.low) * cp;
-    const Uint128 product = static_cast<Uint128>(g.high) * cp + static_cast<std::uint64_t>(low >> 64);
+    const Uint128 product = upperProduct(g, cp);
     const auto fraction = static_cast<std::uint64_t>(product);
     return static_cast<std::uint64_t>(product >> 64) | (fraction > 1 ? 1U : 0U);
 }
@@ -202,8 +208,7 @@ struct ScaledFloor {
 };
 
 ScaledFloor scaledFloor(const Pow10& g, std::uint64_t u) {
-    const Uint128 low = static_cast<Uint128>(g.low) * u;
-    const Uint128 product = static_cast<Uint128>(g.high) * u + static_cast<std::uint64_t>(low >> 64);
+    const Uint128 product = upperProduct(g, u);
     return {static_cast<std::uint64_t>(product >> 64), static_cast<std::uint64_t>(product) != 0};
 }
 
