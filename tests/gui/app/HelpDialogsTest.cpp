@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTimer>
 
 using namespace orvelan;
 
@@ -120,6 +121,65 @@ class HelpDialogsTest : public QObject {
         QCOMPARE(message, QStringLiteral("Cannot connect to the internet (2,0)"));
         QCOMPARE(CHelpPages::failureMessage({false, 31, 0}),
                  QStringLiteral("Cannot connect to the internet (31,0)"));
+    }
+
+    // A browser that starts and then fails (the launcher finds no program for the page) hands
+    // the page to the help window; one that shows it leaves the program's window closed.
+    void aBrowserThatFailsLaterGivesWayToTheHelpWindow_data() {
+        QTest::addColumn<bool>("failsLater");
+        QTest::newRow("started, then fails") << true;
+        QTest::newRow("started and shown") << false;
+    }
+
+    void aBrowserThatFailsLaterGivesWayToTheHelpWindow() {
+        QFETCH(bool, failsLater);
+        CShell::setOpener([failsLater](const QUrl&, const CShell::Failed& failed) {
+            if (failsLater) {
+                QTimer::singleShot(10, failed);
+            }
+            return true;
+        });
+        for (int id : {cmd::kWebUserGuide, cmd::kWebMethods}) {
+            fixture.frame().action(id)->trigger();
+        }
+        QTest::qWait(50);
+        auto* window = fixture.frame().findChild<CHelpWindow*>();
+        QCOMPARE(window != nullptr && window->isVisible(), failsLater);
+        if (window) {
+            QCOMPARE(fixture.frame().findChildren<CHelpWindow*>().size(), 1);
+            QCOMPARE(QFileInfo(window->browser()->source().toLocalFile()).fileName(),
+                     QStringLiteral("methods.html"));
+            window->close();
+        }
+    }
+
+    // The desktop's own launcher, as on a machine without a browser: it starts, reports "no
+    // method available" with its failure status, and the help window takes over; a launcher that
+    // succeeds leaves it closed.
+    void theDesktopLauncherFailingGivesWayToTheHelpWindow() {
+        test::TempDir bin;
+        const QString launcher = QString::fromStdString(bin.file("xdg-open"));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(QString::fromStdString(bin.str())) + ":" + path);
+        for (int status : {3, 0}) {
+            QFile script(launcher);
+            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(status).toLatin1());
+            script.close();
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            CShell::resetOpener();
+            fixture.frame().action(cmd::kWebMethods)->trigger();
+            auto* window = fixture.frame().findChild<CHelpWindow*>();
+            if (status != 0) {
+                QTRY_VERIFY(window = fixture.frame().findChild<CHelpWindow*>());
+                QTRY_VERIFY(window->isVisible());
+                window->close();
+            } else {
+                QTest::qWait(300);
+                QVERIFY(!window || !window->isVisible());
+            }
+        }
+        qputenv("PATH", path);
     }
 
     void aboutLinkOpensTheUserGuide() {
