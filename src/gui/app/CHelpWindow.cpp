@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -51,7 +52,12 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QDialog(parent), m_browser(new QText
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addWidget(buttons);
-    resize(820, 640);
+    // Wide enough for the guide's pictures of the main window, within the screen.
+    QSize size(1100, 760);
+    if (const QScreen* screen = this->screen()) {
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    }
+    resize(size);
 }
 
 bool CHelpWindow::showPage(const QString& path) {

@@ -16,7 +16,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QSet>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 
 using namespace orvelan;
@@ -180,6 +183,59 @@ class HelpDialogsTest : public QObject {
             }
         }
         qputenv("PATH", path);
+    }
+
+    // From the contents page every page of the guide is reached in the help window, every link
+    // between the bundled pages leads to a page that exists, and every picture loads.
+    void everyGuidePageAndPictureOpensInTheHelpWindow() {
+        CHelpWindow window;
+        const QDir pages(CHelpPages::folder());
+        QStringList toVisit{pages.filePath(QStringLiteral("userguide.html"))};
+        QSet<QString> visited;
+        QStringList problems;
+        while (!toVisit.isEmpty()) {
+            const QString page = QDir::cleanPath(toVisit.takeFirst());
+            if (visited.contains(page)) {
+                continue;
+            }
+            visited.insert(page);
+            if (!window.showPage(page)) {
+                problems << QStringLiteral("broken link to %1").arg(page);
+                continue;
+            }
+            QTextBrowser* browser = window.browser();
+            if (browser->documentTitle().isEmpty()) {
+                problems << QStringLiteral("%1 has no title").arg(page);
+            }
+            for (QTextBlock block = browser->document()->begin(); block.isValid();
+                 block = block.next()) {
+                for (auto it = block.begin(); !it.atEnd(); ++it) {
+                    const QTextCharFormat format = it.fragment().charFormat();
+                    if (format.isImageFormat()) {
+                        const QUrl picture = browser->source().resolved(
+                            QUrl(format.toImageFormat().name()));
+                        const QVariant image =
+                            browser->loadResource(QTextDocument::ImageResource, picture);
+                        const QImage decoded = image.typeId() == QMetaType::QByteArray
+                                                   ? QImage::fromData(image.toByteArray())
+                                                   : qvariant_cast<QImage>(image);
+                        if (decoded.isNull()) {
+                            problems << QStringLiteral("%1: missing picture %2")
+                                            .arg(page, picture.toString());
+                        }
+                    }
+                    const QUrl link(format.anchorHref());
+                    if (format.isAnchor() && link.scheme().isEmpty() && !link.path().isEmpty()) {
+                        toVisit << browser->source().resolved(link).toLocalFile();
+                    }
+                }
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+        // The contents page leads to the whole guide: every page in the folder is reached.
+        for (const QString& name : pages.entryList({QStringLiteral("*.html")})) {
+            QVERIFY2(visited.contains(pages.filePath(name)), qPrintable(name + " is not reached"));
+        }
     }
 
     void aboutLinkOpensTheUserGuide() {
