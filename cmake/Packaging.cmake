@@ -24,8 +24,8 @@ set(man1 ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${ORVELAN_COMPRESSED_DIR}/orvelan-cli.1.gz DESTINATION ${man1})
 install(FILES ${ORVELAN_PACKAGING_DIR}/orvelan-cli.bash-completion
     DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME orvelan-cli)
-install(FILES ${ORVELAN_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES ${ORVELAN_COMPRESSED_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${ORVELAN_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvelan)
+install(FILES ${ORVELAN_COMPRESSED_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvelan)
 if(TARGET orvelan-cli-draw)
     # The drawing sibling takes the same command line as orvelan-cli.
     install(CODE "file(CREATE_LINK orvelan-cli.1.gz
@@ -47,9 +47,8 @@ set(CPACK_PACKAGE_NAME orvelan)
 set(CPACK_PACKAGE_VENDOR "The ORVELAN developers")
 set(CPACK_PACKAGE_CONTACT "${ORVELAN_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-# The first line is the synopsis; CPack indents the others as the extended description.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${PROJECT_DESCRIPTION}
-ORVELAN is a desktop program with which epidemiologists, cancer-registry
+# The synopsis is the summary above; CPack indents these lines as the extended description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "ORVELAN is a desktop program with which epidemiologists, cancer-registry
 staff and students browse and analyse one fixed collection of
 cancer-incidence data: the cases and person-years of 229 populations,
 252 cancer sites, both sexes and 19 age groups.
