@@ -12,7 +12,8 @@ JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
     -DORVELAN_WERROR=ON
 
-.PHONY: all deps configure build data run test test-asan test-release install-check fuzz bench clean
+.PHONY: all deps configure build data run test test-asan test-release install-check guide-shots \
+    fuzz bench clean
 
 all: build
 
@@ -52,9 +53,15 @@ test-release: deps
 	@$(MAKE) --no-print-directory BUILD=$(RELEASE_BUILD) BUILD_TYPE=Release build
 	@cd $(RELEASE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Installs into a temporary prefix and packages a .deb, then checks both trees.
+# Installs into a temporary prefix and packages a .deb, then checks both trees, the desktop
+# files, the manual pages and the package itself.
 install-check: data
+	@bash scripts/install-deps --install-check
 	@bash scripts/check-install $(BUILD) $(DATA_DIR)
+
+# The user guide's pictures, made from the program itself on the generated data set.
+guide-shots: data
+	@bash scripts/guide-shots $(BUILD) $(DATA_DIR)
 
 # The readers' fuzz targets under libFuzzer (clang), each for FUZZ_TIME seconds, niced; new
 # crashing inputs are left in $(FUZZ_BUILD)/crashes. FUZZ_TARGETS="cli_arguments ..." picks some.

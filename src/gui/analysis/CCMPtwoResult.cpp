@@ -5,7 +5,6 @@
 #include "gui/app/CHelpPages.h"
 #include "gui/data/CMessages.h"
 #include "gui/widgets/CFileDialogs.h"
-#include "gui/widgets/CShell.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -14,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <span>
@@ -205,10 +203,13 @@ void CCMPtwoResult::showCurves() {
 
 void CCMPtwoResult::showHelp() {
     const QString page = CHelpPages::locate(QStringLiteral("methods.html"));
-    if (page.isEmpty() || !CShell::open(QUrl::fromLocalFile(page))) {
+    if (page.isEmpty()) {
         CMessages::information(this, QStringLiteral("The methods of the comparison are described "
                                                     "in the methods page of the documentation."));
+        return;
     }
+    // The results dialog is modal: a help window of its own is the one the user can reach.
+    CHelpPages::showFile(this, page);
 }
 
 } // namespace orvelan

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 
@@ -68,15 +69,8 @@ QString CHelpPages::locate(const QString& pageName) {
 
 namespace {
 
-WebOpenResult showPath(QWidget* owner, const QString& path) {
-    if (path.isEmpty()) {
-        return {false, kFileNotFound, 0};
-    }
-    if (CShell::open(QUrl::fromLocalFile(path))) {
-        return {true, kAccepted, 0};
-    }
-    // No browser on this machine (or none that takes a local file): the pages are plain HTML
-    // that the program can show itself.
+// The pages are plain HTML that the program can show itself when no browser takes them.
+bool showInHelpWindow(QWidget* owner, const QString& path) {
     auto* window =
         owner ? owner->findChild<CHelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
     const bool created = window == nullptr;
@@ -88,22 +82,49 @@ WebOpenResult showPath(QWidget* owner, const QString& path) {
         if (created) {
             window->deleteLater();
         }
-        return {false, kNoAssociation, 0};
+        return false;
     }
     window->show();
     window->raise();
     window->activateWindow();
-    return {true, kAccepted, 0};
+    return true;
+}
+
+void sayFailure(QWidget* owner, const WebOpenResult& result) {
+    QMessageBox::critical(owner, QStringLiteral("ORVELAN"), CHelpPages::failureMessage(result));
 }
 
 } // namespace
 
 WebOpenResult CHelpPages::show(QWidget* owner, const QString& pageName) {
-    const WebOpenResult result = showPath(owner, locate(pageName));
-    if (!result.ok) {
-        QMessageBox::critical(owner, QStringLiteral("ORVELAN"), failureMessage(result));
+    return showFile(owner, locate(pageName));
+}
+
+WebOpenResult CHelpPages::showFile(QWidget* owner, const QString& path) {
+    const WebOpenResult notFound{false, kFileNotFound, 0};
+    const WebOpenResult noProgram{false, kNoAssociation, 0};
+    if (path.isEmpty()) {
+        sayFailure(owner, notFound);
+        return notFound;
     }
-    return result;
+    // A browser that is started but then fails (the launcher finds none) is told apart from a
+    // shown page only later: the help window then takes over.
+    QObject* context = owner ? static_cast<QObject*>(owner) : QCoreApplication::instance();
+    QPointer<QWidget> guardedOwner(owner);
+    const bool started =
+        CShell::open(QUrl::fromLocalFile(path), context, [guardedOwner, path, noProgram] {
+            if (!showInHelpWindow(guardedOwner, path)) {
+                sayFailure(guardedOwner, noProgram);
+            }
+        });
+    if (started) {
+        return {true, kAccepted, 0};
+    }
+    if (!showInHelpWindow(owner, path)) {
+        sayFailure(owner, noProgram);
+        return noProgram;
+    }
+    return {true, kAccepted, 0};
 }
 
 QString CHelpPages::failureMessage(const WebOpenResult& result) {

@@ -24,9 +24,12 @@ class CHelpPages {
     static QString folder();
     /// Full path of a page, empty when it is not found.
     static QString locate(const QString& pageName);
-    /// Shows a page with the platform's browser, else in the program's own help window (one per
-    /// owner, reused); says "Cannot connect to the internet (%d,%d)" when neither can.
+    /// Shows a page with the platform's browser, else (none started, or the one started reports
+    /// failure) in the program's own help window (one per owner, reused); says "Cannot connect
+    /// to the internet (%d,%d)" when neither can.
     static WebOpenResult show(QWidget* owner, const QString& pageName);
+    /// The same for a page file given by its path (a page of the bundled folder).
+    static WebOpenResult showFile(QWidget* owner, const QString& path);
     /// "Cannot connect to the internet (%d,%d)".
     static QString failureMessage(const WebOpenResult& result);
 };

@@ -4,8 +4,9 @@
 
 class QTextBrowser;
 
-// The program's own help window: shows a bundled page when no web browser takes it. Links
-// between the bundled pages stay in the window; outside addresses go to the platform.
+// The program's own help window: shows a bundled page when no web browser takes it, with
+// Contents, Back and Forward. Links between the bundled pages stay in the window; outside
+// addresses go to the platform.
 namespace orvelan {
 
 class CHelpWindow : public QDialog {

@@ -2,17 +2,23 @@
 
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "core/analysis/AnalysisFile.h"
 #include "core/graphs/CGraphTemplate.h"
 #include "core/rates/IntervalSettings.h"
+#include "core/reports/CReportTemplate.h"
+#include "core/reports/ReportFinishPlan.h"
 #include "core/reports/TextDocumentFile.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CDocument.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/app/CReportCommands.h"
+#include "gui/app/CommandIds.h"
 #include "gui/app/CSplashWnd.h"
 #include "gui/app/FontSetup.h"
 #include "gui/graphs/GraphOpening.h"
 #include "gui/reports/CVEKEditView.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -64,6 +70,16 @@ bool CORVELANApp::startUp(const StartOptions& options) {
     } else {
         for (const QString& graph : options.graphs) {
             openGraphTemplate(QFileInfo(graph).absoluteFilePath());
+        }
+        for (const QString& report : options.reports) {
+            openReportTemplate(QFileInfo(report).absoluteFilePath());
+        }
+        if (!options.analyses.isEmpty()) {
+            // The wizard is modal: it comes once the window is up and start-up has ended.
+            const QString analysis = QFileInfo(options.analyses.constLast()).absoluteFilePath();
+            QTimer::singleShot(0, m_mainFrame.get(), [this, analysis] {
+                openAnalysisFile(analysis);
+            });
         }
     }
     for (const std::string& warning : m_store->warnings()) {
@@ -171,6 +187,43 @@ bool CORVELANApp::openGraphTemplate(const QString& path) {
         return false;
     }
     return gui::openGraph(*m_mainFrame, settings);
+}
+
+bool CORVELANApp::openReportTemplate(const QString& path) {
+    ReportChoices loaded = m_blocks.report;
+    const int registryGroups = m_registryGroups->count();
+    const int cancerGroups = m_cancerGroups->count();
+    if (const IoResult read = CReportTemplate::read(QFile::encodeName(path).toStdString(), loaded,
+                                                    registryGroups, cancerGroups);
+        !read.ok()) {
+        m_mainFrame->showError(QString::fromStdString(read.message));
+        return false;
+    }
+    if (const auto problem = reportBlockProblem(loaded.block, registryGroups, cancerGroups)) {
+        m_mainFrame->showError(QString::fromStdString(*problem));
+        return false;
+    }
+    m_blocks.report = loaded;
+    CReportCommands::openOutputs(*m_mainFrame, *this, loaded);
+    return true;
+}
+
+bool CORVELANApp::openAnalysisFile(const QString& path) {
+    const AnalysisFileRead read = readAnalysisFile(QFile::encodeName(path).toStdString());
+    if (!read.curve) {
+        m_mainFrame->showError(QString::fromStdString(read.result.message));
+        return false;
+    }
+    AnalysisBlock& block = m_blocks.analysis;
+    block.analysisKind = 2;
+    block.userCurveTitle = read.curve->title;
+    block.userCases = read.curve->cases;
+    block.userPersonYears = read.curve->personYears;
+    block.userRates = read.curve->rates;
+    if (QAction* analysis = m_mainFrame->action(cmd::kNewAnalysis)) {
+        analysis->trigger();
+    }
+    return true;
 }
 
 QString CORVELANApp::defaultSettingsPath() const {

@@ -85,6 +85,13 @@ class CORVELANApp : public QObject {
     /// Opens the graph of a template file as Finish on the graph wizard would; false (the
     /// reason shown) when the file cannot be read, false silently when there is nothing to draw.
     bool openGraphTemplate(const QString& path);
+    /// Opens the tables of a report template as Finish on the report wizard would; false (the
+    /// reason shown) when the file cannot be read or run.
+    bool openReportTemplate(const QString& path);
+    /// Takes the curve of an analysis file as the typed-in comparison curve and opens the
+    /// statistics wizard on it (the file holds no reference curve); false (the reason shown)
+    /// when the file cannot be read.
+    bool openAnalysisFile(const QString& path);
 
     /// After a view has saved its document under a path: the document takes the file's name as
     /// its title and the path goes to the top of the recent-file list.

@@ -45,21 +45,26 @@ void CReportCommands::run(int /*id*/) {
     }
     // The choices become the defaults of the next run before the documents are computed.
     app().blocks().report = wizard.choices();
-    const QString face = frame().fontNameBox()->currentText();
-    for (ReportDocument& document : CReportOutputs::create(wizard.choices(), app().store(), face,
-                                                                 app().intervals())) {
+    openOutputs(frame(), app(), wizard.choices());
+}
+
+void CReportCommands::openOutputs(CMainFrame& frame, CORVELANApp& app,
+                                  const ReportChoices& choices) {
+    const QString face = frame.fontNameBox()->currentText();
+    for (ReportDocument& document :
+         CReportOutputs::create(choices, app.store(), face, app.intervals())) {
         if (!document.failure.isEmpty()) {
-            frame().showError(document.failure);
+            frame.showError(document.failure);
             continue;
         }
         if (auto* grid = qobject_cast<CGridView*>(document.view.get())) {
-            grid->setWorkFolder(app().workDirectory());
-            frame().openDocument(documentTypeOf(document.output.kind), document.view.release());
+            grid->setWorkFolder(app.workDirectory());
+            frame.openDocument(documentTypeOf(document.output.kind), document.view.release());
             continue;
         }
         auto* text = new CVEKEditView;
         text->setText(document.text);
-        frame().openDocument(DocumentType::StandardTable, text);
+        frame.openDocument(DocumentType::StandardTable, text);
     }
 }
 

@@ -13,7 +13,8 @@ QString startUsage() {
         "  --settings FILE  settings file to use instead of the user's orvelan.ini\n"
         "  --no-splash      start without the start-up picture\n"
         "  --graph FILE.GPH open a graph template as its graph (may be repeated)\n"
-        "  FILE...          saved text tables to open\n"
+        "  FILE...          saved text tables to open; a .RPT, .GPH or .STA file opens its\n"
+        "                   tables, its graph or the statistics wizard with its curve\n"
         "  --version        print the version and end\n"
         "  --help-pages     print the folder of the bundled help pages and end\n");
 }
@@ -63,6 +64,12 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
         } else if (argument.startsWith(QLatin1String("--"))) {
             error = QStringLiteral("Unknown option %1").arg(argument);
             return std::nullopt;
+        } else if (argument.endsWith(QLatin1String(".GPH"), Qt::CaseInsensitive)) {
+            options.graphs.append(argument);
+        } else if (argument.endsWith(QLatin1String(".RPT"), Qt::CaseInsensitive)) {
+            options.reports.append(argument);
+        } else if (argument.endsWith(QLatin1String(".STA"), Qt::CaseInsensitive)) {
+            options.analyses.append(argument);
         } else {
             options.files.append(argument);
         }

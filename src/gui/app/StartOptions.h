@@ -13,6 +13,8 @@ struct StartOptions {
     bool splash = true;    // the start-up picture; ORVELAN_NO_SPLASH=1 turns it off too
     QStringList files;     // text files to open after start-up
     QStringList graphs;    // graph templates (.GPH) to open as graphs once the data is open
+    QStringList reports;   // report templates (.RPT) to open as their tables
+    QStringList analyses;  // analysis files (.STA) to open in the statistics wizard
     // Answered on the terminal without a display, then the program ends.
     bool showVersion = false;   // --version
     bool showHelp = false;      // --help, -h
@@ -23,8 +25,9 @@ struct StartOptions {
 QString startUsage();
 
 /// Parses "orvelan [--data-dir DIR] [--settings FILE] [--no-splash] [--graph FILE.GPH]...
-/// [FILE...]" (arguments
-/// without the program name). Empty with the reason in error for a malformed line.
+/// [FILE...]" (arguments without the program name); a FILE ending in .GPH, .RPT or .STA (any
+/// letter case, as a file manager hands it over) goes to graphs, reports or analyses. Empty with
+/// the reason in error for a malformed line.
 std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QString& error);
 
 } // namespace orvelan

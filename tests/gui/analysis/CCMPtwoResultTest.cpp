@@ -11,10 +11,14 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/rates/ComparisonLayouts.h"
 #include "gui/analysis/CCMPtwoGraph.h"
+#include "gui/app/CHelpWindow.h"
 #include "gui/widgets/CFileDialogs.h"
+#include "gui/widgets/CShell.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 #include <fstream>
@@ -169,6 +173,27 @@ class CCMPtwoResultTest : public QObject {
     }
 
     // "&Show curves" runs the graph dialog modally with the labels of the fields.
+    // Help shows the methods page in the dialog's own help window when no browser shows it,
+    // whether none starts or the one started fails.
+    void helpWithoutABrowserShowsTheMethodsPage() {
+        for (bool startsThenFails : {false, true}) {
+            CShell::setOpener([startsThenFails](const QUrl&, const CShell::Failed& failed) {
+                if (startsThenFails) {
+                    QTimer::singleShot(0, failed);
+                }
+                return startsThenFails;
+            });
+            open(kAlgiers, kGambia, 0, 17);
+            QTest::mouseClick(button("help"), Qt::LeftButton);
+            CHelpWindow* window = nullptr;
+            QTRY_VERIFY((window = dialog->findChild<CHelpWindow*>()) != nullptr);
+            QVERIFY(window->isVisible());
+            QCOMPARE(QFileInfo(window->browser()->source().toLocalFile()).fileName(),
+                     QStringLiteral("methods.html"));
+            CShell::resetOpener();
+        }
+    }
+
     void showCurvesOpensTheGraph() {
         open(kAlgiers, kGambia, 0, 17);
         QString title;

@@ -16,7 +16,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QSet>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTimer>
 
 using namespace orvelan;
 
@@ -120,6 +124,118 @@ class HelpDialogsTest : public QObject {
         QCOMPARE(message, QStringLiteral("Cannot connect to the internet (2,0)"));
         QCOMPARE(CHelpPages::failureMessage({false, 31, 0}),
                  QStringLiteral("Cannot connect to the internet (31,0)"));
+    }
+
+    // A browser that starts and then fails (the launcher finds no program for the page) hands
+    // the page to the help window; one that shows it leaves the program's window closed.
+    void aBrowserThatFailsLaterGivesWayToTheHelpWindow_data() {
+        QTest::addColumn<bool>("failsLater");
+        QTest::newRow("started, then fails") << true;
+        QTest::newRow("started and shown") << false;
+    }
+
+    void aBrowserThatFailsLaterGivesWayToTheHelpWindow() {
+        QFETCH(bool, failsLater);
+        CShell::setOpener([failsLater](const QUrl&, const CShell::Failed& failed) {
+            if (failsLater) {
+                QTimer::singleShot(10, failed);
+            }
+            return true;
+        });
+        for (int id : {cmd::kWebUserGuide, cmd::kWebMethods}) {
+            fixture.frame().action(id)->trigger();
+        }
+        QTest::qWait(50);
+        auto* window = fixture.frame().findChild<CHelpWindow*>();
+        QCOMPARE(window != nullptr && window->isVisible(), failsLater);
+        if (window) {
+            QCOMPARE(fixture.frame().findChildren<CHelpWindow*>().size(), 1);
+            QCOMPARE(QFileInfo(window->browser()->source().toLocalFile()).fileName(),
+                     QStringLiteral("methods.html"));
+            window->close();
+        }
+    }
+
+    // The desktop's own launcher, as on a machine without a browser: it starts, reports "no
+    // method available" with its failure status, and the help window takes over; a launcher that
+    // succeeds leaves it closed.
+    void theDesktopLauncherFailingGivesWayToTheHelpWindow() {
+        test::TempDir bin;
+        const QString launcher = QString::fromStdString(bin.file("xdg-open"));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(QString::fromStdString(bin.str())) + ":" + path);
+        for (int status : {3, 0}) {
+            QFile script(launcher);
+            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(status).toLatin1());
+            script.close();
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            CShell::resetOpener();
+            fixture.frame().action(cmd::kWebMethods)->trigger();
+            auto* window = fixture.frame().findChild<CHelpWindow*>();
+            if (status != 0) {
+                QTRY_VERIFY(window = fixture.frame().findChild<CHelpWindow*>());
+                QTRY_VERIFY(window->isVisible());
+                window->close();
+            } else {
+                QTest::qWait(300);
+                QVERIFY(!window || !window->isVisible());
+            }
+        }
+        qputenv("PATH", path);
+    }
+
+    // From the contents page every page of the guide is reached in the help window, every link
+    // between the bundled pages leads to a page that exists, and every picture loads.
+    void everyGuidePageAndPictureOpensInTheHelpWindow() {
+        CHelpWindow window;
+        const QDir pages(CHelpPages::folder());
+        QStringList toVisit{pages.filePath(QStringLiteral("userguide.html"))};
+        QSet<QString> visited;
+        QStringList problems;
+        while (!toVisit.isEmpty()) {
+            const QString page = QDir::cleanPath(toVisit.takeFirst());
+            if (visited.contains(page)) {
+                continue;
+            }
+            visited.insert(page);
+            if (!window.showPage(page)) {
+                problems << QStringLiteral("broken link to %1").arg(page);
+                continue;
+            }
+            QTextBrowser* browser = window.browser();
+            if (browser->documentTitle().isEmpty()) {
+                problems << QStringLiteral("%1 has no title").arg(page);
+            }
+            for (QTextBlock block = browser->document()->begin(); block.isValid();
+                 block = block.next()) {
+                for (auto it = block.begin(); !it.atEnd(); ++it) {
+                    const QTextCharFormat format = it.fragment().charFormat();
+                    if (format.isImageFormat()) {
+                        const QUrl picture = browser->source().resolved(
+                            QUrl(format.toImageFormat().name()));
+                        const QVariant image =
+                            browser->loadResource(QTextDocument::ImageResource, picture);
+                        const QImage decoded = image.typeId() == QMetaType::QByteArray
+                                                   ? QImage::fromData(image.toByteArray())
+                                                   : qvariant_cast<QImage>(image);
+                        if (decoded.isNull()) {
+                            problems << QStringLiteral("%1: missing picture %2")
+                                            .arg(page, picture.toString());
+                        }
+                    }
+                    const QUrl link(format.anchorHref());
+                    if (format.isAnchor() && link.scheme().isEmpty() && !link.path().isEmpty()) {
+                        toVisit << browser->source().resolved(link).toLocalFile();
+                    }
+                }
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+        // The contents page leads to the whole guide: every page in the folder is reached.
+        for (const QString& name : pages.entryList({QStringLiteral("*.html")})) {
+            QVERIFY2(visited.contains(pages.filePath(name)), qPrintable(name + " is not reached"));
+        }
     }
 
     void aboutLinkOpensTheUserGuide() {

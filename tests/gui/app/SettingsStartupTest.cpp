@@ -1,5 +1,8 @@
 // Start-up and exit: the settings file, the data directory and the missing-data message.
 #include "GuiFixture.h"
+#include "RunProcess.h"
+#include "core/analysis/AnalysisFile.h"
+#include "gui/analysis/CStatsWizard.h"
 #include "core/app/Colour.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
@@ -7,6 +10,7 @@
 #include "gui/app/StartOptions.h"
 
 #include <QFile>
+#include <filesystem>
 
 using namespace orvelan;
 
@@ -96,6 +100,54 @@ class SettingsStartupTest : public QObject {
         QVERIFY(fixture.waitForExpectedDialogs());
         QVERIFY2(message.contains(QStringLiteral("ORVELAN.POP")), qPrintable(message));
         QVERIFY2(!message.contains(QStringLiteral("ORVELAN.DAT")), qPrintable(message));
+    }
+
+    // Files a file manager hands over open by their kind: a report template its tables, a graph
+    // template its graph, an analysis file the statistics wizard on its typed-in curve; any other
+    // file stays a text document.
+    void templatesAndAnalysisFilesGivenAtStartOpenTheirResults() {
+        QString error;
+        const auto parsed = parseStartOptions(
+            {QStringLiteral("a.RPT"), QStringLiteral("b.gph"), QStringLiteral("c.Sta"),
+             QStringLiteral("d.txt"), QStringLiteral("--graph"), QStringLiteral("e.txt")},
+            error);
+        QVERIFY(parsed.has_value());
+        QCOMPARE(parsed->reports, QStringList{QStringLiteral("a.RPT")});
+        QCOMPARE(parsed->graphs, (QStringList{QStringLiteral("b.gph"), QStringLiteral("e.txt")}));
+        QCOMPARE(parsed->analyses, QStringList{QStringLiteral("c.Sta")});
+        QCOMPARE(parsed->files, QStringList{QStringLiteral("d.txt")});
+
+        fixture.writeFixtureData();
+        const std::string report = fixture.dataDir().file("Templates/STOMACH.RPT");
+        const std::string curve = fixture.dataDir().file("Templates/MINE.STA");
+        std::filesystem::create_directories(fixture.dataDir().file("Templates"));
+        const test::ProcessResult made = test::runProcess(
+            {ORVELAN_CLI_PATH, "--data-dir", fixture.dataDir().str(), "template", "make", "--out",
+             report, "--kind", "summary", "--populations", "0", "--cancers", "34"});
+        QVERIFY2(made.exitCode == 0, made.err.c_str());
+        UserCurve typed;
+        typed.title = "My registry";
+        typed.cases.fill(2.0);
+        typed.personYears.fill(1000.0);
+        typed.rates.fill(200.0);
+        QVERIFY(writeAnalysisFile(curve, typed).ok());
+
+        StartOptions options;
+        options.reports = {QString::fromStdString(report)};
+        options.analyses = {QString::fromStdString(curve)};
+        AnalysisBlock shown;
+        fixture.expectDialog([&shown](QWidget* dialog) {
+            auto* wizard = qobject_cast<CStatsWizard*>(dialog);
+            QVERIFY(wizard != nullptr);
+            shown = wizard->block();
+            wizard->reject();
+        });
+        fixture.start(options);
+        QVERIFY(fixture.waitForExpectedDialogs());
+        QCOMPARE(fixture.frame().childFrames().size(), 2); // males and females
+        QCOMPARE(shown.analysisKind, 2);
+        QCOMPARE(shown.userCurveTitle, std::string("My registry"));
+        QCOMPARE(shown.userPersonYears[17], 1000.0);
     }
 
   private:

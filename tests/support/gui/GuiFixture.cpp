@@ -26,7 +26,7 @@ GuiFixture::GuiFixture() {
 
 GuiFixture::~GuiFixture() {
     stop();
-    CShell::setOpener({});
+    CShell::resetOpener();
     CFileDialogs::setProvider({});
 }
 
