@@ -14,9 +14,6 @@ namespace {
 
 // The progress bar runs in thousandths so that two million lines fit an int.
 constexpr int kProgressSteps = 1000;
-// Events are handled at most this often (milliseconds): often enough to stay responsive,
-// rarely enough not to slow the writing.
-constexpr qint64 kEventInterval = 50;
 
 class WaitCursor {
   public:
@@ -30,7 +27,12 @@ class WaitCursor {
 
 namespace {
 int g_progressDelay = 400;
+// Events are handled at most this often (milliseconds): often enough to stay responsive,
+// rarely enough not to slow the writing.
+qint64 g_eventInterval = 50;
 } // namespace
+
+void CExportWriter::setEventInterval(int milliseconds) { g_eventInterval = milliseconds; }
 
 void CExportWriter::setProgressDelay(int milliseconds) { g_progressDelay = milliseconds; }
 
@@ -56,7 +58,7 @@ ExportOutcome CExportWriter::write(QWidget* parent, CIncidenceStore& store,
     sinceEvents.start();
     bool cancelled = false;
     const ExportProgress onProgress = [&](std::size_t written, std::size_t total) {
-        if (sinceEvents.elapsed() < kEventInterval) {
+        if (sinceEvents.elapsed() < g_eventInterval) {
             return true;
         }
         sinceEvents.restart();

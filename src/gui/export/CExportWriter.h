@@ -22,6 +22,9 @@ class CExportWriter {
     /// see the window on a fast machine sets 0).
     static void setProgressDelay(int milliseconds);
     static int progressDelay();
+    /// Milliseconds between two looks at the event loop during the writing (50; a test that
+    /// cancels an export of a few lines sets 0, or the export ends before the click is seen).
+    static void setEventInterval(int milliseconds);
 };
 
 } // namespace orvelan

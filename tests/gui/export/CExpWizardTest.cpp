@@ -222,7 +222,7 @@ class CExpWizardTest : public QObject, public test::WizardHarness<CExpWizard, Ex
         QTimer ticks; // counts how often the event loop ran during the export
         int tickCount = 0;
         connect(&ticks, &QTimer::timeout, [&tickCount] { ++tickCount; });
-        ticks.start(20);
+        ticks.start(0);
         watch.expect([](QWidget* dialog) {
             auto* progress = qobject_cast<QProgressDialog*>(dialog);
             QVERIFY(progress != nullptr);
@@ -230,8 +230,10 @@ class CExpWizardTest : public QObject, public test::WizardHarness<CExpWizard, Ex
             QTimer::singleShot(0, progress, &QProgressDialog::cancel);
         });
         CExportWriter::setProgressDelay(0);
+        CExportWriter::setEventInterval(0);
         const ExportOutcome outcome = CExportWriter::write(&window, store, settings);
         CExportWriter::setProgressDelay(400);
+        CExportWriter::setEventInterval(50);
         QVERIFY(outcome.cancelled);
         QVERIFY(tickCount >= 1);
         QCOMPARE(dataDir.read("work/all.csv"), std::string("earlier\n"));
