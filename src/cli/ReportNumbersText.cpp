@@ -2,6 +2,7 @@
 
 #include "CliError.h"
 #include "core/io/NumberText.h"
+#include "core/io/TextFile.h"
 
 #include <cmath>
 #include <nlohmann/json.hpp>
@@ -19,30 +20,18 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + "\"";
-}
-
 std::string jsonString(const std::string& text) {
     return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
+std::string csvField(const std::string& text) { return quotedField(text, ','); }
+
 void appendNumber(std::string& out, const std::optional<double>& value, bool json) {
-    if (value && std::isfinite(*value)) {
-        appendShortest(out, *value);
-    } else if (json) {
+    if (json && !(value && std::isfinite(*value))) {
         out += "null";
+        return;
     }
+    appendNumberField(out, value);
 }
 
 } // namespace

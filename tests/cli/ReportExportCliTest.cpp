@@ -3,7 +3,10 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/reports/CReportTemplate.h"
+#include "core/reports/CAgeSpecificRatesTable.h"
+#include "core/reports/CReportTable.h"
 #include "core/reports/CSummaryRatesTable.h"
+#include "core/reports/NumberTable.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -85,6 +88,87 @@ TEST_F(ReportExportCli, ReportGivesTheSameCellsAsTheTableItRuns) {
     const auto females = run({"report", "--template", path, "--sex", "f", "--json"});
     ASSERT_EQ(females.exitCode, 0) << females.err;
     EXPECT_EQ(nlohmann::json::parse(females.out), nlohmann::json::array({json[1]}));
+}
+
+/// The fields of a CSV line after the first skip, empty ones left out; quotes are undone.
+std::vector<std::string> filledFields(const std::string& line, std::size_t skip) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '"') {
+            if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
+                fields.back() += line[++i];
+            } else {
+                quoted = !quoted;
+            }
+        } else if (line[i] == ',' && !quoted) {
+            fields.emplace_back();
+        } else {
+            fields.back() += line[i];
+        }
+    }
+    std::vector<std::string> filled;
+    for (std::size_t i = skip; i < fields.size(); ++i) {
+        if (!fields[i].empty()) {
+            filled.push_back(fields[i]);
+        }
+    }
+    return filled;
+}
+
+// The desktop program's spreadsheet tables carry the figures `report --format csv` writes, for
+// every kind of report: the same values and limits, row for row.
+TEST_F(ReportExportCli, NumberTablesHoldTheFiguresOfTheCsvReport) {
+    CIncidenceStore store;
+    ASSERT_TRUE(store.open(m_dir.str()));
+    for (const int kind : {0, 1, 2}) {
+        const auto path = writeSummaryTemplate(kind);
+        const auto csv = run({"report", "--template", path, "--sex", "m", "--format", "csv"});
+        ASSERT_EQ(csv.exitCode, 0) << csv.err;
+        ReportChoices choices;
+        ASSERT_TRUE(CReportTemplate::read(path, choices, 0, 0));
+        std::string wide;
+        CTextGrid grid;
+        if (kind == 0) {
+            CSummaryRatesTable table(SummaryRatesSettings::fromBlock(choices.block, Sex::Male));
+            table.build(store, choices.registries, choices.cancers);
+            grid = table.grid();
+            wide = numberTableText(grid, gridNumbers(store, table), ',');
+        } else if (kind == 1) {
+            CAgeSpecificRatesTable table(
+                AgeSpecificRatesSettings::fromBlock(choices.block, Sex::Male));
+            table.build(store, choices.registries, choices.cancers);
+            grid = table.grid();
+            wide = numberTableText(grid, gridNumbers(store, table), ',');
+        } else {
+            choices.block.female = 0;
+            CReportTable table(ReportSettings::fromBlock(choices.block));
+            table.build(store, choices.registries, choices.cancers);
+            grid = table.grid();
+            wide = numberTableText(grid, gridNumbers(store, table), ',');
+        }
+        const auto longLines = linesOf(csv.out);
+        const auto wideLines = linesOf(wide);
+        ASSERT_GE(wideLines.size(), 2u) << kind;
+        std::vector<std::vector<std::string>> expected(wideLines.size() - 1);
+        for (std::size_t i = 1; i < longLines.size(); ++i) {
+            // table,sex,row,column,row_label,column_label,value,lower,upper
+            const auto fields = filledFields(longLines[i], 2);
+            const auto row = std::stoul(fields[0]);
+            ASSERT_LE(row, expected.size()) << longLines[i];
+            // Where the view shows a dash (no cases), the spreadsheet cell stays empty.
+            const std::string cell = grid.text(static_cast<int>(row), std::stoi(fields[1]));
+            if (cell.find_first_not_of(" -") == std::string::npos) {
+                continue;
+            }
+            for (auto& field : filledFields(longLines[i], 6)) {
+                expected[row - 1].push_back(field);
+            }
+        }
+        for (std::size_t r = 1; r < wideLines.size(); ++r) {
+            EXPECT_EQ(filledFields(wideLines[r], 1), expected[r - 1]) << kind << ": " << wideLines[r];
+        }
+    }
 }
 
 TEST_F(ReportExportCli, ReportSavesOneFilePerSex) {

@@ -237,4 +237,10 @@ void appendShortest(std::string& out, double value) {
     out.append(text, static_cast<std::size_t>(writeShortest(text, value) - text));
 }
 
+void appendNumberField(std::string& out, const std::optional<double>& value) {
+    if (value && std::isfinite(*value)) {
+        appendShortest(out, *value);
+    }
+}
+
 } // namespace orvelan

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 // Number-to-text conversions for the text outputs that write many numbers (raw-data exports,
@@ -20,6 +21,9 @@ std::string wholeText(double value, int width = 0);
 /// 1e16 ("0.1", "100000") and in exponent form outside ("1e+22"); non-finite values append
 /// nothing.
 void appendShortest(std::string& out, double value);
+
+/// appendShortest for a field of a data table: nothing when the value is missing or not finite.
+void appendNumberField(std::string& out, const std::optional<double>& value);
 
 /// Room writeShortest and writeInteger may need.
 inline constexpr int kShortestRoom = 40;

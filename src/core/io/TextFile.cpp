@@ -43,4 +43,19 @@ SaveResult writeFilesTogether(const std::vector<std::pair<std::string, std::stri
     return CAtomicFile::commitTogether(pointers);
 }
 
+std::string quotedField(std::string_view text, char separator) {
+    if (text.find_first_of("\"\r\n") == std::string_view::npos &&
+        text.find(separator) == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
 } // namespace orvelan

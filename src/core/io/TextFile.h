@@ -20,6 +20,10 @@ inline constexpr std::string_view kUnsupportedFormatMessage = "File format not s
 /// True when the last four characters of path equal extension (".TXT"), letter case ignored.
 bool hasExtension(std::string_view path, std::string_view extension);
 
+/// text as one field of a separated table (RFC 4180): unchanged, or in double quotes with every
+/// quote doubled when it holds the separator, a quote, a carriage return or a line feed.
+std::string quotedField(std::string_view text, char separator);
+
 /// Writes content byte for byte to a temporary file beside path, then renames it over path.
 /// An existing file is left untouched when anything fails.
 SaveResult writeFileAtomically(const std::string& path, const std::string& content);

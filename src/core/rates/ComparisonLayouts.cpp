@@ -1,5 +1,6 @@
 #include "core/rates/ComparisonLayouts.h"
 
+#include "core/rates/ComparisonNumbers.h"
 #include "core/io/Printf.h"
 #include "core/io/TextFile.h"
 
@@ -77,6 +78,9 @@ std::string comparisonText(const CurvePair& pair, const ComparisonTexts& texts,
 
 SaveResult saveComparison(const std::string& path, const CurvePair& pair,
                           const ComparisonTexts& texts) {
+    if (hasExtension(path, ".csv")) {
+        return writeFileAtomically(path, comparisonNumbersCsv(pair, texts));
+    }
     const std::optional<ComparisonLayout> layout = comparisonLayoutForFile(path);
     if (!layout) {
         return IoResult::refusal(IoStatus::UnsupportedFormat, kUnsupportedFormatMessage);

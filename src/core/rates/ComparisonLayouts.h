@@ -25,7 +25,8 @@ std::optional<ComparisonLayout> comparisonLayoutForFile(const std::string& path)
 std::string comparisonText(const CurvePair& pair, const ComparisonTexts& texts,
                            ComparisonLayout layout);
 
-/// Writes the layout chosen by the name's ending through a temporary file: "File format not
+/// Writes the layout chosen by the name's ending (".csv": every figure for a spreadsheet, see
+/// comparisonNumbersCsv) through a temporary file: "File format not
 /// supported..." for another ending (nothing written), or the file and the reason it could not
 /// be written (an existing file is then left as it was).
 SaveResult saveComparison(const std::string& path, const CurvePair& pair,

@@ -6,6 +6,7 @@
 #include "core/reports/CSummaryRatesTable.h"
 #include "core/reports/ReportItems.h"
 #include "core/rates/RateIntervals.h"
+#include "core/rates/SeveralCurveComparison.h"
 
 namespace orvelan {
 
@@ -104,6 +105,21 @@ NumberGrid gridNumbers(CIncidenceStore& store, const CReportTable& table) {
                                  s.intervals)
                     : GridNumber{});
         }
+    }
+    return grid;
+}
+
+NumberGrid gridNumbers(const std::vector<SirRow>& rows) {
+    NumberGrid grid;
+    for (const SirRow& row : rows) {
+        auto& numbers = grid.emplace_back(4);
+        if (!row.available()) {
+            continue;
+        }
+        numbers[0] = valueOnly(row.observed);
+        numbers[1] = valueOnly(row.expected);
+        numbers[2] = {row.sir, row.sirLow, row.sirHigh};
+        numbers[3] = valueOnly(row.chi2 >= 0.0 ? std::optional(row.chi2) : std::nullopt);
     }
     return grid;
 }

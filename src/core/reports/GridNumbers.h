@@ -13,6 +13,7 @@ class CIncidenceStore;
 class CSummaryRatesTable;
 class CAgeSpecificRatesTable;
 class CReportTable;
+struct SirRow;
 
 struct GridNumber {
     std::optional<double> value;
@@ -27,5 +28,8 @@ using NumberGrid = std::vector<std::vector<GridNumber>>;
 NumberGrid gridNumbers(CIncidenceStore& store, const CSummaryRatesTable& table);
 NumberGrid gridNumbers(CIncidenceStore& store, const CAgeSpecificRatesTable& table);
 NumberGrid gridNumbers(CIncidenceStore& store, const CReportTable& table);
+/// The several-curve comparison's rows: observed, expected, the SIR with its limits and
+/// (O-E)^2/E; nothing in a row that is not available.
+NumberGrid gridNumbers(const std::vector<SirRow>& rows);
 
 } // namespace orvelan

@@ -21,17 +21,25 @@ void CCMPseveralResult::fill(CIncidenceStore& store, const SelectionList& severa
     for (std::size_t c = 0; c < kSirColumns.size(); ++c) {
         m_table->setText(0, static_cast<int>(c) + 1, std::string(kSirColumns[c]));
     }
+    m_rows.clear();
     for (int r = 1; r < rows; ++r) {
         const int population = m_populations[static_cast<std::size_t>(r - 1)];
         m_table->setText(r, 0, registryLabel(store, population, false));
-        const std::array<std::string, 4> cells =
-            sirCellTexts(ComputeSIR(store, m_request, population));
+        const SirRow& row = m_rows.emplace_back(ComputeSIR(store, m_request, population));
+        const std::array<std::string, 4> cells = sirCellTexts(row);
         for (std::size_t c = 0; c < cells.size(); ++c) {
             m_table->setText(r, static_cast<int>(c) + 1, cells[c]);
         }
     }
     m_table->setLabelColumnName("Registry name");
     showTable(*m_table);
+}
+
+std::optional<NumberGrid> CCMPseveralResult::numberGrid() const {
+    if (!hasNumbers()) {
+        return std::nullopt;
+    }
+    return gridNumbers(m_rows);
 }
 
 QString CCMPseveralResult::sortFirstEntry() const { return QStringLiteral("Registry name"); }

@@ -29,11 +29,14 @@ class CCMPseveralResult : public CGridView {
   protected:
     QString sortFirstEntry() const override;
     const CTextGrid* table() const override { return m_table.get(); }
+    std::optional<NumberGrid> numberGrid() const override;
+    bool hasNumbers() const override { return m_table != nullptr; }
 
   private:
     SirRequest m_request;
     std::vector<int> m_populations;
     std::unique_ptr<CTextGrid> m_table;
+    std::vector<SirRow> m_rows;
 };
 
 } // namespace orvelan

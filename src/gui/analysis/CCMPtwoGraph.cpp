@@ -4,6 +4,7 @@
 #include "graphics/CImageExport.h"
 #include "graphics/CTwoCurvePainter.h"
 #include "gui/data/CMessages.h"
+#include "gui/widgets/CFileDialogs.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -84,6 +85,8 @@ CCMPtwoGraph::CCMPtwoGraph(QWidget* parent, const CurvePair& pair, int last,
     displayLayout->addWidget(m_grid);
     auto* copy = new QPushButton(QStringLiteral("Copy to Clipboard"), this);
     copy->setObjectName(QStringLiteral("copy"));
+    auto* save = new QPushButton(QStringLiteral("&Save As..."), this);
+    save->setObjectName(QStringLiteral("saveAs"));
     auto* close = new QPushButton(QStringLiteral("&Close Window"), this);
     close->setObjectName(QStringLiteral("close"));
 
@@ -92,6 +95,7 @@ CCMPtwoGraph::CCMPtwoGraph(QWidget* parent, const CurvePair& pair, int last,
     connect(m_values, &QCheckBox::toggled, this, redraw);
     connect(m_grid, &QCheckBox::toggled, this, redraw);
     connect(copy, &QPushButton::clicked, this, &CCMPtwoGraph::copyToClipboard);
+    connect(save, &QPushButton::clicked, this, &CCMPtwoGraph::saveAs);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* controls = new QVBoxLayout;
@@ -99,6 +103,7 @@ CCMPtwoGraph::CCMPtwoGraph(QWidget* parent, const CurvePair& pair, int last,
     controls->addWidget(display);
     controls->addStretch(1);
     controls->addWidget(copy);
+    controls->addWidget(save);
     controls->addWidget(close);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_canvas, 1);
@@ -131,6 +136,29 @@ void CCMPtwoGraph::draw(QPainter& painter, const QSize& size) const {
 void CCMPtwoGraph::copyToClipboard() {
     QGuiApplication::clipboard()->setImage(picture());
     CMessages::information(this, QStringLiteral("Done!"));
+}
+
+bool CCMPtwoGraph::saveTo(const QString& path) {
+    const IoResult result = CImageExport::saveGraph(
+        m_canvas->size(), [this](QPainter& painter, QSize size) { draw(painter, size); },
+        path.toStdString(), windowTitle());
+    if (!result.ok()) {
+        CMessages::warning(this, QString::fromStdString(result.message));
+    }
+    return result.ok();
+}
+
+void CCMPtwoGraph::saveAs() {
+    FileDialogRequest request;
+    request.caption = QStringLiteral("Save As");
+    request.directory = m_workFolder;
+    request.filter = QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf);;"
+                                    "JPEG image (*.jpg);;Bitmap (*.bmp)");
+    request.defaultSuffix = QStringLiteral("png");
+    const QString path = CFileDialogs::getSaveFileName(this, request);
+    if (!path.isEmpty()) {
+        saveTo(path);
+    }
 }
 
 } // namespace orvelan

@@ -30,8 +30,15 @@ class CCMPtwoGraph : public QDialog {
     /// Draws the picture on a painter covering size (the drawing area, the clipboard image).
     void draw(class QPainter& painter, const QSize& size) const;
 
+    /// Writes the picture at the drawing area's size in the format of the path's ending
+    /// (.png, .svg, .pdf, .jpg, .bmp); the failure is shown. True when the file was written.
+    bool saveTo(const QString& path);
+    /// Folder proposed by Save As.
+    void setWorkFolder(const QString& folder) { m_workFolder = folder; }
+
   private:
     void copyToClipboard();
+    void saveAs();
 
     struct Model;
     std::unique_ptr<Model> m_model;
@@ -40,6 +47,7 @@ class CCMPtwoGraph : public QDialog {
     QRadioButton* m_arithmetic = nullptr;
     QCheckBox* m_values = nullptr;
     QCheckBox* m_grid = nullptr;
+    QString m_workFolder;
 };
 
 } // namespace orvelan

@@ -183,7 +183,8 @@ void CCMPtwoResult::saveAs() {
     FileDialogRequest request;
     request.caption = QStringLiteral("Save As");
     request.directory = m_context.workFolder;
-    request.filter = QStringLiteral("Text (tab delimited) (*.txt *.TXT);;Formatted Text (*.prn)");
+    request.filter = QStringLiteral("Text (tab delimited) (*.txt *.TXT);;Formatted Text (*.prn);;"
+                                    "Numbers, comma separated (*.csv)");
     request.defaultSuffix = QStringLiteral("txt");
     const QString path = CFileDialogs::getSaveFileName(this, request);
     if (!path.isEmpty()) {
@@ -198,6 +199,7 @@ void CCMPtwoResult::showCurves() {
     }
     CCMPtwoGraph graph(this, m_pair, m_run.last, latin1(m_run.texts.reference),
                        latin1(m_run.texts.comparison));
+    graph.setWorkFolder(m_context.workFolder);
     graph.exec();
 }
 

@@ -1,6 +1,7 @@
 #include "gui/analysis/CStatsWiz5.h"
 
 #include "core/analysis/AnalysisFile.h"
+#include "core/analysis/CurveTable.h"
 #include "core/analysis/StatsWizardTexts.h"
 #include "core/analysis/UserCurveChecks.h"
 #include "core/app/RememberedBlocks.h"
@@ -9,7 +10,9 @@
 #include "gui/data/CMessages.h"
 #include "gui/widgets/CFileDialogs.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -90,10 +93,16 @@ CStatsWiz5::CStatsWiz5(CStatsWizard& wizard) : CStatsPage(wizard, QStringLiteral
     use->setObjectName(QStringLiteral("useFile"));
     auto* save = new QPushButton(QStringLiteral("Save as..."), this);
     save->setObjectName(QStringLiteral("saveFile"));
+    auto* paste = new QPushButton(QStringLiteral("Paste"), this);
+    paste->setObjectName(QStringLiteral("paste"));
+    paste->setToolTip(QStringLiteral("Fills the rows from 18 rows of cases and person-years "
+                                     "copied from a spreadsheet"));
+    connect(paste, &QPushButton::clicked, this, &CStatsWiz5::paste);
     connect(use, &QPushButton::clicked, this, &CStatsWiz5::useFile);
     connect(save, &QPushButton::clicked, this, &CStatsWiz5::saveFile);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(paste);
     buttons->addWidget(use);
     buttons->addWidget(save);
     auto* right = new QVBoxLayout;
@@ -199,6 +208,23 @@ void CStatsWiz5::useFile() {
         return;
     }
     m_curve = *read.curve;
+    showCurve();
+}
+
+void CStatsWiz5::paste() {
+    const CurveTableRead read =
+        parseCurveTable(QGuiApplication::clipboard()->text().toStdString());
+    if (!read.rows) {
+        CMessages::warning(this, QString::fromStdString(read.message));
+        return;
+    }
+    m_curve = curve(); // the typed title stays
+    for (int group = 0; group < kKnownAgeGroupCount; ++group) {
+        m_curve.cases[at(group)] = read.rows->cases[at(group)];
+        m_curve.personYears[at(group)] = read.rows->personYears[at(group)];
+        m_curve.rates[at(group)] =
+            typedRowRate(m_curve.cases[at(group)], m_curve.personYears[at(group)]).value_or(0.0);
+    }
     showCurve();
 }
 

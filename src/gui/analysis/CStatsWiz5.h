@@ -36,6 +36,9 @@ class CStatsWiz5 : public CStatsPage {
     void showCurve();
     void showTotal();
     void useFile();
+    /// Fills the 18 rows from a table on the clipboard; a bad table is refused with a message
+    /// and the rows stay as they were.
+    void paste();
     void saveFile();
 
     UserCurve m_curve;

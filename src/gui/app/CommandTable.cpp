@@ -26,6 +26,7 @@ const std::vector<CommandInfo> kCommands = {
     {cmd::kExit, "E&xit", "Quits the application\nExit", ""},
     {cmd::kUndo, "&Undo\tCtrl+Z", "Undoes the last action\nUndo", ""},
     {cmd::kCopy, "&Copy\tCtrl+C", "Copies the selection and puts it on the Clipboard\nCopy", "copy"},
+    {cmd::kCopyNumbers, "Copy &numbers\tCtrl+Shift+C", "Copies the numbers of the table, one column per figure, for a spreadsheet\nCopy numbers", ""},
     {cmd::kSelectAll, "Select &All\tCtrl+A", "Selects the entire document\nSelect All", ""},
     {cmd::kFind, "&Find...\tCtrl+F", "Finds the specified text\nFind", ""},
     {cmd::kFindNext, "Find &Next\tF3", "Repeats the last search\nFind Next", ""},

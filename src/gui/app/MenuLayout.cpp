@@ -39,7 +39,8 @@ MenuEntry editMenu(MenuSet set) {
                                  command(cmd::kFindNext)});
     case MenuSet::Tables:
         return submenu(
-            "&Edit", {command(cmd::kCopy), separator(), command(cmd::kSwap), command(cmd::kSort)});
+            "&Edit", {command(cmd::kCopy), command(cmd::kCopyNumbers), separator(),
+                      command(cmd::kSwap), command(cmd::kSort)});
     default:
         return submenu("&Edit", {command(cmd::kCopy)});
     }

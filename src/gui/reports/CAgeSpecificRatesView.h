@@ -29,10 +29,13 @@ class CAgeSpecificRatesView : public CGridView {
   protected:
     QString sortFirstEntry() const override;
     const CTextGrid* table() const override;
+    std::optional<NumberGrid> numberGrid() const override;
+    bool hasNumbers() const override { return m_table != nullptr && m_store != nullptr; }
 
   private:
     AgeSpecificRatesSettings m_settings;
     std::unique_ptr<CAgeSpecificRatesTable> m_table;
+    CIncidenceStore* m_store = nullptr;
 };
 
 } // namespace orvelan

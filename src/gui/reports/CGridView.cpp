@@ -1,6 +1,7 @@
 #include "CGridView.h"
 
 #include "core/reports/CTextGrid.h"
+#include "core/reports/NumberTable.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/app/CommandIds.h"
@@ -10,14 +11,18 @@
 #include "gui/widgets/CPrintRunner.h"
 #include "gui/widgets/CSortColumnDlg.h"
 
+#include <QClipboard>
 #include <QColorDialog>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QStringDecoder>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <new>
+#include <set>
 
 namespace orvelan {
 
@@ -226,6 +231,14 @@ SaveResult CGridView::saveTo(const QString& path) const {
     if (source == nullptr || m_grid->rowCount() == 0 || m_grid->columnCount() == 0) {
         return IoResult::refusal(IoStatus::Failed, "There is no table to save.");
     }
+    if (hasExtension(path.toStdString(), ".csv")) {
+        const std::string text = numbersText(',');
+        if (text.empty()) {
+            return IoResult::refusal(IoStatus::UnsupportedFormat,
+                                     std::string(kUnsupportedFormatMessage));
+        }
+        return writeFileAtomically(path.toStdString(), text);
+    }
     CTextGrid shown(m_grid->rowCount(), m_grid->columnCount());
     for (int row = 0; row < m_grid->rowCount(); ++row) {
         const auto tableRow = static_cast<int>(m_grid->cell(row, 0)->param);
@@ -245,6 +258,9 @@ void CGridView::saveAs() {
     request.caption = QStringLiteral("Save As");
     request.directory = proposedFileName();
     request.filter = QStringLiteral("Text (tab delimited)(*.txt);;Formatted Text (*.prn)");
+    if (hasNumbers()) {
+        request.filter += QStringLiteral(";;Numbers, comma separated (*.csv)");
+    }
     request.defaultSuffix = QStringLiteral("txt");
     const QString path = CFileDialogs::getSaveFileName(this, request);
     if (path.isEmpty()) {
@@ -283,6 +299,9 @@ void CGridView::printPreview() {
 void CGridView::addCommands() {
     m_commands.add(
         cmd::kCopy, [this] { copy(); }, [this] { return m_grid->canCopy(); });
+    m_commands.add(
+        cmd::kCopyNumbers, [this] { copyNumbers(); },
+        [this] { return hasNumbers() && m_grid->rowCount() > m_grid->fixedRowCount(); });
     m_commands.add(cmd::kSelectAll, [this] { selectAll(); });
     m_commands.add(cmd::kSort, [this] { sort(); });
     m_commands.add(cmd::kSaveAs, [this] { saveAs(); });
@@ -311,5 +330,41 @@ void CGridView::runCommand(int id) { m_commands.run(id); }
 void CGridView::copy() { m_grid->copy(); }
 
 void CGridView::selectAll() { m_grid->selectAll(); }
+
+std::vector<int> CGridView::shownTableRows() const {
+    std::set<int> selectedRows;
+    if (m_grid->selectedCount() > 1) {
+        for (const CellPosition& cell : m_grid->selectedCells()) {
+            if (cell.row >= m_grid->fixedRowCount()) {
+                selectedRows.insert(cell.row);
+            }
+        }
+    }
+    std::vector<int> rows;
+    for (int row = m_grid->fixedRowCount(); row < m_grid->rowCount(); ++row) {
+        if (selectedRows.empty() || selectedRows.contains(row)) {
+            rows.push_back(static_cast<int>(m_grid->cell(row, 0)->param));
+        }
+    }
+    return rows;
+}
+
+std::string CGridView::numbersText(char separator) const {
+    const CTextGrid* source = table();
+    const std::optional<NumberGrid> numbers = numberGrid();
+    if (source == nullptr || !numbers) {
+        return {};
+    }
+    const std::vector<int> rows = shownTableRows();
+    return numberTableText(*source, *numbers, separator, rows);
+}
+
+void CGridView::copyNumbers() {
+    const std::string text = numbersText('\t');
+    if (!text.empty()) {
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(),
+                                                                static_cast<qsizetype>(text.size())));
+    }
+}
 
 } // namespace orvelan

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/io/TextFile.h"
+#include "core/reports/GridNumbers.h"
 #include "gui/app/CCommandMap.h"
 #include "gui/app/CCommandTarget.h"
 
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,7 +87,13 @@ class CGridView : public QWidget, public CCommandTarget {
     /// Prints every page (or the printer's range); false when the printer cannot start.
     bool printTo(QPrinter& printer) const;
     void copy();
+    /// Puts numbersText('\t') on the clipboard.
+    void copyNumbers();
     void selectAll();
+    /// The table's numbers as a spreadsheet reads them (one column per figure, a header row):
+    /// the rows in the order shown, only the selected ones when more than one cell is selected.
+    /// Empty when the view has no numbers.
+    std::string numbersText(char separator) const;
 
     // The commands the main window offers the active view first.
     bool handlesCommand(int id) const override;
@@ -97,6 +105,10 @@ class CGridView : public QWidget, public CCommandTarget {
     virtual QString sortFirstEntry() const = 0;
     /// The core table the grid shows; the views keep it for saving.
     virtual const CTextGrid* table() const = 0;
+    /// The numbers behind the table's value cells, row for row; nullopt when there are none.
+    virtual std::optional<NumberGrid> numberGrid() const { return std::nullopt; }
+    /// Whether numberGrid() gives numbers, without computing them.
+    virtual bool hasNumbers() const { return false; }
     /// Fills the grid from a core table: texts, layouts, read-only state, font, row heights,
     /// then every column sized to its widest cell.
     void showTable(const CTextGrid& table);
@@ -109,6 +121,9 @@ class CGridView : public QWidget, public CCommandTarget {
     void buildFont(const QString& face);
     void applyFont();
     int rowHeightForFont() const;
+    /// The table rows behind the grid rows below the header, in the order shown; only the
+    /// selected rows when more than one cell is selected.
+    std::vector<int> shownTableRows() const;
 
     CGridCtrl* m_grid = nullptr;
     QFont m_font;

@@ -33,7 +33,7 @@ QString CRPTwiz13::wizardTitle() const {
 void CRPTwiz13::initializePage() {
     m_tree->setGroups(&sheet().registryGroups());
     m_tree->setChoice(choices().block.fixedRegistry);
-    m_title->setText(QString::fromStdString(choices().title));
+    m_title->setText(QString::fromLatin1(choices().title)); // the data files' single bytes
 }
 
 void CRPTwiz13::registryChosen(int population) {
@@ -46,7 +46,7 @@ bool CRPTwiz13::store() {
         return false; // no registry: the page stays without a message
     }
     choices().block.fixedRegistry = population;
-    choices().title = m_title->text().toStdString();
+    choices().title = m_title->text().toLatin1().toStdString();
     return true;
 }
 

@@ -65,4 +65,11 @@ QString CReportView::sortFirstEntry() const {
 
 const CTextGrid* CReportView::table() const { return m_table ? &m_table->grid() : nullptr; }
 
+std::optional<NumberGrid> CReportView::numberGrid() const {
+    if (!hasNumbers()) {
+        return std::nullopt;
+    }
+    return gridNumbers(*m_store, *m_table);
+}
+
 } // namespace orvelan

@@ -41,6 +41,8 @@ class CReportView : public CGridView, public CIntervalTarget {
   protected:
     QString sortFirstEntry() const override;
     const CTextGrid* table() const override;
+    std::optional<NumberGrid> numberGrid() const override;
+    bool hasNumbers() const override { return m_table != nullptr && m_store != nullptr; }
 
   private:
     ReportSettings m_settings;

@@ -38,4 +38,11 @@ QString CSummaryRatesView::sortFirstEntry() const {
 
 const CTextGrid* CSummaryRatesView::table() const { return m_table ? &m_table->grid() : nullptr; }
 
+std::optional<NumberGrid> CSummaryRatesView::numberGrid() const {
+    if (!hasNumbers()) {
+        return std::nullopt;
+    }
+    return gridNumbers(*m_store, *m_table);
+}
+
 } // namespace orvelan

@@ -1,6 +1,7 @@
 #include "gui/widgets/CFileDialogs.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace orvelan {
 
@@ -12,6 +13,12 @@ CFileDialogs::Provider& provider() {
 }
 
 } // namespace
+
+QString suffixOfFilter(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
 
 QString CFileDialogs::getOpenFileName(QWidget* parent, const FileDialogRequest& request) {
     FileDialogRequest open = request;
@@ -35,6 +42,14 @@ QString CFileDialogs::run(QWidget* parent, const FileDialogRequest& request) {
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    // A name typed without an ending takes the ending of the type chosen, not always the first.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) {
+                         const QString suffix = suffixOfFilter(filter);
+                         if (!suffix.isEmpty()) {
+                             dialog.setDefaultSuffix(suffix);
+                         }
+                     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

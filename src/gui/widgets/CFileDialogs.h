@@ -17,6 +17,10 @@ struct FileDialogRequest {
     QString defaultSuffix;
 };
 
+/// The ending of a filter's first pattern without its dot ("csv" of "Numbers (*.csv)"); empty
+/// for "*" or no pattern.
+QString suffixOfFilter(const QString& filter);
+
 class CFileDialogs {
   public:
     /// The chosen path, empty on Cancel.

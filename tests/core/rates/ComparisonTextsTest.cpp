@@ -236,10 +236,10 @@ TEST(SaveComparison, WritesTheChosenLayoutOrNothing) {
     EXPECT_TRUE(saveComparison(dir.file("b.txt"), pair, kTexts).ok());
     EXPECT_EQ(dir.read("b.txt"), comparisonText(pair, kTexts, ComparisonLayout::TabDelimited));
 
-    const SaveResult unsupported = saveComparison(dir.file("c.csv"), pair, kTexts);
+    const SaveResult unsupported = saveComparison(dir.file("c.xls"), pair, kTexts);
     EXPECT_EQ(unsupported.status, SaveStatus::UnsupportedFormat);
     EXPECT_EQ(unsupported.message, "File format not supported...");
-    EXPECT_FALSE(std::filesystem::exists(dir.file("c.csv")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("c.xls")));
 
     const std::string missing = dir.file("no/such/folder/d.txt");
     const SaveResult failed = saveComparison(missing, pair, kTexts);

@@ -4,6 +4,8 @@
 
 #include "GuiFixture.h"
 #include "ModalWatch.h"
+#include "TempDir.h"
+#include "gui/widgets/CFileDialogs.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -111,6 +113,35 @@ class CCMPtwoGraphTest : public QObject {
         QCOMPARE(copied.size(), graph->picture().size());
         QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
                  graph->picture().convertToFormat(QImage::Format_RGB32));
+    }
+
+    // Save As... writes the picture in the format of the typed name's ending.
+    void saveAsWritesEachImageFormat() {
+        test::TempDir dir;
+        const std::pair<const char*, QByteArray> kinds[] = {{"curves.png", "\x89PNG"},
+                                                            {"curves.svg", "<?xml"},
+                                                            {"curves.PDF", "%PDF"},
+                                                            {"curves.jpg", "\xFF\xD8\xFF"},
+                                                            {"curves.bmp", "BM"}};
+        for (const auto& [name, magic] : kinds) {
+            const QString path = QString::fromStdString(dir.file(name));
+            QString filter;
+            CFileDialogs::setProvider([&](const FileDialogRequest& request) {
+                filter = request.filter;
+                return path;
+            });
+            QTest::mouseClick(graph->findChild<QPushButton*>(QStringLiteral("saveAs")),
+                              Qt::LeftButton);
+            QVERIFY(filter.contains(QStringLiteral("(*.svg)")));
+            QVERIFY2(QByteArray::fromStdString(dir.read(name)).startsWith(magic), name);
+        }
+        CFileDialogs::setProvider({});
+        // Another ending writes nothing and says why.
+        watch.answer(QMessageBox::Ok);
+        QVERIFY(!graph->saveTo(QString::fromStdString(dir.file("curves.xls"))));
+        const QStringList messages = watch.takeMessages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].startsWith(QStringLiteral("Image format not supported")));
     }
 
   private:

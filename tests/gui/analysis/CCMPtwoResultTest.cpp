@@ -10,6 +10,7 @@
 #include "TempDir.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/rates/ComparisonLayouts.h"
+#include "core/rates/ComparisonNumbers.h"
 #include "gui/analysis/CCMPtwoGraph.h"
 #include "gui/app/CHelpWindow.h"
 #include "gui/widgets/CFileDialogs.h"
@@ -162,9 +163,30 @@ class CCMPtwoResultTest : public QObject {
 #endif
     }
 
-    void saveAsOtherEndingIsRefused() {
+    // Save As .csv: every figure of the dialog on a line of its own, for a spreadsheet.
+    void saveAsNumbers() {
         open(kAlgiers, kGambia, 0, 17);
         const std::string path = dataDir.file("result.csv");
+        QString filter;
+        CFileDialogs::setProvider([&](const FileDialogRequest& request) {
+            filter = request.filter;
+            return QString::fromStdString(path);
+        });
+        QTest::mouseClick(button("saveAs"), Qt::LeftButton);
+        QVERIFY(filter.contains(QStringLiteral("(*.csv)")));
+        const std::string saved = readFile(path);
+        QCOMPARE(saved, comparisonNumbersCsv(dialog->pair(), dialog->run().texts));
+        const QStringList lines = QString::fromStdString(saved).split('\n');
+        QCOMPARE(lines.size(), 13); // the header, eleven figures and the final line end
+        QCOMPARE(lines[0], QStringLiteral("figure,curve,value,standard error,lower,upper,chi2,df,p"));
+        QVERIFY(lines[5].startsWith(QStringLiteral("Rate ratio (RR): Mantel & Haenszel,,")));
+        QCOMPARE(lines[5].split(',')[2].toDouble(), dialog->pair().rrMH);
+        QVERIFY(lines[9].startsWith(QStringLiteral("Mantel-Haenszel-Cochran test,,,,,,")));
+    }
+
+    void saveAsOtherEndingIsRefused() {
+        open(kAlgiers, kGambia, 0, 17);
+        const std::string path = dataDir.file("result.xls");
         CFileDialogs::setProvider(
             [&](const FileDialogRequest&) { return QString::fromStdString(path); });
         QTest::mouseClick(button("saveAs"), Qt::LeftButton);

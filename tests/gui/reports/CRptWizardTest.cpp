@@ -284,16 +284,21 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         finishRefused(); // a heading is current: silent stay
         QVERIFY(watch.takeMessages().isEmpty());
         click(tree, itemByText(tree, QStringLiteral("Bamako")));
-        QCOMPARE(child<QLineEdit>(page(), "title")->text(),
-                 QStringLiteral("Mali, Bamako (1993-1997)"));
+        auto* title = child<QLineEdit>(page(), "title");
+        QCOMPARE(title->text(), QStringLiteral("Mali, Bamako (1993-1997)"));
+        // A typed title keeps the single-byte text of the table files.
+        title->selectAll();
+        QTest::keyClicks(title, QStringLiteral("Mali, Bamako ("));
+        title->insert(QString::fromUtf8("\u00e9t\u00e9)")); // as an input method types it
         finish();
+        QCOMPARE(wizard->choices().title, std::string("Mali, Bamako (\xE9t\xE9)"));
         QCOMPARE(wizard->choices().block.fixedRegistry, kBamako);
         const std::vector<ReportDocument> documents =
             CReportOutputs::create(wizard->choices(), store, QStringLiteral("Arial"));
         QCOMPARE(documents.size(), std::size_t(2));
         QCOMPARE(documents[0].output.sex, Sex::Male);
         QCOMPARE(documents[1].output.sex, Sex::Female);
-        QVERIFY(documents[0].text.startsWith(QStringLiteral("Mali, Bamako (1993-1997)")));
+        QVERIFY(documents[0].text.startsWith(QString::fromUtf8("Mali, Bamako (\u00e9t\u00e9)")));
     }
 
   private:
