@@ -2,6 +2,7 @@
 
 #include "core/app/AppSettings.h"
 #include "core/rates/IntervalMethod.h"
+#include "core/rates/StandardPopulations.h"
 #include "core/app/CIniFile.h"
 #include "core/app/CRecentFileList.h"
 #include "core/app/RememberedBlocks.h"
@@ -59,6 +60,8 @@ class CORVELANApp : public QObject {
     CUserGroupDictionary& registryGroups() { return *m_registryGroups; }
     /// How the table views compute their confidence intervals; kept in the settings file.
     IntervalChoice& intervals() { return m_intervals; }
+    /// The standards of the ASRs in the table views and bar charts; kept in the settings file.
+    StandardChoice& standards() { return m_standards; }
     /// True when both data files opened; otherwise dataProblems() says why.
     bool hasData() const;
     const QStringList& dataProblems() const { return m_dataProblems; }
@@ -113,6 +116,7 @@ class CORVELANApp : public QObject {
     CIniFile m_profile;
     RememberedBlocks m_blocks;
     IntervalChoice m_intervals;
+    StandardChoice m_standards;
     CRecentFileList m_recentFiles{kRecentFileCount};
     int m_previewPages = 0;
     std::unique_ptr<QPrinter> m_printer;
