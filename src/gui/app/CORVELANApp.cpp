@@ -50,6 +50,7 @@ bool CORVELANApp::startUp(const StartOptions& options) {
     readSettingsFile();                          // the recent-file list now, the ten values below
     m_intervals = readIntervalChoice(m_profile); // before the menus show it
     m_standards = readStandardChoice(m_profile);
+    m_sirTests = m_profile.integer("Comparison", "TestsAndTotal", 0) != 0;
     if (options.splash) {
         CSplashWnd::showSplash();
     }
@@ -251,6 +252,11 @@ void CORVELANApp::writeSettingsFile() {
     writeAppSettings(settings(), m_profile);
     writeIntervalChoice(m_intervals, m_profile);
     writeStandardChoice(m_standards, m_profile);
+    // Written only when on, so that a settings file of a user who never asked stays as it was.
+    m_profile.removeSection("Comparison");
+    if (m_sirTests) {
+        m_profile.setInteger("Comparison", "TestsAndTotal", 1);
+    }
     QDir().mkpath(QFileInfo(m_settingsPath).absolutePath());
     const IoResult saved = m_profile.save(QFile::encodeName(m_settingsPath).toStdString());
     if (!saved.ok()) {

@@ -62,6 +62,8 @@ class CORVELANApp : public QObject {
     IntervalChoice& intervals() { return m_intervals; }
     /// The standards of the ASRs in the table views and bar charts; kept in the settings file.
     StandardChoice& standards() { return m_standards; }
+    /// "Tests and total" of the several-curve results; kept in the settings file.
+    bool& sirTests() { return m_sirTests; }
     /// True when both data files opened; otherwise dataProblems() says why.
     bool hasData() const;
     const QStringList& dataProblems() const { return m_dataProblems; }
@@ -117,6 +119,7 @@ class CORVELANApp : public QObject {
     RememberedBlocks m_blocks;
     IntervalChoice m_intervals;
     StandardChoice m_standards;
+    bool m_sirTests = false;
     CRecentFileList m_recentFiles{kRecentFileCount};
     int m_previewPages = 0;
     std::unique_ptr<QPrinter> m_printer;

@@ -1,6 +1,7 @@
 #include "gui/app/CStandardCommands.h"
 
 #include "core/io/CTemplateFolder.h"
+#include "gui/analysis/CCMPseveralResult.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
@@ -30,7 +31,8 @@ CStandardCommands::CStandardCommands(CORVELANApp& app, CMainFrame& frame)
 
 std::vector<int> CStandardCommands::commands() const {
     std::vector<int> ids = {cmd::kStandardWorldSegi, cmd::kStandardWorldWho2000,
-                            cmd::kStandardEuropean1976, cmd::kStandardEuropean2013};
+                            cmd::kStandardEuropean1976, cmd::kStandardEuropean2013,
+                            cmd::kSirTests};
     for (int id = cmd::kStandardUser1; id <= cmd::kStandardUserLast; ++id) {
         ids.push_back(id);
     }
@@ -67,6 +69,16 @@ void CStandardCommands::listUserStandards() {
 }
 
 void CStandardCommands::run(int id) {
+    if (id == cmd::kSirTests) {
+        app().sirTests() = !app().sirTests();
+        showTests();
+        for (CChildFrame* child : frame().childFrames()) {
+            if (auto* result = dynamic_cast<CCMPseveralResult*>(child->view())) {
+                result->setTests(app().sirTests());
+            }
+        }
+        return;
+    }
     StandardChoice& standards = app().standards();
     switch (id) {
     case cmd::kStandardWorldSegi:
@@ -105,7 +117,14 @@ void CStandardCommands::run(int id) {
     }
 }
 
+void CStandardCommands::showTests() {
+    if (QAction* action = frame().action(cmd::kSirTests)) {
+        action->setChecked(app().sirTests());
+    }
+}
+
 void CStandardCommands::showChoice() {
+    showTests();
     const StandardChoice& standards = app().standards();
     const auto check = [this](int id, bool on) {
         if (QAction* action = frame().action(id)) {

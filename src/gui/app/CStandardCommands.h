@@ -27,6 +27,9 @@ class CStandardCommands : public CCommandArea {
     /// Ticks the entries of the current choice.
     void showChoice();
 
+    /// Ticks "Tests and total" as the settings have it.
+    void showTests();
+
     QStringList m_userFiles;
 };
 

@@ -43,6 +43,8 @@ inline constexpr int kStandardWorldSegi = 32792;
 inline constexpr int kStandardWorldWho2000 = 32793;
 inline constexpr int kStandardEuropean1976 = 32794;
 inline constexpr int kStandardEuropean2013 = 32795;
+// "Tests and total" of the several-curve result's View menu; checked while on.
+inline constexpr int kSirTests = 32796;
 // 32820..32829: the user standards (*.std) of the Templates folder, for the World figures.
 inline constexpr int kStandardUser1 = 32820;
 inline constexpr int kStandardUserLast = 32829;

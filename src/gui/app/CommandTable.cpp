@@ -51,6 +51,7 @@ const std::vector<CommandInfo> kCommands = {
     {cmd::kStandardWorldWho2000, "World: WHO 2000", "Standardises the World ASR to the WHO 2000 world standard population\nWorld: WHO 2000", ""},
     {cmd::kStandardEuropean1976, "European: 1976", "Standardises the European ASR to the European standard population of 1976\nEuropean: 1976", ""},
     {cmd::kStandardEuropean2013, "European: 2013", "Standardises the European ASR to the revised European standard population of 2013\nEuropean: 2013", ""},
+    {cmd::kSirTests, "Tests and &total", "Adds the exact Poisson p-value of each row and a total row to the comparison of several populations\nTests and total", ""},
     {cmd::kRegistryDictionary, "&Registry", "Shows the registry dictionary and the user-defined registries\nRegistry dictionary", "registries"},
     {cmd::kCancerDictionary, "&Cancer", "Shows the cancer dictionary and the user-defined cancers\nCancer dictionary", "cancers"},
     {cmd::kWindowArrange, "&Arrange Icons", "Arranges the minimised windows\nArrange Icons", ""},

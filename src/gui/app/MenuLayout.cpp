@@ -88,6 +88,9 @@ MenuEntry viewMenu(MenuSet set) {
         }
         entries.push_back(submenu("Standard &population", std::move(standards)));
     }
+    if (set == MenuSet::Tables) {
+        entries.push_back(command(cmd::kSirTests));
+    }
     if (set == MenuSet::Graphs) {
         for (MenuEntry entry : graphViewEntries()) {
             entries.push_back(std::move(entry));

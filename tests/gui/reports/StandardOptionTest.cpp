@@ -88,6 +88,22 @@ class StandardOptionTest : public QObject {
         QVERIFY(!readAll(fixture.defaultSettingsPath()).contains(QStringLiteral("Standards")));
     }
 
+    void testsAndTotalIsKeptInTheSettings() {
+        fixture.writeFixtureData();
+        fixture.start();
+        QVERIFY(!action(cmd::kSirTests)->isChecked());
+        action(cmd::kSirTests)->trigger();
+        QVERIFY(action(cmd::kSirTests)->isChecked());
+        fixture.stop();
+        QVERIFY(readAll(fixture.defaultSettingsPath())
+                    .contains(QStringLiteral("[Comparison]\nTestsAndTotal=1\n")));
+        fixture.start();
+        QVERIFY(action(cmd::kSirTests)->isChecked());
+        action(cmd::kSirTests)->trigger();
+        fixture.stop();
+        QVERIFY(!readAll(fixture.defaultSettingsPath()).contains(QStringLiteral("Comparison")));
+    }
+
   private:
     QAction* action(int id) const { return fixture.frame().action(id); }
 
