@@ -38,12 +38,12 @@ StandardChoice StandardOptions::choice() const {
 }
 
 void addStandardOptions(CLI::App& command, StandardOptions& options) {
-    options.worldOption = command.add_option(
-        "--world", options.world,
-        "Standard of the World ASR: segi (default), who2000 or a standard file");
-    options.europeanOption = command.add_option(
-        "--european", options.european,
-        "Standard of the European ASR: 1976 (default), 2013 or a standard file");
+    options.worldOption =
+        command.add_option("--world", options.world,
+                           "Standard of the World ASR: segi (default), who2000 or a standard file");
+    options.europeanOption =
+        command.add_option("--european", options.european,
+                           "Standard of the European ASR: 1976 (default), 2013 or a standard file");
 }
 
 } // namespace orvelan::cli

@@ -20,8 +20,10 @@ class StandardCli : public ::testing::Test {
         for (const int population : {0, 12}) {
             addFlatPopulation(data, population, 1000.0, 17, [population](int sex, std::size_t i) {
                 // Females: a case in 0-4 only, so that the standard shows in the ASR.
-                return i == 18 ? 0.0 : sex == 1 ? (i == 0 ? 1.0 : 0.0)
-                                                : population == 12 ? 2.0 : 1.0;
+                return i == 18            ? 0.0
+                       : sex == 1         ? (i == 0 ? 1.0 : 0.0)
+                       : population == 12 ? 2.0
+                                          : 1.0;
             });
         }
         data.write(m_dir.str());
@@ -51,13 +53,16 @@ TEST_F(StandardCli, RatesTakeEachStandardAndNameIt) {
     const Case cases[] = {
         {{}, 12.0, 8.0, "ASR (World)", "ASR (European)"},
         {{"--world", "who2000"}, 8.8, 8.0, "ASR (World, WHO 2000)", "ASR (European)"},
-        {{"--european", "2013", "--world", "segi"}, 12.0, 5.0, "ASR (World)",
+        {{"--european", "2013", "--world", "segi"},
+         12.0,
+         5.0,
+         "ASR (World)",
          "ASR (European 2013)"},
         {{"--world", own, "--european", own}, 100.0 / 18, 100.0 / 18, "ASR (Flat)", "ASR (Flat)"},
     };
     for (const Case& c : cases) {
-        std::vector<std::string> args = {"rates", "--population", "0", "--cancer", "0",
-                                         "--sex",  "1",            "--json"};
+        std::vector<std::string> args = {"rates", "--population", "0", "--cancer",
+                                         "0",     "--sex",        "1", "--json"};
         args.insert(args.end(), c.options.begin(), c.options.end());
         const auto result = run(args);
         ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -69,10 +74,9 @@ TEST_F(StandardCli, RatesTakeEachStandardAndNameIt) {
         EXPECT_EQ(rates[0]["value"].get<double>(), 100.0 / 18); // crude: unaffected
     }
 
-    const auto text = run({"rates", "--population", "0", "--cancer", "0", "--sex", "1",
-                           "--world", "who2000"});
-    EXPECT_NE(text.out.find("\nASR (World, WHO 2000)         8.80"), std::string::npos)
-        << text.out;
+    const auto text =
+        run({"rates", "--population", "0", "--cancer", "0", "--sex", "1", "--world", "who2000"});
+    EXPECT_NE(text.out.find("\nASR (World, WHO 2000)         8.80"), std::string::npos) << text.out;
 
     // The list form names the table of each ASR row in a last column, only when asked.
     const auto list = run({"rates", "--populations", "0", "--cancers", "0", "--sexes", "f",
@@ -91,32 +95,31 @@ TEST_F(StandardCli, RatesTakeEachStandardAndNameIt) {
     const auto firstLine = nlohmann::json::parse(jsonl.out.substr(0, jsonl.out.find('\n')));
     EXPECT_EQ(firstLine["standard"], "Flat");
     EXPECT_EQ(firstLine["method"], "normal");
-    EXPECT_TRUE(nlohmann::json::parse(jsonl.out.substr(jsonl.out.find('\n') + 1))["standard"]
-                    .is_null());
+    EXPECT_TRUE(
+        nlohmann::json::parse(jsonl.out.substr(jsonl.out.find('\n') + 1))["standard"].is_null());
     const auto plain = run({"rates", "--populations", "0", "--cancers", "0", "--kinds", "1"});
     EXPECT_EQ(plain.out.substr(0, plain.out.find('\n')),
               "population,cancer,sex,kind,value,se,lower,upper");
 }
 
 TEST_F(StandardCli, ReportAndBarsNameTheStandard) {
-    const auto report = run({"report", "--kind", "user", "--populations", "0,12", "--cancers",
-                             "0", "--sexes", "f", "--rate-kind", "1", "--world", "who2000",
-                             "--json"});
+    const auto report = run({"report", "--kind", "user", "--populations", "0,12", "--cancers", "0",
+                             "--sexes", "f", "--rate-kind", "1", "--world", "who2000", "--json"});
     ASSERT_EQ(report.exitCode, 0) << report.err;
     const auto table = nlohmann::json::parse(report.out)[0];
     EXPECT_EQ(table["title"], "ASR (World, WHO 2000) (All ages)");
     EXPECT_EQ(table["cells"][1][1], "     8.80");
 
-    const auto summary = run({"report", "--kind", "summary", "--populations", "0", "--cancers",
-                              "0", "--sexes", "f", "--european", "2013", "--json"});
+    const auto summary = run({"report", "--kind", "summary", "--populations", "0", "--cancers", "0",
+                              "--sexes", "f", "--european", "2013", "--json"});
     ASSERT_EQ(summary.exitCode, 0) << summary.err;
     const auto cells = nlohmann::json::parse(summary.out)[0]["cells"];
     EXPECT_EQ(cells[0][2], "ASR (World)");
     EXPECT_EQ(cells[0][3], "ASR (European 2013)");
     EXPECT_EQ(cells[1][3], "     5.00");
 
-    const auto bars = run({"graph", "bars", "--cancer", "0", "--populations", "0,12", "--sex",
-                           "1", "--rate-kind", "2", "--european", "2013", "--json"});
+    const auto bars = run({"graph", "bars", "--cancer", "0", "--populations", "0,12", "--sex", "1",
+                           "--rate-kind", "2", "--european", "2013", "--json"});
     ASSERT_EQ(bars.exitCode, 0) << bars.err;
     const auto model = nlohmann::json::parse(bars.out);
     EXPECT_EQ(model["title"], "All sites: ASR (European 2013) (per 100,000)-Female (All ages)");
@@ -156,8 +159,7 @@ TEST_F(StandardCli, SirTestsAddThePValuesAndTheTotal) {
     EXPECT_EQ(total["observed"], 54.0);
     EXPECT_EQ(total["expected"], 36.0);
     EXPECT_EQ(total["sir"], 150.0);
-    EXPECT_NEAR(total["lower"].get<double>(), 100 * std::pow(std::sqrt(54.0) - 0.98, 2) / 36,
-                1e-9);
+    EXPECT_NEAR(total["lower"].get<double>(), 100 * std::pow(std::sqrt(54.0) - 0.98, 2) / 36, 1e-9);
     EXPECT_EQ(total["chi2"], 18.0); // (36 - 18)^2 / 18 + 0
     EXPECT_EQ(total["df"], 2);
     EXPECT_NEAR(total["p"].get<double>(), std::exp(-9.0), 1e-12); // chi-square with 2 df

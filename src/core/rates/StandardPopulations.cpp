@@ -37,8 +37,8 @@ const StandardPopulation& worldSegiStandard() {
 }
 
 const StandardPopulation& worldWho2000Standard() {
-    static const StandardPopulation kStandard{"who2000", "World, WHO 2000", kThirdStandardWeights,
-                                              {}};
+    static const StandardPopulation kStandard{
+        "who2000", "World, WHO 2000", kThirdStandardWeights, {}};
     return kStandard;
 }
 
@@ -140,22 +140,22 @@ IoResult parseStandardText(std::string_view text, const std::string& file,
                 continue;
             }
             double value = 0.0;
-            const auto [rest, error] = std::from_chars(token.data(), token.data() + token.size(),
-                                                       value);
+            const auto [rest, error] =
+                std::from_chars(token.data(), token.data() + token.size(), value);
             if (error != std::errc() || rest != token.data() + token.size()) {
-                return IoResult::failure(file, std::string(kNotAStandard),
-                                         lineReason(lineNumber, "'" + std::string(token) +
-                                                                    "' is not a number"));
+                return IoResult::failure(
+                    file, std::string(kNotAStandard),
+                    lineReason(lineNumber, "'" + std::string(token) + "' is not a number"));
             }
             if (!std::isfinite(value)) {
-                return IoResult::failure(file, std::string(kNotAStandard),
-                                         lineReason(lineNumber, "'" + std::string(token) +
-                                                                    "' is not a finite number"));
+                return IoResult::failure(
+                    file, std::string(kNotAStandard),
+                    lineReason(lineNumber, "'" + std::string(token) + "' is not a finite number"));
             }
             if (value < 0.0) {
-                return IoResult::failure(file, std::string(kNotAStandard),
-                                         lineReason(lineNumber, "'" + std::string(token) +
-                                                                    "' is negative"));
+                return IoResult::failure(
+                    file, std::string(kNotAStandard),
+                    lineReason(lineNumber, "'" + std::string(token) + "' is negative"));
             }
             if (numbers.size() == kWeightCount) {
                 return IoResult::failure(
@@ -167,21 +167,21 @@ IoResult parseStandardText(std::string_view text, const std::string& file,
         }
     }
     if (numbers.size() != kWeightCount) {
-        return IoResult::failure(file, std::string(kNotAStandard),
-                                 lineReason(std::max(lineNumber, 1),
-                                            std::to_string(numbers.size()) +
-                                                " weights where 18 are needed (one per age "
-                                                "group 0-4 ... 85+)"));
+        return IoResult::failure(
+            file, std::string(kNotAStandard),
+            lineReason(std::max(lineNumber, 1), std::to_string(numbers.size()) +
+                                                    " weights where 18 are needed (one per age "
+                                                    "group 0-4 ... 85+)"));
     }
     double sum = 0.0;
     for (const double value : numbers) {
         sum += value;
     }
     if (!(sum > 0.0) || !std::isfinite(sum)) {
-        return IoResult::failure(file, std::string(kNotAStandard),
-                                 lineReason(lastNumberLine, "the weights sum to " +
-                                                                std::string(sum > 0.0 ? "infinity"
-                                                                                      : "0")));
+        return IoResult::failure(
+            file, std::string(kNotAStandard),
+            lineReason(lastNumberLine,
+                       "the weights sum to " + std::string(sum > 0.0 ? "infinity" : "0")));
     }
     StandardPopulation read;
     for (std::size_t i = 0; i < numbers.size(); ++i) {

@@ -31,8 +31,7 @@ void writeSlot(CIniFile& file, std::string_view key, const StandardPopulation& s
 StandardChoice readStandardChoice(const CIniFile& file) {
     StandardChoice choice;
     choice.world = readSlot(file, StandardSlot::World, kWorldKey, worldSegiStandard());
-    choice.european =
-        readSlot(file, StandardSlot::European, kEuropeanKey, european1976Standard());
+    choice.european = readSlot(file, StandardSlot::European, kEuropeanKey, european1976Standard());
     return choice;
 }
 

@@ -31,8 +31,7 @@ CStandardCommands::CStandardCommands(CORVELANApp& app, CMainFrame& frame)
 
 std::vector<int> CStandardCommands::commands() const {
     std::vector<int> ids = {cmd::kStandardWorldSegi, cmd::kStandardWorldWho2000,
-                            cmd::kStandardEuropean1976, cmd::kStandardEuropean2013,
-                            cmd::kSirTests};
+                            cmd::kStandardEuropean1976, cmd::kStandardEuropean2013, cmd::kSirTests};
     for (int id = cmd::kStandardUser1; id <= cmd::kStandardUserLast; ++id) {
         ids.push_back(id);
     }
@@ -56,7 +55,8 @@ void CStandardCommands::listUserStandards() {
         }
         StandardPopulation standard;
         const IoResult read = readStandardFile(path, standard);
-        QAction* action = frame().action(cmd::kStandardUser1 + static_cast<int>(m_userFiles.size()));
+        QAction* action =
+            frame().action(cmd::kStandardUser1 + static_cast<int>(m_userFiles.size()));
         m_userFiles.append(QFile::decodeName(path.c_str()));
         // A file that is not a standard is listed by its file name and says why it is refused.
         action->setText(QString::fromStdString(read ? standard.title : path));

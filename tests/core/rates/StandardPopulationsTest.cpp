@@ -1,11 +1,12 @@
 // Today's standard populations, a user's own standard file, and the tests and total of the
 // several-curve comparison, against values worked out by hand or independently (mpmath).
+#include "core/rates/StandardPopulations.h"
+
 #include "FixtureData.h"
 #include "TempDir.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/rates/ConfidenceLimits.h"
 #include "core/rates/RateIntervals.h"
-#include "core/rates/StandardPopulations.h"
 #include "core/reports/CSummaryRatesTable.h"
 
 #include <cmath>
@@ -64,8 +65,9 @@ TEST_F(StandardFile, ReadsNameCommentsAndAnySeparator) {
     EXPECT_DOUBLE_EQ(standard.weights[17], 18.0 / 171);
 
     StandardPopulation unnamed;
-    ASSERT_TRUE(readStandardFile(write("plain.STD", std::string(18 * 2, ' ') + "\n"
-                                                    "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n"),
+    ASSERT_TRUE(readStandardFile(write("plain.STD", std::string(18 * 2, ' ') +
+                                                        "\n"
+                                                        "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n"),
                                  unnamed));
     EXPECT_EQ(unnamed.title, "plain");
     EXPECT_DOUBLE_EQ(unnamed.weights[5], 1.0 / 18);
@@ -94,9 +96,8 @@ TEST_F(StandardFile, RefusesBadFilesNamingFileAndLine) {
         StandardPopulation standard = worldSegiStandard();
         const IoResult result = readStandardFile(path, standard);
         EXPECT_FALSE(result) << c.name;
-        EXPECT_EQ(result.message.rfind("File '" + path + "' is not a standard population: " +
-                                           c.reason,
-                                       0),
+        EXPECT_EQ(result.message.rfind(
+                      "File '" + path + "' is not a standard population: " + c.reason, 0),
                   0U)
             << result.message;
         EXPECT_EQ(standard, worldSegiStandard()) << c.name; // left as it was
@@ -154,8 +155,8 @@ TEST_F(StandardsOnStore, AsrsAgainstEachStandardMatchHandWorkedValues) {
     EXPECT_NEAR(gamma.interval.limits.upper, 5.7119073, 1e-6);
 
     StandardChoice own;
-    ASSERT_TRUE(parseStandardText("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18", "own.std",
-                                  own.world));
+    ASSERT_TRUE(
+        parseStandardText("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18", "own.std", own.world));
     EXPECT_NEAR(asr(RateKind::AsrWorld, own).rate.value, 830.0 / 171, 1e-12);
 
     // Crude and cumulative figures do not depend on the standard, and the classic weights

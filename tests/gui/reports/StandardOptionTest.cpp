@@ -125,7 +125,8 @@ class StandardOptionTest : public QObject {
         data.write(fixture.dataDir().str());
         const std::string templates = fixture.dataDir().str() + "/Templates";
         QDir().mkpath(QString::fromStdString(templates));
-        std::ofstream(templates + "/flat.std") << "name: Flat\n1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n";
+        std::ofstream(templates + "/flat.std")
+            << "name: Flat\n1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n";
     }
 
     /// Summary rates of all sites in males for population 0, opened as the report command
