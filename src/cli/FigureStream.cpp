@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <nlohmann/json.hpp>
 #include <string_view>
 #include <ostream>
 
@@ -41,8 +42,9 @@ StreamFormat parseStreamFormat(const std::string& text) {
     throw usageError("invalid format '" + text + "' (use csv, tsv or jsonl)");
 }
 
-FigureStream::FigureStream(std::ostream& out, StreamFormat format, bool withMethod)
-    : m_out(out), m_format(format), m_withMethod(withMethod),
+FigureStream::FigureStream(std::ostream& out, StreamFormat format, bool withMethod,
+                           bool withStandard)
+    : m_out(out), m_format(format), m_withMethod(withMethod), m_withStandard(withStandard),
       m_separator(format == StreamFormat::Tsv ? '\t' : ','), m_buffer(kFlushBytes + kRowRoom) {
     if (m_format == StreamFormat::JsonLines) {
         return;
@@ -57,6 +59,10 @@ FigureStream::FigureStream(std::ostream& out, StreamFormat format, bool withMeth
     if (m_withMethod) {
         header += m_separator;
         header += "method";
+    }
+    if (m_withStandard) {
+        header += m_separator;
+        header += "standard";
     }
     header += '\n';
     put(header);
@@ -130,7 +136,26 @@ void FigureStream::keys(int population, int cancer, Sex sex, int kind) {
     m_used = static_cast<std::size_t>(at - m_buffer.data());
 }
 
-void FigureStream::endRow() {
+void FigureStream::endRow(std::string_view standard) {
+    if (m_withStandard) {
+        // A user standard's name is the user's text: quoted as each format needs.
+        if (m_format == StreamFormat::JsonLines) {
+            put(",\"standard\":");
+            put(standard.empty() ? std::string("null")
+                                 : nlohmann::json(std::string(standard)).dump());
+        } else {
+            m_buffer[m_used++] = m_separator;
+            if (standard.find_first_of(std::string{m_separator, '"'}) == std::string_view::npos) {
+                put(standard);
+            } else {
+                std::string quoted = "\"";
+                for (const char c : standard) {
+                    quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+                }
+                put(quoted + "\"");
+            }
+        }
+    }
     if (m_format == StreamFormat::JsonLines) {
         m_buffer[m_used++] = '}';
     }
@@ -140,7 +165,8 @@ void FigureStream::endRow() {
     }
 }
 
-void FigureStream::row(int population, int cancer, Sex sex, int kind, const RateResult& result) {
+void FigureStream::row(int population, int cancer, Sex sex, int kind, const RateResult& result,
+                       std::string_view standard) {
     const bool json = m_format == StreamFormat::JsonLines;
     const bool hasSe = result.ok && kind != static_cast<int>(RateKind::NumberOfCases);
     keys(population, cancer, sex, kind);
@@ -151,11 +177,11 @@ void FigureStream::row(int population, int cancer, Sex sex, int kind, const Rate
         }
         number(i == 0 ? result.ok : hasSe, values[i], i == 3);
     }
-    endRow();
+    endRow(standard);
 }
 
 void FigureStream::row(int population, int cancer, Sex sex, int kind,
-                       const RateWithInterval& figure) {
+                       const RateWithInterval& figure, std::string_view standard) {
     const bool json = m_format == StreamFormat::JsonLines;
     const RateResult& result = figure.rate;
     const bool hasSe = result.ok && kind != static_cast<int>(RateKind::NumberOfCases);
@@ -178,7 +204,7 @@ void FigureStream::row(int population, int cancer, Sex sex, int kind,
     } else {
         put(method);
     }
-    endRow();
+    endRow(standard);
 }
 
 } // namespace orvelan::cli

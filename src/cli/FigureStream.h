@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Streams summary figures one row per (population, cancer, sex, kind) for scripts: CSV, TSV or
@@ -22,15 +23,20 @@ StreamFormat parseStreamFormat(const std::string& text);
 
 class FigureStream {
   public:
-    /// withMethod: limits come from a chosen interval method, named in a last "method" column.
-    FigureStream(std::ostream& out, StreamFormat format, bool withMethod = false);
+    /// withMethod: limits come from a chosen interval method, named in a "method" column.
+    /// withStandard: a last "standard" column names the standard of each ASR row.
+    FigureStream(std::ostream& out, StreamFormat format, bool withMethod = false,
+                 bool withStandard = false);
     ~FigureStream();
     FigureStream(const FigureStream&) = delete;
     FigureStream& operator=(const FigureStream&) = delete;
 
-    void row(int population, int cancer, Sex sex, int kind, const RateResult& result);
+    /// standard: what the standard column shows (empty for every row but an ASR's).
+    void row(int population, int cancer, Sex sex, int kind, const RateResult& result,
+             std::string_view standard = {});
     /// A row whose limits are those of the interval, with its method named.
-    void row(int population, int cancer, Sex sex, int kind, const RateWithInterval& figure);
+    void row(int population, int cancer, Sex sex, int kind, const RateWithInterval& figure,
+             std::string_view standard = {});
     /// Writes what is still buffered; also done by the destructor.
     void flush();
 
@@ -38,11 +44,12 @@ class FigureStream {
     void put(std::string_view text);
     void number(bool available, double value, bool last);
     void keys(int population, int cancer, Sex sex, int kind);
-    void endRow();
+    void endRow(std::string_view standard);
 
     std::ostream& m_out;
     StreamFormat m_format;
     bool m_withMethod;
+    bool m_withStandard;
     char m_separator;
     // Rows are written straight into the buffer; a row never needs more than its room.
     std::vector<char> m_buffer;

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "GraphImage.h"
 #include "GraphOptions.h"
+#include "StandardOptions.h"
 #include "core/data/CUserGroupDictionary.h"
 #include "core/graphs/CGraphTemplate.h"
 #include "core/io/CTemplateFolder.h"
@@ -28,6 +29,7 @@ struct GraphRequest {
     std::string out;
     std::string size = "800x600";
     int fontSize = -1;
+    StandardOptions standards; // bar charts only
 };
 
 GraphDisplay parseDisplay(const GraphRequest& request) {
@@ -150,7 +152,8 @@ nlohmann::json pyramidJson(const PyramidModel& model) {
 }
 
 /// The model of the settings' kind; a graph that cannot be drawn ends the command.
-GraphModel computeModel(CIncidenceStore& store, const GraphSettings& settings) {
+GraphModel computeModel(CIncidenceStore& store, const GraphSettings& settings,
+                        const StandardChoice& standards) {
     switch (static_cast<GraphKind>(settings.kind)) {
     case GraphKind::AgeSpecific: {
         AgeCurvesModel model = computeAgeCurves(store, settings);
@@ -163,7 +166,7 @@ GraphModel computeModel(CIncidenceStore& store, const GraphSettings& settings) {
         return model;
     }
     case GraphKind::BarChart: {
-        BarChartModel model = computeBarChart(store, settings);
+        BarChartModel model = computeBarChart(store, settings, standards);
         if (model.bars.empty()) {
             throw dataError("no bar to draw: no selected series has a positive value");
         }
@@ -237,7 +240,7 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
     } else {
         settings = makeGraphSettings(context, kind, request.options);
     }
-    const GraphModel model = computeModel(store, settings);
+    const GraphModel model = computeModel(store, settings, request.standards.choice());
     if (!request.out.empty()) {
         if (const IoResult written = writeGraphImage(request.out, model, settings, display);
             !written.ok()) {
@@ -297,6 +300,9 @@ void registerGraphCommand(CLI::App& app, CliContext& context) {
         CLI::App* command = graph->add_subcommand(kind.name, kind.help);
         command->fallthrough();
         kind.addOptions(*command, request->options);
+        if (kind.kind == GraphKind::BarChart) {
+            addStandardOptions(*command, request->standards);
+        }
         addCommonOptions(*command, *request);
         const GraphKind graphKind = kind.kind;
         command->callback([&context, graphKind, request] { runGraph(context, graphKind, *request); });

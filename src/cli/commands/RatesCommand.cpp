@@ -4,10 +4,12 @@
 #include "Commands.h"
 #include "FigureStream.h"
 #include "IntervalOptions.h"
+#include "StandardOptions.h"
 #include "core/data/Codes.h"
 #include "core/rates/RateIntervals.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <iomanip>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -32,7 +34,14 @@ struct RatesOptions {
     const CLI::Option* singleOptions[3] = {};
     const CLI::Option* listOptions[5] = {};
     IntervalOptions intervals;
+    StandardOptions standards;
 };
+
+/// What the standard column shows for a kind: the id of an ASR's standard, else nothing.
+std::string_view standardName(const StandardChoice& standards, int kind) {
+    const StandardPopulation* standard = standards.forKind(static_cast<RateKind>(kind));
+    return standard != nullptr ? std::string_view(standard->id) : std::string_view();
+}
 
 nlohmann::json orNull(bool available, double value) {
     return available ? nlohmann::json(value) : nlohmann::json(nullptr);
@@ -46,6 +55,7 @@ void printRates(CliContext& context, const RatesOptions& options) {
     const IntervalChoice choice = options.intervals.choice(
         {IntervalFigure::Cases, IntervalFigure::CrudeRate, IntervalFigure::Asr}, "the rates");
     const bool named = options.intervals.given();
+    const StandardChoice standards = options.standards.choice();
     CIncidenceStore& store = context.store();
     const std::string populationLabel = store.populationLabelByNumber(population, true);
     const std::string cancerLabel = store.cancerLabel(cancer);
@@ -56,7 +66,14 @@ void printRates(CliContext& context, const RatesOptions& options) {
     std::array<RateWithInterval, kRateKindCount> results;
     for (int kind = 0; kind < kRateKindCount; ++kind) {
         results[static_cast<std::size_t>(kind)] = computeRateWithInterval(
-            store, static_cast<RateKind>(kind), options.from, options.to, choice);
+            store, static_cast<RateKind>(kind), options.from, options.to, choice, standards);
+    }
+    std::array<std::string, kRateKindCount> labels;
+    std::size_t labelWidth = 18;
+    for (int kind = 0; kind < kRateKindCount; ++kind) {
+        labels[static_cast<std::size_t>(kind)] =
+            rateKindHeading(static_cast<RateKind>(kind), standards);
+        labelWidth = std::max(labelWidth, labels[static_cast<std::size_t>(kind)].size() + 1);
     }
 
     std::ostream& out = context.out();
@@ -67,7 +84,7 @@ void printRates(CliContext& context, const RatesOptions& options) {
             const RateInterval& interval = results[static_cast<std::size_t>(kind)].interval;
             const bool hasSe = result.ok && kind != static_cast<int>(RateKind::NumberOfCases);
             rates.push_back({{"kind", kind},
-                             {"label", rateKindLabel(kind)},
+                             {"label", labels[static_cast<std::size_t>(kind)]},
                              {"value", orNull(result.ok, result.value)},
                              {"se", orNull(hasSe, result.se)},
                              {"lower", orNull(interval.ok, interval.limits.lower)},
@@ -87,14 +104,15 @@ void printRates(CliContext& context, const RatesOptions& options) {
         << "Cancer " << cancer << ": " << cancerLabel << '\n'
         << "Sex: " << sexLabel(sex, options.to)
         << "   Age range:" << ageRangeSuffix(options.from, options.to) << "\n\n"
-        << std::left << std::setw(18) << "" << std::right << std::setw(12) << "value"
+        << std::left << std::setw(static_cast<int>(labelWidth)) << "" << std::right << std::setw(12) << "value"
         << std::setw(10) << "SE"
         << "   " << options.intervals.heading() << (named ? "   method\n" : "\n");
     for (int kind = 0; kind < kRateKindCount; ++kind) {
         const RateResult& result = results[static_cast<std::size_t>(kind)].rate;
         const RateInterval& interval = results[static_cast<std::size_t>(kind)].interval;
         const bool isCount = kind == static_cast<int>(RateKind::NumberOfCases);
-        out << std::left << std::setw(18) << rateKindLabel(kind) << std::right;
+        out << std::left << std::setw(static_cast<int>(labelWidth))
+            << labels[static_cast<std::size_t>(kind)] << std::right;
         if (!result.ok) {
             out << std::setw(12) << "N.A." << '\n';
             continue;
@@ -154,9 +172,11 @@ void streamRates(CliContext& context, const RatesOptions& options) {
     const bool named = options.intervals.given();
     const IntervalChoice choice = options.intervals.choice(
         {IntervalFigure::Cases, IntervalFigure::CrudeRate, IntervalFigure::Asr}, "the rates");
+    const StandardChoice standards = options.standards.choice();
+    const bool withStandard = options.standards.given();
     CIncidenceStore& store = context.store();
 
-    FigureStream stream(context.out(), format, named);
+    FigureStream stream(context.out(), format, named, withStandard);
     for (const int population : populations) {
         for (const int cancer : cancers) {
             for (const Sex sex : sexes) {
@@ -168,13 +188,18 @@ void streamRates(CliContext& context, const RatesOptions& options) {
                 }
                 for (const int kind : kinds) {
                     const auto rateKind = static_cast<RateKind>(kind);
+                    const std::string_view standard =
+                        withStandard ? standardName(standards, kind) : std::string_view();
                     if (named) {
                         stream.row(population, cancer, sex, kind,
                                    computeRateWithInterval(store, rateKind, options.from,
-                                                           options.to, choice));
+                                                           options.to, choice, standards),
+                                   standard);
                     } else {
                         stream.row(population, cancer, sex, kind,
-                                   store.computeRateOnLoaded(rateKind, options.from, options.to));
+                                   store.computeRateOnLoaded(rateKind, options.from, options.to,
+                                                             standards.weightsFor(rateKind)),
+                                   standard);
                     }
                 }
             }
@@ -233,6 +258,7 @@ void registerRatesCommand(CLI::App& app, CliContext& context) {
     rates->add_option("--to", options->to, "Last age group 0-17 (17: to the open top)")
         ->capture_default_str();
     addIntervalOptions(*rates, options->intervals);
+    addStandardOptions(*rates, options->standards);
     rates->callback([&context, options] { runRates(context, *options); });
 }
 

@@ -5,6 +5,7 @@
 #include "IntervalOptions.h"
 #include "ReportNumbersText.h"
 #include "ReportOptions.h"
+#include "StandardOptions.h"
 #include "core/io/CAtomicFile.h"
 #include "core/io/CTemplateFolder.h"
 #include "core/reports/CAgeSpecificRatesTable.h"
@@ -31,6 +32,7 @@ struct ReportOptions {
     std::string format; // empty: the grid's texts; csv or jsonl: its numbers
     ReportChoiceOptions choices;
     IntervalOptions intervals;
+    StandardOptions standards;
 };
 
 struct BuiltTable {
@@ -61,7 +63,8 @@ ReportChoices readTemplate(CliContext& context, const std::string& path) {
 /// The tables Finish would open, one per ticked sex, kept to --sex when it is given.
 std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choices,
                                     std::optional<Sex> onlySex, bool withNumbers,
-                                    const IntervalOptions& intervals) {
+                                    const IntervalOptions& intervals,
+                                    const StandardChoice& standards) {
     ReportBlock& block = choices.block;
     const IntervalChoice intervalChoice = intervals.reportChoice(block);
     if (onlySex && block.reportKind == static_cast<int>(ReportKind::UserDefined)) {
@@ -76,6 +79,7 @@ std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choice
         if (output.kind == ReportOutputKind::SummaryRatesView) {
             auto settings = SummaryRatesSettings::fromBlock(block, output.sex);
             intervals.applyTo(settings, intervalChoice);
+            settings.standards = standards;
             CSummaryRatesTable table(settings);
             table.build(store, choices.registries, choices.cancers);
             tables.push_back({output.sex, table.title(), table.grid(),
@@ -88,6 +92,7 @@ std::vector<BuiltTable> buildTables(CIncidenceStore& store, ReportChoices choice
         } else if (block.includesMales() || block.includesFemales()) {
             auto settings = ReportSettings::fromBlock(block);
             intervals.applyTo(settings, intervalChoice);
+            settings.standards = standards;
             CReportTable table(settings);
             table.build(store, choices.registries, choices.cancers);
             tables.push_back({output.sex, table.title(), table.grid(),
@@ -165,8 +170,9 @@ void runReport(CliContext& context, const ReportOptions& options) {
     if (!options.sex.empty()) {
         onlySex = parseSex(options.sex, false);
     }
-    const auto tables =
-        buildTables(context.store(), choices, onlySex, format.has_value(), options.intervals);
+    const StandardChoice standards = options.standards.choice();
+    const auto tables = buildTables(context.store(), choices, onlySex, format.has_value(),
+                                    options.intervals, standards);
     if (tables.empty()) {
         throw usageError("the report includes no " +
                          std::string(*onlySex == Sex::Male ? "males" : "females"));
@@ -211,6 +217,7 @@ void registerReportCommand(CLI::App& app, CliContext& context) {
                         "Save as FILE.txt (tab-delimited) or FILE.prn (formatted), with two "
                         "tables FILE-male and FILE-female; with --format, the numbers to FILE");
     addIntervalOptions(*command, options->intervals);
+    addStandardOptions(*command, options->standards);
     command->callback([&context, options] { runReport(context, *options); });
 }
 

@@ -21,6 +21,7 @@ struct SirOptions {
     int from = 0;
     int to = kTopAgeGroup;
     IntervalOptions intervals;
+    bool tests = false; // the p-value of each row and the total row
 };
 
 nlohmann::json orNull(bool available, double value) {
@@ -73,6 +74,20 @@ void printSir(CliContext& context, const SirOptions& options) {
         lines.push_back({population, std::move(label), row});
     }
 
+    std::vector<SirRow> computed;
+    for (const SirLine& line : lines) {
+        computed.push_back(line.row);
+    }
+    SirTotal total = sirTotal(computed);
+    if (total.row.available()) {
+        const RateInterval interval = sirInterval(total.row, choice);
+        total.row.sirLow = interval.limits.lower;
+        total.row.sirHigh = interval.limits.upper;
+    }
+    const std::string method =
+        std::to_string(choice.level) + "% " +
+        std::string(intervalMethodName(intervalMethodFor(choice.method, IntervalFigure::Sir)));
+
     std::ostream& out = context.out();
     if (context.json) {
         nlohmann::json rows = nlohmann::json::array();
@@ -91,8 +106,24 @@ void printSir(CliContext& context, const SirOptions& options) {
                     intervalMethodName(intervalMethodFor(choice.method, IntervalFigure::Sir));
                 rows.back()["level"] = choice.level;
             }
+            if (options.tests) {
+                const double p = sirRowPValue(line.row);
+                rows.back()["p"] = orNull(p >= 0.0, p);
+            }
         }
-        context.printJson(nlohmann::json{{"title", title}, {"rows", rows}});
+        nlohmann::json json{{"title", title}, {"rows", rows}};
+        if (options.tests) {
+            const bool ok = total.row.available();
+            json["total"] = {{"observed", total.row.observed},
+                             {"expected", total.row.expected},
+                             {"sir", orNull(ok, total.row.sir)},
+                             {"lower", orNull(ok, total.row.sirLow)},
+                             {"upper", orNull(ok, total.row.sirHigh)},
+                             {"chi2", orNull(ok, total.row.chi2)},
+                             {"df", total.df},
+                             {"p", orNull(total.p >= 0.0, total.p)}};
+        }
+        context.printJson(json);
         return;
     }
     out << title;
@@ -103,17 +134,31 @@ void printSir(CliContext& context, const SirOptions& options) {
         }
         out << '\t' << text;
     }
+    if (options.tests) {
+        out << '\t' << kSirPColumn;
+    }
     out << (named ? "\tmethod\n" : "\n");
     for (const SirLine& line : lines) {
         out << line.label;
         for (const std::string& cell : sirCellTexts(line.row)) {
             out << '\t' << cell;
         }
+        if (options.tests) {
+            out << '\t' << sirPText(sirRowPValue(line.row));
+        }
         if (named) {
-            out << '\t' << std::to_string(choice.level) << "% "
-                << intervalMethodName(intervalMethodFor(choice.method, IntervalFigure::Sir));
+            out << '\t' << method;
         }
         out << '\n';
+    }
+    if (options.tests) {
+        std::array<std::string, 4> cells = sirCellTexts(total.row);
+        cells[3] = sirTotalChi2Text(total);
+        out << kSirTotalLabel;
+        for (const std::string& cell : cells) {
+            out << '\t' << cell;
+        }
+        out << '\t' << sirPText(total.p) << (named ? '\t' + method : std::string()) << '\n';
     }
 }
 
@@ -133,6 +178,9 @@ void registerSirCommand(CLI::App& app, CliContext& context) {
     sir->add_option("--to", options->to, "Last age group 0-17 (17: to the open top)")
         ->capture_default_str();
     addIntervalOptions(*sir, options->intervals);
+    sir->add_flag("--tests", options->tests,
+                  "Add each row's exact Poisson p-value (two-sided) and a total row: the summed "
+                  "O and E, the overall SIR and the chi-square of (O-E)^2/E with its p-value");
     sir->callback([&context, options] { printSir(context, *options); });
 }
 

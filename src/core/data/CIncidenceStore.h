@@ -104,6 +104,8 @@ class CIncidenceStore {
     int numberOfCases(int from, int to);
     int crudeRate(int from, int to);
     int asr(int from, int to, StandardCode standardCode);
+    /// The same against weights of the caller's (18 summing to 1), e.g. a standard of today's.
+    int asr(int from, int to, const AgeArray& weights);
     int cumulativeRate(int from, int to);
     int cumulativeRisk(int from, int to);
 
@@ -122,10 +124,12 @@ class CIncidenceStore {
     const AgeArray& ageSpecificRates() const { return m_rates; }
 
     /// A rate kind as every view asks it: kind 5 over 0-17 counts unknown ages too (its SE is 0).
-    RateResult computeRate(RateKind kind, int from, int to);
+    /// asrWeights, when given, replace the classic table of an ASR kind.
+    RateResult computeRate(RateKind kind, int from, int to, const AgeArray* asrWeights = nullptr);
     /// The same, on the series exactly as loaded: the folding at the top of the range is undone
     /// afterwards, so no figure depends on which figures were computed before it.
-    RateResult computeRateOnLoaded(RateKind kind, int from, int to);
+    RateResult computeRateOnLoaded(RateKind kind, int from, int to,
+                                   const AgeArray* asrWeights = nullptr);
 
     // Labels (256-character buffers in spirit; here plain strings).
     /// Label of a registry dictionary row; reads the population record (sex 0) first, which
@@ -167,6 +171,8 @@ class CIncidenceStore {
     /// Folds the top of the range into the last age group when to is 17; false when the range
     /// cannot be computed.
     bool applyTopOfRange(int from, int& to, bool foldWeights);
+    /// The ASR on the weights already in place.
+    int asrOnWeights(int from, int to);
     static int decline(double& value, double& se);
     /// Age-specific rates per 100,000 of groups 0-17 of the series as it stands (0 for a group
     /// without person-years), computed once for the figures of the series to share.

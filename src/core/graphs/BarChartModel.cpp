@@ -39,7 +39,8 @@ void sortCandidates(Candidates& candidates) {
     }
 }
 
-void fillCandidates(CIncidenceStore& store, const GraphSettings& s, Candidates& candidates) {
+void fillCandidates(CIncidenceStore& store, const GraphSettings& s,
+                    const StandardChoice& standards, Candidates& candidates) {
     // A template's sex outside 0-2 loads nothing, so every bar stays empty.
     const std::optional<Sex> sex = sexFromIndex(s.sex);
     if (s.barChartType == static_cast<int>(BarChartType::Cancer)) {
@@ -57,7 +58,7 @@ void fillCandidates(CIncidenceStore& store, const GraphSettings& s, Candidates& 
             auto& candidate = candidates[static_cast<std::size_t>(slot)];
             candidate.key = population;
             if (sex && store.load(population, s.cancer, *sex)) {
-                candidate.value = barValue(store, s.rateKind, s.ageFrom, s.ageTo);
+                candidate.value = barValue(store, s.rateKind, s.ageFrom, s.ageTo, standards);
             }
         }
     } else {
@@ -68,7 +69,7 @@ void fillCandidates(CIncidenceStore& store, const GraphSettings& s, Candidates& 
             auto& candidate = candidates[static_cast<std::size_t>(cancer)];
             candidate.key = cancer;
             if (sex && store.load(s.population, cancer, *sex)) {
-                candidate.value = barValue(store, s.rateKind, s.ageFrom, s.ageTo);
+                candidate.value = barValue(store, s.rateKind, s.ageFrom, s.ageTo, standards);
             }
         }
     }
@@ -83,14 +84,16 @@ std::string BarChartModel::statusText(std::size_t bar) const {
                : formatText("%s: %.2f", b.label.c_str(), b.value);
 }
 
-double barValue(CIncidenceStore& store, int rateKind, int from, int to) {
+double barValue(CIncidenceStore& store, int rateKind, int from, int to,
+                const StandardChoice& standards) {
     if (rateKind == static_cast<int>(RateKind::NumberOfCases)) {
         return store.numberOfCases(from, to) == 0 ? store.numberOfCasesResult() : -1.0;
     }
     if (rateKind < 0 || rateKind >= kRateKindCount) {
         return -1.0;
     }
-    return store.computeRate(static_cast<RateKind>(rateKind), from, to).value;
+    const auto kind = static_cast<RateKind>(rateKind);
+    return store.computeRate(kind, from, to, standards.weightsFor(kind)).value;
 }
 
 void chooseMultiplier(double largest, double& multiplier, std::string& caption) {
@@ -113,13 +116,22 @@ void chooseMultiplier(double largest, double& multiplier, std::string& caption) 
     }
 }
 
-BarChartModel computeBarChart(CIncidenceStore& store, const GraphSettings& settings) {
+BarChartModel computeBarChart(CIncidenceStore& store, const GraphSettings& settings,
+                              const StandardChoice& standards) {
     BarChartModel model;
     model.title = settings.title;
+    if (settings.rateKind >= 0 && settings.rateKind < kRateKindCount) {
+        const auto kind = static_cast<RateKind>(settings.rateKind);
+        const std::string_view label = rateKindLabel(settings.rateKind);
+        if (const auto at = model.title.find(label);
+            standards.weightsFor(kind) != nullptr && at != std::string::npos) {
+            model.title.replace(at, label.size(), rateKindHeading(kind, standards));
+        }
+    }
     model.type = settings.barChartType;
     model.rateKind = settings.rateKind;
     Candidates candidates{};
-    fillCandidates(store, settings, candidates);
+    fillCandidates(store, settings, standards, candidates);
     sortCandidates(candidates);
     for (const Candidate& candidate : candidates) {
         if (candidate.value > 0.0) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/graphs/NiceScale.h"
+#include "core/rates/StandardPopulations.h"
 
 #include <string>
 #include <vector>
@@ -36,13 +37,17 @@ struct BarChartModel {
 
 /// The value of the loaded series for a rate kind 0-5 over from..to; -1 when it cannot be
 /// computed. The number of cases never counts unknown ages.
-double barValue(CIncidenceStore& store, int rateKind, int from, int to);
+/// An ASR kind is standardised to its standard of the choice.
+double barValue(CIncidenceStore& store, int rateKind, int from, int to,
+                const StandardChoice& standards = classicStandards());
 
 /// Multiplier and caption for the largest value: x 10 to x 10000 below 1, 1 below 10000,
 /// then tens, hundreds and thousands.
 void chooseMultiplier(double largest, double& multiplier, std::string& caption);
 
-/// Builds the bars; empty bars mean no value was positive and the chart cannot be drawn.
-BarChartModel computeBarChart(CIncidenceStore& store, const GraphSettings& settings);
+/// Builds the bars; empty bars mean no value was positive and the chart cannot be drawn. An ASR
+/// against a standard other than the classic one is named in the title in place of the kind.
+BarChartModel computeBarChart(CIncidenceStore& store, const GraphSettings& settings,
+                              const StandardChoice& standards = classicStandards());
 
 } // namespace orvelan

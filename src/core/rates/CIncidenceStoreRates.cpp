@@ -110,6 +110,19 @@ int CIncidenceStore::asr(int from, int to, StandardCode standardCode) {
         return decline(m_asr, m_asrSe);
     }
     setStandard(standardCode);
+    return asrOnWeights(from, to);
+}
+
+int CIncidenceStore::asr(int from, int to, const AgeArray& weights) {
+    m_rates.fill(0.0);
+    if (!isRange(from, to, kTopAgeGroup)) {
+        return decline(m_asr, m_asrSe);
+    }
+    m_weights = weights;
+    return asrOnWeights(from, to);
+}
+
+int CIncidenceStore::asrOnWeights(int from, int to) {
     if (!applyTopOfRange(from, to, true)) {
         return decline(m_asr, m_asrSe);
     }
@@ -180,7 +193,8 @@ int CIncidenceStore::cumulativeRisk(int from, int to) {
     return 0;
 }
 
-RateResult CIncidenceStore::computeRate(RateKind kind, int from, int to) {
+RateResult CIncidenceStore::computeRate(RateKind kind, int from, int to,
+                                        const AgeArray* asrWeights) {
     RateResult result;
     int status = 1;
     switch (kind) {
@@ -191,8 +205,11 @@ RateResult CIncidenceStore::computeRate(RateKind kind, int from, int to) {
         break;
     case RateKind::AsrWorld:
     case RateKind::AsrEuropean:
-        status = asr(from, to,
-                     kind == RateKind::AsrWorld ? StandardCode::World : StandardCode::European);
+        status = asrWeights != nullptr
+                     ? asr(from, to, *asrWeights)
+                     : asr(from, to,
+                           kind == RateKind::AsrWorld ? StandardCode::World
+                                                      : StandardCode::European);
         result.value = m_asr;
         result.se = m_asrSe;
         break;
@@ -223,12 +240,14 @@ RateResult CIncidenceStore::computeRate(RateKind kind, int from, int to) {
     return result;
 }
 
-RateResult CIncidenceStore::computeRateOnLoaded(RateKind kind, int from, int to) {
+RateResult CIncidenceStore::computeRateOnLoaded(RateKind kind, int from, int to,
+                                                const AgeArray* asrWeights) {
     if (to != kTopAgeGroup) {
-        return computeRate(kind, from, to); // only a range to the open top folds the cases
+        // Only a range to the open top folds the cases.
+        return computeRate(kind, from, to, asrWeights);
     }
     const Series loaded = m_cases;
-    const RateResult result = computeRate(kind, from, to);
+    const RateResult result = computeRate(kind, from, to, asrWeights);
     m_cases = loaded;
     seriesChanged();
     return result;

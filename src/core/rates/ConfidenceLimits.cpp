@@ -5,6 +5,10 @@
 #include <boost/math/distributions/chi_squared.hpp>
 #include <boost/math/distributions/gamma.hpp>
 #include <boost/math/policies/policy.hpp>
+#include <boost/math/special_functions/gamma.hpp>
+
+#include <algorithm>
+#include <cmath>
 
 namespace orvelan {
 
@@ -42,6 +46,25 @@ Interval exactPoissonLimits(double count, int level) {
     const double alpha = alphaOf(level);
     const double lower = count == 0.0 ? 0.0 : chiSquareQuantile(alpha / 2, 2 * count) / 2;
     return {lower, chiSquareQuantile(1 - alpha / 2, 2 * count + 2) / 2};
+}
+
+double exactPoissonPValue(double observed, double expected) {
+    if (!(observed >= 0.0) || !(expected > 0.0) || !std::isfinite(observed) ||
+        !std::isfinite(expected)) {
+        return -1.0;
+    }
+    const double count = std::floor(observed);
+    // P(X <= n) = Q(n + 1, E) and P(X >= n) = P(n, E), the regularised incomplete gammas.
+    const double lowerTail = boost::math::gamma_q(count + 1.0, expected, Policy());
+    const double upperTail = count == 0.0 ? 1.0 : boost::math::gamma_p(count, expected, Policy());
+    return std::min(1.0, 2.0 * std::min(lowerTail, upperTail));
+}
+
+double chiSquareTail(double x, int df) {
+    if (df < 1 || !(x >= 0.0)) {
+        return -1.0;
+    }
+    return boost::math::gamma_q(df / 2.0, x / 2.0, Policy());
 }
 
 Interval gammaLimits(double rate, double variance, double weight, int level) {

@@ -23,4 +23,13 @@ Interval exactPoissonLimits(double count, int level);
 /// (Fay-Feuer) or their mean (Tiwari). Negative inputs or w = 0 give {-1, -1}.
 Interval gammaLimits(double rate, double variance, double weight, int level);
 
+/// Two-sided exact Poisson p-value of an observed count (its whole part) against an expected
+/// one: twice the smaller of P(X <= O) and P(X >= O) for X Poisson with mean E, at most 1.
+/// -1 when O is negative or E is not positive.
+double exactPoissonPValue(double observed, double expected);
+
+/// Probability that a chi-square variable with df degrees of freedom exceeds x, for any df of
+/// 1 or more; -1 for df below 1 or a negative x.
+double chiSquareTail(double x, int df);
+
 } // namespace orvelan

@@ -66,9 +66,10 @@ RateInterval gammaAsr(const CIncidenceStore& store, const RateResult& rate, int 
 } // namespace
 
 RateWithInterval computeRateWithInterval(CIncidenceStore& store, RateKind kind, int from, int to,
-                                         const IntervalChoice& choice) {
+                                         const IntervalChoice& choice,
+                                         const StandardChoice& standards) {
     RateWithInterval result;
-    result.rate = store.computeRateOnLoaded(kind, from, to);
+    result.rate = store.computeRateOnLoaded(kind, from, to, standards.weightsFor(kind));
     const IntervalMethod method = intervalMethodFor(choice.method, intervalFigureOf(kind));
     result.interval.method = method;
     if (!result.rate.ok) {

@@ -4,6 +4,7 @@
 #include "core/rates/ConfidenceLimits.h"
 #include "core/rates/IntervalMethod.h"
 #include "core/rates/SeveralCurveComparison.h"
+#include "core/rates/StandardPopulations.h"
 
 // Intervals of the figures the views and the command-line tool show, by the method chosen:
 // computed on the series loaded in the store, or from an SIR row.
@@ -27,8 +28,10 @@ struct RateWithInterval {
 /// person-years; gamma limits of an ASR use the weights w_i f 100000 / (W n_i) of the groups
 /// with person-years (W the standard's weights of the range, f the unknown-age factor). A
 /// crude rate without person-years or an ASR without weights falls back to the normal limits.
+/// An ASR kind is standardised to its standard of the choice of standards.
 RateWithInterval computeRateWithInterval(CIncidenceStore& store, RateKind kind, int from, int to,
-                                         const IntervalChoice& choice);
+                                         const IntervalChoice& choice,
+                                         const StandardChoice& standards = classicStandards());
 
 /// Limits of an SIR (per 100) by the choice. Normal at 95% is the classic pair: tabulated
 /// exact limits below 50 cases, (sqrt(O) - 0.98)^2 and (sqrt(O + 1) + 0.98)^2 above; at other

@@ -3,6 +3,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/rates/ComparisonTexts.h"
+#include "core/rates/ConfidenceLimits.h"
 #include "core/io/Printf.h"
 
 #include <algorithm>
@@ -134,6 +135,45 @@ std::string severalTitle(CIncidenceStore& store, const SirRequest& request) {
     }
     title += ageRangeSuffix(request.ageLow, request.ageHigh);
     return title;
+}
+
+double sirRowPValue(const SirRow& row) {
+    return row.available() ? exactPoissonPValue(row.observed, row.expected) : -1.0;
+}
+
+SirTotal sirTotal(const std::vector<SirRow>& rows) {
+    SirTotal total;
+    double chi2 = 0.0;
+    for (const SirRow& row : rows) {
+        if (!row.available()) {
+            continue;
+        }
+        total.row.observed += row.observed;
+        total.row.expected += row.expected;
+        chi2 += row.chi2;
+        ++total.df;
+    }
+    if (total.df == 0 || total.row.expected <= 0.0) {
+        return total;
+    }
+    const PoissonLimits limits = poissonLimits(total.row.observed);
+    total.row.sir = 100.0 * total.row.observed / total.row.expected;
+    total.row.sirLow = 100.0 * limits.lower / total.row.expected;
+    total.row.sirHigh = 100.0 * limits.upper / total.row.expected;
+    total.row.chi2 = chi2;
+    total.p = chiSquareTail(chi2, total.df);
+    return total;
+}
+
+std::string sirPText(double p) {
+    return p < 0.0 ? std::string(kNotAvailable) : formatText("%8.4f", p);
+}
+
+std::string sirTotalChi2Text(const SirTotal& total) {
+    if (!total.row.available()) {
+        return std::string(kNotAvailable);
+    }
+    return formatText("%10.1f (%d df)", total.row.chi2, total.df);
 }
 
 std::array<std::string, 4> sirCellTexts(const SirRow& row) {

@@ -76,4 +76,28 @@ inline constexpr std::string_view kNotAvailable = "N.A.";
 /// The four value cells of a row: "%9.0f", "%10.1f", "%8.0f [%.0f,%.0f]", "%10.1f", or "N.A.".
 std::array<std::string, 4> sirCellTexts(const SirRow& row);
 
+// Tests and total, shown on request beside the rows.
+
+/// Heading of the p-value column and label of the total row.
+inline constexpr std::string_view kSirPColumn = "p";
+inline constexpr std::string_view kSirTotalLabel = "Total";
+
+/// The exact Poisson p-value of a row's O against its E; -1 for a row that is not available.
+double sirRowPValue(const SirRow& row);
+
+/// The total of a comparison: O and E summed over the rows that could be computed, the overall
+/// SIR with limits by the rule of a row, chi2 the sum of the rows' (O-E)^2/E with df the number
+/// of those rows and p its chi-square p-value (-1 without rows).
+struct SirTotal {
+    SirRow row;
+    int df = 0;
+    double p = -1.0;
+};
+SirTotal sirTotal(const std::vector<SirRow>& rows);
+
+/// A p-value cell: "%8.4f", or "N.A." for -1.
+std::string sirPText(double p);
+/// The chi-square cell of the total: "%10.1f (%d df)".
+std::string sirTotalChi2Text(const SirTotal& total);
+
 } // namespace orvelan

@@ -42,7 +42,7 @@ void CReportTable::build(CIncidenceStore& store, const SelectionList& registries
             m_cancerSexes.push_back(slot * kSexDigits + 1);
         }
     }
-    m_title = std::string(rateKindLabel(static_cast<int>(m_settings.rateKind))) +
+    m_title = rateKindHeading(m_settings.rateKind, m_settings.standards) +
               ageRangeSuffix(m_settings.ageFrom, m_settings.ageTo);
     if (m_settings.confidenceInterval && m_settings.rateKind != RateKind::NumberOfCases) {
         m_title += intervalNote(m_settings.intervals, {m_settings.rateKind});
@@ -99,7 +99,7 @@ std::string CReportTable::cellText(CIncidenceStore& store, int registry, int can
         m_settings.confidenceInterval && m_settings.rateKind != RateKind::NumberOfCases;
     return rateCellText(store, m_settings.rateKind, m_settings.ageFrom, m_settings.ageTo,
                         withInterval ? IntervalStyle::Brackets : IntervalStyle::None,
-                        m_settings.intervals);
+                        m_settings.intervals, m_settings.standards);
 }
 
 } // namespace orvelan

@@ -2,6 +2,7 @@
 
 #include "core/data/Codes.h"
 #include "core/rates/IntervalMethod.h"
+#include "core/rates/StandardPopulations.h"
 #include "core/reports/CTextGrid.h"
 
 #include <string>
@@ -25,6 +26,8 @@ struct ReportSettings {
     int ageTo = kTopAgeGroup;
     /// How the limits are computed; a choice other than the default is named in the title.
     IntervalChoice intervals;
+    /// The standards of the ASRs; one other than the classic is named in the headings.
+    StandardChoice standards;
 
     /// The settings a user-defined report block (kind 2) asks for.
     static ReportSettings fromBlock(const ReportBlock& block);

@@ -29,6 +29,14 @@ const std::vector<std::string>& CSummaryRatesTable::columnHeaders() {
     return kHeaders;
 }
 
+std::vector<std::string> CSummaryRatesTable::columnHeaders(const StandardChoice& standards) {
+    std::vector<std::string> headers = columnHeaders();
+    for (const RateKind kind : {RateKind::AsrWorld, RateKind::AsrEuropean}) {
+        headers[static_cast<std::size_t>(kind)] = rateKindHeading(kind, standards);
+    }
+    return headers;
+}
+
 void CSummaryRatesTable::build(CIncidenceStore& store, const SelectionList& registries,
                                const SelectionList& cancers) {
     const SummaryRatesSettings& s = m_settings;
@@ -36,7 +44,7 @@ void CSummaryRatesTable::build(CIncidenceStore& store, const SelectionList& regi
         s.rowsAreRegistries ? registryItems(registries) : cancerItems(cancers, s.sex, store);
     m_title = buildTitle(store);
     m_grid = labelledGrid(
-        m_title, columnHeaders(), m_rowItems,
+        m_title, columnHeaders(s.standards), m_rowItems,
         [&](int item) {
             return s.rowsAreRegistries ? registryLabel(store, item, true)
                                        : cancerLabel(store, item);
@@ -73,7 +81,8 @@ std::string CSummaryRatesTable::cellText(CIncidenceStore& store, int item, int v
     // The number of cases keeps its plain count here, whatever the method.
     const bool withInterval = s.confidenceInterval && kind != RateKind::NumberOfCases;
     return rateCellText(store, kind, s.ageFrom, s.ageTo,
-                        withInterval ? IntervalStyle::Words : IntervalStyle::None, s.intervals);
+                        withInterval ? IntervalStyle::Words : IntervalStyle::None, s.intervals,
+                        s.standards);
 }
 
 } // namespace orvelan

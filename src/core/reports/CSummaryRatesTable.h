@@ -2,6 +2,7 @@
 
 #include "core/data/Codes.h"
 #include "core/rates/IntervalMethod.h"
+#include "core/rates/StandardPopulations.h"
 #include "core/reports/CTextGrid.h"
 
 #include <string>
@@ -26,6 +27,8 @@ struct SummaryRatesSettings {
     int fixedRegistry = 0;
     /// How the limits are computed; a choice other than the default is named in the title.
     IntervalChoice intervals;
+    /// The standards of the ASRs; one other than the classic is named in the headings.
+    StandardChoice standards;
 
     /// The settings a block of this kind asks for, for one sex.
     static SummaryRatesSettings fromBlock(const ReportBlock& block, Sex sex);
@@ -48,6 +51,8 @@ class CSummaryRatesTable {
 
     /// Headers of the value columns, "Crude rate" ... "Number of cases".
     static const std::vector<std::string>& columnHeaders();
+    /// The same, each ASR heading naming its standard when it is not the classic one.
+    static std::vector<std::string> columnHeaders(const StandardChoice& standards);
 
   private:
     std::string buildTitle(CIncidenceStore& store) const;

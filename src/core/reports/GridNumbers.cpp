@@ -17,8 +17,9 @@ constexpr int kAllAgesColumn = 19; // 19 all ages, 20 verification percentage
 constexpr int kSexDigits = 10;     // a cancer/sex item of the report is cancer x 10 + sex
 
 GridNumber rateNumber(CIncidenceStore& store, RateKind kind, int from, int to, bool interval,
-                      const IntervalChoice& intervals) {
-    const RateWithInterval computed = computeRateWithInterval(store, kind, from, to, intervals);
+                      const IntervalChoice& intervals, const StandardChoice& standards) {
+    const RateWithInterval computed =
+        computeRateWithInterval(store, kind, from, to, intervals, standards);
     GridNumber number;
     if (!computed.rate.ok) {
         return number;
@@ -67,7 +68,7 @@ NumberGrid gridNumbers(CIncidenceStore& store, const CSummaryRatesTable& table) 
             // Every figure from a fresh load, as the grid's cells are.
             row.push_back(loadItem(store, registry, cancer, s.sex)
                               ? rateNumber(store, static_cast<RateKind>(kind), s.ageFrom, s.ageTo,
-                                           s.confidenceInterval, s.intervals)
+                                           s.confidenceInterval, s.intervals, s.standards)
                               : GridNumber{});
         }
     }
@@ -102,7 +103,7 @@ NumberGrid gridNumbers(CIncidenceStore& store, const CReportTable& table) {
             row.push_back(
                 loadItem(store, registry, cancerSex / kSexDigits, CReportTable::itemSex(cancerSex))
                     ? rateNumber(store, s.rateKind, s.ageFrom, s.ageTo, s.confidenceInterval,
-                                 s.intervals)
+                                 s.intervals, s.standards)
                     : GridNumber{});
         }
     }

@@ -66,8 +66,10 @@ bool loadItem(CIncidenceStore& store, int registry, int cancer, Sex sex) {
 }
 
 std::string rateCellText(CIncidenceStore& store, RateKind kind, int from, int to,
-                         IntervalStyle style, const IntervalChoice& intervals) {
-    const RateWithInterval computed = computeRateWithInterval(store, kind, from, to, intervals);
+                         IntervalStyle style, const IntervalChoice& intervals,
+                         const StandardChoice& standards) {
+    const RateWithInterval computed =
+        computeRateWithInterval(store, kind, from, to, intervals, standards);
     const RateResult& r = computed.rate;
     const bool isCount = kind == RateKind::NumberOfCases;
     if (isCount && (style == IntervalStyle::None || !computed.interval.ok)) {

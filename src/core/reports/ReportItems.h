@@ -3,6 +3,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/data/Codes.h"
 #include "core/rates/IntervalMethod.h"
+#include "core/rates/StandardPopulations.h"
 #include "core/reports/CTextGrid.h"
 
 #include <functional>
@@ -44,7 +45,8 @@ enum class IntervalStyle {
 /// declines. Limits come by the interval choice; numbers of cases carry them only where the
 /// choice gives them exact ones.
 std::string rateCellText(CIncidenceStore& store, RateKind kind, int from, int to,
-                         IntervalStyle style, const IntervalChoice& intervals = {});
+                         IntervalStyle style, const IntervalChoice& intervals = {},
+                         const StandardChoice& standards = classicStandards());
 
 /// A grid of one heading row and one label column: the title in the corner, the headings across,
 /// then per row item its label followed by its value texts (label first, as labels re-read data).

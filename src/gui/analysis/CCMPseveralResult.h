@@ -25,6 +25,10 @@ class CCMPseveralResult : public CGridView {
     /// Builds the population list and the title, computes every row once and fills the grid.
     void fill(CIncidenceStore& store, const SelectionList& severalPopulations);
     const std::vector<int>& populations() const { return m_populations; }
+    /// "Tests and total": a p column and a total row; switching refills the grid from the rows
+    /// computed once (a sort or a colour change is lost).
+    void setTests(bool on);
+    bool tests() const { return m_tests; }
 
   protected:
     QString sortFirstEntry() const override;
@@ -33,10 +37,15 @@ class CCMPseveralResult : public CGridView {
     bool hasNumbers() const override { return m_table != nullptr; }
 
   private:
+    void showRows();
+
     SirRequest m_request;
+    bool m_tests = false;
+    std::vector<std::string> m_labels;
+    std::vector<SirRow> m_rows;
+    std::string m_title;
     std::vector<int> m_populations;
     std::unique_ptr<CTextGrid> m_table;
-    std::vector<SirRow> m_rows;
 };
 
 } // namespace orvelan

@@ -47,6 +47,7 @@ void CAnalysisCommands::openSeveralCurves(const AnalysisBlock& block) {
     view->setRequest(request);
     view->setWorkFolder(app().workDirectory());
     view->createFont(frame().fontNameBox()->currentText());
+    view->setTests(app().sirTests());
     view->fill(app().store(), block.severalSelection);
     ++m_statisticCount;
     frame().openDocument(DocumentType::SeveralCurves, view,

@@ -11,6 +11,7 @@
 #include "gui/graphs/CGraphDoc.h"
 #include "gui/app/CHelpCommands.h"
 #include "gui/app/CIntervalCommands.h"
+#include "gui/app/CStandardCommands.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/app/CORVELANDoc.h"
 #include "gui/app/CReportCommands.h"
@@ -94,16 +95,26 @@ void CMainFrame::createActions() {
         connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
         m_actions.insert(id, action);
     }
+    for (int id = cmd::kStandardUser1; id <= cmd::kStandardUserLast; ++id) {
+        auto* action = new QAction(this);
+        action->setObjectName(QStringLiteral("command%1").arg(id));
+        action->setData(id);
+        action->setVisible(false); // until a standard file gives it its name
+        action->setStatusTip(QStringLiteral("Standardises the World ASR to this standard"));
+        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        m_actions.insert(id, action);
+    }
     m_noRecentFile = new QAction(QStringLiteral("Recent File"), this);
     m_noRecentFile->setEnabled(false);
 }
 
 void CMainFrame::createAreas() {
-    const std::array<CCommandArea*, 8> areas = {
+    const std::array<CCommandArea*, 9> areas = {
         new CReportCommands(m_app, *this),     new CGraphCommands(m_app, *this),
         new CAnalysisCommands(m_app, *this),   new CExportCommands(m_app, *this),
         new CDictionaryCommands(m_app, *this), new CFileCommands(m_app, *this),
-        new CHelpCommands(m_app, *this),       new CIntervalCommands(m_app, *this)};
+        new CHelpCommands(m_app, *this),       new CIntervalCommands(m_app, *this),
+        new CStandardCommands(m_app, *this)};
     for (CCommandArea* area : areas) {
         for (int id : area->commands()) {
             m_areaOf[id] = area;
@@ -120,6 +131,14 @@ void CMainFrame::createMenus() {
             menus.append(menu);
         }
         m_menus[set] = menus;
+    }
+}
+
+void CMainFrame::listUserStandards() {
+    if (const auto found = m_areaOf.find(cmd::kStandardUser1); found != m_areaOf.end()) {
+        if (auto* area = dynamic_cast<CStandardCommands*>(found->second)) {
+            area->listUserStandards();
+        }
     }
 }
 

@@ -50,6 +50,8 @@ class CMainFrame : public QMainWindow {
     void runCommand(int id);
 
     void showError(const QString& message);
+    /// Offers the user standards of the data directory's Templates folder in the View menu.
+    void listUserStandards();
     void showDataProblems();
     void showStatusMessage(const QString& message);
 

@@ -5,6 +5,7 @@
 #include "core/analysis/AnalysisFile.h"
 #include "core/graphs/CGraphTemplate.h"
 #include "core/rates/IntervalSettings.h"
+#include "core/rates/StandardSettings.h"
 #include "core/reports/CReportTemplate.h"
 #include "core/reports/ReportFinishPlan.h"
 #include "core/reports/TextDocumentFile.h"
@@ -48,6 +49,8 @@ bool CORVELANApp::startUp(const StartOptions& options) {
     m_startupProblems.clear();
     readSettingsFile();                          // the recent-file list now, the ten values below
     m_intervals = readIntervalChoice(m_profile); // before the menus show it
+    m_standards = readStandardChoice(m_profile);
+    m_sirTests = m_profile.integer("Comparison", "TestsAndTotal", 0) != 0;
     if (options.splash) {
         CSplashWnd::showSplash();
     }
@@ -64,6 +67,7 @@ bool CORVELANApp::startUp(const StartOptions& options) {
     m_blocks = RememberedBlocks{};
     applySettingsToGraph(readAppSettings(m_profile), m_blocks.graph);
     openData();
+    m_mainFrame->listUserStandards();
     if (!hasData()) {
         // Shown once the window is up, so that the program stays usable behind it.
         QTimer::singleShot(0, m_mainFrame.get(), [this] { m_mainFrame->showDataProblems(); });
@@ -247,6 +251,12 @@ void CORVELANApp::writeSettingsFile() {
     writePreviewPages(m_previewPages, m_profile);
     writeAppSettings(settings(), m_profile);
     writeIntervalChoice(m_intervals, m_profile);
+    writeStandardChoice(m_standards, m_profile);
+    // Written only when on, so that a settings file of a user who never asked stays as it was.
+    m_profile.removeSection("Comparison");
+    if (m_sirTests) {
+        m_profile.setInteger("Comparison", "TestsAndTotal", 1);
+    }
     QDir().mkpath(QFileInfo(m_settingsPath).absolutePath());
     const IoResult saved = m_profile.save(QFile::encodeName(m_settingsPath).toStdString());
     if (!saved.ok()) {

@@ -2,6 +2,7 @@
 
 #include "core/app/AppSettings.h"
 #include "core/rates/IntervalMethod.h"
+#include "core/rates/StandardPopulations.h"
 #include "core/app/CIniFile.h"
 #include "core/app/CRecentFileList.h"
 #include "core/app/RememberedBlocks.h"
@@ -59,6 +60,10 @@ class CORVELANApp : public QObject {
     CUserGroupDictionary& registryGroups() { return *m_registryGroups; }
     /// How the table views compute their confidence intervals; kept in the settings file.
     IntervalChoice& intervals() { return m_intervals; }
+    /// The standards of the ASRs in the table views and bar charts; kept in the settings file.
+    StandardChoice& standards() { return m_standards; }
+    /// "Tests and total" of the several-curve results; kept in the settings file.
+    bool& sirTests() { return m_sirTests; }
     /// True when both data files opened; otherwise dataProblems() says why.
     bool hasData() const;
     const QStringList& dataProblems() const { return m_dataProblems; }
@@ -113,6 +118,8 @@ class CORVELANApp : public QObject {
     CIniFile m_profile;
     RememberedBlocks m_blocks;
     IntervalChoice m_intervals;
+    StandardChoice m_standards;
+    bool m_sirTests = false;
     CRecentFileList m_recentFiles{kRecentFileCount};
     int m_previewPages = 0;
     std::unique_ptr<QPrinter> m_printer;

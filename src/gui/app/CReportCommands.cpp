@@ -52,7 +52,7 @@ void CReportCommands::openOutputs(CMainFrame& frame, CORVELANApp& app,
                                   const ReportChoices& choices) {
     const QString face = frame.fontNameBox()->currentText();
     for (ReportDocument& document :
-         CReportOutputs::create(choices, app.store(), face, app.intervals())) {
+         CReportOutputs::create(choices, app.store(), face, app.intervals(), app.standards())) {
         if (!document.failure.isEmpty()) {
             frame.showError(document.failure);
             continue;

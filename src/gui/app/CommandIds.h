@@ -40,6 +40,16 @@ inline constexpr int kTextColour = 435;
 // "Confidence intervals" of the table views' View menu: one of the two is checked.
 inline constexpr int kIntervalsNormal = 32790;
 inline constexpr int kIntervalsSmallCounts = 32791;
+// "Standard population" of the View menu: one World and one European entry is checked.
+inline constexpr int kStandardWorldSegi = 32792;
+inline constexpr int kStandardWorldWho2000 = 32793;
+inline constexpr int kStandardEuropean1976 = 32794;
+inline constexpr int kStandardEuropean2013 = 32795;
+// "Tests and total" of the several-curve result's View menu; checked while on.
+inline constexpr int kSirTests = 32796;
+// 32820..32829: the user standards (*.std) of the Templates folder, for the World figures.
+inline constexpr int kStandardUser1 = 32820;
+inline constexpr int kStandardUserLast = 32829;
 
 // The graph toolbar; a graph view offers the ones its kind has, the others show disabled.
 inline constexpr int kGraphBackgroundColour = 32800;

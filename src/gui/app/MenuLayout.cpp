@@ -79,6 +79,19 @@ MenuEntry viewMenu(MenuSet set) {
         entries.push_back(submenu("&Confidence intervals", {command(cmd::kIntervalsNormal),
                                                             command(cmd::kIntervalsSmallCounts)}));
     }
+    if (set == MenuSet::Tables || set == MenuSet::Graphs) {
+        std::vector<MenuEntry> standards = {
+            command(cmd::kStandardWorldSegi), command(cmd::kStandardWorldWho2000),
+            separator(), command(cmd::kStandardEuropean1976),
+            command(cmd::kStandardEuropean2013), separator()};
+        for (int id = cmd::kStandardUser1; id <= cmd::kStandardUserLast; ++id) {
+            standards.push_back(command(id));
+        }
+        entries.push_back(submenu("Standard &population", std::move(standards)));
+    }
+    if (set == MenuSet::Tables) {
+        entries.push_back(command(cmd::kSirTests));
+    }
     if (set == MenuSet::Graphs) {
         for (MenuEntry entry : graphViewEntries()) {
             entries.push_back(std::move(entry));

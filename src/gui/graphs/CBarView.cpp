@@ -31,9 +31,22 @@ void CBarView::setFields(const GraphSettings& settings) {
 }
 
 bool CBarView::compute(CIncidenceStore& store) {
-    m_model = computeBarChart(store, m_fields);
+    m_store = &store;
+    m_model = computeBarChart(store, m_fields, m_standards);
     m_geometry = {};
     return !m_model.bars.empty();
+}
+
+void CBarView::setStandards(const StandardChoice& standards) {
+    if (m_standards == standards) {
+        return;
+    }
+    m_standards = standards;
+    const auto kind = static_cast<RateKind>(m_fields.rateKind);
+    if (m_store != nullptr && (kind == RateKind::AsrWorld || kind == RateKind::AsrEuropean)) {
+        compute(*m_store);
+        update();
+    }
 }
 
 void CBarView::paintGraph(QPainter& painter, const QSize& size, const GraphStyle& style,

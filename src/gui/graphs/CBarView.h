@@ -4,18 +4,22 @@
 #include "core/graphs/GraphSettings.h"
 #include "graphics/CBarChartPainter.h"
 #include "gui/graphs/CGraphView.h"
+#include "gui/reports/CIntervalTarget.h"
 
 // The bar chart: one rate of many registries or many cancers as horizontal bars, largest
 // first. Besides the shared commands the user recolours the bars and shows lines at the marks.
 namespace orvelan {
 
-class CBarView : public CGraphView {
+class CBarView : public CGraphView, public CStandardTarget {
     Q_OBJECT
   public:
     explicit CBarView(GraphSettings* stored, QWidget* parent = nullptr);
 
     void setFields(const GraphSettings& settings) override;
     bool compute(CIncidenceStore& store) override;
+    /// An ASR chart is computed again against other standards; its title names one other than
+    /// the classic. Before compute it only sets the standards compute uses.
+    void setStandards(const StandardChoice& standards) override;
 
     const BarChartModel& model() const { return m_model; }
     /// Bar rectangles of the last paint on screen.
@@ -42,6 +46,8 @@ class CBarView : public CGraphView {
     GraphSettings m_fields;
     BarChartModel m_model;
     BarChartGeometry m_geometry;
+    StandardChoice m_standards;
+    CIncidenceStore* m_store = nullptr;
 };
 
 } // namespace orvelan

@@ -88,6 +88,9 @@ bool openGraph(CMainFrame& frame, const GraphSettings& settings) {
     document->setTitle(title);
     connectToFrame(frame, *view);
     view->setFields(settings);
+    if (auto* target = dynamic_cast<CStandardTarget*>(view)) {
+        target->setStandards(app.standards());
+    }
     if (!view->compute(app.store())) {
         child->close();
         return false;

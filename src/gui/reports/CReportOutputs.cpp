@@ -23,12 +23,14 @@ std::unique_ptr<QWidget> filledView(const Settings& settings, const ReportChoice
 
 std::unique_ptr<QWidget> gridView(const ReportOutput& output, const ReportChoices& choices,
                                   CIncidenceStore& store, const QString& fontFace,
-                                  const IntervalChoice& intervals) {
+                                  const IntervalChoice& intervals,
+                                  const StandardChoice& standards) {
     const ReportBlock& block = choices.block;
     switch (output.kind) {
     case ReportOutputKind::SummaryRatesView: {
         auto settings = SummaryRatesSettings::fromBlock(block, output.sex);
         settings.intervals = intervals;
+        settings.standards = standards;
         return filledView<CSummaryRatesView>(settings, choices, store, fontFace);
     }
     case ReportOutputKind::AgeSpecificRatesView:
@@ -37,6 +39,7 @@ std::unique_ptr<QWidget> gridView(const ReportOutput& output, const ReportChoice
     case ReportOutputKind::ReportView: {
         auto settings = ReportSettings::fromBlock(block);
         settings.intervals = intervals;
+        settings.standards = standards;
         return filledView<CReportView>(settings, choices, store, fontFace);
     }
     default:
@@ -48,7 +51,8 @@ std::unique_ptr<QWidget> gridView(const ReportOutput& output, const ReportChoice
 
 std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
                                                    CIncidenceStore& store, const QString& fontFace,
-                                                   const IntervalChoice& intervals) {
+                                                   const IntervalChoice& intervals,
+                                                   const StandardChoice& standards) {
     std::vector<ReportDocument> documents;
     for (const ReportOutput& output : reportFinishPlan(choices.block)) {
         ReportDocument document;
@@ -73,7 +77,7 @@ std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
             document.text = QString::fromLatin1(builder.text().data(),
                                                 static_cast<qsizetype>(builder.text().size()));
         } else {
-            document.view = gridView(output, choices, store, fontFace, intervals);
+            document.view = gridView(output, choices, store, fontFace, intervals, standards);
         }
         documents.push_back(std::move(document));
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/rates/StandardPopulations.h"
+
 #include "core/rates/IntervalMethod.h"
 #include "core/reports/ReportBlock.h"
 #include "core/reports/ReportFinishPlan.h"
@@ -32,7 +34,8 @@ class CReportOutputs {
     /// intervals: how the summary and report views compute their confidence limits.
     static std::vector<ReportDocument> create(const ReportChoices& choices, CIncidenceStore& store,
                                               const QString& fontFace,
-                                              const IntervalChoice& intervals = {});
+                                              const IntervalChoice& intervals = {},
+                                              const StandardChoice& standards = classicStandards());
 };
 
 } // namespace orvelan

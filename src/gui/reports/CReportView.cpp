@@ -32,6 +32,17 @@ void CReportView::setIntervals(const IntervalChoice& intervals) {
     resetColours();
 }
 
+void CReportView::setStandards(const StandardChoice& standards) {
+    if (m_settings.standards == standards || m_store == nullptr) {
+        m_settings.standards = standards;
+        return;
+    }
+    m_settings.standards = standards;
+    m_settings.rowsAreCancers = isSwapChecked();
+    fill(*m_store, m_registries, m_cancers);
+    resetColours();
+}
+
 void CReportView::swap() {
     if (!m_table || m_store == nullptr) {
         return;

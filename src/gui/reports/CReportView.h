@@ -12,7 +12,7 @@ namespace orvelan {
 
 class CIncidenceStore;
 
-class CReportView : public CGridView, public CIntervalTarget {
+class CReportView : public CGridView, public CIntervalTarget, public CStandardTarget {
     Q_OBJECT
 
   public:
@@ -30,6 +30,8 @@ class CReportView : public CGridView, public CIntervalTarget {
     void swap();
     /// Fills the grid again with other intervals, keeping the current arrangement.
     void setIntervals(const IntervalChoice& intervals) override;
+    /// Fills the grid again against other standards; headings name one other than the classic.
+    void setStandards(const StandardChoice& standards) override;
     /// The Swap command is shown checked while rows are cancer/sex combinations.
     bool isSwapChecked() const;
     const CReportTable* reportTable() const { return m_table.get(); }

@@ -31,6 +31,17 @@ void CSummaryRatesView::setIntervals(const IntervalChoice& intervals) {
     }
 }
 
+void CSummaryRatesView::setStandards(const StandardChoice& standards) {
+    if (m_settings.standards == standards) {
+        return;
+    }
+    m_settings.standards = standards;
+    if (m_store != nullptr) {
+        fill(*m_store, m_registries, m_cancers);
+        resetColours();
+    }
+}
+
 QString CSummaryRatesView::sortFirstEntry() const {
     return m_settings.rowsAreRegistries ? QStringLiteral("Registry name")
                                         : QStringLiteral("Cancer label");

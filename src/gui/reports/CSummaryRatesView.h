@@ -12,7 +12,7 @@ namespace orvelan {
 
 class CIncidenceStore;
 
-class CSummaryRatesView : public CGridView, public CIntervalTarget {
+class CSummaryRatesView : public CGridView, public CIntervalTarget, public CStandardTarget {
     Q_OBJECT
 
   public:
@@ -28,6 +28,8 @@ class CSummaryRatesView : public CGridView, public CIntervalTarget {
               const SelectionList& cancers);
     /// Fills the grid again with other intervals; a sort or a colour change is lost.
     void setIntervals(const IntervalChoice& intervals) override;
+    /// Fills the grid again against other standards; headings name one other than the classic.
+    void setStandards(const StandardChoice& standards) override;
     const CSummaryRatesTable* summaryTable() const { return m_table.get(); }
 
   protected:

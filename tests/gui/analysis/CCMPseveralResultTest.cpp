@@ -2,6 +2,7 @@
 
 #include "../reports/ViewFixture.h"
 #include "GuiFixture.h"
+#include "TempDir.h"
 #include "core/rates/SeveralCurveComparison.h"
 #include "core/reports/ReportItems.h"
 #include "gui/widgets/CSortColumnDlg.h"
@@ -53,6 +54,29 @@ class CCMPseveralResultTest : public QObject {
                 QCOMPARE(grid->itemText(row, column), rows[row][column]);
             }
         }
+    }
+
+    void testsAndTotalAddTheirColumnAndRowAndAreSaved() {
+        m_view->setTests(true);
+        const CGridCtrl* grid = m_view->grid();
+        QCOMPARE(grid->rowCount(), 4);
+        QCOMPARE(grid->columnCount(), 6);
+        QCOMPARE(grid->itemText(0, 5), QStringLiteral("p"));
+        QCOMPARE(grid->itemText(1, 5), QStringLiteral("  1.0000")); // O = E = 8
+        QCOMPARE(grid->itemText(2, 5), QStringLiteral("  0.0000")); // O = 25, E = 4
+        // O 33 against E 12: SIR 275 with the tabulated limits of 33 (22.72 and 46.34) x 100/E.
+        TempDir dir;
+        const QString txt = QString::fromStdString(dir.file("sir.txt"));
+        QVERIFY(m_view->saveTo(txt).ok());
+        const std::string saved = dir.read("sir.txt");
+        QVERIFY(saved.find("\tp\t\n") != std::string::npos);
+        QVERIFY2(saved.find("Total\t       33\t      12.0\t     275 [189,386]\t     110.2 "
+                            "(2 df)\t  0.0000\t\n") != std::string::npos,
+                 saved.c_str());
+
+        m_view->setTests(false);
+        QCOMPARE(m_view->grid()->rowCount(), 3);
+        QCOMPARE(m_view->grid()->columnCount(), 5);
     }
 
     void sortDialogAndColours() {

@@ -116,7 +116,7 @@ class MainFrameTest : public QObject {
         QCOMPARE(entries(topMenu(frame, "&View")),
                  (QStringList{"&Toolbar", "&Status Bar", "-", "&Decrease font", "&Increase font",
                               "-", "&Background colour...", "Te&xt colour...", "-",
-                              "&Confidence intervals>"}));
+                              "&Confidence intervals>", "Standard &population>", "Tests and &total"}));
         QVERIFY(qobject_cast<CORVELANDoc*>(report->document()) != nullptr);
 
         frame.mdiArea()->setActiveSubWindow(table);
