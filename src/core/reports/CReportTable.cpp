@@ -42,11 +42,12 @@ void CReportTable::build(CIncidenceStore& store, const SelectionList& registries
             m_cancerSexes.push_back(slot * kSexDigits + 1);
         }
     }
-    m_title = rateKindHeading(m_settings.rateKind, m_settings.standards) +
-              ageRangeSuffix(m_settings.ageFrom, m_settings.ageTo);
+    m_titleNote.clear();
     if (m_settings.confidenceInterval && m_settings.rateKind != RateKind::NumberOfCases) {
-        m_title += intervalNote(m_settings.intervals, {m_settings.rateKind});
+        m_titleNote = intervalNote(m_settings.intervals, {m_settings.rateKind});
     }
+    m_title = rateKindHeading(m_settings.rateKind, m_settings.standards) +
+              ageRangeSuffix(m_settings.ageFrom, m_settings.ageTo) + m_titleNote;
     fill(store);
 }
 
@@ -63,6 +64,7 @@ void CReportTable::fill(CIncidenceStore& store) {
     const int columns = static_cast<int>(columnItems.size());
     m_grid = CTextGrid(rows + 1, columns + 1);
     m_grid.setText(0, 0, m_title);
+    m_grid.setTitleNote(m_titleNote);
     auto label = [&](int item, bool isCancerSex) {
         return isCancerSex ? cancerSexLabel(store, item) : registryLabel(store, item, true);
     };

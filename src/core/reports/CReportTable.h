@@ -62,6 +62,8 @@ class CReportTable {
     std::vector<int> m_registries;
     std::vector<int> m_cancerSexes;
     std::string m_title;
+    /// The end of the title that names a method of intervals other than the default.
+    std::string m_titleNote;
     CTextGrid m_grid;
 };
 

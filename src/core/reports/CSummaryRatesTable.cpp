@@ -51,6 +51,16 @@ void CSummaryRatesTable::build(CIncidenceStore& store, const SelectionList& regi
         },
         [&](int item, int column) { return cellText(store, item, column); });
     m_grid.setLabelColumnName(s.rowsAreRegistries ? "Registry name" : "Cancer label");
+    m_grid.setTitleNote(intervalMark());
+}
+
+std::string CSummaryRatesTable::intervalMark() const {
+    if (!m_settings.confidenceInterval) {
+        return {};
+    }
+    return intervalNote(m_settings.intervals,
+                        {RateKind::CrudeRate, RateKind::AsrWorld, RateKind::AsrEuropean,
+                         RateKind::CumulativeRate, RateKind::CumulativeRisk});
 }
 
 std::string CSummaryRatesTable::buildTitle(CIncidenceStore& store) const {
@@ -62,11 +72,7 @@ std::string CSummaryRatesTable::buildTitle(CIncidenceStore& store) const {
         title += sexLabel(s.sex, s.ageTo);
     }
     title += ageRangeSuffix(s.ageFrom, s.ageTo);
-    if (s.confidenceInterval) {
-        title += intervalNote(s.intervals,
-                              {RateKind::CrudeRate, RateKind::AsrWorld, RateKind::AsrEuropean,
-                               RateKind::CumulativeRate, RateKind::CumulativeRisk});
-    }
+    title += intervalMark();
     return title;
 }
 

@@ -56,6 +56,8 @@ class CSummaryRatesTable {
 
   private:
     std::string buildTitle(CIncidenceStore& store) const;
+    /// What the title ends with when the intervals are not the default ones.
+    std::string intervalMark() const;
     std::string cellText(CIncidenceStore& store, int item, int valueKind) const;
 
     SummaryRatesSettings m_settings;

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A table of texts as the grid views show it: one fixed header row and one fixed label column,
@@ -37,6 +38,11 @@ class CTextGrid {
 
     /// The text of the top-left cell.
     const std::string& title() const { return text(0, 0); }
+    /// The end of the title that a display may wrap onto lines of its own instead of widening
+    /// the label column for it (the mark of the interval method); empty when there is none.
+    /// It stays part of the title, so every saved or copied text holds it.
+    const std::string& titleNote() const { return m_titleNote; }
+    void setTitleNote(std::string note) { m_titleNote = std::move(note); }
 
     /// Entries of the sort dialog: the label column's name, then the headers of columns 1...
     const std::vector<std::string>& sortEntries() const { return m_sortEntries; }
@@ -60,6 +66,7 @@ class CTextGrid {
     int m_columns = 0;
     std::vector<std::string> m_cells;
     std::vector<std::string> m_sortEntries;
+    std::string m_titleNote;
 };
 
 } // namespace orvelan

@@ -97,6 +97,7 @@ int CGridView::rowHeightForFont() const {
 
 void CGridView::showTable(const CTextGrid& table) {
     m_title = fromCoreText(table.title());
+    m_titleNote = fromCoreText(table.titleNote());
     m_grid->setRowCount(0);
     m_grid->setColumnCount(0);
     m_grid->setDefaultRowHeight(rowHeightForFont());
@@ -128,6 +129,25 @@ void CGridView::showTable(const CTextGrid& table) {
         }
     }
     m_grid->autoSizeColumns();
+    fitTitleNote();
+}
+
+void CGridView::fitTitleNote() {
+    const QString title = m_grid->itemText(0, 0);
+    if (m_titleNote.isEmpty() || !title.endsWith(m_titleNote)) {
+        return;
+    }
+    // The label column is as wide as the title without its note and the labels; the note wraps
+    // below the title within it (whole words), and the header row grows to show it.
+    int width = m_grid->extentOf(0, 0, title.left(title.size() - m_titleNote.size()));
+    for (const QString& word : m_titleNote.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        width = std::max(width, m_grid->extentOf(0, 0, word));
+    }
+    for (int row = 1; row < m_grid->rowCount(); ++row) {
+        width = std::max(width, m_grid->cellExtent(row, 0));
+    }
+    m_grid->setColumnWidth(0, width);
+    m_grid->fitRowHeight(0);
 }
 
 void CGridView::applyFont() {
@@ -140,6 +160,7 @@ void CGridView::applyFont() {
     m_grid->setDefaultRowHeight(rowHeightForFont());
     // Columns follow the new font, so that a larger font does not cut the texts off.
     m_grid->autoSizeColumns();
+    fitTitleNote();
 }
 
 void CGridView::decreaseFont() {

@@ -124,11 +124,15 @@ class CGridView : public QWidget, public CCommandTarget {
     /// The table rows behind the grid rows below the header, in the order shown; only the
     /// selected rows when more than one cell is selected.
     std::vector<int> shownTableRows() const;
+    /// Narrows the label column to what the title without its note needs, wrapping the note
+    /// below the title; nothing when the table has no note.
+    void fitTitleNote();
 
     CGridCtrl* m_grid = nullptr;
     QFont m_font;
     QString m_fontFace;
     QString m_title;
+    QString m_titleNote;
     QColor m_backgroundColour{Qt::white};
     QColor m_textColour{Qt::black};
     int m_fontSizeIndex = kInitialFontIndex;

@@ -301,6 +301,35 @@ int CGridCtrl::cellExtent(int row, int column) const {
     return textExtent(QFontMetrics(itemFont(row, column)), itemText(row, column));
 }
 
+int CGridCtrl::extentOf(int row, int column, const QString& text) const {
+    if (!isValid(row, column)) {
+        return -1;
+    }
+    return textExtent(QFontMetrics(itemFont(row, column)), text);
+}
+
+void CGridCtrl::fitRowHeight(int row) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    int height = m_defaultRowHeight;
+    for (int column = 0; column < m_columnCount; ++column) {
+        const GridCell& source = m_cells[idx(row)][idx(column)];
+        if (!(source.format & GridFormat::kWordBreak) ||
+            (source.format & GridFormat::kSingleLine)) {
+            continue;
+        }
+        // The text rectangle of drawCell: the margins beside, 1 pixel above and 2 below.
+        const int width = std::max(1, m_columnWidths[idx(column)] - 2 * kMargin);
+        const QRect bounds =
+            QFontMetrics(itemFont(row, column))
+                .boundingRect(QRect(0, 0, width, 1 << 20),
+                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, source.text);
+        height = std::max(height, bounds.height() + 3);
+    }
+    setRowHeight(row, height);
+}
+
 void CGridCtrl::autoSizeColumns() {
     // Most cells share a font: measure with the previous cell's metrics while it matches.
     QFont lastFont = font();

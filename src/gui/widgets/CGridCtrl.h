@@ -74,8 +74,13 @@ class CGridCtrl : public QAbstractScrollArea {
     void setDefaultRowHeight(int height) { m_defaultRowHeight = height; }
     /// Width needed by a cell's text in its font: a blank either side plus the slack.
     int cellExtent(int row, int column) const;
+    /// Width that a text needs in a cell's font, measured as cellExtent measures the cell's own.
+    int extentOf(int row, int column, const QString& text) const;
     /// Every column as wide as its widest cell text.
     void autoSizeColumns();
+    /// A row as high as the tallest of its cells that wrap at word breaks needs in its column's
+    /// width, and never lower than the default row height.
+    void fitRowHeight(int row);
     int totalColumnWidth() const;
     int fixedRowsHeight() const;
     /// Rectangle of a cell in viewport coordinates (scrolling applied).

@@ -9,9 +9,11 @@
 #include "gui/app/DocumentTypes.h"
 #include "gui/reports/CReportOutputs.h"
 #include "gui/reports/CSummaryRatesView.h"
+#include "gui/widgets/CGridCtrl.h"
 
 #include <QAction>
 #include <QFile>
+#include <QFontMetrics>
 
 using namespace orvelan;
 
@@ -72,6 +74,41 @@ class IntervalOptionTest : public QObject {
         QCOMPARE(cell(reopened, 0, 0), title);
         fixture.stop();
         QVERIFY(!readAll(fixture.defaultSettingsPath()).contains(QStringLiteral("Intervals")));
+    }
+
+    // The mark of the method wraps below the title instead of widening the label column, in
+    // every font size; the saved table keeps it in its title cell.
+    void theMarkWrapsBelowTheTitleAndIsSavedWithIt() {
+        fixture.writeFixtureData();
+        fixture.start();
+        CSummaryRatesView* view = openSummaryView();
+        CGridCtrl* grid = view->grid();
+        const int labelWidth = grid->columnWidth(0);
+        const int headerHeight = grid->rowHeight(0);
+        const QString title = grid->itemText(0, 0);
+
+        action(cmd::kIntervalsSmallCounts)->trigger();
+        QCOMPARE(grid->itemText(0, 0), title + kNote);
+        QCOMPARE(grid->columnWidth(0), labelWidth);
+        QVERIFY(grid->extentOf(0, 0, title + kNote) > labelWidth);
+        const QRect needed =
+            QFontMetrics(grid->itemFont(0, 0))
+                .boundingRect(QRect(0, 0, labelWidth - 2 * CGridCtrl::kMargin, 1000),
+                              Qt::TextWordWrap, title + kNote);
+        QVERIFY(needed.height() > headerHeight);
+        QVERIFY(grid->rowHeight(0) >= needed.height() + 3);
+
+        view->increaseFont();
+        QVERIFY(grid->columnWidth(0) < grid->extentOf(0, 0, title + kNote));
+        QVERIFY(grid->rowHeight(0) > grid->rowHeight(1));
+
+        const std::string saved = fixture.dataDir().file("marked.txt");
+        QVERIFY(view->saveTo(QString::fromStdString(saved)).ok());
+        QVERIFY(QString::fromStdString(fixture.dataDir().read("marked.txt"))
+                    .startsWith(title + kNote + QLatin1Char('\t')));
+
+        action(cmd::kIntervalsNormal)->trigger();
+        QCOMPARE(grid->rowHeight(0), grid->rowHeight(1));
     }
 
   private:
