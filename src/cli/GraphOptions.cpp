@@ -6,6 +6,7 @@
 #include "core/data/CRegistryDictionary.h"
 #include "core/graphs/GraphSelection.h"
 #include "core/graphs/GraphTitles.h"
+#include "core/graphs/GraphWizardRules.h"
 
 #include <CLI/CLI.hpp>
 
@@ -105,6 +106,11 @@ void fillPie(CliContext& context, const GraphOptions& options, GraphSettings& s)
     context.checkAgeRange(options.ageFrom, options.ageTo);
     s.ageFrom = options.ageFrom;
     s.ageTo = options.ageTo;
+    if (!sliceCountAllowed(options.slices)) {
+        throw usageError("--slices must be " + std::to_string(kMinPieSlices) + "-" +
+                         std::to_string(kMaxPieSlices) + ", not " +
+                         std::to_string(options.slices));
+    }
     s.sliceCount = options.slices;
 }
 

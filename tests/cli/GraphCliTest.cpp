@@ -105,6 +105,10 @@ TEST_F(GraphCli, RefusalsExitWithTheirStatus) {
          1,
          "no bar"},
         {{"pie", "--population", "7", "--sex", "0"}, 1, "no slice"},
+        // The sector counts the wizard takes, and no others.
+        {{"pie", "--population", "0", "--slices", "4"}, 2, "--slices must be 5-11, not 4"},
+        {{"pie", "--population", "0", "--slices", "12"}, 2, "--slices must be 5-11, not 12"},
+        {{"pie", "--population", "0", "--slices", "1000"}, 2, "--slices"},
         {{"bars", "--type", "cancer", "--cancer", "153", "--populations", "0", "--sex", "1"},
          2,
          "Invalid sex/site combination"},

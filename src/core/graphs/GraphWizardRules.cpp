@@ -72,4 +72,8 @@ bool ageRangeFitsPopulation(int to, int rateKind, int lastAgeGroup) {
              rateKind < static_cast<int>(RateKind::NumberOfCases));
 }
 
+bool sliceCountAllowed(int sliceCount) {
+    return sliceCount >= kMinPieSlices && sliceCount <= kMaxPieSlices;
+}
+
 } // namespace orvelan

@@ -44,4 +44,10 @@ int pyramidBasis(bool personYears, int population);
 /// for a rate; numbers of cases (rate kind 5) always fit.
 bool ageRangeFitsPopulation(int to, int rateKind, int lastAgeGroup);
 
+/// The pie chart's number of sectors as the wizard takes it: 5 to 11 (at most ten sites and
+/// "Other cancers").
+inline constexpr int kMinPieSlices = 5;
+inline constexpr int kMaxPieSlices = 11;
+bool sliceCountAllowed(int sliceCount);
+
 } // namespace orvelan

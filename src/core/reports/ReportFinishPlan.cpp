@@ -1,5 +1,7 @@
 #include "core/reports/ReportFinishPlan.h"
 
+#include <utility>
+
 namespace orvelan {
 
 namespace {
@@ -74,6 +76,14 @@ std::optional<std::string> reportBlockProblem(const ReportBlock& block, int regi
         return "the fixed registry " + std::to_string(block.fixedRegistry) + " does not exist";
     }
     return std::nullopt;
+}
+
+IoResult checkReportTemplateBlock(const std::string& file, const ReportBlock& block,
+                                  int registryGroupCount, int cancerGroupCount) {
+    if (auto problem = reportBlockProblem(block, registryGroupCount, cancerGroupCount)) {
+        return IoResult::failure(file, "cannot be run", std::move(*problem));
+    }
+    return {};
 }
 
 } // namespace orvelan

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/io/IoResult.h"
 #include "core/reports/ReportBlock.h"
 
 #include <optional>
@@ -36,5 +37,10 @@ std::vector<ReportOutput> reportFinishPlan(const ReportBlock& block);
 /// or registry (kinds 0 and 1) that does not exist with the current user groups.
 std::optional<std::string> reportBlockProblem(const ReportBlock& block, int registryGroupCount,
                                               int cancerGroupCount);
+
+/// The same check for a block read from a template file, failing as every file does:
+/// "File 'FILE' cannot be run: PROBLEM".
+IoResult checkReportTemplateBlock(const std::string& file, const ReportBlock& block,
+                                  int registryGroupCount, int cancerGroupCount);
 
 } // namespace orvelan

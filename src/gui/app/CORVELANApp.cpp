@@ -203,8 +203,11 @@ bool CORVELANApp::openReportTemplate(const QString& path) {
         m_mainFrame->showError(QString::fromStdString(read.message));
         return false;
     }
-    if (const auto problem = reportBlockProblem(loaded.block, registryGroups, cancerGroups)) {
-        m_mainFrame->showError(QString::fromStdString(*problem));
+    if (const IoResult runnable =
+            checkReportTemplateBlock(QFile::encodeName(path).toStdString(), loaded.block,
+                                     registryGroups, cancerGroups);
+        !runnable.ok()) {
+        m_mainFrame->showError(QString::fromStdString(runnable.message));
         return false;
     }
     m_blocks.report = loaded;

@@ -52,8 +52,10 @@ bool CRPTwiz12::store() {
         CMessages::warning(this, fromLocal(read.message));
         return false;
     }
-    if (const auto problem = reportBlockProblem(loaded.block, registryGroups, cancerGroups)) {
-        CMessages::warning(this, fromLocal(*problem));
+    if (const IoResult runnable = checkReportTemplateBlock(path.toStdString(), loaded.block,
+                                                           registryGroups, cancerGroups);
+        !runnable.ok()) {
+        CMessages::warning(this, fromLocal(runnable.message));
         return false;
     }
     choices() = loaded;

@@ -8,6 +8,7 @@
 #include "TreeHelpers.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "core/reports/CReportTemplate.h"
 #include "core/reports/ReportBlock.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/data/CUserRegistryDlg.h"
@@ -156,6 +157,26 @@ class FailureMessagesTest : public QObject {
         QVERIFY(dialog.isVisible()); // the name and the ticks are still there to try again
         QCOMPARE(dialog.result(), 0);
         QCOMPARE(groups.count(), 0);
+    }
+
+    void reportTemplateOfNoReportKindNamesItsFile() {
+        ReportChoices odd;
+        odd.block.reportKind = 7;
+        const std::string path = m_data.file("odd.RPT");
+        QVERIFY(CReportTemplate::write(path, odd, 0, 0).ok());
+        StartOptions options;
+        options.dataDirectory = qs(m_data.str());
+        options.settingsFile = settingsPath();
+        options.splash = false;
+        options.reports = {qs(path)};
+        m_app = std::make_unique<CORVELANApp>();
+        m_app->startUp(options);
+        const QStringList shown = messagesAfter(1);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.front().startsWith(
+                     QStringLiteral("File '%1' cannot be run: report kind 7 is not a report")
+                         .arg(qs(path))),
+                 qPrintable(shown.front()));
     }
 
     void standardTableThatCannotBeBuiltSaysWhy() {

@@ -4,6 +4,7 @@
 
 #include "GuiFixture.h"
 #include "WizardHarness.h"
+#include "core/reports/CReportTemplate.h"
 #include "gui/reports/CReportOutputs.h"
 #include "gui/reports/CSummaryRatesView.h"
 #include "gui/reports/CTemplateSaveDialog.h"
@@ -271,6 +272,27 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         back();
         back();
         QCOMPARE(wizard->currentId(), CRptWizard::kKindPage);
+    }
+
+    void templateOfNoReportKindNamesItsFile() {
+        ReportChoices odd;
+        odd.block.reportKind = 7;
+        QDir().mkpath(templates());
+        const std::string path = dataDir.file("Templates/Odd.RPT");
+        QVERIFY(CReportTemplate::write(path, odd, 0, 0).ok());
+        start();
+        chooseKind(3);
+        auto* list = child<QTreeWidget>(page(), "templateList");
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->topLevelItem(0)).center());
+        next();
+        QCOMPARE(wizard->currentId(), CRptWizard::kTemplatePage);
+        QCOMPARE(watch.takeMessages(),
+                 QStringList{QStringLiteral("File '%1' cannot be run: report kind 7 is not a "
+                                            "report (0 summary rates, 1 age-specific, 2 "
+                                            "user-defined)")
+                                 .arg(QString::fromStdString(path))});
     }
 
     void standardTablesTakeARegistryAndItsTitle() {

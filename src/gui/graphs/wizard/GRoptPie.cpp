@@ -1,6 +1,7 @@
 #include "gui/graphs/wizard/GRoptPie.h"
 
 #include "core/graphs/GraphTitles.h"
+#include "core/graphs/GraphWizardRules.h"
 #include "gui/graphs/wizard/CColourButton.h"
 #include "gui/graphs/wizard/CGphWizard.h"
 
@@ -44,7 +45,7 @@ class CSliceSpin : public QSpinBox {
 GRoptPie::GRoptPie(CGphWizard& wizard)
     : CGphLastPage(wizard, QStringLiteral("pieChartOptions"), false) {
     auto* sectors = new QGroupBox(QStringLiteral("Sectors"), this);
-    m_slices = new CSliceSpin(kMinSlices, kMaxSlices, sectors);
+    m_slices = new CSliceSpin(kMinPieSlices, kMaxPieSlices, sectors);
     m_slices->setObjectName(QStringLiteral("slices"));
     (new QVBoxLayout(sectors))->addWidget(m_slices);
 

@@ -12,9 +12,6 @@ class CColourButton;
 class GRoptPie : public CGphLastPage {
     Q_OBJECT
   public:
-    static constexpr int kMinSlices = 5;
-    static constexpr int kMaxSlices = 11;
-
     explicit GRoptPie(CGphWizard& wizard);
 
     QString wizardTitle() const override { return QStringLiteral("Pie chart (2/2)"); }
