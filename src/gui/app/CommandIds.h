@@ -25,7 +25,7 @@ inline constexpr int kUndo = 57643;
 inline constexpr int kCopy = 57634;
 inline constexpr int kSelectAll = 57642;
 // The table views' numbers, one column per figure, for a spreadsheet.
-inline constexpr int kCopyNumbers = 32792;
+inline constexpr int kCopyNumbers = 32797;
 inline constexpr int kFind = 57636;
 inline constexpr int kFindNext = 57640;
 inline constexpr int kSwap = 138;

@@ -112,7 +112,8 @@ class MainFrameTest : public QObject {
 
         CChildFrame* report = frame.openDocument(DocumentType::SummaryRates, new QWidget);
         QCOMPARE(frame.currentMenuSet(), MenuSet::Tables);
-        QCOMPARE(entries(topMenu(frame, "&Edit")), (QStringList{"&Copy", "-", "&Swap", "Sor&t"}));
+        QCOMPARE(entries(topMenu(frame, "&Edit")),
+                 (QStringList{"&Copy", "Copy &numbers", "-", "&Swap", "Sor&t"}));
         QCOMPARE(entries(topMenu(frame, "&View")),
                  (QStringList{"&Toolbar", "&Status Bar", "-", "&Decrease font", "&Increase font",
                               "-", "&Background colour...", "Te&xt colour...", "-",
