@@ -107,8 +107,8 @@ CurveTableRead parseCurveTable(std::string_view text) {
             continue;
         }
         std::vector<std::string> fields = fieldsOf(content, separator);
-        // An age label ("0-4", "85+") before the two numbers.
-        if (fields.size() == 3 && !numberOf(fields[0], separator)) {
+        // Three columns: the age group ("0-4", "85+" or its lower bound) before the two numbers.
+        if (fields.size() == 3) {
             fields.erase(fields.begin());
         }
         // A header names its columns: none of its fields is a number.

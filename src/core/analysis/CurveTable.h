@@ -9,7 +9,7 @@
 // A curve given as a small table, as a spreadsheet copies it or saves it as CSV: 18 rows (age
 // groups 0-4 ... 85+) of cases and person-years. Fields are separated by tabs, semicolons,
 // commas or blanks (the first of these the text holds); a first row that is not numbers is a
-// header, a first column that is not a number an age label. Blank lines are ignored.
+// header, of three columns the first is the age group. Blank lines are ignored.
 namespace orvelan {
 
 struct CurveTableRows {

@@ -9,6 +9,8 @@
 #include "gui/analysis/CStatsPage.h"
 #include "gui/widgets/CFileDialogs.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -234,6 +236,35 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
         QTest::mouseClick(child<QPushButton>(page(), "saveFile"), Qt::LeftButton);
         QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("File format not supported...")});
         QVERIFY(!QFile::exists(QString::fromStdString(dataDir.file("Templates/curve.txt"))));
+    }
+
+    // Paste fills the 18 rows from a spreadsheet's table; a short table or text in a number cell
+    // is refused with the row named, and the fields stay as they were.
+    void pasteFillsTheRowsFromASpreadsheet() {
+        toUserPage();
+        type("cases0", QStringLiteral("99"));
+        const auto paste = [this](const QString& text) {
+            QGuiApplication::clipboard()->setText(text);
+            QTest::mouseClick(child<QPushButton>(page(), "paste"), Qt::LeftButton);
+        };
+        QString table = QStringLiteral("Age\tCases\tPerson-years\n");
+        for (int group = 0; group < 18; ++group) {
+            table += QStringLiteral("%1\t%2\t%3\n").arg(group * 5).arg(group).arg(10000);
+        }
+        paste(table.left(table.lastIndexOf(QStringLiteral("\n85\t")))); // no 85+ row
+        QCOMPARE(watch.takeMessages(),
+                 QStringList{QStringLiteral("The table has 17 rows of numbers; 18 are needed, one "
+                                            "for each age group 0-4 ... 85+.")});
+        paste(QString(table).replace(QStringLiteral("\t3\t10000"), QStringLiteral("\tthree\t10000")));
+        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Row 5: \"three\" is not a number.")});
+        QCOMPARE(field("cases0"), QStringLiteral("99"));
+
+        paste(table);
+        QVERIFY(watch.takeMessages().isEmpty());
+        QCOMPARE(field("cases0"), QStringLiteral("0"));
+        QCOMPARE(field("cases17"), QStringLiteral("17"));
+        QCOMPARE(field("personYears17"), QStringLiteral("10000"));
+        QCOMPARE(field("rate17"), QStringLiteral("170.000"));
     }
 
   private:
