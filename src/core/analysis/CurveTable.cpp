@@ -1,5 +1,7 @@
 #include "core/analysis/CurveTable.h"
 
+#include "core/io/TextFile.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -8,16 +10,6 @@
 namespace orvelan {
 
 namespace {
-
-constexpr std::string_view kBlanks = " \t\r";
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 char separatorOf(std::string_view text) {
     for (const char candidate : {'\t', ';', ','}) {
@@ -54,7 +46,7 @@ std::vector<std::string> fieldsOf(std::string_view line, char separator) {
         fields.pop_back();
     }
     for (auto& field : fields) {
-        field = std::string(trimmed(field));
+        field = std::string(trimmedText(field));
     }
     return fields;
 }
@@ -100,7 +92,7 @@ CurveTableRead parseCurveTable(std::string_view text) {
         if (end == std::string_view::npos) {
             end = text.size();
         }
-        const std::string_view content = trimmed(text.substr(start, end - start));
+        const std::string_view content = trimmedText(text.substr(start, end - start));
         start = end + 1;
         ++line;
         if (content.empty()) {

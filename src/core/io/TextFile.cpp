@@ -43,6 +43,14 @@ SaveResult writeFilesTogether(const std::vector<std::pair<std::string, std::stri
     return CAtomicFile::commitTogether(pointers);
 }
 
+std::string_view trimmedText(std::string_view text, std::string_view blanks) {
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 std::string quotedField(std::string_view text, char separator) {
     if (text.find_first_of("\"\r\n") == std::string_view::npos &&
         text.find(separator) == std::string_view::npos) {

@@ -20,6 +20,9 @@ inline constexpr std::string_view kUnsupportedFormatMessage = "File format not s
 /// True when the last four characters of path equal extension (".TXT"), letter case ignored.
 bool hasExtension(std::string_view path, std::string_view extension);
 
+/// text without the leading and trailing characters of blanks (blanks, tabs, line ends).
+std::string_view trimmedText(std::string_view text, std::string_view blanks = " \t\r\n");
+
 /// text as one field of a separated table (RFC 4180): unchanged, or in double quotes with every
 /// quote doubled when it holds the separator, a quote, a carriage return or a line feed.
 std::string quotedField(std::string_view text, char separator);

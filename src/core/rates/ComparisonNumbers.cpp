@@ -25,12 +25,7 @@ Number when(bool available, double value) { return available ? Number(value) : s
 void append(std::string& out, const FigureLine& line) {
     out += quotedField(line.figure, ',');
     out += ',';
-    const auto first = line.curve.find_first_not_of(' ');
-    const std::string curve =
-        first == std::string::npos
-            ? std::string()
-            : line.curve.substr(first, line.curve.find_last_not_of(' ') - first + 1);
-    out += quotedField(displayUtf8(curve), ',');
+    out += quotedField(displayUtf8(trimmedText(line.curve, " ")), ',');
     for (const Number& n :
          {line.value, line.standardError, line.lower, line.upper, line.chi2, line.df, line.p}) {
         out += ',';

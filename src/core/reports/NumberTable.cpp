@@ -12,24 +12,14 @@ namespace orvelan {
 namespace {
 
 constexpr std::string_view kIntervalMark = "[95% CI]";
-constexpr std::string_view kBlanks = " \t\r\n";
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 /// What the grid shows where a figure cannot be given.
 bool showsNoFigure(std::string_view cell) {
-    const std::string_view text = trimmed(cell);
+    const std::string_view text = trimmedText(cell);
     return text.empty() || text == "N.A." || text == "-";
 }
 
 void appendText(std::string& out, std::string_view text, char separator) {
-    out += quotedField(displayUtf8(trimmed(text)), separator);
+    out += quotedField(displayUtf8(trimmedText(text)), separator);
 }
 
 /// Which value columns carry interval limits: those where any cell has one.
@@ -48,9 +38,9 @@ std::vector<bool> columnsWithLimits(const NumberGrid& numbers, std::size_t colum
 } // namespace
 
 std::string numberColumnName(std::string_view heading) {
-    std::string_view name = trimmed(heading);
+    std::string_view name = trimmedText(heading);
     if (name.ends_with(kIntervalMark)) {
-        name = trimmed(name.substr(0, name.size() - kIntervalMark.size()));
+        name = trimmedText(name.substr(0, name.size() - kIntervalMark.size()));
     }
     return std::string(name);
 }
