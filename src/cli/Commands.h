@@ -19,6 +19,7 @@ void registerTableCommand(CLI::App& app, CliContext& context);
 void registerReportCommand(CLI::App& app, CliContext& context);
 void registerExportCommand(CLI::App& app, CliContext& context);
 void registerTemplateCommand(CLI::App& app, CliContext& context);
+void registerStaCommand(CLI::App& app, CliContext& context);
 void registerGraphCommand(CLI::App& app, CliContext& context);
 
 } // namespace orvelan::cli

@@ -31,6 +31,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         registerReportCommand(app, context);
         registerExportCommand(app, context);
         registerTemplateCommand(app, context);
+        registerStaCommand(app, context);
         registerGraphCommand(app, context);
         requireWholeNumbers(app);
 

@@ -2,6 +2,7 @@
 // exit 1 or 2 with a message, never an abort, never a wrong figure with exit 0.
 #include "CliSupport.h"
 #include "TextLines.h"
+#include "core/analysis/AnalysisFile.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/graphs/CGraphTemplate.h"
 #include "core/reports/CReportTemplate.h"
@@ -161,6 +162,57 @@ TEST_F(BadInputCli, TemplateShowListsTheRegistriesAReportRuns) {
     ASSERT_EQ(report.exitCode, 0) << report.err;
     EXPECT_NE(report.out.find(std::string(CRegistryDictionary::caption(row1))), std::string::npos)
         << report.out;
+}
+
+// sta make: a spreadsheet's table becomes an analysis file (the name converted to the file's
+// Latin-1); a table the typed-in curve page would refuse is refused with exit 2 and the file
+// already there is kept.
+TEST_F(BadInputCli, StaMakeWritesAnAnalysisFileOrKeepsTheOldOne) {
+    std::string table = "Age;Cases;Person-years\r\n";
+    for (int group = 0; group < 18; ++group) {
+        table += std::to_string(group * 5) + ";" + std::to_string(group) + ";2000,5\r\n";
+    }
+    m_dir.write("mine.csv", table);
+    const std::string sta = m_dir.file("mine.sta");
+    const ProcessResult made = run({"sta", "make", "--from", m_dir.file("mine.csv"), "--out", sta});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_EQ(made.out, "Saved " + sta + " (analysis file)\n");
+    const AnalysisFileRead read = readAnalysisFile(sta);
+    ASSERT_TRUE(read.curve) << read.result.message;
+    EXPECT_EQ(read.curve->title, "mine");
+    EXPECT_EQ(read.curve->cases[17], 17.0);
+    EXPECT_EQ(read.curve->personYears[17], 2000.0); // the file keeps whole person-years
+    EXPECT_EQ(m_dir.read("mine.sta").substr(0, 25), "mine\n0 2000 0.000\n1 2000 ");
+
+    const ProcessResult named = run({"sta", "make", "--from", m_dir.file("mine.csv"), "--out", sta,
+                                     "--name", "S\xc3\xa3o Paulo"});
+    ASSERT_EQ(named.exitCode, 0) << named.err;
+    EXPECT_EQ(m_dir.read("mine.sta").substr(0, 10), "S\xe3o Paulo\n");
+
+    m_dir.write("short.csv", table.substr(0, table.rfind("85;")));
+    std::string negative = table;
+    negative.replace(negative.find(";3;"), 3, ";-3;");
+    m_dir.write("negative.csv", negative);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
+        {{"--from", m_dir.file("short.csv")}, "short.csv: The table has 17 rows of numbers"},
+        {{"--from", m_dir.file("negative.csv")}, "negative.csv: Row 5: \"-3\": numbers must be"},
+        {{"--from", m_dir.file("mine.csv"), "--name", "\xc5\x81\xc3\xb3" "d\xc5\xba"},
+         "only Latin-1 text"},
+        {{"--from", m_dir.file("mine.csv"), "--name", std::string(256, 'x')}, "longer than 255"},
+    };
+    for (const auto& [args, message] : refused) {
+        std::vector<std::string> command = {"sta", "make", "--out", sta};
+        command.insert(command.end(), args.begin(), args.end());
+        const ProcessResult result = run(command);
+        EXPECT_EQ(result.exitCode, 2) << message;
+        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+        EXPECT_EQ(m_dir.read("mine.sta").substr(0, 10), "S\xe3o Paulo\n");
+    }
+    const ProcessResult txt =
+        run({"sta", "make", "--from", m_dir.file("mine.csv"), "--out", m_dir.file("mine.txt")});
+    EXPECT_EQ(txt.exitCode, 2);
+    EXPECT_FALSE(fs::exists(m_dir.file("mine.txt")));
+    EXPECT_EQ(run({"sta", "make", "--from", m_dir.file("none.csv"), "--out", sta}).exitCode, 1);
 }
 
 } // namespace

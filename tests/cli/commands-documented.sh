@@ -80,7 +80,7 @@ if [ "$have_completion" = 1 ]; then
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     cd "$work"
-    touch CURVE.STA other.txt REPORT.RPT figure.png
+    touch CURVE.STA other.txt REPORT.RPT figure.png table.csv
     mkdir folder
     expect_files() { # EXPECTED WORDS...
         local expected=$1
@@ -90,6 +90,8 @@ if [ "$have_completion" = 1 ]; then
         [ "$got" = "$expected" ] || problem "completion after '$*': '$got', not '$expected'"
     }
     expect_files "CURVE.STA folder " compare --comp-file
+    expect_files "CURVE.STA folder " sta make --out
+    expect_files "folder other.txt table.csv " sta make --from
     expect_files "REPORT.RPT folder " report --template
     expect_files "figure.png folder " graph curves --out
 fi

@@ -1,9 +1,11 @@
 #include "core/analysis/CurveTable.h"
 
+#include "core/analysis/StatsWizardTexts.h"
 #include "core/io/TextFile.h"
 
 #include <array>
 #include <charconv>
+#include <utility>
 #include <cmath>
 #include <vector>
 
@@ -143,6 +145,18 @@ CurveTableRead parseCurveTable(std::string_view text) {
                                   "0-4 ... 85+."};
     }
     return {rows, {}};
+}
+
+UserCurve userCurveOfTable(const CurveTableRows& rows, std::string title) {
+    UserCurve curve;
+    curve.title = std::move(title);
+    curve.cases = rows.cases;
+    curve.personYears = rows.personYears;
+    for (std::size_t group = 0; group < static_cast<std::size_t>(kKnownAgeGroupCount); ++group) {
+        curve.rates[group] =
+            typedRowRate(curve.cases[group], curve.personYears[group]).value_or(0.0);
+    }
+    return curve;
 }
 
 } // namespace orvelan

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/data/Codes.h"
+#include "core/rates/UserCurve.h"
 
 #include <optional>
 #include <string>
@@ -26,5 +27,9 @@ struct [[nodiscard]] CurveTableRead {
 /// Every number must be finite and not negative; "12,5" is read as 12.5 where the comma does not
 /// separate fields. Rows count from 1 as the lines of the text.
 CurveTableRead parseCurveTable(std::string_view text);
+
+/// The curve of the rows under a title, each rate worked out from its row as the typed-in curve
+/// page does (0 where there are no person-years).
+UserCurve userCurveOfTable(const CurveTableRows& rows, std::string title);
 
 } // namespace orvelan

@@ -64,4 +64,25 @@ std::string displayUtf8(std::string_view text) {
     return isValidUtf8(text) ? std::string(text) : latin1ToUtf8(text);
 }
 
+std::optional<std::string> fileText(std::string_view text) {
+    if (!isValidUtf8(text)) {
+        return std::string(text);
+    }
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            result.push_back(text[i]);
+        } else if (lead == 0xC2 || lead == 0xC3) {
+            // Well-formed, so a continuation byte follows: U+0080 ... U+00FF.
+            const auto next = static_cast<unsigned char>(text[++i]);
+            result.push_back(static_cast<char>(((lead & 0x03u) << 6) | (next & 0x3Fu)));
+        } else {
+            return std::nullopt;
+        }
+    }
+    return result;
+}
+
 } // namespace orvelan

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,9 @@ std::string latin1ToUtf8(std::string_view text);
 
 /// The text as it is when already UTF-8 (plain ASCII included), otherwise read as Latin-1.
 std::string displayUtf8(std::string_view text);
+
+/// The text as the files keep it: UTF-8 (a name typed at a terminal) converted to Latin-1, other
+/// text taken as Latin-1 already. nullopt when a character has no Latin-1 byte.
+std::optional<std::string> fileText(std::string_view text);
 
 } // namespace orvelan

@@ -218,13 +218,7 @@ void CStatsWiz5::paste() {
         CMessages::warning(this, QString::fromStdString(read.message));
         return;
     }
-    m_curve = curve(); // the typed title stays
-    for (int group = 0; group < kKnownAgeGroupCount; ++group) {
-        m_curve.cases[at(group)] = read.rows->cases[at(group)];
-        m_curve.personYears[at(group)] = read.rows->personYears[at(group)];
-        m_curve.rates[at(group)] =
-            typedRowRate(m_curve.cases[at(group)], m_curve.personYears[at(group)]).value_or(0.0);
-    }
+    m_curve = userCurveOfTable(*read.rows, curve().title); // the typed title stays
     showCurve();
 }
 

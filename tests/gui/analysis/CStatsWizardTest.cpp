@@ -4,6 +4,7 @@
 #include "gui/analysis/CStatsWizard.h"
 
 #include "GuiFixture.h"
+#include "RunProcess.h"
 #include "WizardHarness.h"
 #include "core/analysis/StatsWizardTexts.h"
 #include "gui/analysis/CStatsPage.h"
@@ -239,7 +240,8 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
     }
 
     // Paste fills the 18 rows from a spreadsheet's table; a short table or text in a number cell
-    // is refused with the row named, and the fields stay as they were.
+    // is refused with the row named, and the fields stay as they were. The same table saved as
+    // CSV and made into an analysis file by the command line opens with the same figures.
     void pasteFillsTheRowsFromASpreadsheet() {
         toUserPage();
         type("cases0", QStringLiteral("99"));
@@ -265,6 +267,31 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
         QCOMPARE(field("cases17"), QStringLiteral("17"));
         QCOMPARE(field("personYears17"), QStringLiteral("10000"));
         QCOMPARE(field("rate17"), QStringLiteral("170.000"));
+#ifdef ORVELAN_CLI_PATH
+        const std::string csv = dataDir.file("registry.csv");
+        std::ofstream(csv) << QString(table).replace(u'\t', u',').toStdString();
+        const std::string sta = dataDir.file("registry.STA");
+        const test::ProcessResult made = test::runProcess(
+            {ORVELAN_CLI_PATH, "sta", "make", "--from", csv, "--out", sta, "--name", "\xc3\x85rhus"});
+        QVERIFY2(made.exitCode == 0, made.err.c_str());
+        QStringList pasted;
+        for (int group = 0; group < 18; ++group) {
+            pasted << field(QStringLiteral("cases%1").arg(group))
+                   << field(QStringLiteral("personYears%1").arg(group))
+                   << field(QStringLiteral("rate%1").arg(group));
+        }
+        type("cases0", QStringLiteral("99"));
+        CFileDialogs::setProvider(
+            [&](const FileDialogRequest&) { return QString::fromStdString(sta); });
+        QTest::mouseClick(child<QPushButton>(page(), "useFile"), Qt::LeftButton);
+        QVERIFY(watch.takeMessages().isEmpty());
+        QCOMPARE(field("title"), QStringLiteral("\u00c5rhus"));
+        for (int group = 0; group < 18; ++group) {
+            QCOMPARE(field(QStringLiteral("cases%1").arg(group)), pasted[group * 3]);
+            QCOMPARE(field(QStringLiteral("personYears%1").arg(group)), pasted[group * 3 + 1]);
+            QCOMPARE(field(QStringLiteral("rate%1").arg(group)), pasted[group * 3 + 2]);
+        }
+#endif
     }
 
   private:
