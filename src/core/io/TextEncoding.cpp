@@ -2,6 +2,18 @@
 
 namespace orvelan {
 
+namespace {
+
+// The plain letters of the Latin-1 letters 0xC0-0xFF, upper and lower case alike; "" keeps the
+// byte (the multiplication and division signs).
+constexpr const char* kPlainLetters[64] = {
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+    "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "ss",
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+    "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y"};
+
+} // namespace
+
 bool isValidUtf8(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
@@ -83,6 +95,22 @@ std::optional<std::string> fileText(std::string_view text) {
         }
     }
     return result;
+}
+
+std::string searchKey(std::string_view latin1) {
+    std::string key;
+    key.reserve(latin1.size());
+    for (const char c : latin1) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 'A' && byte <= 'Z') {
+            key.push_back(static_cast<char>(byte - 'A' + 'a'));
+        } else if (byte >= 0xC0 && *kPlainLetters[byte - 0xC0] != '\0') {
+            key += kPlainLetters[byte - 0xC0];
+        } else {
+            key.push_back(c);
+        }
+    }
+    return key;
 }
 
 } // namespace orvelan

@@ -22,4 +22,8 @@ std::string displayUtf8(std::string_view text);
 /// text taken as Latin-1 already. nullopt when a character has no Latin-1 byte.
 std::optional<std::string> fileText(std::string_view text);
 
+/// A Latin-1 text as a name is looked for: lower case, accented letters as their plain letters
+/// ("\xC5rhus" and "ARHUS" both give "arhus"; \xE6 "ae", \xDF "ss", \xFE "th").
+std::string searchKey(std::string_view latin1);
+
 } // namespace orvelan

@@ -25,8 +25,8 @@ CCurvePicker::CCurvePicker(QWidget* parent) : QWidget(parent) {
     sexLayout->addWidget(m_female);
 
     auto* trees = new QHBoxLayout;
-    trees->addWidget(m_registries, 1);
-    trees->addWidget(m_cancers, 1);
+    trees->addWidget(m_registries->withFilter(), 1);
+    trees->addWidget(m_cancers->withFilter(), 1);
     m_bottom = new QHBoxLayout;
     m_bottom->addWidget(sex);
     auto* layout = new QVBoxLayout(this);

@@ -45,7 +45,7 @@ CDictionaryDlg::CDictionaryDlg(TreeKind kind, CUserGroupDictionary& groups,
     buttons->addStretch(1);
     buttons->addWidget(okButton);
     auto* panes = new QHBoxLayout;
-    panes->addWidget(m_tree, registries ? 1 : 2);
+    panes->addWidget(m_tree->withFilter(), registries ? 1 : 2);
     panes->addWidget(m_list, registries ? 1 : 3);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes, 1);

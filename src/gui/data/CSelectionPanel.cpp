@@ -39,7 +39,7 @@ CSelectionPanel::CSelectionPanel(TreeKind kind, int buttons, QWidget* parent) : 
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_tree, 1);
+    layout->addWidget(m_tree->withFilter(), 1);
     layout->addWidget(m_buttonBar);
 }
 

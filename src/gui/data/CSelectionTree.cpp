@@ -1,10 +1,14 @@
 #include "gui/data/CSelectionTree.h"
 
 #include "core/data/CUserGroupDictionary.h"
+#include "core/io/TextEncoding.h"
 #include "gui/widgets/CStateImages.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QVBoxLayout>
 
 namespace orvelan {
 
@@ -12,6 +16,14 @@ namespace {
 
 int groupCount(const CUserGroupDictionary* groups) {
     return groups == nullptr ? 0 : groups->count();
+}
+
+/// What a name or a typed filter is compared as; the names are Latin-1, and a typed character
+/// beyond it matches no name.
+QString searchKeyOf(const QString& text) {
+    const QByteArray latin1 = text.toLatin1();
+    return QString::fromLatin1(
+        searchKey(std::string_view(latin1.constData(), static_cast<std::size_t>(latin1.size()))));
 }
 
 } // namespace
@@ -90,6 +102,79 @@ void CSelectionTree::rebuild() {
     } else if (m_form != Form::Multiple) {
         setCurrentItem(nullptr);
     }
+    if (m_filter != nullptr && !m_filter->text().isEmpty()) {
+        filterChanged();
+    }
+}
+
+QWidget* CSelectionTree::withFilter() {
+    auto* pane = new QWidget(parentWidget());
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    m_filter = new QLineEdit(pane);
+    m_filter->setObjectName(objectName().isEmpty() ? QStringLiteral("filter")
+                                                   : objectName() + QStringLiteral("Filter"));
+    m_filter->setPlaceholderText(QStringLiteral("Filter by name"));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->installEventFilter(this);
+    layout->addWidget(m_filter);
+    layout->addWidget(this, 1);
+    connect(m_filter, &QLineEdit::textChanged, this, &CSelectionTree::filterChanged);
+    return pane;
+}
+
+QWidget* CSelectionTree::pane() { return m_filter == nullptr ? this : parentWidget(); }
+
+bool CSelectionTree::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_filter && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Escape clears a filter before it closes the dialog; Down and Enter go on into the rows
+        // (Enter does not press the dialog's default button).
+        if (key == Qt::Key_Escape && !m_filter->text().isEmpty()) {
+            m_filter->clear();
+            return true;
+        }
+        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return QTreeWidget::eventFilter(watched, event);
+}
+
+void CSelectionTree::filterChanged() {
+    QTreeWidgetItem* root = topLevelItem(0);
+    if (root == nullptr) {
+        return;
+    }
+    const QString key = searchKeyOf(m_filter->text().trimmed());
+    if (key.isEmpty()) {
+        // The tree as it is built: every row, the root open and the last ticked row in view;
+        // the current row stays current (a browse tree's choice, a row looked at).
+        const int current = currentValue();
+        rebuild();
+        if (QTreeWidgetItem* item = current >= 0 ? findValue(current) : nullptr) {
+            setCurrentItem(item);
+            scrollToItem(item);
+        }
+        return;
+    }
+    for (int i = 0; i < root->childCount(); ++i) {
+        applyFilter(root->child(i), key, false);
+    }
+}
+
+bool CSelectionTree::applyFilter(QTreeWidgetItem* item, const QString& key, bool parentMatches) {
+    const bool matches = item->data(0, kSearchRole).toString().contains(key);
+    bool memberMatches = false;
+    for (int i = 0; i < item->childCount(); ++i) {
+        memberMatches = applyFilter(item->child(i), key, parentMatches || matches) || memberMatches;
+    }
+    // The members of a matching row stay, folded, so that a matching group can be opened.
+    item->setHidden(!(matches || memberMatches || parentMatches));
+    item->setExpanded(memberMatches);
+    return matches || memberMatches;
 }
 
 void CSelectionTree::setRootText(const QString& text) {
@@ -114,6 +199,7 @@ QTreeWidgetItem* CSelectionTree::makeItem(const SelectionNode& node) {
     auto* item = new QTreeWidgetItem(QStringList(
         QString::fromLatin1(node.text.data(), static_cast<qsizetype>(node.text.size()))));
     item->setData(0, kValueRole, node.value);
+    item->setData(0, kSearchRole, searchKeyOf(item->text(0)));
     setImage(item, node.image);
     if (node.bold) {
         QFont font = item->font(0);

@@ -4,9 +4,13 @@
 
 #include <QTreeWidget>
 
+class QLineEdit;
+
 // A registry or cancer tree with state images. Three forms: multiple choice (tick boxes that
 // edit a selection list of slots), one choice (one ticked item, values are population or cancer
-// numbers) and browse (the current item is the choice, no tick boxes).
+// numbers) and browse (the current item is the choice, no tick boxes). A filter field above the
+// tree shows only the rows whose names hold what is typed (without regard to case and accents),
+// with their parents and members; the ticks stay as they are, and Escape clears the field.
 namespace orvelan {
 
 class CUserGroupDictionary;
@@ -17,6 +21,7 @@ class CSelectionTree : public QTreeWidget {
     enum class Form { Multiple, OneChoice, Browse };
     static constexpr int kValueRole = Qt::UserRole;
     static constexpr int kImageRole = Qt::UserRole + 1;
+    static constexpr int kSearchRole = Qt::UserRole + 2;
 
     CSelectionTree(TreeKind kind, Form form, QWidget* parent = nullptr);
 
@@ -45,6 +50,14 @@ class CSelectionTree : public QTreeWidget {
     /// "<program> cancers"); empty keeps the dictionary's own.
     void setRootText(const QString& text);
 
+    /// The filter field and the tree in one pane, for a page's layout; the pane takes the tree's
+    /// place in its parent. Called once.
+    QWidget* withFilter();
+    /// The pane of withFilter, or the tree itself when it has no filter field.
+    QWidget* pane();
+    /// The filter field; null until withFilter.
+    QLineEdit* filterField() const { return m_filter; }
+
     /// The first item carrying a value (depth-first); nullptr when none does.
     QTreeWidgetItem* findValue(int value) const;
     static int valueOf(const QTreeWidgetItem* item);
@@ -58,6 +71,7 @@ class CSelectionTree : public QTreeWidget {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void addChildren(QTreeWidgetItem* parent, const SelectionNode& node);
@@ -66,6 +80,8 @@ class CSelectionTree : public QTreeWidget {
     void leftClick(QTreeWidgetItem* item);
     void rightClick(QTreeWidgetItem* item);
     void choose(QTreeWidgetItem* item);
+    void filterChanged();
+    bool applyFilter(QTreeWidgetItem* item, const QString& key, bool parentMatches);
 
     TreeKind m_kind;
     Form m_form;
@@ -74,6 +90,7 @@ class CSelectionTree : public QTreeWidget {
     int m_choice = -1;
     QTreeWidgetItem* m_lastTicked = nullptr;
     QString m_rootText;
+    QLineEdit* m_filter = nullptr;
 };
 
 } // namespace orvelan

@@ -50,7 +50,7 @@ CUserGroupDlg::CUserGroupDlg(TreeKind kind, CUserGroupDictionary& groups,
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Name"), m_name);
     auto* panes = new QHBoxLayout;
-    panes->addWidget(m_tree, 1);
+    panes->addWidget(m_tree->withFilter(), 1);
     panes->addWidget(m_list, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

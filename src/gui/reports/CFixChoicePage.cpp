@@ -29,8 +29,8 @@ CFixChoicePage::CFixChoicePage(CRptWizard& wizard, const QString& role) : CRptPa
     auto* layout = new QHBoxLayout(this);
     setBannerMargins(layout);
     layout->addWidget(select);
-    layout->addWidget(m_cancerTree, 1);
-    layout->addWidget(m_registryTree, 1);
+    layout->addWidget(m_cancerTree->withFilter(), 1);
+    layout->addWidget(m_registryTree->withFilter(), 1);
     connect(m_cancer, &QRadioButton::toggled, this, &CFixChoicePage::showTree);
 }
 
@@ -46,9 +46,9 @@ void CFixChoicePage::initializePage() {
 
 void CFixChoicePage::showTree() {
     const bool cancer = m_cancer->isChecked();
-    m_cancerTree->setVisible(cancer);
+    m_cancerTree->pane()->setVisible(cancer);
     m_cancerTree->setEnabled(cancer);
-    m_registryTree->setVisible(!cancer);
+    m_registryTree->pane()->setVisible(!cancer);
     m_registryTree->setEnabled(!cancer);
 }
 

@@ -19,7 +19,7 @@ CRPTwiz13::CRPTwiz13(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("stan
     title->addRow(QStringLiteral("Title"), m_title);
     auto* layout = new QVBoxLayout(this);
     setBannerMargins(layout);
-    layout->addWidget(m_tree, 1);
+    layout->addWidget(m_tree->withFilter(), 1);
     layout->addLayout(title);
     connect(m_tree, &CSelectionTree::choiceChanged, this, &CRPTwiz13::registryChosen);
 }

@@ -1,5 +1,5 @@
 // The selection trees as the user meets them: clicks, right-clicks, the picture buttons, the
-// one-choice form and the user-group node.
+// one-choice form, the user-group node and the filter field.
 #include "GuiFixture.h"
 #include "ModalWatch.h"
 #include "TempDir.h"
@@ -7,8 +7,10 @@
 #include "core/data/CUserGroupDictionary.h"
 #include "gui/data/CSelectionPanel.h"
 
+#include <QLineEdit>
 #include <QToolButton>
 #include <QtTest>
+#include <memory>
 
 using namespace orvelan;
 using treehelp::click;
@@ -143,6 +145,57 @@ class CSelectionTreeTest : public QObject {
         click(&tree, itemByText(&tree, QStringLiteral("Mali")));
         QCOMPARE(tree.currentValue(), -1); // a heading cannot be chosen
         QCOMPARE(image(gambia), StateImage::Ticked);
+    }
+
+    // Typing part of a name shows the matching rows with their parents (and a matching row's
+    // members); ticks made before, during and after filtering all stay; Escape clears the field
+    // and shows the tree as built. Accents and case do not count.
+    void filterShowsMatchingRowsAndKeepsTicks() {
+        QVERIFY(registryGroups.append("C\xf4te d'Azur", {43, 50}));
+        CSelectionPanel panel(TreeKind::Registry, CSelectionPanel::ClearButton);
+        panel.resize(500, 700);
+        panel.show();
+        panel.load(&registryGroups, emptySelectionList());
+        CSelectionTree* tree = panel.tree();
+        QLineEdit* filter = tree->filterField();
+        QVERIFY(filter != nullptr && filter->isVisible());
+        click(tree, itemByText(tree, QStringLiteral("Bamako")));
+
+        QTest::keyClicks(filter, QStringLiteral("GAMB"));
+        QTreeWidgetItem* gambia = itemByText(tree, QStringLiteral("The Gambia"));
+        QVERIFY(!gambia->isHidden());
+        QVERIFY(!gambia->parent()->isHidden() && gambia->parent()->isExpanded());
+        QVERIFY(itemByText(tree, QStringLiteral("Bamako"))->isHidden());
+        QVERIFY(itemByText(tree, QStringLiteral("Asia"))->isHidden());
+        click(tree, gambia);
+        QCOMPARE(image(gambia), StateImage::Ticked);
+        QCOMPARE(selectedCount(panel.selection()), 2);
+
+        filter->clear();
+        filter->insert(QStringLiteral("c\u00d4te")); // keyClicks takes ASCII only
+        QTreeWidgetItem* group = itemByText(tree, QStringLiteral("C\u00f4te d'Azur"));
+        QVERIFY(!group->isHidden());
+        QVERIFY(itemByText(tree, QStringLiteral("The Gambia"))->isHidden());
+        QTest::keyClick(filter, Qt::Key_Escape);
+        QVERIFY(filter->text().isEmpty());
+        QVERIFY(!itemByText(tree, QStringLiteral("Asia"))->isHidden());
+        QCOMPARE(image(itemByText(tree, QStringLiteral("Bamako"))), StateImage::Ticked);
+        QCOMPARE(image(itemByText(tree, QStringLiteral("The Gambia"))), StateImage::Ticked);
+        QCOMPARE(selectedCount(panel.selection()), 2);
+
+        // A one-choice cancer tree keeps its choice through a filter that hides it.
+        auto* cancers = new CSelectionTree(TreeKind::Cancer, CSelectionTree::Form::OneChoice);
+        const std::unique_ptr<QWidget> pane(cancers->withFilter());
+        pane->resize(400, 600);
+        pane->show();
+        cancers->setChoice(34);
+        QTest::keyClicks(cancers->filterField(), QStringLiteral("breast"));
+        QTreeWidgetItem* stomach = itemByText(cancers, QStringLiteral("Stomach"));
+        QVERIFY(stomach->isHidden());
+        QCOMPARE(image(stomach), StateImage::Ticked);
+        QTest::keyClick(cancers->filterField(), Qt::Key_Escape);
+        QCOMPARE(cancers->currentValue(), 34);
+        QVERIFY(!itemByText(cancers, QStringLiteral("Stomach"))->isHidden());
     }
 
   private:

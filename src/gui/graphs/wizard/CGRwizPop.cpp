@@ -25,7 +25,7 @@ CGRwizPop::CGRwizPop(CGphWizard& wizard) : CGphPage(wizard, QStringLiteral("pyra
     displayLayout->addWidget(m_average);
 
     auto* layout = new QHBoxLayout;
-    layout->addWidget(m_tree, 1);
+    layout->addWidget(m_tree->withFilter(), 1);
     layout->addWidget(display, 0, Qt::AlignTop);
     setContent(layout);
     // The choice follows the registry the user ticks, not only the one shown on entering.

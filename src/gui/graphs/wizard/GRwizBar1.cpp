@@ -14,7 +14,7 @@ GRwizBar1::GRwizBar1(CGphWizard& wizard) : CBarPage(wizard, QStringLiteral("barC
     m_tree->setObjectName(QStringLiteral("cancerTree"));
     m_tree->setRootText(CGphWizard::cancerRootText());
     auto* layout = new QVBoxLayout;
-    layout->addWidget(m_tree, 1);
+    layout->addWidget(m_tree->withFilter(), 1);
     setContent(layout, true);
 }
 

@@ -14,7 +14,7 @@ GRwizBar2::GRwizBar2(CGphWizard& wizard) : CBarPage(wizard, QStringLiteral("barR
     m_tree = new CSelectionTree(TreeKind::Registry, CSelectionTree::Form::OneChoice, this);
     m_tree->setObjectName(QStringLiteral("registryTree"));
     auto* layout = new QVBoxLayout;
-    layout->addWidget(m_tree, 1);
+    layout->addWidget(m_tree->withFilter(), 1);
     setContent(layout, true);
 }
 

@@ -42,7 +42,7 @@ GRwizPie::GRwizPie(CGphWizard& wizard) : CGphPage(wizard, QStringLiteral("pieCha
     left->addStretch(1);
     auto* layout = new QHBoxLayout;
     layout->addLayout(left);
-    layout->addWidget(m_tree, 1);
+    layout->addWidget(m_tree->withFilter(), 1);
     setContent(layout);
 }
 

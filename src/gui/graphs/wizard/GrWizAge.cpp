@@ -59,9 +59,9 @@ GrWizAge::GrWizAge(CGphWizard& wizard) : CGphPage(wizard, QStringLiteral("ageSpe
     side->addStretch(1);
     auto* layout = new QGridLayout;
     layout->addLayout(side, 0, 0, 2, 1);
-    layout->addWidget(m_cancers, 0, 1);
+    layout->addWidget(m_cancers->withFilter(), 0, 1);
     layout->addWidget(clearCancers, 1, 1, Qt::AlignLeft);
-    layout->addWidget(m_registries, 0, 2);
+    layout->addWidget(m_registries->withFilter(), 0, 2);
     layout->addWidget(clearRegistries, 1, 2, Qt::AlignLeft);
     layout->setColumnStretch(1, 1);
     layout->setColumnStretch(2, 1);
