@@ -58,7 +58,7 @@ void drawValues(QPainter& painter, const TwoCurveModel& model, int W) {
     for (int a = model.ageLow; a <= model.ageHigh; ++a) {
         const auto i = static_cast<std::size_t>(a);
         painter.setPen(Qt::black); // the age group of the line, so that the columns read alone
-        drawTextAt(painter, right - 2 * gap, y, qs(std::string(lowerLabel(a))), TextAlign::Right);
+        drawTextAt(painter, right - 2 * gap, y, qs(model.ageLabel(a)), TextAlign::Right);
         painter.setPen(kReferenceColour);
         drawTextAt(painter, right, y, qs(TwoCurveModel::valueText(model.reference[i])),
                    TextAlign::Right);
@@ -130,11 +130,7 @@ TwoCurveGeometry CTwoCurvePainter::paint(QPainter& painter, QSize size, const Tw
     for (int a = model.ageLow; a <= model.ageHigh; ++a) {
         const int x = left + (a - model.ageLow) * c;
         painter.drawLine(x, axis.baseline, x, axis.baseline + k);
-        std::string label(lowerLabel(a));
-        if (a == model.ageHigh && a == kTopAgeGroup) {
-            label.back() = '+';
-        }
-        drawTextAt(painter, x, axis.baseline + k, qs(label), TextAlign::Centre);
+        drawTextAt(painter, x, axis.baseline + k, qs(model.ageLabel(a)), TextAlign::Centre);
     }
     drawTextAt(painter, left + plotWidth / 2, axis.baseline + k + h + 4, QStringLiteral("Age"),
                TextAlign::Centre);

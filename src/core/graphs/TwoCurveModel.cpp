@@ -27,15 +27,24 @@ std::optional<LogScale> TwoCurveModel::logScale() const {
 
 LinearScale TwoCurveModel::linearScale() const { return niceLinearScale(0.0, largest); }
 
+std::string TwoCurveModel::ageLabel(int ageGroup) const {
+    if (openTop && ageGroup == ageHigh) {
+        return openTopLabel(ageGroup);
+    }
+    return std::string(lowerLabel(ageGroup));
+}
+
 std::string TwoCurveModel::valueText(double rate) { return formatText("%8.2f", rate); }
 
-TwoCurveModel makeTwoCurveModel(const CurvePair& pair, const std::string& referenceLabel,
+TwoCurveModel makeTwoCurveModel(const CurvePair& pair, bool openTop,
+                                const std::string& referenceLabel,
                                 const std::string& comparisonLabel) {
     TwoCurveModel model;
     model.referenceLabel = referenceLabel;
     model.comparisonLabel = comparisonLabel;
     model.ageLow = std::clamp(pair.ageLow, 0, kTopAgeGroup);
     model.ageHigh = std::clamp(pair.ageHigh, model.ageLow, kTopAgeGroup);
+    model.openTop = openTop;
     model.smallestNonZero = kNoSmallestRate;
     for (int a = model.ageLow; a <= model.ageHigh; ++a) {
         const auto i = static_cast<std::size_t>(a);

@@ -132,6 +132,8 @@ ComparisonRun runComparison(CurvePair& pair, CIncidenceStore& store, const UserC
     }
     run.texts.ageRange = ageRangeFieldText(pair.ageLow, pair.ageHigh, run.last);
     if (run.ok()) {
+        // Only a range asked up to 85+ is cut, and then always to an open top class.
+        run.openTop = pair.ageHigh == kTopAgeGroup;
         pair.ageHigh = run.last;
     }
     return run;

@@ -25,7 +25,8 @@ struct ComparisonTexts {
 
 /// The result of running a comparison for the dialog or the command-line tool.
 struct ComparisonRun {
-    int last = 0; // effective last age group; 0 when the comparison failed
+    int last = 0;         // effective last age group; 0 when the comparison failed
+    bool openTop = false; // the range ends in the open top class, cut or not ("75+", "85+")
     ComparisonTexts texts;
     bool ok() const { return last != 0; }
 };

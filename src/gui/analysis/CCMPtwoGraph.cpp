@@ -46,22 +46,24 @@ struct CCMPtwoGraph::Model {
 
 namespace {
 
-TwoCurveModel curvesOf(CurvePair pair, int last, const QString& referenceLabel,
-                       const QString& comparisonLabel) {
+TwoCurveModel curvesOf(CurvePair pair, const ComparisonRun& run) {
     // The rates run to the effective top of the comparison, which holds the folded older ages.
-    if (last > 0) {
-        pair.ageHigh = last;
+    if (run.last > 0) {
+        pair.ageHigh = run.last;
     }
-    // The painter reads its texts as UTF-8.
-    return makeTwoCurveModel(pair, referenceLabel.toStdString(), comparisonLabel.toStdString());
+    // The field texts are Latin-1; the painter reads its texts as UTF-8.
+    const auto utf8 = [](const std::string& latin1) {
+        return QString::fromLatin1(latin1.data(), static_cast<qsizetype>(latin1.size()))
+            .toStdString();
+    };
+    return makeTwoCurveModel(pair, run.openTop, utf8(run.texts.reference),
+                             utf8(run.texts.comparison));
 }
 
 } // namespace
 
-CCMPtwoGraph::CCMPtwoGraph(QWidget* parent, const CurvePair& pair, int last,
-                           const QString& referenceLabel, const QString& comparisonLabel)
-    : QDialog(parent), m_model(std::make_unique<Model>(
-                           Model{curvesOf(pair, last, referenceLabel, comparisonLabel)})) {
+CCMPtwoGraph::CCMPtwoGraph(QWidget* parent, const CurvePair& pair, const ComparisonRun& run)
+    : QDialog(parent), m_model(std::make_unique<Model>(Model{curvesOf(pair, run)})) {
     setObjectName(QStringLiteral("CCMPtwoGraph"));
     setWindowTitle(QStringLiteral("Comparison of two age-specific curves: graph"));
     m_canvas = new Canvas(*this, this);
@@ -118,6 +120,10 @@ bool CCMPtwoGraph::logarithmic() const { return m_logarithmic->isChecked(); }
 bool CCMPtwoGraph::valuesShown() const { return m_values->isChecked(); }
 
 bool CCMPtwoGraph::gridShown() const { return m_grid->isChecked(); }
+
+QString CCMPtwoGraph::ageLabel(int ageGroup) const {
+    return QString::fromStdString(m_model->curves.ageLabel(ageGroup));
+}
 
 QImage CCMPtwoGraph::picture() const {
     return CImageExport::render(m_canvas->size(),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/rates/CurvePair.h"
+#include "core/rates/ComparisonTexts.h"
 
 #include <QDialog>
 #include <QImage>
@@ -16,15 +16,16 @@ namespace orvelan {
 class CCMPtwoGraph : public QDialog {
     Q_OBJECT
   public:
-    /// last: the effective last age group of the comparison; the labels are the texts of the
-    /// results dialog's Reference and Comparison fields.
-    CCMPtwoGraph(QWidget* parent, const CurvePair& pair, int last, const QString& referenceLabel,
-                 const QString& comparisonLabel);
+    /// run: the comparison's effective last age group and the texts of the results dialog's
+    /// Reference and Comparison fields.
+    CCMPtwoGraph(QWidget* parent, const CurvePair& pair, const ComparisonRun& run);
     ~CCMPtwoGraph() override;
 
     bool logarithmic() const;
     bool valuesShown() const;
     bool gridShown() const;
+    /// The label of an age group under the age axis.
+    QString ageLabel(int ageGroup) const;
     /// The picture as drawn now, at the drawing area's size.
     QImage picture() const;
     /// Draws the picture on a painter covering size (the drawing area, the clipboard image).

@@ -197,8 +197,7 @@ void CCMPtwoResult::showCurves() {
     if (m_pair.asrRef == 0.0) {
         return;
     }
-    CCMPtwoGraph graph(this, m_pair, m_run.last, latin1(m_run.texts.reference),
-                       latin1(m_run.texts.comparison));
+    CCMPtwoGraph graph(this, m_pair, m_run);
     graph.setWorkFolder(m_context.workFolder);
     graph.exec();
 }

@@ -21,9 +21,11 @@
 #include "gui/app/ToolIcons.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -421,6 +423,21 @@ bool CMainFrame::runWindowCommand(int id) {
     }
 }
 
+namespace {
+
+// A recent file's entry in the File menu: a long path loses its middle so that the menu stays
+// narrow, and "&" is doubled so that it shows instead of marking a mnemonic. The entry opens the
+// file by its place in the list, and the full path is the entry's tool tip.
+QString recentEntryText(const QString& path) {
+    constexpr int kWidestEntryInCharacters = 60;
+    const QFontMetrics metrics(QApplication::font("QMenu"));
+    QString text = metrics.elidedText(path, Qt::ElideMiddle,
+                                      metrics.averageCharWidth() * kWidestEntryInCharacters);
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+} // namespace
+
 void CMainFrame::updateRecentFileActions() {
     const auto& paths = m_app.recentFiles().paths();
     for (int i = 0; i <= cmd::kRecentFileLast - cmd::kRecentFile1; ++i) {
@@ -429,7 +446,9 @@ void CMainFrame::updateRecentFileActions() {
         action->setVisible(used);
         if (used) {
             const QString path = QString::fromStdString(paths[static_cast<std::size_t>(i)]);
-            action->setText(QStringLiteral("&%1 %2").arg(i + 1 == 10 ? 0 : i + 1).arg(path));
+            action->setText(
+                QStringLiteral("&%1 %2").arg(i + 1 == 10 ? 0 : i + 1).arg(recentEntryText(path)));
+            action->setToolTip(path);
         }
     }
     m_noRecentFile->setVisible(paths.empty());

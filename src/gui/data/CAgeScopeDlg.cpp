@@ -5,6 +5,7 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -42,6 +43,7 @@ CAgeScopeDlg::CAgeScopeDlg(int from, int to, int lastAgeGroup, QWidget* parent)
     m_toField->setObjectName(QStringLiteral("toField"));
     for (QLineEdit* field : {m_fromField, m_toField}) {
         field->setMaxLength(3);
+        field->installEventFilter(this);
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     }
     m_fromSpin = makeUpDown(this, QStringLiteral("fromSpin"));
@@ -74,6 +76,18 @@ void CAgeScopeDlg::showFrom(int position) {
 
 void CAgeScopeDlg::showTo(int position) {
     m_toField->setText(QString::fromStdString(ageScopeToText(position, m_last)));
+}
+
+bool CAgeScopeDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && (watched == m_fromField || watched == m_toField)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            QSpinBox* spin = watched == m_fromField ? m_fromSpin : m_toSpin;
+            spin->stepBy(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CAgeScopeDlg::accept() {

@@ -25,6 +25,10 @@ class CAgeScopeDlg : public QDialog {
 
     void accept() override;
 
+  protected:
+    /// Up and Down in a field step the field's up-down control.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void showFrom(int position);
     void showTo(int position);

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QTimer>
 
 namespace orvelan {
 
@@ -21,12 +23,50 @@ CFolderTree::CFolderTree(QWidget* parent) : QTreeView(parent) {
     setUniformRowHeights(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    // Folders are listed in the background: keep the opened folder in view as its parents fill.
-    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this] {
-        if (currentIndex().isValid()) {
-            scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+    // Folders are listed in the background and the tree may be hidden when a folder is opened:
+    // keep the opened folder in view as its parents fill and when the tree is shown, until the
+    // user clicks, scrolls or types in the tree.
+    m_scrollLater = new QTimer(this);
+    m_scrollLater->setSingleShot(true);
+    m_scrollLater->setInterval(0);
+    connect(m_scrollLater, &QTimer::timeout, this, &CFolderTree::keepCurrentInView);
+    const auto scrollLater = [this] {
+        if (m_keepInView) {
+            m_scrollLater->start();
         }
-    });
+    };
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, scrollLater);
+    connect(m_model, &QFileSystemModel::rowsInserted, this, scrollLater);
+    connect(m_model, &QFileSystemModel::layoutChanged, this, scrollLater); // sorted
+    connect(verticalScrollBar(), &QScrollBar::sliderPressed, this,
+            [this] { m_keepInView = false; });
+}
+
+void CFolderTree::keepCurrentInView() {
+    if (m_keepInView && currentIndex().isValid()) {
+        scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+    }
+}
+
+void CFolderTree::showEvent(QShowEvent* event) {
+    QTreeView::showEvent(event);
+    m_keepInView = true;
+    m_scrollLater->start();
+}
+
+void CFolderTree::mousePressEvent(QMouseEvent* event) {
+    m_keepInView = false;
+    QTreeView::mousePressEvent(event);
+}
+
+void CFolderTree::wheelEvent(QWheelEvent* event) {
+    m_keepInView = false;
+    QTreeView::wheelEvent(event);
+}
+
+void CFolderTree::keyPressEvent(QKeyEvent* event) {
+    m_keepInView = false;
+    QTreeView::keyPressEvent(event);
 }
 
 void CFolderTree::setListFiles(bool files) {
@@ -49,7 +89,8 @@ bool CFolderTree::openPath(const QString& folder) {
         expand(parent);
     }
     setCurrentIndex(index);
-    scrollTo(index, QAbstractItemView::PositionAtCenter);
+    m_keepInView = true;
+    keepCurrentInView();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QTreeView>
 
 class QFileSystemModel;
+class QTimer;
 
 // The folder tree of the export wizard: the file-system roots at the top, the sub-folders of a
 // folder listed when it is opened ("." and ".." never shown), files optionally. Paths of items
@@ -31,9 +32,18 @@ class CFolderTree : public QTreeView {
 
   protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    /// Scrolls the current folder into view while the user has not moved the tree.
+    void keepCurrentInView();
+
     QFileSystemModel* m_model = nullptr;
+    QTimer* m_scrollLater = nullptr; // one scroll after the rows settle
+    bool m_keepInView = false;
     QStringList m_failures;
 };
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace orvelan::gui {
 
@@ -96,7 +97,12 @@ bool openGraph(CMainFrame& frame, const GraphSettings& settings) {
         return false;
     }
     if (kind->type == DocumentType::Pyramid) {
-        child->resize(frame.mdiArea()->viewport()->size());
+        // The whole document area below and right of the window's cascaded corner: a pyramid
+        // needs all the room there is, and a window reaching past the area would be cut off.
+        const QSize area = frame.mdiArea()->viewport()->size();
+        const QPoint corner = child->pos();
+        child->resize(std::max(1, area.width() - corner.x()),
+                      std::max(1, area.height() - corner.y()));
     }
     view->update();
     return true;

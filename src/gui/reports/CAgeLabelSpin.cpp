@@ -10,6 +10,8 @@ CAgeLabelSpin::CAgeLabelSpin(Bound bound, QWidget* parent) : QSpinBox(parent), m
     setRange(0, kTopAgeGroup);
     setWrapping(false);
     lineEdit()->setReadOnly(true);
+    // As wide as its widest label: stretched across a page, its arrows would sit far from it.
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 QString CAgeLabelSpin::textFromValue(int value) const {

@@ -373,7 +373,7 @@ TEST(TwoCurveModel, RatesOfBothCurvesOverTheComparedRange) {
         pair.compCases[a] = 3.0;
     }
     pair.compPersonYears[4] = 0.0;
-    const TwoCurveModel model = makeTwoCurveModel(pair, "ref", "comp");
+    TwoCurveModel model = makeTwoCurveModel(pair, false, "ref", "comp");
     EXPECT_DOUBLE_EQ(model.reference[2], 10.0);
     EXPECT_DOUBLE_EQ(model.comparison[3], 30.0);
     EXPECT_EQ(model.comparison[4], 0.0); // no person-years
@@ -382,6 +382,12 @@ TEST(TwoCurveModel, RatesOfBothCurvesOverTheComparedRange) {
     EXPECT_DOUBLE_EQ(model.smallestNonZero, 10.0);
     EXPECT_EQ(TwoCurveModel::valueText(12.345), "   12.35");
     EXPECT_EQ(model.logScale(), (LogScale{10.0, 30.0, 1}));
+    // Age labels: lower labels, the last one open only when the range ends in the open class.
+    EXPECT_EQ(model.ageLabel(2), "10-");
+    EXPECT_EQ(model.ageLabel(5), "25-");
+    model = makeTwoCurveModel(pair, true, "ref", "comp");
+    EXPECT_EQ(model.ageLabel(4), "20-");
+    EXPECT_EQ(model.ageLabel(5), "25+");
 }
 
 } // namespace

@@ -53,9 +53,12 @@ class CCMPtwoGraphTest : public QObject {
 
   private slots:
     void init() {
-        graph = std::make_unique<CCMPtwoGraph>(nullptr, curves(), 17,
-                                               QStringLiteral(" Algeria, Algiers: Stomach-Male"),
-                                               QStringLiteral(" The Gambia: Stomach-Male"));
+        ComparisonRun run;
+        run.last = 17;
+        run.openTop = true;
+        run.texts.reference = " Algeria, Algiers: Stomach-Male";
+        run.texts.comparison = " The Gambia: Stomach-Male";
+        graph = std::make_unique<CCMPtwoGraph>(nullptr, curves(), run);
         graph->show();
         QVERIFY(QTest::qWaitForWindowExposed(graph.get()));
     }

@@ -178,7 +178,8 @@ class CCMPtwoResultTest : public QObject {
         QCOMPARE(saved, comparisonNumbersCsv(dialog->pair(), dialog->run().texts));
         const QStringList lines = QString::fromStdString(saved).split('\n');
         QCOMPARE(lines.size(), 13); // the header, eleven figures and the final line end
-        QCOMPARE(lines[0], QStringLiteral("figure,curve,value,standard error,lower,upper,chi2,df,p"));
+        QCOMPARE(lines[0],
+                 QStringLiteral("figure,curve,value,standard error,lower,upper,chi2,df,p"));
         QVERIFY(lines[5].startsWith(QStringLiteral("Rate ratio (RR): Mantel & Haenszel,,")));
         QCOMPARE(lines[5].split(',')[2].toDouble(), dialog->pair().rrMH);
         QVERIFY(lines[9].startsWith(QStringLiteral("Mantel-Haenszel-Cochran test,,,,,,")));
@@ -216,20 +217,38 @@ class CCMPtwoResultTest : public QObject {
         }
     }
 
+    // The age axis ends in the open class, "85+" or where a 75+ comparison cut the range;
+    // a range that ends below the open class ends with that group's lower label.
+    void showCurvesOpensTheGraph_data() {
+        QTest::addColumn<int>("comparison");
+        QTest::addColumn<int>("ageHigh");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QStringList>("ends"); // the first and the last two labels
+        QTest::newRow("0-85+") << kGambia << 17 << 17 << QStringList{" 0-", "80-", "85+"};
+        QTest::newRow("cut at 75+") << kLaReunion << 17 << 15 << QStringList{" 0-", "70-", "75+"};
+        QTest::newRow("0-74") << kGambia << 14 << 14 << QStringList{" 0-", "65-", "70-"};
+    }
     void showCurvesOpensTheGraph() {
-        open(kAlgiers, kGambia, 0, 17);
+        QFETCH(int, comparison);
+        QFETCH(int, ageHigh);
+        QFETCH(int, last);
+        QFETCH(QStringList, ends);
+        open(kAlgiers, comparison, 0, ageHigh);
         QString title;
         bool logarithmic = false;
+        QStringList labels;
         watch.expect([&](QWidget* widget) {
             title = widget->windowTitle();
             if (auto* graph = qobject_cast<CCMPtwoGraph*>(widget)) {
                 logarithmic = graph->logarithmic();
+                labels << graph->ageLabel(0) << graph->ageLabel(last - 1) << graph->ageLabel(last);
             }
             widget->close();
         });
         QTest::mouseClick(button("showCurves"), Qt::LeftButton);
         QCOMPARE(title, QStringLiteral("Comparison of two age-specific curves: graph"));
         QVERIFY(logarithmic);
+        QCOMPARE(labels, ends);
     }
 
   private:

@@ -54,6 +54,30 @@ class AgeScopeDlgTest : public QObject {
         QCOMPARE(dialog.fromField()->text(), QStringLiteral("70-"));
     }
 
+    void arrowKeysInAFieldStepItsControl() {
+        CAgeScopeDlg dialog(0, 15, 15);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QLineEdit* to = dialog.toField();
+        QTest::mouseClick(to, Qt::LeftButton);
+        QVERIFY(to->hasFocus());
+        QTest::keyClick(to, Qt::Key_Down);
+        QTest::keyClick(to, Qt::Key_Down);
+        QCOMPARE(to->text(), QStringLiteral("69"));
+        QTest::keyClick(to, Qt::Key_Up);
+        QCOMPARE(to->text(), QStringLiteral("74"));
+        QTest::keyClick(to, Qt::Key_Up);
+        QTest::keyClick(to, Qt::Key_Up); // already at the top
+        QCOMPARE(to->text(), QStringLiteral("75+"));
+        QLineEdit* from = dialog.fromField();
+        QTest::mouseClick(from, Qt::LeftButton);
+        QTest::keyClick(from, Qt::Key_Up);
+        QCOMPARE(from->text(), QStringLiteral(" 5-"));
+        dialog.accept();
+        QCOMPARE(dialog.from(), 1);
+        QCOMPARE(dialog.to(), 15);
+    }
+
     void okReadsTheTextsBack() {
         CAgeScopeDlg typed(0, 17, 17);
         typed.fromField()->setText(QStringLiteral("50-"));

@@ -11,9 +11,12 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTextBlock>
@@ -104,6 +107,47 @@ class TextViewTest : public QObject {
         const auto& paths = fixture.app().recentFiles().paths();
         QVERIFY(std::find(paths.begin(), paths.end(), path("recent.prn").toStdString()) ==
                 paths.end());
+    }
+
+    void aLongRecentPathIsShortenedInTheMiddleAndStillOpens() {
+        // Five long folders below the data folder, and the file in a folder with "&".
+        QString folder = QString::fromStdString(fixture.dataDir().str());
+        for (int i = 0; i < 5; ++i) {
+            folder += QLatin1Char('/') + QString(50, QChar(u'a' + i));
+        }
+        folder += QStringLiteral("/R&D");
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = folder + QStringLiteral("/long.prn");
+        {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write("deep\n");
+        }
+        answerFileDialog(file);
+        fixture.frame().action(cmd::kOpen)->trigger();
+        fixture.frame().mdiArea()->closeAllSubWindows();
+        fixture.frame().updateCommandStates();
+
+        QMenu* fileMenu = nullptr;
+        for (QAction* top : fixture.frame().menuBar()->actions()) {
+            if (top->text() == QStringLiteral("&File")) {
+                fileMenu = top->menu();
+            }
+        }
+        QVERIFY(fileMenu != nullptr);
+        QAction* entry = fixture.frame().action(cmd::kRecentFile1);
+        QVERIFY(entry->text().startsWith(QStringLiteral("&1 ")));
+        QVERIFY(entry->text().contains(QChar(0x2026)));
+        QVERIFY(entry->text().endsWith(QStringLiteral("/R&&D/long.prn")));
+        QCOMPARE(entry->toolTip(), file);
+
+        fileMenu->popup(fixture.frame().mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(fileMenu));
+        QVERIFY2(fileMenu->width() < 700, qPrintable(QString::number(fileMenu->width())));
+        QTest::mouseClick(fileMenu, Qt::LeftButton, {}, fileMenu->actionGeometry(entry).center());
+        QTRY_VERIFY(activeView() != nullptr);
+        QCOMPARE(activeView()->text(), QStringLiteral("deep\r\n"));
+        QCOMPARE(fixture.frame().activeChild()->document()->pathName(), file);
     }
 
     void savesPrnWithNewlineEnds() {

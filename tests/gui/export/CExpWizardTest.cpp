@@ -131,6 +131,32 @@ class CExpWizardTest : public QObject, public test::WizardHarness<CExpWizard, Ex
         QCOMPARE(page->folderTree()->failures().size(), 1);
     }
 
+    void filesPageShowsTheWorkFolderOnEntering() {
+        // The work folder below sixty others, so that the tree must scroll to show it.
+        const QString deep = QString::fromStdString(dataDir.file("deep"));
+        for (int i = 0; i < 60; ++i) {
+            QDir().mkpath(deep + QStringLiteral("/f%1").arg(i, 2, 10, QLatin1Char('0')));
+        }
+        const QString folder = deep + QStringLiteral("/z work");
+        QDir().mkpath(folder);
+        open(ExportWizardContext{registryGroups, cancerGroups, folder});
+        tick("registryTree", QStringLiteral("Villa Clara"));
+        next();
+        auto* cancers = child<CSelectionTree>(page(), "cancerTree");
+        click(cancers, itemByText(cancers, QStringLiteral("All sites")));
+        setSexes(true, true);
+        next();
+        QCOMPARE(wizard->currentId(), CExpWizard::kFilesPage);
+        watch.takeMessages();
+        CFolderTree* tree = filesPage()->folderTree();
+        QCOMPARE(tree->currentPath(), folder + "/");
+        // Once the folder's sixty neighbours are listed, it is still in view.
+        QTRY_COMPARE(tree->model()->rowCount(tree->currentIndex().parent()), 61);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())), 1000);
+        QDir(deep).removeRecursively();
+    }
+
     void finishAsksBeforeOverwritingAndProbesWithoutTrace() {
         toFilesPage(true, true);
         auto* page = filesPage();

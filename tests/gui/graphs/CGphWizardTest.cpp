@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -373,6 +374,14 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
             types[item->text(0)] = item->text(1);
             QVERIFY2(date.match(item->text(2)).hasMatch(), qPrintable(item->text(2)));
             QVERIFY2(date.match(item->text(3)).hasMatch(), qPrintable(item->text(3)));
+        }
+        // The dates show whole: the text and the margins of an item's text fit in the column.
+        const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        for (int column = 2; column <= 3; ++column) {
+            const QString text = list->topLevelItem(0)->text(column);
+            QVERIFY2(list->columnWidth(column) >=
+                         list->fontMetrics().horizontalAdvance(text) + margins,
+                     qPrintable(text));
         }
         QCOMPARE(types.value(QStringLiteral("curves")), QStringLiteral("Age-specific"));
         QCOMPARE(types.value(QStringLiteral("bars")), QStringLiteral("Bar chart"));

@@ -30,6 +30,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 
@@ -189,13 +190,20 @@ class GraphViewsTest : public QObject {
         QCOMPARE(fixture.app().blocks().graph.title, std::string());
     }
 
-    void aPyramidFillsTheDocumentArea() {
-        CChildFrame* child = open(graphOf(GraphKind::Pyramid));
-        QVERIFY(child != nullptr);
-        gui::openGraph(fixture.frame(), graphOf(GraphKind::Pyramid));
-        QCOMPARE(fixture.frame().activeChild()->size(),
-                 fixture.frame().mdiArea()->viewport()->size());
-        QCOMPARE(fixture.frame().activeChild()->document()->title(), QStringLiteral("Pyramid 2"));
+    void aPyramidFillsTheDocumentAreaFromItsCorner() {
+        // The first fills the area; the next, cascaded, fills what lies below and right of its
+        // corner, so that neither is cut off and the area needs no scroll bars.
+        QMdiArea* area = fixture.frame().mdiArea();
+        QVERIFY(gui::openGraph(fixture.frame(), graphOf(GraphKind::Pyramid)));
+        QCOMPARE(fixture.frame().activeChild()->geometry(), area->viewport()->rect());
+        QVERIFY(gui::openGraph(fixture.frame(), graphOf(GraphKind::Pyramid)));
+        CChildFrame* second = fixture.frame().activeChild();
+        QCOMPARE(second->document()->title(), QStringLiteral("Pyramid 2"));
+        QVERIFY(second->pos().x() > 0 && second->pos().y() > 0);
+        QCOMPARE(second->geometry().bottomRight(), area->viewport()->rect().bottomRight());
+        QCoreApplication::processEvents();
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        QVERIFY(!area->verticalScrollBar()->isVisible());
     }
 
     void aTemplateGivenAtStartOpensItsGraph() {

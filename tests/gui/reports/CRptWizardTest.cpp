@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -71,6 +73,28 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         current = wizard->currentPage();
         QCOMPARE(child<QSpinBox>(current, "ageFrom")->text(), QStringLiteral(" 0-"));
         QCOMPARE(child<QSpinBox>(current, "ageTo")->text(), QStringLiteral("85+"));
+        // The age fields keep their own size, so that the arrows sit by the label, and step by
+        // the arrow keys and the arrows.
+        auto* from = child<QSpinBox>(current, "ageFrom");
+        auto* to = child<QSpinBox>(current, "ageTo");
+        QVERIFY2(from->width() <= from->sizeHint().width(),
+                 qPrintable(QString::number(from->width())));
+        QTest::mouseClick(from, Qt::LeftButton, {}, QPoint(8, from->height() / 2));
+        QVERIFY(from->hasFocus());
+        QTest::keyClick(from, Qt::Key_Up);
+        QTest::keyClick(from, Qt::Key_Up);
+        QCOMPARE(from->text(), QStringLiteral("10-"));
+        QTest::keyClick(from, Qt::Key_Down);
+        QTest::keyClick(from, Qt::Key_Down);
+        QCOMPARE(from->text(), QStringLiteral(" 0-"));
+        QStyleOptionSpinBox option;
+        option.initFrom(to);
+        const QRect down =
+            to->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxDown, to);
+        QTest::mouseClick(to, Qt::LeftButton, {}, down.center());
+        QCOMPARE(to->text(), QStringLiteral("84"));
+        QTest::keyClick(to, Qt::Key_Up);
+        QCOMPARE(to->text(), QStringLiteral("85+"));
         child<QCheckBox>(current, "interval")->setChecked(true);
         child<QCheckBox>(current, "male")->setChecked(true);
         child<QCheckBox>(current, "female")->setChecked(true);

@@ -4,8 +4,8 @@
 #include "core/graphs/CGraphTemplate.h"
 #include "core/io/CTemplateFolder.h"
 #include "gui/graphs/wizard/CGphWizard.h"
+#include "gui/widgets/CReportList.h"
 
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace orvelan {
@@ -19,16 +19,11 @@ bool isGraphKind(int kind) { return kind >= 0 && kind <= static_cast<int>(GraphK
 } // namespace
 
 CGRwiz10::CGRwiz10(CGphWizard& wizard) : CGphPage(wizard, QStringLiteral("graphTemplates")) {
-    m_list = new QTreeWidget(this);
-    m_list->setObjectName(QStringLiteral("templateList"));
-    m_list->setRootIsDecorated(false);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Type"),
-                             QStringLiteral("Created"), QStringLiteral("Modified")});
-    const int widths[] = {100, 100, 200, 200};
-    for (int column = 0; column < 4; ++column) {
-        m_list->setColumnWidth(column, widths[column]);
-    }
+    m_list = new CReportList(this, QStringLiteral("templateList"),
+                             {{QStringLiteral("Name"), 100},
+                              {QStringLiteral("Type"), 100},
+                              {QStringLiteral("Created"), 200},
+                              {QStringLiteral("Modified"), 200}});
     auto* layout = new QVBoxLayout;
     layout->addWidget(m_list, 1);
     setContent(layout);
@@ -45,6 +40,7 @@ void CGRwiz10::initializePage() {
         m_paths << fromLocal(row.path);
         m_kinds.push_back(row.kind);
     }
+    m_list->fitColumns(); // the dates' width depends on the weekday and month names
 }
 
 int CGRwiz10::chosenRow() const {

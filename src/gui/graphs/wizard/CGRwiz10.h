@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <vector>
 
-class QTreeWidget;
-
 namespace orvelan {
+
+class CReportList;
 
 /// Graph template selection: one row per readable .GPH file of the templates folder; Next
 /// reads the chosen file into the settings and goes to the first page of its kind.
@@ -22,12 +22,12 @@ class CGRwiz10 : public CGphPage {
     bool store() override;
     int nextId() const override;
 
-    QTreeWidget* list() const { return m_list; }
+    CReportList* list() const { return m_list; }
 
   private:
     int chosenRow() const;
 
-    QTreeWidget* m_list = nullptr;
+    CReportList* m_list = nullptr;
     QStringList m_paths;
     std::vector<int> m_kinds; // the first word of each row's file
     int m_loadedKind = -1;
