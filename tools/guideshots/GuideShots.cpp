@@ -463,6 +463,14 @@ void exportShots(Script& s, CMainFrame& frame) {
 void otherShots(Script& s, CMainFrame& frame) {
     s.trigger(frame, cmd::kNewRegistryGroup);
     s.dialog<QDialog>([](QDialog* dialog) {
+        // Looking for the Nordic registries by name: "den" finds Denmark and Sweden.
+        auto* tree = dialog->findChild<CSelectionTree*>();
+        if (!tree || !tree->filterField()) {
+            fail(QStringLiteral("no filtered tree in the group dialog"));
+        } else {
+            tree->filterField()->setText(QStringLiteral("den"));
+            tick(dialog, nullptr, {QStringLiteral("Denmark")});
+        }
         shoot(dialog, QStringLiteral("group-registry"));
         dialog->reject();
     });
