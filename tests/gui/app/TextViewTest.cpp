@@ -157,6 +157,15 @@ class TextViewTest : public QObject {
         fixture.frame().action(cmd::kSaveAs)->trigger();
         QCOMPARE(fixture.dataDir().read("out.PRN"), std::string("Title\n  1  2\nlast"));
         QCOMPARE(lastRequest.filter, QStringLiteral("Formatted Text (*.prn)"));
+
+        // An accented name goes back in the bytes it came in: Latin-1 as the tables save it,
+        // UTF-8 as an editor may have saved it.
+        for (const std::string text : {"R\xe9union  12.5\n", "R\xc3\xa9union  12.5\n"}) {
+            openText("accent.prn", text);
+            answerFileDialog(path("accent-out.prn"));
+            fixture.frame().action(cmd::kSaveAs)->trigger();
+            QCOMPARE(fixture.dataDir().read("accent-out.prn"), text);
+        }
     }
 
     void refusesOtherEndings() {

@@ -1,5 +1,6 @@
 #include "GuiFixture.h"
 #include "ViewFixture.h"
+#include "core/data/CUserGroupDictionary.h"
 #include "gui/analysis/CCMPseveralResult.h"
 #include "gui/app/CommandIds.h"
 #include "gui/reports/CAgeSpecificRatesView.h"
@@ -97,6 +98,27 @@ class NumberOutputTest : public QObject {
         QCOMPARE(sir[2].split('\t').mid(0, 4),
                  (QStringList{"France, La Reunion", "25", "4", "625"}));
         QVERIFY(saveAs(several, "sir.csv").contains(QString::fromUtf8("(O-E)\u00b2/E")));
+    }
+
+    // A registry group named with an accent: the classic .txt keeps the name's Latin-1 byte,
+    // the .csv and the copied numbers carry it as UTF-8.
+    void accentedNamesInEachSavedTable() {
+        CUserGroupDictionary groups{GroupKind::Registry};
+        QVERIFY(groups.load(m_dir.file("POPuser.dic")).ok());
+        QVERIFY(groups.append("R\xe9union et Alger", {0, 1}).ok());
+        m_data->store.setUserGroups(nullptr, &groups);
+        CSummaryRatesView view;
+        SummaryRatesSettings s;
+        s.fixedCancer = kStomach;
+        view.setSettings(s);
+        view.createFont(QStringLiteral("Arial"));
+        view.fill(m_data->store, selectSlots({kFirstRegistryGroup}), selectSlots({kStomach}));
+        const QString name = QStringLiteral("R\u00e9union et Alger");
+        QVERIFY(copiedLines(view)[1].startsWith(name));
+        QVERIFY(saveAs(view, "group.csv").contains(QStringLiteral("\n") + name + QLatin1Char(',')));
+        saveAs(view, "group.txt");
+        QVERIFY(m_dir.read("group.txt").find("R\xe9union et Alger") != std::string::npos);
+        m_data->store.setUserGroups(nullptr, nullptr);
     }
 
     // What a spreadsheet program makes of them: numbers, not text, with the view's values.
