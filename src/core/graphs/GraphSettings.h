@@ -18,6 +18,12 @@ enum class GraphKind : int {
     UseTemplate = 4,
 };
 
+/// Whether a stored kind names one of the four graphs (neither UseTemplate nor an unknown value).
+constexpr bool isGraphKind(int kind) {
+    return kind >= static_cast<int>(GraphKind::AgeSpecific) &&
+           kind <= static_cast<int>(GraphKind::Pyramid);
+}
+
 /// Bar chart type: one cancer over the selected registries, or one registry over cancers.
 enum class BarChartType : int { Cancer = 0, Registry = 1 };
 
