@@ -66,4 +66,14 @@ struct GraphSettings {
     friend bool operator==(const GraphSettings&, const GraphSettings&) = default;
 };
 
+/// Whether two settings draw the same data: the template fields but the title (kind, bar chart
+/// type, cancer, population, age range, rate, sex and both lists). A template's own title
+/// stands only while the choices keep its selection.
+inline bool sameGraphSelection(const GraphSettings& a, const GraphSettings& b) {
+    return a.kind == b.kind && a.barChartType == b.barChartType && a.cancer == b.cancer &&
+           a.population == b.population && a.ageFrom == b.ageFrom && a.ageTo == b.ageTo &&
+           a.rateKind == b.rateKind && a.sex == b.sex && a.registries == b.registries &&
+           a.cancers == b.cancers;
+}
+
 } // namespace orvelan
