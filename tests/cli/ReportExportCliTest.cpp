@@ -2,9 +2,9 @@
 #include "TextLines.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
-#include "core/reports/CReportTemplate.h"
 #include "core/reports/CAgeSpecificRatesTable.h"
 #include "core/reports/CReportTable.h"
+#include "core/reports/CReportTemplate.h"
 #include "core/reports/CSummaryRatesTable.h"
 #include "core/reports/NumberTable.h"
 
@@ -166,7 +166,8 @@ TEST_F(ReportExportCli, NumberTablesHoldTheFiguresOfTheCsvReport) {
             }
         }
         for (std::size_t r = 1; r < wideLines.size(); ++r) {
-            EXPECT_EQ(filledFields(wideLines[r], 1), expected[r - 1]) << kind << ": " << wideLines[r];
+            EXPECT_EQ(filledFields(wideLines[r], 1), expected[r - 1])
+                << kind << ": " << wideLines[r];
         }
     }
 }
@@ -187,6 +188,27 @@ TEST_F(ReportExportCli, ReportSavesOneFilePerSex) {
         run({"report", "--template", path, "--sex", "m", "--out", m_dir.file("males.txt")});
     ASSERT_EQ(one.exitCode, 0) << one.err;
     EXPECT_EQ(linesOf(m_dir.read("males.txt")).size(), 3u);
+}
+
+TEST_F(ReportExportCli, ReportLeavesOutAndTellsSlotsNamingNoGroup) {
+    ReportChoices choices;
+    choices.block = ReportBlock::fromArray({2, 0, 1, 0, 0, 0, 17, 1, 2, 1, 1});
+    for (const int population : {0, 12, 5}) {
+        const int row = *CRegistryDictionary::rowOfPopulation(population);
+        choices.registries[static_cast<std::size_t>(row)] = population == 5 ? 300 : row;
+    }
+    choices.cancers[0] = 0;
+    const auto path = m_dir.file("damaged.RPT");
+    ASSERT_TRUE(CReportTemplate::write(path, choices, 0, 0));
+
+    const auto result = run({"report", "--template", path, "--json"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto cells = nlohmann::json::parse(result.out).at(0).at("cells");
+    EXPECT_EQ(cells.at(0).size(), 3u); // the corner, Algiers and Villa Clara
+    EXPECT_EQ(result.err, "orvelan-cli: warning: template '" + path +
+                              "': Left out: 300 (no such registry group)\n");
+    const auto shown = run({"template", "show", path});
+    EXPECT_NE(shown.out.find("  300  (no such registry group)\n"), std::string::npos) << shown.out;
 }
 
 TEST_F(ReportExportCli, ReportRefusesTemplatesItCannotRun) {

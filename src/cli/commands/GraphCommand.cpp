@@ -230,7 +230,7 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
             !read.ok()) {
             throw dataError(read.message);
         }
-        if (settings.kind < 0 || settings.kind > static_cast<int>(GraphKind::Pyramid)) {
+        if (!isGraphKind(settings.kind)) {
             throw usageError("template " + request.templatePath + " has no graph kind (" +
                              std::to_string(settings.kind) + ")");
         }

@@ -14,6 +14,7 @@
 #include "core/reports/CSummaryRatesTable.h"
 #include "core/reports/GridNumbers.h"
 #include "core/reports/ReportFinishPlan.h"
+#include "core/reports/ReportItems.h"
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
@@ -56,6 +57,9 @@ ReportChoices readTemplate(CliContext& context, const std::string& path) {
     }
     if (auto problem = reportBlockProblem(choices.block, registryGroups, cancerGroups)) {
         throw usageError("template '" + path + "' cannot be run: " + *problem);
+    }
+    if (const auto note = leftOutRegistriesNote(choices.registries, registryGroups)) {
+        context.err() << "orvelan-cli: warning: template '" << path << "': " << *note << '\n';
     }
     return choices;
 }

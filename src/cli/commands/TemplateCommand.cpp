@@ -31,16 +31,17 @@ std::vector<int> selectedSlots(const SelectionList& list) {
     return slots;
 }
 
-/// The registries a report runs: the values stored in the slots (dictionary rows become
-/// population numbers, 272 + k stays a group), so that a damaged slot shows what it runs.
-std::vector<int> selectedRegistries(const SelectionList& list) { return registryItems(list); }
+/// The registries the slots name: the values stored in them (dictionary rows become population
+/// numbers, 272 + k stays a group), so that a damaged slot shows what it holds.
+std::vector<int> selectedRegistries(const SelectionList& list) { return registryValues(list); }
 
 std::string registryName(CliContext& context, int population) {
+    const int groups = context.registryGroups().count();
+    if (isMissingRegistryGroup(population, groups)) {
+        return kNoSuchRegistryGroup;
+    }
     if (population >= kFirstRegistryGroup) {
-        const int group = population - kFirstRegistryGroup;
-        return group < context.registryGroups().count()
-                   ? context.registryGroups().group(group).trimmedName()
-                   : "(no such registry group)";
+        return context.registryGroups().group(population - kFirstRegistryGroup).trimmedName();
     }
     const auto row = CRegistryDictionary::rowOfPopulation(population);
     return "population " + std::to_string(population) +

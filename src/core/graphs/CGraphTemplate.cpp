@@ -95,8 +95,10 @@ std::string CGraphTemplate::typeName(int kind) {
         return "Bar chart";
     case 2:
         return "Pie chart";
-    default:
+    case 3:
         return "Population pyramid";
+    default:
+        return "Unknown kind (" + std::to_string(kind) + ")";
     }
 }
 

@@ -39,8 +39,8 @@ class CGraphTemplate {
     static IoResult read(const std::string& path, GraphSettings& settings, int registryGroupCount,
                          int cancerGroupCount);
 
-    /// "Type" column of the template list: "Age-specific", "Bar chart", "Pie chart", or
-    /// "Population pyramid" for any other kind.
+    /// "Type" column of the template list: "Age-specific", "Bar chart", "Pie chart",
+    /// "Population pyramid", or "Unknown kind (7)" for a kind that is no graph.
     static std::string typeName(int kind);
 };
 

@@ -18,6 +18,12 @@ enum class GraphKind : int {
     UseTemplate = 4,
 };
 
+/// Whether a stored kind names one of the four graphs (neither UseTemplate nor an unknown value).
+constexpr bool isGraphKind(int kind) {
+    return kind >= static_cast<int>(GraphKind::AgeSpecific) &&
+           kind <= static_cast<int>(GraphKind::Pyramid);
+}
+
 /// Bar chart type: one cancer over the selected registries, or one registry over cancers.
 enum class BarChartType : int { Cancer = 0, Registry = 1 };
 
@@ -59,5 +65,15 @@ struct GraphSettings {
 
     friend bool operator==(const GraphSettings&, const GraphSettings&) = default;
 };
+
+/// Whether two settings draw the same data: the template fields but the title (kind, bar chart
+/// type, cancer, population, age range, rate, sex and both lists). A template's own title
+/// stands only while the choices keep its selection.
+inline bool sameGraphSelection(const GraphSettings& a, const GraphSettings& b) {
+    return a.kind == b.kind && a.barChartType == b.barChartType && a.cancer == b.cancer &&
+           a.population == b.population && a.ageFrom == b.ageFrom && a.ageTo == b.ageTo &&
+           a.rateKind == b.rateKind && a.sex == b.sex && a.registries == b.registries &&
+           a.cancers == b.cancers;
+}
 
 } // namespace orvelan

@@ -55,8 +55,8 @@ std::vector<std::string> CAgeSpecificRatesTable::columnHeaders() {
 void CAgeSpecificRatesTable::build(CIncidenceStore& store, const SelectionList& registries,
                                    const SelectionList& cancers) {
     const AgeSpecificRatesSettings& s = m_settings;
-    m_rowItems =
-        s.rowsAreRegistries ? registryItems(registries) : cancerItems(cancers, s.sex, store);
+    m_rowItems = s.rowsAreRegistries ? registryItems(registries, registryGroupCount(store))
+                                     : cancerItems(cancers, s.sex, store);
     m_title = buildTitle(store);
     m_grid = labelledGrid(
         m_title, columnHeaders(), m_rowItems,

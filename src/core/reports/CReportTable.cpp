@@ -29,7 +29,7 @@ CReportTable::CReportTable(const ReportSettings& settings) : m_settings(settings
 
 void CReportTable::build(CIncidenceStore& store, const SelectionList& registries,
                          const SelectionList& cancers) {
-    m_registries = registryItems(registries);
+    m_registries = registryItems(registries, registryGroupCount(store));
     m_cancerSexes.clear();
     for (int slot = 0; slot < kSelectionListSize; ++slot) {
         if (cancers[static_cast<std::size_t>(slot)] < 0) {

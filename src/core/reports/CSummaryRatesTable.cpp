@@ -40,8 +40,8 @@ std::vector<std::string> CSummaryRatesTable::columnHeaders(const StandardChoice&
 void CSummaryRatesTable::build(CIncidenceStore& store, const SelectionList& registries,
                                const SelectionList& cancers) {
     const SummaryRatesSettings& s = m_settings;
-    m_rowItems =
-        s.rowsAreRegistries ? registryItems(registries) : cancerItems(cancers, s.sex, store);
+    m_rowItems = s.rowsAreRegistries ? registryItems(registries, registryGroupCount(store))
+                                     : cancerItems(cancers, s.sex, store);
     m_title = buildTitle(store);
     m_grid = labelledGrid(
         m_title, columnHeaders(s.standards), m_rowItems,

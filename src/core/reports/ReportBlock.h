@@ -69,6 +69,10 @@ struct ReportBlock {
     }
     bool includesMales() const { return male != 0; }
     bool includesFemales() const { return female != 0; }
+    /// The sexes a wizard page starts with: those remembered, or both while the block remembers
+    /// neither (a first run, or a standard table finished last).
+    bool startsWithMales() const { return male != 0 || female == 0; }
+    bool startsWithFemales() const { return female != 0 || male == 0; }
     /// Fields 8-10 from the two sex boxes of a page: sexes = (1 if male) + (2 if female) - 1,
     /// male 1 or 0, female femaleMark or 0 (the summary rates page marks 2, the others 1).
     void setSexes(bool withMales, bool withFemales, std::int32_t femaleMark = 1) {

@@ -9,7 +9,7 @@
 
 namespace orvelan {
 
-std::vector<int> registryItems(const SelectionList& registries) {
+std::vector<int> registryValues(const SelectionList& registries) {
     std::vector<int> items;
     for (int value : registries) {
         if (value < 0) {
@@ -25,6 +25,40 @@ std::vector<int> registryItems(const SelectionList& registries) {
         }
     }
     return items;
+}
+
+bool isMissingRegistryGroup(int item, int groupCount) {
+    return item >= kFirstRegistryGroup + groupCount;
+}
+
+std::vector<int> registryItems(const SelectionList& registries, int groupCount) {
+    std::vector<int> items = registryValues(registries);
+    std::erase_if(items,
+                  [groupCount](int item) { return isMissingRegistryGroup(item, groupCount); });
+    return items;
+}
+
+std::vector<int> missingRegistryGroups(const SelectionList& registries, int groupCount) {
+    std::vector<int> items = registryValues(registries);
+    std::erase_if(items,
+                  [groupCount](int item) { return !isMissingRegistryGroup(item, groupCount); });
+    return items;
+}
+
+std::optional<std::string> leftOutRegistriesNote(const SelectionList& registries, int groupCount) {
+    const std::vector<int> missing = missingRegistryGroups(registries, groupCount);
+    if (missing.empty()) {
+        return std::nullopt;
+    }
+    std::string note = "Left out:";
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        note += (i == 0 ? " " : ", ") + std::to_string(missing[i]);
+    }
+    return note + " " + kNoSuchRegistryGroup;
+}
+
+int registryGroupCount(const CIncidenceStore& store) {
+    return store.registryGroups() == nullptr ? 0 : store.registryGroups()->count();
 }
 
 std::vector<int> cancerItems(const SelectionList& cancers, Sex sex, const CIncidenceStore& store) {

@@ -7,6 +7,7 @@
 #include "core/reports/CTextGrid.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,23 @@
 // (below 252) or 252 + k for user cancer group k.
 namespace orvelan {
 
-/// The registries of a selection list in slot order: dictionary rows give their population
-/// number (heading rows, which have none, are skipped), user groups stay 272 + k.
-std::vector<int> registryItems(const SelectionList& registries);
+/// Every registry a selection list names, in slot order: dictionary rows give their population
+/// number (heading rows, which have none, are skipped), user groups stay 272 + k, whether the
+/// group exists or not (what a template holds).
+std::vector<int> registryValues(const SelectionList& registries);
+/// Whether a registry item is a user group beyond the groupCount groups that exist.
+bool isMissingRegistryGroup(int item, int groupCount);
+/// How such an item is named wherever it is listed.
+inline constexpr const char* kNoSuchRegistryGroup = "(no such registry group)";
+/// The registries a report runs: registryValues without the missing user groups.
+std::vector<int> registryItems(const SelectionList& registries, int groupCount);
+/// The missing user groups of registryValues, which a report leaves out.
+std::vector<int> missingRegistryGroups(const SelectionList& registries, int groupCount);
+/// The one line that says which were left out, e.g. "Left out: 300 (no such registry group)";
+/// nothing when none was.
+std::optional<std::string> leftOutRegistriesNote(const SelectionList& registries, int groupCount);
+/// The number of user registry groups the store knows (none without a dictionary).
+int registryGroupCount(const CIncidenceStore& store);
 /// The cancers of a selection list in slot order, leaving out those that do not occur in sex.
 std::vector<int> cancerItems(const SelectionList& cancers, Sex sex, const CIncidenceStore& store);
 

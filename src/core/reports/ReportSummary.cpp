@@ -2,8 +2,8 @@
 
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CIncidenceStore.h"
-#include "core/data/CRegistryDictionary.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "core/reports/ReportItems.h"
 
 namespace orvelan {
 
@@ -19,19 +19,16 @@ bool selected(const SelectionList& list, int slot) {
     return list[static_cast<std::size_t>(slot)] >= 0;
 }
 
+// The populations a report runs, so that the summary and the report's rows or columns agree;
+// the slots naming a group that does not exist are told on a line of their own.
 std::string populationLines(const SelectionList& registries, CIncidenceStore& store) {
     std::string text;
-    const auto* groups = store.registryGroups();
-    for (int slot = 0; slot < kFirstRegistryGroup; ++slot) {
-        if (selected(registries, slot) &&
-            CRegistryDictionary::populationNumber(slot) != CRegistryDictionary::kNoPopulation) {
-            text += store.populationLabel(slot, true) + kLineEnd;
-        }
+    const int groups = registryGroupCount(store);
+    for (const int item : registryItems(registries, groups)) {
+        text += store.populationLabelByNumber(item, true) + kLineEnd;
     }
-    for (int k = 0; k < groupCount(groups); ++k) {
-        if (selected(registries, kFirstRegistryGroup + k)) {
-            text += groups->group(k).trimmedName() + kLineEnd;
-        }
+    if (const auto note = leftOutRegistriesNote(registries, groups)) {
+        text += *note + kLineEnd;
     }
     return text;
 }

@@ -93,7 +93,9 @@ bool openGraph(CMainFrame& frame, const GraphSettings& settings) {
         target->setStandards(app.standards());
     }
     if (!view->compute(app.store())) {
+        // No curve, no positive bar, no slice: the document goes, the status bar says why.
         child->close();
+        frame.showStatusMessage(QStringLiteral("No data available for this graph"));
         return false;
     }
     if (kind->type == DocumentType::Pyramid) {

@@ -38,6 +38,7 @@ CRPTwiz10::CRPTwiz10(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("summ
     layout->addWidget(m_sexes);
     layout->addStretch(1);
     layout->addWidget(save);
+    addReasonLine(layout);
     connect(save, &QPushButton::clicked, this, [this] { sheet().saveTemplate(*this, false); });
 }
 
@@ -46,7 +47,7 @@ void CRPTwiz10::initializePage() {
     m_from->setValue(block.ageFrom);
     m_to->setValue(block.ageTo);
     m_interval->setChecked(block.interval != 0);
-    m_sexes->preset(block.male != 0, block.female != 0, sheet().sexPreset(block.arrangement != 0));
+    presetSexes(*m_sexes, block.arrangement != 0);
 }
 
 bool CRPTwiz10::registryRangeFits(int from, int to) {
@@ -69,7 +70,7 @@ bool CRPTwiz10::registryRangeFits(int from, int to) {
 bool CRPTwiz10::store() {
     const int from = m_from->value();
     const int to = m_to->value();
-    if (!m_sexes->any()) {
+    if (!sexesTicked(*m_sexes)) {
         return false;
     }
     ReportBlock& block = choices().block;

@@ -28,17 +28,18 @@ CRPTwiz11::CRPTwiz11(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("ageS
     layout->addLayout(dataRow);
     layout->addStretch(1);
     layout->addWidget(save);
+    addReasonLine(layout);
     connect(save, &QPushButton::clicked, this, [this] { sheet().saveTemplate(*this, false); });
 }
 
 void CRPTwiz11::initializePage() {
     const ReportBlock& block = choices().block;
     m_data->setCurrentIndex(block.interval != 0 ? 1 : 0);
-    m_sexes->preset(block.male != 0, block.female != 0, sheet().sexPreset(block.arrangement != 0));
+    presetSexes(*m_sexes, block.arrangement != 0);
 }
 
 bool CRPTwiz11::store() {
-    if (!m_sexes->any()) {
+    if (!sexesTicked(*m_sexes)) {
         return false;
     }
     ReportBlock& block = choices().block;

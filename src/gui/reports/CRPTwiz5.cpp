@@ -51,16 +51,19 @@ CRPTwiz5::CRPTwiz5(CRptWizard& wizard) : CRptPage(wizard, QStringLiteral("report
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("Selected cancers"), this));
     right->addWidget(m_cancers, 1);
-    auto* layout = new QHBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
     setBannerMargins(layout);
-    layout->addLayout(left);
-    layout->addLayout(right, 1);
+    layout->addLayout(columns, 1);
+    addReasonLine(layout);
     connect(m_rate, &QComboBox::currentIndexChanged, this, &CRPTwiz5::rateChanged);
 }
 
 void CRPTwiz5::initializePage() {
     const ReportBlock& block = choices().block;
-    m_sexes->preset(block.male != 0, block.female != 0, sheet().sexPreset(false));
+    presetSexes(*m_sexes, false);
     const int rate = block.rateKind >= 0 && block.rateKind < kRateKindCount ? block.rateKind : 1;
     m_rate->setCurrentIndex(rate);
     m_interval->setChecked(block.interval != 0);
@@ -91,7 +94,7 @@ bool CRPTwiz5::store() {
         CMessages::warning(this, QString::fromStdString(*problem));
         return false;
     }
-    if (!m_sexes->any()) {
+    if (!sexesTicked(*m_sexes)) {
         return false;
     }
     ReportBlock& block = choices().block;

@@ -30,6 +30,12 @@ QLabel* CWizardPage::createReasonLabel() {
     return m_reason;
 }
 
+QLabel* CWizardPage::createRedReasonLabel() {
+    QLabel* reason = createReasonLabel();
+    reason->setStyleSheet(QStringLiteral("color: #a00000"));
+    return reason;
+}
+
 void CWizardPage::refuseQuietly(const QString& text) {
     if (m_reason != nullptr) {
         m_reason->setText(text);

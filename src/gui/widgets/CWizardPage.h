@@ -34,6 +34,8 @@ class CWizardPage : public QWizardPage {
 
     /// Creates the quiet line (object name "reason"); the page styles and places it.
     QLabel* createReasonLabel();
+    /// The quiet line in dark red, as the graph and report wizards show it.
+    QLabel* createRedReasonLabel();
     /// Tells the user on the page itself why Next or Finish did nothing.
     void refuseQuietly(const QString& text);
 

@@ -139,8 +139,8 @@ TEST(CGraphTemplate, OtherExtensionsAreRefusedAndWriteNothing) {
 
 TEST(CGraphTemplate, TypeNamesOfTheTemplateList) {
     const std::vector<std::pair<int, std::string>> cases = {
-        {0, "Age-specific"},       {1, "Bar chart"},          {2, "Pie chart"},
-        {3, "Population pyramid"}, {7, "Population pyramid"}, {-1, "Population pyramid"}};
+        {0, "Age-specific"},       {1, "Bar chart"},        {2, "Pie chart"},
+        {3, "Population pyramid"}, {4, "Unknown kind (4)"}, {-1, "Unknown kind (-1)"}};
     for (const auto& [kind, name] : cases) {
         EXPECT_EQ(CGraphTemplate::typeName(kind), name) << kind;
     }

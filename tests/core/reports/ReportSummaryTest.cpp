@@ -1,8 +1,8 @@
 #include "core/reports/ReportSummary.h"
 
-#include "TextLines.h"
 #include "FixtureData.h"
 #include "TempDir.h"
+#include "TextLines.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/data/CUserGroupDictionary.h"
@@ -73,6 +73,18 @@ TEST_F(ReportSummary, ListsItemsSexesRateAndLayout) {
         m_choices.block = ReportBlock::fromArray(c.block);
         EXPECT_EQ(reportSummaryText(m_choices, m_store), items + c.tail);
     }
+}
+
+TEST_F(ReportSummary, ListsWhatTheReportRunsAndTellsTheGroupsLeftOut) {
+    // A damaged template: the slot of Algiers names group 28, of which there is none.
+    m_choices.registries[static_cast<std::size_t>(*CRegistryDictionary::rowOfPopulation(0))] = 300;
+    m_choices.block = ReportBlock::fromArray({2, 0, 1, 0, 0, 0, 17, 1, 2, 1, 1});
+    const std::string text = reportSummaryText(m_choices, m_store);
+    EXPECT_EQ(text.substr(0, text.find("\tCancers:")),
+              "\tPopulations:\r\n"
+              " Cuba, Villa Clara (1993-1997)\r\n"
+              "Nordic\r\n"
+              "Left out: 300 (no such registry group)\r\n");
 }
 
 } // namespace

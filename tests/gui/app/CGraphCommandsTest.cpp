@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
 using namespace orvelan;
 using namespace orvelan::test;
@@ -24,6 +25,7 @@ using namespace orvelan::test;
 namespace {
 
 constexpr int kStomach = 34;
+constexpr int kColon = 41; // no cases in the data
 
 void writeGraphData(const std::string& directory) {
     FixtureData data;
@@ -112,6 +114,21 @@ class CGraphCommandsTest : public QObject {
         QCOMPARE(child->document()->title(), title);
         QCOMPARE(fixture.app().blocks().graph.kind, kind);
         QCOMPARE(fixture.app().blocks().graph.title, std::string());
+    }
+
+    void aBarChartWithoutAPositiveBarSaysSoInTheStatusBar() {
+        GraphSettings& settings = fixture.app().blocks().graph;
+        settings.cancers = emptySelectionList();
+        settings.cancers[kColon] = kColon;
+        settings.cancer = kColon;
+        CMainFrame& frame = fixture.frame();
+        fixture.expectDialog([](QWidget* dialog) { runToFinish(dialog, 1); });
+        frame.action(cmd::kNewGraph)->trigger();
+        QVERIFY(fixture.waitForExpectedDialogs());
+        QCoreApplication::processEvents();
+        QVERIFY(frame.childFrames().isEmpty());
+        QCOMPARE(frame.statusBar()->currentMessage(),
+                 QStringLiteral("No data available for this graph"));
     }
 
     void finishKeepsChoicesButNotTheLineStyleAndCancelKeepsNothing() {

@@ -418,17 +418,54 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         QCOMPARE(wizard->currentId(), int(CGphWizard::kKindPage));
     }
 
+    void aTemplatesTitleStandsOnlyWhileItsSelectionDoes() {
+        remembered.sex = 2;
+        remembered.registries[kBamakoRow] = kBamakoRow;
+        remembered.cancers[kStomach] = kStomach;
+        start();
+        chooseKind(0);
+        next();
+        titleBox()->setText(QStringLiteral("Bamako, stomach"));
+        saveAs("one.GPH");
+        wizard.reset();
+
+        remembered = GraphSettings{};
+        start();
+        chooseKind(4);
+        chooseTemplate(QStringLiteral("one"));
+        next();
+        next();
+        QCOMPARE(titleBox()->text(), QStringLiteral("Bamako, stomach"));
+        back();
+        // Three registries by three cancers, males only: nine curves, titled by the sex alone.
+        auto* current = wizard->currentPage();
+        auto* registries = child<CSelectionTree>(current, "registryTree");
+        auto* cancers = child<CSelectionTree>(current, "cancerTree");
+        click(registries, registries->findValue(kRegistryRows[1]));
+        click(registries, registries->findValue(kRegistryRows[2]));
+        for (const int cancer : bothSexCancers(2)) {
+            click(cancers, cancers->findValue(cancer));
+        }
+        QTest::mouseClick(child<QCheckBox>(current, "female"), Qt::LeftButton);
+        QCOMPARE(child<QLabel>(current, "curveCount")->text(), QStringLiteral("9"));
+        next();
+        QCOMPARE(titleBox()->text(), QStringLiteral("Male"));
+        finish();
+        QCOMPARE(wizard->settings().title, std::string("Male"));
+    }
+
     void unknownKindStaysOnTheTemplatePage() {
         QByteArray bytes(int(CGraphTemplate::kFileSize), '\0');
         bytes[0] = 7;
         writeFile("odd.GPH", bytes);
         start();
         chooseKind(4);
-        QCOMPARE(templateList()->topLevelItem(0)->text(1), QStringLiteral("Population pyramid"));
+        QCOMPARE(templateList()->topLevelItem(0)->text(1), QStringLiteral("Unknown kind (7)"));
         chooseTemplate(QStringLiteral("odd"));
         next();
         QCOMPARE(wizard->currentId(), int(CGphWizard::kTemplatePage));
-        QVERIFY(!qobject_cast<CGphPage*>(page())->reason().isEmpty());
+        QCOMPARE(qobject_cast<CGphPage*>(page())->reason(),
+                 QStringLiteral("This template holds an unknown graph kind (7)."));
         QCOMPARE(wizard->settings().kind, 4);
     }
 

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,6 +33,11 @@ constexpr int kStomach = 34;
 constexpr int kProstate = 153;
 constexpr int kBamako = 3;   // population of row 7, ages to 85+
 constexpr int kChangle = 74; // population of row 93, ages to 75+
+
+/// Clicks a box on its tick mark (the box spans the page; its middle is empty space).
+void toggle(QCheckBox* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
 
 } // namespace
 
@@ -171,22 +177,48 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         QCOMPARE(wizard->choices().block.fixedRegistry, kChangle);
     }
 
-    void reversedRangeAndNoSexAreRefused() {
+    void firstRunTicksBothSexesAndNoSexIsSaidOnThePage() {
         remembered.block.arrangement = 1;
         remembered.block.fixedCancer = kStomach;
         remembered.registries[7] = 7;
+        remembered.cancers[kStomach] = kStomach;
         start();
         chooseKind(0);
         next();
         next();
         auto* current = wizard->currentPage();
-        finishRefused(); // no sex ticked: silent
+        auto* male = child<QCheckBox>(current, "male");
+        auto* female = child<QCheckBox>(current, "female");
+        QVERIFY(male->isChecked() && female->isChecked());
+        toggle(male);
+        toggle(female);
+        finishRefused();
         QVERIFY(watch.takeMessages().isEmpty());
-        child<QCheckBox>(current, "male")->setChecked(true);
+        auto* reason = child<QLabel>(current, "reason");
+        QCOMPARE(reason->text(), QStringLiteral("Tick at least one sex."));
+        QVERIFY(reason->isVisible());
+        toggle(male);
         child<QSpinBox>(current, "ageFrom")->setValue(10);
         child<QSpinBox>(current, "ageTo")->setValue(5);
         finishRefused();
         QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Invalid age range")});
+        QVERIFY(reason->text().isEmpty());
+        wizard->reject();
+
+        // The user-defined report's sex step says it too.
+        start();
+        chooseKind(2);
+        next();
+        next();
+        current = wizard->currentPage();
+        QVERIFY(child<QCheckBox>(current, "male")->isChecked());
+        QVERIFY(child<QCheckBox>(current, "female")->isChecked());
+        toggle(child<QCheckBox>(current, "male"));
+        toggle(child<QCheckBox>(current, "female"));
+        next();
+        QCOMPARE(wizard->currentId(), CRptWizard::kReportStep3);
+        QCOMPARE(child<QLabel>(current, "reason")->text(),
+                 QStringLiteral("Tick at least one sex."));
     }
 
     void cumulativeRiskWithTopGroupIsRefused() {
@@ -231,7 +263,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         click(cancers, itemByText(cancers, QStringLiteral("Stomach")));
         next();
         auto* current = wizard->currentPage();
-        child<QCheckBox>(current, "female")->setChecked(true);
+        toggle(child<QCheckBox>(current, "male"));
         child<QComboBox>(current, "rateKind")->setCurrentIndex(0);
         child<QSpinBox>(current, "ageFrom")->setValue(3);
         child<QSpinBox>(current, "ageTo")->setValue(12);

@@ -14,8 +14,6 @@ namespace {
 
 QString fromLocal(const std::string& text) { return QString::fromLocal8Bit(text); }
 
-bool isGraphKind(int kind) { return kind >= 0 && kind <= static_cast<int>(GraphKind::Pyramid); }
-
 } // namespace
 
 CGRwiz10::CGRwiz10(CGphWizard& wizard) : CGphPage(wizard, QStringLiteral("graphTemplates")) {

@@ -33,11 +33,12 @@ void CGphLastPage::setOptions(QLayout* options) {
 }
 
 void CGphLastPage::initializePage() {
-    // A template's own title is kept; otherwise the page proposes one from the choices.
+    // A template's own title is kept while its selection is; otherwise the page proposes one
+    // from the choices.
     const std::string& title = settings().title;
-    m_title->setText(title.empty()
-                         ? defaultTitle()
-                         : QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
+    m_title->setText(sheet().templateTitleStands()
+                         ? QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()))
+                         : defaultTitle());
 }
 
 void CGphLastPage::storeTitle() { settings().title = m_title->text().toLatin1().toStdString(); }

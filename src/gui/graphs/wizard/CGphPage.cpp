@@ -20,9 +20,7 @@ void CGphPage::setContent(QLayout* content, bool withHeading) {
     const int top = withHeading ? 3 * QFontMetrics(font()).height() + 6 : 8;
     layout->setContentsMargins(8, top, 8, CBanner::kBottomMargin);
     layout->addLayout(content, 1);
-    QLabel* reason = createReasonLabel();
-    reason->setStyleSheet(QStringLiteral("color: #a00000"));
-    layout->addWidget(reason);
+    layout->addWidget(createRedReasonLabel());
 }
 
 void CGphPage::paintBanner(QPainter& painter) {

@@ -59,6 +59,17 @@ void CGphWizard::goBack() {
     }
 }
 
+void CGphWizard::noteTemplateLoaded() {
+    ++m_templateLoads;
+    m_loadedTemplate = m_settings;
+}
+
+bool CGphWizard::templateTitleStands() const {
+    return m_loadedTemplate && !m_settings.title.empty() &&
+           m_settings.title == m_loadedTemplate->title &&
+           sameGraphSelection(m_settings, *m_loadedTemplate);
+}
+
 void CGphWizard::saveTemplate(const QString& title, bool confirmOverwrite) {
     const QString path = CTemplateSaveDialog::ask(
         this, preparedTemplateFolder(), QStringLiteral(".GPH"),

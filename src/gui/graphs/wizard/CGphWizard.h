@@ -4,6 +4,7 @@
 #include "gui/widgets/CDataWizard.h"
 
 #include <QString>
+#include <optional>
 
 // The graph wizard behind "&Graph...": a kind page, the template list, and one short path of
 // pages per graph kind. It edits a copy of the remembered graph choices; the caller takes
@@ -44,7 +45,11 @@ class CGphWizard : public CDataWizard {
     bool hasTemplates() const;
     /// Counts template loads; pages that keep their own copies rebuild when it moved on.
     int templateLoads() const { return m_templateLoads; }
-    void noteTemplateLoaded() { ++m_templateLoads; }
+    /// Called once the settings hold a template just read.
+    void noteTemplateLoaded();
+    /// Whether the settings' title is a loaded template's and its selection still stands; the
+    /// last pages otherwise propose the default title of the current choices.
+    bool templateTitleStands() const;
 
     /// The save button of the last pages: asks for a .GPH name and writes the current
     /// settings with the title box's text. confirmOverwrite asks before replacing a file.
@@ -59,6 +64,7 @@ class CGphWizard : public CDataWizard {
   private:
     GraphSettings m_settings;
     int m_templateLoads = 0;
+    std::optional<GraphSettings> m_loadedTemplate; // the settings as the last template left them
 };
 
 } // namespace orvelan
