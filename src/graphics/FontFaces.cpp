@@ -1,12 +1,27 @@
 #include "graphics/FontFaces.h"
 
+#include <QFontInfo>
+#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
+#include <mutex>
 
 namespace orvelan {
 
+namespace {
+
+// Faces as resolved under the substitutions in force; installing them starts afresh.
+std::mutex g_resolvedMutex;
+QHash<QString, QString> g_resolved;
+
+} // namespace
+
 void installFaceSubstitutions() {
+    {
+        const std::lock_guard lock(g_resolvedMutex);
+        g_resolved.clear();
+    }
     const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                               QStringLiteral("DejaVu Sans")};
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
@@ -20,8 +35,18 @@ void installFaceSubstitutions() {
                                 QStringLiteral("DejaVu Sans Mono")});
 }
 
+QString resolvedFace(const QString& face) {
+    const std::lock_guard lock(g_resolvedMutex);
+    auto it = g_resolved.constFind(face);
+    if (it == g_resolved.constEnd()) {
+        const QString family = QFontInfo(QFont(face)).family();
+        it = g_resolved.insert(face, family.isEmpty() ? face : family);
+    }
+    return *it;
+}
+
 QFont graphFont(const QString& face, int pixelHeight, bool bold) {
-    QFont font(face);
+    QFont font(resolvedFace(face));
     font.setPixelSize(std::max(1, pixelHeight));
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);

@@ -3,6 +3,7 @@
 #include "TempDir.h"
 #include "core/graphs/CGraphTemplate.h"
 
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -191,6 +192,19 @@ TEST_F(GraphCli, EveryKindInEveryFormat) {
             const ProcessResult result = run(args);
             ASSERT_EQ(result.exitCode, 0) << kind[0] << extension << ": " << result.err;
             EXPECT_EQ(fileStart(path, magic.size()), magic) << kind[0] << extension;
+        }
+    }
+    // One face in every format: the SVG names the installed face the PDF embeds (and the
+    // rasters draw), not the program's face name, which a viewer would resolve its own way.
+    for (const auto& kind : kinds) {
+        const std::string svg = fileStart(m_dir.file(kind[0] + ".svg"), 1u << 20);
+        EXPECT_EQ(svg.find("font-family=\"MS Sans Serif\""), std::string::npos) << kind[0];
+        if (!std::filesystem::exists("/usr/bin/pdffonts")) {
+            continue;
+        }
+        const ProcessResult fonts = runProcess({"/usr/bin/pdffonts", m_dir.file(kind[0] + ".pdf")});
+        if (fonts.exitCode == 0 && fonts.out.find("LiberationSans") != std::string::npos) {
+            EXPECT_NE(svg.find("font-family=\"Liberation Sans\""), std::string::npos) << kind[0];
         }
     }
     // PNG width and height sit big-endian at bytes 16-23.
