@@ -16,19 +16,58 @@ namespace {
 
 std::string reason(int error) { return std::strerror(error); }
 
+/// A name beside the file for its temporary copy. The file's own name is cut where the two
+/// together would be longer than the folder's longest name, so that a name of 250 characters
+/// can still be written.
 std::string temporaryName(const std::string& path) {
     static std::atomic<unsigned> counter{0};
-    return path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    const std::string suffix =
+        ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    const std::size_t slash = path.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::string folder = nameStart == 0 ? std::string(".") : path.substr(0, nameStart);
+    const long folderMax = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::size_t nameMax = folderMax > 0 ? static_cast<std::size_t>(folderMax) : 255;
+    if (path.size() - nameStart + suffix.size() > nameMax && suffix.size() < nameMax) {
+        return path.substr(0, nameStart + nameMax - suffix.size()) + suffix;
+    }
+    return path + suffix;
+}
+
+/// The file a write replaces: the path itself or, for a symbolic link, the file it points to,
+/// so that the link stays a link and its target gets the new bytes.
+std::string replacedFile(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path current = path;
+    for (int hops = 0; hops < 40; ++hops) { // the system's own limit on a chain of links
+        std::error_code error;
+        if (!fs::is_symlink(current, error)) {
+            break;
+        }
+        const fs::path link = fs::read_symlink(current, error);
+        if (error) {
+            break;
+        }
+        current = link.is_absolute() ? link : current.parent_path() / link;
+    }
+    return current.string();
 }
 
 } // namespace
 
-CAtomicFile::CAtomicFile(std::string path) : m_path(std::move(path)) {
-    m_tempPath = temporaryName(m_path);
+CAtomicFile::CAtomicFile(std::string path)
+    : m_path(std::move(path)), m_target(replacedFile(m_path)) {
+    m_tempPath = temporaryName(m_target);
     // "x": never reuse a file some other writer left behind under the same name.
     m_file = std::fopen(m_tempPath.c_str(), "wbx");
     if (m_file == nullptr) {
         fail("cannot be created");
+        return;
+    }
+    // A replaced file keeps who may read and write it (a private 0600 file stays private).
+    struct stat old {};
+    if (::stat(m_target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(::fileno(m_file), old.st_mode & 07777);
     }
 }
 
@@ -165,7 +204,7 @@ IoResult CAtomicFile::commit() {
         discard();
         return m_result;
     }
-    if (std::rename(m_tempPath.c_str(), m_path.c_str()) != 0) {
+    if (std::rename(m_tempPath.c_str(), m_target.c_str()) != 0) {
         fail("cannot replace the old file");
         discard();
         return m_result;
@@ -198,8 +237,8 @@ IoResult CAtomicFile::commitTogether(const std::vector<CAtomicFile*>& files) {
     };
     std::vector<Backup> backups;
     for (CAtomicFile* file : files) {
-        Backup backup{temporaryName(file->m_path), true};
-        if (::link(file->m_path.c_str(), backup.path.c_str()) != 0) {
+        Backup backup{temporaryName(file->m_target), true};
+        if (::link(file->m_target.c_str(), backup.path.c_str()) != 0) {
             backup.hadOld = errno != ENOENT;
             backup.path.clear();
         }
@@ -207,7 +246,7 @@ IoResult CAtomicFile::commitTogether(const std::vector<CAtomicFile*>& files) {
     }
     std::size_t renamed = 0;
     for (CAtomicFile* file : files) {
-        if (std::rename(file->m_tempPath.c_str(), file->m_path.c_str()) != 0) {
+        if (std::rename(file->m_tempPath.c_str(), file->m_target.c_str()) != 0) {
             file->fail("cannot replace the old file");
             failure = file->m_result;
             break;
@@ -220,9 +259,9 @@ IoResult CAtomicFile::commitTogether(const std::vector<CAtomicFile*>& files) {
         const Backup& backup = backups[index];
         if (!failure.ok() && index < renamed) {
             if (!backup.path.empty()) {
-                std::rename(backup.path.c_str(), file->m_path.c_str());
+                std::rename(backup.path.c_str(), file->m_target.c_str());
             } else if (!backup.hadOld) {
-                std::remove(file->m_path.c_str());
+                std::remove(file->m_target.c_str());
             }
             file->m_committed = false;
         } else if (!backup.path.empty()) {

@@ -9,6 +9,7 @@
 
 // Writes a file so that it either appears complete or not at all: the bytes go to a temporary
 // file beside the target, which is renamed over the target only when every write succeeded.
+// A replaced file keeps its permission bits; a symbolic link is written through, to its target.
 namespace orvelan {
 
 class CAtomicFile {
@@ -60,7 +61,8 @@ class CAtomicFile {
     void fail(const std::string& what);
     void discard();
 
-    std::string m_path;
+    std::string m_path;   // as the caller names it, in messages
+    std::string m_target; // the file replaced: m_path, or the file a symbolic link points to
     std::string m_tempPath;
     std::FILE* m_file = nullptr;
     IoResult m_result;

@@ -90,5 +90,39 @@ TEST(CAtomicFile, UncreatableFileIsReportedByName) {
     EXPECT_EQ(result.message, "File '" + result.file + "' cannot be created: " + result.reason);
 }
 
+// What a replaced file was stays: its permission bits, a symbolic link as a link (the bytes go
+// to its target, alone or in a batch), and a name too long for a suffix still writes.
+TEST(CAtomicFile, ReplacedFileKeepsItsModeItsLinkAndItsLongName) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    dir.write("private.txt", "old\n");
+    fs::permissions(dir.file("private.txt"), fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(CAtomicFile::writeWhole(dir.file("private.txt"), "new\n").ok());
+    EXPECT_EQ(fs::status(dir.file("private.txt")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    fs::create_directory(dir.file("real"));
+    dir.write("real/table.txt", "old\n");
+    fs::create_symlink("real/table.txt", dir.file("link.txt"));
+    ASSERT_TRUE(CAtomicFile::writeWhole(dir.file("link.txt"), "through\n").ok());
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.txt")));
+    EXPECT_EQ(dir.read("real/table.txt"), "through\n");
+    CAtomicFile first(dir.file("link.txt"));
+    CAtomicFile second(dir.file("second.txt"));
+    first.write("batch\n");
+    second.write("two\n");
+    ASSERT_TRUE(CAtomicFile::commitTogether({&first, &second}).ok());
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.txt")));
+    EXPECT_EQ(dir.read("real/table.txt"), "batch\n");
+
+    for (const std::size_t length : {246u, 255u}) {
+        const std::string name = std::string(length - 4, 'n') + ".txt";
+        const IoResult written = CAtomicFile::writeWhole(dir.file(name), "long\n");
+        EXPECT_TRUE(written.ok()) << length << ": " << written.message;
+        EXPECT_EQ(dir.read(name), "long\n");
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 6);
+}
+
 } // namespace
 } // namespace orvelan
