@@ -6,7 +6,11 @@
 #include <cstdarg>
 #include <cstring>
 #include <filesystem>
+#include <climits>
+#include <csignal>
 #include <fcntl.h>
+#include <map>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +19,14 @@ namespace orvelan {
 namespace {
 
 std::string reason(int error) { return std::strerror(error); }
+
+/// The longest name the folder of a path takes.
+std::size_t folderNameMax(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    const long folderMax = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return folderMax > 0 ? static_cast<std::size_t>(folderMax) : 255;
+}
 
 /// A name beside the file for its temporary copy. The file's own name is cut where the two
 /// together would be longer than the folder's longest name, so that a name of 250 characters
@@ -25,14 +37,111 @@ std::string temporaryName(const std::string& path) {
         ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
     const std::size_t slash = path.rfind('/');
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::string folder = nameStart == 0 ? std::string(".") : path.substr(0, nameStart);
-    const long folderMax = ::pathconf(folder.c_str(), _PC_NAME_MAX);
-    const std::size_t nameMax = folderMax > 0 ? static_cast<std::size_t>(folderMax) : 255;
+    const std::size_t nameMax = folderNameMax(path);
     if (path.size() - nameStart + suffix.size() > nameMax && suffix.size() < nameMax) {
         return path.substr(0, nameStart + nameMax - suffix.size()) + suffix;
     }
     return path + suffix;
 }
+
+// The temporaries being written, for a signal handler to remove: plain arrays and lock-free
+// atomics, which a handler may touch. A slot is 0 free, 1 being filled, 2 pending.
+constexpr std::size_t kPendingSlots = 1024;
+struct PendingSlot {
+    std::atomic<int> state{0};
+    char path[PATH_MAX];
+};
+PendingSlot g_pending[kPendingSlots];
+
+int registerPending(const std::string& path) {
+    if (path.size() >= PATH_MAX) {
+        return -1;
+    }
+    for (std::size_t i = 0; i < kPendingSlots; ++i) {
+        int expected = 0;
+        if (g_pending[i].state.compare_exchange_strong(expected, 1)) {
+            std::memcpy(g_pending[i].path, path.c_str(), path.size() + 1);
+            g_pending[i].state.store(2);
+            return static_cast<int>(i);
+        }
+    }
+    return -1; // more at once than a handler keeps track of: such a file is only not removed
+}
+
+void unregisterPending(int& slot) {
+    if (slot >= 0) {
+        g_pending[static_cast<std::size_t>(slot)].state.store(0);
+        slot = -1;
+    }
+}
+
+extern "C" void removeTemporariesAndDie(int signal) {
+    CAtomicFile::removePendingTemporaries();
+    struct sigaction standard {};
+    standard.sa_handler = SIG_DFL;
+    ::sigemptyset(&standard.sa_mask);
+    ::sigaction(signal, &standard, nullptr);
+    ::raise(signal);
+}
+
+/// The process that wrote a temporary "NAME.tmp-PID-N", or 0 when the name is not one.
+pid_t temporaryOwner(const std::string& name, std::string& prefix) {
+    const std::size_t mark = name.rfind(".tmp-");
+    if (mark == std::string::npos || mark == 0) {
+        return 0;
+    }
+    std::size_t at = mark + 5;
+    long pid = 0;
+    while (at < name.size() && name[at] >= '0' && name[at] <= '9' && pid < 100000000) {
+        pid = pid * 10 + (name[at++] - '0');
+    }
+    if (at == mark + 5 || at >= name.size() || name[at] != '-' || at + 1 == name.size() ||
+        name.find_first_not_of("0123456789", at + 1) != std::string::npos) {
+        return 0;
+    }
+    prefix = name.substr(0, mark);
+    return static_cast<pid_t>(pid);
+}
+
+/// Removes the temporaries of a target that a process no longer running left behind (killed
+/// before it could clean up). Each folder is listed once per process.
+void removeStaleTemporaries(const std::string& target, std::size_t nameMax) {
+    namespace fs = std::filesystem;
+    static std::mutex mutex;
+    static std::map<std::string, std::vector<std::pair<std::string, std::string>>> staleByFolder;
+    const fs::path path(target);
+    const std::string folder = path.has_parent_path() ? path.parent_path().string() : ".";
+    const std::string name = path.filename().string();
+    const std::lock_guard lock(mutex);
+    auto found = staleByFolder.find(folder);
+    if (found == staleByFolder.end()) {
+        std::vector<std::pair<std::string, std::string>> stale; // (prefix, file)
+        std::error_code error;
+        for (fs::directory_iterator it(folder, error), end; !error && it != end;
+             it.increment(error)) {
+            std::string prefix;
+            const std::string entry = it->path().filename().string();
+            const pid_t owner = temporaryOwner(entry, prefix);
+            if (owner > 0 && owner != ::getpid() && ::kill(owner, 0) != 0 && errno == ESRCH) {
+                stale.emplace_back(prefix, it->path().string());
+            }
+        }
+        found = staleByFolder.emplace(folder, std::move(stale)).first;
+    }
+    auto& stale = found->second;
+    for (auto it = stale.begin(); it != stale.end();) {
+        const std::string& prefix = it->first;
+        const bool cut = fs::path(it->second).filename().string().size() == nameMax;
+        if (prefix == name || (cut && !prefix.empty() && name.starts_with(prefix))) {
+            std::error_code ignored;
+            fs::remove(it->second, ignored);
+            it = stale.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
 
 /// The file a write replaces: the path itself or, for a symbolic link, the file it points to,
 /// so that the link stays a link and its target gets the new bytes.
@@ -58,12 +167,14 @@ std::string replacedFile(const std::string& path) {
 CAtomicFile::CAtomicFile(std::string path)
     : m_path(std::move(path)), m_target(replacedFile(m_path)) {
     m_tempPath = temporaryName(m_target);
+    removeStaleTemporaries(m_target, folderNameMax(m_target));
     // "x": never reuse a file some other writer left behind under the same name.
     m_file = std::fopen(m_tempPath.c_str(), "wbx");
     if (m_file == nullptr) {
         fail("cannot be created");
         return;
     }
+    m_pendingSlot = registerPending(m_tempPath);
     // A replaced file keeps who may read and write it (a private 0600 file stays private).
     struct stat old {};
     if (::stat(m_target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
@@ -74,6 +185,29 @@ CAtomicFile::CAtomicFile(std::string path)
 CAtomicFile::~CAtomicFile() {
     if (!m_committed) {
         discard();
+    }
+    unregisterPending(m_pendingSlot);
+}
+
+void CAtomicFile::removePendingTemporaries() noexcept {
+    for (PendingSlot& slot : g_pending) {
+        if (slot.state.load() == 2) {
+            ::unlink(slot.path);
+        }
+    }
+}
+
+void CAtomicFile::removeTemporariesOnSignals() {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction current {};
+        // A signal the caller ignores (nohup) stays ignored.
+        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) {
+            continue;
+        }
+        struct sigaction handler {};
+        handler.sa_handler = removeTemporariesAndDie;
+        ::sigemptyset(&handler.sa_mask);
+        ::sigaction(signal, &handler, nullptr);
     }
 }
 

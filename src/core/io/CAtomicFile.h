@@ -45,6 +45,13 @@ class CAtomicFile {
     /// system rather than one each. The result is the first failure.
     static IoResult commitTogether(const std::vector<CAtomicFile*>& files);
 
+    /// Removes every temporary file not yet committed or discarded; async-signal-safe.
+    static void removePendingTemporaries() noexcept;
+    /// Makes SIGINT, SIGTERM and SIGHUP remove the pending temporaries before they end the
+    /// process as they would have (signals already ignored stay ignored). Temporaries that a
+    /// killed process could not remove are removed by the next writer of the same target.
+    static void removeTemporariesOnSignals();
+
     /// Writes a whole file in one go through a temporary file.
     static IoResult writeWhole(const std::string& path, std::string_view bytes);
 
@@ -68,6 +75,7 @@ class CAtomicFile {
     IoResult m_result;
     bool m_closed = false; // closed by closeTemporary(), not yet synced
     bool m_committed = false;
+    int m_pendingSlot = -1; // in the table the signal handler reads; -1 when not in it
 };
 
 } // namespace orvelan

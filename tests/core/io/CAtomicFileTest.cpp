@@ -4,7 +4,10 @@
 #include "TempDir.h"
 
 #include <filesystem>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <string>
 #include <utility>
 #include <vector>
@@ -122,6 +125,44 @@ TEST(CAtomicFile, ReplacedFileKeepsItsModeItsLinkAndItsLongName) {
         EXPECT_EQ(dir.read(name), "long\n");
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 6);
+}
+
+// A writer stopped by SIGINT or SIGTERM still ends by that signal, and leaves no temporary;
+// one that a harder kill left behind is removed by the next writer of the same target, while
+// a live process's temporary and another target's are kept.
+TEST(CAtomicFile, SignalsAndTheNextWriterLeaveNoTemporary) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    dir.write("out.txt", "old\n");
+    pid_t lastChild = 0;
+    for (const int signal : {SIGINT, SIGTERM}) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            CAtomicFile::removeTemporariesOnSignals();
+            CAtomicFile file(dir.file("out.txt"));
+            file.write(std::string(100000, 'x'));
+            ::raise(signal);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        lastChild = child;
+    }
+    EXPECT_EQ(dir.read("out.txt"), "old\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+
+    const std::string dead = "out.txt.tmp-" + std::to_string(lastChild) + "-3";
+    const std::string alive = "out.txt.tmp-" + std::to_string(::getppid()) + "-0";
+    const std::string other = "other.txt.tmp-" + std::to_string(lastChild) + "-0";
+    for (const std::string& name : {dead, alive, other}) {
+        dir.write(name, "left\n");
+    }
+    ASSERT_TRUE(CAtomicFile::writeWhole(dir.file("out.txt"), "new\n").ok());
+    EXPECT_FALSE(fs::exists(dir.file(dead)));
+    EXPECT_TRUE(fs::exists(dir.file(alive)));
+    EXPECT_TRUE(fs::exists(dir.file(other)));
 }
 
 } // namespace
