@@ -71,19 +71,15 @@ std::vector<int> parseNumberList(const std::string& text, const std::function<vo
         const std::size_t dash = item.find('-');
         if (dash == std::string::npos) {
             numbers.push_back(parseWholeNumber(item));
-            if (check) {
-                check(numbers.back());
-            }
+            check(numbers.back());
         } else {
             const int first = parseWholeNumber(item.substr(0, dash));
             const int last = parseWholeNumber(item.substr(dash + 1));
             if (last < first) {
                 throw usageError("empty range '" + item + "'");
             }
-            if (check) {
-                check(first);
-                check(last);
-            }
+            check(first);
+            check(last);
             for (int number = first; number <= last; ++number) {
                 numbers.push_back(number);
             }
