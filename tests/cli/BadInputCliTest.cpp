@@ -1,6 +1,7 @@
 // orvelan-cli against bad arguments, foreign bytes in texts, hostile files and failing outputs:
 // exit 1 or 2 with a message, never an abort, never a wrong figure with exit 0.
 #include "CliSupport.h"
+#include "FullDisk.h"
 #include "TextLines.h"
 #include "core/analysis/AnalysisFile.h"
 #include "core/data/CRegistryDictionary.h"
@@ -114,6 +115,46 @@ TEST_F(BadInputCli, JsonTakesTheFilesSingleByteTextsAsLatin1) {
     const ProcessResult shown = run({"template", "show", m_dir.file("g.GPH"), "--json"});
     ASSERT_EQ(shown.exitCode, 0) << shown.err;
     EXPECT_EQ(nlohmann::json::parse(shown.out)["title"], "Incidence \xc3\xa0 la R\xc3\xa9union");
+}
+
+TEST_F(BadInputCli, OutputThatCannotBeWrittenIsAFailureWithTheReason) {
+    const std::vector<std::vector<std::string>> commands = {
+        {"--help"},
+        {"dict", "cancers"},
+        {"dict", "registries", "--json"},
+        {"rates", "--population", "1", "--cancer", "0"},
+        {"rates", "--populations", "0-1", "--cancers", "0"},
+        {"rates", "--population", "1", "--cancer", "0", "--json"},
+        {"compare", "--ref", "0,0,m", "--comp", "1,0,m"},
+        {"sir", "--ref", "0,0,m", "--populations", "0-1"},
+        {"table", "--population", "0-1"},
+        {"report", "--kind", "summary", "--populations", "0-1", "--cancers", "0"},
+        {"graph", "curves", "--populations", "1", "--cancers", "0", "--json"},
+        {"graph", "pyramid", "--population", "1"},
+        {"template", "make", "--out", m_dir.file("made.RPT"), "--kind", "summary",
+         "--populations", "1", "--cancers", "0"},
+    };
+    for (const auto& command : commands) {
+        const ProcessResult result = runCli(m_dir, command, "/dev/full");
+        EXPECT_EQ(result.exitCode, 1) << command[0] << ": " << result.err;
+        EXPECT_NE(result.err.find("orvelan-cli: cannot write standard output: No space left on "
+                                  "device\n"),
+                  std::string::npos)
+            << command[0] << ": " << result.err;
+    }
+
+    // A redirected stream on a full disk stops at the first chunk it cannot write.
+    const std::string csv = m_dir.file("rates.csv");
+    {
+        const FullDisk full(100);
+        const ProcessResult result = runCli(
+            m_dir, {"rates", "--populations", "0-1", "--cancers", "0", "--sexes", "m,f,both"}, csv);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find("cannot write standard output: File too large"),
+                  std::string::npos)
+            << result.err;
+    }
+    EXPECT_EQ(fs::file_size(csv), 100u);
 }
 
 TEST_F(BadInputCli, DataFileLongerThanItsLayoutIsAWarningOnStandardError) {
