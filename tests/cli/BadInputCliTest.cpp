@@ -22,14 +22,16 @@ namespace fs = std::filesystem;
 // Population 0 (marker 0xFF) and 1: 1,000 person-years a group; cancer 0 one case a group.
 class BadInputCli : public ::testing::Test {
   protected:
-    void SetUp() override {
+    void SetUp() override { fixture().write(m_dir.str()); }
+
+    static FixtureData fixture() {
         FixtureData data;
         for (int population : {0, 1}) {
             addFlatPopulation(
                 data, population, 1000.0, 17, [](int, std::size_t i) { return i < 18 ? 1.0 : 0.0; },
                 population == 0 ? '\xff' : ' ');
         }
-        data.write(m_dir.str());
+        return data;
     }
 
     ProcessResult run(const std::vector<std::string>& args) const { return runCli(m_dir, args); }
@@ -115,6 +117,57 @@ TEST_F(BadInputCli, JsonTakesTheFilesSingleByteTextsAsLatin1) {
     const ProcessResult shown = run({"template", "show", m_dir.file("g.GPH"), "--json"});
     ASSERT_EQ(shown.exitCode, 0) << shown.err;
     EXPECT_EQ(nlohmann::json::parse(shown.out)["title"], "Incidence \xc3\xa0 la R\xc3\xa9union");
+}
+
+TEST_F(BadInputCli, GraphJsonTakesTheFilesSingleByteTextsAsLatin1) {
+    FixtureData data = fixture();
+    CasesFixture site; // a site for the pie
+    site.cases.fill(1.0);
+    data.setCases(1, 0, 34, site);
+    data.write(m_dir.str());
+    m_dir.write("POPuser.dic", groupLine("R\xe9union", "000001"));
+    GraphSettings curves;
+    curves.title = "Incidence \xe0 la R\xe9union";
+    const int row = CRegistryDictionary::rowOfPopulation(1).value();
+    curves.registries[static_cast<std::size_t>(row)] = row;
+    curves.cancers[0] = 0;
+    ASSERT_TRUE(CGraphTemplate::write(m_dir.file("g.GPH"), curves, 1, 0));
+    const std::string title = "Caf\xe9";
+    // Population 0 carries the marker byte 0xFF, group 272 a Latin-1 name.
+    const std::vector<std::vector<std::string>> commands = {
+        {"graph", "curves", "--populations", "0,272", "--cancers", "0"},
+        {"graph", "bars", "--type", "cancer", "--cancer", "0", "--populations", "0,272"},
+        {"graph", "bars", "--type", "registry", "--population", "272", "--cancers", "0"},
+        {"graph", "pie", "--population", "272"},
+        {"graph", "pyramid", "--population", "272"},
+        {"graph", "pyramid", "--population", "0"},
+        {"graph", "template", m_dir.file("g.GPH")},
+    };
+    for (const auto& command : commands) {
+        for (const bool titled : {false, true}) {
+            std::vector<std::string> args = {"--json"};
+            args.insert(args.end(), command.begin(), command.end());
+            if (titled) {
+                args.insert(args.end(), {"--title", title});
+            }
+            const ProcessResult result = run(args);
+            ASSERT_EQ(result.exitCode, 0) << command[1] << ": " << result.err;
+            const auto json = nlohmann::json::parse(result.out);
+            if (titled) {
+                EXPECT_EQ(json["title"], "Caf\xc3\xa9") << command[1];
+            } else if (command[1] == "template") {
+                EXPECT_EQ(json["title"], "Incidence \xc3\xa0 la R\xc3\xa9union");
+            }
+        }
+    }
+    const ProcessResult bars =
+        run({"--json", "graph", "bars", "--type", "cancer", "--cancer", "0", "--populations", "272"});
+    EXPECT_NE(bars.out.find("R\xc3\xa9union"), std::string::npos) << bars.out;
+
+    const ProcessResult made = run({"--json", "template", "make", "--out", m_dir.file("\xe9.GPH"),
+                                    "curves", "--populations", "272", "--cancers", "0"});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_EQ(nlohmann::json::parse(made.out)["file"], m_dir.file("\xc3\xa9.GPH"));
 }
 
 TEST_F(BadInputCli, OutputThatCannotBeWrittenIsAFailureWithTheReason) {
