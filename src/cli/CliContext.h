@@ -54,6 +54,9 @@ class CliContext {
 
   private:
     void loadGroups();
+    /// Throw the usage error of a number no population (cancer) has.
+    [[noreturn]] void unknownPopulation(const std::string& number);
+    [[noreturn]] void unknownCancer(const std::string& number);
 
     std::ostream& m_out;
     std::ostream& m_err;

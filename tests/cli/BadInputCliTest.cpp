@@ -57,6 +57,35 @@ TEST_F(BadInputCli, NumbersAreWholeDecimalNumbers) {
     }
 }
 
+TEST_F(BadInputCli, WholeNumbersOutOfRangeAreSaidToBe) {
+    const std::vector<std::string> rates = {"rates", "--population", "0", "--cancer", "0"};
+    const auto with = [](std::vector<std::string> command, std::vector<std::string> more) {
+        command.insert(command.end(), more.begin(), more.end());
+        return command;
+    };
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {with(rates, {"--from", "-1"}), "--from: out of range (0-17): '-1'"},
+        {with(rates, {"--to", "99999999999999999999"}),
+         "--to: out of range (0-17): '99999999999999999999'"},
+        {{"rates", "--population", "-1", "--cancer", "0"},
+         "--population: out of range (0-228, or 272 and up): '-1'"},
+        {{"graph", "pie", "--population", "0", "--slices", "99999999999"},
+         "--slices: out of range (5-11): '99999999999'"},
+        {{"rates", "--populations", "5,2147483647", "--cancers", "0"},
+         "unknown population 2147483647 (0-228"},
+        {{"table", "--population", "-5"}, "unknown population -5 (0-228"},
+        {{"export", "--populations", "0", "--cancers", "3-99999999999", "--out", m_dir.file("x")},
+         "unknown cancer 99999999999 (0-251"},
+        {{"rates", "--populations", "0", "--cancers", "0", "--kinds", "0,-1"},
+         "unknown rate kind -1 (0 crude rate"},
+    };
+    for (const auto& [command, message] : cases) {
+        const ProcessResult result = run(command);
+        EXPECT_EQ(result.exitCode, 2) << message;
+        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+    }
+}
+
 TEST_F(BadInputCli, HugeRangesAreRefusedBeforeTheyAreExpanded) {
     // Every list option: expanded first, each of these took seconds and gigabytes.
     const std::string huge = "0-999999999";
@@ -78,8 +107,8 @@ TEST_F(BadInputCli, HugeRangesAreRefusedBeforeTheyAreExpanded) {
         commands.push_back({"graph", "curves", "--populations", p, "--cancers", c});
         commands.push_back({"template", "make", "--out", out + ".RPT", "--kind", "summary",
                             "--populations", p, "--cancers", c});
-        commands.push_back(
-            {"template", "make", "--out", out + ".GPH", "curves", "--populations", p, "--cancers", c});
+        commands.push_back({"template", "make", "--out", out + ".GPH", "curves", "--populations", p,
+                            "--cancers", c});
     }
     const auto start = std::chrono::steady_clock::now();
     for (const auto& command : commands) {
@@ -160,8 +189,8 @@ TEST_F(BadInputCli, GraphJsonTakesTheFilesSingleByteTextsAsLatin1) {
             }
         }
     }
-    const ProcessResult bars =
-        run({"--json", "graph", "bars", "--type", "cancer", "--cancer", "0", "--populations", "272"});
+    const ProcessResult bars = run(
+        {"--json", "graph", "bars", "--type", "cancer", "--cancer", "0", "--populations", "272"});
     EXPECT_NE(bars.out.find("R\xc3\xa9union"), std::string::npos) << bars.out;
 
     const ProcessResult made = run({"--json", "template", "make", "--out", m_dir.file("\xe9.GPH"),
@@ -184,8 +213,8 @@ TEST_F(BadInputCli, OutputThatCannotBeWrittenIsAFailureWithTheReason) {
         {"report", "--kind", "summary", "--populations", "0-1", "--cancers", "0"},
         {"graph", "curves", "--populations", "1", "--cancers", "0", "--json"},
         {"graph", "pyramid", "--population", "1"},
-        {"template", "make", "--out", m_dir.file("made.RPT"), "--kind", "summary",
-         "--populations", "1", "--cancers", "0"},
+        {"template", "make", "--out", m_dir.file("made.RPT"), "--kind", "summary", "--populations",
+         "1", "--cancers", "0"},
     };
     for (const auto& command : commands) {
         const ProcessResult result = runCli(m_dir, command, "/dev/full");

@@ -142,13 +142,19 @@ std::vector<Sex> parseSexList(const std::string& text) {
 }
 
 std::vector<int> parseKindList(const std::string& text) {
-    return parseNumberList(text, [](int kind) {
-        if (kind < 0 || kind >= kRateKindCount) {
-            throw usageError("unknown rate kind " + std::to_string(kind) +
-                             " (0 crude rate, 1 ASR World, 2 ASR European, 3 cumulative rate, "
-                             "4 cumulative risk, 5 number of cases)");
-        }
-    });
+    const auto unknown = [](const std::string& kind) {
+        throw usageError("unknown rate kind " + kind +
+                         " (0 crude rate, 1 ASR World, 2 ASR European, 3 cumulative rate, "
+                         "4 cumulative risk, 5 number of cases)");
+    };
+    return parseNumberList(
+        text,
+        [&unknown](int kind) {
+            if (kind < 0 || kind >= kRateKindCount) {
+                unknown(std::to_string(kind));
+            }
+        },
+        unknown);
 }
 
 void streamRates(CliContext& context, const RatesOptions& options) {
