@@ -261,6 +261,18 @@ TEST_F(BadInputCli, RegistryGroupWithAMemberThatIsNoPopulationIsNamed) {
         << result.err;
 }
 
+TEST_F(BadInputCli, CancerGroupWithAMemberThatIsNoCancerIsNamed) {
+    for (const std::string member : {"999", "252", "300"}) {
+        m_dir.write("ICDuser.dic", groupLine("Broken", "000" + member));
+        const ProcessResult result = run({"rates", "--population", "1", "--cancer", "252"});
+        EXPECT_EQ(result.exitCode, 1) << member << ": " << result.out;
+        EXPECT_NE(result.err.find(m_dir.file("ICDuser.dic") + ": group 252 (Broken) has member " +
+                                  member + ", which is not a cancer (0-251)"),
+                  std::string::npos)
+            << result.err;
+    }
+}
+
 TEST_F(BadInputCli, ExportIntoAFolderThatCannotBeUsedIsReported) {
     fs::create_symlink(m_dir.file("loop"), m_dir.file("loop"));
     const std::string tooLong = m_dir.file(std::string(300, 'd'));
