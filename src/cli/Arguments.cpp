@@ -1,6 +1,7 @@
 #include "Arguments.h"
 
 #include "CliError.h"
+#include "core/graphs/GraphWizardRules.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -22,24 +23,73 @@ bool isWholeNumber(const std::string& text) {
            std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
+/// Digits with an optional minus sign, however many: a number, if not one the options take.
+bool isInteger(const std::string& text) {
+    const std::size_t digits = !text.empty() && text.front() == '-' ? 1 : 0;
+    return text.size() > digits &&
+           std::all_of(text.begin() + static_cast<std::ptrdiff_t>(digits), text.end(),
+                       [](unsigned char c) { return std::isdigit(c); });
+}
+
+std::string range(int first, int last) {
+    return std::to_string(first) + "-" + std::to_string(last);
+}
+
+/// What a single number option takes, for the message of a number outside it ("" unknown).
+std::string rangeOf(const std::string& option) {
+    if (option == "--from" || option == "--to") {
+        return range(0, kTopAgeGroup);
+    }
+    if (option == "--population") {
+        return range(0, kPopulationCount - 1) + ", or " + std::to_string(kFirstRegistryGroup) +
+               " and up";
+    }
+    if (option == "--cancer") {
+        return range(0, kCancerCount - 1) + ", or " + std::to_string(kFirstCancerGroup) + " and up";
+    }
+    if (option == "--rate-kind") {
+        return range(0, kRateKindCount - 1);
+    }
+    if (option == "--slices") {
+        return range(kMinPieSlices, kMaxPieSlices);
+    }
+    return {};
+}
+
+/// One number of a list, or the end of a range; refuse is called on a number no list takes.
+int listNumber(const std::string& text, const std::function<void(const std::string&)>& refuse) {
+    if (!isWholeNumber(text) && isInteger(text)) {
+        refuse(text);
+    }
+    return parseWholeNumber(text);
+}
+
 } // namespace
 
 int parseWholeNumber(const std::string& text) {
     if (!isWholeNumber(text)) {
-        throw usageError("not a whole number: '" + text + "'");
+        throw usageError((isInteger(text) ? "out of range: '" : "not a whole number: '") + text +
+                         "'");
     }
     return std::stoi(text);
 }
 
 void requireWholeNumbers(CLI::App& app) {
-    static const CLI::Validator wholeNumber(
-        [](std::string& text) {
-            return isWholeNumber(text) ? std::string() : "not a whole number: '" + text + "'";
-        },
-        "NUMBER");
     for (CLI::Option* option : app.get_options()) {
         if (option->get_type_name() == "INT") {
-            option->check(wholeNumber);
+            const std::string taken = rangeOf(option->get_name());
+            option->check(CLI::Validator(
+                [taken](std::string& text) {
+                    if (isWholeNumber(text)) {
+                        return std::string();
+                    }
+                    if (isInteger(text)) {
+                        return (taken.empty() ? "out of range" : "out of range (" + taken + ")") +
+                               std::string(": '") + text + "'";
+                    }
+                    return "not a whole number: '" + text + "'";
+                },
+                "NUMBER"));
         }
     }
     for (CLI::App* subcommand : app.get_subcommands({})) {
@@ -62,28 +112,26 @@ Sex parseSex(const std::string& text, bool allowBoth) {
                      std::string(allowBoth ? ", or both)" : ")"));
 }
 
-std::vector<int> parseNumberList(const std::string& text, const std::function<void(int)>& check) {
+std::vector<int> parseNumberList(const std::string& text, const std::function<void(int)>& check,
+                                 const std::function<void(const std::string&)>& refuse) {
     std::vector<int> numbers;
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
         const std::string item = text.substr(start, comma - start);
-        const std::size_t dash = item.find('-');
+        // A leading minus is a negative number's ("-5"), not a range's dash.
+        const std::size_t dash = item.find('-', 1);
         if (dash == std::string::npos) {
-            numbers.push_back(parseWholeNumber(item));
-            if (check) {
-                check(numbers.back());
-            }
+            numbers.push_back(listNumber(item, refuse));
+            check(numbers.back());
         } else {
-            const int first = parseWholeNumber(item.substr(0, dash));
-            const int last = parseWholeNumber(item.substr(dash + 1));
+            const int first = listNumber(item.substr(0, dash), refuse);
+            const int last = listNumber(item.substr(dash + 1), refuse);
             if (last < first) {
                 throw usageError("empty range '" + item + "'");
             }
-            if (check) {
-                check(first);
-                check(last);
-            }
+            check(first);
+            check(last);
             for (int number = first; number <= last; ++number) {
                 numbers.push_back(number);
             }

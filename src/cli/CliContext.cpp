@@ -1,9 +1,11 @@
 #include "CliContext.h"
 
+#include "Arguments.h"
 #include "CliError.h"
 #include "core/data/Codes.h"
 #include "core/io/TextEncoding.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
@@ -104,8 +106,11 @@ int CliContext::checkPopulation(int population) {
         population - kFirstRegistryGroup < registryGroups().count()) {
         return population;
     }
-    throw usageError("unknown population " + std::to_string(population) +
-                     " (0-228, or 272 and up for the " +
+    unknownPopulation(std::to_string(population));
+}
+
+void CliContext::unknownPopulation(const std::string& number) {
+    throw usageError("unknown population " + number + " (0-228, or 272 and up for the " +
                      std::to_string(registryGroups().count()) + " user-defined registry groups)");
 }
 
@@ -116,9 +121,30 @@ int CliContext::checkCancer(int cancer) {
     if (cancer >= kFirstCancerGroup && cancer - kFirstCancerGroup < cancerGroups().count()) {
         return cancer;
     }
-    throw usageError("unknown cancer " + std::to_string(cancer) +
-                     " (0-251, or 252 and up for the " + std::to_string(cancerGroups().count()) +
-                     " user-defined cancer groups)");
+    unknownCancer(std::to_string(cancer));
+}
+
+void CliContext::unknownCancer(const std::string& number) {
+    throw usageError("unknown cancer " + number + " (0-251, or 252 and up for the " +
+                     std::to_string(cancerGroups().count()) + " user-defined cancer groups)");
+}
+
+// The ends of a range are checked before it is expanded and its numbers after: a range between
+// two valid ends may still hold numbers between the data's and the groups' (0-272).
+std::vector<int> CliContext::populationList(const std::string& text) {
+    const auto check = [this](int population) { checkPopulation(population); };
+    std::vector<int> populations = parseNumberList(
+        text, check, [this](const std::string& number) { unknownPopulation(number); });
+    std::for_each(populations.begin(), populations.end(), check);
+    return populations;
+}
+
+std::vector<int> CliContext::cancerList(const std::string& text) {
+    const auto check = [this](int cancer) { checkCancer(cancer); };
+    std::vector<int> cancers =
+        parseNumberList(text, check, [this](const std::string& number) { unknownCancer(number); });
+    std::for_each(cancers.begin(), cancers.end(), check);
+    return cancers;
 }
 
 CliError CliContext::loadFailure(const std::string& what) {

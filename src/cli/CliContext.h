@@ -9,6 +9,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace orvelan::cli {
 
@@ -36,6 +37,10 @@ class CliContext {
     int checkPopulation(int population);
     /// Checks a cancer number: 0-251 or an existing cancer group (252 + k).
     int checkCancer(int cancer);
+    /// A comma list of population (cancer) numbers and ranges, every one checked as above, the
+    /// ends of a range before it is expanded.
+    std::vector<int> populationList(const std::string& text);
+    std::vector<int> cancerList(const std::string& text);
     /// Checks an age range of groups 0-17 with from <= to.
     void checkAgeRange(int from, int to);
     /// The data error of a failed load: the store's reason when a user group is at fault,
@@ -49,6 +54,9 @@ class CliContext {
 
   private:
     void loadGroups();
+    /// Throw the usage error of a number no population (cancer) has.
+    [[noreturn]] void unknownPopulation(const std::string& number);
+    [[noreturn]] void unknownCancer(const std::string& number);
 
     std::ostream& m_out;
     std::ostream& m_err;

@@ -16,10 +16,8 @@ CurveArgument parseCurveArgument(CliContext& context, const std::string& option,
         throw usageError(option + " takes population,cancer,sex (for example 0,34,m), not '" +
                          text + "'");
     }
-    const std::vector<int> population = parseNumberList(
-        text.substr(0, first), [&context](int number) { context.checkPopulation(number); });
-    const std::vector<int> cancer = parseNumberList(text.substr(first + 1, second - first - 1),
-                        [&context](int number) { context.checkCancer(number); });
+    const std::vector<int> population = context.populationList(text.substr(0, first));
+    const std::vector<int> cancer = context.cancerList(text.substr(first + 1, second - first - 1));
     if (population.size() != 1 || cancer.size() != 1) {
         throw usageError(option + " names one population and one cancer, not '" + text + "'");
     }

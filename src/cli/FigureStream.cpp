@@ -1,5 +1,6 @@
 #include "FigureStream.h"
 
+#include "COutputBuffer.h"
 #include "CliError.h"
 #include "core/data/Codes.h"
 #include "core/io/NumberText.h"
@@ -68,11 +69,17 @@ FigureStream::FigureStream(std::ostream& out, StreamFormat format, bool withMeth
     put(header);
 }
 
-FigureStream::~FigureStream() { flush(); }
+// A failure left at destruction is the caller's to see on the stream: a destructor never throws.
+FigureStream::~FigureStream() { write(); }
 
-void FigureStream::flush() {
+void FigureStream::write() {
     m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_used));
     m_used = 0;
+}
+
+void FigureStream::flush() {
+    write();
+    checkOutput(m_out);
 }
 
 void FigureStream::put(std::string_view text) {

@@ -37,10 +37,12 @@ class FigureStream {
     /// A row whose limits are those of the interval, with its method named.
     void row(int population, int cancer, Sex sex, int kind, const RateWithInterval& figure,
              std::string_view standard = {});
-    /// Writes what is still buffered; also done by the destructor.
+    /// Writes what is still buffered (also done by the destructor); a data error when the
+    /// stream has failed, so that rows nobody can read are not computed.
     void flush();
 
   private:
+    void write();
     void put(std::string_view text);
     void number(bool available, double value, bool last);
     void keys(int population, int cancer, Sex sex, int kind);

@@ -16,8 +16,7 @@ namespace {
 
 /// Population numbers (0-228, 272 + k) become registry list slots (dictionary rows, 272 + k).
 void selectPopulations(CliContext& context, SelectionList& list, const std::string& text) {
-    for (const int number : parseNumberList(text)) {
-        const int population = context.checkPopulation(number);
+    for (const int population : context.populationList(text)) {
         const int slot = population >= kFirstRegistryGroup
                              ? population
                              : CRegistryDictionary::rowOfPopulation(population).value_or(-1);
@@ -29,8 +28,7 @@ void selectPopulations(CliContext& context, SelectionList& list, const std::stri
 }
 
 void selectCancers(CliContext& context, SelectionList& list, const std::string& text) {
-    for (const int number : parseNumberList(text)) {
-        const int cancer = context.checkCancer(number);
+    for (const int cancer : context.cancerList(text)) {
         list[static_cast<std::size_t>(cancer)] = cancer;
     }
 }

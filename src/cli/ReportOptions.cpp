@@ -45,19 +45,11 @@ ReportKind parseKind(const std::string& text) {
 }
 
 std::vector<int> populationList(CliContext& context, const std::string& text) {
-    std::vector<int> populations = text.empty() ? std::vector<int>{} : parseNumberList(text);
-    for (int& population : populations) {
-        population = context.checkPopulation(population);
-    }
-    return populations;
+    return text.empty() ? std::vector<int>{} : context.populationList(text);
 }
 
 std::vector<int> cancerList(CliContext& context, const std::string& text) {
-    std::vector<int> cancers = text.empty() ? std::vector<int>{} : parseNumberList(text);
-    for (int& cancer : cancers) {
-        cancer = context.checkCancer(cancer);
-    }
-    return cancers;
+    return text.empty() ? std::vector<int>{} : context.cancerList(text);
 }
 
 /// Population numbers become registry list slots (dictionary rows; groups stay 272 + k).

@@ -1,16 +1,31 @@
 #include "RunCli.h"
 
 #include "Arguments.h"
+#include "COutputBuffer.h"
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
 
 #include <CLI/CLI.hpp>
 #include <ostream>
+#include <string>
 
 namespace orvelan::cli {
 
-int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+namespace {
+
+/// A command's status, unless what it printed could not all be written: that is a failure
+/// too (exit 1), named with the system's reason.
+int checkedStatus(int status, std::ostream& out, std::ostream& err) {
+    const std::string failure = outputFailure(out);
+    if (status != kExitOk || failure.empty()) {
+        return status;
+    }
+    err << "orvelan-cli: " << failure << '\n';
+    return kExitDataError;
+}
+
+int runCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     try {
         CliContext context(out, err);
         CLI::App app{"orvelan-cli: the ORVELAN cancer-incidence engine without a window"};
@@ -54,6 +69,12 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return kExitDataError;
     }
     return kExitOk;
+}
+
+} // namespace
+
+int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    return checkedStatus(runCommand(argc, argv, out, err), out, err);
 }
 
 } // namespace orvelan::cli

@@ -1,6 +1,7 @@
 // orvelan-cli against bad arguments, foreign bytes in texts, hostile files and failing outputs:
 // exit 1 or 2 with a message, never an abort, never a wrong figure with exit 0.
 #include "CliSupport.h"
+#include "FullDisk.h"
 #include "TextLines.h"
 #include "core/analysis/AnalysisFile.h"
 #include "core/data/CRegistryDictionary.h"
@@ -21,14 +22,16 @@ namespace fs = std::filesystem;
 // Population 0 (marker 0xFF) and 1: 1,000 person-years a group; cancer 0 one case a group.
 class BadInputCli : public ::testing::Test {
   protected:
-    void SetUp() override {
+    void SetUp() override { fixture().write(m_dir.str()); }
+
+    static FixtureData fixture() {
         FixtureData data;
         for (int population : {0, 1}) {
             addFlatPopulation(
                 data, population, 1000.0, 17, [](int, std::size_t i) { return i < 18 ? 1.0 : 0.0; },
                 population == 0 ? '\xff' : ' ');
         }
-        data.write(m_dir.str());
+        return data;
     }
 
     ProcessResult run(const std::vector<std::string>& args) const { return runCli(m_dir, args); }
@@ -54,17 +57,68 @@ TEST_F(BadInputCli, NumbersAreWholeDecimalNumbers) {
     }
 }
 
-TEST_F(BadInputCli, HugeRangesAreRefusedBeforeTheyAreExpanded) {
-    const auto start = std::chrono::steady_clock::now();
-    for (const bool populations : {true, false}) {
-        const std::string huge = "0-999999999";
-        const ProcessResult result =
-            run({"export", "--populations", populations ? huge : "0", "--cancers",
-                 populations ? "0" : huge, "--out", m_dir.file("x")});
-        EXPECT_EQ(result.exitCode, 2) << result.err;
-        EXPECT_NE(result.err.find("999999999"), std::string::npos) << result.err;
+TEST_F(BadInputCli, WholeNumbersOutOfRangeAreSaidToBe) {
+    const std::vector<std::string> rates = {"rates", "--population", "0", "--cancer", "0"};
+    const auto with = [](std::vector<std::string> command, std::vector<std::string> more) {
+        command.insert(command.end(), more.begin(), more.end());
+        return command;
+    };
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {with(rates, {"--from", "-1"}), "--from: out of range (0-17): '-1'"},
+        {with(rates, {"--to", "99999999999999999999"}),
+         "--to: out of range (0-17): '99999999999999999999'"},
+        {{"rates", "--population", "-1", "--cancer", "0"},
+         "--population: out of range (0-228, or 272 and up): '-1'"},
+        {{"graph", "pie", "--population", "0", "--slices", "99999999999"},
+         "--slices: out of range (5-11): '99999999999'"},
+        {{"rates", "--populations", "5,2147483647", "--cancers", "0"},
+         "unknown population 2147483647 (0-228"},
+        {{"table", "--population", "-5"}, "unknown population -5 (0-228"},
+        {{"export", "--populations", "0", "--cancers", "3-99999999999", "--out", m_dir.file("x")},
+         "unknown cancer 99999999999 (0-251"},
+        {{"rates", "--populations", "0", "--cancers", "0", "--kinds", "0,-1"},
+         "unknown rate kind -1 (0 crude rate"},
+    };
+    for (const auto& [command, message] : cases) {
+        const ProcessResult result = run(command);
+        EXPECT_EQ(result.exitCode, 2) << message;
+        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
     }
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST_F(BadInputCli, HugeRangesAreRefusedBeforeTheyAreExpanded) {
+    // Every list option: expanded first, each of these took seconds and gigabytes.
+    const std::string huge = "0-999999999";
+    const std::string out = m_dir.file("x");
+    std::vector<std::vector<std::string>> commands = {
+        {"rates", "--populations", "0", "--cancers", "0", "--kinds", huge},
+        {"table", "--population", huge},
+        {"sir", "--ref", "0,0,m", "--populations", huge},
+        {"compare", "--ref", huge + ",0,m", "--comp", "1,0,m"},
+        {"graph", "bars", "--type", "cancer", "--cancer", "0", "--populations", huge},
+        {"graph", "bars", "--type", "registry", "--population", "0", "--cancers", huge},
+    };
+    for (const bool populations : {true, false}) {
+        const std::string p = populations ? huge : "0";
+        const std::string c = populations ? "0" : huge;
+        commands.push_back({"rates", "--populations", p, "--cancers", c});
+        commands.push_back({"export", "--populations", p, "--cancers", c, "--out", out});
+        commands.push_back({"report", "--kind", "summary", "--populations", p, "--cancers", c});
+        commands.push_back({"graph", "curves", "--populations", p, "--cancers", c});
+        commands.push_back({"template", "make", "--out", out + ".RPT", "--kind", "summary",
+                            "--populations", p, "--cancers", c});
+        commands.push_back({"template", "make", "--out", out + ".GPH", "curves", "--populations", p,
+                            "--cancers", c});
+    }
+    const auto start = std::chrono::steady_clock::now();
+    for (const auto& command : commands) {
+        const ProcessResult result = run(command);
+        const std::string shown = command[0] + " " + command[1] + " " + command[2];
+        EXPECT_EQ(result.exitCode, 2) << shown << ": " << result.err;
+        EXPECT_NE(result.err.find("999999999"), std::string::npos) << shown << ": " << result.err;
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_FALSE(fs::exists(out + ".RPT") || fs::exists(out + ".GPH"));
 }
 
 TEST_F(BadInputCli, JsonTakesTheFilesSingleByteTextsAsLatin1) {
@@ -94,6 +148,97 @@ TEST_F(BadInputCli, JsonTakesTheFilesSingleByteTextsAsLatin1) {
     EXPECT_EQ(nlohmann::json::parse(shown.out)["title"], "Incidence \xc3\xa0 la R\xc3\xa9union");
 }
 
+TEST_F(BadInputCli, GraphJsonTakesTheFilesSingleByteTextsAsLatin1) {
+    FixtureData data = fixture();
+    CasesFixture site; // a site for the pie
+    site.cases.fill(1.0);
+    data.setCases(1, 0, 34, site);
+    data.write(m_dir.str());
+    m_dir.write("POPuser.dic", groupLine("R\xe9union", "000001"));
+    GraphSettings curves;
+    curves.title = "Incidence \xe0 la R\xe9union";
+    const int row = CRegistryDictionary::rowOfPopulation(1).value();
+    curves.registries[static_cast<std::size_t>(row)] = row;
+    curves.cancers[0] = 0;
+    ASSERT_TRUE(CGraphTemplate::write(m_dir.file("g.GPH"), curves, 1, 0));
+    const std::string title = "Caf\xe9";
+    // Population 0 carries the marker byte 0xFF, group 272 a Latin-1 name.
+    const std::vector<std::vector<std::string>> commands = {
+        {"graph", "curves", "--populations", "0,272", "--cancers", "0"},
+        {"graph", "bars", "--type", "cancer", "--cancer", "0", "--populations", "0,272"},
+        {"graph", "bars", "--type", "registry", "--population", "272", "--cancers", "0"},
+        {"graph", "pie", "--population", "272"},
+        {"graph", "pyramid", "--population", "272"},
+        {"graph", "pyramid", "--population", "0"},
+        {"graph", "template", m_dir.file("g.GPH")},
+    };
+    for (const auto& command : commands) {
+        for (const bool titled : {false, true}) {
+            std::vector<std::string> args = {"--json"};
+            args.insert(args.end(), command.begin(), command.end());
+            if (titled) {
+                args.insert(args.end(), {"--title", title});
+            }
+            const ProcessResult result = run(args);
+            ASSERT_EQ(result.exitCode, 0) << command[1] << ": " << result.err;
+            const auto json = nlohmann::json::parse(result.out);
+            if (titled) {
+                EXPECT_EQ(json["title"], "Caf\xc3\xa9") << command[1];
+            } else if (command[1] == "template") {
+                EXPECT_EQ(json["title"], "Incidence \xc3\xa0 la R\xc3\xa9union");
+            }
+        }
+    }
+    const ProcessResult bars = run(
+        {"--json", "graph", "bars", "--type", "cancer", "--cancer", "0", "--populations", "272"});
+    EXPECT_NE(bars.out.find("R\xc3\xa9union"), std::string::npos) << bars.out;
+
+    const ProcessResult made = run({"--json", "template", "make", "--out", m_dir.file("\xe9.GPH"),
+                                    "curves", "--populations", "272", "--cancers", "0"});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_EQ(nlohmann::json::parse(made.out)["file"], m_dir.file("\xc3\xa9.GPH"));
+}
+
+TEST_F(BadInputCli, OutputThatCannotBeWrittenIsAFailureWithTheReason) {
+    const std::vector<std::vector<std::string>> commands = {
+        {"--help"},
+        {"dict", "cancers"},
+        {"dict", "registries", "--json"},
+        {"rates", "--population", "1", "--cancer", "0"},
+        {"rates", "--populations", "0-1", "--cancers", "0"},
+        {"rates", "--population", "1", "--cancer", "0", "--json"},
+        {"compare", "--ref", "0,0,m", "--comp", "1,0,m"},
+        {"sir", "--ref", "0,0,m", "--populations", "0-1"},
+        {"table", "--population", "0-1"},
+        {"report", "--kind", "summary", "--populations", "0-1", "--cancers", "0"},
+        {"graph", "curves", "--populations", "1", "--cancers", "0", "--json"},
+        {"graph", "pyramid", "--population", "1"},
+        {"template", "make", "--out", m_dir.file("made.RPT"), "--kind", "summary", "--populations",
+         "1", "--cancers", "0"},
+    };
+    for (const auto& command : commands) {
+        const ProcessResult result = runCli(m_dir, command, "/dev/full");
+        EXPECT_EQ(result.exitCode, 1) << command[0] << ": " << result.err;
+        EXPECT_NE(result.err.find("orvelan-cli: cannot write standard output: No space left on "
+                                  "device\n"),
+                  std::string::npos)
+            << command[0] << ": " << result.err;
+    }
+
+    // A redirected stream on a full disk stops at the first chunk it cannot write.
+    const std::string csv = m_dir.file("rates.csv");
+    {
+        const FullDisk full(100);
+        const ProcessResult result = runCli(
+            m_dir, {"rates", "--populations", "0-1", "--cancers", "0", "--sexes", "m,f,both"}, csv);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find("cannot write standard output: File too large"),
+                  std::string::npos)
+            << result.err;
+    }
+    EXPECT_EQ(fs::file_size(csv), 100u);
+}
+
 TEST_F(BadInputCli, DataFileLongerThanItsLayoutIsAWarningOnStandardError) {
     const std::string path = m_dir.file("ORVELAN.POP");
     const auto size = fs::file_size(path);
@@ -114,6 +259,18 @@ TEST_F(BadInputCli, RegistryGroupWithAMemberThatIsNoPopulationIsNamed) {
                               "(0-228)"),
               std::string::npos)
         << result.err;
+}
+
+TEST_F(BadInputCli, CancerGroupWithAMemberThatIsNoCancerIsNamed) {
+    for (const std::string member : {"999", "252", "300"}) {
+        m_dir.write("ICDuser.dic", groupLine("Broken", "000" + member));
+        const ProcessResult result = run({"rates", "--population", "1", "--cancer", "252"});
+        EXPECT_EQ(result.exitCode, 1) << member << ": " << result.out;
+        EXPECT_NE(result.err.find(m_dir.file("ICDuser.dic") + ": group 252 (Broken) has member " +
+                                  member + ", which is not a cancer (0-251)"),
+                  std::string::npos)
+            << result.err;
+    }
 }
 
 TEST_F(BadInputCli, ExportIntoAFolderThatCannotBeUsedIsReported) {

@@ -10,10 +10,11 @@
 
 namespace orvelan::test {
 
-/// Runs orvelan-cli on a data directory.
-inline ProcessResult runCli(const TempDir& dir, std::vector<std::string> args) {
+/// Runs orvelan-cli on a data directory; with outPath, its standard output goes there.
+inline ProcessResult runCli(const TempDir& dir, std::vector<std::string> args,
+                            const std::string& outPath = {}) {
     args.insert(args.begin(), {ORVELAN_CLI_PATH, "--data-dir", dir.str()});
-    return runProcess(args);
+    return runProcess(args, outPath);
 }
 
 /// Both sexes of a population registered 1990-1994 with the same person-years in groups

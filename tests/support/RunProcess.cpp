@@ -13,9 +13,9 @@ extern char** environ;
 
 namespace orvelan::test {
 
-ProcessResult runProcess(const std::vector<std::string>& argv) {
+ProcessResult runProcess(const std::vector<std::string>& argv, const std::string& stdoutPath) {
     TempDir dir;
-    const std::string outPath = dir.file("stdout");
+    const std::string outPath = stdoutPath.empty() ? dir.file("stdout") : stdoutPath;
     const std::string errPath = dir.file("stderr");
 
     posix_spawn_file_actions_t actions;
@@ -41,7 +41,7 @@ ProcessResult runProcess(const std::vector<std::string>& argv) {
 
     ProcessResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = dir.read("stdout");
+    result.out = stdoutPath.empty() ? dir.read("stdout") : std::string();
     result.err = dir.read("stderr");
     return result;
 }

@@ -12,7 +12,8 @@ struct ProcessResult {
     std::string err;
 };
 
-/// Runs a program with arguments (no shell), capturing its standard output and error.
-ProcessResult runProcess(const std::vector<std::string>& argv);
+/// Runs a program with arguments (no shell), capturing its standard output and error;
+/// with outPath, standard output goes to that file (or device) instead and out stays empty.
+ProcessResult runProcess(const std::vector<std::string>& argv, const std::string& outPath = {});
 
 } // namespace orvelan::test

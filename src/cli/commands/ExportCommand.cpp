@@ -47,9 +47,7 @@ void selectSexes(ExportSettings& settings, const std::string& text) {
 
 /// Population numbers (0-228, 272 + k) become registry list slots (dictionary rows, 272 + k).
 void selectPopulations(ExportSettings& settings, CliContext& context, const std::string& text) {
-    for (const int number : parseNumberList(
-             text, [&context](int population) { context.checkPopulation(population); })) {
-        const int population = context.checkPopulation(number);
+    for (const int population : context.populationList(text)) {
         const int slot = population >= kFirstRegistryGroup
                              ? population
                              : CRegistryDictionary::rowOfPopulation(population).value_or(-1);
@@ -61,9 +59,7 @@ void selectPopulations(ExportSettings& settings, CliContext& context, const std:
 }
 
 void selectCancers(ExportSettings& settings, CliContext& context, const std::string& text) {
-    for (const int number :
-         parseNumberList(text, [&context](int cancer) { context.checkCancer(cancer); })) {
-        const int cancer = context.checkCancer(number);
+    for (const int cancer : context.cancerList(text)) {
         settings.cancerSelection[static_cast<std::size_t>(cancer)] = cancer;
     }
 }

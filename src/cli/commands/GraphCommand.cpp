@@ -262,7 +262,7 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
                 }
             },
             model);
-        context.out() << json.dump(2) << '\n';
+        context.printJson(json);
     } else if (request.out.empty()) {
         printSummary(context.out(), model);
     } else {

@@ -142,29 +142,27 @@ std::vector<Sex> parseSexList(const std::string& text) {
 }
 
 std::vector<int> parseKindList(const std::string& text) {
-    std::vector<int> kinds = parseNumberList(text);
-    for (const int kind : kinds) {
-        if (kind < 0 || kind >= kRateKindCount) {
-            throw usageError("unknown rate kind " + std::to_string(kind) +
-                             " (0 crude rate, 1 ASR World, 2 ASR European, 3 cumulative rate, "
-                             "4 cumulative risk, 5 number of cases)");
-        }
-    }
-    return kinds;
+    const auto unknown = [](const std::string& kind) {
+        throw usageError("unknown rate kind " + kind +
+                         " (0 crude rate, 1 ASR World, 2 ASR European, 3 cumulative rate, "
+                         "4 cumulative risk, 5 number of cases)");
+    };
+    return parseNumberList(
+        text,
+        [&unknown](int kind) {
+            if (kind < 0 || kind >= kRateKindCount) {
+                unknown(std::to_string(kind));
+            }
+        },
+        unknown);
 }
 
 void streamRates(CliContext& context, const RatesOptions& options) {
     if (options.listOptions[0]->count() == 0 || options.listOptions[1]->count() == 0) {
         throw usageError("the list form of rates needs --populations and --cancers");
     }
-    std::vector<int> populations = parseNumberList(options.populations);
-    for (int& population : populations) {
-        population = context.checkPopulation(population);
-    }
-    std::vector<int> cancers = parseNumberList(options.cancers);
-    for (int& cancer : cancers) {
-        cancer = context.checkCancer(cancer);
-    }
+    const std::vector<int> populations = context.populationList(options.populations);
+    const std::vector<int> cancers = context.cancerList(options.cancers);
     const std::vector<Sex> sexes = parseSexList(options.sexes);
     const std::vector<int> kinds = parseKindList(options.kinds);
     const StreamFormat format = parseStreamFormat(options.format);

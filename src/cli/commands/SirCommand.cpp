@@ -52,11 +52,7 @@ void printSir(CliContext& context, const SirOptions& options) {
     const IntervalChoice choice = options.intervals.choice({IntervalFigure::Sir}, "the SIR");
     const bool named = options.intervals.given();
     const CurveArgument reference = parseCurveArgument(context, "--ref", options.reference);
-    std::vector<int> populations = parseNumberList(
-        options.populations, [&context](int population) { context.checkPopulation(population); });
-    for (int& population : populations) {
-        population = context.checkPopulation(population);
-    }
+    const std::vector<int> populations = context.populationList(options.populations);
     checkCurveForRange(context, reference, options.from, options.to);
 
     CIncidenceStore& store = context.store();

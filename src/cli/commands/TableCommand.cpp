@@ -190,10 +190,7 @@ nlohmann::json emitTables(CliContext& context, const TableOptions& options,
 }
 
 void printTable(CliContext& context, const TableOptions& options) {
-    std::vector<int> populations = parseNumberList(options.populations);
-    for (int& population : populations) {
-        population = context.checkPopulation(population);
-    }
+    const std::vector<int> populations = context.populationList(options.populations);
     if (!options.sex.empty() && !options.ageSpecific) {
         throw usageError("--sex applies to the age-specific table only (--age-specific)");
     }

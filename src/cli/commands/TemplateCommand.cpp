@@ -166,8 +166,7 @@ struct MakeOptions {
 void printMade(CliContext& context, const std::string& path, const std::string& type,
                std::size_t bytes) {
     if (context.json) {
-        context.out() << nlohmann::json{{"file", path}, {"type", type}, {"bytes", bytes}}.dump(2)
-                      << '\n';
+        context.printJson({{"file", path}, {"type", type}, {"bytes", bytes}});
         return;
     }
     context.out() << "Saved " << path << " (" << type << ")\n";

@@ -277,17 +277,19 @@ bool CIncidenceStore::groupMembers(const CUserGroupDictionary* groups, int index
     if (groups == nullptr || index < 0 || index >= groups->count()) {
         return false;
     }
-    members = groups->group(index).memberList();
+    const UserGroup& group = groups->group(index);
+    members = group.memberList();
     const auto bad = std::find_if(members.begin(), members.end(),
                                   [limit](int member) { return member >= limit; });
-    if (bad == members.end()) {
+    if (bad == members.end() && group.unknownMember < 0) {
         return true;
     }
     const bool registry = groups->kind() == GroupKind::Registry;
     m_loadError = groups->path() + ": group " +
                   std::to_string(index + (registry ? kFirstRegistryGroup : kFirstCancerGroup)) +
-                  " (" + groups->group(index).trimmedName() + ") has member " +
-                  std::to_string(*bad) + ", which is not a " +
+                  " (" + group.trimmedName() + ") has member " +
+                  std::to_string(bad != members.end() ? *bad : group.unknownMember) +
+                  ", which is not a " +
                   (registry ? "population (0-" : "cancer (0-") + std::to_string(limit - 1) + ")";
     return false;
 }

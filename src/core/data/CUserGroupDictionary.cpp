@@ -142,7 +142,8 @@ UserGroup CUserGroupDictionary::parseLine(const std::string& line) const {
     group.members.assign(static_cast<std::size_t>(slotCount()), -1);
 
     // Members run until the stored terminator; a cancer number beyond the dictionary also ends
-    // the list (it is not kept, so that a load never reads another sex's records).
+    // the list (it is not kept, so that a load never reads another sex's records, but noted, so
+    // that the group is refused by name rather than summed without it).
     std::size_t column = kFirstMemberColumn;
     for (auto& slot : group.members) {
         int value = 0;
@@ -151,6 +152,7 @@ UserGroup CUserGroupDictionary::parseLine(const std::string& line) const {
         }
         column += kMemberWidth;
         if (m_kind == GroupKind::Cancer && value >= kCancerCount) {
+            group.unknownMember = value;
             break;
         }
         slot = value;
