@@ -4,6 +4,7 @@
 #include "CliError.h"
 #include "core/data/Codes.h"
 #include "core/io/NumberText.h"
+#include "core/io/TextEncoding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -149,7 +150,7 @@ void FigureStream::endRow(std::string_view standard) {
         if (m_format == StreamFormat::JsonLines) {
             put(",\"standard\":");
             put(standard.empty() ? std::string("null")
-                                 : nlohmann::json(std::string(standard)).dump());
+                                 : nlohmann::json(displayUtf8(standard)).dump());
         } else {
             m_buffer[m_used++] = m_separator;
             if (standard.find_first_of(std::string{m_separator, '"'}) == std::string_view::npos) {

@@ -97,6 +97,14 @@ TEST_F(StandardCli, RatesTakeEachStandardAndNameIt) {
     EXPECT_EQ(firstLine["method"], "normal");
     EXPECT_TRUE(
         nlohmann::json::parse(jsonl.out.substr(jsonl.out.find('\n') + 1))["standard"].is_null());
+    // A standard named in the files' Latin-1 comes out as UTF-8 JSON.
+    const std::string latin1 = file("latin1.std", "name: Fl\xe2t\n" + std::string(18 * 2, ' ') +
+                                                      "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n");
+    const auto named = run({"rates", "--populations", "0", "--cancers", "0", "--sexes", "f",
+                            "--kinds", "1", "--world", latin1, "--format", "jsonl"});
+    ASSERT_EQ(named.exitCode, 0) << named.err;
+    EXPECT_EQ(nlohmann::json::parse(named.out.substr(0, named.out.find('\n')))["standard"],
+              "Fl\u00e2t");
     const auto plain = run({"rates", "--populations", "0", "--cancers", "0", "--kinds", "1"});
     EXPECT_EQ(plain.out.substr(0, plain.out.find('\n')),
               "population,cancer,sex,kind,value,se,lower,upper");
