@@ -96,4 +96,17 @@ Series FixtureData::flatPersonYears(double perGroup, int lastAgeGroup) {
     return personYears;
 }
 
+FixtureData FixtureData::smallCounts() {
+    FixtureData data;
+    PopulationFixture population;
+    population.personYears = flatPersonYears(10000.0);
+    data.setPopulation(0, 0, population);
+    CasesFixture cases;
+    cases.cases[10] = 2;
+    cases.cases[12] = 1;
+    cases.cases[15] = 3;
+    data.setCases(0, 0, 0, cases);
+    return data;
+}
+
 } // namespace orvelan::test

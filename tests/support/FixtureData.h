@@ -37,6 +37,10 @@ class FixtureData {
     static Series flatPersonYears(double perGroup, int lastAgeGroup = kTopAgeGroup);
     /// A series that is zero but in the given (age group, value) entries.
     static Series seriesAt(std::initializer_list<std::pair<int, double>> entries);
+    /// The small counts the interval and standard tests work by hand: males of population 0
+    /// with 10,000 person-years in every group and 2, 1 and 3 cases of cancer 0 in groups 10,
+    /// 12 and 15 (rates 20, 10 and 30 per 100,000).
+    static FixtureData smallCounts();
 
   private:
     std::map<std::tuple<int, int>, PopulationFixture> m_populations;

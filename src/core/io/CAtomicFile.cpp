@@ -31,13 +31,12 @@ std::size_t folderNameMax(const std::string& path) {
 /// A name beside the file for its temporary copy. The file's own name is cut where the two
 /// together would be longer than the folder's longest name, so that a name of 250 characters
 /// can still be written.
-std::string temporaryName(const std::string& path) {
+std::string temporaryName(const std::string& path, std::size_t nameMax) {
     static std::atomic<unsigned> counter{0};
     const std::string suffix =
         ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
     const std::size_t slash = path.rfind('/');
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::size_t nameMax = folderNameMax(path);
     if (path.size() - nameStart + suffix.size() > nameMax && suffix.size() < nameMax) {
         return path.substr(0, nameStart + nameMax - suffix.size()) + suffix;
     }
@@ -166,8 +165,9 @@ std::string replacedFile(const std::string& path) {
 
 CAtomicFile::CAtomicFile(std::string path)
     : m_path(std::move(path)), m_target(replacedFile(m_path)) {
-    m_tempPath = temporaryName(m_target);
-    removeStaleTemporaries(m_target, folderNameMax(m_target));
+    m_nameMax = folderNameMax(m_target);
+    m_tempPath = temporaryName(m_target, m_nameMax);
+    removeStaleTemporaries(m_target, m_nameMax);
     // "x": never reuse a file some other writer left behind under the same name.
     m_file = std::fopen(m_tempPath.c_str(), "wbx");
     if (m_file == nullptr) {
@@ -371,7 +371,7 @@ IoResult CAtomicFile::commitTogether(const std::vector<CAtomicFile*>& files) {
     };
     std::vector<Backup> backups;
     for (CAtomicFile* file : files) {
-        Backup backup{temporaryName(file->m_target), true};
+        Backup backup{temporaryName(file->m_target, file->m_nameMax), true};
         if (::link(file->m_target.c_str(), backup.path.c_str()) != 0) {
             backup.hadOld = errno != ENOENT;
             backup.path.clear();

@@ -71,6 +71,7 @@ class CAtomicFile {
     std::string m_path;   // as the caller names it, in messages
     std::string m_target; // the file replaced: m_path, or the file a symbolic link points to
     std::string m_tempPath;
+    std::size_t m_nameMax = 255; // the longest name the target's folder takes
     std::FILE* m_file = nullptr;
     IoResult m_result;
     bool m_closed = false; // closed by closeTemporary(), not yet synced

@@ -94,16 +94,7 @@ TEST(IntervalMethod, EachFigureGetsAnApplicableMethod) {
 class IntervalsOnStore : public ::testing::Test {
   protected:
     void SetUp() override {
-        test::FixtureData data;
-        test::PopulationFixture population;
-        population.personYears = test::FixtureData::flatPersonYears(10000.0);
-        data.setPopulation(0, 0, population);
-        test::CasesFixture cases;
-        cases.cases[10] = 2;
-        cases.cases[12] = 1;
-        cases.cases[15] = 3;
-        data.setCases(0, 0, 0, cases);
-        data.write(m_dir.str());
+        test::FixtureData::smallCounts().write(m_dir.str());
         ASSERT_TRUE(m_store.open(m_dir.str()));
         ASSERT_TRUE(m_store.load(0, 0, Sex::Male));
     }

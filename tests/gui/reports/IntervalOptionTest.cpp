@@ -12,7 +12,6 @@
 #include "gui/widgets/CGridCtrl.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFontMetrics>
 
 using namespace orvelan;
@@ -24,11 +23,6 @@ namespace {
 const QString kNormalCell = QStringLiteral("     0.00 (0.00 to 0.00)");
 const QString kExactCell = QStringLiteral("     0.00 (0.00 to 2.05)");
 const QString kNote = QStringLiteral(" [95% CI: Exact Poisson / Gamma (Fay-Feuer)]");
-
-QString readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
-}
 
 } // namespace
 
@@ -62,7 +56,7 @@ class IntervalOptionTest : public QObject {
         QCOMPARE(cell(view, 1, 1), kExactCell);
 
         fixture.stop();
-        QVERIFY(readAll(fixture.defaultSettingsPath())
+        QVERIFY(fixture.defaultSettingsText()
                     .contains(QStringLiteral("[Intervals]\nMethod=exact\nLevel=95\n")));
         fixture.start();
         QVERIFY(action(cmd::kIntervalsSmallCounts)->isChecked());
@@ -73,7 +67,7 @@ class IntervalOptionTest : public QObject {
         QCOMPARE(cell(reopened, 1, 1), kNormalCell);
         QCOMPARE(cell(reopened, 0, 0), title);
         fixture.stop();
-        QVERIFY(!readAll(fixture.defaultSettingsPath()).contains(QStringLiteral("Intervals")));
+        QVERIFY(!fixture.defaultSettingsText().contains(QStringLiteral("Intervals")));
     }
 
     // The mark of the method wraps below the title instead of widening the label column, in

@@ -14,19 +14,9 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <fstream>
 
 using namespace orvelan;
-
-namespace {
-
-QString readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
-}
-
-} // namespace
 
 class StandardOptionTest : public QObject {
     Q_OBJECT
@@ -71,7 +61,7 @@ class StandardOptionTest : public QObject {
         QVERIFY(!action(cmd::kStandardWorldWho2000)->isChecked());
 
         fixture.stop();
-        const QString settings = readAll(fixture.defaultSettingsPath());
+        const QString settings = fixture.defaultSettingsText();
         QVERIFY2(settings.contains(QStringLiteral("[Standards]\nWorld=")), qPrintable(settings));
         QVERIFY(settings.contains(QStringLiteral("flat.std\nEuropean=2013\n")));
         fixture.start();
@@ -85,7 +75,7 @@ class StandardOptionTest : public QObject {
         QCOMPARE(cell(reopened, 0, 2), QStringLiteral("ASR (World)"));
         QCOMPARE(cell(reopened, 1, 3), QStringLiteral("     0.80"));
         fixture.stop();
-        QVERIFY(!readAll(fixture.defaultSettingsPath()).contains(QStringLiteral("Standards")));
+        QVERIFY(!fixture.defaultSettingsText().contains(QStringLiteral("Standards")));
     }
 
     void testsAndTotalIsKeptInTheSettings() {
@@ -95,13 +85,13 @@ class StandardOptionTest : public QObject {
         action(cmd::kSirTests)->trigger();
         QVERIFY(action(cmd::kSirTests)->isChecked());
         fixture.stop();
-        QVERIFY(readAll(fixture.defaultSettingsPath())
+        QVERIFY(fixture.defaultSettingsText()
                     .contains(QStringLiteral("[Comparison]\nTestsAndTotal=1\n")));
         fixture.start();
         QVERIFY(action(cmd::kSirTests)->isChecked());
         action(cmd::kSirTests)->trigger();
         fixture.stop();
-        QVERIFY(!readAll(fixture.defaultSettingsPath()).contains(QStringLiteral("Comparison")));
+        QVERIFY(!fixture.defaultSettingsText().contains(QStringLiteral("Comparison")));
     }
 
   private:

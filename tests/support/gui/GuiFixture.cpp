@@ -7,6 +7,7 @@
 #include "gui/widgets/CShell.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <filesystem>
@@ -55,6 +56,11 @@ QString GuiFixture::defaultSettingsPath() const {
     return QString::fromStdString(m_configDir.str()) + QLatin1Char('/') +
            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
            QStringLiteral(".ini");
+}
+
+QString GuiFixture::defaultSettingsText() const {
+    QFile file(defaultSettingsPath());
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
 }
 
 void GuiFixture::expectDialog(DialogHandler handler) { m_handlers.push_back(std::move(handler)); }

@@ -42,6 +42,8 @@ class GuiFixture : public QObject {
     const TempDir& dataDir() const { return m_dataDir; }
     /// The settings file a start without --settings uses.
     QString defaultSettingsPath() const;
+    /// That file's text, its bytes as Latin-1; empty when there is none.
+    QString defaultSettingsText() const;
 
     /// The next modal dialog goes to this handler, which must close it.
     void expectDialog(DialogHandler handler);
