@@ -12,7 +12,11 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <cstdio>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace orvelan::test {
 namespace {
@@ -282,6 +286,46 @@ TEST_F(BadInputCli, ExportIntoAFolderThatCannotBeUsedIsReported) {
         EXPECT_EQ(result.exitCode, 1) << result.err;
         EXPECT_NE(result.err.find("orvelan-cli: output folder"), std::string::npos) << result.err;
     }
+}
+
+// A new release copied over ORVELAN.DAT while an export reads it: exit 1 naming the file, no
+// output and no temporary (the process used to die of a bus error and leave both temporaries).
+TEST_F(BadInputCli, ExportOfADataFileCutShortWhileInUseFails) {
+    fs::create_directory(m_dir.file("out"));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::freopen(m_dir.file("err.txt").c_str(), "w", stderr);
+        std::freopen("/dev/null", "w", stdout);
+        const std::string data = m_dir.str();
+        const std::string out = m_dir.file("out/all");
+        ::execl(ORVELAN_CLI_PATH, ORVELAN_CLI_PATH, "--data-dir", data.c_str(), "export",
+                "--populations", "0-228", "--cancers", "0-251", "--out", out.c_str(),
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    const auto writing = [&] {
+        for (const auto& entry : fs::directory_iterator(m_dir.file("out"))) {
+            if (entry.path().filename().string().find(".tmp-") != std::string::npos) {
+                return true;
+            }
+        }
+        return false;
+    };
+    const auto start = std::chrono::steady_clock::now();
+    while (!writing() && std::chrono::steady_clock::now() - start < std::chrono::seconds(10)) {
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    fs::resize_file(m_dir.file("ORVELAN.DAT"), 100000);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_NE(m_dir.read("err.txt").find("(ORVELAN.DAT was cut short on disk while in use: "
+                                         "start again once the new data files are in place)"),
+              std::string::npos)
+        << m_dir.read("err.txt");
+    EXPECT_TRUE(fs::is_empty(m_dir.file("out")));
 }
 
 TEST_F(BadInputCli, OutputsThatBelongTogetherAreReplacedTogether) {

@@ -97,6 +97,13 @@ double combinedVerification(double male, double maleCases, double female, double
     return weights != 0.0 ? weighted / weights : sum / available;
 }
 
+/// A data file that became shorter while mapped reads as zeros past its new end: every load
+/// after that is refused with this message.
+std::string cutMessageOf(std::string_view file) {
+    return std::string(file) +
+           " was cut short on disk while in use: start again once the new data files are in place";
+}
+
 bool isPopulation(int population) { return population >= 0 && population < kPopulationCount; }
 bool isCancer(int cancer) { return cancer >= 0 && cancer < kCancerCount; }
 bool isSex(Sex sex) { return sex == Sex::Male || sex == Sex::Female; }
@@ -151,6 +158,28 @@ bool CIncidenceStore::open(const std::string& dataDirectory) {
     return m_problems.empty();
 }
 
+std::string CIncidenceStore::changedOnDiskMessage() const {
+    const bool cases = m_casesFile.changedOnDisk();
+    const bool population = m_populationFile.changedOnDisk();
+    if (!cases && !population) {
+        return {};
+    }
+    const std::string files =
+        cases && population ? std::string(kCasesFileName) + " and " + std::string(kPopulationFileName)
+        : cases             ? std::string(kCasesFileName)
+                            : std::string(kPopulationFileName);
+    return files + " changed on disk after ORVELAN opened " + (cases && population ? "them" : "it") +
+           ": restart ORVELAN before computing further figures, so that all of them come from "
+           "the same files.";
+}
+
+std::string CIncidenceStore::cutShortMessage() const {
+    if (m_casesFile.wasCut()) {
+        return cutMessageOf(kCasesFileName);
+    }
+    return m_populationFile.wasCut() ? cutMessageOf(kPopulationFileName) : std::string();
+}
+
 bool CIncidenceStore::isOpen() const { return m_casesFile.isOpen() && m_populationFile.isOpen(); }
 
 void CIncidenceStore::setUserGroups(const CUserGroupDictionary* cancerGroups,
@@ -180,6 +209,10 @@ const CIncidenceStore::PopulationRecord* CIncidenceStore::fetchPopulation(int po
     }
     record.type = static_cast<char>(bytes[kTypeOffset]);
     record.marker = static_cast<char>(bytes[kMarkerOffset]);
+    if (m_populationFile.wasCut()) {
+        m_loadError = cutMessageOf(kPopulationFileName);
+        return nullptr;
+    }
     if (!allFinite(record.personYears)) {
         m_loadError = std::string(kPopulationFileName) + ": the record of population " +
                       std::to_string(population) + ", sex " + std::to_string(indexOf(sex)) +
@@ -203,6 +236,10 @@ bool CIncidenceStore::fetchCases(int population, Sex sex, int cancer, Series& ca
         cases[i] = float32At(bytes + 4 * i);
     }
     verification = float32At(bytes + kCasesVerificationOffset);
+    if (m_casesFile.wasCut()) {
+        m_loadError = cutMessageOf(kCasesFileName);
+        return false;
+    }
     if (!allFinite(cases) || !std::isfinite(verification)) {
         m_loadError = std::string(kCasesFileName) + ": the record of population " +
                       std::to_string(population) + ", sex " + std::to_string(indexOf(sex)) +

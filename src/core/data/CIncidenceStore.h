@@ -51,6 +51,13 @@ class CIncidenceStore {
     /// One message per file that is longer than its layout by less than a record: it is read
     /// by its layout, but the user should hear of it.
     const std::vector<std::string>& warnings() const { return m_warnings; }
+    /// The message to show when a data file on disk is no longer the one that was opened (a
+    /// new release copied over it, say); empty while both are unchanged. A file cut short is
+    /// refused by every load from then on (loadError() says so).
+    std::string changedOnDiskMessage() const;
+    /// Why nothing more can be computed once a read found a data file cut short on disk (every
+    /// load is refused from then on); empty while both files read whole.
+    std::string cutShortMessage() const;
 
     /// The user group dictionaries the group loads and labels read (owned by the caller).
     void setUserGroups(const CUserGroupDictionary* cancerGroups,

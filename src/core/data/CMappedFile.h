@@ -6,7 +6,14 @@
 #include <cstdint>
 #include <string>
 
+struct stat;
+
 // A file mapped read-only into memory for the life of the object.
+//
+// A file cut short while it is mapped (a new release copied over it, say) would kill the process
+// at the first read past its new end. The mapping is guarded: such a read finds zeros instead and
+// marks the mapping cut, which the reader checks after taking what it needs, so that it can
+// refuse what it read and tell the user instead of dying.
 namespace orvelan {
 
 class CMappedFile {
@@ -28,9 +35,29 @@ class CMappedFile {
     /// True when the error of the last open was that the file does not exist.
     bool wasMissing() const { return m_missing; }
 
+    /// True once a read found the file shorter than it was when mapped: what was read since
+    /// may be zeros.
+    bool wasCut() const;
+    /// True when the path no longer names the file as it was mapped: another file put in its
+    /// place, a new size or modification time, or no file at all.
+    bool changedOnDisk() const;
+
   private:
+    struct Identity {
+        unsigned long long device = 0;
+        unsigned long long inode = 0;
+        long long size = -1;
+        long long modifiedSeconds = 0;
+        long modifiedNanoseconds = 0;
+        bool operator==(const Identity&) const = default;
+    };
+    static Identity identityOf(const struct stat& status);
+
+    std::string m_path;
     const std::uint8_t* m_data = nullptr;
     std::size_t m_size = 0;
+    int m_guard = -1; // the slot of the mapping among the guarded ones, or -1
+    Identity m_identity;
     bool m_open = false;
     bool m_missing = false;
 };

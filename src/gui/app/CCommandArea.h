@@ -26,6 +26,9 @@ class CCommandArea : public QObject {
   protected:
     /// True when the data files are open; otherwise tells the user why the command cannot run.
     bool requireData();
+    /// True unless a data file was found cut short on disk; then says so, since the open tables
+    /// could not be computed again.
+    bool requireWholeData();
 
     CORVELANApp& app() const { return m_app; }
     CMainFrame& frame() const { return m_frame; }

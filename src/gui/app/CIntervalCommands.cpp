@@ -34,6 +34,10 @@ std::vector<int> CIntervalCommands::commands() const {
 bool CIntervalCommands::isAvailable(int /*id*/) const { return true; }
 
 void CIntervalCommands::run(int id) {
+    if (!requireWholeData()) {
+        showChoice();
+        return;
+    }
     app().intervals() = id == cmd::kIntervalsSmallCounts ? kSmallCounts : IntervalChoice{};
     showChoice();
     for (CChildFrame* child : frame().childFrames()) {

@@ -136,6 +136,16 @@ QString CORVELANApp::workDirectory() const { return m_dataDirectory + QStringLit
 
 bool CORVELANApp::hasData() const { return m_store && m_store->isOpen(); }
 
+void CORVELANApp::tellIfDataChanged() {
+    if (m_toldDataChanged || !hasData()) {
+        return;
+    }
+    if (const std::string changed = m_store->changedOnDiskMessage(); !changed.empty()) {
+        m_toldDataChanged = true;
+        m_mainFrame->showError(QString::fromStdString(changed));
+    }
+}
+
 QString CORVELANApp::dataProblemMessage() const {
     QString message = QStringLiteral("The data files cannot be used:\n\n");
     for (const QString& problem : m_dataProblems) {
@@ -190,6 +200,7 @@ bool CORVELANApp::openGraphTemplate(const QString& path) {
         m_mainFrame->showError(QString::fromStdString(read.message));
         return false;
     }
+    tellIfDataChanged();
     return gui::openGraph(*m_mainFrame, settings);
 }
 
@@ -211,6 +222,7 @@ bool CORVELANApp::openReportTemplate(const QString& path) {
         return false;
     }
     m_blocks.report = loaded;
+    tellIfDataChanged();
     CReportCommands::openOutputs(*m_mainFrame, *this, loaded);
     return true;
 }

@@ -69,6 +69,9 @@ class CORVELANApp : public QObject {
     const QStringList& dataProblems() const { return m_dataProblems; }
     /// The message shown at start-up and by data commands when the data files are unusable.
     QString dataProblemMessage() const;
+    /// Before a command computes from the data: tells the user, once, that a data file on disk
+    /// is no longer the one read at start-up (the figures keep coming from what was read).
+    void tellIfDataChanged();
 
     /// The wizard choices remembered between wizards; the graph block also carries the colour
     /// and slice-count settings kept in the settings file.
@@ -132,6 +135,7 @@ class CORVELANApp : public QObject {
     QStringList m_startupProblems;
     std::unique_ptr<CMainFrame> m_mainFrame;
     bool m_started = false;
+    bool m_toldDataChanged = false;
 };
 
 } // namespace orvelan

@@ -69,6 +69,11 @@ void CStandardCommands::listUserStandards() {
 }
 
 void CStandardCommands::run(int id) {
+    if (!requireWholeData()) {
+        showChoice();
+        showTests();
+        return;
+    }
     if (id == cmd::kSirTests) {
         app().sirTests() = !app().sirTests();
         showTests();

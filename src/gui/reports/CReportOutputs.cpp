@@ -78,6 +78,11 @@ std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
                                                 static_cast<qsizetype>(builder.text().size()));
         } else {
             document.view = gridView(output, choices, store, fontFace, intervals, standards);
+            if (const std::string cut = store.cutShortMessage(); !cut.empty()) {
+                document.view.reset(); // its cells were computed from what is no longer there
+                document.failure =
+                    QStringLiteral("The table cannot be built: %1").arg(QString::fromStdString(cut));
+            }
         }
         documents.push_back(std::move(document));
     }

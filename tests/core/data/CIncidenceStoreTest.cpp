@@ -252,6 +252,35 @@ TEST(StoreFiles, ShortFileIsNamedWithBothSizes) {
     EXPECT_EQ(store.personYears()[0], 1000.0);
 }
 
+// A new release copied over the open files: a file cut short refuses every load after the cut
+// (instead of a bus error), and a file replaced or rewritten is reported as changed.
+TEST(StoreFiles, FilesThatChangeWhileOpenAreRefusedOrReported) {
+    TempDir dir;
+    FixtureData data;
+    data.setPopulation(200, 0, population(17));
+    data.setCases(200, 0, 0, {casesAt({{3, 2.0}})});
+    data.write(dir.str());
+    CIncidenceStore store;
+    ASSERT_TRUE(store.open(dir.str()));
+    EXPECT_TRUE(store.loadSingle(200, Sex::Male, 0));
+    EXPECT_EQ(store.changedOnDiskMessage(), "");
+
+    std::filesystem::resize_file(dir.file("ORVELAN.DAT"), 100000);
+    EXPECT_FALSE(store.loadSingle(200, Sex::Male, 0));
+    EXPECT_EQ(store.loadError(), "ORVELAN.DAT was cut short on disk while in use: start again "
+                                 "once the new data files are in place");
+    EXPECT_FALSE(store.loadSingle(0, Sex::Male, 0)); // before the cut, but read after it
+    EXPECT_EQ(store.changedOnDiskMessage(),
+              "ORVELAN.DAT changed on disk after ORVELAN opened it: restart ORVELAN before "
+              "computing further figures, so that all of them come from the same files.");
+
+    std::filesystem::create_directory(dir.file("new"));
+    data.write(dir.file("new"));
+    std::filesystem::rename(dir.file("new/ORVELAN.POP"), dir.file("ORVELAN.POP"));
+    EXPECT_EQ(store.changedOnDiskMessage().substr(0, 52),
+              "ORVELAN.DAT and ORVELAN.POP changed on disk after OR");
+}
+
 TEST_F(StoreTest, LabelsReadThePopulationRecordOfSexZero) {
     PopulationFixture record = population(17, 5.0);
     record.firstYear = 1988;

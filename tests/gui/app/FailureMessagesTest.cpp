@@ -10,11 +10,16 @@
 #include "core/data/CUserGroupDictionary.h"
 #include "core/reports/CReportTemplate.h"
 #include "core/reports/ReportBlock.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CommandIds.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/data/CUserRegistryDlg.h"
 #include "gui/reports/CReportOutputs.h"
 #include "gui/widgets/CEditLIB.h"
 
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QtTest>
 #include <cstring>
@@ -177,6 +182,42 @@ class FailureMessagesTest : public QObject {
                      QStringLiteral("File '%1' cannot be run: report kind 7 is not a report")
                          .arg(qs(path))),
                  qPrintable(shown.front()));
+    }
+
+    void dataFileCutShortBetweenTwoTablesKeepsTheDocuments() {
+        ReportChoices table; // the summary rates of cancer 0 in population 0, males
+        table.block.male = 1;
+        table.cancers[0] = 0;
+        const std::string path = m_data.file("table.RPT");
+        QVERIFY(CReportTemplate::write(path, table, 0, 0).ok());
+        start();
+        QVERIFY(m_app->openReportTemplate(qs(path)));
+        QCOMPARE(m_app->mainFrame()->mdiArea()->subWindowList().size(), 1);
+
+        // A new release copied over the data file while the program runs.
+        std::filesystem::resize_file(m_data.file("ORVELAN.DAT"), 0);
+        m_app->openReportTemplate(qs(path));
+        const QStringList shown = messagesAfter(2);
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0], QStringLiteral("ORVELAN.DAT changed on disk after ORVELAN opened it: "
+                                          "restart ORVELAN before computing further figures, so "
+                                          "that all of them come from the same files."));
+        QCOMPARE(shown[1], QStringLiteral("The table cannot be built: ORVELAN.DAT was cut short "
+                                          "on disk while in use: start again once the new data "
+                                          "files are in place"));
+        QCOMPARE(m_app->mainFrame()->mdiArea()->subWindowList().size(), 1);
+
+        // Told once; and the open table is not computed again under another interval method.
+        m_app->openReportTemplate(qs(path));
+        QCOMPARE(messagesAfter(1).size(), 1);
+        const QString before = m_app->mainFrame()->mdiArea()->subWindowList()[0]->windowTitle();
+        m_app->mainFrame()->action(cmd::kIntervalsSmallCounts)->trigger();
+        const QStringList refused = messagesAfter(1);
+        QCOMPARE(refused.size(), 1);
+        QVERIFY2(refused[0].endsWith(QStringLiteral("The open tables keep the figures they show.")),
+                 qPrintable(refused[0]));
+        QVERIFY(!m_app->mainFrame()->action(cmd::kIntervalsSmallCounts)->isChecked());
+        QCOMPARE(m_app->mainFrame()->mdiArea()->subWindowList()[0]->windowTitle(), before);
     }
 
     void standardTableThatCannotBeBuiltSaysWhy() {
