@@ -277,6 +277,28 @@ TEST_F(BadInputCli, CancerGroupWithAMemberThatIsNoCancerIsNamed) {
     }
 }
 
+// A group of no members has no rates: N.A. in a table, a named failure for one series.
+TEST_F(BadInputCli, GroupWithoutMembersIsNotAvailable) {
+    m_dir.write("ICDuser.dic", groupLine("Nothing", ""));
+    m_dir.write("POPuser.dic", groupLine("Nowhere", ""));
+    const ProcessResult cancer = run({"rates", "--population", "1", "--cancer", "252"});
+    EXPECT_EQ(cancer.exitCode, 1);
+    EXPECT_NE(cancer.err.find(m_dir.file("ICDuser.dic") + ": group 252 (Nothing) has no members"),
+              std::string::npos)
+        << cancer.err;
+    const ProcessResult registry = run({"rates", "--population", "272", "--cancer", "0"});
+    EXPECT_EQ(registry.exitCode, 1);
+    EXPECT_NE(registry.err.find("group 272 (Nowhere) has no members"), std::string::npos)
+        << registry.err;
+    const ProcessResult table =
+        run({"report", "--kind", "summary", "--populations", "1", "--cancers", "0,252", "--sexes", "m"});
+    ASSERT_EQ(table.exitCode, 0) << table.err;
+    const std::string last = linesOf(table.out).back();
+    EXPECT_EQ(last.rfind("Nothing", 0), 0u) << table.out;
+    EXPECT_NE(last.find("N.A."), std::string::npos) << table.out;
+    EXPECT_EQ(last.find_first_of("0123456789"), std::string::npos) << table.out;
+}
+
 TEST_F(BadInputCli, ExportIntoAFolderThatCannotBeUsedIsReported) {
     fs::create_symlink(m_dir.file("loop"), m_dir.file("loop"));
     const std::string tooLong = m_dir.file(std::string(300, 'd'));

@@ -318,16 +318,23 @@ bool CIncidenceStore::groupMembers(const CUserGroupDictionary* groups, int index
     members = group.memberList();
     const auto bad = std::find_if(members.begin(), members.end(),
                                   [limit](int member) { return member >= limit; });
-    if (bad == members.end() && group.unknownMember < 0) {
+    if (bad == members.end() && group.unknownMember < 0 && !members.empty()) {
         return true;
     }
     const bool registry = groups->kind() == GroupKind::Registry;
-    m_loadError = groups->path() + ": group " +
-                  std::to_string(index + (registry ? kFirstRegistryGroup : kFirstCancerGroup)) +
-                  " (" + group.trimmedName() + ") has member " +
+    const std::string named =
+        groups->path() + ": group " +
+        std::to_string(index + (registry ? kFirstRegistryGroup : kFirstCancerGroup)) + " (" +
+        group.trimmedName() + ")";
+    if (bad == members.end() && group.unknownMember < 0) {
+        // No member at all: its rates would be 0.00 over nothing rather than not available.
+        m_loadError = named + " has no members";
+        return false;
+    }
+    m_loadError = named + " has member " +
                   std::to_string(bad != members.end() ? *bad : group.unknownMember) +
-                  ", which is not a " +
-                  (registry ? "population (0-" : "cancer (0-") + std::to_string(limit - 1) + ")";
+                  ", which is not a " + (registry ? "population (0-" : "cancer (0-") +
+                  std::to_string(limit - 1) + ")";
     return false;
 }
 
