@@ -30,7 +30,7 @@ class CAgeSpecificRatesView : public CGridView {
     QString sortFirstEntry() const override;
     const CTextGrid* table() const override;
     std::optional<NumberGrid> numberGrid() const override;
-    bool hasNumbers() const override { return m_table != nullptr && m_store != nullptr; }
+    bool hasNumbers() const override { return m_table != nullptr && canRecompute(m_store); }
 
   private:
     AgeSpecificRatesSettings m_settings;

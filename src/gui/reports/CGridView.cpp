@@ -1,5 +1,6 @@
 #include "CGridView.h"
 
+#include "core/data/CIncidenceStore.h"
 #include "core/reports/CTextGrid.h"
 #include "core/reports/NumberTable.h"
 #include "gui/app/CChildFrame.h"
@@ -368,6 +369,10 @@ std::vector<int> CGridView::shownTableRows() const {
         }
     }
     return rows;
+}
+
+bool CGridView::canRecompute(const CIncidenceStore* store) {
+    return store != nullptr && store->cutShortMessage().empty();
 }
 
 std::string CGridView::numbersText(char separator) const {

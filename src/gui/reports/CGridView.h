@@ -21,6 +21,8 @@ class QPrinter;
 // text, printing, copy and select all. The views derive from it and add their table.
 namespace orvelan {
 
+class CIncidenceStore;
+
 class CGridCtrl;
 class CSortColumnDlg;
 class CTextGrid;
@@ -109,6 +111,9 @@ class CGridView : public QWidget, public CCommandTarget {
     virtual std::optional<NumberGrid> numberGrid() const { return std::nullopt; }
     /// Whether numberGrid() gives numbers, without computing them.
     virtual bool hasNumbers() const { return false; }
+    /// Whether the figures of a view can be computed again from the store: not once a data
+    /// file was found cut short on disk (they would be "N.A." where the view shows numbers).
+    static bool canRecompute(const CIncidenceStore* store);
     /// Fills the grid from a core table: texts, layouts, read-only state, font, row heights,
     /// then every column sized to its widest cell.
     void showTable(const CTextGrid& table);

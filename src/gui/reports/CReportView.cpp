@@ -1,7 +1,9 @@
 #include "CReportView.h"
 
-#include "gui/app/CommandIds.h"
 #include "core/data/CIncidenceStore.h"
+#include "gui/app/CommandIds.h"
+
+#include <QMessageBox>
 
 namespace orvelan {
 
@@ -45,6 +47,12 @@ void CReportView::setStandards(const StandardChoice& standards) {
 
 void CReportView::swap() {
     if (!m_table || m_store == nullptr) {
+        return;
+    }
+    if (!canRecompute(m_store)) {
+        QMessageBox::warning(this, QStringLiteral("ORVELAN"),
+                             QString::fromStdString(m_store->cutShortMessage()) +
+                                 QStringLiteral(". The table keeps the figures it shows."));
         return;
     }
     m_table->swap(*m_store);

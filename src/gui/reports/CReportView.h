@@ -44,7 +44,7 @@ class CReportView : public CGridView, public CIntervalTarget, public CStandardTa
     QString sortFirstEntry() const override;
     const CTextGrid* table() const override;
     std::optional<NumberGrid> numberGrid() const override;
-    bool hasNumbers() const override { return m_table != nullptr && m_store != nullptr; }
+    bool hasNumbers() const override { return m_table != nullptr && canRecompute(m_store); }
 
   private:
     ReportSettings m_settings;

@@ -36,7 +36,7 @@ class CSummaryRatesView : public CGridView, public CIntervalTarget, public CStan
     QString sortFirstEntry() const override;
     const CTextGrid* table() const override;
     std::optional<NumberGrid> numberGrid() const override;
-    bool hasNumbers() const override { return m_table != nullptr && m_store != nullptr; }
+    bool hasNumbers() const override { return m_table != nullptr && canRecompute(m_store); }
 
   private:
     SummaryRatesSettings m_settings;

@@ -14,6 +14,7 @@
 #include "gui/app/CommandIds.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/data/CUserRegistryDlg.h"
+#include "gui/reports/CGridView.h"
 #include "gui/reports/CReportOutputs.h"
 #include "gui/widgets/CEditLIB.h"
 
@@ -218,6 +219,10 @@ class FailureMessagesTest : public QObject {
                  qPrintable(refused[0]));
         QVERIFY(!m_app->mainFrame()->action(cmd::kIntervalsSmallCounts)->isChecked());
         QCOMPARE(m_app->mainFrame()->mdiArea()->subWindowList()[0]->windowTitle(), before);
+        auto* view = dynamic_cast<CGridView*>(
+            m_app->mainFrame()->mdiArea()->subWindowList()[0]->findChild<CGridView*>());
+        QVERIFY(view != nullptr);
+        QVERIFY(!view->isCommandEnabled(cmd::kCopyNumbers)); // they would be computed again
     }
 
     void standardTableThatCannotBeBuiltSaysWhy() {
