@@ -2,6 +2,7 @@
 
 #include "CliError.h"
 #include "core/graphs/GraphWizardRules.h"
+#include "core/io/TextEncoding.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -139,6 +140,15 @@ std::vector<int> parseNumberList(const std::string& text, const std::function<vo
         start = comma + 1;
     }
     return numbers;
+}
+
+std::string titleArgument(const std::string& text) {
+    std::optional<std::string> title = fileText(text);
+    if (!title) {
+        throw usageError("the title '" + text +
+                         "' has a character the files cannot keep (only Latin-1 text)");
+    }
+    return *title;
 }
 
 std::string fixed(double value, int decimals) {

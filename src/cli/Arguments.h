@@ -35,6 +35,10 @@ Sex parseSex(const std::string& text, bool allowBoth);
 std::vector<int> parseNumberList(const std::string& text, const std::function<void(int)>& check,
                                  const std::function<void(const std::string&)>& refuse);
 
+/// A title typed for a table, graph or template as the files keep it (Latin-1; UTF-8 from a
+/// terminal is converted); a usage error when a character has no Latin-1 byte.
+std::string titleArgument(const std::string& text);
+
 /// A number printed with a fixed count of decimals ("%.*f").
 std::string fixed(double value, int decimals);
 

@@ -12,6 +12,7 @@
 #include "graphics/CAgeCurvesPainter.h"
 #include "graphics/CBarChartPainter.h"
 #include "graphics/CImageExport.h"
+#include "graphics/CoreText.h"
 #include "graphics/CPieChartPainter.h"
 #include "graphics/CPyramidPainter.h"
 #include "graphics/FontFaces.h"
@@ -144,7 +145,7 @@ IoResult writeGraphImage(const std::string& path, const GraphModel& model,
             model);
     };
     return CImageExport::saveGraph(QSize(display.width, display.height), paint, path,
-                                   QString::fromStdString(settings.title));
+                                   fromCoreText(settings.title));
 }
 
 #else

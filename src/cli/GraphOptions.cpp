@@ -200,7 +200,7 @@ GraphSettings makeGraphSettings(CliContext& context, GraphKind kind, const Graph
     case GraphKind::UseTemplate:
         throw usageError("a template is not a graph kind");
     }
-    settings.title = options.title;
+    settings.title = titleArgument(options.title);
     if (settings.title.empty()) {
         CIncidenceStore& store = context.store();
         switch (kind) {

@@ -4,6 +4,7 @@
 #include "core/graphs/AxisLabels.h"
 #include "graphics/FontFaces.h"
 #include "graphics/GraphStyle.h"
+#include "graphics/CoreText.h"
 #include "graphics/GraphText.h"
 
 #include <QFontMetrics>
@@ -38,7 +39,7 @@ struct ValueAxis {
 };
 
 QStringList legendLines(const std::string& label) {
-    QStringList lines = qs(label).split(QLatin1Char('_'));
+    QStringList lines = fromCoreText(label).split(QLatin1Char('_'));
     while (lines.size() > kMaxLegendLines) {
         lines.removeLast();
     }
@@ -88,7 +89,7 @@ void drawAgeAxis(QPainter& painter, const AgeCurvesModel& model, int left, int b
     for (int a = model.ageFrom; a <= model.ageTo; ++a) {
         const int x = left + (a - model.ageFrom) * c;
         painter.drawLine(x, baseline, x, baseline + k);
-        drawTextAt(painter, x + c / 2, baseline + k, qs(model.ageLabel(a)), TextAlign::Centre);
+        drawTextAt(painter, x + c / 2, baseline + k, fromCoreText(model.ageLabel(a)), TextAlign::Centre);
     }
     painter.drawLine(left + n * c, baseline, left + n * c, baseline + k);
     drawTextAt(painter, left + n * c, baseline + k, QStringLiteral("Age"), TextAlign::Left);
@@ -104,7 +105,7 @@ void drawLinearValueAxis(QPainter& painter, const LinearScale& scale, const Grap
             painter.drawLine(left + 1, y, left + 1 + plotWidth, y);
         }
         const double v = scale.bottom + j * scale.step;
-        drawTextAt(painter, left - k - 2, y - h / 2, qs(arithmeticAxisLabel(v)), TextAlign::Right);
+        drawTextAt(painter, left - k - 2, y - h / 2, fromCoreText(arithmeticAxisLabel(v)), TextAlign::Right);
     }
 }
 
@@ -112,7 +113,7 @@ void drawLogValueAxis(QPainter& painter, const LogScale& scale, const ValueAxis&
                       const GraphStyle& style, int left, int plotWidth, int h, int k) {
     const int topY = axis.y(scale.top);
     painter.drawLine(left, topY, left - k, topY);
-    drawTextAt(painter, left - k - 4, topY - h / 2, qs(logTopLabel(scale.top)), TextAlign::Right);
+    drawTextAt(painter, left - k - 4, topY - h / 2, fromCoreText(logTopLabel(scale.top)), TextAlign::Right);
     if (style.lines) {
         painter.drawLine(left + 1, topY, left + 1 + plotWidth, topY);
     }
@@ -122,7 +123,7 @@ void drawLogValueAxis(QPainter& painter, const LogScale& scale, const ValueAxis&
         const int y = axis.y(tick.value);
         painter.drawLine(left, y, left - (tick.labelled ? k : k - 1), y);
         if (tick.labelled) {
-            drawTextAt(painter, left - k - 4, y - h / 2, qs(tick.label), TextAlign::Right);
+            drawTextAt(painter, left - k - 4, y - h / 2, fromCoreText(tick.label), TextAlign::Right);
         }
         if (style.lines) {
             painter.drawLine(left + 1, y, left + 1 + plotWidth, y);
@@ -206,7 +207,7 @@ AgeCurvesGeometry CAgeCurvesPainter::paint(QPainter& painter, QSize size,
     painter.setFont(graphFont(style.fontFace, style.titlePixelSize(), true));
     const int t = QFontMetrics(painter.font(), painter.device()).height();
     painter.setPen(style.text);
-    drawTextAt(painter, W / 2, t / 2, qs(model.title), TextAlign::Centre);
+    drawTextAt(painter, W / 2, t / 2, fromCoreText(model.title), TextAlign::Centre);
     const int m = 3 * t / 2;
 
     painter.setFont(graphFont(style.fontFace, style.bodyPixelSize(), false));

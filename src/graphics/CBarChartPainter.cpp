@@ -4,6 +4,7 @@
 #include "core/graphs/BarChartModel.h"
 #include "graphics/FontFaces.h"
 #include "graphics/GraphStyle.h"
+#include "graphics/CoreText.h"
 #include "graphics/GraphText.h"
 
 #include <QFontMetrics>
@@ -29,7 +30,7 @@ BarChartGeometry CBarChartPainter::paint(QPainter& painter, QSize size, const Ba
     const int H = size.height();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const int t = beginGraph(painter, size, style, qs(model.title));
+    const int t = beginGraph(painter, size, style, fromCoreText(model.title));
 
     painter.setFont(graphFont(style.fontFace, style.bodyPixelSize(), false));
     const QFontMetrics body(painter.font(), painter.device());
@@ -65,7 +66,7 @@ BarChartGeometry CBarChartPainter::paint(QPainter& painter, QSize size, const Ba
     for (int i = 0; i < geometry.shown; ++i) {
         const Bar& bar = model.bars[static_cast<std::size_t>(i)];
         const int y = y0 + i * (r + g);
-        drawTextAt(painter, x0 - a, y + h, qs(bar.label), TextAlign::Right);
+        drawTextAt(painter, x0 - a, y + h, fromCoreText(bar.label), TextAlign::Right);
         const int length = static_cast<int>(axisLength * bar.scaled / model.scale.top) + 1;
         const QRect rect(x0, y + h, length, r);
         painter.drawRect(rect.adjusted(0, 0, -1, -1));
@@ -82,11 +83,11 @@ BarChartGeometry CBarChartPainter::paint(QPainter& painter, QSize size, const Ba
         if (style.lines) {
             painter.drawLine(x, y1 + h + h / 3, x, y0 + h - 1);
         }
-        drawTextAt(painter, x, y1 + 3 * h / 2, qs(stepAxisLabel(j * model.scale.step, model.scale.step)),
+        drawTextAt(painter, x, y1 + 3 * h / 2, fromCoreText(stepAxisLabel(j * model.scale.step, model.scale.step)),
                    TextAlign::Centre);
     }
     drawTextAt(painter, x0, y1 + 3 * h / 2, QStringLiteral("0"), TextAlign::Centre);
-    drawTextAt(painter, W / 2, y1 + 5 * h / 2, qs(model.caption), TextAlign::Centre);
+    drawTextAt(painter, W / 2, y1 + 5 * h / 2, fromCoreText(model.caption), TextAlign::Centre);
     painter.restore();
     return geometry;
 }

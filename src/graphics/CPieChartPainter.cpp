@@ -3,6 +3,7 @@
 #include "core/graphs/PieChartModel.h"
 #include "graphics/FontFaces.h"
 #include "graphics/GraphStyle.h"
+#include "graphics/CoreText.h"
 #include "graphics/GraphText.h"
 
 #include <QFontMetrics>
@@ -42,8 +43,8 @@ PieChartGeometry CPieChartPainter::paint(QPainter& painter, QSize size, const Pi
     const int W = size.width();
     const int H = size.height();
     painter.save();
-    const int t = beginGraph(painter, size, style, qs(model.title));
-    drawTextAt(painter, W / 2, 3 * t / 2, qs(model.totalText()), TextAlign::Centre);
+    const int t = beginGraph(painter, size, style, fromCoreText(model.title));
+    drawTextAt(painter, W / 2, 3 * t / 2, fromCoreText(model.totalText()), TextAlign::Centre);
 
     painter.setFont(graphFont(style.fontFace, style.bodyPixelSize(), false));
     const QFontMetrics body(painter.font(), painter.device());
@@ -69,7 +70,7 @@ PieChartGeometry CPieChartPainter::paint(QPainter& painter, QSize size, const Pi
         }
         geometry.legendSquares.push_back(square);
         painter.setPen(style.text);
-        const int width = drawTextAt(painter, 3 * l / 2 + 10, y, qs(model.slices[i].label),
+        const int width = drawTextAt(painter, 3 * l / 2 + 10, y, fromCoreText(model.slices[i].label),
                                      TextAlign::Left);
         legend = std::max(legend, width + 2 * l + 10);
         y += 3 * l / 2;
@@ -113,7 +114,7 @@ PieChartGeometry CPieChartPainter::paint(QPainter& painter, QSize size, const Pi
         geometry.labelAnchors.emplace_back(x, labelY);
         // y upwards around the centre; the text hangs below its anchor as in the legend.
         drawTextAt(painter, geometry.centre.x() + x, geometry.centre.y() - labelY - l / 2,
-                   qs(model.sliceText(i)), x >= 0 ? TextAlign::Left : TextAlign::Right);
+                   fromCoreText(model.sliceText(i)), x >= 0 ? TextAlign::Left : TextAlign::Right);
     }
     painter.restore();
     return geometry;

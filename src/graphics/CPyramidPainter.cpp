@@ -6,6 +6,7 @@
 #include "core/io/Printf.h"
 #include "graphics/FontFaces.h"
 #include "graphics/GraphStyle.h"
+#include "graphics/CoreText.h"
 #include "graphics/GraphText.h"
 
 #include <QFontMetrics>
@@ -18,7 +19,7 @@ namespace orvelan {
 
 namespace {
 
-QString figureText(double value) { return qs(formatText("%.0f", value)); }
+QString figureText(double value) { return fromCoreText(formatText("%.0f", value)); }
 
 struct Layout {
     int W = 0;
@@ -52,7 +53,7 @@ void drawTopRow(QPainter& painter, const PyramidModel& model, const Layout& layo
     drawTextAt(painter, mid - layout.e - layout.A, y0, figureText(model.male[last]), TextAlign::Right);
     drawTextAt(painter, mid + layout.e + layout.A, y0, figureText(model.female[last]),
                TextAlign::Left);
-    drawTextAt(painter, mid, y0, qs(model.ageLabel(model.lastAgeGroup)), TextAlign::Centre);
+    drawTextAt(painter, mid, y0, fromCoreText(model.ageLabel(model.lastAgeGroup)), TextAlign::Centre);
 }
 
 } // namespace
@@ -63,7 +64,7 @@ PyramidGeometry CPyramidPainter::paint(QPainter& painter, QSize size, const Pyra
     const int W = size.width();
     const int H = size.height();
     painter.save();
-    const int t = beginGraph(painter, size, style, qs(model.title));
+    const int t = beginGraph(painter, size, style, fromCoreText(model.title));
     drawTextAt(painter, W / 2, H - 2 * t, QString::fromLatin1(kProgramName.data(),
                                                               static_cast<int>(kProgramName.size())),
                TextAlign::Centre);
@@ -116,7 +117,7 @@ PyramidGeometry CPyramidPainter::paint(QPainter& painter, QSize size, const Pyra
                    TextAlign::Right);
         drawTextAt(painter, mid + layout.e + layout.A, y, figureText(model.female[i]),
                    TextAlign::Left);
-        drawTextAt(painter, mid, y, qs(model.ageLabel(a)), TextAlign::Centre);
+        drawTextAt(painter, mid, y, fromCoreText(model.ageLabel(a)), TextAlign::Centre);
     }
     painter.setBrush(Qt::NoBrush);
 
@@ -129,7 +130,7 @@ PyramidGeometry CPyramidPainter::paint(QPainter& painter, QSize size, const Pyra
             const int x = edge + side * j * p;
             painter.drawLine(x, axisY, x, axisY + h / 3);
             drawTextAt(painter, x, axisY + h / 3 + 1,
-                       qs(stepAxisLabel(j * model.scale.step, model.scale.step)), TextAlign::Centre);
+                       fromCoreText(stepAxisLabel(j * model.scale.step, model.scale.step)), TextAlign::Centre);
         }
     }
     const int captionY = axisY + h / 3 + 1 + h;

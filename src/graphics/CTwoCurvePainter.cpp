@@ -4,6 +4,7 @@
 #include "core/graphs/AxisLabels.h"
 #include "core/graphs/TwoCurveModel.h"
 #include "graphics/FontFaces.h"
+#include "graphics/CoreText.h"
 #include "graphics/GraphText.h"
 
 #include <QFontMetrics>
@@ -58,13 +59,13 @@ void drawValues(QPainter& painter, const TwoCurveModel& model, int W) {
     for (int a = model.ageLow; a <= model.ageHigh; ++a) {
         const auto i = static_cast<std::size_t>(a);
         painter.setPen(Qt::black); // the age group of the line, so that the columns read alone
-        drawTextAt(painter, right - 2 * gap, y, qs(model.ageLabel(a)), TextAlign::Right);
+        drawTextAt(painter, right - 2 * gap, y, fromCoreText(model.ageLabel(a)), TextAlign::Right);
         painter.setPen(kReferenceColour);
-        drawTextAt(painter, right, y, qs(TwoCurveModel::valueText(model.reference[i])),
+        drawTextAt(painter, right, y, fromCoreText(TwoCurveModel::valueText(model.reference[i])),
                    TextAlign::Right);
         painter.setPen(kComparisonColour);
         drawTextAt(painter, right - gap, y,
-                   qs(TwoCurveModel::valueText(model.comparison[i])), TextAlign::Right);
+                   fromCoreText(TwoCurveModel::valueText(model.comparison[i])), TextAlign::Right);
         y += CTwoCurvePainter::kValuesStep;
     }
 }
@@ -82,9 +83,9 @@ TwoCurveGeometry CTwoCurvePainter::paint(QPainter& painter, QSize size, const Tw
     const QFontMetrics metrics(painter.font(), painter.device());
     const int h = metrics.height();
     painter.setPen(kReferenceColour);
-    drawTextAt(painter, W / 2, 4, qs(model.referenceLabel), TextAlign::Centre);
+    drawTextAt(painter, W / 2, 4, fromCoreText(model.referenceLabel), TextAlign::Centre);
     painter.setPen(kComparisonColour);
-    drawTextAt(painter, W / 2, 4 + h, qs(model.comparisonLabel), TextAlign::Centre);
+    drawTextAt(painter, W / 2, 4 + h, fromCoreText(model.comparisonLabel), TextAlign::Centre);
     const int topMargin = 3 * h + 8;
 
     const int spans = model.ageHigh - model.ageLow;
@@ -130,7 +131,7 @@ TwoCurveGeometry CTwoCurvePainter::paint(QPainter& painter, QSize size, const Tw
     for (int a = model.ageLow; a <= model.ageHigh; ++a) {
         const int x = left + (a - model.ageLow) * c;
         painter.drawLine(x, axis.baseline, x, axis.baseline + k);
-        drawTextAt(painter, x, axis.baseline + k, qs(model.ageLabel(a)), TextAlign::Centre);
+        drawTextAt(painter, x, axis.baseline + k, fromCoreText(model.ageLabel(a)), TextAlign::Centre);
     }
     drawTextAt(painter, left + plotWidth / 2, axis.baseline + k + h + 4, QStringLiteral("Age"),
                TextAlign::Centre);
@@ -148,15 +149,15 @@ TwoCurveGeometry CTwoCurvePainter::paint(QPainter& painter, QSize size, const Tw
         }
     };
     if (axis.logarithmic) {
-        tick(logScale->top, qs(logTopLabel(logScale->top)), k);
+        tick(logScale->top, fromCoreText(logTopLabel(logScale->top)), k);
         tick(logScale->bottom, QString(), k);
         for (const LogTick& t : logTicks(*logScale)) {
-            tick(t.value, qs(t.label), t.labelled ? k : k - 1);
+            tick(t.value, fromCoreText(t.label), t.labelled ? k : k - 1);
         }
     } else {
         for (int j = 0; j <= linear.marks(); ++j) {
             const double v = linear.bottom + j * linear.step;
-            tick(v, qs(arithmeticAxisLabel(v)), k);
+            tick(v, fromCoreText(arithmeticAxisLabel(v)), k);
         }
     }
     drawTextAt(painter, left, topMargin - h - 2, QStringLiteral("Rate (per 100,000)"),

@@ -26,6 +26,4 @@ struct GraphStyle;
 /// line's height.
 int beginGraph(QPainter& painter, QSize size, const GraphStyle& style, const QString& title);
 
-inline QString qs(const std::string& text) { return QString::fromStdString(text); }
-
 } // namespace orvelan

@@ -201,6 +201,19 @@ TEST_F(BadInputCli, GraphJsonTakesTheFilesSingleByteTextsAsLatin1) {
                                     "curves", "--populations", "272", "--cancers", "0"});
     ASSERT_EQ(made.exitCode, 0) << made.err;
     EXPECT_EQ(nlohmann::json::parse(made.out)["file"], m_dir.file("\xc3\xa9.GPH"));
+
+    // A title typed at a terminal (UTF-8) is kept as the desktop program reads it: Latin-1.
+    ASSERT_EQ(run({"template", "make", "--out", m_dir.file("t.GPH"), "curves", "--title",
+                   "Caf\xc3\xa9", "--populations", "272", "--cancers", "0"})
+                  .exitCode,
+              0);
+    GraphSettings made2;
+    ASSERT_TRUE(CGraphTemplate::read(m_dir.file("t.GPH"), made2, 1, 0));
+    EXPECT_EQ(made2.title, "Caf\xe9");
+    const ProcessResult euro = run({"graph", "pie", "--population", "272", "--title",
+                                    "10 \xe2\x82\xac", "--out", m_dir.file("p.png")});
+    EXPECT_EQ(euro.exitCode, 2);
+    EXPECT_NE(euro.err.find("only Latin-1 text"), std::string::npos) << euro.err;
 }
 
 TEST_F(BadInputCli, OutputThatCannotBeWrittenIsAFailureWithTheReason) {

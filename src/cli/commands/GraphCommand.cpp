@@ -1,3 +1,4 @@
+#include "Arguments.h"
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
@@ -235,7 +236,7 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
                              std::to_string(settings.kind) + ")");
         }
         if (!request.options.title.empty()) {
-            settings.title = request.options.title;
+            settings.title = titleArgument(request.options.title);
         }
     } else {
         settings = makeGraphSettings(context, kind, request.options);

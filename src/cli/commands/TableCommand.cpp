@@ -152,7 +152,7 @@ nlohmann::json emitTables(CliContext& context, const TableOptions& options,
                           bool first, PendingFiles& pending) {
     const std::string title = options.title.empty()
                                   ? context.store().populationLabelByNumber(population, true)
-                                  : options.title;
+                                  : titleArgument(options.title);
     const auto builders = buildTables(context, options, title, population, sexes);
     const auto fileOf = [&](std::size_t i) -> std::string {
         const std::string file =

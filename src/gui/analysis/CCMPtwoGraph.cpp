@@ -3,6 +3,7 @@
 #include "core/graphs/TwoCurveModel.h"
 #include "graphics/CImageExport.h"
 #include "graphics/CTwoCurvePainter.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CMessages.h"
 #include "gui/widgets/CFileDialogs.h"
 
@@ -122,7 +123,7 @@ bool CCMPtwoGraph::valuesShown() const { return m_values->isChecked(); }
 bool CCMPtwoGraph::gridShown() const { return m_grid->isChecked(); }
 
 QString CCMPtwoGraph::ageLabel(int ageGroup) const {
-    return QString::fromStdString(m_model->curves.ageLabel(ageGroup));
+    return fromCoreText(m_model->curves.ageLabel(ageGroup));
 }
 
 QImage CCMPtwoGraph::picture() const {
@@ -149,7 +150,7 @@ bool CCMPtwoGraph::saveTo(const QString& path) {
         m_canvas->size(), [this](QPainter& painter, QSize size) { draw(painter, size); },
         path.toStdString(), windowTitle());
     if (!result.ok()) {
-        CMessages::warning(this, QString::fromStdString(result.message));
+        CMessages::warning(this, fromCoreMessage(result.message));
     }
     return result.ok();
 }

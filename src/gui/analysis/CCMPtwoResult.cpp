@@ -1,6 +1,7 @@
 #include "gui/analysis/CCMPtwoResult.h"
 
 #include "core/rates/ComparisonLayouts.h"
+#include "graphics/CoreText.h"
 #include "gui/analysis/CCMPtwoGraph.h"
 #include "gui/app/CHelpPages.h"
 #include "gui/data/CMessages.h"
@@ -22,10 +23,6 @@ namespace orvelan {
 
 namespace {
 
-QString latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 /// A report-style list: column titles, widths and alignments, one item per row label.
 QTreeWidget* resultList(QWidget* parent, const char* name, std::span<const std::string_view> titles,
                         std::span<const int> widths, std::span<const std::string_view> rows) {
@@ -37,7 +34,7 @@ QTreeWidget* resultList(QWidget* parent, const char* name, std::span<const std::
     list->setColumnCount(static_cast<int>(titles.size()));
     QStringList headers;
     for (std::string_view title : titles) {
-        headers << latin1(title);
+        headers << fromCoreText(title);
     }
     list->setHeaderLabels(headers);
     for (std::size_t c = 0; c < widths.size(); ++c) {
@@ -48,7 +45,7 @@ QTreeWidget* resultList(QWidget* parent, const char* name, std::span<const std::
     }
     for (std::string_view row : rows) {
         auto* item = new QTreeWidgetItem(list);
-        item->setText(0, latin1(row));
+        item->setText(0, fromCoreText(row));
     }
     const int rowHeight = list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : 18;
     list->setFixedHeight(list->header()->sizeHint().height() +
@@ -64,7 +61,7 @@ QGroupBox* group(QWidget* parent, const QString& title, QWidget* content) {
 }
 
 QLineEdit* readOnlyField(QWidget* parent, const char* name, const std::string& text) {
-    auto* field = new QLineEdit(latin1(text), parent);
+    auto* field = new QLineEdit(fromCoreText(text), parent);
     field->setObjectName(QString::fromLatin1(name));
     field->setReadOnly(true);
     field->setCursorPosition(0);
@@ -158,7 +155,7 @@ void CCMPtwoResult::fillLists() {
         for (int row = 0; row < list->topLevelItemCount(); ++row) {
             QTreeWidgetItem* item = list->topLevelItem(row);
             for (int column = 2; column <= list->columnCount(); ++column) {
-                item->setText(column - 1, latin1(resultCellText(m_pair, kind, row, column)));
+                item->setText(column - 1, fromCoreText(resultCellText(m_pair, kind, row, column)));
                 item->setTextAlignment(column - 1, Qt::AlignRight | Qt::AlignVCenter);
             }
         }
@@ -174,7 +171,7 @@ void CCMPtwoResult::fillLists() {
 bool CCMPtwoResult::saveTo(const QString& path) {
     const SaveResult result = saveComparison(path.toStdString(), m_pair, m_run.texts);
     if (!result.ok()) {
-        CMessages::warning(this, latin1(result.message));
+        CMessages::warning(this, fromCoreText(result.message));
     }
     return result.ok();
 }

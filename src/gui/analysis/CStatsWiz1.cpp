@@ -3,6 +3,7 @@
 #include "core/analysis/StatsWizardTexts.h"
 #include "core/app/RememberedBlocks.h"
 #include "core/data/Validation.h"
+#include "graphics/CoreText.h"
 #include "gui/analysis/CCurvePicker.h"
 #include "gui/analysis/CStatsWizard.h"
 #include "gui/data/CMessages.h"
@@ -57,11 +58,11 @@ bool CStatsWiz1::store() {
     const Sex sex = m_curve->sex();
     if (const auto problem =
             ValidateSelection(from, to, cancer, sex == Sex::Male, sheet().cancerGroups())) {
-        CMessages::error(this, QString::fromStdString(*problem));
+        CMessages::error(this, fromCoreMessage(*problem));
         return false;
     }
     if (const auto problem = checkPopulationRange(sheet().store(), population, cancer, sex, to)) {
-        CMessages::error(this, QString::fromStdString(*problem));
+        CMessages::error(this, fromCoreMessage(*problem));
         return false;
     }
     AnalysisBlock& choices = block();

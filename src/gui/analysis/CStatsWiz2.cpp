@@ -3,6 +3,7 @@
 #include "core/analysis/StatsWizardTexts.h"
 #include "core/app/RememberedBlocks.h"
 #include "core/data/Validation.h"
+#include "graphics/CoreText.h"
 #include "gui/analysis/CCurvePicker.h"
 #include "gui/analysis/CReferenceBox.h"
 #include "gui/analysis/CStatsWizard.h"
@@ -50,12 +51,12 @@ bool CStatsWiz2::store() {
     const Sex sex = m_curve->sex();
     if (const auto problem = ValidateSelection(choices.ageLow, choices.ageHigh, cancer,
                                                sex == Sex::Male, sheet().cancerGroups())) {
-        CMessages::error(this, QString::fromStdString(*problem));
+        CMessages::error(this, fromCoreMessage(*problem));
         return false;
     }
     if (const auto problem =
             checkPopulationRange(sheet().store(), population, cancer, sex, choices.ageHigh)) {
-        CMessages::error(this, QString::fromStdString(*problem));
+        CMessages::error(this, fromCoreMessage(*problem));
         return false;
     }
     choices.compPopulation = population;

@@ -5,6 +5,7 @@
 #include "core/analysis/StatsWizardTexts.h"
 #include "core/analysis/UserCurveChecks.h"
 #include "core/app/RememberedBlocks.h"
+#include "graphics/CoreText.h"
 #include "gui/analysis/CReferenceBox.h"
 #include "gui/analysis/CStatsWizard.h"
 #include "gui/data/CMessages.h"
@@ -133,8 +134,7 @@ void CStatsWiz5::initializePage() {
 
 UserCurve CStatsWiz5::curve() const {
     UserCurve curve = m_curve;
-    const QByteArray title = m_title->text().toLatin1();
-    curve.title.assign(title.constData(), static_cast<std::size_t>(title.size()));
+    curve.title = toCoreText(m_title->text());
     return curve;
 }
 
@@ -169,7 +169,7 @@ void CStatsWiz5::showCurve() {
 }
 
 void CStatsWiz5::showTotal() {
-    QString text = QString::fromStdString(typedCurveTotal(m_curve.cases, m_curve.personYears));
+    QString text = fromCoreText(typedCurveTotal(m_curve.cases, m_curve.personYears));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_total->setPlainText(text);
 }
@@ -177,12 +177,12 @@ void CStatsWiz5::showTotal() {
 bool CStatsWiz5::store() {
     AnalysisBlock& choices = block();
     if (const auto problem = checkUserCurve(m_curve.personYears, choices.ageLow, choices.ageHigh)) {
-        CMessages::error(this, QString::fromStdString(*problem));
+        CMessages::error(this, fromCoreMessage(*problem));
         return false;
     }
     // The older ages fold into the last typed group: the user is told, and the wizard proceeds.
     if (const auto warning = userCurveWarning(m_curve.personYears)) {
-        CMessages::information(this, QString::fromStdString(*warning));
+        CMessages::information(this, fromCoreMessage(*warning));
     }
     const UserCurve typed = curve();
     choices.userCurveTitle = typed.title;
@@ -204,7 +204,7 @@ void CStatsWiz5::useFile() {
     }
     const AnalysisFileRead read = readAnalysisFile(path.toStdString());
     if (!read.curve) {
-        CMessages::warning(this, QString::fromStdString(read.result.message));
+        CMessages::warning(this, fromCoreMessage(read.result.message));
         return;
     }
     m_curve = *read.curve;
@@ -215,7 +215,7 @@ void CStatsWiz5::paste() {
     const CurveTableRead read =
         parseCurveTable(QGuiApplication::clipboard()->text().toStdString());
     if (!read.rows) {
-        CMessages::warning(this, QString::fromStdString(read.message));
+        CMessages::warning(this, fromCoreMessage(read.message));
         return;
     }
     m_curve = userCurveOfTable(*read.rows, curve().title); // the typed title stays
@@ -235,7 +235,7 @@ void CStatsWiz5::saveFile() {
     }
     const SaveResult result = writeAnalysisFile(path.toStdString(), curve());
     if (!result.ok()) {
-        CMessages::warning(this, QString::fromStdString(result.message));
+        CMessages::warning(this, fromCoreMessage(result.message));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "gui/app/CCommandArea.h"
 
 #include "core/data/CIncidenceStore.h"
+#include "graphics/CoreText.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
 
@@ -23,7 +24,7 @@ bool CCommandArea::requireWholeData() {
     if (cut.empty()) {
         return true;
     }
-    m_frame.showError(QString::fromStdString(cut) +
+    m_frame.showError(fromCoreMessage(cut) +
                       QStringLiteral(". The open tables keep the figures they show."));
     return false;
 }

@@ -1,20 +1,21 @@
 #include "gui/app/CORVELANApp.h"
 
+#include "core/analysis/AnalysisFile.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
-#include "core/analysis/AnalysisFile.h"
 #include "core/graphs/CGraphTemplate.h"
 #include "core/rates/IntervalSettings.h"
 #include "core/rates/StandardSettings.h"
 #include "core/reports/CReportTemplate.h"
 #include "core/reports/ReportFinishPlan.h"
 #include "core/reports/TextDocumentFile.h"
+#include "graphics/CoreText.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CDocument.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CReportCommands.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/CSplashWnd.h"
+#include "gui/app/CommandIds.h"
 #include "gui/app/FontSetup.h"
 #include "gui/graphs/GraphOpening.h"
 #include "gui/reports/CVEKEditView.h"
@@ -87,7 +88,7 @@ bool CORVELANApp::startUp(const StartOptions& options) {
         }
     }
     for (const std::string& warning : m_store->warnings()) {
-        m_startupProblems.append(QString::fromStdString(warning));
+        m_startupProblems.append(fromCoreMessage(warning));
     }
     if (!m_startupProblems.isEmpty()) {
         QString message = QStringLiteral("ORVELAN started, but:\n\n");
@@ -142,7 +143,7 @@ void CORVELANApp::tellIfDataChanged() {
     }
     if (const std::string changed = m_store->changedOnDiskMessage(); !changed.empty()) {
         m_toldDataChanged = true;
-        m_mainFrame->showError(QString::fromStdString(changed));
+        m_mainFrame->showError(fromCoreMessage(changed));
     }
 }
 
@@ -170,7 +171,7 @@ CChildFrame* CORVELANApp::openDocumentFile(const QString& path) {
         m_recentFiles.remove(path.toStdString());
         emit recentFilesChanged();
         if (m_mainFrame) {
-            m_mainFrame->showError(QString::fromStdString(read.message));
+            m_mainFrame->showError(fromCoreMessage(read.message));
         }
         return nullptr;
     }
@@ -197,7 +198,7 @@ bool CORVELANApp::openGraphTemplate(const QString& path) {
             CGraphTemplate::read(QFile::encodeName(path).toStdString(), settings,
                                  m_registryGroups->count(), m_cancerGroups->count());
         !read.ok()) {
-        m_mainFrame->showError(QString::fromStdString(read.message));
+        m_mainFrame->showError(fromCoreMessage(read.message));
         return false;
     }
     tellIfDataChanged();
@@ -211,14 +212,14 @@ bool CORVELANApp::openReportTemplate(const QString& path) {
     if (const IoResult read = CReportTemplate::read(QFile::encodeName(path).toStdString(), loaded,
                                                     registryGroups, cancerGroups);
         !read.ok()) {
-        m_mainFrame->showError(QString::fromStdString(read.message));
+        m_mainFrame->showError(fromCoreMessage(read.message));
         return false;
     }
     if (const IoResult runnable =
             checkReportTemplateBlock(QFile::encodeName(path).toStdString(), loaded.block,
                                      registryGroups, cancerGroups);
         !runnable.ok()) {
-        m_mainFrame->showError(QString::fromStdString(runnable.message));
+        m_mainFrame->showError(fromCoreMessage(runnable.message));
         return false;
     }
     m_blocks.report = loaded;
@@ -230,7 +231,7 @@ bool CORVELANApp::openReportTemplate(const QString& path) {
 bool CORVELANApp::openAnalysisFile(const QString& path) {
     const AnalysisFileRead read = readAnalysisFile(QFile::encodeName(path).toStdString());
     if (!read.curve) {
-        m_mainFrame->showError(QString::fromStdString(read.result.message));
+        m_mainFrame->showError(fromCoreMessage(read.result.message));
         return false;
     }
     AnalysisBlock& block = m_blocks.analysis;
@@ -254,7 +255,7 @@ QString CORVELANApp::defaultSettingsPath() const {
 void CORVELANApp::readSettingsFile() {
     const IoResult read = m_profile.load(QFile::encodeName(m_settingsPath).toStdString());
     if (!read.ok()) {
-        m_startupProblems.append(QString::fromStdString(read.message) +
+        m_startupProblems.append(fromCoreMessage(read.message) +
                                  QStringLiteral(" (the default settings are used)"));
     }
     m_recentFiles.assign(readRecentFiles(m_profile));
@@ -277,7 +278,7 @@ void CORVELANApp::writeSettingsFile() {
     if (!saved.ok()) {
         // The settings of this session are lost: say so while the window is still there.
         const QString message = QStringLiteral("The settings cannot be saved:\n\n") +
-                                QString::fromStdString(saved.message);
+                                fromCoreMessage(saved.message);
         if (m_mainFrame) {
             m_mainFrame->showError(message);
         } else {
@@ -291,7 +292,7 @@ void CORVELANApp::openData() {
     m_dataProblems.clear();
     if (!m_store->open(QFile::encodeName(m_dataDirectory).toStdString())) {
         for (const std::string& problem : m_store->problems()) {
-            m_dataProblems.append(QString::fromStdString(problem));
+            m_dataProblems.append(fromCoreMessage(problem));
         }
         if (m_dataProblems.isEmpty()) {
             m_dataProblems.append(
@@ -304,7 +305,7 @@ void CORVELANApp::openData() {
                                        std::pair{m_registryGroups.get(), registryGroupsPath()}}) {
         const IoResult loaded = groups->load(QFile::encodeName(path).toStdString());
         if (!loaded.ok()) {
-            m_startupProblems.append(QString::fromStdString(loaded.message) +
+            m_startupProblems.append(fromCoreMessage(loaded.message) +
                                      QStringLiteral(" (its groups are not available)"));
         }
     }

@@ -1,6 +1,7 @@
 #include "gui/app/CStandardCommands.h"
 
 #include "core/io/CTemplateFolder.h"
+#include "graphics/CoreText.h"
 #include "gui/analysis/CCMPseveralResult.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
@@ -59,10 +60,10 @@ void CStandardCommands::listUserStandards() {
             frame().action(cmd::kStandardUser1 + static_cast<int>(m_userFiles.size()));
         m_userFiles.append(QFile::decodeName(path.c_str()));
         // A file that is not a standard is listed by its file name and says why it is refused.
-        action->setText(QString::fromStdString(read ? standard.title : path));
+        action->setText(read ? fromCoreText(standard.title) : QString::fromStdString(path));
         action->setEnabled(read.ok());
         action->setStatusTip(read ? QStringLiteral("Standardises the World ASR to this standard")
-                                  : QString::fromStdString(read.message));
+                                  : fromCoreMessage(read.message));
         action->setVisible(true);
     }
     showChoice();
@@ -107,7 +108,7 @@ void CStandardCommands::run(int id) {
         if (const IoResult read =
                 readStandardFile(QFile::encodeName(m_userFiles[index]).toStdString(), standard);
             !read) {
-            frame().showError(QString::fromStdString(read.message));
+            frame().showError(fromCoreMessage(read.message));
             showChoice();
             return;
         }

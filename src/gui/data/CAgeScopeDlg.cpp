@@ -2,6 +2,7 @@
 
 #include "core/data/AgeScope.h"
 #include "core/data/Codes.h"
+#include "graphics/CoreText.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -71,11 +72,11 @@ CAgeScopeDlg::CAgeScopeDlg(int from, int to, int lastAgeGroup, QWidget* parent)
 }
 
 void CAgeScopeDlg::showFrom(int position) {
-    m_fromField->setText(QString::fromStdString(ageScopeFromText(position)));
+    m_fromField->setText(fromCoreText(ageScopeFromText(position)));
 }
 
 void CAgeScopeDlg::showTo(int position) {
-    m_toField->setText(QString::fromStdString(ageScopeToText(position, m_last)));
+    m_toField->setText(fromCoreText(ageScopeToText(position, m_last)));
 }
 
 bool CAgeScopeDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CUserCancerDlg.h"
 #include "gui/data/GroupDialogs.h"
 #include "gui/widgets/CReportList.h"
@@ -23,7 +24,7 @@ void CCancerDictionaryDlg::describe(int value, int group) {
         const UserGroup& g = groups().group(group);
         const std::vector<int> members = g.memberList();
         rows->headerItem()->setText(
-            0, QStringLiteral("%1 (%2 cancers)").arg(latin1(g.trimmedName())).arg(members.size()));
+            0, QStringLiteral("%1 (%2 cancers)").arg(fromCoreText(g.trimmedName())).arg(members.size()));
         listCancers(members);
     } else if (value >= 0 && value < kCancerCount) {
         rows->headerItem()->setText(0, programName() + QStringLiteral(" cancer"));
@@ -40,7 +41,7 @@ void CCancerDictionaryDlg::listCancers(const std::vector<int>& cancers) {
         const bool morphology = CCancerDictionary::isMorphology(cancer);
         anyMorphology = anyMorphology || morphology;
         auto* row = new QTreeWidgetItem(list());
-        row->setText(0, QString::fromStdString(CCancerDictionary::label(cancer)));
+        row->setText(0, fromCoreText(CCancerDictionary::label(cancer)));
         row->setText(1, sexMark(CCancerDictionary::appliesToMales(cancer)));
         row->setText(2, sexMark(CCancerDictionary::appliesToFemales(cancer)));
         row->setText(3, fromView(CCancerDictionary::icd10Code(cancer)));

@@ -3,6 +3,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
 #include "core/data/PopulationSummary.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CUserRegistryDlg.h"
 #include "gui/data/GroupDialogs.h"
 #include "gui/widgets/CReportList.h"
@@ -23,9 +24,9 @@ void CRegistryDictionaryDlg::describe(int value, int group) {
         const UserGroup& g = groups().group(group);
         const std::vector<int> members = g.memberList();
         rows->headerItem()->setText(0, QStringLiteral("%1 (%2 registries) %3")
-                                           .arg(latin1(g.trimmedName()))
+                                           .arg(fromCoreText(g.trimmedName()))
                                            .arg(members.size())
-                                           .arg(latin1(registryGroupAgeClasses(m_store, group))));
+                                           .arg(fromCoreText(registryGroupAgeClasses(m_store, group))));
         listPopulations(members);
     } else if (value >= 0 && value < kPopulationCount) {
         rows->headerItem()->setText(0, programName() + QStringLiteral(" registry"));
@@ -39,9 +40,9 @@ void CRegistryDictionaryDlg::listPopulations(const std::vector<int>& populations
     for (int population : populations) {
         const PopulationSummary summary = summarizePopulation(m_store, population);
         auto* row = new QTreeWidgetItem(list());
-        row->setText(0, latin1(summary.label));
-        row->setText(1, latin1(summary.type));
-        row->setText(2, latin1(summary.ageClasses));
+        row->setText(0, fromCoreText(summary.label));
+        row->setText(1, fromCoreText(summary.type));
+        row->setText(2, fromCoreText(summary.ageClasses));
     }
 }
 

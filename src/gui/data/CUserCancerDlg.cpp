@@ -1,6 +1,7 @@
 #include "gui/data/CUserCancerDlg.h"
 
 #include "core/data/CCancerDictionary.h"
+#include "graphics/CoreText.h"
 #include "gui/data/GroupDialogs.h"
 
 #include <QTreeWidget>
@@ -27,7 +28,7 @@ std::vector<int> CUserCancerDlg::tickedMembers(const SelectionList& selection) c
 
 void CUserCancerDlg::addMemberRow(int cancer) {
     auto* row = new QTreeWidgetItem(list());
-    row->setText(0, QString::fromStdString(CCancerDictionary::label(cancer)));
+    row->setText(0, fromCoreText(CCancerDictionary::label(cancer)));
     row->setText(1, sexMark(CCancerDictionary::appliesToMales(cancer)));
     row->setText(2, sexMark(CCancerDictionary::appliesToFemales(cancer)));
 }

@@ -1,6 +1,7 @@
 #include "gui/data/CUserGroupDlg.h"
 
 #include "core/data/CUserGroupDictionary.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CMessages.h"
 #include "gui/data/CSelectionTree.h"
 #include "gui/data/GroupDialogs.h"
@@ -94,7 +95,7 @@ void CUserGroupDlg::accept() {
         CMessages::error(this, QStringLiteral("You defined too many items"));
         return;
     }
-    if (const IoResult added = m_groups.append(m_name->text().toLatin1().toStdString(), members);
+    if (const IoResult added = m_groups.append(toCoreText(m_name->text()), members);
         !added.ok()) {
         CMessages::error(this, cannotWrite(added));
         return;

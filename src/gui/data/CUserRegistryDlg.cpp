@@ -2,6 +2,7 @@
 
 #include "core/data/CRegistryDictionary.h"
 #include "core/data/PopulationSummary.h"
+#include "graphics/CoreText.h"
 #include "gui/data/GroupDialogs.h"
 
 #include <QTreeWidget>
@@ -31,8 +32,8 @@ std::vector<int> CUserRegistryDlg::tickedMembers(const SelectionList& selection)
 void CUserRegistryDlg::addMemberRow(int population) {
     const PopulationSummary summary = summarizePopulation(m_store, population);
     auto* row = new QTreeWidgetItem(list());
-    row->setText(0, latin1(summary.label));
-    row->setText(1, latin1(summary.ageClasses));
+    row->setText(0, fromCoreText(summary.label));
+    row->setText(1, fromCoreText(summary.ageClasses));
 }
 
 } // namespace orvelan

@@ -2,6 +2,7 @@
 
 #include "core/data/CUserGroupDictionary.h"
 #include "core/data/Codes.h"
+#include "graphics/CoreText.h"
 
 namespace orvelan {
 
@@ -11,23 +12,19 @@ QString fromView(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString programName() { return fromView(kProgramName); }
 
 QString deleteQuestion(const UserGroup& group) {
     return QStringLiteral("Are you sure you want to delete '%1' ?\n")
-        .arg(latin1(group.trimmedName()));
+        .arg(fromCoreText(group.trimmedName()));
 }
 
 QString cannotWrite(const IoResult& result) {
     if (result.file.empty()) {
-        return QString::fromStdString(result.message);
+        return fromCoreMessage(result.message);
     }
     return QStringLiteral("Cannot write the user dictionary %1: %2.")
-        .arg(QString::fromStdString(result.file), QString::fromStdString(result.reason));
+        .arg(QString::fromStdString(result.file), fromCoreMessage(result.reason));
 }
 
 } // namespace orvelan

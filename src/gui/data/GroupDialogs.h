@@ -17,7 +17,6 @@ class CUserGroupDictionary;
 QString sexMark(bool applies);
 QString fromView(std::string_view text);
 /// Dictionary and label texts are 8-bit.
-QString latin1(const std::string& text);
 QString programName();
 /// "Are you sure you want to delete '<name>' ?\n".
 QString deleteQuestion(const UserGroup& group);

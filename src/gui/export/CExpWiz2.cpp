@@ -2,6 +2,7 @@
 
 #include "core/data/Codes.h"
 #include "core/export/CRawDataExporter.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CMessages.h"
 #include "gui/data/CSelectionPanel.h"
 #include "gui/export/CExpWizard.h"
@@ -43,7 +44,7 @@ bool CExpWiz2::store() {
     chosen.male = m_sexes->male();
     chosen.female = m_sexes->female();
     if (const auto problem = CRawDataExporter::sexSiteProblem(chosen, &sheet().cancerGroups())) {
-        CMessages::warning(this, QString::fromStdString(*problem));
+        CMessages::warning(this, fromCoreMessage(*problem));
         return false;
     }
     settings() = chosen;

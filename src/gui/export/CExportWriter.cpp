@@ -1,6 +1,7 @@
 #include "gui/export/CExportWriter.h"
 
 #include "core/data/CIncidenceStore.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CMessages.h"
 
 #include <QApplication>
@@ -84,7 +85,7 @@ ExportOutcome CExportWriter::write(QWidget* parent, CIncidenceStore& store,
         QStringList problems;
         for (const IoResult* problem : {&outcome.data, &outcome.log}) {
             if (!problem->ok()) {
-                problems << QString::fromStdString(problem->message);
+                problems << fromCoreMessage(problem->message);
             }
         }
         CMessages::error(parent, problems.join(QLatin1Char('\n')));

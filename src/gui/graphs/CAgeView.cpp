@@ -1,5 +1,6 @@
 #include "gui/graphs/CAgeView.h"
 
+#include "graphics/CoreText.h"
 #include "gui/app/CommandIds.h"
 #include "gui/data/CAgeScopeDlg.h"
 #include "gui/graphs/CLineStyleDlg.h"
@@ -27,7 +28,7 @@ void CAgeView::setFields(const GraphSettings& settings) {
     m_fields.ageTo = settings.ageTo;
     m_fields.registries = settings.registries;
     m_fields.cancers = settings.cancers;
-    setTitle(QString::fromStdString(settings.title));
+    setTitle(fromCoreText(settings.title));
     setStyle(GraphStyle::forAgeCurves(m_fields));
 }
 
@@ -119,7 +120,7 @@ QString CAgeView::statusTextAt(const QPoint& position) const {
     if (!hit) {
         return {};
     }
-    return QString::fromStdString(m_model.statusText(hit->first, hit->second));
+    return fromCoreText(m_model.statusText(hit->first, hit->second));
 }
 
 bool CAgeView::offersCommand(int id) const {

@@ -1,5 +1,6 @@
 #include "gui/graphs/CBarView.h"
 
+#include "graphics/CoreText.h"
 #include "gui/app/CommandIds.h"
 
 namespace orvelan {
@@ -26,7 +27,7 @@ void CBarView::setFields(const GraphSettings& settings) {
     m_fields.barIncidence = settings.barIncidence;
     m_fields.registries = settings.registries;
     m_fields.cancers = settings.cancers;
-    setTitle(QString::fromStdString(settings.title));
+    setTitle(fromCoreText(settings.title));
     setStyle(GraphStyle::forBarChart(m_fields));
 }
 
@@ -84,7 +85,7 @@ QString CBarView::statusTextAt(const QPoint& position) const {
     if (bar < 0) {
         return {};
     }
-    return QString::fromStdString(m_model.statusText(static_cast<std::size_t>(bar)));
+    return fromCoreText(m_model.statusText(static_cast<std::size_t>(bar)));
 }
 
 bool CBarView::offersCommand(int id) const {

@@ -2,6 +2,7 @@
 
 #include "core/graphs/GraphSettings.h"
 #include "graphics/CImageExport.h"
+#include "graphics/CoreText.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CDocument.h"
 #include "gui/app/CommandIds.h"
@@ -180,7 +181,7 @@ void CGraphView::writePendingImage(const QImage& image) {
                                                         : CImageExport::saveBmp(image, path);
     QGuiApplication::restoreOverrideCursor();
     if (!saved.ok()) {
-        const QString message = QString::fromStdString(saved.message);
+        const QString message = fromCoreMessage(saved.message);
         emit saveFailed(message);
         // Not from inside the paint: the message box runs an event loop of its own.
         QTimer::singleShot(0, this, [this, message] { CMessages::error(this, message); });

@@ -1,5 +1,6 @@
 #include "gui/graphs/CPieView.h"
 
+#include "graphics/CoreText.h"
 #include "gui/app/CommandIds.h"
 
 #include <QMouseEvent>
@@ -23,7 +24,7 @@ void CPieView::setFields(const GraphSettings& settings) {
     m_fields.sliceCount = settings.sliceCount;
     m_fields.pieBackground = settings.pieBackground;
     m_fields.pieText = settings.pieText;
-    setTitle(QString::fromStdString(settings.title));
+    setTitle(fromCoreText(settings.title));
     setStyle(GraphStyle::forPieChart(m_fields));
 }
 

@@ -1,5 +1,7 @@
 #include "gui/graphs/CPopView.h"
 
+#include "graphics/CoreText.h"
+
 namespace orvelan {
 
 CPopView::CPopView(GraphSettings* stored, QWidget* parent) : CGraphView(stored, parent) {
@@ -15,7 +17,7 @@ void CPopView::setFields(const GraphSettings& settings) {
     m_fields.pyramidBasis = settings.pyramidBasis;
     m_fields.popBackground = settings.popBackground;
     m_fields.popText = settings.popText;
-    setTitle(QString::fromStdString(settings.title));
+    setTitle(fromCoreText(settings.title));
     setStyle(GraphStyle::forPyramid(m_fields));
 }
 

@@ -3,6 +3,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/reports/CTextGrid.h"
 #include "core/reports/NumberTable.h"
+#include "graphics/CoreText.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/app/CommandIds.h"
@@ -19,7 +20,6 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPrinter>
-#include <QStringDecoder>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <new>
@@ -42,26 +42,7 @@ unsigned formatOf(CellAlignment alignment) {
     return GridFormat::kCenter | GridFormat::kVCenter | GridFormat::kEndEllipsis;
 }
 
-std::string toCoreText(const QString& text) { return text.toStdString(); }
-
 } // namespace
-
-QString fromCoreText(const std::string& text) {
-    const QByteArrayView bytes(text.data(), static_cast<qsizetype>(text.size()));
-    bool ascii = true;
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) > 0x7F) {
-            ascii = false;
-            break;
-        }
-    }
-    if (ascii) {
-        return QString::fromLatin1(bytes);
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString decoded = utf8(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : decoded;
-}
 
 CGridView::CGridView(QWidget* parent) : QWidget(parent) {
     m_grid = new CGridCtrl(this);
@@ -290,7 +271,7 @@ void CGridView::saveAs() {
     }
     const SaveResult result = saveTo(path);
     if (!result.ok()) {
-        QMessageBox::warning(this, QString(), QString::fromStdString(result.message));
+        QMessageBox::warning(this, QString(), fromCoreMessage(result.message));
     } else if (CORVELANApp* app = CORVELANApp::instance()) {
         app->documentSaved(this, path);
     }

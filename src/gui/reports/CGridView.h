@@ -2,6 +2,7 @@
 
 #include "core/io/TextFile.h"
 #include "core/reports/GridNumbers.h"
+#include "graphics/CoreText.h"
 #include "gui/app/CCommandMap.h"
 #include "gui/app/CCommandTarget.h"
 
@@ -144,8 +145,5 @@ class CGridView : public QWidget, public CCommandTarget {
     QString m_workFolder;
     CCommandMap m_commands;
 };
-
-/// A core text (UTF-8, or single-byte Windows text such as the superscript two) for display.
-QString fromCoreText(const std::string& text);
 
 } // namespace orvelan

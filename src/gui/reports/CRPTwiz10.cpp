@@ -2,6 +2,7 @@
 
 #include "core/data/CIncidenceStore.h"
 #include "core/data/Validation.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CMessages.h"
 #include "gui/reports/CAgeLabelSpin.h"
 #include "gui/reports/CRptWizard.h"
@@ -80,7 +81,7 @@ bool CRPTwiz10::store() {
         }
     } else if (const auto problem = ValidateSelection(from, to, block.fixedCancer, m_sexes->male(),
                                                       sheet().cancerGroups())) {
-        CMessages::warning(this, QString::fromStdString(*problem));
+        CMessages::warning(this, fromCoreMessage(*problem));
         return false;
     }
     block.interval = m_interval->isChecked() ? 1 : 0;

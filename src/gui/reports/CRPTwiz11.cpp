@@ -1,6 +1,7 @@
 #include "gui/reports/CRPTwiz11.h"
 
 #include "core/data/Validation.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CMessages.h"
 #include "gui/reports/CRptWizard.h"
 #include "gui/reports/CSexBoxes.h"
@@ -46,7 +47,7 @@ bool CRPTwiz11::store() {
     if (block.arrangement != 0) {
         if (const auto problem = ValidateSelection(0, kTopAgeGroup, block.fixedCancer,
                                                    m_sexes->male(), sheet().cancerGroups())) {
-            CMessages::warning(this, QString::fromStdString(*problem));
+            CMessages::warning(this, fromCoreMessage(*problem));
             return false;
         }
     }

@@ -1,5 +1,6 @@
 #include "gui/reports/CRPTwiz13.h"
 
+#include "graphics/CoreText.h"
 #include "gui/data/CSelectionTree.h"
 #include "gui/reports/CRptWizard.h"
 
@@ -46,7 +47,7 @@ bool CRPTwiz13::store() {
         return false; // no registry: the page stays without a message
     }
     choices().block.fixedRegistry = population;
-    choices().title = m_title->text().toLatin1().toStdString();
+    choices().title = toCoreText(m_title->text());
     return true;
 }
 

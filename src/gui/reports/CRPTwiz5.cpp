@@ -2,6 +2,7 @@
 
 #include "core/data/Validation.h"
 #include "core/reports/SexPresets.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CMessages.h"
 #include "gui/reports/CAgeLabelSpin.h"
 #include "gui/reports/CRptWizard.h"
@@ -91,7 +92,7 @@ bool CRPTwiz5::store() {
     const int to = m_to->value();
     const int rate = m_rate->currentIndex();
     if (const auto problem = ValidateAgeRange(from, to, rate)) {
-        CMessages::warning(this, QString::fromStdString(*problem));
+        CMessages::warning(this, fromCoreMessage(*problem));
         return false;
     }
     if (!sexesTicked(*m_sexes)) {

@@ -2,6 +2,7 @@
 
 #include "core/data/CIncidenceStore.h"
 #include "core/reports/CStandardTableBuilder.h"
+#include "graphics/CoreText.h"
 #include "gui/reports/CAgeSpecificRatesView.h"
 #include "gui/reports/CReportView.h"
 #include "gui/reports/CSummaryRatesView.h"
@@ -70,7 +71,7 @@ std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
                 document.failure =
                     QStringLiteral("The standard table of population %1 cannot be built: %2")
                         .arg(choices.block.fixedRegistry)
-                        .arg(QString::fromStdString(reason));
+                        .arg(fromCoreMessage(reason));
                 documents.push_back(std::move(document));
                 continue;
             }
@@ -81,7 +82,7 @@ std::vector<ReportDocument> CReportOutputs::create(const ReportChoices& choices,
             if (const std::string cut = store.cutShortMessage(); !cut.empty()) {
                 document.view.reset(); // its cells were computed from what is no longer there
                 document.failure =
-                    QStringLiteral("The table cannot be built: %1").arg(QString::fromStdString(cut));
+                    QStringLiteral("The table cannot be built: %1").arg(fromCoreMessage(cut));
             }
         }
         documents.push_back(std::move(document));

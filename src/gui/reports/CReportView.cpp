@@ -1,6 +1,7 @@
 #include "CReportView.h"
 
 #include "core/data/CIncidenceStore.h"
+#include "graphics/CoreText.h"
 #include "gui/app/CommandIds.h"
 
 #include <QMessageBox>
@@ -51,7 +52,7 @@ void CReportView::swap() {
     }
     if (!canRecompute(m_store)) {
         QMessageBox::warning(this, QStringLiteral("ORVELAN"),
-                             QString::fromStdString(m_store->cutShortMessage()) +
+                             fromCoreMessage(m_store->cutShortMessage()) +
                                  QStringLiteral(". The table keeps the figures it shows."));
         return;
     }

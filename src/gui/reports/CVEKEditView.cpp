@@ -1,6 +1,7 @@
 #include "gui/reports/CVEKEditView.h"
 
 #include "core/reports/CStandardTableBuilder.h"
+#include "graphics/CoreText.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
@@ -106,10 +107,10 @@ bool CVEKEditView::saveAs(const QString& path) {
         QFile::encodeName(path).toStdString(), textBytes());
     if (result.status == SaveStatus::UnsupportedFormat) {
         QMessageBox::information(this, QStringLiteral("ORVELAN"),
-                                 QString::fromStdString(result.message));
+                                 fromCoreMessage(result.message));
     } else if (result.status == SaveStatus::Failed) {
         QMessageBox::warning(this, QStringLiteral("ORVELAN"),
-                             QString::fromStdString(result.message));
+                             fromCoreMessage(result.message));
     }
     return result.ok();
 }

@@ -1,6 +1,7 @@
 #include "gui/widgets/CDataWizard.h"
 
 #include "core/data/CIncidenceStore.h"
+#include "graphics/CoreText.h"
 
 namespace orvelan {
 
@@ -8,11 +9,11 @@ CDataWizard::CDataWizard(const QString& objectName, const WizardContext& context
     : CWizardBase(objectName, context.dataDirectory, parent), m_context(context) {}
 
 QString CDataWizard::populationLabel(int population, bool withYears) const {
-    return latin1(m_context.store.populationLabelByNumber(population, withYears));
+    return fromCoreText(m_context.store.populationLabelByNumber(population, withYears));
 }
 
 QString CDataWizard::cancerLabel(int cancer) const {
-    return latin1(m_context.store.cancerLabel(cancer));
+    return fromCoreText(m_context.store.cancerLabel(cancer));
 }
 
 } // namespace orvelan

@@ -1,6 +1,7 @@
 #include "gui/widgets/CWizardBase.h"
 
 #include "core/io/CTemplateFolder.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CMessages.h"
 #include "gui/widgets/CWizardPage.h"
 
@@ -77,12 +78,8 @@ QString CWizardBase::preparedTemplateFolder() const {
 
 void CWizardBase::reportTemplateProblem(const IoResult& written) {
     if (!written.ok()) {
-        CMessages::warning(this, QString::fromStdString(written.message));
+        CMessages::warning(this, fromCoreMessage(written.message));
     }
-}
-
-QString CWizardBase::latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace orvelan

@@ -35,7 +35,6 @@ class CWizardBase : public QWizard {
     /// saved ("report", "graph").
     static QPushButton* templateButton(QWidget* page, const QString& what);
     /// A dictionary text (Latin-1, as the dictionaries hold it) for display.
-    static QString latin1(const std::string& text);
 
   protected:
     /// dataDirectory: the folder the templates folder lies in (empty for a wizard without

@@ -1,6 +1,7 @@
 #include "gui/graphs/wizard/CGphLastPage.h"
 
 #include "core/graphs/CGraphTemplate.h"
+#include "graphics/CoreText.h"
 #include "gui/graphs/wizard/CGphWizard.h"
 
 #include <QFormLayout>
@@ -41,6 +42,6 @@ void CGphLastPage::initializePage() {
                          : defaultTitle());
 }
 
-void CGphLastPage::storeTitle() { settings().title = m_title->text().toLatin1().toStdString(); }
+void CGphLastPage::storeTitle() { settings().title = toCoreText(m_title->text()); }
 
 } // namespace orvelan

@@ -4,6 +4,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
 #include "core/graphs/CGraphTemplate.h"
+#include "graphics/CoreText.h"
 #include "gui/graphs/wizard/CGRwiz10.h"
 #include "gui/graphs/wizard/CGRwizPop.h"
 #include "gui/graphs/wizard/CGphPage.h"
@@ -78,13 +79,13 @@ void CGphWizard::saveTemplate(const QString& title, bool confirmOverwrite) {
         return;
     }
     GraphSettings written = m_settings;
-    written.title = title.toLatin1().toStdString();
+    written.title = toCoreText(title);
     reportTemplateProblem(CGraphTemplate::write(path.toStdString(), written,
                                                 registryGroups().count(), cancerGroups().count()));
 }
 
 QString CGphWizard::cancerRootText() {
-    return latin1(std::string(kProgramName)) + QStringLiteral(" cancers");
+    return fromCoreText(kProgramName) + QStringLiteral(" cancers");
 }
 
 } // namespace orvelan

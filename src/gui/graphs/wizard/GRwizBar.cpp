@@ -1,6 +1,7 @@
 #include "gui/graphs/wizard/GRwizBar.h"
 
 #include "core/data/Validation.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CMessages.h"
 #include "gui/graphs/wizard/CGphWizard.h"
 #include "gui/reports/CAgeLabelSpin.h"
@@ -83,7 +84,7 @@ bool GRwizBar::store() {
     const int to = m_to->value();
     const int rate = m_rate->currentIndex();
     if (const auto problem = ValidateAgeRange(from, to, rate)) {
-        CMessages::warning(this, QString::fromStdString(*problem));
+        CMessages::warning(this, fromCoreMessage(*problem));
         return false;
     }
     GraphSettings& s = settings();

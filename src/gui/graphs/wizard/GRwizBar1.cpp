@@ -1,6 +1,7 @@
 #include "gui/graphs/wizard/GRwizBar1.h"
 
 #include "core/data/Validation.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CMessages.h"
 #include "gui/data/CSelectionTree.h"
 #include "gui/graphs/wizard/CGphWizard.h"
@@ -35,7 +36,7 @@ bool GRwizBar1::store() {
     // The age range was checked on the first page; here only the sex matters.
     if (const auto problem = ValidateSelection(
             s.ageFrom, s.ageTo, cancer, s.sex == indexOf(Sex::Male), sheet().cancerGroups())) {
-        CMessages::warning(this, QString::fromStdString(*problem));
+        CMessages::warning(this, fromCoreMessage(*problem));
         return false;
     }
     s.cancer = cancer;

@@ -1,6 +1,7 @@
 #include "gui/graphs/wizard/GRwizPie.h"
 
 #include "core/data/Validation.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CMessages.h"
 #include "gui/data/CSelectionTree.h"
 #include "gui/graphs/wizard/CGphWizard.h"
@@ -61,7 +62,7 @@ bool GRwizPie::store() {
     const int from = m_from->value();
     const int to = m_to->value();
     if (const auto problem = ValidateAgeRange(from, to, static_cast<int>(RateKind::CrudeRate))) {
-        CMessages::warning(this, QString::fromStdString(*problem));
+        CMessages::warning(this, fromCoreMessage(*problem));
         return false;
     }
     const int population = m_tree->currentValue();

@@ -3,6 +3,7 @@
 #include "core/data/CUserGroupDictionary.h"
 #include "core/data/Validation.h"
 #include "core/graphs/GraphWizardRules.h"
+#include "graphics/CoreText.h"
 #include "gui/data/CMessages.h"
 #include "gui/data/CSelectionTree.h"
 #include "gui/graphs/wizard/CGphWizard.h"
@@ -100,7 +101,7 @@ void GrWizAge::refreshCount() { m_count->setText(QString::number(curves())); }
 
 bool GrWizAge::store() {
     if (const auto problem = ValidateItemCount(curves(), kMaxCurves)) {
-        CMessages::warning(this, QString::fromStdString(*problem));
+        CMessages::warning(this, fromCoreMessage(*problem));
         return false;
     }
     GraphSettings& s = settings();
