@@ -112,16 +112,20 @@ bool CCancerDictionary::appliesToFemales(int cancer) {
     return text.size() <= kFemalesPos || text[kFemalesPos] != '0';
 }
 
-bool CCancerDictionary::appliesTo(int cancer, bool male, const CUserGroupDictionary& cancerGroups) {
-    if (cancer < kCancerCount) {
-        return male ? appliesToMales(cancer) : appliesToFemales(cancer);
+bool CCancerDictionary::occursIn(int cancer, Sex sex, const CUserGroupDictionary* cancerGroups) {
+    if (cancer >= 0 && cancer < kCancerCount) {
+        return sex == Sex::Male ? appliesToMales(cancer) : appliesToFemales(cancer);
     }
     const int group = cancer - kFirstCancerGroup;
-    if (group >= cancerGroups.count()) {
-        return true;
+    if (cancerGroups == nullptr || group < 0 || group >= cancerGroups->count()) {
+        return false;
     }
-    const UserGroup& entry = cancerGroups.group(group);
-    return (male ? entry.malesFlag : entry.femalesFlag) != '0';
+    const UserGroup& entry = cancerGroups->group(group);
+    return (sex == Sex::Male ? entry.malesFlag : entry.femalesFlag) != '0';
+}
+
+SexApplicability CCancerDictionary::sexesOf(int cancer, const CUserGroupDictionary* cancerGroups) {
+    return {occursIn(cancer, Sex::Male, cancerGroups), occursIn(cancer, Sex::Female, cancerGroups)};
 }
 
 int CCancerDictionary::parent(int cancer) {

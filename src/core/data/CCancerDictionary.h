@@ -11,6 +11,14 @@ namespace orvelan {
 
 class CUserGroupDictionary;
 
+/// Whether a cancer (or user cancer group) occurs in males / in females.
+struct SexApplicability {
+    bool males = true;
+    bool females = true;
+    bool maleOnly() const { return males && !females; }
+    bool femaleOnly() const { return females && !males; }
+};
+
 class CCancerDictionary {
   public:
     static constexpr int kNoParent = 999;
@@ -32,9 +40,13 @@ class CCancerDictionary {
 
     static bool appliesToMales(int cancer);
     static bool appliesToFemales(int cancer);
-    /// Either of the two for any cancer number: a user cancer group (252 + k) answers by its sex
-    /// flags; a number past the last group cannot be judged and applies.
-    static bool appliesTo(int cancer, bool male, const CUserGroupDictionary& cancerGroups);
+    /// The one rule of "does this cancer occur in this sex", for any cancer number: a compiled
+    /// cancer by its row, a user cancer group (252 + k) by its sex flags. A number that names
+    /// neither (no such group, no group dictionary) occurs in no sex: nothing can be loaded
+    /// for it.
+    static bool occursIn(int cancer, Sex sex, const CUserGroupDictionary* cancerGroups);
+    /// Both answers of occursIn.
+    static SexApplicability sexesOf(int cancer, const CUserGroupDictionary* cancerGroups);
     /// Parent cancer number named by the row, or kNoParent.
     static int parent(int cancer);
     /// Level: 0 chapter, 1 site, 2 subsite or morphology group, 3 subdivision.

@@ -24,7 +24,7 @@ std::optional<std::string> ValidateAgeRange(int from, int to, int rateKind) {
 
 std::optional<std::string> ValidateSelection(int from, int to, int cancer, bool isMale,
                                              const CUserGroupDictionary& cancerGroups) {
-    if (cancer >= 0 && !CCancerDictionary::appliesTo(cancer, isMale, cancerGroups)) {
+    if (cancer >= 0 && !CCancerDictionary::occursIn(cancer, isMale ? Sex::Male : Sex::Female, &cancerGroups)) {
         return "Invalid sex/site combination";
     }
     if (to < from) {

@@ -48,15 +48,6 @@ std::string cancerLogName(int cancer) {
     return formatted("%-10s %s", code.c_str(), name.c_str());
 }
 
-bool occursIn(int cancer, bool male, const CUserGroupDictionary* cancerGroups) {
-    if (cancer < kFirstCancerGroup) {
-        return male ? CCancerDictionary::appliesToMales(cancer)
-                    : CCancerDictionary::appliesToFemales(cancer);
-    }
-    const auto& group = cancerGroups->group(cancer - kFirstCancerGroup);
-    return (male ? group.malesFlag : group.femalesFlag) == '1';
-}
-
 } // namespace
 
 std::string_view CRawDataExporter::extension(int format) {
@@ -131,7 +122,7 @@ CRawDataExporter::sexSiteProblem(const ExportSettings& settings,
         }
         bool anyOccurs = false;
         for (const auto& item : selected) {
-            anyOccurs = anyOccurs || occursIn(item.number, male, cancerGroups);
+            anyOccurs = anyOccurs || CCancerDictionary::occursIn(item.number, male ? Sex::Male : Sex::Female, cancerGroups);
         }
         if (!anyOccurs) {
             return std::string("Invalid sex/site combination");

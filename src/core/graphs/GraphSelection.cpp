@@ -41,16 +41,7 @@ std::vector<int> selectedCancers(const SelectionList& cancers, int lastSlot) {
 }
 
 SexApplicability sexApplicability(const CIncidenceStore& store, int cancer) {
-    if (cancer < kCancerCount) {
-        return {CCancerDictionary::appliesToMales(cancer),
-                CCancerDictionary::appliesToFemales(cancer)};
-    }
-    const CUserGroupDictionary* groups = store.cancerGroups();
-    if (groups == nullptr) {
-        return {};
-    }
-    return {CCancerDictionary::appliesTo(cancer, true, *groups),
-            CCancerDictionary::appliesTo(cancer, false, *groups)};
+    return CCancerDictionary::sexesOf(cancer, store.cancerGroups());
 }
 
 } // namespace orvelan

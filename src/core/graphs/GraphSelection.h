@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/CCancerDictionary.h"
 #include "core/data/Codes.h"
 
 #include <vector>
@@ -17,13 +18,7 @@ std::vector<int> selectedPopulations(const SelectionList& registries, int lastSl
 /// Cancer numbers of the selected cancer slots 0..lastSlot, in number order.
 std::vector<int> selectedCancers(const SelectionList& cancers, int lastSlot);
 
-/// Whether a cancer (or user cancer group) occurs in males / in females.
-struct SexApplicability {
-    bool males = true;
-    bool females = true;
-    bool maleOnly() const { return males && !females; }
-    bool femaleOnly() const { return females && !males; }
-};
+/// The sexes a cancer occurs in, with the store's user cancer groups.
 SexApplicability sexApplicability(const CIncidenceStore& store, int cancer);
 
 } // namespace orvelan

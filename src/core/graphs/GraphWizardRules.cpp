@@ -4,14 +4,9 @@
 
 namespace orvelan {
 
-CancerSexes cancerSexes(int cancer, const CUserGroupDictionary& cancerGroups) {
-    return {CCancerDictionary::appliesTo(cancer, true, cancerGroups),
-            CCancerDictionary::appliesTo(cancer, false, cancerGroups)};
-}
-
 int curvesOfCancer(int cancer, bool male, bool female, const CUserGroupDictionary& cancerGroups) {
-    const CancerSexes sexes = cancerSexes(cancer, cancerGroups);
-    return (male && sexes.male ? 1 : 0) + (female && sexes.female ? 1 : 0);
+    const SexApplicability sexes = CCancerDictionary::sexesOf(cancer, &cancerGroups);
+    return (male && sexes.males ? 1 : 0) + (female && sexes.females ? 1 : 0);
 }
 
 int curveCount(const SelectionList& registries, const SelectionList& cancers, bool male,
@@ -53,10 +48,8 @@ bool cancersFitSex(const SelectionList& cancers, Sex sex,
         if (slot < 0) {
             continue;
         }
-        const CancerSexes sexes = cancerSexes(slot, cancerGroups);
-        const bool maleOnly = sexes.male && !sexes.female;
-        const bool femaleOnly = sexes.female && !sexes.male;
-        if ((sex == Sex::Female && maleOnly) || (sex == Sex::Male && femaleOnly)) {
+        const SexApplicability sexes = CCancerDictionary::sexesOf(slot, &cancerGroups);
+        if ((sex == Sex::Female && sexes.maleOnly()) || (sex == Sex::Male && sexes.femaleOnly())) {
             return false;
         }
     }

@@ -9,13 +9,6 @@ namespace orvelan {
 
 class CUserGroupDictionary;
 
-/// Which sexes a cancer (or user cancer group) occurs in.
-struct CancerSexes {
-    bool male = true;
-    bool female = true;
-};
-CancerSexes cancerSexes(int cancer, const CUserGroupDictionary& cancerGroups);
-
 /// Curves one cancer gives with the checked sexes: a sex counts when it is checked and the
 /// cancer occurs in it.
 int curvesOfCancer(int cancer, bool male, bool female, const CUserGroupDictionary& cancerGroups);

@@ -77,17 +77,8 @@ std::string testCell(const CurvePair& pair, int row, int column) {
 } // namespace
 
 bool occursInOneSexOnly(const CIncidenceStore& store, int cancer) {
-    if (cancer >= 0 && cancer < kCancerCount) {
-        return CCancerDictionary::appliesToMales(cancer) !=
-               CCancerDictionary::appliesToFemales(cancer);
-    }
-    const CUserGroupDictionary* groups = store.cancerGroups();
-    const int group = cancer - kFirstCancerGroup;
-    if (groups == nullptr || group < 0 || group >= groups->count()) {
-        return false;
-    }
-    const UserGroup& g = groups->group(group);
-    return (g.malesFlag == '1') != (g.femalesFlag == '1');
+    const SexApplicability sexes = CCancerDictionary::sexesOf(cancer, store.cancerGroups());
+    return sexes.maleOnly() || sexes.femaleOnly();
 }
 
 std::string curveLabel(CIncidenceStore& store, int population, int cancer, Sex sex, int ageHigh) {

@@ -72,17 +72,7 @@ std::vector<int> cancerItems(const SelectionList& cancers, Sex sex, const CIncid
 }
 
 bool cancerOccursIn(const CIncidenceStore& store, int cancer, Sex sex) {
-    if (cancer >= 0 && cancer < kCancerCount) {
-        return sex == Sex::Male ? CCancerDictionary::appliesToMales(cancer)
-                                : CCancerDictionary::appliesToFemales(cancer);
-    }
-    const CUserGroupDictionary* groups = store.cancerGroups();
-    const int group = cancer - kFirstCancerGroup;
-    if (groups == nullptr || group < 0 || group >= groups->count()) {
-        return false;
-    }
-    const UserGroup& g = groups->group(group);
-    return (sex == Sex::Male ? g.malesFlag : g.femalesFlag) != '0';
+    return CCancerDictionary::occursIn(cancer, sex, store.cancerGroups());
 }
 
 bool cancerIsSingleSex(const CIncidenceStore& store, int cancer) {

@@ -14,8 +14,8 @@ SexPreset sexPresetFor(const std::vector<int>& cancers, const CUserGroupDictiona
     bool anyMale = false;
     bool anyFemale = false;
     for (int cancer : cancers) {
-        anyMale = anyMale || CCancerDictionary::appliesTo(cancer, true, cancerGroups);
-        anyFemale = anyFemale || CCancerDictionary::appliesTo(cancer, false, cancerGroups);
+        anyMale = anyMale || CCancerDictionary::occursIn(cancer, Sex::Male, &cancerGroups);
+        anyFemale = anyFemale || CCancerDictionary::occursIn(cancer, Sex::Female, &cancerGroups);
     }
     preset.femaleDisabled = !anyFemale;
     preset.maleDisabled = !anyMale && anyFemale;

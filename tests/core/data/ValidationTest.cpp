@@ -117,7 +117,7 @@ TEST_F(ValidateSelection, ChecksTheSexOfCancersAndGroupsThenTheRange) {
         {0, 17, 254, true, kValid}, // a mixed group occurs in both sexes
         {0, 17, 254, false, kValid},
         {3, 2, 252, false, kInvalidAgeRange},
-        {0, 17, 255, true, kValid}, // no such group: cannot be judged by sex
+        {0, 17, 255, true, kInvalidSexSite}, // no such group: occurs in no sex
     };
     for (const SelectionCase& c : cases) {
         EXPECT_EQ(orvelan::ValidateSelection(c.from, c.to, c.cancer, c.isMale, m_groups),
