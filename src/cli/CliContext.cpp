@@ -3,6 +3,7 @@
 #include "Arguments.h"
 #include "CliError.h"
 #include "core/data/Codes.h"
+#include "core/data/Validation.h"
 #include "core/io/TextEncoding.h"
 
 #include <algorithm>
@@ -163,8 +164,8 @@ void CliContext::checkAgeRange(int from, int to) {
     if (from < 0 || from > kTopAgeGroup || to < 0 || to > kTopAgeGroup) {
         throw usageError("age groups run from 0 (0-4) to 17 (85+)");
     }
-    if (to < from) {
-        throw usageError("Invalid age range");
+    if (const std::optional<std::string> problem = ValidateAgeRange(from, to, -1)) {
+        throw usageError(*problem);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "core/data/CRegistryDictionary.h"
+#include "core/data/Validation.h"
 #include "core/graphs/GraphSelection.h"
 #include "core/graphs/GraphTitles.h"
 #include "core/graphs/GraphWizardRules.h"
@@ -47,9 +48,12 @@ int parseSymbol(const std::string& text) {
 }
 
 void checkSexSite(CliContext& context, int cancer, Sex sex) {
-    const SexApplicability applies = sexApplicability(context.store(), cancer);
-    if ((sex == Sex::Male && !applies.males) || (sex == Sex::Female && !applies.females)) {
-        throw usageError("Invalid sex/site combination");
+    if (sex == Sex::Both) {
+        return;
+    }
+    if (const std::optional<std::string> problem = ValidateSelection(
+            0, kTopAgeGroup, cancer, sex == Sex::Male, context.cancerGroups())) {
+        throw usageError(*problem);
     }
 }
 

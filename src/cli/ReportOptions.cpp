@@ -116,7 +116,7 @@ void fixedReport(CliContext& context, const ReportChoiceOptions& options, Report
     // A sex in which none of the report's cancers occurs cannot be ticked.
     const SexPreset preset = sexPresetFor(cancers, context.cancerGroups());
     if ((preset.maleDisabled && !sexes.female) || (preset.femaleDisabled && !sexes.male)) {
-        throw usageError("Invalid sex/site combination");
+        throw usageError(std::string(kInvalidSexSite));
     }
     sexes.male = sexes.male && !preset.maleDisabled;
     sexes.female = sexes.female && !preset.femaleDisabled;
@@ -163,7 +163,7 @@ void userReport(CliContext& context, const ReportChoiceOptions& options, ReportC
     sexes.male = sexes.male && !preset.maleDisabled;
     sexes.female = sexes.female && !preset.femaleDisabled;
     if (!sexes.male && !sexes.female) {
-        throw usageError("Invalid sex/site combination");
+        throw usageError(std::string(kInvalidSexSite));
     }
     selectRegistries(choices.registries, populations);
     selectCancers(choices.cancers, cancers);

@@ -14,7 +14,7 @@ constexpr int kCumulativeRisk = static_cast<int>(RateKind::CumulativeRisk);
 
 std::optional<std::string> ValidateAgeRange(int from, int to, int rateKind) {
     if (to < from) {
-        return "Invalid age range";
+        return std::string(kInvalidAgeRange);
     }
     if (to >= kTopAgeGroup && (rateKind == kCumulativeRate || rateKind == kCumulativeRisk)) {
         return "Age range is invalid for cumulative rate/risk";
@@ -25,10 +25,10 @@ std::optional<std::string> ValidateAgeRange(int from, int to, int rateKind) {
 std::optional<std::string> ValidateSelection(int from, int to, int cancer, bool isMale,
                                              const CUserGroupDictionary& cancerGroups) {
     if (cancer >= 0 && !CCancerDictionary::occursIn(cancer, isMale ? Sex::Male : Sex::Female, &cancerGroups)) {
-        return "Invalid sex/site combination";
+        return std::string(kInvalidSexSite);
     }
     if (to < from) {
-        return "Invalid age range";
+        return std::string(kInvalidAgeRange);
     }
     return std::nullopt;
 }
@@ -38,7 +38,7 @@ std::optional<std::string> ValidateItemCount(int count, int maximum) {
         return "You defined too many items";
     }
     if (count < 0) {
-        return "Invalid sex/site combination";
+        return std::string(kInvalidSexSite);
     }
     if (count == 0) {
         return "Invalid selection";

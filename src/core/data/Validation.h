@@ -2,12 +2,16 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // The checks every wizard shares. Each returns the message to show, or nothing when the
 // choice is valid; the first failing test wins.
 namespace orvelan {
 
 class CUserGroupDictionary;
+
+inline constexpr std::string_view kInvalidAgeRange = "Invalid age range";
+inline constexpr std::string_view kInvalidSexSite = "Invalid sex/site combination";
 
 /// "Invalid age range" when to < from; "Age range is invalid for cumulative rate/risk" when
 /// the range runs to the open top (to >= 17) for rate kinds 3 and 4.
