@@ -4,7 +4,7 @@
 #include "graphics/CImageExport.h"
 #include "graphics/CTwoCurvePainter.h"
 #include "graphics/CoreText.h"
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CFileDialogs.h"
 
 #include <QCheckBox>

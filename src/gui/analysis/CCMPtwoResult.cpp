@@ -4,7 +4,7 @@
 #include "graphics/CoreText.h"
 #include "gui/analysis/CCMPtwoGraph.h"
 #include "gui/app/CHelpPages.h"
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CFileDialogs.h"
 
 #include <QFormLayout>

@@ -7,7 +7,7 @@
 #include "gui/analysis/CCurvePicker.h"
 #include "gui/analysis/CReferenceBox.h"
 #include "gui/analysis/CStatsWizard.h"
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -8,7 +8,7 @@
 #include "graphics/CoreText.h"
 #include "gui/analysis/CReferenceBox.h"
 #include "gui/analysis/CStatsWizard.h"
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CFileDialogs.h"
 
 #include <QClipboard>

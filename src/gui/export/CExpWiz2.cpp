@@ -3,10 +3,10 @@
 #include "core/data/Codes.h"
 #include "core/export/CRawDataExporter.h"
 #include "graphics/CoreText.h"
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/data/CSelectionPanel.h"
 #include "gui/export/CExpWizard.h"
-#include "gui/reports/CSexBoxes.h"
+#include "gui/widgets/CSexBoxes.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #include "gui/export/CExpWiz3.h"
 
 #include "core/export/CRawDataExporter.h"
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/export/CExpWizard.h"
 #include "gui/export/CFolderTree.h"
 

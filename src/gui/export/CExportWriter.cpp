@@ -2,7 +2,7 @@
 
 #include "core/data/CIncidenceStore.h"
 #include "graphics/CoreText.h"
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

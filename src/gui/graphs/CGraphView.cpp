@@ -6,7 +6,7 @@
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CDocument.h"
 #include "gui/app/CommandIds.h"
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/graphs/CColourDialog.h"
 #include "gui/widgets/CFileDialogs.h"
 #include "gui/widgets/CPrintRunner.h"

@@ -2,9 +2,9 @@
 
 #include "core/data/Validation.h"
 #include "graphics/CoreText.h"
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/reports/CRptWizard.h"
-#include "gui/reports/CSexBoxes.h"
+#include "gui/widgets/CSexBoxes.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -4,7 +4,7 @@
 #include "core/io/CTemplateFolder.h"
 #include "core/reports/CReportTemplate.h"
 #include "core/reports/ReportFinishPlan.h"
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/reports/CRptWizard.h"
 
 #include <QVBoxLayout>

@@ -3,10 +3,10 @@
 #include "core/data/Validation.h"
 #include "core/reports/SexPresets.h"
 #include "graphics/CoreText.h"
-#include "gui/data/CMessages.h"
-#include "gui/reports/CAgeLabelSpin.h"
+#include "gui/widgets/CMessages.h"
+#include "gui/widgets/CAgeLabelSpin.h"
 #include "gui/reports/CRptWizard.h"
-#include "gui/reports/CSexBoxes.h"
+#include "gui/widgets/CSexBoxes.h"
 #include "gui/widgets/RateKindBox.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "gui/reports/CRptPage.h"
 
 #include "gui/reports/CRptWizard.h"
-#include "gui/reports/CSexBoxes.h"
+#include "gui/widgets/CSexBoxes.h"
 #include "gui/widgets/CBanner.h"
 
 #include <QBoxLayout>

@@ -18,7 +18,7 @@
 #include "gui/reports/CRPTwiz7.h"
 #include "gui/reports/CRptwiz8.h"
 #include "gui/reports/CRptwiz9.h"
-#include "gui/reports/CTemplateSaveDialog.h"
+#include "gui/widgets/CTemplateSaveDialog.h"
 
 namespace orvelan {
 

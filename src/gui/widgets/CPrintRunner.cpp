@@ -1,6 +1,6 @@
 #include "gui/widgets/CPrintRunner.h"
 
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>

@@ -2,7 +2,7 @@
 
 #include "core/io/CTemplateFolder.h"
 #include "graphics/CoreText.h"
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CWizardPage.h"
 
 #include <QAbstractButton>

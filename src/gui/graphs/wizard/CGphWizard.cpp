@@ -19,7 +19,7 @@
 #include "gui/graphs/wizard/GRwizBar9.h"
 #include "gui/graphs/wizard/GRwizPie.h"
 #include "gui/graphs/wizard/GrWizAge.h"
-#include "gui/reports/CTemplateSaveDialog.h"
+#include "gui/widgets/CTemplateSaveDialog.h"
 
 namespace orvelan {
 

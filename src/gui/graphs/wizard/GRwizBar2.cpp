@@ -2,7 +2,7 @@
 
 #include "core/data/CIncidenceStore.h"
 #include "core/graphs/GraphWizardRules.h"
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/data/CSelectionTree.h"
 #include "gui/graphs/wizard/CGphWizard.h"
 

@@ -1,7 +1,7 @@
 #include "gui/graphs/wizard/GRwizBar9.h"
 
 #include "core/graphs/GraphWizardRules.h"
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/graphs/wizard/CGphWizard.h"
 
 namespace orvelan {

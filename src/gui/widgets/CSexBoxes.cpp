@@ -1,4 +1,4 @@
-#include "gui/reports/CSexBoxes.h"
+#include "gui/widgets/CSexBoxes.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
-#include "gui/reports/CTemplateSaveDialog.h"
+#include "gui/widgets/CTemplateSaveDialog.h"
 
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

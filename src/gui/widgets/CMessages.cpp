@@ -1,4 +1,4 @@
-#include "gui/data/CMessages.h"
+#include "gui/widgets/CMessages.h"
 
 #include "core/data/Codes.h"
 

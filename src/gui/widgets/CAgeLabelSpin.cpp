@@ -1,4 +1,4 @@
-#include "gui/reports/CAgeLabelSpin.h"
+#include "gui/widgets/CAgeLabelSpin.h"
 
 #include "core/data/Codes.h"
 
