@@ -98,6 +98,10 @@ void requireWholeNumbers(CLI::App& app) {
     }
 }
 
+void onEachParse(CLI::App& command, std::function<void()> action) {
+    command.preparse_callback([action = std::move(action)](std::size_t) { action(); });
+}
+
 Sex parseSex(const std::string& text, bool allowBoth) {
     const std::string sex = lowered(text);
     if (sex == "0" || sex == "m" || sex == "male") {

@@ -3,6 +3,7 @@
 #include "core/data/Codes.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,17 @@ int parseWholeNumber(const std::string& text);
 /// (see parseWholeNumber), naming what an option takes when a number is out of range
 /// ("--from: out of range (0-17): '-1'"); call once after every command is registered.
 void requireWholeNumbers(CLI::App& app);
+
+/// Calls action each time command is parsed, before its arguments are (see restoreAtEachParse).
+void onEachParse(CLI::App& command, std::function<void()> action);
+
+/// Puts back the values options holds now (its defaults and the options bound to it: call
+/// after binding them) each time command is parsed, so that a command line built once runs
+/// every argument list as a fresh process would, with nothing left of an earlier one.
+template <typename Options>
+void restoreAtEachParse(CLI::App& command, const std::shared_ptr<Options>& options) {
+    onEachParse(command, [options, defaults = *options] { *options = defaults; });
+}
 
 /// Sex argument: "0"/"m"/"male" -> male, "1"/"f"/"female" -> female, and with allowBoth
 /// "2"/"both" -> both sexes.

@@ -38,7 +38,7 @@ nlohmann::json utf8Json(const nlohmann::json& json) {
 
 } // namespace
 
-CliContext::CliContext(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+CliContext::CliContext(std::ostream& out, std::ostream& err) : m_out(&out), m_err(&err) {}
 
 std::string CliContext::dataPath(const std::string& name) const {
     if (dataDir.empty() || dataDir.back() == '/') {
@@ -58,7 +58,7 @@ void CliContext::loadGroups() {
                                           ? CUserGroupDictionary::kCancerFileName
                                           : CUserGroupDictionary::kRegistryFileName;
         if (const IoResult loaded = groups->load(dataPath(std::string(name))); !loaded.ok()) {
-            m_err << "orvelan-cli: warning: " << loaded.message << " (no user groups)\n";
+            *m_err << "orvelan-cli: warning: " << loaded.message << " (no user groups)\n";
         }
     }
 }
@@ -81,7 +81,7 @@ bool CliContext::hasData() {
         m_store->open(dataDir);
         m_store->setUserGroups(m_cancerGroups.get(), m_registryGroups.get());
         for (const auto& warning : m_store->warnings()) {
-            m_err << "orvelan-cli: warning: " << warning << '\n';
+            *m_err << "orvelan-cli: warning: " << warning << '\n';
         }
     }
     return m_store->isOpen();
@@ -157,7 +157,8 @@ CliError CliContext::loadFailure(const std::string& what) {
 
 void CliContext::printJson(const nlohmann::json& document) {
     // The replacing handler is a last guard: after utf8Json no text should need it.
-    m_out << utf8Json(document).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    *m_out << utf8Json(document).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+           << '\n';
 }
 
 void CliContext::checkAgeRange(int from, int to) {

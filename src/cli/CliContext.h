@@ -14,7 +14,7 @@
 namespace orvelan::cli {
 
 /// What every command shares: the data directory, the output form, and the engine objects,
-/// opened on first use.
+/// opened on first use. Assigning a fresh context forgets all of them (one per command run).
 class CliContext {
   public:
     CliContext(std::ostream& out, std::ostream& err);
@@ -22,8 +22,8 @@ class CliContext {
     std::string dataDir = ".";
     bool json = false;
 
-    std::ostream& out() { return m_out; }
-    std::ostream& err() { return m_err; }
+    std::ostream& out() { return *m_out; }
+    std::ostream& err() { return *m_err; }
 
     /// The user groups of the data directory (none when the files are absent).
     const CUserGroupDictionary& cancerGroups();
@@ -58,8 +58,8 @@ class CliContext {
     [[noreturn]] void unknownPopulation(const std::string& number);
     [[noreturn]] void unknownCancer(const std::string& number);
 
-    std::ostream& m_out;
-    std::ostream& m_err;
+    std::ostream* m_out;
+    std::ostream* m_err;
     std::unique_ptr<CUserGroupDictionary> m_cancerGroups;
     std::unique_ptr<CUserGroupDictionary> m_registryGroups;
     std::unique_ptr<CIncidenceStore> m_store;

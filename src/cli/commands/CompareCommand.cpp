@@ -1,3 +1,4 @@
+#include "Arguments.h"
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
@@ -143,6 +144,7 @@ void registerCompareCommand(CLI::App& app, CliContext& context) {
         ->capture_default_str();
     compare->add_option("--layout", options->layout, "txt (tab-delimited) or prn (formatted)")
         ->capture_default_str();
+    restoreAtEachParse(*compare, options);
     compare->callback([&context, options] { printComparison(context, *options); });
 }
 

@@ -134,6 +134,7 @@ void registerExportCommand(CLI::App& app, CliContext& context) {
     command->add_option("--format", options->format, "prn, txt or csv")->capture_default_str();
     command->add_option("--out", options->out, "DIR/NAME: writes DIR/NAME.<format> and .log")
         ->required();
+    restoreAtEachParse(*command, options);
     command->callback([&context, options] { runExport(context, *options); });
 }
 

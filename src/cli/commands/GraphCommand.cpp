@@ -305,6 +305,7 @@ void registerGraphCommand(CLI::App& app, CliContext& context) {
             addStandardOptions(*command, request->standards);
         }
         addCommonOptions(*command, *request);
+        restoreAtEachParse(*command, request);
         const GraphKind graphKind = kind.kind;
         command->callback([&context, graphKind, request] { runGraph(context, graphKind, *request); });
     }
@@ -316,6 +317,7 @@ void registerGraphCommand(CLI::App& app, CliContext& context) {
     command->add_flag("--log", request->options.logarithmic, "Logarithmic rate axis (curves)");
     command->add_flag("--lines", request->options.lines, "Lines at the value marks");
     addCommonOptions(*command, *request);
+    restoreAtEachParse(*command, request);
     command->callback(
         [&context, request] { runGraph(context, GraphKind::UseTemplate, *request); });
 }

@@ -257,6 +257,7 @@ void registerRatesCommand(CLI::App& app, CliContext& context) {
         ->capture_default_str();
     addIntervalOptions(*rates, options->intervals);
     addStandardOptions(*rates, options->standards);
+    restoreAtEachParse(*rates, options);
     rates->callback([&context, options] { runRates(context, *options); });
 }
 

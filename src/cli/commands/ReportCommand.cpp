@@ -222,6 +222,7 @@ void registerReportCommand(CLI::App& app, CliContext& context) {
                         "tables FILE-male and FILE-female; with --format, the numbers to FILE");
     addIntervalOptions(*command, options->intervals);
     addStandardOptions(*command, options->standards);
+    restoreAtEachParse(*command, options);
     command->callback([&context, options] { runReport(context, *options); });
 }
 

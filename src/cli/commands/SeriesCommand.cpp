@@ -75,6 +75,7 @@ void registerSeriesCommand(CLI::App& app, CliContext& context) {
         ->required();
     series->add_option("--cancer", options->cancer, "Cancer number (252+: group)")->required();
     series->add_option("--sex", options->sex, "0 male, 1 female")->required();
+    restoreAtEachParse(*series, options);
     series->callback([&context, options] { printSeries(context, *options); });
 }
 

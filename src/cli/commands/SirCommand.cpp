@@ -177,6 +177,7 @@ void registerSirCommand(CLI::App& app, CliContext& context) {
     sir->add_flag("--tests", options->tests,
                   "Add each row's exact Poisson p-value (two-sided) and a total row: the summed "
                   "O and E, the overall SIR and the chi-square of (O-E)^2/E with its p-value");
+    restoreAtEachParse(*sir, options);
     sir->callback([&context, options] { printSir(context, *options); });
 }
 

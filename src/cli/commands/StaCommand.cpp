@@ -1,3 +1,4 @@
+#include "Arguments.h"
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
@@ -82,6 +83,7 @@ void registerStaCommand(CLI::App& app, CliContext& context) {
     make->add_option("--out", options->out, "The analysis file to write (.STA)")->required();
     make->add_option("--name", options->name,
                      "The curve's title (default: the table file's name without extension)");
+    restoreAtEachParse(*make, options);
     make->callback([&context, options, make] {
         options->nameGiven = make->count("--name") > 0;
         makeAnalysisFile(context, *options);

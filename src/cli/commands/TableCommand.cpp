@@ -240,6 +240,7 @@ void registerTableCommand(CLI::App& app, CliContext& context) {
                       "Save as FILE.prn instead of printing (both age-specific tables go to "
                       "FILE-male.prn and FILE-female.prn), or into folder DIR as "
                       "table-<population>.prn");
+    restoreAtEachParse(*table, options);
     table->callback([&context, options] { printTable(context, *options); });
 }
 

@@ -1,3 +1,4 @@
+#include "Arguments.h"
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
@@ -222,6 +223,7 @@ void registerTemplateCommand(CLI::App& app, CliContext& context) {
     CLI::App* show = templates->add_subcommand(
         "show", "Print a .RPT or .GPH template: its block, selection lists and title");
     show->add_option("file", *path, "The template file")->required();
+    restoreAtEachParse(*show, path);
     show->callback([&context, path] { showTemplate(context, *path); });
 
     auto make = std::make_shared<MakeOptions>();
@@ -253,11 +255,13 @@ void registerTemplateCommand(CLI::App& app, CliContext& context) {
         CLI::App* command = maker->add_subcommand(kind.name, kind.help);
         command->fallthrough();
         kind.addOptions(*command, *graph);
+        restoreAtEachParse(*command, graph);
         const GraphKind graphKind = kind.kind;
         command->callback([&context, make, graphKind, graph] {
             makeGraphTemplate(context, make->out, graphKind, *graph);
         });
     }
+    restoreAtEachParse(*maker, make);
     maker->callback([&context, make, maker] {
         if (maker->get_subcommands().empty()) {
             makeTemplate(context, *make);
