@@ -10,7 +10,7 @@
 #include "gui/graphs/CColourDialog.h"
 #include "gui/graphs/wizard/CBarPage.h"
 #include "gui/graphs/wizard/CGphPage.h"
-#include "gui/reports/CTemplateSaveDialog.h"
+#include "gui/widgets/CTemplateSaveDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

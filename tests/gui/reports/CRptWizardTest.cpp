@@ -7,7 +7,7 @@
 #include "core/reports/CReportTemplate.h"
 #include "gui/reports/CReportOutputs.h"
 #include "gui/reports/CSummaryRatesView.h"
-#include "gui/reports/CTemplateSaveDialog.h"
+#include "gui/widgets/CTemplateSaveDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

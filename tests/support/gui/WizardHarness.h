@@ -7,7 +7,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
 #include "gui/graphs/CColourDialog.h"
-#include "gui/reports/CTemplateSaveDialog.h"
+#include "gui/widgets/CTemplateSaveDialog.h"
 #include "gui/widgets/CFileDialogs.h"
 
 #include <QDir>
