@@ -8,6 +8,12 @@ FUZZ_TIME  ?= 600
 FUZZ_TARGETS ?=
 DATA_DIR   ?= $(CURDIR)/data
 JOBS       ?= $(shell nproc)
+# One compiler cache serves every clone of the tree: paths are hashed relative to the tree, so a
+# second clone compiles nothing its cache already holds, and the files that start from a
+# precompiled header are cached as well.
+export CCACHE_BASEDIR ?= $(CURDIR)
+export CCACHE_NOHASHDIR ?= true
+export CCACHE_SLOPPINESS ?= pch_defines,time_macros,include_file_mtime,include_file_ctime
 # Developers and CI want every warning fixed at once; a packager's plain cmake build does not stop on them.
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
     -DORVELAN_WERROR=ON
@@ -69,7 +75,7 @@ fuzz:
 	@bash scripts/install-deps --fuzz
 	@test -f $(FUZZ_BUILD)/build.ninja || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja \
 	    -DCMAKE_BUILD_TYPE=Fuzz "-DCMAKE_CXX_FLAGS_FUZZ=-O1 -gline-tables-only" \
-	    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
+	    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DORVELAN_PCH=OFF \
 	    -DORVELAN_CORE_ONLY=ON -DORVELAN_BENCHMARKS=OFF -DORVELAN_FUZZ=ON > /dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target orvelan_fuzz_targets
 	@bash scripts/fuzz $(FUZZ_BUILD) $(FUZZ_TIME) $(FUZZ_TARGETS)

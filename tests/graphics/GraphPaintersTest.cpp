@@ -1,3 +1,4 @@
+#include "QtTestRegistry.h"
 #include "core/graphs/AgeCurvesModel.h"
 #include "core/graphs/BarChartModel.h"
 #include "core/graphs/PieChartModel.h"
@@ -298,5 +299,5 @@ class GraphPaintersTest : public QObject {
     }
 };
 
-QTEST_MAIN(GraphPaintersTest)
+ORVELAN_QT_TEST(GraphPaintersTest)
 #include "GraphPaintersTest.moc"

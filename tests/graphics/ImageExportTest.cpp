@@ -1,3 +1,4 @@
+#include "QtTestRegistry.h"
 #include "graphics/CImageExport.h"
 
 #include <QByteArray>
@@ -178,5 +179,5 @@ class ImageExportTest : public QObject {
     }
 };
 
-QTEST_MAIN(ImageExportTest)
+ORVELAN_QT_TEST(ImageExportTest)
 #include "ImageExportTest.moc"

@@ -161,6 +161,6 @@ class AnalysisCommandTest : public QObject {
     test::GuiFixture fixture;
 };
 
-ORVELAN_GUI_TEST_MAIN(AnalysisCommandTest)
+ORVELAN_QT_TEST(AnalysisCommandTest)
 
 #include "AnalysisCommandTest.moc"

@@ -106,6 +106,6 @@ class CCMPseveralResultTest : public QObject {
     std::unique_ptr<CCMPseveralResult> m_view;
 };
 
-ORVELAN_GUI_TEST_MAIN(CCMPseveralResultTest)
+ORVELAN_QT_TEST(CCMPseveralResultTest)
 
 #include "CCMPseveralResultTest.moc"

@@ -152,6 +152,6 @@ class CCMPtwoGraphTest : public QObject {
     ModalWatch watch;
 };
 
-ORVELAN_GUI_TEST_MAIN(CCMPtwoGraphTest)
+ORVELAN_QT_TEST(CCMPtwoGraphTest)
 
 #include "CCMPtwoGraphTest.moc"

@@ -302,6 +302,6 @@ class CCMPtwoResultTest : public QObject {
     ModalWatch watch;
 };
 
-ORVELAN_GUI_TEST_MAIN(CCMPtwoResultTest)
+ORVELAN_QT_TEST(CCMPtwoResultTest)
 
 #include "CCMPtwoResultTest.moc"

@@ -320,6 +320,6 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
     }
 };
 
-ORVELAN_GUI_TEST_MAIN(CStatsWizardTest)
+ORVELAN_QT_TEST(CStatsWizardTest)
 
 #include "CStatsWizardTest.moc"

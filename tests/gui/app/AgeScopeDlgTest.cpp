@@ -107,5 +107,5 @@ class AgeScopeDlgTest : public QObject {
     test::GuiFixture fixture;
 };
 
-ORVELAN_GUI_TEST_MAIN(AgeScopeDlgTest)
+ORVELAN_QT_TEST(AgeScopeDlgTest)
 #include "AgeScopeDlgTest.moc"

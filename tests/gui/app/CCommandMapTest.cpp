@@ -48,6 +48,6 @@ void CCommandMapTest::asksTheConditionEachTime() {
     QVERIFY(commands.isEnabled(1));
 }
 
-ORVELAN_GUI_TEST_MAIN(CCommandMapTest)
+ORVELAN_QT_TEST(CCommandMapTest)
 
 #include "CCommandMapTest.moc"

@@ -184,6 +184,6 @@ class CGraphCommandsTest : public QObject {
     }
 };
 
-ORVELAN_GUI_TEST_MAIN(CGraphCommandsTest)
+ORVELAN_QT_TEST(CGraphCommandsTest)
 
 #include "CGraphCommandsTest.moc"

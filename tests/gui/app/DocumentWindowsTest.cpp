@@ -225,5 +225,5 @@ class DocumentWindowsTest : public QObject {
     std::unique_ptr<ViewData> m_data;
 };
 
-ORVELAN_GUI_TEST_MAIN(DocumentWindowsTest)
+ORVELAN_QT_TEST(DocumentWindowsTest)
 #include "DocumentWindowsTest.moc"

@@ -259,5 +259,5 @@ class FailureMessagesTest : public QObject {
     std::unique_ptr<CORVELANApp> m_app;
 };
 
-ORVELAN_GUI_TEST_MAIN(FailureMessagesTest)
+ORVELAN_QT_TEST(FailureMessagesTest)
 #include "FailureMessagesTest.moc"

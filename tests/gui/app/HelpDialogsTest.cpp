@@ -289,5 +289,5 @@ class HelpDialogsTest : public QObject {
     QByteArray m_pages;
 };
 
-ORVELAN_GUI_TEST_MAIN(HelpDialogsTest)
+ORVELAN_QT_TEST(HelpDialogsTest)
 #include "HelpDialogsTest.moc"

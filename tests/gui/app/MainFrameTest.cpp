@@ -249,5 +249,5 @@ class MainFrameTest : public QObject {
     test::GuiFixture fixture;
 };
 
-ORVELAN_GUI_TEST_MAIN(MainFrameTest)
+ORVELAN_QT_TEST(MainFrameTest)
 #include "MainFrameTest.moc"

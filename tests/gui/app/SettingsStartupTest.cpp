@@ -154,5 +154,5 @@ class SettingsStartupTest : public QObject {
     test::GuiFixture fixture;
 };
 
-ORVELAN_GUI_TEST_MAIN(SettingsStartupTest)
+ORVELAN_QT_TEST(SettingsStartupTest)
 #include "SettingsStartupTest.moc"

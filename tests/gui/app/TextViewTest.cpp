@@ -254,5 +254,5 @@ class TextViewTest : public QObject {
     FileDialogRequest lastRequest;
 };
 
-ORVELAN_GUI_TEST_MAIN(TextViewTest)
+ORVELAN_QT_TEST(TextViewTest)
 #include "TextViewTest.moc"

@@ -205,6 +205,6 @@ class CSelectionTreeTest : public QObject {
     ModalWatch watch;
 };
 
-ORVELAN_GUI_TEST_MAIN(CSelectionTreeTest)
+ORVELAN_QT_TEST(CSelectionTreeTest)
 
 #include "CSelectionTreeTest.moc"

@@ -257,6 +257,6 @@ class GroupDialogsTest : public QObject {
     ModalWatch watch;
 };
 
-ORVELAN_GUI_TEST_MAIN(GroupDialogsTest)
+ORVELAN_QT_TEST(GroupDialogsTest)
 
 #include "GroupDialogsTest.moc"

@@ -321,6 +321,6 @@ class CExpWizardTest : public QObject, public test::WizardHarness<CExpWizard, Ex
     }
 };
 
-ORVELAN_GUI_TEST_MAIN(CExpWizardTest)
+ORVELAN_QT_TEST(CExpWizardTest)
 
 #include "CExpWizardTest.moc"

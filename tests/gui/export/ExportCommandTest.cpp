@@ -90,6 +90,6 @@ class ExportCommandTest : public QObject {
     test::GuiFixture fixture;
 };
 
-ORVELAN_GUI_TEST_MAIN(ExportCommandTest)
+ORVELAN_QT_TEST(ExportCommandTest)
 
 #include "ExportCommandTest.moc"

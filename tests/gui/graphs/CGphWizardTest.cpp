@@ -565,6 +565,6 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
     static QString label(const std::string& text) { return QString::fromLatin1(text.c_str()); }
 };
 
-ORVELAN_GUI_TEST_MAIN(CGphWizardTest)
+ORVELAN_QT_TEST(CGphWizardTest)
 
 #include "CGphWizardTest.moc"

@@ -507,5 +507,5 @@ class GraphViewsTest : public QObject {
     }
 };
 
-ORVELAN_GUI_TEST_MAIN(GraphViewsTest)
+ORVELAN_QT_TEST(GraphViewsTest)
 #include "GraphViewsTest.moc"

@@ -188,6 +188,6 @@ class CReportViewTest : public QObject {
     const SelectionList m_cancers = selectSlots({kStomach, kVulva, kProstate});
 };
 
-ORVELAN_GUI_TEST_MAIN(CReportViewTest)
+ORVELAN_QT_TEST(CReportViewTest)
 
 #include "CReportViewTest.moc"

@@ -389,6 +389,6 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
     }
 };
 
-ORVELAN_GUI_TEST_MAIN(CRptWizardTest)
+ORVELAN_QT_TEST(CRptWizardTest)
 
 #include "CRptWizardTest.moc"

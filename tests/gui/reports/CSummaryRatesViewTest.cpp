@@ -212,6 +212,6 @@ class CSummaryRatesViewTest : public QObject {
     std::unique_ptr<CSummaryRatesView> m_view;
 };
 
-ORVELAN_GUI_TEST_MAIN(CSummaryRatesViewTest)
+ORVELAN_QT_TEST(CSummaryRatesViewTest)
 
 #include "CSummaryRatesViewTest.moc"

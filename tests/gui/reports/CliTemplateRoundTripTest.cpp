@@ -89,6 +89,6 @@ class CliTemplateRoundTripTest : public QObject,
     }
 };
 
-ORVELAN_GUI_TEST_MAIN(CliTemplateRoundTripTest)
+ORVELAN_QT_TEST(CliTemplateRoundTripTest)
 
 #include "CliTemplateRoundTripTest.moc"

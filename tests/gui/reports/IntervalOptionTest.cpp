@@ -129,6 +129,6 @@ class IntervalOptionTest : public QObject {
     test::GuiFixture fixture;
 };
 
-ORVELAN_GUI_TEST_MAIN(IntervalOptionTest)
+ORVELAN_QT_TEST(IntervalOptionTest)
 
 #include "IntervalOptionTest.moc"

@@ -187,6 +187,6 @@ class NumberOutputTest : public QObject {
     QString m_tsv;
 };
 
-ORVELAN_GUI_TEST_MAIN(NumberOutputTest)
+ORVELAN_QT_TEST(NumberOutputTest)
 
 #include "NumberOutputTest.moc"

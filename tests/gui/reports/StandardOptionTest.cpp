@@ -137,6 +137,6 @@ class StandardOptionTest : public QObject {
     test::GuiFixture fixture;
 };
 
-ORVELAN_GUI_TEST_MAIN(StandardOptionTest)
+ORVELAN_QT_TEST(StandardOptionTest)
 
 #include "StandardOptionTest.moc"

@@ -311,6 +311,6 @@ class CGridCtrlTest : public QObject {
     CGridCtrl* m_grid = nullptr;
 };
 
-ORVELAN_GUI_TEST_MAIN(CGridCtrlTest)
+ORVELAN_QT_TEST(CGridCtrlTest)
 
 #include "CGridCtrlTest.moc"

@@ -84,6 +84,6 @@ void CKindChoiceTest::withoutATemplateKindEveryKindStaysEnabled() {
     }
 }
 
-ORVELAN_GUI_TEST_MAIN(CKindChoiceTest)
+ORVELAN_QT_TEST(CKindChoiceTest)
 
 #include "CKindChoiceTest.moc"

@@ -84,6 +84,6 @@ class CSortColumnDlgTest : public QObject {
     }
 };
 
-ORVELAN_GUI_TEST_MAIN(CSortColumnDlgTest)
+ORVELAN_QT_TEST(CSortColumnDlgTest)
 
 #include "CSortColumnDlgTest.moc"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtTestRegistry.h"
 #include "TempDir.h"
 #include "gui/app/StartOptions.h"
 
@@ -77,15 +78,3 @@ class GuiFixture : public QObject {
 };
 
 } // namespace orvelan::test
-
-/// main() of a GUI test: offscreen platform unless the environment says otherwise.
-#define ORVELAN_GUI_TEST_MAIN(TestClass)                                                           \
-    int main(int argc, char* argv[]) {                                                             \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {                                      \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
-        }                                                                                          \
-        qputenv("ORVELAN_NO_SPLASH", "1");                                                         \
-        QApplication application(argc, argv);                                                      \
-        TestClass test;                                                                            \
-        return QTest::qExec(&test, argc, argv);                                                    \
-    }
