@@ -1,7 +1,7 @@
-# Precompiled headers: the outside headers that a layer's files include again and again (the
-# standard library, GoogleTest, CLI11 and JSON, Qt) are parsed once per target, not once per
-# file. ORVELAN_PCH=OFF builds without them, which shows that every file includes what it uses.
-option(ORVELAN_PCH "Precompile the standard, test framework, CLI11, JSON and Qt headers" ON)
+# Precompiled headers: the outside headers that a layer's files include again and again
+# (GoogleTest, CLI11 and JSON, Qt) are parsed once per target, not once per file.
+# ORVELAN_PCH=OFF builds without them, which shows that every file includes what it uses.
+option(ORVELAN_PCH "Precompile the test framework, CLI11, JSON and Qt headers" ON)
 
 set(ORVELAN_PCH_GTEST <gtest/gtest.h> <gmock/gmock.h>)
 set(ORVELAN_PCH_CLI <CLI/CLI.hpp> <nlohmann/json.hpp>)
