@@ -254,7 +254,7 @@ void coldStartOfOneSeriesRates(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        const auto result = test::runProcess({ORVELAN_CLI_PATH, "--data-dir", dataDirectory(),
+        const auto result = test::runProcess({test::cliPath(), "--data-dir", dataDirectory(),
                                               "rates", "--population", "12", "--cancer", "34"});
         if (result.exitCode != 0) {
             state.SkipWithError("rates failed");

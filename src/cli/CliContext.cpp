@@ -170,4 +170,8 @@ void CliContext::checkAgeRange(int from, int to) {
     }
 }
 
+nlohmann::json numberOrNull(bool available, double value) {
+    return available ? nlohmann::json(value) : nlohmann::json(nullptr);
+}
+
 } // namespace orvelan::cli

@@ -66,4 +66,8 @@ class CliContext {
     bool m_storeTried = false;
 };
 
+/// A number of a JSON answer, or null where the figure is not available (no person-years, no
+/// expected cases).
+nlohmann::json numberOrNull(bool available, double value);
+
 } // namespace orvelan::cli

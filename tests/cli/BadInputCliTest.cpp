@@ -334,7 +334,7 @@ TEST_F(BadInputCli, ExportOfADataFileCutShortWhileInUseFails) {
         std::freopen("/dev/null", "w", stdout);
         const std::string data = m_dir.str();
         const std::string out = m_dir.file("out/all");
-        ::execl(ORVELAN_CLI_PATH, ORVELAN_CLI_PATH, "--data-dir", data.c_str(), "export",
+        ::execl(test::cliPath(), test::cliPath(), "--data-dir", data.c_str(), "export",
                 "--populations", "0-228", "--cancers", "0-251", "--out", out.c_str(),
                 static_cast<char*>(nullptr));
         ::_exit(127);

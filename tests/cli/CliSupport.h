@@ -13,7 +13,7 @@ namespace orvelan::test {
 /// Runs orvelan-cli on a data directory; with outPath, its standard output goes there.
 inline ProcessResult runCli(const TempDir& dir, std::vector<std::string> args,
                             const std::string& outPath = {}) {
-    args.insert(args.begin(), {ORVELAN_CLI_PATH, "--data-dir", dir.str()});
+    args.insert(args.begin(), {test::cliPath(), "--data-dir", dir.str()});
     return runProcess(args, outPath);
 }
 

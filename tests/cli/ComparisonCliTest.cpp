@@ -158,7 +158,7 @@ TEST_F(ComparisonCli, MissingOrUnusableDataExitWithStatusOne) {
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     }
     TempDir empty;
-    const auto result = runProcess({ORVELAN_CLI_PATH, "--data-dir", empty.str(), "sir", "--ref",
+    const auto result = runProcess({test::cliPath(), "--data-dir", empty.str(), "sir", "--ref",
                                     "0,0,0", "--populations", "1"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("ORVELAN.DAT"), std::string::npos) << result.err;

@@ -1,4 +1,5 @@
 #include "FixtureData.h"
+#include "KnownCodes.h"
 #include "RunProcess.h"
 #include "TempDir.h"
 #include "core/graphs/CGraphTemplate.h"
@@ -12,9 +13,9 @@
 namespace orvelan::test {
 namespace {
 
-constexpr int kStomach = 34;
-constexpr int kLung = 77;
-constexpr int kProstate = 153;
+using orvelan::test::kLung;
+using orvelan::test::kProstate;
+using orvelan::test::kStomach;
 
 Series rising(double factor) {
     Series cases{};
@@ -53,7 +54,7 @@ class GraphCli : public ::testing::Test {
     }
 
     ProcessResult run(std::vector<std::string> args) {
-        args.insert(args.begin(), {ORVELAN_CLI_PATH, "--data-dir", m_dir.str(), "graph"});
+        args.insert(args.begin(), {test::cliPath(), "--data-dir", m_dir.str(), "graph"});
         return runProcess(args);
     }
 

@@ -43,7 +43,7 @@ class TableCommand : public ::testing::Test {
     }
 
     ProcessResult run(std::vector<std::string> args) {
-        args.insert(args.begin(), {ORVELAN_CLI_PATH, "--data-dir", m_dir.str(), "table"});
+        args.insert(args.begin(), {test::cliPath(), "--data-dir", m_dir.str(), "table"});
         return runProcess(args);
     }
 
@@ -105,7 +105,7 @@ TEST_F(TableCommand, RefusesBadArgumentsAndMissingData) {
 
     TempDir empty;
     const auto missing =
-        runProcess({ORVELAN_CLI_PATH, "--data-dir", empty.str(), "table", "--population", "0"});
+        runProcess({test::cliPath(), "--data-dir", empty.str(), "table", "--population", "0"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.err.find("ORVELAN"), std::string::npos) << missing.err;
 }

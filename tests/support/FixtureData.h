@@ -47,4 +47,13 @@ class FixtureData {
     std::map<std::tuple<int, int, int>, CasesFixture> m_cases;
 };
 
+/// A selection list that picks the given slots of a selection tree (each slot holds itself).
+inline SelectionList selectSlots(std::initializer_list<int> chosen) {
+    SelectionList list = emptySelectionList();
+    for (int slot : chosen) {
+        list[static_cast<std::size_t>(slot)] = slot;
+    }
+    return list;
+}
+
 } // namespace orvelan::test

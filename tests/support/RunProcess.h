@@ -16,4 +16,7 @@ struct ProcessResult {
 /// with outPath, standard output goes to that file (or device) instead and out stays empty.
 ProcessResult runProcess(const std::vector<std::string>& argv, const std::string& outPath = {});
 
+/// The orvelan-cli of this build folder.
+const char* cliPath();
+
 } // namespace orvelan::test

@@ -2,6 +2,7 @@
 // against each other, give sound figures and complete layouts.
 #include "CDataSetGenerator.h"
 #include "GeneratedSet.h"
+#include "KnownCodes.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/rates/ComparisonLayouts.h"
 #include "core/rates/ComparisonTexts.h"
@@ -13,7 +14,7 @@
 namespace orvelan::test {
 namespace {
 
-constexpr int kStomach = 34;
+using orvelan::test::kStomach;
 
 struct GeneratedStore : ::testing::Test {
     static void SetUpTestSuite() {

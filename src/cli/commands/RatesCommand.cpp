@@ -43,10 +43,6 @@ std::string_view standardName(const StandardChoice& standards, int kind) {
     return standard != nullptr ? std::string_view(standard->id) : std::string_view();
 }
 
-nlohmann::json orNull(bool available, double value) {
-    return available ? nlohmann::json(value) : nlohmann::json(nullptr);
-}
-
 void printRates(CliContext& context, const RatesOptions& options) {
     const int population = context.checkPopulation(options.population);
     const int cancer = context.checkCancer(options.cancer);
@@ -85,10 +81,10 @@ void printRates(CliContext& context, const RatesOptions& options) {
             const bool hasSe = result.ok && kind != static_cast<int>(RateKind::NumberOfCases);
             rates.push_back({{"kind", kind},
                              {"label", labels[static_cast<std::size_t>(kind)]},
-                             {"value", orNull(result.ok, result.value)},
-                             {"se", orNull(hasSe, result.se)},
-                             {"lower", orNull(interval.ok, interval.limits.lower)},
-                             {"upper", orNull(interval.ok, interval.limits.upper)}});
+                             {"value", numberOrNull(result.ok, result.value)},
+                             {"se", numberOrNull(hasSe, result.se)},
+                             {"lower", numberOrNull(interval.ok, interval.limits.lower)},
+                             {"upper", numberOrNull(interval.ok, interval.limits.upper)}});
             if (named) {
                 rates.back()["method"] = intervalMethodName(interval.method);
                 rates.back()["level"] = choice.level;

@@ -24,10 +24,6 @@ struct SirOptions {
     bool tests = false; // the p-value of each row and the total row
 };
 
-nlohmann::json orNull(bool available, double value) {
-    return available ? nlohmann::json(value) : nlohmann::json(nullptr);
-}
-
 /// The grid's headings hold the superscript two as one Windows-1252 byte; a terminal gets UTF-8.
 std::string utf8Heading(std::string_view heading) {
     std::string text;
@@ -91,12 +87,12 @@ void printSir(CliContext& context, const SirOptions& options) {
             const bool ok = line.row.available();
             rows.push_back({{"population", line.population},
                             {"label", line.label},
-                            {"observed", orNull(ok, line.row.observed)},
-                            {"expected", orNull(ok, line.row.expected)},
-                            {"sir", orNull(ok, line.row.sir)},
-                            {"lower", orNull(ok, line.row.sirLow)},
-                            {"upper", orNull(ok, line.row.sirHigh)},
-                            {"chi2", orNull(ok, line.row.chi2)}});
+                            {"observed", numberOrNull(ok, line.row.observed)},
+                            {"expected", numberOrNull(ok, line.row.expected)},
+                            {"sir", numberOrNull(ok, line.row.sir)},
+                            {"lower", numberOrNull(ok, line.row.sirLow)},
+                            {"upper", numberOrNull(ok, line.row.sirHigh)},
+                            {"chi2", numberOrNull(ok, line.row.chi2)}});
             if (named) {
                 rows.back()["method"] =
                     intervalMethodName(intervalMethodFor(choice.method, IntervalFigure::Sir));
@@ -104,7 +100,7 @@ void printSir(CliContext& context, const SirOptions& options) {
             }
             if (options.tests) {
                 const double p = sirRowPValue(line.row);
-                rows.back()["p"] = orNull(p >= 0.0, p);
+                rows.back()["p"] = numberOrNull(p >= 0.0, p);
             }
         }
         nlohmann::json json{{"title", title}, {"rows", rows}};
@@ -112,12 +108,12 @@ void printSir(CliContext& context, const SirOptions& options) {
             const bool ok = total.row.available();
             json["total"] = {{"observed", total.row.observed},
                              {"expected", total.row.expected},
-                             {"sir", orNull(ok, total.row.sir)},
-                             {"lower", orNull(ok, total.row.sirLow)},
-                             {"upper", orNull(ok, total.row.sirHigh)},
-                             {"chi2", orNull(ok, total.row.chi2)},
+                             {"sir", numberOrNull(ok, total.row.sir)},
+                             {"lower", numberOrNull(ok, total.row.sirLow)},
+                             {"upper", numberOrNull(ok, total.row.sirHigh)},
+                             {"chi2", numberOrNull(ok, total.row.chi2)},
                              {"df", total.df},
-                             {"p", orNull(total.p >= 0.0, total.p)}};
+                             {"p", numberOrNull(total.p >= 0.0, total.p)}};
         }
         context.printJson(json);
         return;

@@ -17,7 +17,7 @@ namespace orvelan::cli {
 
 namespace {
 
-struct MakeOptions {
+struct AnalysisFileOptions {
     std::string from;
     std::string out;
     std::string name;
@@ -26,7 +26,7 @@ struct MakeOptions {
 
 /// The curve's title as the analysis file keeps it: the name given, or the table file's name
 /// without its folder and extension.
-std::string curveTitle(const MakeOptions& options) {
+std::string curveTitle(const AnalysisFileOptions& options) {
     const std::string text = options.nameGiven
                                  ? options.name
                                  : std::filesystem::path(options.from).stem().string();
@@ -44,7 +44,7 @@ std::string curveTitle(const MakeOptions& options) {
 
 /// An analysis file from a table of 18 rows of cases and person-years, as the typed-in curve
 /// page's Paste reads it.
-void makeAnalysisFile(CliContext& context, const MakeOptions& options) {
+void makeAnalysisFile(CliContext& context, const AnalysisFileOptions& options) {
     if (!hasExtension(options.out, ".STA")) {
         throw usageError(std::string(kUnsupportedFormatMessage) + " '" + options.out +
                          "' (an analysis file is a .STA file)");
@@ -74,7 +74,7 @@ void makeAnalysisFile(CliContext& context, const MakeOptions& options) {
 void registerStaCommand(CLI::App& app, CliContext& context) {
     CLI::App* sta = app.add_subcommand("sta", "Analysis files (.STA) of a typed-in curve");
     sta->require_subcommand(1);
-    auto options = std::make_shared<MakeOptions>();
+    auto options = std::make_shared<AnalysisFileOptions>();
     CLI::App* make = sta->add_subcommand(
         "make", "Write an analysis file from a table of 18 rows of cases and person-years "
                 "(0-4 ... 85+; tab-, comma- or semicolon-separated, an optional header row and "

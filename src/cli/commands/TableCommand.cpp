@@ -29,10 +29,6 @@ constexpr int kLast64 = 12; // cumulative 0-64 needs classes beyond 60-64
 constexpr int kLast74 = 14;
 constexpr int kOtherSkinRow = 24;
 
-nlohmann::json orNull(bool available, double value) {
-    return available ? nlohmann::json(value) : nlohmann::json(nullptr);
-}
-
 /// The figures of one row and sex; rates of groups without person-years are null.
 nlohmann::json rowFigures(const StandardTableFigures& f, Sex sex, int row) {
     const auto s = static_cast<std::size_t>(indexOf(sex));
@@ -41,17 +37,17 @@ nlohmann::json rowFigures(const StandardTableFigures& f, Sex sex, int row) {
     nlohmann::json rates = nlohmann::json::array();
     for (int a = 0; a <= last; ++a) {
         const auto age = static_cast<std::size_t>(a);
-        rates.push_back(orNull(f.personYears[s][age] != 0.0, f.cases[s][r][age]));
+        rates.push_back(numberOrNull(f.personYears[s][age] != 0.0, f.cases[s][r][age]));
     }
     const bool hasFrequency = row != kOtherSkinRow && row != CCancerDictionary::kAllSitesRow;
     const auto frequency = f.frequency(sex, row);
     return {{"cases", f.cases[s][r][kAllAgesEntry]},
             {"unknown_age", f.cases[s][r][kUnknownAgeGroup]},
-            {"frequency", orNull(hasFrequency && frequency, frequency.value_or(0.0))},
+            {"frequency", numberOrNull(hasFrequency && frequency, frequency.value_or(0.0))},
             {"crude", f.crude[s][r]},
             {"asr_world", f.asr[s][r]},
-            {"cumulative_0_64", orNull(last > kLast64, f.cumulative64[s][r])},
-            {"cumulative_0_74", orNull(last > kLast74, f.cumulative74[s][r])},
+            {"cumulative_0_64", numberOrNull(last > kLast64, f.cumulative64[s][r])},
+            {"cumulative_0_74", numberOrNull(last > kLast74, f.cumulative74[s][r])},
             {"rates", rates}};
 }
 

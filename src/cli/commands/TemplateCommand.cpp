@@ -158,7 +158,7 @@ void showTemplate(CliContext& context, const std::string& path) {
     }
 }
 
-struct MakeOptions {
+struct TemplateMakeOptions {
     std::string out;
     std::string title;
     ReportChoiceOptions report;
@@ -189,7 +189,7 @@ void makeGraphTemplate(CliContext& context, const std::string& out, GraphKind ki
     printMade(context, out, CGraphTemplate::typeName(settings.kind), CGraphTemplate::kFileSize);
 }
 
-void makeTemplate(CliContext& context, const MakeOptions& options) {
+void makeTemplate(CliContext& context, const TemplateMakeOptions& options) {
     if (CTemplateFolder::hasExtension(options.out, CGraphTemplate::kExtension)) {
         throw usageError("a graph template needs its kind after the options of make: "
                          "curves, bars, pie or pyramid");
@@ -226,7 +226,7 @@ void registerTemplateCommand(CLI::App& app, CliContext& context) {
     restoreAtEachParse(*show, path);
     show->callback([&context, path] { showTemplate(context, *path); });
 
-    auto make = std::make_shared<MakeOptions>();
+    auto make = std::make_shared<TemplateMakeOptions>();
     CLI::App* maker = templates->add_subcommand(
         "make", "Write a report template (.RPT) from the choices of report, or a graph template "
                 "(.GPH) from the options of graph after its kind, as the wizards' template "

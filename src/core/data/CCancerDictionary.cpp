@@ -38,8 +38,6 @@ constexpr std::array<std::pair<int, int>, 21> kGroupedIcd10 = {{
     {72, 70}, {83, 82}, {84, 82}, {85, 82}, {96, 82}, {93, 92}, {94, 92},
 }};
 
-bool isCancer(int cancer) { return cancer >= 0 && cancer < kCancerCount; }
-
 bool isStandardRow(int row) { return row >= 0 && row < CCancerDictionary::kStandardRowCount; }
 
 const detail::CancerEntry& entry(int cancer) {
@@ -75,11 +73,11 @@ std::string lowerFirst(std::string_view name) {
 } // namespace
 
 std::string_view CCancerDictionary::row(int cancer) {
-    return isCancer(cancer) ? entry(cancer).row : std::string_view{};
+    return isDictionaryCancer(cancer) ? entry(cancer).row : std::string_view{};
 }
 
 std::string_view CCancerDictionary::codeRow(int cancer) {
-    return isCancer(cancer) ? entry(cancer).code : std::string_view{};
+    return isDictionaryCancer(cancer) ? entry(cancer).code : std::string_view{};
 }
 
 bool CCancerDictionary::isMorphology(int cancer) {
@@ -93,7 +91,7 @@ std::string_view CCancerDictionary::code(int cancer) {
 }
 
 std::string_view CCancerDictionary::icd10Code(int cancer) {
-    for (int above = cancer; isCancer(above); --above) {
+    for (int above = cancer; isDictionaryCancer(above); --above) {
         const std::string_view text = codeRow(above);
         if (!text.empty() && text[0] == kIcd10Marker) {
             return text.substr(1);
@@ -143,7 +141,7 @@ std::string_view CCancerDictionary::name(int cancer) {
 std::string CCancerDictionary::label(int cancer) {
     const std::string_view own = name(cancer);
     const int parentCancer = parent(cancer);
-    if (parentCancer == kNoParent || !isCancer(parentCancer)) {
+    if (parentCancer == kNoParent || !isDictionaryCancer(parentCancer)) {
         return std::string(own);
     }
     std::string text(name(parentCancer));
@@ -165,7 +163,7 @@ int CCancerDictionary::standardRow(int cancer) {
     }
     const bool site = parent(cancer) == kNoParent && ((level(cancer) == 1 && cancer < kLeukaemia) ||
                                                       (level(cancer) == 2 && cancer > kLeukaemia));
-    if (!isCancer(cancer) || (!site && cancer != kBreast)) {
+    if (!isDictionaryCancer(cancer) || (!site && cancer != kBreast)) {
         return -1;
     }
     const int category = icd10Category(codeRow(cancer), "0C");

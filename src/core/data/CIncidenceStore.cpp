@@ -105,7 +105,6 @@ std::string cutMessageOf(std::string_view file) {
 }
 
 bool isPopulation(int population) { return population >= 0 && population < kPopulationCount; }
-bool isCancer(int cancer) { return cancer >= 0 && cancer < kCancerCount; }
 bool isSex(Sex sex) { return sex == Sex::Male || sex == Sex::Female; }
 
 } // namespace
@@ -226,7 +225,8 @@ const CIncidenceStore::PopulationRecord* CIncidenceStore::fetchPopulation(int po
 
 bool CIncidenceStore::fetchCases(int population, Sex sex, int cancer, Series& cases,
                                  double& verification) const {
-    if (!m_casesFile.isOpen() || !isPopulation(population) || !isSex(sex) || !isCancer(cancer)) {
+    if (!m_casesFile.isOpen() || !isPopulation(population) || !isSex(sex) ||
+        !isDictionaryCancer(cancer)) {
         return false;
     }
     const auto record =
@@ -374,7 +374,7 @@ bool CIncidenceStore::loadCancerMembers(int population, Sex sex, const std::vect
 
 bool CIncidenceStore::loadRegistryGroup(int group, int cancer, Sex sex) {
     std::vector<int> populations;
-    if (!isCancer(cancer) ||
+    if (!isDictionaryCancer(cancer) ||
         !groupMembers(m_registryGroups, group, kPopulationCount, populations)) {
         return failLoad();
     }
@@ -519,7 +519,7 @@ const std::string& CIncidenceStore::populationLabelByNumber(int population, bool
 const std::string& CIncidenceStore::cancerLabel(int cancer) {
     m_cancerLabel.clear();
     const int group = cancer - kFirstCancerGroup;
-    if (isCancer(cancer)) {
+    if (isDictionaryCancer(cancer)) {
         m_cancerLabel = CCancerDictionary::label(cancer);
     } else if (m_cancerGroups != nullptr && group >= 0 && group < m_cancerGroups->count()) {
         m_cancerLabel = m_cancerGroups->group(group).trimmedName();

@@ -12,9 +12,9 @@ namespace {
 // Character positions of the codes in a registry row.
 constexpr std::size_t kContinentPos = 0;
 constexpr std::size_t kCountryPos = 1;
-constexpr std::size_t kLevelPos = 5;
+constexpr std::size_t kRegistryLevelPos = 5;
 constexpr std::size_t kPopulationPos = 6;
-constexpr std::size_t kNamePos = 9;
+constexpr std::size_t kRegistryNamePos = 9;
 
 constexpr int kIsrael = 16;
 constexpr int kKuwait = 19;
@@ -51,7 +51,7 @@ int CRegistryDictionary::country(int row) {
 }
 
 int CRegistryDictionary::level(int row) {
-    return detail::digitField(CRegistryDictionary::row(row), kLevelPos, 1);
+    return detail::digitField(CRegistryDictionary::row(row), kRegistryLevelPos, 1);
 }
 
 int CRegistryDictionary::populationNumber(int row) {
@@ -61,7 +61,7 @@ int CRegistryDictionary::populationNumber(int row) {
 
 std::string_view CRegistryDictionary::name(int row) {
     const std::string_view text = CRegistryDictionary::row(row);
-    return text.size() > kNamePos ? text.substr(kNamePos) : std::string_view{};
+    return text.size() > kRegistryNamePos ? text.substr(kRegistryNamePos) : std::string_view{};
 }
 
 std::string_view CRegistryDictionary::caption(int row) {

@@ -17,10 +17,15 @@ inline constexpr int kUnknownAgeGroup = 18;
 inline constexpr int kPopulationCount = 229;  // population numbers 0-228, key of both data files
 inline constexpr int kRegistryRowCount = 272; // rows of the compiled registry dictionary
 inline constexpr int kCancerCount = 252;      // cancer numbers 0-251, rows of the cancer dictionary
+inline constexpr int kAllSitesCancer = 0;     // cancer number of all sites together
 inline constexpr int kFirstRegistryGroup = 272; // population number of user registry group 0
 inline constexpr int kFirstCancerGroup = 252;   // cancer number of user cancer group 0
 inline constexpr int kMaxRegistryGroups = 48;
 inline constexpr int kMaxCancerGroups = 68;
+
+/// True for a cancer of the dictionary (0-251), false for a cancer group or any other number.
+constexpr bool isDictionaryCancer(int cancer) { return cancer >= 0 && cancer < kCancerCount; }
+
 inline constexpr int kSelectionListSize = 321; // slots of a selection list; -1 = not selected
 
 /// Cases or person-years by age group 0-18 (unknown age last).

@@ -14,7 +14,6 @@ namespace {
 constexpr int kFirstSiteRow = 2;
 constexpr int kLastSiteRow = 250;
 constexpr int kBreastRow = 115;
-constexpr int kAllSites = 0;
 constexpr std::size_t kSortedEntries = 252;
 constexpr std::size_t kConsideredEntries = 11;
 
@@ -73,7 +72,7 @@ PieChartModel computePieChart(CIncidenceStore& store, const GraphSettings& setti
                                                   cancer, settings.ageFrom, settings.ageTo)});
         }
     }
-    double total = casesOf(store, population, sexFromIndex(settings.sex), kAllSites,
+    double total = casesOf(store, population, sexFromIndex(settings.sex), kAllSitesCancer,
                            settings.ageFrom, settings.ageTo);
     sortCandidates(candidates);
 

@@ -9,15 +9,13 @@ namespace orvelan {
 
 namespace {
 
-constexpr int kAllSites = 0;
-
 void readSex(CIncidenceStore& store, const PyramidModel& model, Sex sex, Series& figures,
              double& total) {
     figures.fill(0.0);
     total = 0.0;
     const bool builtIn = model.population < kFirstRegistryGroup;
     const bool loaded = builtIn ? store.readPopulationRecord(model.population, sex)
-                                : store.load(model.population, kAllSites, sex);
+                                : store.load(model.population, kAllSitesCancer, sex);
     if (!loaded) {
         return;
     }

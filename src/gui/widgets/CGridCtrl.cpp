@@ -22,8 +22,6 @@ quint32 selectionKey(int row, int column) {
     return static_cast<quint32>(column) << 16 | static_cast<quint32>(row);
 }
 
-std::size_t idx(int i) { return static_cast<std::size_t>(i); }
-
 // Widest line of a text in a font, with a blank before and after it and the slack that keeps
 // rounded advances from wrapping or cutting a text that was measured to fit.
 int textExtent(const QFontMetrics& metrics, const QString& text) {
@@ -68,11 +66,11 @@ bool CGridCtrl::setRowCount(int rows) {
             }
         }
     }
-    m_cells.resize(idx(rows));
+    m_cells.resize(gridIndex(rows));
     for (int row = old; row < rows; ++row) {
-        m_cells[idx(row)].resize(idx(m_columnCount));
+        m_cells[gridIndex(row)].resize(gridIndex(m_columnCount));
     }
-    m_rowHeights.resize(idx(rows), m_defaultRowHeight);
+    m_rowHeights.resize(gridIndex(rows), m_defaultRowHeight);
     m_fixedRows = std::min(m_fixedRows, rows);
     m_edgesDirty = true;
     updateScrollBars();
@@ -88,10 +86,10 @@ bool CGridCtrl::setColumnCount(int columns) {
         for (int column = columns; column < m_columnCount; ++column) {
             m_selected.remove(selectionKey(row, column));
         }
-        m_cells[idx(row)].resize(idx(columns));
+        m_cells[gridIndex(row)].resize(gridIndex(columns));
     }
     m_columnCount = columns;
-    m_columnWidths.resize(idx(columns), kDefaultColumnWidth);
+    m_columnWidths.resize(gridIndex(columns), kDefaultColumnWidth);
     m_fixedColumns = std::min(m_fixedColumns, columns);
     m_edgesDirty = true;
     updateScrollBars();
@@ -124,11 +122,11 @@ bool CGridCtrl::isValid(int row, int column) const {
 }
 
 const GridCell* CGridCtrl::cell(int row, int column) const {
-    return isValid(row, column) ? &m_cells[idx(row)][idx(column)] : nullptr;
+    return isValid(row, column) ? &m_cells[gridIndex(row)][gridIndex(column)] : nullptr;
 }
 
 GridCell* CGridCtrl::cellPtr(int row, int column) {
-    return isValid(row, column) ? &m_cells[idx(row)][idx(column)] : nullptr;
+    return isValid(row, column) ? &m_cells[gridIndex(row)][gridIndex(column)] : nullptr;
 }
 
 bool CGridCtrl::setItem(const GridItem& item) {
@@ -265,18 +263,18 @@ QColor CGridCtrl::effectiveTextColour(int row, int column) const {
 }
 
 int CGridCtrl::rowHeight(int row) const {
-    return row >= 0 && row < rowCount() ? m_rowHeights[idx(row)] : -1;
+    return row >= 0 && row < rowCount() ? m_rowHeights[gridIndex(row)] : -1;
 }
 
 int CGridCtrl::columnWidth(int column) const {
-    return column >= 0 && column < m_columnCount ? m_columnWidths[idx(column)] : -1;
+    return column >= 0 && column < m_columnCount ? m_columnWidths[gridIndex(column)] : -1;
 }
 
 bool CGridCtrl::setRowHeight(int row, int height) {
     if (row < 0 || row >= rowCount() || height < 0) {
         return false;
     }
-    m_rowHeights[idx(row)] = height;
+    m_rowHeights[gridIndex(row)] = height;
     m_edgesDirty = true;
     updateScrollBars();
     viewport()->update();
@@ -287,7 +285,7 @@ bool CGridCtrl::setColumnWidth(int column, int width) {
     if (column < 0 || column >= m_columnCount || width < 0) {
         return false;
     }
-    m_columnWidths[idx(column)] = width;
+    m_columnWidths[gridIndex(column)] = width;
     m_edgesDirty = true;
     updateScrollBars();
     viewport()->update();
@@ -314,13 +312,13 @@ void CGridCtrl::fitRowHeight(int row) {
     }
     int height = m_defaultRowHeight;
     for (int column = 0; column < m_columnCount; ++column) {
-        const GridCell& source = m_cells[idx(row)][idx(column)];
+        const GridCell& source = m_cells[gridIndex(row)][gridIndex(column)];
         if (!(source.format & GridFormat::kWordBreak) ||
             (source.format & GridFormat::kSingleLine)) {
             continue;
         }
         // The text rectangle of drawCell: the margins beside, 1 pixel above and 2 below.
-        const int width = std::max(1, m_columnWidths[idx(column)] - 2 * kMargin);
+        const int width = std::max(1, m_columnWidths[gridIndex(column)] - 2 * kMargin);
         const QRect bounds =
             QFontMetrics(itemFont(row, column))
                 .boundingRect(QRect(0, 0, width, 1 << 20),
@@ -342,9 +340,10 @@ void CGridCtrl::autoSizeColumns() {
                 lastFont = cellFont;
                 metrics.emplace(cellFont);
             }
-            widest = std::max(widest, textExtent(*metrics, m_cells[idx(row)][idx(column)].text));
+            widest = std::max(
+                widest, textExtent(*metrics, m_cells[gridIndex(row)][gridIndex(column)].text));
         }
-        m_columnWidths[idx(column)] = widest;
+        m_columnWidths[gridIndex(column)] = widest;
     }
     m_edgesDirty = true;
     updateScrollBars();
@@ -373,13 +372,13 @@ int CGridCtrl::totalColumnWidth() const {
 
 int CGridCtrl::fixedRowsHeight() const {
     updateEdges();
-    return m_rowEdges[idx(m_fixedRows)];
+    return m_rowEdges[gridIndex(m_fixedRows)];
 }
 
 void CGridCtrl::updateScrollBars() {
     updateEdges();
-    const int fixedHeight = m_rowEdges[idx(m_fixedRows)];
-    const int fixedWidth = m_columnEdges[idx(m_fixedColumns)];
+    const int fixedHeight = m_rowEdges[gridIndex(m_fixedRows)];
+    const int fixedWidth = m_columnEdges[gridIndex(m_fixedColumns)];
     const QSize area = viewport()->size();
     verticalScrollBar()->setRange(0, std::max(0, m_rowEdges.back() - area.height()));
     verticalScrollBar()->setPageStep(std::max(1, area.height() - fixedHeight));
@@ -399,16 +398,17 @@ QRect CGridCtrl::cellRect(int row, int column) const {
         return {};
     }
     updateEdges();
-    const int y = m_rowEdges[idx(row)] - (row < m_fixedRows ? 0 : verticalScrollBar()->value());
-    const int x =
-        m_columnEdges[idx(column)] - (column < m_fixedColumns ? 0 : horizontalScrollBar()->value());
-    return {x, y, m_columnWidths[idx(column)], m_rowHeights[idx(row)]};
+    const int y =
+        m_rowEdges[gridIndex(row)] - (row < m_fixedRows ? 0 : verticalScrollBar()->value());
+    const int x = m_columnEdges[gridIndex(column)] -
+                  (column < m_fixedColumns ? 0 : horizontalScrollBar()->value());
+    return {x, y, m_columnWidths[gridIndex(column)], m_rowHeights[gridIndex(row)]};
 }
 
 CellPosition CGridCtrl::cellAt(const QPoint& point) const {
     updateEdges();
     auto find = [](const std::vector<int>& edges, int fixed, int scroll, int at) {
-        const int fixedExtent = edges[idx(fixed)];
+        const int fixedExtent = edges[gridIndex(fixed)];
         const int position = at < fixedExtent ? at : at + scroll;
         if (position < 0 || position >= edges.back()) {
             return -1;
@@ -432,7 +432,7 @@ int CGridCtrl::lastVisibleRow() const {
 
 int CGridCtrl::firstVisibleColumn() const {
     updateEdges();
-    const int column = cellAt(QPoint(m_columnEdges[idx(m_fixedColumns)], 0)).column;
+    const int column = cellAt(QPoint(m_columnEdges[gridIndex(m_fixedColumns)], 0)).column;
     return column < 0 ? m_columnCount : column;
 }
 
@@ -448,20 +448,20 @@ bool CGridCtrl::sortTextItems(int column, bool ascending) {
     std::vector<std::string> keys;
     keys.reserve(m_cells.size());
     for (const auto& row : m_cells) {
-        keys.push_back(row[idx(column)].text.toStdString());
+        keys.push_back(row[gridIndex(column)].text.toStdString());
     }
     const std::vector<int> order = sortedRowOrder(keys, m_fixedRows, ascending);
     std::vector<std::vector<GridCell>> sorted;
     sorted.reserve(m_cells.size());
     for (int from : order) {
-        sorted.push_back(std::move(m_cells[idx(from)]));
+        sorted.push_back(std::move(m_cells[gridIndex(from)]));
     }
     m_cells = std::move(sorted);
     // The selected bit travelled with its cell; the map follows the new positions.
     m_selected.clear();
     for (int row = 0; row < rowCount(); ++row) {
         for (int c = 0; c < m_columnCount; ++c) {
-            if (m_cells[idx(row)][idx(c)].state & GridState::kSelected) {
+            if (m_cells[gridIndex(row)][gridIndex(c)].state & GridState::kSelected) {
                 m_selected.insert(selectionKey(row, c));
             }
         }
@@ -477,7 +477,7 @@ void CGridCtrl::setGridLines(GridLines lines) {
 
 std::vector<CellPosition> CGridCtrl::selectedCells() const {
     std::vector<CellPosition> cells;
-    cells.reserve(idx(static_cast<int>(m_selected.size())));
+    cells.reserve(gridIndex(static_cast<int>(m_selected.size())));
     for (quint32 key : m_selected) {
         cells.push_back({static_cast<int>(key & 0xFFFF), static_cast<int>(key >> 16)});
     }

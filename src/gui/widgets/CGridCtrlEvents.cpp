@@ -21,8 +21,6 @@ namespace orvelan {
 
 namespace {
 
-std::size_t idx(int i) { return static_cast<std::size_t>(i); }
-
 Qt::Alignment alignmentOf(unsigned format) {
     Qt::Alignment alignment = Qt::AlignLeft;
     if (format & GridFormat::kCenter) {
@@ -97,8 +95,8 @@ void CGridCtrl::paintEvent(QPaintEvent* event) {
         return;
     }
     updateEdges();
-    const int fixedHeight = m_rowEdges[idx(m_fixedRows)];
-    const int fixedWidth = m_columnEdges[idx(m_fixedColumns)];
+    const int fixedHeight = m_rowEdges[gridIndex(m_fixedRows)];
+    const int fixedWidth = m_columnEdges[gridIndex(m_fixedColumns)];
     const QRect area = viewport()->rect();
     struct Block {
         int rowFrom, rowTo, columnFrom, columnTo;
@@ -133,7 +131,7 @@ void CGridCtrl::paintEvent(QPaintEvent* event) {
 }
 
 CellPosition CGridCtrl::clampToVisible(const CellPosition& at) const {
-    const QPoint corner(m_columnEdges[idx(m_fixedColumns)], fixedRowsHeight());
+    const QPoint corner(m_columnEdges[gridIndex(m_fixedColumns)], fixedRowsHeight());
     int row = at.row;
     int column = at.column;
     if (row < 0 || row < m_fixedRows) {
@@ -250,21 +248,21 @@ void CGridCtrl::onDragScrollTick() {
     }
     updateEdges();
     const QRect area = viewport()->rect();
-    const int fixedHeight = m_rowEdges[idx(m_fixedRows)];
-    const int fixedWidth = m_columnEdges[idx(m_fixedColumns)];
+    const int fixedHeight = m_rowEdges[gridIndex(m_fixedRows)];
+    const int fixedWidth = m_columnEdges[gridIndex(m_fixedColumns)];
     const int top = firstVisibleRow();
     const int left = firstVisibleColumn();
     QScrollBar* vertical = verticalScrollBar();
     QScrollBar* horizontal = horizontalScrollBar();
     if (m_lastMousePos.y() > area.bottom() && top + 1 < rowCount()) {
-        vertical->setValue(m_rowEdges[idx(top + 1)] - fixedHeight);
+        vertical->setValue(m_rowEdges[gridIndex(top + 1)] - fixedHeight);
     } else if (m_lastMousePos.y() < fixedHeight && top > m_fixedRows) {
-        vertical->setValue(m_rowEdges[idx(top - 1)] - fixedHeight);
+        vertical->setValue(m_rowEdges[gridIndex(top - 1)] - fixedHeight);
     }
     if (m_lastMousePos.x() > area.right() && left + 1 < m_columnCount) {
-        horizontal->setValue(m_columnEdges[idx(left + 1)] - fixedWidth);
+        horizontal->setValue(m_columnEdges[gridIndex(left + 1)] - fixedWidth);
     } else if (m_lastMousePos.x() < fixedWidth && left > m_fixedColumns) {
-        horizontal->setValue(m_columnEdges[idx(left - 1)] - fixedWidth);
+        horizontal->setValue(m_columnEdges[gridIndex(left - 1)] - fixedWidth);
     }
     extendSelectionTo(clampToVisible(cellAt(m_lastMousePos)));
 }
@@ -273,19 +271,19 @@ void CGridCtrl::ensureVisible(int row, int column) {
     const QRect rect = cellRect(row, column);
     const QRect area = viewport()->rect();
     const int fixedHeight = fixedRowsHeight();
-    const int fixedWidth = m_columnEdges[idx(m_fixedColumns)];
+    const int fixedWidth = m_columnEdges[gridIndex(m_fixedColumns)];
     if (row >= m_fixedRows) {
         if (rect.top() < fixedHeight) {
-            verticalScrollBar()->setValue(m_rowEdges[idx(row)] - fixedHeight);
+            verticalScrollBar()->setValue(m_rowEdges[gridIndex(row)] - fixedHeight);
         } else if (rect.bottom() > area.bottom()) {
-            verticalScrollBar()->setValue(m_rowEdges[idx(row + 1)] - area.height());
+            verticalScrollBar()->setValue(m_rowEdges[gridIndex(row + 1)] - area.height());
         }
     }
     if (column >= m_fixedColumns) {
         if (rect.left() < fixedWidth) {
-            horizontalScrollBar()->setValue(m_columnEdges[idx(column)] - fixedWidth);
+            horizontalScrollBar()->setValue(m_columnEdges[gridIndex(column)] - fixedWidth);
         } else if (rect.right() > area.right()) {
-            horizontalScrollBar()->setValue(m_columnEdges[idx(column + 1)] - area.width());
+            horizontalScrollBar()->setValue(m_columnEdges[gridIndex(column + 1)] - area.width());
         }
     }
 }

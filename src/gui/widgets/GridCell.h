@@ -3,9 +3,13 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <cstddef>
 
 // The cell record of the grid control and the item record that sets several members at once.
 namespace orvelan {
+
+/// A row or column number the grid has checked to be >= 0, as an index of its vectors.
+inline std::size_t gridIndex(int i) { return static_cast<std::size_t>(i); }
 
 /// Text drawing flags of a cell (the values of the platform's draw-text flags).
 namespace GridFormat {

@@ -1,6 +1,7 @@
 #include "core/analysis/StatsWizardTexts.h"
 
 #include "FixtureData.h"
+#include "KnownCodes.h"
 #include "TempDir.h"
 #include "core/data/CIncidenceStore.h"
 
@@ -9,8 +10,8 @@
 namespace orvelan {
 namespace {
 
-constexpr int kStomach = 34;
-constexpr int kChangle = 74; // oldest class 75+
+using orvelan::test::kChangle;
+using orvelan::test::kStomach;
 
 class StatsWizardTexts : public ::testing::Test {
   protected:

@@ -11,12 +11,12 @@
 namespace orvelan {
 namespace {
 
-using Dict = CCancerDictionary;
+using Cancers = CCancerDictionary;
 
 TEST(CancerDictionary, HasTheShippedCountsByLevel) {
     std::array<int, 4> byLevel{};
     for (int c = 0; c < kCancerCount; ++c) {
-        const int level = Dict::level(c);
+        const int level = Cancers::level(c);
         ASSERT_GE(level, 0) << "cancer " << c;
         ASSERT_LE(level, 3) << "cancer " << c;
         ++byLevel[static_cast<std::size_t>(level)];
@@ -24,27 +24,27 @@ TEST(CancerDictionary, HasTheShippedCountsByLevel) {
     EXPECT_EQ(byLevel, (std::array<int, 4>{15, 75, 147, 15}));
     int morphology = 0;
     for (int c = 0; c < kCancerCount; ++c) {
-        morphology += Dict::isMorphology(c) ? 1 : 0;
+        morphology += Cancers::isMorphology(c) ? 1 : 0;
     }
     EXPECT_EQ(morphology, 112);
 }
 
 TEST(CancerDictionary, KeepsRowsAndCodesByteExact) {
-    EXPECT_EQ(Dict::row(0), "119990 All sites");
-    EXPECT_EQ(Dict::codeRow(0), "0C00-97 ");
-    EXPECT_EQ(Dict::code(0), "C00-97 ");
-    EXPECT_EQ(Dict::codeRow(1), "0C00-97 but C44");
-    EXPECT_EQ(Dict::codeRow(25), "1 ");
-    EXPECT_EQ(Dict::code(25), " ");
-    EXPECT_EQ(Dict::codeRow(191), "19470-9472 and 9364,9473 (C71.6-7)");
-    EXPECT_EQ(Dict::row(251), "119990 Other and unspecified");
-    EXPECT_EQ(Dict::codeRow(251), "0C80,C97");
-    EXPECT_EQ(Dict::name(34), "Stomach");
-    EXPECT_EQ(Dict::parent(5), 4);
-    EXPECT_EQ(Dict::parent(4), Dict::kNoParent);
-    EXPECT_TRUE(Dict::row(kCancerCount).empty());
-    EXPECT_TRUE(Dict::codeRow(-1).empty());
-    EXPECT_EQ(Dict::level(kCancerCount), -1);
+    EXPECT_EQ(Cancers::row(0), "119990 All sites");
+    EXPECT_EQ(Cancers::codeRow(0), "0C00-97 ");
+    EXPECT_EQ(Cancers::code(0), "C00-97 ");
+    EXPECT_EQ(Cancers::codeRow(1), "0C00-97 but C44");
+    EXPECT_EQ(Cancers::codeRow(25), "1 ");
+    EXPECT_EQ(Cancers::code(25), " ");
+    EXPECT_EQ(Cancers::codeRow(191), "19470-9472 and 9364,9473 (C71.6-7)");
+    EXPECT_EQ(Cancers::row(251), "119990 Other and unspecified");
+    EXPECT_EQ(Cancers::codeRow(251), "0C80,C97");
+    EXPECT_EQ(Cancers::name(34), "Stomach");
+    EXPECT_EQ(Cancers::parent(5), 4);
+    EXPECT_EQ(Cancers::parent(4), Cancers::kNoParent);
+    EXPECT_TRUE(Cancers::row(kCancerCount).empty());
+    EXPECT_TRUE(Cancers::codeRow(-1).empty());
+    EXPECT_EQ(Cancers::level(kCancerCount), -1);
 }
 
 TEST(CancerDictionary, GivesMorphologyRowsTheCodeOfTheirSite) {
@@ -54,17 +54,17 @@ TEST(CancerDictionary, GivesMorphologyRowsTheCodeOfTheirSite) {
         {202, "C70-72"}, {237, "C91.0"}, {219, "C73"},
     };
     for (const auto& [cancer, code] : expected) {
-        EXPECT_EQ(Dict::icd10Code(cancer), code) << "cancer " << cancer;
+        EXPECT_EQ(Cancers::icd10Code(cancer), code) << "cancer " << cancer;
     }
-    EXPECT_TRUE(Dict::icd10Code(kCancerCount).empty());
+    EXPECT_TRUE(Cancers::icd10Code(kCancerCount).empty());
 }
 
 TEST(CancerDictionary, AppliesToTheSexesOfItsPrefix) {
     for (int c = 0; c < kCancerCount; ++c) {
         const bool femaleGenital = c >= 116 && c <= 150;
         const bool maleGenital = c >= 151 && c <= 161;
-        EXPECT_EQ(Dict::appliesToMales(c), !femaleGenital) << "cancer " << c;
-        EXPECT_EQ(Dict::appliesToFemales(c), !maleGenital) << "cancer " << c;
+        EXPECT_EQ(Cancers::appliesToMales(c), !femaleGenital) << "cancer " << c;
+        EXPECT_EQ(Cancers::appliesToFemales(c), !maleGenital) << "cancer " << c;
     }
 }
 
@@ -80,7 +80,7 @@ TEST(CancerDictionary, LabelQualifiesTheParentName) {
         {kCancerCount, ""},
     };
     for (const auto& [cancer, label] : expected) {
-        EXPECT_EQ(Dict::label(cancer), label) << "cancer " << cancer;
+        EXPECT_EQ(Cancers::label(cancer), label) << "cancer " << cancer;
     }
 }
 
@@ -109,35 +109,37 @@ TEST(StandardRow, MapsEveryCancerAsTheTableLists) {
     ASSERT_EQ(expected.size(), 68U);
     for (int c = 0; c < kCancerCount; ++c) {
         const auto found = expected.find(c);
-        EXPECT_EQ(Dict::standardRow(c), found == expected.end() ? -1 : found->second)
+        EXPECT_EQ(Cancers::standardRow(c), found == expected.end() ? -1 : found->second)
             << "cancer " << c;
     }
-    EXPECT_EQ(Dict::standardRow(-1), -1);
-    EXPECT_EQ(Dict::standardRow(kCancerCount), -1);
+    EXPECT_EQ(Cancers::standardRow(-1), -1);
+    EXPECT_EQ(Cancers::standardRow(kCancerCount), -1);
 }
 
 TEST(StandardRow, AppliesToTheSexesOfTheCancersItCounts) {
     for (int c = 0; c < kCancerCount; ++c) {
-        const int row = Dict::standardRow(c);
+        const int row = Cancers::standardRow(c);
         if (row >= 0) {
-            EXPECT_EQ(Dict::standardRowAppliesTo(row, Sex::Male), Dict::appliesToMales(c)) << c;
-            EXPECT_EQ(Dict::standardRowAppliesTo(row, Sex::Female), Dict::appliesToFemales(c)) << c;
+            EXPECT_EQ(Cancers::standardRowAppliesTo(row, Sex::Male), Cancers::appliesToMales(c))
+                << c;
+            EXPECT_EQ(Cancers::standardRowAppliesTo(row, Sex::Female), Cancers::appliesToFemales(c))
+                << c;
         }
     }
 }
 
 TEST(StandardRow, SplitsTextIntoSexesSiteAndCode) {
-    EXPECT_EQ(Dict::standardRowText(29), "01 Vulva");
-    EXPECT_EQ(Dict::standardRowSite(29), "Vulva");
-    EXPECT_TRUE(Dict::standardRowAppliesTo(38, Sex::Both));
-    EXPECT_EQ(Dict::standardRowCode(1), "C01-02");
-    EXPECT_EQ(Dict::standardRowCode(27), "C47+C49");
-    EXPECT_EQ(Dict::standardRowSite(Dict::kOtherAndUnspecifiedRow), "Other and unspecified");
-    EXPECT_EQ(Dict::standardRowCode(Dict::kOtherAndUnspecifiedRow), "O&U");
-    EXPECT_EQ(Dict::standardRowCode(Dict::kAllSitesButSkinRow), "ALLbC44");
-    EXPECT_EQ(Dict::standardRowSite(Dict::kAllSitesButSkinRow), "All sites but C44");
-    EXPECT_TRUE(Dict::standardRowText(Dict::kStandardRowCount).empty());
-    EXPECT_FALSE(Dict::standardRowAppliesTo(-1, Sex::Male));
+    EXPECT_EQ(Cancers::standardRowText(29), "01 Vulva");
+    EXPECT_EQ(Cancers::standardRowSite(29), "Vulva");
+    EXPECT_TRUE(Cancers::standardRowAppliesTo(38, Sex::Both));
+    EXPECT_EQ(Cancers::standardRowCode(1), "C01-02");
+    EXPECT_EQ(Cancers::standardRowCode(27), "C47+C49");
+    EXPECT_EQ(Cancers::standardRowSite(Cancers::kOtherAndUnspecifiedRow), "Other and unspecified");
+    EXPECT_EQ(Cancers::standardRowCode(Cancers::kOtherAndUnspecifiedRow), "O&U");
+    EXPECT_EQ(Cancers::standardRowCode(Cancers::kAllSitesButSkinRow), "ALLbC44");
+    EXPECT_EQ(Cancers::standardRowSite(Cancers::kAllSitesButSkinRow), "All sites but C44");
+    EXPECT_TRUE(Cancers::standardRowText(Cancers::kStandardRowCount).empty());
+    EXPECT_FALSE(Cancers::standardRowAppliesTo(-1, Sex::Male));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "KnownCodes.h"
 #include "OpenStore.h"
 #include "TextLines.h"
 #include "core/data/CRegistryDictionary.h"
@@ -20,11 +21,11 @@ using test::CasesFixture;
 using test::FixtureData;
 using test::PopulationFixture;
 
-constexpr int kAllSites = 0;
-constexpr int kStomach = 34;
-constexpr int kLung = 77;
-constexpr int kProstate = 153; // male only
-constexpr int kBreast = 115;
+using orvelan::test::kAllSites;
+using orvelan::test::kBreast;
+using orvelan::test::kLung;
+using orvelan::test::kProstate;
+using orvelan::test::kStomach;
 constexpr int kGroup = 272; // user registry group 0: populations 0 and 1
 
 /// Cases a + 1 in group a (0-17) times a factor, and 5 of unknown age.

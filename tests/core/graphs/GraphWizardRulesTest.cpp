@@ -1,5 +1,6 @@
 #include "core/graphs/GraphWizardRules.h"
 
+#include "KnownCodes.h"
 #include "TempDir.h"
 #include "core/data/CUserGroupDictionary.h"
 
@@ -8,10 +9,10 @@
 namespace orvelan {
 namespace {
 
-constexpr int kStomach = 34;
-constexpr int kBreast = 115;
-constexpr int kCervix = 119;
-constexpr int kProstate = 153;
+using orvelan::test::kBreast;
+using orvelan::test::kCervix;
+using orvelan::test::kProstate;
+using orvelan::test::kStomach;
 
 SelectionList listOf(std::initializer_list<int> slots) {
     SelectionList list = emptySelectionList();

@@ -1,3 +1,4 @@
+#include "KnownCodes.h"
 #include "OpenStore.h"
 #include "TextLines.h"
 #include "core/data/CCancerDictionary.h"
@@ -20,7 +21,7 @@ using test::CasesFixture;
 using test::FixtureData;
 using test::PopulationFixture;
 
-constexpr int kAllSites = 0;
+using orvelan::test::kAllSites;
 constexpr int kFemaleOnlyCancer = 116;
 
 // Two populations of males with cancer 0 ("All sites") over every group; the reference also has

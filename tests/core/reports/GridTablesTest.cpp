@@ -1,4 +1,5 @@
 #include "FixtureData.h"
+#include "KnownCodes.h"
 #include "TempDir.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
@@ -19,24 +20,16 @@ using test::FixtureData;
 using test::PopulationFixture;
 using Rows = std::vector<std::vector<std::string>>;
 
-constexpr int kAlgiersRow = 2;   // registry dictionary row of population 0 (to 85+)
-constexpr int kLaReunionRow = 4; // row of population 1 (to 70+)
-constexpr int kStomach = 34;     // both sexes
-constexpr int kVulva = 117;      // females only
-constexpr int kProstate = 153;   // males only
+using orvelan::test::kAlgiersRow;
+using orvelan::test::kLaReunionRow;
+using orvelan::test::kProstate;
+using orvelan::test::kStomach;
+using orvelan::test::kVulva;
 const std::string kAlgiers = " Algeria, Algiers (1993-1997)";
 const std::string kLaReunion = " France, La Reunion (1993-1997)";
 
 CasesFixture casesAt(std::initializer_list<std::pair<int, double>> entries, float mv) {
     return {FixtureData::seriesAt(entries), mv};
-}
-
-SelectionList select(std::initializer_list<int> slots) {
-    SelectionList list = emptySelectionList();
-    for (int s : slots) {
-        list[static_cast<std::size_t>(s)] = s;
-    }
-    return list;
 }
 
 /// Male stomach cases: population 0 has 8 at 50-54 and 2 of unknown age (80% verified),
@@ -62,8 +55,8 @@ class GridTables : public ::testing::Test {
 
     test::TempDir m_dir;
     CIncidenceStore m_store;
-    SelectionList m_registries = select({kAlgiersRow, kLaReunionRow});
-    SelectionList m_cancers = select({kStomach, kVulva, kProstate});
+    SelectionList m_registries = test::selectSlots({kAlgiersRow, kLaReunionRow});
+    SelectionList m_cancers = test::selectSlots({kStomach, kVulva, kProstate});
 };
 
 TEST_F(GridTables, SummaryRatesOfOneCancerAcrossRegistries) {
@@ -267,7 +260,7 @@ TEST_F(GridTables, ReportCellsFollowTheRateKind) {
         s.males = c.males;
         s.females = c.females;
         CReportTable report(s);
-        report.build(m_store, m_registries, select({kStomach}));
+        report.build(m_store, m_registries, test::selectSlots({kStomach}));
         EXPECT_EQ(report.grid().text(1, 1), c.cell) << c.title;
         EXPECT_EQ(report.grid().rowCount(), c.females ? 3 : 2);
         EXPECT_EQ(report.title(), c.title);
@@ -287,7 +280,7 @@ TEST_F(GridTables, UserGroupsAsRowsColumnsAndFixedItems) {
     SummaryRatesSettings s;
     s.fixedCancer = kStomach;
     CSummaryRatesTable summary(s);
-    summary.build(m_store, select({kAlgiersRow, 272}), m_cancers);
+    summary.build(m_store, test::selectSlots({kAlgiersRow, 272}), m_cancers);
     EXPECT_EQ(summary.rowItems(), (std::vector<int>{0, 272}));
     EXPECT_EQ(summary.grid().text(2, 0), "Both towns");
     // 8 + 2 unknown + 5 cases over 1,800,000 + 750,000 person-years
@@ -297,7 +290,7 @@ TEST_F(GridTables, UserGroupsAsRowsColumnsAndFixedItems) {
     ReportSettings r;
     r.rateKind = RateKind::NumberOfCases;
     CReportTable report(r);
-    report.build(m_store, select({272}), select({252, 253}));
+    report.build(m_store, test::selectSlots({272}), test::selectSlots({252, 253}));
     EXPECT_EQ(report.cancerSexes(), (std::vector<int>{2520, 2521, 2531}));
     const Rows expected = {
         {"Number of cases (All ages)", "Both towns"},
@@ -311,7 +304,7 @@ TEST_F(GridTables, UserGroupsAsRowsColumnsAndFixedItems) {
     a.fixedCancer = 253;
     a.sex = Sex::Female;
     CAgeSpecificRatesTable ageSpecific(a);
-    ageSpecific.build(m_store, select({272}), m_cancers);
+    ageSpecific.build(m_store, test::selectSlots({272}), m_cancers);
     EXPECT_EQ(ageSpecific.title(), "Vulva alone");
 }
 

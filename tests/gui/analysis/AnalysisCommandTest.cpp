@@ -2,6 +2,7 @@
 // the wizard to its result, and the remembered block that the next run starts from.
 #include "FixtureData.h"
 #include "GuiFixture.h"
+#include "KnownCodes.h"
 #include "TreeHelpers.h"
 #include "gui/analysis/CCMPseveralResult.h"
 #include "gui/analysis/CCMPtwoResult.h"
@@ -24,7 +25,7 @@ using treehelp::itemByText;
 
 namespace {
 
-constexpr int kStomach = 34;
+using orvelan::test::kStomach;
 
 /// Drives a wizard page by page: a step gets the current page.
 using Step = std::function<void(CStatsWizard&, QWidget*)>;

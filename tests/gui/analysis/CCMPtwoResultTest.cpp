@@ -5,6 +5,7 @@
 
 #include "FixtureData.h"
 #include "GuiFixture.h"
+#include "KnownCodes.h"
 #include "ModalWatch.h"
 #include "RunProcess.h"
 #include "TempDir.h"
@@ -30,11 +31,11 @@ using namespace orvelan;
 
 namespace {
 
-constexpr int kStomach = 34;
-constexpr int kAlgiers = 0;   // ages to 85+
-constexpr int kLaReunion = 1; // ages to 75+
-constexpr int kBamako = 3;    // ages to 85+, no stomach cases
-constexpr int kGambia = 2;    // ages to 85+
+using orvelan::test::kAlgiers;
+using orvelan::test::kBamako;
+using orvelan::test::kGambia;
+using orvelan::test::kLaReunion;
+using orvelan::test::kStomach;
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -153,14 +154,12 @@ class CCMPtwoResultTest : public QObject {
                                                           : ComparisonLayout::TabDelimited;
         QCOMPARE(saved, comparisonText(dialog->pair(), dialog->run().texts, kind));
         QVERIFY(saved.find('[') == std::string::npos);
-#ifdef ORVELAN_CLI_PATH
         const test::ProcessResult cli = test::runProcess(
-            {ORVELAN_CLI_PATH, "--data-dir", dataDir.str(), "compare", "--ref",
+            {test::cliPath(), "--data-dir", dataDir.str(), "compare", "--ref",
              std::to_string(kAlgiers) + ",34,m", "--comp", std::to_string(comparison) + ",34,m",
              "--from", "2", "--to", std::to_string(ageHigh), "--layout", layout.toStdString()});
         QCOMPARE(cli.exitCode, 0);
         QCOMPARE(cli.out, saved);
-#endif
     }
 
     // Save As .csv: every figure of the dialog on a line of its own, for a spreadsheet.

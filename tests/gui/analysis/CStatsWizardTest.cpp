@@ -4,6 +4,7 @@
 #include "gui/analysis/CStatsWizard.h"
 
 #include "GuiFixture.h"
+#include "KnownCodes.h"
 #include "RunProcess.h"
 #include "WizardHarness.h"
 #include "core/analysis/StatsWizardTexts.h"
@@ -29,10 +30,10 @@ using treehelp::itemByText;
 
 namespace {
 
-constexpr int kStomach = 34;
-constexpr int kAlgiers = 0;  // ages to 85+
-constexpr int kBamako = 3;   // ages to 85+
-constexpr int kChangle = 74; // ages to 75+
+using orvelan::test::kAlgiers;
+using orvelan::test::kBamako;
+using orvelan::test::kChangle;
+using orvelan::test::kStomach;
 const QString kError = QString::number(static_cast<int>(QMessageBox::Critical));
 const QString kInformation = QString::number(static_cast<int>(QMessageBox::Information));
 
@@ -257,8 +258,10 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
         QCOMPARE(watch.takeMessages(),
                  QStringList{QStringLiteral("The table has 17 rows of numbers; 18 are needed, one "
                                             "for each age group 0-4 ... 85+.")});
-        paste(QString(table).replace(QStringLiteral("\t3\t10000"), QStringLiteral("\tthree\t10000")));
-        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Row 5: \"three\" is not a number.")});
+        paste(
+            QString(table).replace(QStringLiteral("\t3\t10000"), QStringLiteral("\tthree\t10000")));
+        QCOMPARE(watch.takeMessages(),
+                 QStringList{QStringLiteral("Row 5: \"three\" is not a number.")});
         QCOMPARE(field("cases0"), QStringLiteral("99"));
 
         paste(table);
@@ -267,12 +270,12 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
         QCOMPARE(field("cases17"), QStringLiteral("17"));
         QCOMPARE(field("personYears17"), QStringLiteral("10000"));
         QCOMPARE(field("rate17"), QStringLiteral("170.000"));
-#ifdef ORVELAN_CLI_PATH
         const std::string csv = dataDir.file("registry.csv");
         std::ofstream(csv) << QString(table).replace(u'\t', u',').toStdString();
         const std::string sta = dataDir.file("registry.STA");
-        const test::ProcessResult made = test::runProcess(
-            {ORVELAN_CLI_PATH, "sta", "make", "--from", csv, "--out", sta, "--name", "\xc3\x85rhus"});
+        const test::ProcessResult made =
+            test::runProcess({test::cliPath(), "sta", "make", "--from", csv, "--out", sta, "--name",
+                              "\xc3\x85rhus"});
         QVERIFY2(made.exitCode == 0, made.err.c_str());
         QStringList pasted;
         for (int group = 0; group < 18; ++group) {
@@ -291,7 +294,6 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
             QCOMPARE(field(QStringLiteral("personYears%1").arg(group)), pasted[group * 3 + 1]);
             QCOMPARE(field(QStringLiteral("rate%1").arg(group)), pasted[group * 3 + 2]);
         }
-#endif
     }
 
   private:

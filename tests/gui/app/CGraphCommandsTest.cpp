@@ -4,6 +4,7 @@
 
 #include "FixtureData.h"
 #include "GuiFixture.h"
+#include "KnownCodes.h"
 #include "core/data/CRegistryDictionary.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CDocument.h"
@@ -24,8 +25,8 @@ using namespace orvelan::test;
 
 namespace {
 
-constexpr int kStomach = 34;
-constexpr int kColon = 41; // no cases in the data
+using orvelan::test::kColon;
+using orvelan::test::kStomach;
 
 void writeGraphData(const std::string& directory) {
     FixtureData data;

@@ -122,7 +122,7 @@ class SettingsStartupTest : public QObject {
         const std::string curve = fixture.dataDir().file("Templates/MINE.STA");
         std::filesystem::create_directories(fixture.dataDir().file("Templates"));
         const test::ProcessResult made = test::runProcess(
-            {ORVELAN_CLI_PATH, "--data-dir", fixture.dataDir().str(), "template", "make", "--out",
+            {test::cliPath(), "--data-dir", fixture.dataDir().str(), "template", "make", "--out",
              report, "--kind", "summary", "--populations", "0", "--cancers", "34"});
         QVERIFY2(made.exitCode == 0, made.err.c_str());
         UserCurve typed;

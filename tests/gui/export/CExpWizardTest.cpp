@@ -4,6 +4,7 @@
 #include "gui/export/CExpWizard.h"
 
 #include "GuiFixture.h"
+#include "KnownCodes.h"
 #include "RunProcess.h"
 #include "TextLines.h"
 #include "WizardHarness.h"
@@ -26,7 +27,7 @@ using treehelp::itemByText;
 
 namespace {
 
-constexpr int kVillaClara = 12; // population of a dictionary row named "Villa Clara"
+using orvelan::test::kVillaClara;
 
 std::size_t fileCount(const std::string& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
@@ -231,7 +232,7 @@ class CExpWizardTest : public QObject, public test::WizardHarness<CExpWizard, Ex
         std::remove(settings.dataPath.c_str());
         std::remove(settings.logPath.c_str());
         const auto cli = test::runProcess(
-            {ORVELAN_CLI_PATH, "--data-dir", dataDir.str(), "export", "--populations",
+            {test::cliPath(), "--data-dir", dataDir.str(), "export", "--populations",
              group ? "272" : std::to_string(kVillaClara), "--cancers", "0", "--sexes", "m,f",
              "--format", extension.mid(1).toStdString(), "--out", work().toStdString() + "/raw"});
         QCOMPARE(cli.exitCode, 0);

@@ -3,6 +3,7 @@
 #include "gui/graphs/wizard/CGphWizard.h"
 
 #include "GuiFixture.h"
+#include "KnownCodes.h"
 #include "WizardHarness.h"
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CRegistryDictionary.h"
@@ -30,15 +31,15 @@ using treehelp::click;
 
 namespace {
 
-constexpr int kStomach = 34;
-constexpr int kCervix = 119;
-constexpr int kProstate = 153;
-constexpr int kBamako = 3; // population of registry row 7, ages to 85+
+using orvelan::test::kBamako;
+using orvelan::test::kCervix;
+using orvelan::test::kProstate;
+using orvelan::test::kStomach;
 constexpr int kBamakoRow = 7;
-constexpr int kChangle = 74; // population of registry row 93, ages to 75+
+using orvelan::test::kChangle;
 
 int rowOf(int population) { return CRegistryDictionary::rowOfPopulation(population).value_or(-1); }
-const int kAlgiersRow = rowOf(0);
+using orvelan::test::kAlgiersRow;
 const int kRegistryRows[] = {kBamakoRow, kAlgiersRow, rowOf(2)};
 
 /// Cancers that occur in both sexes, from the first site on.

@@ -2,6 +2,7 @@
 // commands per kind, mouse, Save As, Copy, printing and the question about keeping colours.
 #include "FixtureData.h"
 #include "GuiFixture.h"
+#include "KnownCodes.h"
 #include "PdfTools.h"
 #include "core/graphs/CGraphTemplate.h"
 #include "core/graphs/GraphSettings.h"
@@ -38,20 +39,6 @@ using namespace orvelan;
 using namespace orvelan::test;
 
 namespace {
-
-constexpr int kAlgiersRow = 2;   // registry dictionary row of population 0 (to 85+)
-constexpr int kLaReunionRow = 4; // row of population 1 (to 70+)
-constexpr int kStomach = 34;
-constexpr int kColon = 41;
-constexpr int kProstate = 153; // males only
-
-SelectionList selectSlots(std::initializer_list<int> chosen) {
-    SelectionList list = emptySelectionList();
-    for (int slot : chosen) {
-        list[static_cast<std::size_t>(slot)] = slot;
-    }
-    return list;
-}
 
 // Population 0: 10,000,000 person-years a group to 85+, so that 1,234 cases give 12.34.
 void writeGraphData(const std::string& directory) {

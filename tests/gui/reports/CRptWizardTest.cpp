@@ -3,6 +3,7 @@
 #include "gui/reports/CRptWizard.h"
 
 #include "GuiFixture.h"
+#include "KnownCodes.h"
 #include "WizardHarness.h"
 #include "core/reports/CReportTemplate.h"
 #include "gui/reports/CReportOutputs.h"
@@ -29,10 +30,10 @@ using treehelp::itemByText;
 
 namespace {
 
-constexpr int kStomach = 34;
-constexpr int kProstate = 153;
-constexpr int kBamako = 3;   // population of row 7, ages to 85+
-constexpr int kChangle = 74; // population of row 93, ages to 75+
+using orvelan::test::kBamako;
+using orvelan::test::kChangle;
+using orvelan::test::kProstate;
+using orvelan::test::kStomach;
 
 /// Clicks a box on its tick mark (the box spans the page; its middle is empty space).
 void toggle(QCheckBox* box) {

@@ -2,6 +2,7 @@
 // the wizard at its kind with every choice restored, and Finish computes the same grid as the
 // command line's `report --template`.
 #include "GuiFixture.h"
+#include "KnownCodes.h"
 #include "RunProcess.h"
 #include "WizardHarness.h"
 #include "gui/reports/CReportOutputs.h"
@@ -17,8 +18,8 @@ using orvelan::test::child;
 
 namespace {
 
-constexpr int kStomach = 34;
-constexpr int kBamako = 3; // ages to 85+
+using orvelan::test::kBamako;
+using orvelan::test::kStomach;
 
 } // namespace
 
@@ -84,7 +85,7 @@ class CliTemplateRoundTripTest : public QObject,
 
   private:
     test::ProcessResult cli(std::vector<std::string> args) const {
-        args.insert(args.begin(), {ORVELAN_CLI_PATH, "--data-dir", dataDir.str()});
+        args.insert(args.begin(), {test::cliPath(), "--data-dir", dataDir.str()});
         return test::runProcess(args);
     }
 };

@@ -3,6 +3,7 @@
 // Fixture data shared by the table view tests: two populations and a few male stomach cases,
 // written to a temporary data directory and opened through a store.
 #include "FixtureData.h"
+#include "KnownCodes.h"
 #include "TempDir.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/reports/CTextGrid.h"
@@ -12,20 +13,6 @@
 #include <QtTest>
 
 namespace orvelan::test {
-
-constexpr int kAlgiersRow = 2;   // registry dictionary row of population 0 (to 85+)
-constexpr int kLaReunionRow = 4; // row of population 1 (to 70+)
-constexpr int kStomach = 34;     // both sexes
-constexpr int kVulva = 117;      // females only
-constexpr int kProstate = 153;   // males only
-
-inline SelectionList selectSlots(std::initializer_list<int> chosen) {
-    SelectionList list = emptySelectionList();
-    for (int s : chosen) {
-        list[static_cast<std::size_t>(s)] = s;
-    }
-    return list;
-}
 
 /// Male stomach: population 0 has 8 cases at 50-54 and 2 of unknown age, population 1 has 25
 /// at 60-64; person-years 100,000 a group (to 85+) and 50,000 a group (to 70+).
