@@ -6,6 +6,13 @@
 # none leans on another's includes.
 option(ORVELAN_UNITY "Compile the larger targets a batch of files per translation unit" ON)
 
+# A unity file includes its sources by absolute path, so __FILE__ (in the messages of test and
+# assert macros) would name the clone, and no two clones could share a compiled object through
+# the compiler cache. Paths in macros are taken relative to the tree instead.
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    add_compile_options(-fmacro-prefix-map=${CMAKE_SOURCE_DIR}/=)
+endif()
+
 # orvelan_unity(TARGET BATCH): TARGET's files are compiled BATCH at a time.
 function(orvelan_unity target batch)
     if(ORVELAN_UNITY)
