@@ -99,7 +99,7 @@ CIncidenceStore& CliContext::store() {
 }
 
 int CliContext::checkPopulation(int population) {
-    if (population >= 0 && population < kPopulationCount) {
+    if (isDictionaryPopulation(population)) {
         return population;
     }
     // Compared before subtracting, so that the most negative int cannot overflow.
@@ -116,7 +116,7 @@ void CliContext::unknownPopulation(const std::string& number) {
 }
 
 int CliContext::checkCancer(int cancer) {
-    if (cancer >= 0 && cancer < kCancerCount) {
+    if (isDictionaryCancer(cancer)) {
         return cancer;
     }
     if (cancer >= kFirstCancerGroup && cancer - kFirstCancerGroup < cancerGroups().count()) {

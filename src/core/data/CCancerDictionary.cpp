@@ -111,7 +111,7 @@ bool CCancerDictionary::appliesToFemales(int cancer) {
 }
 
 bool CCancerDictionary::occursIn(int cancer, Sex sex, const CUserGroupDictionary* cancerGroups) {
-    if (cancer >= 0 && cancer < kCancerCount) {
+    if (isDictionaryCancer(cancer)) {
         return sex == Sex::Male ? appliesToMales(cancer) : appliesToFemales(cancer);
     }
     const int group = cancer - kFirstCancerGroup;

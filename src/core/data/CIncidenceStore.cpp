@@ -104,7 +104,6 @@ std::string cutMessageOf(std::string_view file) {
            " was cut short on disk while in use: start again once the new data files are in place";
 }
 
-bool isPopulation(int population) { return population >= 0 && population < kPopulationCount; }
 bool isSex(Sex sex) { return sex == Sex::Male || sex == Sex::Female; }
 
 } // namespace
@@ -189,7 +188,7 @@ void CIncidenceStore::setUserGroups(const CUserGroupDictionary* cancerGroups,
 
 const CIncidenceStore::PopulationRecord* CIncidenceStore::fetchPopulation(int population,
                                                                           Sex sex) const {
-    if (!m_populationFile.isOpen() || !isPopulation(population) || !isSex(sex)) {
+    if (!m_populationFile.isOpen() || !isDictionaryPopulation(population) || !isSex(sex)) {
         return nullptr;
     }
     CachedPopulation& cached = m_populationCache[static_cast<std::size_t>(indexOf(sex))];
@@ -225,7 +224,7 @@ const CIncidenceStore::PopulationRecord* CIncidenceStore::fetchPopulation(int po
 
 bool CIncidenceStore::fetchCases(int population, Sex sex, int cancer, Series& cases,
                                  double& verification) const {
-    if (!m_casesFile.isOpen() || !isPopulation(population) || !isSex(sex) ||
+    if (!m_casesFile.isOpen() || !isDictionaryPopulation(population) || !isSex(sex) ||
         !isDictionaryCancer(cancer)) {
         return false;
     }
@@ -493,7 +492,7 @@ const std::string& CIncidenceStore::populationLabel(int row, bool withYears) {
     }
     PopulationFacts facts;
     const int population = CRegistryDictionary::populationNumber(row);
-    if (isPopulation(population) && readPopulationRecord(population, Sex::Male)) {
+    if (isDictionaryPopulation(population) && readPopulationRecord(population, Sex::Male)) {
         facts.marker = m_marker;
         facts.firstYear = m_firstYear;
         facts.lastYear = m_lastYear;
@@ -503,7 +502,7 @@ const std::string& CIncidenceStore::populationLabel(int row, bool withYears) {
 }
 
 const std::string& CIncidenceStore::populationLabelByNumber(int population, bool withYears) {
-    if (isPopulation(population)) {
+    if (isDictionaryPopulation(population)) {
         if (const auto row = CRegistryDictionary::rowOfPopulation(population)) {
             return populationLabel(*row, withYears);
         }

@@ -23,7 +23,11 @@ inline constexpr int kFirstCancerGroup = 252;   // cancer number of user cancer 
 inline constexpr int kMaxRegistryGroups = 48;
 inline constexpr int kMaxCancerGroups = 68;
 
-/// True for a cancer of the dictionary (0-251), false for a cancer group or any other number.
+/// True for a population of the data files (0-228), false for a registry group or any other
+/// number; the same for a cancer of the dictionary (0-251).
+constexpr bool isDictionaryPopulation(int population) {
+    return population >= 0 && population < kPopulationCount;
+}
 constexpr bool isDictionaryCancer(int cancer) { return cancer >= 0 && cancer < kCancerCount; }
 
 inline constexpr int kSelectionListSize = 321; // slots of a selection list; -1 = not selected

@@ -87,7 +87,7 @@ std::vector<ExportItem> CRawDataExporter::populations(const ExportSettings& sett
             continue;
         }
         const int population = CRegistryDictionary::populationNumber(slot);
-        if (population >= 0 && population < kPopulationCount) {
+        if (isDictionaryPopulation(population)) {
             // Countries that are one population have no name of their own: the country's.
             items.push_back({population, std::string(CRegistryDictionary::caption(slot))});
         }

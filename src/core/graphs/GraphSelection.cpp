@@ -21,7 +21,7 @@ std::vector<int> selectedPopulations(const SelectionList& registries, int lastSl
             populations.push_back(value);
         } else if (slot < kRegistryRowCount) {
             const int population = CRegistryDictionary::populationNumber(slot);
-            if (population >= 0 && population < kPopulationCount) {
+            if (isDictionaryPopulation(population)) {
                 populations.push_back(population);
             }
         }

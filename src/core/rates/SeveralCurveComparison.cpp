@@ -118,7 +118,7 @@ std::vector<int> severalPopulationList(const SelectionList& selection) {
         }
         // Heading rows (continents, countries) stand for no population.
         const int population = CRegistryDictionary::populationNumber(entry);
-        if (population >= 0 && population < kPopulationCount) {
+        if (isDictionaryPopulation(population)) {
             populations.push_back(population);
         }
     }

@@ -26,7 +26,7 @@ void CCancerDictionaryDlg::describe(int value, int group) {
         rows->headerItem()->setText(
             0, QStringLiteral("%1 (%2 cancers)").arg(fromCoreText(g.trimmedName())).arg(members.size()));
         listCancers(members);
-    } else if (value >= 0 && value < kCancerCount) {
+    } else if (isDictionaryCancer(value)) {
         rows->headerItem()->setText(0, programName() + QStringLiteral(" cancer"));
         listCancers({value});
     } else {

@@ -28,7 +28,7 @@ void CRegistryDictionaryDlg::describe(int value, int group) {
                                            .arg(members.size())
                                            .arg(fromCoreText(registryGroupAgeClasses(m_store, group))));
         listPopulations(members);
-    } else if (value >= 0 && value < kPopulationCount) {
+    } else if (isDictionaryPopulation(value)) {
         rows->headerItem()->setText(0, programName() + QStringLiteral(" registry"));
         listPopulations({value});
     } else {
