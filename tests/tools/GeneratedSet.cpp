@@ -63,6 +63,10 @@ const GeneratedSet& GeneratedSet::forSeed(std::uint64_t seed) {
     return *set;
 }
 
+const GeneratedSet& defaultSet() {
+    return GeneratedSet::forSeed(mkdata::CDataSetGenerator::kDefaultSeed);
+}
+
 void GeneratedSet::parse() {
     for (std::size_t at = 0; at + 86 <= populationBytes.size(); at += 86) {
         ReadPopulation record;

@@ -48,4 +48,7 @@ class GeneratedSet {
     std::vector<double> m_totals;
 };
 
+/// The set of the generator's default seed, the one the program ships with.
+const GeneratedSet& defaultSet();
+
 } // namespace orvelan::test

@@ -10,16 +10,12 @@
 namespace orvelan::test {
 namespace {
 
-const GeneratedSet& data() {
-    return GeneratedSet::forSeed(mkdata::CDataSetGenerator::kDefaultSeed);
-}
-
 TEST(MkDataPopulations, SpecialisedRegistriesRecordOneChapterOnly) {
     const mkdata::CCancerTree tree;
     std::set<int> specialised;
     for (int population = 0; population < 229; ++population) {
         for (int sex = 0; sex < 2; ++sex) {
-            const char type = data().population(population, sex).type;
+            const char type = defaultSet().population(population, sex).type;
             if (type == 's') {
                 specialised.insert(population);
             } else {
@@ -32,7 +28,7 @@ TEST(MkDataPopulations, SpecialisedRegistriesRecordOneChapterOnly) {
         std::set<int> chapters;
         for (int sex = 0; sex < 2; ++sex) {
             for (const int chapter : tree.chapters()) {
-                if (data().totalCases(population, sex, chapter) > 0.0) {
+                if (defaultSet().totalCases(population, sex, chapter) > 0.0) {
                     chapters.insert(chapter);
                 }
             }
@@ -44,8 +40,8 @@ TEST(MkDataPopulations, SpecialisedRegistriesRecordOneChapterOnly) {
 TEST(MkDataPopulations, AFewCarryAMarker) {
     int marked = 0;
     for (int population = 0; population < 229; ++population) {
-        const char marker = data().population(population, 0).marker;
-        EXPECT_EQ(marker, data().population(population, 1).marker);
+        const char marker = defaultSet().population(population, 0).marker;
+        EXPECT_EQ(marker, defaultSet().population(population, 1).marker);
         marked += marker != ' ' ? 1 : 0;
     }
     EXPECT_GE(marked, 2);
@@ -55,8 +51,8 @@ TEST(MkDataPopulations, AFewCarryAMarker) {
 TEST(MkDataPopulations, RegistrationPeriodsOfOneToSixYearsMostlyFive) {
     int fiveYears = 0;
     for (int population = 0; population < 229; ++population) {
-        const ReadPopulation& male = data().population(population, 0);
-        const ReadPopulation& female = data().population(population, 1);
+        const ReadPopulation& male = defaultSet().population(population, 0);
+        const ReadPopulation& female = defaultSet().population(population, 1);
         EXPECT_EQ(male.firstYear, female.firstYear);
         EXPECT_EQ(male.lastYear, female.lastYear);
         const int years = male.lastYear - male.firstYear + 1;
@@ -73,8 +69,8 @@ TEST(MkDataPopulations, AtLeastADozenEndTheirAgeClassesEarly) {
     std::set<int> lastGroups;
     int early = 0;
     for (int population = 0; population < 229; ++population) {
-        const int last = data().lastAgeGroup(population, 0);
-        EXPECT_EQ(last, data().lastAgeGroup(population, 1)) << population;
+        const int last = defaultSet().lastAgeGroup(population, 0);
+        EXPECT_EQ(last, defaultSet().lastAgeGroup(population, 1)) << population;
         EXPECT_GE(last, 14) << population;
         if (last == 17) {
             continue;
@@ -82,9 +78,9 @@ TEST(MkDataPopulations, AtLeastADozenEndTheirAgeClassesEarly) {
         ++early;
         lastGroups.insert(last);
         for (int sex = 0; sex < 2; ++sex) {
-            const ReadCases& all = data().cases(population, sex, 0);
+            const ReadCases& all = defaultSet().cases(population, sex, 0);
             for (auto age = static_cast<std::size_t>(last) + 1; age < 18; ++age) {
-                EXPECT_EQ(data().population(population, sex).personYears[age], 0.0);
+                EXPECT_EQ(defaultSet().population(population, sex).personYears[age], 0.0);
                 EXPECT_EQ(all.cases[age], 0.0) << population << " age group " << age;
             }
         }
@@ -99,13 +95,13 @@ TEST(MkDataCases, AboutAThirdHaveAFewCasesOfUnknownAge) {
     for (int population = 0; population < 229; ++population) {
         bool unknown = false;
         for (int sex = 0; sex < 2; ++sex) {
-            const double total = data().totalCases(population, sex, 0);
-            const double lost = data().cases(population, sex, 0).cases[18];
+            const double total = defaultSet().totalCases(population, sex, 0);
+            const double lost = defaultSet().cases(population, sex, 0).cases[18];
             EXPECT_LE(lost, 0.04 * total) << population;
             unknown = unknown || lost > 0.0;
         }
         withUnknown += unknown ? 1 : 0;
-        personYearsUnknown += data().population(population, 0).personYears[18] > 0.0 ? 1 : 0;
+        personYearsUnknown += defaultSet().population(population, 0).personYears[18] > 0.0 ? 1 : 0;
     }
     EXPECT_GE(withUnknown, 229 / 4);
     EXPECT_LE(withUnknown, 229 * 45 / 100);
@@ -119,7 +115,7 @@ TEST(MkDataCases, VerificationIsTheCaseWeightedMeanOfEachPartition) {
     for (int population = 0; population < 229; ++population) {
         for (int sex = 0; sex < 2; ++sex) {
             for (int cancer = 0; cancer < 252; ++cancer) {
-                const ReadCases& record = data().cases(population, sex, cancer);
+                const ReadCases& record = defaultSet().cases(population, sex, cancer);
                 if (record.verification < 0.0) {
                     notAvailable.insert(population);
                     continue;
@@ -129,9 +125,9 @@ TEST(MkDataCases, VerificationIsTheCaseWeightedMeanOfEachPartition) {
                     double cases = 0.0;
                     double verified = 0.0;
                     for (const int part : parts) {
-                        const double count = data().totalCases(population, sex, part);
+                        const double count = defaultSet().totalCases(population, sex, part);
                         cases += count;
-                        verified += count * data().cases(population, sex, part).verification;
+                        verified += count * defaultSet().cases(population, sex, part).verification;
                     }
                     const double mean = cases > 0.0 ? verified / cases : 0.0;
                     ASSERT_NEAR(record.verification, mean, 0.01)
@@ -143,8 +139,8 @@ TEST(MkDataCases, VerificationIsTheCaseWeightedMeanOfEachPartition) {
     EXPECT_GE(notAvailable.size(), 2U);
     EXPECT_LE(notAvailable.size(), 6U);
     for (const int population : notAvailable) {
-        EXPECT_LT(data().cases(population, 0, 0).verification, 0.0);
-        EXPECT_LT(data().cases(population, 1, 77).verification, 0.0);
+        EXPECT_LT(defaultSet().cases(population, 0, 0).verification, 0.0);
+        EXPECT_LT(defaultSet().cases(population, 1, 77).verification, 0.0);
     }
 }
 

@@ -16,8 +16,6 @@ namespace {
 
 constexpr std::uint64_t kSeed = mkdata::CDataSetGenerator::kDefaultSeed;
 
-const GeneratedSet& data() { return GeneratedSet::forSeed(kSeed); }
-
 TEST(MkDataFiles, ModelTablesAreComplete) {
     const mkdata::CDataSetGenerator generator(kSeed);
     EXPECT_EQ(generator.problems(), std::vector<std::string>{});
@@ -25,7 +23,7 @@ TEST(MkDataFiles, ModelTablesAreComplete) {
 
 TEST(MkDataFiles, HaveTheirFixedSizesAndEmptyFolders) {
     namespace fs = std::filesystem;
-    const fs::path dir(data().directory);
+    const fs::path dir(defaultSet().directory);
     EXPECT_EQ(fs::file_size(dir / "ORVELAN.POP"), 39388U);
     EXPECT_EQ(fs::file_size(dir / "ORVELAN.DAT"), 9233280U);
     for (const char* folder : {"Templates", "work"}) {
@@ -37,14 +35,15 @@ TEST(MkDataFiles, HaveTheirFixedSizesAndEmptyFolders) {
 
 TEST(MkDataFiles, OneSeedGivesIdenticalBytesAndAnotherSeedOthers) {
     const mkdata::DataSet again = mkdata::CDataSetGenerator(kSeed).generate();
-    EXPECT_TRUE(mkdata::CDataSetWriter::populationBytes(again) == data().populationBytes);
-    EXPECT_TRUE(mkdata::CDataSetWriter::casesBytes(again) == data().casesBytes);
+    EXPECT_TRUE(mkdata::CDataSetWriter::populationBytes(again) == defaultSet().populationBytes);
+    EXPECT_TRUE(mkdata::CDataSetWriter::casesBytes(again) == defaultSet().casesBytes);
     const GeneratedSet& other = GeneratedSet::forSeed(kSeed + 1);
-    EXPECT_FALSE(other.casesBytes == data().casesBytes);
+    EXPECT_FALSE(other.casesBytes == defaultSet().casesBytes);
 }
 
 TEST(MkDataFiles, WriteReportsAFolderThatCannotBeCreated) {
-    const std::filesystem::path blocker = std::filesystem::path(data().directory) / "ORVELAN.POP";
+    const std::filesystem::path blocker =
+        std::filesystem::path(defaultSet().directory) / "ORVELAN.POP";
     std::string error;
     EXPECT_FALSE(
         mkdata::CDataSetWriter::write(mkdata::DataSet{}, (blocker / "sub").string(), error));
@@ -53,11 +52,11 @@ TEST(MkDataFiles, WriteReportsAFolderThatCannotBeCreated) {
 
 /// Every parent equals the sum of each complete partition of it, age group by age group.
 void expectSum(int population, int sex, int parent, const std::vector<int>& parts) {
-    const ReadCases& whole = data().cases(population, sex, parent);
+    const ReadCases& whole = defaultSet().cases(population, sex, parent);
     for (std::size_t age = 0; age < 19; ++age) {
         double sum = 0.0;
         for (const int part : parts) {
-            sum += data().cases(population, sex, part).cases[age];
+            sum += defaultSet().cases(population, sex, part).cases[age];
         }
         ASSERT_EQ(whole.cases[age], sum) << "population " << population << " sex " << sex
                                          << " cancer " << parent << " age group " << age;
@@ -111,9 +110,9 @@ TEST(MkDataHierarchy, KnownPartitionsAndTotals) {
             for (const Partition& partition : partitions) {
                 expectSum(population, sex, partition.parent, partition.parts);
             }
-            const ReadCases& all = data().cases(population, sex, 0);
-            const ReadCases& butSkin = data().cases(population, sex, 1);
-            const ReadCases& skin = data().cases(population, sex, 108);
+            const ReadCases& all = defaultSet().cases(population, sex, 0);
+            const ReadCases& butSkin = defaultSet().cases(population, sex, 1);
+            const ReadCases& skin = defaultSet().cases(population, sex, 108);
             for (std::size_t age = 0; age < 19; ++age) {
                 EXPECT_EQ(butSkin.cases[age], all.cases[age] - skin.cases[age]);
             }
@@ -124,14 +123,14 @@ TEST(MkDataHierarchy, KnownPartitionsAndTotals) {
 TEST(MkDataHierarchy, OtherAndUnspecifiedOfTheStandardTableIsNeverNegative) {
     for (int population = 0; population < 229; ++population) {
         for (int sex = 0; sex < 2; ++sex) {
-            const ReadCases& all = data().cases(population, sex, 0);
+            const ReadCases& all = defaultSet().cases(population, sex, 0);
             std::array<double, 19> listed{};
             for (int cancer = 2; cancer < 252; ++cancer) {
                 const int row = CCancerDictionary::standardRow(cancer);
                 if (row < 0 || row > 57) {
                     continue;
                 }
-                const ReadCases& record = data().cases(population, sex, cancer);
+                const ReadCases& record = defaultSet().cases(population, sex, cancer);
                 for (std::size_t age = 0; age < 19; ++age) {
                     listed[age] += record.cases[age];
                 }
@@ -154,14 +153,14 @@ TEST(MkDataHierarchy, SexSpecificSitesHaveNoCasesInTheOtherSex) {
             }
             ++checked;
             for (int population = 0; population < 229; ++population) {
-                ASSERT_EQ(data().totalCases(population, sex, cancer), 0.0)
+                ASSERT_EQ(defaultSet().totalCases(population, sex, cancer), 0.0)
                     << "cancer " << cancer << " sex " << sex << " population " << population;
             }
         }
     }
     EXPECT_GT(checked, 40); // the female genital organs, the male genital organs and their rows
-    EXPECT_GT(data().totalCases(201, 0, 153), 0.0); // prostate in English men
-    EXPECT_GT(data().totalCases(201, 1, 119), 0.0); // cervix in English women
+    EXPECT_GT(defaultSet().totalCases(201, 0, 153), 0.0); // prostate in English men
+    EXPECT_GT(defaultSet().totalCases(201, 1, 119), 0.0); // cervix in English women
 }
 
 } // namespace

@@ -9,17 +9,13 @@
 namespace orvelan::test {
 namespace {
 
-const GeneratedSet& data() {
-    return GeneratedSet::forSeed(mkdata::CDataSetGenerator::kDefaultSeed);
-}
-
 TEST(MkDataRates, WorldAsrOfAllSitesButSkinIsPlausibleForGeneralRegistries) {
     for (int population = 0; population < 229; ++population) {
-        if (data().population(population, 0).type == 's') {
+        if (defaultSet().population(population, 0).type == 's') {
             continue;
         }
         for (int sex = 0; sex < 2; ++sex) {
-            const double asr = data().worldAsr(population, sex, 1);
+            const double asr = defaultSet().worldAsr(population, sex, 1);
             EXPECT_GE(asr, 80.0) << population << '/' << sex;
             EXPECT_LE(asr, 450.0) << population << '/' << sex;
         }
@@ -29,9 +25,9 @@ TEST(MkDataRates, WorldAsrOfAllSitesButSkinIsPlausibleForGeneralRegistries) {
 TEST(MkDataRates, WorldAsrByHandOfOneSeries) {
     // The same figure from first principles for one population whose classes end at 75+.
     const int population = 0; // Algiers
-    ASSERT_EQ(data().lastAgeGroup(population, 0), 15);
-    const ReadPopulation& people = data().population(population, 0);
-    const ReadCases& cases = data().cases(population, 0, 1);
+    ASSERT_EQ(defaultSet().lastAgeGroup(population, 0), 15);
+    const ReadPopulation& people = defaultSet().population(population, 0);
+    const ReadCases& cases = defaultSet().cases(population, 0, 1);
     const double weights[] = {12000, 10000, 9000, 9000, 8000, 8000, 6000, 6000,
                               6000,  6000,  5000, 4000, 4000, 3000, 2000, 2000};
     double asr = 0.0;
@@ -41,20 +37,20 @@ TEST(MkDataRates, WorldAsrByHandOfOneSeries) {
         known += cases.cases[age];
     }
     asr *= (known + cases.cases[18]) / known;
-    EXPECT_NEAR(data().worldAsr(population, 0, 1), asr, 1e-9 * asr);
+    EXPECT_NEAR(defaultSet().worldAsr(population, 0, 1), asr, 1e-9 * asr);
 }
 
 TEST(MkDataRates, TheIncidenceStoreReadsTheSameFigures) {
     CIncidenceStore store;
-    ASSERT_TRUE(store.open(data().directory));
+    ASSERT_TRUE(store.open(defaultSet().directory));
     for (const int population : {0, 2, 4, 17, 74, 88, 110, 201, 223}) {
         for (int sex = 0; sex < 2; ++sex) {
             ASSERT_TRUE(store.loadSingle(population, *sexFromIndex(sex), 1));
-            EXPECT_EQ(store.lastAgeGroup(), data().lastAgeGroup(population, sex));
-            EXPECT_EQ(store.verification(), data().cases(population, sex, 1).verification);
+            EXPECT_EQ(store.lastAgeGroup(), defaultSet().lastAgeGroup(population, sex));
+            EXPECT_EQ(store.verification(), defaultSet().cases(population, sex, 1).verification);
             const RateResult asr = store.computeRate(RateKind::AsrWorld, 0, 17);
             ASSERT_TRUE(asr.ok) << population;
-            const double expected = data().worldAsr(population, sex, 1);
+            const double expected = defaultSet().worldAsr(population, sex, 1);
             EXPECT_NEAR(asr.value, expected, 1e-6 * expected) << population << '/' << sex;
         }
     }
@@ -72,7 +68,7 @@ struct Contrast {
 double meanAsr(const std::vector<int>& populations, int sex, int cancer) {
     double sum = 0.0;
     for (const int population : populations) {
-        sum += data().worldAsr(population, sex, cancer);
+        sum += defaultSet().worldAsr(population, sex, cancer);
     }
     return sum / static_cast<double>(populations.size());
 }
@@ -102,12 +98,12 @@ std::vector<double> pooledRates(int cancer, int sex) {
     std::vector<double> cases(18, 0.0);
     std::vector<double> people(18, 0.0);
     for (int population = 0; population < 229; ++population) {
-        if (data().population(population, sex).type == 's' ||
-            data().lastAgeGroup(population, sex) != 17) {
+        if (defaultSet().population(population, sex).type == 's' ||
+            defaultSet().lastAgeGroup(population, sex) != 17) {
             continue;
         }
-        const ReadPopulation& record = data().population(population, sex);
-        const ReadCases& counts = data().cases(population, sex, cancer);
+        const ReadPopulation& record = defaultSet().population(population, sex);
+        const ReadCases& counts = defaultSet().cases(population, sex, cancer);
         for (std::size_t age = 0; age < 18; ++age) {
             cases[age] += counts.cases[age];
             people[age] += record.personYears[age];

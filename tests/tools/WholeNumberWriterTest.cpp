@@ -11,10 +11,6 @@
 namespace orvelan::test {
 namespace {
 
-const GeneratedSet& data() {
-    return GeneratedSet::forSeed(mkdata::CDataSetGenerator::kDefaultSeed);
-}
-
 TEST(WholeNumberWriter, EveryValueOfTheCollectionAtTheTablesWidths) {
     char expected[64];
     int checked = 0;
@@ -30,17 +26,17 @@ TEST(WholeNumberWriter, EveryValueOfTheCollectionAtTheTablesWidths) {
     };
     for (int p = 0; p < kPopulationCount; ++p) {
         for (int sex = 0; sex < 2; ++sex) {
-            for (const double personYears : data().population(p, sex).personYears) {
+            for (const double personYears : defaultSet().population(p, sex).personYears) {
                 check(personYears);
             }
             for (int cancer = 0; cancer < kCancerCount; ++cancer) {
                 double total = 0.0;
-                for (const double cases : data().cases(p, sex, cancer).cases) {
+                for (const double cases : defaultSet().cases(p, sex, cancer).cases) {
                     check(cases);
                     total += cases;
                 }
                 check(total);
-                check(data().cases(p, sex, cancer).verification);
+                check(defaultSet().cases(p, sex, cancer).verification);
             }
         }
     }
