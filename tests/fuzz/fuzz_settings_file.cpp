@@ -1,6 +1,6 @@
 // The settings file: parsed, every setting read, written and parsed again to the same text.
 #include "core/app/AppSettings.h"
-#include "core/app/CIniFile.h"
+#include "core/io/CIniFile.h"
 
 #include <cstdlib>
 #include <string_view>

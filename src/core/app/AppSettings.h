@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/app/CIniFile.h"
-#include "core/app/Colour.h"
 #include "core/graphs/GraphSettings.h"
+#include "core/io/CIniFile.h"
+#include "core/io/Colour.h"
 
 #include <string>
 #include <vector>

@@ -17,7 +17,7 @@ constexpr int kBreastRow = 115;
 constexpr std::size_t kSortedEntries = 252;
 constexpr std::size_t kConsideredEntries = 11;
 
-struct Candidate {
+struct SiteCases {
     int cancer = 0;
     double cases = 0.0;
 };
@@ -36,7 +36,7 @@ bool isCandidateSite(int cancer) {
 }
 
 /// Decreasing counts; equal counts keep their order.
-void sortCandidates(std::vector<Candidate>& candidates) {
+void sortCandidates(std::vector<SiteCases>& candidates) {
     const std::size_t n = std::min(candidates.size(), kSortedEntries);
     for (std::size_t pos = 0; pos < n; ++pos) {
         std::size_t best = pos;
@@ -65,7 +65,7 @@ PieChartModel computePieChart(CIncidenceStore& store, const GraphSettings& setti
     PieChartModel model;
     model.title = settings.title;
     const int population = settings.population;
-    std::vector<Candidate> candidates;
+    std::vector<SiteCases> candidates;
     for (int cancer = kFirstSiteRow; cancer <= kLastSiteRow; ++cancer) {
         if (isCandidateSite(cancer)) {
             candidates.push_back({cancer, casesOf(store, population, sexFromIndex(settings.sex),
@@ -79,7 +79,7 @@ PieChartModel computePieChart(CIncidenceStore& store, const GraphSettings& setti
     const std::size_t considered = std::min(candidates.size(), kConsideredEntries);
     int k = static_cast<int>(std::count_if(candidates.begin(),
                                            candidates.begin() + static_cast<long>(considered),
-                                           [](const Candidate& c) { return c.cases != 0.0; }));
+                                           [](const SiteCases& c) { return c.cases != 0.0; }));
     const int sliceCount =
         std::clamp(settings.sliceCount, PieChartModel::kMinSliceCount, PieChartModel::kMaxSlices);
     k = std::min(k, sliceCount - 1);
@@ -89,7 +89,7 @@ PieChartModel computePieChart(CIncidenceStore& store, const GraphSettings& setti
     double shown = 0.0;
     model.sums.push_back(0.0);
     for (int i = 0; i < k; ++i) {
-        const Candidate& c = candidates[static_cast<std::size_t>(i)];
+        const SiteCases& c = candidates[static_cast<std::size_t>(i)];
         model.slices.push_back({c.cancer, c.cases, std::string(CCancerDictionary::name(c.cancer))});
         shown += c.cases;
         model.sums.push_back(shown);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/CIniFile.h"
+#include "core/io/CIniFile.h"
 #include "core/rates/IntervalMethod.h"
 
 // The desktop program's interval choice in its settings file: section "Intervals", keys

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/CIniFile.h"
+#include "core/io/CIniFile.h"
 #include "core/rates/StandardPopulations.h"
 
 // The desktop program's standards in its settings file: section "Standards", keys "World"

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/app/AppSettings.h"
-#include "core/rates/IntervalMethod.h"
-#include "core/rates/StandardPopulations.h"
-#include "core/app/CIniFile.h"
 #include "core/app/CRecentFileList.h"
 #include "core/app/RememberedBlocks.h"
+#include "core/io/CIniFile.h"
+#include "core/rates/IntervalMethod.h"
+#include "core/rates/StandardPopulations.h"
 #include "gui/app/StartOptions.h"
 
 #include <QObject>

@@ -1,8 +1,8 @@
 #include "TempDir.h"
 #include "core/app/AppSettings.h"
-#include "core/app/CIniFile.h"
 #include "core/app/CRecentFileList.h"
-#include "core/app/Colour.h"
+#include "core/io/CIniFile.h"
+#include "core/io/Colour.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "core/app/Colour.h"
+#include "core/io/Colour.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "core/app/CIniFile.h"
+#include "core/io/CIniFile.h"
 
 #include "core/io/CAtomicFile.h"
 #include "core/io/ReadFile.h"
