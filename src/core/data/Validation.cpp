@@ -35,7 +35,7 @@ std::optional<std::string> ValidateSelection(int from, int to, int cancer, bool 
 
 std::optional<std::string> ValidateItemCount(int count, int maximum) {
     if (count > maximum) {
-        return "You defined too many items";
+        return std::string(kTooManyItems);
     }
     if (count < 0) {
         return std::string(kInvalidSexSite);

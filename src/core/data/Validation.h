@@ -12,6 +12,7 @@ class CUserGroupDictionary;
 
 inline constexpr std::string_view kInvalidAgeRange = "Invalid age range";
 inline constexpr std::string_view kInvalidSexSite = "Invalid sex/site combination";
+inline constexpr std::string_view kTooManyItems = "You defined too many items";
 
 /// "Invalid age range" when to < from; "Age range is invalid for cumulative rate/risk" when
 /// the range runs to the open top (to >= 17) for rate kinds 3 and 4.

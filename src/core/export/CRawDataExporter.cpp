@@ -4,6 +4,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "core/data/Validation.h"
 #include "core/io/CAtomicFile.h"
 #include "core/io/NumberText.h"
 
@@ -125,7 +126,7 @@ CRawDataExporter::sexSiteProblem(const ExportSettings& settings,
             anyOccurs = anyOccurs || CCancerDictionary::occursIn(item.number, male ? Sex::Male : Sex::Female, cancerGroups);
         }
         if (!anyOccurs) {
-            return std::string("Invalid sex/site combination");
+            return std::string(kInvalidSexSite);
         }
     }
     return std::nullopt;

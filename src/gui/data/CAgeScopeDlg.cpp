@@ -2,6 +2,7 @@
 
 #include "core/data/AgeScope.h"
 #include "core/data/Codes.h"
+#include "core/data/Validation.h"
 #include "graphics/CoreText.h"
 
 #include <QDialogButtonBox>
@@ -95,7 +96,7 @@ void CAgeScopeDlg::accept() {
     const auto range =
         readAgeScope(m_fromField->text().toStdString(), m_toField->text().toStdString(), m_last);
     if (!range) {
-        QMessageBox::warning(this, QStringLiteral("ORVELAN"), QStringLiteral("Invalid age range"));
+        QMessageBox::warning(this, QStringLiteral("ORVELAN"), fromCoreText(kInvalidAgeRange));
         return;
     }
     m_from = range->first;

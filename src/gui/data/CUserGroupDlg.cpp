@@ -1,6 +1,7 @@
 #include "gui/data/CUserGroupDlg.h"
 
 #include "core/data/CUserGroupDictionary.h"
+#include "core/data/Validation.h"
 #include "graphics/CoreText.h"
 #include "gui/widgets/CMessages.h"
 #include "gui/data/CSelectionTree.h"
@@ -92,7 +93,7 @@ void CUserGroupDlg::accept() {
         return;
     }
     if (m_groups.count() >= m_groups.capacity()) {
-        CMessages::error(this, QStringLiteral("You defined too many items"));
+        CMessages::error(this, fromCoreText(kTooManyItems));
         return;
     }
     if (const IoResult added = m_groups.append(toCoreText(m_name->text()), members);

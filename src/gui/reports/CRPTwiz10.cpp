@@ -54,7 +54,7 @@ void CRPTwiz10::initializePage() {
 bool CRPTwiz10::registryRangeFits(int from, int to) {
     ReportBlock& block = choices().block;
     if (to < from) {
-        CMessages::warning(this, QStringLiteral("Invalid age range"));
+        CMessages::warning(this, fromCoreText(kInvalidAgeRange));
         return false;
     }
     CIncidenceStore& store = sheet().store();

@@ -1,6 +1,8 @@
 #include "gui/graphs/wizard/GRwizBar9.h"
 
+#include "core/data/Validation.h"
 #include "core/graphs/GraphWizardRules.h"
+#include "graphics/CoreText.h"
 #include "gui/widgets/CMessages.h"
 #include "gui/graphs/wizard/CGphWizard.h"
 
@@ -14,7 +16,7 @@ int GRwizBar9::backId() const { return CGphWizard::kRegistryChoice; }
 bool GRwizBar9::accepts(const SelectionList& list) {
     const Sex sex = sexFromIndex(settings().sex).value_or(Sex::Both);
     if (!cancersFitSex(list, sex, sheet().cancerGroups())) {
-        CMessages::warning(this, QStringLiteral("Invalid sex/site combination"));
+        CMessages::warning(this, fromCoreText(kInvalidSexSite));
         return false;
     }
     return true;
