@@ -6,6 +6,7 @@
 #include "GraphOptions.h"
 #include "StandardOptions.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "core/data/Validation.h"
 #include "core/graphs/CGraphTemplate.h"
 #include "core/io/CTemplateFolder.h"
 
@@ -22,7 +23,7 @@ namespace {
 constexpr int kMinSide = 50;
 constexpr int kMaxSide = 10000;
 constexpr std::array<std::string_view, 6> kImageExtensions = {".png", ".bmp", ".jpg",
-                                                              "jpeg", ".svg", ".pdf"};
+                                                              ".jpeg", ".svg", ".pdf"};
 
 struct GraphRequest {
     GraphOptions options;
@@ -42,6 +43,9 @@ GraphDisplay parseDisplay(const GraphRequest& request) {
         }
         std::size_t used = 0;
         display.width = std::stoi(request.size.substr(0, x), &used);
+        if (used != x) {
+            throw std::invalid_argument("trailing text");
+        }
         const std::string rest = request.size.substr(x + 1);
         display.height = std::stoi(rest, &used);
         if (used != rest.size() || used == 0) {
@@ -159,7 +163,7 @@ GraphModel computeModel(CIncidenceStore& store, const GraphSettings& settings,
     case GraphKind::AgeSpecific: {
         AgeCurvesModel model = computeAgeCurves(store, settings);
         if (model.tooManyCurves()) {
-            throw usageError("You defined too many items");
+            throw usageError(std::string(kTooManyItems));
         }
         if (model.curves.empty()) {
             throw dataError("no curve to draw: the selection gives no curve with data");
