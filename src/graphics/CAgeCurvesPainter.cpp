@@ -6,6 +6,7 @@
 #include "graphics/GraphStyle.h"
 #include "graphics/CoreText.h"
 #include "graphics/GraphText.h"
+#include "graphics/ValueAxis.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -20,23 +21,6 @@ namespace {
 
 constexpr int kHitRadius = 3;
 constexpr int kMaxLegendLines = 3;
-
-/// Maps a value to a y coordinate on either scale.
-struct ValueAxis {
-    bool logarithmic = false;
-    double bottom = 0.0;
-    double top = 0.0;
-    double pixelsPerUnit = 0.0; // per rate unit, or per decade on the log scale
-    int baseline = 0;
-
-    int y(double v) const {
-        if (logarithmic) {
-            return baseline -
-                   static_cast<int>((std::log10(v) - std::log10(bottom)) * pixelsPerUnit);
-        }
-        return baseline - static_cast<int>((v - bottom) * pixelsPerUnit);
-    }
-};
 
 QStringList legendLines(const std::string& label) {
     QStringList lines = fromCoreText(label).split(QLatin1Char('_'));
@@ -236,26 +220,16 @@ AgeCurvesGeometry CAgeCurvesPainter::paint(QPainter& painter, QSize size,
         return geometry; // too small for a plot: title and legend only
     }
 
-    ValueAxis axis;
-    axis.baseline = baseline;
     std::optional<LogScale> logScale;
     LinearScale linear;
+    ValueAxis axis;
     if (style.logarithmic && (logScale = model.logScale())) {
-        if (logScale->top <= logScale->bottom) {
-            logScale->top = logScale->bottom * 10.0; // one rate only: show one decade
-        }
-        axis.logarithmic = true;
-        axis.bottom = logScale->bottom;
-        axis.top = logScale->top;
-        axis.pixelsPerUnit = plotHeight / (std::log10(axis.top) - std::log10(axis.bottom));
+        axis = logValueAxis(*logScale, plotHeight);
     } else {
         linear = model.linearScale();
-        const int marks = std::max(1, linear.marks());
-        plotHeight -= plotHeight % marks;
-        axis.bottom = linear.bottom;
-        axis.top = linear.top;
-        axis.pixelsPerUnit = plotHeight / (linear.top - linear.bottom);
+        axis = linearValueAxis(linear, plotHeight);
     }
+    axis.baseline = baseline;
     geometry.plot = QRect(left, baseline - plotHeight, n * c, plotHeight);
     geometry.columnWidth = c;
 

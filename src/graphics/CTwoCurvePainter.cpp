@@ -6,11 +6,11 @@
 #include "graphics/FontFaces.h"
 #include "graphics/CoreText.h"
 #include "graphics/GraphText.h"
+#include "graphics/ValueAxis.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
-#include <cmath>
 #include <optional>
 
 namespace orvelan {
@@ -22,21 +22,8 @@ const QColor kComparisonColour(0, 0, 255);
 constexpr int kBottomRoom = 70; // below the plot: age labels and "Age"
 constexpr int kAxisRoom = 60;   // left of the plot: value labels
 
-struct Axis {
-    bool logarithmic = false;
-    double bottom = 0.0;
-    double top = 0.0;
-    double perUnit = 0.0;
-    int baseline = 0;
-    int y(double v) const {
-        return baseline - static_cast<int>(logarithmic
-                                               ? (std::log10(v) - std::log10(bottom)) * perUnit
-                                               : (v - bottom) * perUnit);
-    }
-};
-
 void drawCurve(QPainter& painter, const TwoCurveModel& model, const AgeArray& rates,
-               const QColor& colour, const Axis& axis, int left, int c) {
+               const QColor& colour, const ValueAxis& axis, int left, int c) {
     painter.setPen(QPen(colour, 1));
     std::optional<QPoint> previous;
     for (int a = model.ageLow; a <= model.ageHigh; ++a) {
@@ -101,23 +88,13 @@ TwoCurveGeometry CTwoCurvePainter::paint(QPainter& painter, QSize size, const Tw
         painter.restore();
         return geometry;
     }
-    Axis axis;
-    axis.logarithmic = style.logarithmic;
     LinearScale linear;
-    if (axis.logarithmic) {
-        if (logScale->top <= logScale->bottom) {
-            logScale->top = logScale->bottom * 10.0;
-        }
-        axis.bottom = logScale->bottom;
-        axis.top = logScale->top;
-        axis.perUnit = plotHeight / (std::log10(axis.top) - std::log10(axis.bottom));
+    ValueAxis axis;
+    if (style.logarithmic) {
+        axis = logValueAxis(*logScale, plotHeight);
     } else {
         linear = model.linearScale();
-        const int marks = std::max(1, linear.marks());
-        plotHeight -= plotHeight % marks;
-        axis.bottom = linear.bottom;
-        axis.top = linear.top;
-        axis.perUnit = plotHeight / (linear.top - linear.bottom);
+        axis = linearValueAxis(linear, plotHeight);
     }
     const int left = kAxisRoom + 10;
     axis.baseline = topMargin + plotHeight;

@@ -11,6 +11,7 @@
 #include "graphics/CTwoCurvePainter.h"
 #include "graphics/FontFaces.h"
 #include "graphics/GraphStyle.h"
+#include "graphics/ValueAxis.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -123,6 +124,23 @@ class GraphPaintersTest : public QObject {
         QCOMPARE(points[1]->y(), baseline); // the bottom of the scale is 0.03
         QCOMPARE(points[5]->y(), baseline - static_cast<int>((std::log10(40.0) - std::log10(0.03)) *
                                                              perDecade));
+    }
+
+    void valueAxisFitsThePlotHeight() {
+        int plotHeight = 303;
+        ValueAxis linear = linearValueAxis(LinearScale{0.0, 250.0, 50.0}, plotHeight);
+        linear.baseline = 400;
+        QCOMPARE(plotHeight, 300); // a whole number of pixels per mark
+        QCOMPARE(linear.y(0.0), 400);
+        QCOMPARE(linear.y(100.0), 280);
+        QCOMPARE(linear.y(250.0), 100);
+
+        LogScale oneRate{10.0, 10.0, 1};
+        ValueAxis log = logValueAxis(oneRate, 200);
+        log.baseline = 300;
+        QCOMPARE(oneRate.top, 100.0); // widened to one decade
+        QCOMPARE(log.y(10.0), 300);
+        QCOMPARE(log.y(100.0), 100);
     }
 
     void legendSquaresSitLeftOfThePlot() {
