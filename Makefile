@@ -14,9 +14,12 @@ JOBS       ?= $(shell nproc)
 export CCACHE_BASEDIR ?= $(CURDIR)
 export CCACHE_NOHASHDIR ?= true
 export CCACHE_SLOPPINESS ?= pch_defines,time_macros,include_file_mtime,include_file_ctime
+# The benchmarks are built where they are run, in the Release build of `make bench` and
+# `make test-release`, not in the everyday build.
+BENCHMARKS ?= $(if $(filter Release,$(BUILD_TYPE)),ON,OFF)
 # Developers and CI want every warning fixed at once; a packager's plain cmake build does not stop on them.
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
-    -DORVELAN_WERROR=ON
+    -DORVELAN_WERROR=ON -DORVELAN_BENCHMARKS=$(BENCHMARKS)
 
 .PHONY: all deps configure build data run test test-asan test-release install-check guide-shots \
     fuzz bench clean
