@@ -8,8 +8,8 @@ option(ORVELAN_FAST_MOC "Let moc read only the project's own headers" ON)
 
 if(ORVELAN_FAST_MOC AND TARGET Qt6::moc AND CMAKE_HOST_UNIX)
     get_target_property(ORVELAN_QT_MOC Qt6::moc LOCATION)
-    configure_file(${CMAKE_CURRENT_LIST_DIR}/moc-project-includes.in
-        ${CMAKE_BINARY_DIR}/orvelan-moc @ONLY
+    set(ORVELAN_MOC_WRAPPER ${CMAKE_BINARY_DIR}/orvelan-moc)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/moc-project-includes.in ${ORVELAN_MOC_WRAPPER} @ONLY
         FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
             WORLD_READ WORLD_EXECUTE)
 endif()
@@ -17,7 +17,7 @@ endif()
 # orvelan_automoc(TARGET): TARGET's Q_OBJECT classes are moc'ed as it builds.
 function(orvelan_automoc target)
     set_target_properties(${target} PROPERTIES AUTOMOC ON)
-    if(EXISTS ${CMAKE_BINARY_DIR}/orvelan-moc AND ORVELAN_FAST_MOC)
-        set_target_properties(${target} PROPERTIES AUTOMOC_EXECUTABLE ${CMAKE_BINARY_DIR}/orvelan-moc)
+    if(ORVELAN_MOC_WRAPPER)
+        set_target_properties(${target} PROPERTIES AUTOMOC_EXECUTABLE ${ORVELAN_MOC_WRAPPER})
     endif()
 endfunction()
