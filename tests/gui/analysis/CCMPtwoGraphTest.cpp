@@ -64,7 +64,7 @@ class CCMPtwoGraphTest : public QObject {
     }
     void cleanup() {
         graph.reset();
-        QVERIFY(watch.idle());
+        watch.verify();
     }
 
     void logarithmicByDefault() {

@@ -76,8 +76,7 @@ class CCMPtwoResultTest : public QObject {
     void cleanup() {
         dialog.reset();
         CFileDialogs::setProvider({});
-        QVERIFY(watch.idle());
-        QVERIFY(watch.takeMessages().isEmpty());
+        watch.verify();
     }
 
     // The lists show the comparison engine's cells, whatever the data: both curves with cases,

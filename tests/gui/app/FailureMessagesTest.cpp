@@ -92,9 +92,7 @@ class FailureMessagesTest : public QObject {
     }
     void cleanup() {
         stop();
-        QVERIFY(m_watch.idle());
-        const QStringList left = m_watch.takeMessages();
-        QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
+        m_watch.verify();
     }
 
     void unreadableSettingsAndDictionaryAreListedAtStartUp() {

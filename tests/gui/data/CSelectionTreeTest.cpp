@@ -28,6 +28,7 @@ class CSelectionTreeTest : public QObject {
     void cleanup() {
         std::remove(dir.file("POPuser.dic").c_str());
         std::remove(dir.file("ICDuser.dic").c_str());
+        watch.verify();
     }
 
     void clickTicksAndUnticksAndHeadingsStay() {

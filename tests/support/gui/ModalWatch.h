@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -11,7 +12,9 @@
 
 // Closes the modal dialogs a test provokes so that nothing hangs: each new modal widget goes to
 // the next expected handler; message boxes without one are recorded and answered with their
-// escape button (No, or OK).
+// escape button (No, or OK), other dialogs closed and recorded by their title. A recorded
+// dialog the test does not take with takeMessages() fails verify(), as an unexpected dialog
+// fails a GuiFixture: a test says which dialogs it provokes.
 class ModalWatch : public QObject {
   public:
     using Handler = std::function<void(QWidget*)>;
@@ -39,10 +42,19 @@ class ModalWatch : public QObject {
     QStringList takeMessages() {
         QStringList texts = m_messages;
         m_messages.clear();
+        m_unexpected.clear();
         return texts;
     }
     QStringList& icons() { return m_icons; }
     bool idle() const { return m_handlers.empty(); }
+    /// For a test's cleanup: every expected dialog came and every other one was taken.
+    void verify() {
+        const QStringList unexpected = m_unexpected;
+        takeMessages();
+        QVERIFY2(m_handlers.empty(), "an expected dialog never came");
+        QVERIFY2(unexpected.isEmpty(),
+                 qPrintable(QStringLiteral("unexpected dialogs: ") + unexpected.join(" | ")));
+    }
 
   private:
     void poll() {
@@ -62,6 +74,7 @@ class ModalWatch : public QObject {
         }
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             m_messages << box->text();
+            m_unexpected << box->text();
             if (QAbstractButton* escape = box->escapeButton()) {
                 escape->click();
             } else {
@@ -69,6 +82,8 @@ class ModalWatch : public QObject {
             }
             return;
         }
+        m_messages << QStringLiteral("[%1]").arg(modal->windowTitle());
+        m_unexpected << m_messages.back();
         modal->close();
     }
 
@@ -76,5 +91,6 @@ class ModalWatch : public QObject {
     QPointer<QWidget> m_last;
     std::deque<Handler> m_handlers;
     QStringList m_messages;
+    QStringList m_unexpected; // answered without a handler and not taken yet
     QStringList m_icons;
 };
