@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graphics/GraphStyle.h"
+
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -18,6 +20,8 @@ struct TwoCurveStyle {
     bool grid = false;       // lines across the plot at the value marks
     QString fontFace = QStringLiteral("MS Sans Serif");
     int fontPixelSize = 11;
+    GraphLook look = GraphLook::Classic;
+    double figureWidthMm = 0.0; // as GraphStyle::figureWidthMm
 };
 
 struct TwoCurveGeometry {

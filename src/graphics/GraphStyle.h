@@ -12,10 +12,21 @@ namespace orvelan {
 
 struct GraphSettings;
 
+/// The two looks of every graph: the program's own, and one sized in points of the printed
+/// figure for papers and slides.
+enum class GraphLook { Classic, Publication };
+
 struct GraphStyle {
+    /// The width a publication figure given only in pixels is drawn as: a full page width.
+    static constexpr double kPageWidthMm = 170.0;
+
     static constexpr int kCurveCount = 10;
     static constexpr int kSliceColourCount = 11; // the last one colours "Other cancers"
     static constexpr int kMaxFontSizeIndex = 14;
+
+    GraphLook look = GraphLook::Classic;
+    /// Publication look: the printed width of the figure; 0 draws it kPageWidthMm wide.
+    double figureWidthMm = 0.0;
 
     QString fontFace = QStringLiteral("MS Sans Serif");
     int fontSizeIndex = 4; // 0-14 into kFontSizes; the title uses the next size up
