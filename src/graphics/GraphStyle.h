@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/graphs/GraphLook.h"
+
 #include <QColor>
 #include <QString>
 #include <Qt>
@@ -11,10 +13,6 @@
 namespace orvelan {
 
 struct GraphSettings;
-
-/// The two looks of every graph: the program's own, and one sized in points of the printed
-/// figure for papers and slides.
-enum class GraphLook { Classic, Publication };
 
 struct GraphStyle {
     /// The width a publication figure given only in pixels is drawn as: a full page width.
