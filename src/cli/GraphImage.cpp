@@ -117,6 +117,10 @@ GraphStyle styleFor(const GraphModel& model, const GraphSettings& settings,
     }
     style.logarithmic = display.logarithmic;
     style.lines = display.lines;
+    style.look = display.look;
+    if (display.figure) {
+        style.figureWidthMm = display.figure->widthMm;
+    }
     return style;
 }
 
@@ -144,8 +148,11 @@ IoResult writeGraphImage(const std::string& path, const GraphModel& model,
             },
             model);
     };
-    return CImageExport::saveGraph(QSize(display.width, display.height), paint, path,
-                                   fromCoreText(settings.title));
+    const QString title = fromCoreText(settings.title);
+    if (display.figure) {
+        return CImageExport::saveFigure(*display.figure, paint, path, title);
+    }
+    return CImageExport::saveGraph(QSize(display.width, display.height), paint, path, title);
 }
 
 #else

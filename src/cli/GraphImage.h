@@ -2,10 +2,13 @@
 
 #include "core/graphs/AgeCurvesModel.h"
 #include "core/graphs/BarChartModel.h"
+#include "core/graphs/FigureSize.h"
+#include "core/graphs/GraphLook.h"
 #include "core/graphs/PieChartModel.h"
 #include "core/graphs/PyramidModel.h"
 #include "core/io/IoResult.h"
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -22,6 +25,9 @@ struct GraphDisplay {
     int fontSizeIndex = -1; // -1: the kind's own start (3 for the pyramid, else 4)
     bool logarithmic = false;
     bool lines = false;
+    GraphLook look = GraphLook::Classic;
+    /// A printed size (--width-mm, --height-mm, --dpi) in place of width x height pixels.
+    std::optional<FigureSize> figure;
 };
 
 /// The file name of the drawing sibling beside orvelan-cli.

@@ -31,6 +31,10 @@ struct GraphRequest {
     std::string out;
     std::string size = "800x600";
     int fontSize = -1;
+    std::string style = "classic";
+    double widthMm = 0.0; // --width-mm and --height-mm: a printed size in place of --size
+    double heightMm = 0.0;
+    int dpi = 0;
     StandardOptions standards; // bar charts only
 };
 
@@ -64,6 +68,24 @@ GraphDisplay parseDisplay(const GraphRequest& request) {
     display.fontSizeIndex = request.fontSize;
     display.logarithmic = request.options.logarithmic;
     display.lines = request.options.lines;
+    if (const auto look = parseGraphLook(request.style)) {
+        display.look = *look;
+    } else {
+        throw usageError("invalid --style '" + request.style + "' (use classic or publication)");
+    }
+    if (request.widthMm > 0.0 || request.heightMm > 0.0 || request.dpi > 0) {
+        if (!(request.widthMm > 0.0 && request.heightMm > 0.0)) {
+            throw usageError("--width-mm and --height-mm go together");
+        }
+        const FigureSize figure{request.widthMm, request.heightMm,
+                                request.dpi > 0 ? request.dpi : FigureSize{}.dpi};
+        if (const auto problem = figure.problem()) {
+            throw usageError(*problem);
+        }
+        display.figure = figure;
+        display.width = figure.widthPixels();
+        display.height = figure.heightPixels();
+    }
     return display;
 }
 
@@ -277,9 +299,17 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
 
 void addCommonOptions(CLI::App& command, GraphRequest& request) {
     command.add_option("--out", request.out, "Picture file: .png, .bmp, .jpg, .svg or .pdf");
-    command.add_option("--size", request.size, "Picture size WxH in pixels")
-        ->capture_default_str();
+    CLI::Option* size = command.add_option("--size", request.size, "Picture size WxH in pixels")
+                            ->capture_default_str();
     command.add_option("--font-size", request.fontSize, "Font size index 0-14");
+    command.add_option("--style", request.style, "Graph style: classic or publication")
+        ->capture_default_str();
+    command.add_option("--width-mm", request.widthMm, "Printed width in millimetres (with --height-mm)")
+        ->excludes(size);
+    command.add_option("--height-mm", request.heightMm, "Printed height in millimetres")
+        ->excludes(size);
+    command.add_option("--dpi", request.dpi, "Resolution of a printed size, dots per inch (300)")
+        ->excludes(size);
 }
 
 } // namespace

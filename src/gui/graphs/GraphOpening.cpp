@@ -82,6 +82,8 @@ bool openGraph(CMainFrame& frame, const GraphSettings& settings) {
     }
     CGraphView* view = createView(static_cast<GraphKind>(settings.kind), app.blocks().graph);
     view->setWorkFolder(app.workDirectory());
+    view->setFigureChoice(&app.figureChoice());
+    view->setLook(app.graphLook());
     CChildFrame* child = frame.openDocument(kind->type, view);
     CDocument* document = child->document();
     QString title = document->title();
