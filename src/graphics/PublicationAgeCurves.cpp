@@ -43,7 +43,7 @@ AgeCurvesGeometry CAgeCurvesPainter::paintPublication(QPainter& painter, QSize s
     request.ageFrom = std::clamp(model.ageFrom, 0, kTopAgeGroup);
     request.ageTo = std::clamp(model.ageTo, 0, kTopAgeGroup);
     for (int a = request.ageFrom; a <= request.ageTo; ++a) {
-        request.ageLabels.push_back(fromCoreText(model.ageLabel(a)).trimmed());
+        request.ageLabels.push_back(publicationAgeLabel(model.ageLabel(a)));
     }
     const std::size_t count =
         std::min(model.curves.size(), static_cast<std::size_t>(kPublicationCurveCount));

@@ -1,5 +1,6 @@
 #include "graphics/PublicationCurvePlot.h"
 
+#include "graphics/CoreText.h"
 #include "graphics/PublicationLook.h"
 
 #include <QFontMetricsF>
@@ -496,6 +497,14 @@ void drawCurveLegend(QPainter& painter, const CurvePlotPlan& plan, const CurvePl
 }
 
 } // namespace
+
+QString publicationAgeLabel(std::string_view classicLabel) {
+    QString label = fromCoreText(classicLabel).trimmed();
+    if (label.endsWith(QLatin1Char('-'))) {
+        label.chop(1); // "40-" is the group from 40 to 44
+    }
+    return label;
+}
 
 CurvePlotResult paintPublicationCurves(QPainter& painter, QSize size,
                                        const CurvePlotRequest& request, double widthMm) {

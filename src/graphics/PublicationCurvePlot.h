@@ -11,6 +11,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QPainter;
@@ -51,7 +52,7 @@ struct CurvePlotRequest {
     QString valueTitle; // the rate axis' title with its unit
     int ageFrom = 0;
     int ageTo = kTopAgeGroup;
-    std::vector<QString> ageLabels; // one per column ageFrom..ageTo
+    std::vector<QString> ageLabels; // one per column ageFrom..ageTo (publicationAgeLabel)
     std::vector<PlotCurve> curves;  // at most kPublicationCurveCount; curve i takes look i
     bool logarithmic = false;
     bool legend = true; // false: no legend whatever the number of curves
@@ -67,6 +68,10 @@ struct CurvePlotResult {
     std::vector<QRectF> legendSwatches; // the line-and-marker sample of each entry
     std::vector<Points> points;         // one per curve
 };
+
+/// An age group's label on the publication age axis: the group's first age ("0", "40"), the
+/// open top class as it stands ("85+").
+QString publicationAgeLabel(std::string_view classicLabel);
 
 /// Draws the whole figure in (0, 0) - size: white background, the title in the heading font,
 /// the plot, the legend. widthMm is the printed width (0: GraphStyle's page width).

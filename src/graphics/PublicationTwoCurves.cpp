@@ -30,7 +30,7 @@ TwoCurveGeometry CTwoCurvePainter::paintPublication(QPainter& painter, QSize siz
     request.ageFrom = std::clamp(model.ageLow, 0, kTopAgeGroup);
     request.ageTo = std::clamp(model.ageHigh, 0, kTopAgeGroup);
     for (int a = request.ageFrom; a <= request.ageTo; ++a) {
-        request.ageLabels.push_back(fromCoreText(model.ageLabel(a)).trimmed());
+        request.ageLabels.push_back(publicationAgeLabel(model.ageLabel(a)));
     }
     request.curves.push_back(
         {model.reference, twoCurveLegendText(model.referenceLabel, "Reference")});

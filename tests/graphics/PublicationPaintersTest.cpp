@@ -119,12 +119,12 @@ class PublicationPaintersTest : public QObject {
         for (const auto& label : layout.valueLabels) {
             QVERIFY(QRectF(image.rect()).contains(label.box));
         }
-        QCOMPARE(layout.ageLabels.front().text, QStringLiteral("0-"));
+        QCOMPARE(layout.ageLabels.front().text, QStringLiteral("0"));
         QCOMPARE(layout.ageLabels.back().text, QStringLiteral("85+"));
         QVERIFY(QRectF(image.rect()).contains(layout.ageLabels.back().box));
         QCOMPARE(layout.ageLabels.size() < std::size_t{18}, thinned);
         for (std::size_t i = 0; i + 1 < layout.ageLabels.size(); ++i) {
-            const int age = layout.ageLabels[i].text.chopped(1).toInt();
+            const int age = layout.ageLabels[i].text.toInt();
             QVERIFY2(!thinned || age % 10 == 0, qPrintable(layout.ageLabels[i].text));
         }
     }
@@ -223,7 +223,7 @@ class PublicationPaintersTest : public QObject {
         QVERIFY(!sameLook(layout.looks[0], layout.looks[1]));
         QCOMPARE(layout.legendTexts, std::vector<QString>({"Lyon: Stomach-Male", "Comparison"}));
         QCOMPARE(firstOverlap(layout), QString());
-        QCOMPARE(layout.ageLabels.front().text, QStringLiteral("10-"));
+        QCOMPARE(layout.ageLabels.front().text, QStringLiteral("10"));
         QCOMPARE(layout.ageLabels.back().text, QStringLiteral("85+"));
         // Gridlines always, light grey, behind the curves: one runs through the plot at 100.
         const double y = layout.plot.bottom() - 100.0 / layout.valueAxis.top * layout.plot.height();
