@@ -8,6 +8,7 @@
 #include "core/graphs/PyramidModel.h"
 #include "core/io/IoResult.h"
 
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <variant>
@@ -42,6 +43,11 @@ bool graphImagesAvailable();
 /// Runs the same command line in the drawing sibling beside this executable (which then
 /// prints and exits in this process's place); returns only when there is no such sibling.
 void handOverToDrawingTool();
+
+/// The publication style's layout of the picture the display asks for, as the painters place
+/// it: the ticks of the axes (value and label) and the sizes in pixels. Null without graphics.
+nlohmann::json publicationLayout(const GraphModel& model, const GraphSettings& settings,
+                                 const GraphDisplay& display);
 
 /// Draws the model offscreen and writes it in the format of the path's extension (.png, .bmp,
 /// .jpg, .svg, .pdf); on failure the file and the reason, or why there are no pictures.

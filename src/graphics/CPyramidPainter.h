@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/graphs/AxisTicks.h"
+
 #include <QRect>
 #include <QRectF>
 #include <QSize>
@@ -26,6 +28,7 @@ struct PyramidGeometry {
 
     // The publication look only.
     QRectF plot;                        // the rows' area, both halves and the age column
+    TickAxis percentAxis;               // of each half, its labels as drawn
     std::vector<QRectF> tickLabelBoxes; // of both percent axes
     QString caption;                    // the totals under the figure
 };

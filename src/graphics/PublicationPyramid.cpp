@@ -253,6 +253,10 @@ PyramidGeometry CPyramidPainter::paintPublication(QPainter& painter, QSize size,
     geometry.top = static_cast<int>(plan.top);
     geometry.plot = QRectF(QPointF(plan.mid - plan.columnHalf - plan.halfAxis, plan.top),
                            QPointF(plan.mid + plan.columnHalf + plan.halfAxis, plan.bottom));
+    geometry.percentAxis = plan.axis;
+    for (AxisTick& tick : geometry.percentAxis.ticks) {
+        tick.label = toCoreText(pyramidTickText(plan.axis, tick.value));
+    }
 
     drawPyramidGrid(painter, plan, metrics);
     drawPyramidBars(painter, plan, model, geometry);

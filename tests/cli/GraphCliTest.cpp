@@ -263,6 +263,42 @@ TEST_F(GraphCli, PrintedSizesAndThePublicationStyle) {
         << "the publication style drew the classic picture";
 }
 
+// The publication style's --json adds the layout the painters drew: ticks by value and label,
+// sizes in pixels of the printed figure; --ci gives the bars their limits.
+TEST_F(GraphCli, PublicationJsonCarriesTheTicksAndSizes) {
+    if (!canDraw()) {
+        GTEST_SKIP() << "orvelan-cli built without graphics";
+    }
+    const auto curves = json({"curves", "--populations", "0,1", "--cancers", "34", "--sex", "0",
+                              "--log", "--style", "publication", "--width-mm", "85",
+                              "--height-mm", "65"});
+    const auto& layout = curves["layout"];
+    ASSERT_TRUE(layout.is_object()) << curves.dump();
+    EXPECT_EQ(layout["size"], nlohmann::json({1004, 768}));
+    const double perPoint = layout["sizes"]["pixels_per_point"].get<double>();
+    EXPECT_NEAR(perPoint, 1004 / (85 / 25.4 * 72), 1e-9);
+    EXPECT_GE(layout["sizes"]["tick_font_px"].get<double>() / perPoint, 7.0);
+    EXPECT_GE(layout["sizes"]["data_line_px"].get<double>() / perPoint, 0.75);
+    std::vector<std::string> decades;
+    for (const auto& tick : layout["axes"]["y"]["ticks"]) {
+        if (!tick["label"].get<std::string>().empty()) {
+            decades.push_back(tick["label"]);
+        }
+    }
+    // Rates 30-510 span less than two decades: 2 and 5 are labelled as well.
+    EXPECT_EQ(decades, (std::vector<std::string>{"10", "20", "50", "100", "200", "500", "1000"}));
+    EXPECT_EQ(layout["axes"]["x"]["ticks"].back()["label"], "75+");
+
+    const auto bars = json({"bars", "--type", "cancer", "--cancer", "34", "--populations", "0,1",
+                            "--ci", "--style", "publication"});
+    ASSERT_EQ(bars["bars"].size(), 2u);
+    EXPECT_LT(bars["bars"][0]["lower"].get<double>(), bars["bars"][0]["value"].get<double>());
+    EXPECT_GT(bars["bars"][0]["upper"].get<double>(), bars["bars"][0]["value"].get<double>());
+    EXPECT_EQ(bars["layout"]["axes"]["x"]["ticks"][0]["label"], "0");
+    // Without --style publication the JSON is the model alone, as it always was.
+    EXPECT_FALSE(json({"pie", "--population", "0"}).contains("layout"));
+}
+
 TEST_F(GraphCli, UnwritableOutputExitsOneAndLeavesNothing) {
     if (!canDraw()) {
         GTEST_SKIP() << "orvelan-cli built without graphics";

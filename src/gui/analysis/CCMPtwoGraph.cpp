@@ -111,6 +111,9 @@ CCMPtwoGraph::CCMPtwoGraph(QWidget* parent, const CurvePair& pair, const Compari
         if (m_sharedLook != nullptr) {
             *m_sharedLook = on ? GraphLook::Publication : GraphLook::Classic;
         }
+        // The publication graph has its grid always and no value columns.
+        m_values->setEnabled(!on);
+        m_grid->setEnabled(!on);
         redraw();
     });
     connect(copy, &QPushButton::clicked, this, &CCMPtwoGraph::copyToClipboard);

@@ -49,6 +49,7 @@ const std::vector<CommandInfo> kCommands = {
     {cmd::kGraphStyleClassic, "&Classic", "Draws the graphs as the program always has\nClassic graph style", ""},
     {cmd::kGraphStylePublication, "&Publication", "Draws the graphs for papers and slides: sizes in points of the printed figure, axis titles with units, a colour-blind-safe palette\nPublication graph style", ""},
     {cmd::kSaveForPublication, "Save for p&ublication...", "Saves the graph in the publication style at a printed size, resolution and format\nSave for publication", ""},
+    {cmd::kErrorBars, "&Error bars", "Shows each bar's confidence interval, by the method of the tables' confidence intervals, in the publication style\nError bars", ""},
     {cmd::kIntervalsNormal, "&Normal approximation", "Shows confidence intervals as the rate plus or minus 1.96 standard errors\nNormal approximation", ""},
     {cmd::kIntervalsSmallCounts, "&Exact / gamma (small counts)", "Shows exact Poisson intervals for crude rates and gamma intervals for age-standardised rates\nExact / gamma", ""},
     {cmd::kStandardWorldSegi, "World: Segi", "Standardises the World ASR to Segi's world standard population\nWorld: Segi", ""},

@@ -58,6 +58,7 @@ std::vector<MenuEntry> graphViewEntries() {
             command(cmd::kGraphBackgroundColour),
             command(cmd::kGraphTextColour),
             command(cmd::kBarColour),
+            command(cmd::kErrorBars),
             separator(),
             command(cmd::kLogScale),
             command(cmd::kAgeRange),

@@ -308,11 +308,14 @@ void CGraphView::addCommands() {
     m_commands.add(
         cmd::kIncreaseFont, [this] { increaseFont(); },
         [this] { return m_style.fontSizeIndex < kMaxFontSizeIndex; });
-    m_commands.add(cmd::kGraphBackgroundColour, [this] { chooseBackgroundColour(); });
-    m_commands.add(cmd::kGraphTextColour, [this] { chooseTextColour(); });
+    // The publication style draws black on white whatever the colours.
+    const auto classic = [this] { return look() == GraphLook::Classic; };
+    m_commands.add(cmd::kGraphBackgroundColour, [this] { chooseBackgroundColour(); }, classic);
+    m_commands.add(cmd::kGraphTextColour, [this] { chooseTextColour(); }, classic);
     // The rest of the graph toolbar: answered here so that a kind without them shows them
     // disabled.
-    for (const int id : {cmd::kBarColour, cmd::kLogScale, cmd::kAgeRange, cmd::kVerticalLines,
+    for (const int id : {cmd::kBarColour, cmd::kErrorBars, cmd::kLogScale, cmd::kAgeRange,
+                         cmd::kVerticalLines,
                          cmd::kPieLarger, cmd::kPieSmaller}) {
         m_commands.add(
             id, [this, id] { runOffered(id); }, [this, id] { return offersCommand(id); });

@@ -94,6 +94,9 @@ bool openGraph(CMainFrame& frame, const GraphSettings& settings) {
     if (auto* target = dynamic_cast<CStandardTarget*>(view)) {
         target->setStandards(app.standards());
     }
+    if (auto* target = dynamic_cast<CIntervalTarget*>(view)) {
+        target->setIntervals(app.intervals());
+    }
     if (!view->compute(app.store())) {
         // No curve, no positive bar, no slice: the document goes, the status bar says why.
         child->close();

@@ -531,6 +531,26 @@ class GraphViewsTest : public QObject {
         fixture.start();
     }
 
+    // "Error bars" belong to the publication style: offered there only, they draw the limits of
+    // the tables' interval choice; the colour commands rest while the style has its own colours.
+    void errorBarsAndColoursFollowTheStyle() {
+        auto* bars = openView<CBarView>(graphOf(GraphKind::BarChart));
+        CMainFrame& frame = fixture.frame();
+        frame.updateCommandStates();
+        QVERIFY(!action(cmd::kErrorBars)->isEnabled());
+        QVERIFY(action(cmd::kGraphBackgroundColour)->isEnabled());
+        action(cmd::kGraphStylePublication)->trigger();
+        frame.updateCommandStates();
+        QVERIFY(action(cmd::kErrorBars)->isEnabled());
+        QVERIFY(!action(cmd::kGraphBackgroundColour)->isEnabled());
+        QVERIFY(!action(cmd::kBarColour)->isEnabled());
+        action(cmd::kErrorBars)->trigger();
+        QVERIFY(bars->errorBars());
+        QCOMPARE(bars->model().limits.size(), bars->model().bars.size());
+        QVERIFY(bars->model().limits[0].has_value());
+        action(cmd::kGraphStyleClassic)->trigger();
+    }
+
     // Save As of every kind writes PNG, SVG and PDF besides JPEG and BMP.
     void eachKindSavesPngSvgAndPdf() {
         const std::array<std::pair<const char*, QByteArray>, 3> formats = {{
