@@ -78,6 +78,13 @@ double begin(QPainter& painter, QSize size, const GraphStyle& style,
     return y + heading.height() * 0.5;
 }
 
-QString count(double value) { return QString::fromStdString(tickLabel(std::round(value))); }
+QString count(double value) {
+    QString digits = QString::number(static_cast<long long>(std::llround(value)));
+    for (qsizetype at = digits.size() - 3; at > (digits.startsWith(QLatin1Char('-')) ? 1 : 0);
+         at -= 3) {
+        digits.insert(at, QLatin1Char(','));
+    }
+    return digits;
+}
 
 } // namespace orvelan::figure

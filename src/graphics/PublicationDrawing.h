@@ -40,7 +40,7 @@ QColor colour(std::uint32_t stored);
 double begin(QPainter& painter, QSize size, const GraphStyle& style,
              const PublicationMetrics& metrics, const QString& title);
 
-/// Whole numbers with their thousands grouped from 10,000 up, as the axes write them.
+/// A whole number in running text: thousands grouped from 1,000 up ("8,446 cases").
 QString count(double value);
 
 } // namespace orvelan::figure
