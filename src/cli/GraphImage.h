@@ -2,10 +2,14 @@
 
 #include "core/graphs/AgeCurvesModel.h"
 #include "core/graphs/BarChartModel.h"
+#include "core/graphs/FigureSize.h"
+#include "core/graphs/GraphLook.h"
 #include "core/graphs/PieChartModel.h"
 #include "core/graphs/PyramidModel.h"
 #include "core/io/IoResult.h"
 
+#include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -22,6 +26,9 @@ struct GraphDisplay {
     int fontSizeIndex = -1; // -1: the kind's own start (3 for the pyramid, else 4)
     bool logarithmic = false;
     bool lines = false;
+    GraphLook look = GraphLook::Classic;
+    /// A printed size (--width-mm, --height-mm, --dpi) in place of width x height pixels.
+    std::optional<FigureSize> figure;
 };
 
 /// The file name of the drawing sibling beside orvelan-cli.
@@ -36,6 +43,11 @@ bool graphImagesAvailable();
 /// Runs the same command line in the drawing sibling beside this executable (which then
 /// prints and exits in this process's place); returns only when there is no such sibling.
 void handOverToDrawingTool();
+
+/// The publication style's layout of the picture the display asks for, as the painters place
+/// it: the ticks of the axes (value and label) and the sizes in pixels. Null without graphics.
+nlohmann::json publicationLayout(const GraphModel& model, const GraphSettings& settings,
+                                 const GraphDisplay& display);
 
 /// Draws the model offscreen and writes it in the format of the path's extension (.png, .bmp,
 /// .jpg, .svg, .pdf); on failure the file and the reason, or why there are no pictures.

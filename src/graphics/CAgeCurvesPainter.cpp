@@ -178,6 +178,9 @@ std::optional<std::pair<int, int>> AgeCurvesGeometry::pointAt(QPoint position) c
 
 AgeCurvesGeometry CAgeCurvesPainter::paint(QPainter& painter, QSize size,
                                            const AgeCurvesModel& model, const GraphStyle& style) {
+    if (style.look == GraphLook::Publication) {
+        return paintPublication(painter, size, model, style);
+    }
     AgeCurvesGeometry geometry;
     const int W = size.width();
     const int H = size.height();

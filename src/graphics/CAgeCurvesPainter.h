@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/data/Codes.h"
+#include "graphics/PublicationCurvePlot.h"
 
 #include <QPoint>
 #include <QRect>
@@ -27,6 +28,7 @@ struct AgeCurvesGeometry {
     int columnWidth = 0;
     std::vector<QRect> legendSquares; // one per curve with two or more curves
     std::vector<CurvePoints> points;  // one per curve
+    PublicationCurveLayout publication; // the publication look only
 
     /// The curve whose legend square holds the position, or -1.
     int legendAt(QPoint position) const;
@@ -39,6 +41,10 @@ class CAgeCurvesPainter {
     /// Draws the whole graph in the rectangle (0, 0) - size of the painter.
     static AgeCurvesGeometry paint(QPainter& painter, QSize size, const AgeCurvesModel& model,
                                    const GraphStyle& style);
+
+  private:
+    static AgeCurvesGeometry paintPublication(QPainter& painter, QSize size,
+                                              const AgeCurvesModel& model, const GraphStyle& style);
 };
 
 } // namespace orvelan

@@ -25,6 +25,9 @@ int BarChartGeometry::barAt(QPoint position) const {
 
 BarChartGeometry CBarChartPainter::paint(QPainter& painter, QSize size, const BarChartModel& model,
                                          const GraphStyle& style) {
+    if (style.look == GraphLook::Publication) {
+        return paintPublication(painter, size, model, style);
+    }
     BarChartGeometry geometry;
     const int W = size.width();
     const int H = size.height();

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/graphs/AxisTicks.h"
+
 #include <QPoint>
 #include <QRect>
+#include <QRectF>
 #include <QSize>
+#include <QString>
 
 #include <vector>
 
@@ -20,6 +24,13 @@ struct BarChartGeometry {
     int axisLength = 0;     // pixels from 0 to the axis top
     int marks = 0;
 
+    // The publication look only.
+    TickAxis valueAxis;                // in the rate kind's units, no multiplier
+    std::vector<QRectF> tickLabelBoxes; // along the value axis
+    std::vector<QRectF> barLabelBoxes;  // one per shown bar
+    QRectF plot;                        // the bars' area, gridlines across it
+    QString note;                       // "21 of 227 registries shown", empty when all are
+
     /// The first shown bar whose rectangle holds the position, or -1.
     int barAt(QPoint position) const;
 };
@@ -28,6 +39,10 @@ class CBarChartPainter {
   public:
     static BarChartGeometry paint(QPainter& painter, QSize size, const BarChartModel& model,
                                   const GraphStyle& style);
+
+  private:
+    static BarChartGeometry paintPublication(QPainter& painter, QSize size,
+                                             const BarChartModel& model, const GraphStyle& style);
 };
 
 } // namespace orvelan

@@ -13,6 +13,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <csetjmp>
 #include <cstdlib>
 #include <jpeglib.h>
@@ -48,6 +49,12 @@ std::string lowerExtension(std::string_view path) {
     return extension;
 }
 
+IoResult unsupported(const std::string& path) {
+    return IoResult::refusal(IoStatus::UnsupportedFormat,
+                             "Image format not supported (use .png, .bmp, .jpg, .svg or .pdf): " +
+                                 path);
+}
+
 IoResult writeBytes(const std::string& path, const QByteArray& bytes) {
     return CAtomicFile::writeWhole(
         path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
@@ -68,7 +75,7 @@ struct JpegErrorManager {
 
 /// Encodes RGB rows top to bottom; false with the library's message on failure. Kept free of
 /// objects with destructors, because a library error long-jumps out of it.
-bool encodeJpeg(const unsigned char* pixels, int width, int height, int quality,
+bool encodeJpeg(const unsigned char* pixels, int width, int height, int quality, int dpi,
                 unsigned char** out, unsigned long* outSize, std::string& error) {
     jpeg_compress_struct info{};
     JpegErrorManager manager;
@@ -87,6 +94,11 @@ bool encodeJpeg(const unsigned char* pixels, int width, int height, int quality,
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
+    if (dpi > 0) {
+        info.density_unit = 1; // dots per inch
+        info.X_density = static_cast<UINT16>(dpi);
+        info.Y_density = static_cast<UINT16>(dpi);
+    }
     jpeg_start_compress(&info, TRUE);
     const auto stride = static_cast<std::size_t>(width) * 3;
     while (info.next_scanline < info.image_height) {
@@ -166,7 +178,8 @@ IoResult CImageExport::saveBmp(const QImage& image, const std::string& path) {
     return CAtomicFile::writeWhole(path, bmpBytes(image));
 }
 
-IoResult CImageExport::saveJpeg(const QImage& image, const std::string& path, int quality) {
+IoResult CImageExport::saveJpeg(const QImage& image, const std::string& path, int quality,
+                                int dpi) {
     CAtomicFile file(path);
     if (!file.isOpen()) {
         return IoResult::refusal(IoStatus::Failed,
@@ -185,7 +198,7 @@ IoResult CImageExport::saveJpeg(const QImage& image, const std::string& path, in
     unsigned char* encoded = nullptr;
     unsigned long encodedSize = 0;
     std::string error;
-    const bool ok = encodeJpeg(pixels.data(), rgb.width(), rgb.height(), quality, &encoded,
+    const bool ok = encodeJpeg(pixels.data(), rgb.width(), rgb.height(), quality, dpi, &encoded,
                                &encodedSize, error);
     if (ok) {
         file.write(std::string_view(reinterpret_cast<const char*>(encoded), encodedSize));
@@ -270,9 +283,32 @@ IoResult CImageExport::saveGraph(QSize size, const PaintFunction& paint, const s
     case ImageFormat::None:
         break;
     }
-    return IoResult::refusal(IoStatus::UnsupportedFormat,
-                             "Image format not supported (use .png, .bmp, .jpg, .svg or .pdf): " +
-                                 path);
+    return unsupported(path);
+}
+
+IoResult CImageExport::saveFigure(const FigureSize& figure, const PaintFunction& paint,
+                                  const std::string& path, const QString& title) {
+    const ImageFormat format = formatOf(path);
+    if (format == ImageFormat::Svg || format == ImageFormat::Pdf) {
+        const QSize page(figure.widthPoints(), figure.heightPoints());
+        return format == ImageFormat::Svg ? saveSvg(page, paint, path, title)
+                                          : savePdf(page, paint, path, title);
+    }
+    if (format == ImageFormat::None) {
+        return unsupported(path);
+    }
+    QImage image = render(QSize(figure.widthPixels(), figure.heightPixels()), paint);
+    const int dotsPerMetre = static_cast<int>(std::lround(figure.dpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    switch (format) {
+    case ImageFormat::Jpeg:
+        return saveJpeg(image, path, kJpegQuality, figure.dpi);
+    case ImageFormat::Png:
+        return savePng(image, path);
+    default:
+        return saveBmp(image, path);
+    }
 }
 
 } // namespace orvelan

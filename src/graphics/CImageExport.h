@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/graphs/FigureSize.h"
 #include "core/io/IoResult.h"
 
 #include <QImage>
@@ -37,14 +38,20 @@ class CImageExport {
     static IoResult saveBmp(const QImage& image, const std::string& path);
     /// Baseline JPEG through libjpeg. A path that cannot be opened gives
     /// "Cannot open <path>\r\nSave As failed.\n"; a library error gives its message.
+    /// dpi > 0 records the resolution in the file; 0 leaves the library's default header.
     static IoResult saveJpeg(const QImage& image, const std::string& path,
-                             int quality = kJpegQuality);
+                             int quality = kJpegQuality, int dpi = 0);
     static IoResult savePng(const QImage& image, const std::string& path);
     /// Vector output of the same painter calls, one pixel to one point (PDF) or unit (SVG).
     static IoResult saveSvg(QSize size, const PaintFunction& paint, const std::string& path,
                             const QString& title);
     static IoResult savePdf(QSize size, const PaintFunction& paint, const std::string& path,
                             const QString& title);
+
+    /// A figure of a printed size: raster formats at its pixels with its resolution recorded
+    /// (PNG, JPEG), SVG and PDF on a page of its size in points.
+    static IoResult saveFigure(const FigureSize& figure, const PaintFunction& paint,
+                               const std::string& path, const QString& title);
 
     /// Puts the graph on the clipboard as an image (the platform's bitmap format).
     static void copyToClipboard(QSize size, const PaintFunction& paint);

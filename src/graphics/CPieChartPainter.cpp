@@ -39,6 +39,9 @@ int PieChartGeometry::legendAt(QPoint position) const {
 
 PieChartGeometry CPieChartPainter::paint(QPainter& painter, QSize size, const PieChartModel& model,
                                          const GraphStyle& style) {
+    if (style.look == GraphLook::Publication) {
+        return paintPublication(painter, size, model, style);
+    }
     PieChartGeometry geometry;
     const int W = size.width();
     const int H = size.height();

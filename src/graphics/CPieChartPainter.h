@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 
 #include <vector>
@@ -15,13 +16,16 @@ struct PieChartModel;
 struct GraphStyle;
 
 struct PieChartGeometry {
-    std::vector<QRect> legendSquares; // one per slice
+    /// One per slice: the legend squares, or in the publication look the slice labels.
+    std::vector<QRect> legendSquares;
     QPoint centre;
     int radius = 0;
     /// Start and end of each slice, radians counterclockwise from the positive x axis.
     std::vector<std::pair<double, double>> sliceAngles;
     /// Where each slice's text was anchored (x relative to the centre, y upwards).
     std::vector<QPoint> labelAnchors;
+    /// The publication look's slice labels ("Breast 24.6%"), one per slice.
+    std::vector<QRectF> labelBoxes;
 
     /// The slice whose legend square holds the position, or -1.
     int legendAt(QPoint position) const;
@@ -36,6 +40,10 @@ class CPieChartPainter {
 
     static PieChartGeometry paint(QPainter& painter, QSize size, const PieChartModel& model,
                                   const GraphStyle& style);
+
+  private:
+    static PieChartGeometry paintPublication(QPainter& painter, QSize size,
+                                             const PieChartModel& model, const GraphStyle& style);
 };
 
 } // namespace orvelan

@@ -60,6 +60,9 @@ void drawTopRow(QPainter& painter, const PyramidModel& model, const Layout& layo
 
 PyramidGeometry CPyramidPainter::paint(QPainter& painter, QSize size, const PyramidModel& model,
                                        const GraphStyle& style) {
+    if (style.look == GraphLook::Publication) {
+        return paintPublication(painter, size, model, style);
+    }
     PyramidGeometry geometry;
     const int W = size.width();
     const int H = size.height();

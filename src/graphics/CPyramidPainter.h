@@ -1,7 +1,11 @@
 #pragma once
 
+#include "core/graphs/AxisTicks.h"
+
 #include <QRect>
+#include <QRectF>
 #include <QSize>
+#include <QString>
 
 #include <vector>
 
@@ -21,12 +25,22 @@ struct PyramidGeometry {
     /// Bounding boxes of the bars (triangles on the top row), oldest age group first.
     std::vector<QRect> maleBars;
     std::vector<QRect> femaleBars;
+
+    // The publication look only.
+    QRectF plot;                        // the rows' area, both halves and the age column
+    TickAxis percentAxis;               // of each half, its labels as drawn
+    std::vector<QRectF> tickLabelBoxes; // of both percent axes
+    QString caption;                    // the totals under the figure
 };
 
 class CPyramidPainter {
   public:
     static PyramidGeometry paint(QPainter& painter, QSize size, const PyramidModel& model,
                                  const GraphStyle& style);
+
+  private:
+    static PyramidGeometry paintPublication(QPainter& painter, QSize size,
+                                            const PyramidModel& model, const GraphStyle& style);
 };
 
 } // namespace orvelan

@@ -61,6 +61,9 @@ void drawValues(QPainter& painter, const TwoCurveModel& model, int W) {
 
 TwoCurveGeometry CTwoCurvePainter::paint(QPainter& painter, QSize size, const TwoCurveModel& model,
                                          const TwoCurveStyle& style) {
+    if (style.look == GraphLook::Publication) {
+        return paintPublication(painter, size, model, style);
+    }
     TwoCurveGeometry geometry;
     const int W = size.width();
     const int H = size.height();

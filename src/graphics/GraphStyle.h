@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/graphs/GraphLook.h"
+
 #include <QColor>
 #include <QString>
 #include <Qt>
@@ -13,9 +15,16 @@ namespace orvelan {
 struct GraphSettings;
 
 struct GraphStyle {
+    /// The width a publication figure given only in pixels is drawn as: a full page width.
+    static constexpr double kPageWidthMm = 170.0;
+
     static constexpr int kCurveCount = 10;
     static constexpr int kSliceColourCount = 11; // the last one colours "Other cancers"
     static constexpr int kMaxFontSizeIndex = 14;
+
+    GraphLook look = GraphLook::Classic;
+    /// Publication look: the printed width of the figure; 0 draws it kPageWidthMm wide.
+    double figureWidthMm = 0.0;
 
     QString fontFace = QStringLiteral("MS Sans Serif");
     int fontSizeIndex = 4; // 0-14 into kFontSizes; the title uses the next size up

@@ -120,6 +120,16 @@ TEST_F(GraphCli, RefusalsExitWithTheirStatus) {
         {{"pyramid", "--population", "0", "--size", "800by600"}, 2, "--size"},
         {{"pyramid", "--population", "0", "--size", "800ax600"}, 2, "--size"},
         {{"pyramid", "--population", "0", "--font-size", "15"}, 2, "--font-size"},
+        {{"pyramid", "--population", "0", "--style", "glossy"}, 2, "--style"},
+        {{"pyramid", "--population", "0", "--width-mm", "85"}, 2, "--height-mm"},
+        {{"pyramid", "--population", "0", "--width-mm", "85", "--height-mm", "65", "--size",
+          "800x600"},
+         2,
+         "--size"},
+        {{"pyramid", "--population", "0", "--width-mm", "5", "--height-mm", "65"}, 2, "20-1000 mm"},
+        {{"pyramid", "--population", "0", "--width-mm", "900", "--height-mm", "65", "--dpi", "600"},
+         2,
+         "10,000 pixels"},
         {{"pyramid", "--population", "300"}, 2, "unknown population"},
         {{"bars", "--type", "both"}, 2, "--type"},
         {{"curves", "--populations", "0", "--cancers", "34", "--symbol", "o"}, 2, "symbol"},
@@ -215,6 +225,78 @@ TEST_F(GraphCli, EveryKindInEveryFormat) {
     ASSERT_EQ(png.size(), 24u);
     EXPECT_EQ(static_cast<unsigned char>(png[18]) * 256 + static_cast<unsigned char>(png[19]), 640);
     EXPECT_EQ(static_cast<unsigned char>(png[22]) * 256 + static_cast<unsigned char>(png[23]), 480);
+}
+
+// A printed size: millimetres at a resolution give the pixels of a raster (with the resolution
+// in the file) and the page of a vector picture; the publication style draws other pixels.
+TEST_F(GraphCli, PrintedSizesAndThePublicationStyle) {
+    if (!canDraw()) {
+        GTEST_SKIP() << "orvelan-cli built without graphics";
+    }
+    const std::vector<std::string> pie = {"pie", "--population", "0"};
+    const auto draw = [&](const std::string& name, std::vector<std::string> extra) {
+        std::vector<std::string> args = pie;
+        args.insert(args.end(), {"--out", m_dir.file(name)});
+        args.insert(args.end(), extra.begin(), extra.end());
+        const ProcessResult result = run(args);
+        EXPECT_EQ(result.exitCode, 0) << name << ": " << result.err;
+        return fileStart(m_dir.file(name), 1u << 20);
+    };
+    const auto big = [](const std::string& bytes, std::size_t at) {
+        return static_cast<unsigned char>(bytes[at]) * 256 + static_cast<unsigned char>(bytes[at + 1]);
+    };
+    const std::string png = draw("column.png", {"--width-mm", "85", "--height-mm", "65"});
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(big(png, 18), 1004); // 85 mm at 300 dpi
+    EXPECT_EQ(big(png, 22), 768);
+    EXPECT_NE(png.find(std::string("pHYs\0\0\x2E\x23", 8)), std::string::npos); // 11811 per metre
+    const std::string jpeg = draw("column.jpg", {"--width-mm", "85", "--height-mm", "65", "--dpi", "150"});
+    ASSERT_GT(jpeg.size(), 20u);
+    EXPECT_EQ(jpeg[13], 1); // JFIF density in dots per inch
+    EXPECT_EQ(big(jpeg, 14), 150);
+    const std::string svg = draw("column.svg", {"--width-mm", "85", "--height-mm", "65"});
+    EXPECT_NE(svg.find("viewBox=\"0 0 241 184\""), std::string::npos) << svg.substr(0, 400);
+
+    const std::string classic = draw("classic.png", {"--size", "640x480"});
+    EXPECT_TRUE(draw("classic-named.png", {"--size", "640x480", "--style", "classic"}) == classic);
+    EXPECT_TRUE(draw("publication.png", {"--size", "640x480", "--style", "publication"}) != classic)
+        << "the publication style drew the classic picture";
+}
+
+// The publication style's --json adds the layout the painters drew: ticks by value and label,
+// sizes in pixels of the printed figure; --ci gives the bars their limits.
+TEST_F(GraphCli, PublicationJsonCarriesTheTicksAndSizes) {
+    if (!canDraw()) {
+        GTEST_SKIP() << "orvelan-cli built without graphics";
+    }
+    const auto curves = json({"curves", "--populations", "0,1", "--cancers", "34", "--sex", "0",
+                              "--log", "--style", "publication", "--width-mm", "85",
+                              "--height-mm", "65"});
+    const auto& layout = curves["layout"];
+    ASSERT_TRUE(layout.is_object()) << curves.dump();
+    EXPECT_EQ(layout["size"], nlohmann::json({1004, 768}));
+    const double perPoint = layout["sizes"]["pixels_per_point"].get<double>();
+    EXPECT_NEAR(perPoint, 1004 / (85 / 25.4 * 72), 1e-9);
+    EXPECT_GE(layout["sizes"]["tick_font_px"].get<double>() / perPoint, 7.0);
+    EXPECT_GE(layout["sizes"]["data_line_px"].get<double>() / perPoint, 0.75);
+    std::vector<std::string> decades;
+    for (const auto& tick : layout["axes"]["y"]["ticks"]) {
+        if (!tick["label"].get<std::string>().empty()) {
+            decades.push_back(tick["label"]);
+        }
+    }
+    // Rates 30-510 span less than two decades: 2 and 5 are labelled as well.
+    EXPECT_EQ(decades, (std::vector<std::string>{"10", "20", "50", "100", "200", "500", "1000"}));
+    EXPECT_EQ(layout["axes"]["x"]["ticks"].back()["label"], "75+");
+
+    const auto bars = json({"bars", "--type", "cancer", "--cancer", "34", "--populations", "0,1",
+                            "--ci", "--style", "publication"});
+    ASSERT_EQ(bars["bars"].size(), 2u);
+    EXPECT_LT(bars["bars"][0]["lower"].get<double>(), bars["bars"][0]["value"].get<double>());
+    EXPECT_GT(bars["bars"][0]["upper"].get<double>(), bars["bars"][0]["value"].get<double>());
+    EXPECT_EQ(bars["layout"]["axes"]["x"]["ticks"][0]["label"], "0");
+    // Without --style publication the JSON is the model alone, as it always was.
+    EXPECT_FALSE(json({"pie", "--population", "0"}).contains("layout"));
 }
 
 TEST_F(GraphCli, UnwritableOutputExitsOneAndLeavesNothing) {

@@ -1,11 +1,13 @@
 #include "QtTestRegistry.h"
 #include "graphics/CImageExport.h"
+#include "graphics/PublicationLook.h"
 
 #include <QByteArray>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -176,6 +178,41 @@ class ImageExportTest : public QObject {
         QCOMPARE(CImageExport::formatOf("d.png"), ImageFormat::Png);
         QCOMPARE(CImageExport::formatOf("dir.png/name"), ImageFormat::None);
         QCOMPARE(CImageExport::formatOf("e.tif"), ImageFormat::None);
+    }
+
+    // A printed size: the pixels of a raster are millimetres x dpi with the resolution in the
+    // file, a vector page is the size in points; the publication sizes are points of that size.
+    void figuresHaveThePrintedSize() {
+        QTemporaryDir dir;
+        const FigureSize column{85.0, 65.0, 300};
+        const QString png = dir.filePath(QStringLiteral("column.png"));
+        QVERIFY(CImageExport::saveFigure(column, sample, png.toStdString(), {}).ok());
+        const QImage image(png);
+        QCOMPARE(image.size(), QSize(1004, 768));
+        QCOMPARE(image.dotsPerMeterX(), 11811);
+        const QString pdf = dir.filePath(QStringLiteral("column.pdf"));
+        QVERIFY(CImageExport::saveFigure(column, sample, pdf.toStdString(), {}).ok());
+        QVERIFY(readAll(pdf).contains("/MediaBox [0 0 241.000000 184.000000]"));
+        QCOMPARE(CImageExport::saveFigure(column, sample, dir.filePath("x.gif").toStdString(), {})
+                     .status,
+                 IoStatus::UnsupportedFormat);
+
+        // Points of the printed figure, at any resolution: one column at 300 dpi and at 600 dpi,
+        // and a window 800 pixels wide, which is drawn as a 170 mm page.
+        for (const auto& [pixels, widthMm] : {std::pair{QSize(1004, 768), 85.0},
+                                              std::pair{QSize(2008, 1536), 85.0},
+                                              std::pair{QSize(800, 600), 0.0}}) {
+            const PublicationMetrics metrics = publicationMetrics(pixels, widthMm);
+            const double printedMm = widthMm > 0.0 ? widthMm : 170.0;
+            QCOMPARE(metrics.pixelsPerPoint, pixels.width() / (printedMm / 25.4 * 72.0));
+            QVERIFY(metrics.tickFontPx / metrics.pixelsPerPoint >= 7.0);
+            QVERIFY(metrics.dataLinePx / metrics.pixelsPerPoint >= 0.75);
+            QVERIFY(metrics.titleFontPx > metrics.tickFontPx);
+        }
+        QCOMPARE(publicationMetrics(QSize(2008, 1536), 85.0).tickFontPx,
+                 2 * publicationMetrics(QSize(1004, 768), 85.0).tickFontPx);
+        const QString face = QFontInfo(publicationFont(20)).family();
+        QVERIFY2(face == "Liberation Sans" || face == "DejaVu Sans", qPrintable(face));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "GraphImage.h"
 #include "GraphOptions.h"
+#include "IntervalOptions.h"
 #include "StandardOptions.h"
 #include "core/data/CUserGroupDictionary.h"
 #include "core/data/Validation.h"
@@ -31,7 +32,12 @@ struct GraphRequest {
     std::string out;
     std::string size = "800x600";
     int fontSize = -1;
+    std::string style = "classic";
+    double widthMm = 0.0; // --width-mm and --height-mm: a printed size in place of --size
+    double heightMm = 0.0;
+    int dpi = 0;
     StandardOptions standards; // bar charts only
+    IntervalOptions intervals; // bar charts only: the whiskers of the publication style
 };
 
 GraphDisplay parseDisplay(const GraphRequest& request) {
@@ -64,6 +70,24 @@ GraphDisplay parseDisplay(const GraphRequest& request) {
     display.fontSizeIndex = request.fontSize;
     display.logarithmic = request.options.logarithmic;
     display.lines = request.options.lines;
+    if (const auto look = parseGraphLook(request.style)) {
+        display.look = *look;
+    } else {
+        throw usageError("invalid --style '" + request.style + "' (use classic or publication)");
+    }
+    if (request.widthMm > 0.0 || request.heightMm > 0.0 || request.dpi > 0) {
+        if (!(request.widthMm > 0.0 && request.heightMm > 0.0)) {
+            throw usageError("--width-mm and --height-mm go together");
+        }
+        const FigureSize figure{request.widthMm, request.heightMm,
+                                request.dpi > 0 ? request.dpi : FigureSize{}.dpi};
+        if (const auto problem = figure.problem()) {
+            throw usageError(*problem);
+        }
+        display.figure = figure;
+        display.width = figure.widthPixels();
+        display.height = figure.heightPixels();
+    }
     return display;
 }
 
@@ -128,6 +152,12 @@ nlohmann::json barsJson(const BarChartModel& model) {
     for (const Bar& bar : model.bars) {
         bars.push_back({{"key", bar.key}, {"label", bar.label}, {"value", bar.value}});
     }
+    // Asked with --ci: each bar's limits, null where its figure has none.
+    for (std::size_t i = 0; i < model.limits.size() && i < bars.size(); ++i) {
+        const auto& limits = model.limits[i];
+        bars[i]["lower"] = limits ? nlohmann::json(limits->lower) : nlohmann::json(nullptr);
+        bars[i]["upper"] = limits ? nlohmann::json(limits->upper) : nlohmann::json(nullptr);
+    }
     return {{"title", model.title},       {"bars", bars},
             {"multiplier", model.multiplier}, {"caption", model.caption},
             {"axis_top", model.scale.top}, {"step", model.scale.step}};
@@ -158,7 +188,8 @@ nlohmann::json pyramidJson(const PyramidModel& model) {
 
 /// The model of the settings' kind; a graph that cannot be drawn ends the command.
 GraphModel computeModel(CIncidenceStore& store, const GraphSettings& settings,
-                        const StandardChoice& standards) {
+                        const StandardChoice& standards,
+                        const std::optional<IntervalChoice>& intervals) {
     switch (static_cast<GraphKind>(settings.kind)) {
     case GraphKind::AgeSpecific: {
         AgeCurvesModel model = computeAgeCurves(store, settings);
@@ -171,7 +202,7 @@ GraphModel computeModel(CIncidenceStore& store, const GraphSettings& settings,
         return model;
     }
     case GraphKind::BarChart: {
-        BarChartModel model = computeBarChart(store, settings, standards);
+        BarChartModel model = computeBarChart(store, settings, standards, intervals);
         if (model.bars.empty()) {
             throw dataError("no bar to draw: no selected series has a positive value");
         }
@@ -221,10 +252,13 @@ void printSummary(std::ostream& out, const GraphModel& model) {
 void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) {
     const GraphDisplay display = parseDisplay(request);
     checkOutput(request.out);
-    if (!request.out.empty() && !graphImagesAvailable()) {
+    // A picture, and the publication style's layout in the JSON, come from the painters.
+    const bool layout = context.json && display.look == GraphLook::Publication;
+    if ((!request.out.empty() || layout) && !graphImagesAvailable()) {
         handOverToDrawingTool();
         throw usageError(std::string("this orvelan-cli was built without graphics (no ") +
-                         kDrawingToolName + "): use --json");
+                         kDrawingToolName + (layout ? "): use --json without --style publication"
+                                                    : "): use --json"));
     }
     GraphSettings settings;
     CIncidenceStore& store = context.store();
@@ -245,7 +279,13 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
     } else {
         settings = makeGraphSettings(context, kind, request.options);
     }
-    const GraphModel model = computeModel(store, settings, request.standards.choice());
+    std::optional<IntervalChoice> intervals;
+    if (request.intervals.given()) {
+        intervals = request.intervals.choice(
+            {intervalFigureOf(static_cast<RateKind>(settings.rateKind))}, "the bars' rate");
+    }
+    const GraphModel model =
+        computeModel(store, settings, request.standards.choice(), intervals);
     if (!request.out.empty()) {
         if (const IoResult written = writeGraphImage(request.out, model, settings, display);
             !written.ok()) {
@@ -253,7 +293,7 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
         }
     }
     if (context.json) {
-        const nlohmann::json json = std::visit(
+        nlohmann::json json = std::visit(
             [](const auto& m) -> nlohmann::json {
                 using M = std::decay_t<decltype(m)>;
                 if constexpr (std::is_same_v<M, AgeCurvesModel>) {
@@ -267,6 +307,9 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
                 }
             },
             model);
+        if (layout) {
+            json["layout"] = publicationLayout(model, settings, display);
+        }
         context.printJson(json);
     } else if (request.out.empty()) {
         printSummary(context.out(), model);
@@ -277,9 +320,17 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
 
 void addCommonOptions(CLI::App& command, GraphRequest& request) {
     command.add_option("--out", request.out, "Picture file: .png, .bmp, .jpg, .svg or .pdf");
-    command.add_option("--size", request.size, "Picture size WxH in pixels")
-        ->capture_default_str();
+    CLI::Option* size = command.add_option("--size", request.size, "Picture size WxH in pixels")
+                            ->capture_default_str();
     command.add_option("--font-size", request.fontSize, "Font size index 0-14");
+    command.add_option("--style", request.style, "Graph style: classic or publication")
+        ->capture_default_str();
+    command.add_option("--width-mm", request.widthMm, "Printed width in millimetres (with --height-mm)")
+        ->excludes(size);
+    command.add_option("--height-mm", request.heightMm, "Printed height in millimetres")
+        ->excludes(size);
+    command.add_option("--dpi", request.dpi, "Resolution of a printed size, dots per inch (300)")
+        ->excludes(size);
 }
 
 } // namespace
@@ -307,6 +358,7 @@ void registerGraphCommand(CLI::App& app, CliContext& context) {
         kind.addOptions(*command, request->options);
         if (kind.kind == GraphKind::BarChart) {
             addStandardOptions(*command, request->standards);
+            addIntervalOptions(*command, request->intervals);
         }
         addCommonOptions(*command, *request);
         restoreAtEachParse(*command, request);

@@ -42,6 +42,10 @@ using SelectionList = std::array<int, kSelectionListSize>;
 /// A selection list with nothing selected.
 SelectionList emptySelectionList();
 
+/// Adds the values of the groups above last into group last (the open top class) and sets them
+/// to 0.
+void foldIntoOpenClass(AgeArray& values, int last);
+
 enum class Sex : int { Male = 0, Female = 1, Both = 2 };
 /// The two sexes the data files hold a record for, in file order.
 inline constexpr std::array<Sex, 2> kSingleSexes = {Sex::Male, Sex::Female};

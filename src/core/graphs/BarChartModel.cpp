@@ -5,6 +5,7 @@
 #include "core/data/CUserGroupDictionary.h"
 #include "core/graphs/GraphSettings.h"
 #include "core/io/Printf.h"
+#include "core/rates/RateIntervals.h"
 
 #include <array>
 #include <utility>
@@ -75,7 +76,54 @@ void fillCandidates(CIncidenceStore& store, const GraphSettings& s,
     }
 }
 
+bool loadBarSeries(CIncidenceStore& store, const GraphSettings& s, int key) {
+    const std::optional<Sex> sex = sexFromIndex(s.sex);
+    if (!sex) {
+        return false;
+    }
+    return s.barChartType == static_cast<int>(BarChartType::Cancer)
+               ? store.load(key, s.cancer, *sex)
+               : store.load(s.population, key, *sex);
+}
+
+/// Limits of the loaded series' figure as barValue computes it.
+std::optional<Interval> loadedBarLimits(CIncidenceStore& store, const GraphSettings& s,
+                                        const IntervalChoice& choice,
+                                        const StandardChoice& standards) {
+    if (s.rateKind == static_cast<int>(RateKind::NumberOfCases)) {
+        // The bar's count leaves out unknown ages, which the engine's count over all ages
+        // keeps: its limits are taken from the bar's own count.
+        if (intervalMethodFor(choice.method, IntervalFigure::Cases) != IntervalMethod::Exact ||
+            store.numberOfCases(s.ageFrom, s.ageTo) != 0) {
+            return std::nullopt;
+        }
+        return exactPoissonLimits(store.numberOfCasesResult(), choice.level);
+    }
+    if (s.rateKind < 0 || s.rateKind >= kRateKindCount) {
+        return std::nullopt;
+    }
+    const RateWithInterval rate = computeRateWithInterval(
+        store, static_cast<RateKind>(s.rateKind), s.ageFrom, s.ageTo, choice, standards);
+    if (!rate.interval.ok) {
+        return std::nullopt;
+    }
+    return rate.interval.limits;
+}
+
 } // namespace
+
+std::string valueAxisTitle(int rateKind) {
+    switch (rateKind) {
+    case static_cast<int>(RateKind::CumulativeRate):
+        return "Cumulative rate (%)";
+    case static_cast<int>(RateKind::CumulativeRisk):
+        return "Cumulative risk (%)";
+    case static_cast<int>(RateKind::NumberOfCases):
+        return "Number of cases";
+    default:
+        return "Rate per 100,000 person-years";
+    }
+}
 
 std::string BarChartModel::statusText(std::size_t bar) const {
     const Bar& b = bars.at(bar);
@@ -117,7 +165,8 @@ void chooseMultiplier(double largest, double& multiplier, std::string& caption) 
 }
 
 BarChartModel computeBarChart(CIncidenceStore& store, const GraphSettings& settings,
-                              const StandardChoice& standards) {
+                              const StandardChoice& standards,
+                              const std::optional<IntervalChoice>& intervals) {
     BarChartModel model;
     model.title = settings.title;
     if (settings.rateKind >= 0 && settings.rateKind < kRateKindCount) {
@@ -155,6 +204,14 @@ BarChartModel computeBarChart(CIncidenceStore& store, const GraphSettings& setti
         bar.scaled = bar.value * model.multiplier;
     }
     model.scale = niceLinearScale(0.0, largest * model.multiplier);
+    if (intervals) {
+        model.intervals = intervals;
+        for (const Bar& bar : model.bars) {
+            model.limits.push_back(loadBarSeries(store, settings, bar.key)
+                                       ? loadedBarLimits(store, settings, *intervals, standards)
+                                       : std::nullopt);
+        }
+    }
     return model;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "core/graphs/NiceScale.h"
+#include "core/rates/ConfidenceLimits.h"
+#include "core/rates/IntervalMethod.h"
 #include "core/rates/StandardPopulations.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +33,11 @@ struct BarChartModel {
     double multiplier = 1.0;
     std::string caption; // "(x 100)", "(tens)", ... or empty
     LinearScale scale;   // of (0, largest scaled value); scale.top is the axis top
+    /// The interval asked for; limits then holds one entry per bar, in its units (before the
+    /// multiplier), empty where the figure has none (a number of cases under the normal
+    /// approximation). No interval asked: no limits.
+    std::optional<IntervalChoice> intervals;
+    std::vector<std::optional<Interval>> limits;
 
     /// The hover text of a bar: "%s: %.2f", or "%s: %.0f" for the number of cases.
     std::string statusText(std::size_t bar) const;
@@ -45,9 +53,15 @@ double barValue(CIncidenceStore& store, int rateKind, int from, int to,
 /// then tens, hundreds and thousands.
 void chooseMultiplier(double largest, double& multiplier, std::string& caption);
 
+/// The value axis title of a rate kind, in its unit: "Rate per 100,000 person-years",
+/// "Cumulative rate (%)", "Cumulative risk (%)", "Number of cases".
+std::string valueAxisTitle(int rateKind);
+
 /// Builds the bars; empty bars mean no value was positive and the chart cannot be drawn. An ASR
 /// against a standard other than the classic one is named in the title in place of the kind.
+/// With an interval choice every bar gets its confidence limits by the rates engine's methods.
 BarChartModel computeBarChart(CIncidenceStore& store, const GraphSettings& settings,
-                              const StandardChoice& standards = classicStandards());
+                              const StandardChoice& standards = classicStandards(),
+                              const std::optional<IntervalChoice>& intervals = std::nullopt);
 
 } // namespace orvelan

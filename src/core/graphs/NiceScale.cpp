@@ -12,10 +12,10 @@ constexpr double kSlack = 1e-9;
 double floorSlack(double value) { return std::floor(value + kSlack); }
 double ceilSlack(double value) { return std::ceil(value - kSlack); }
 
-/// 10^n, exact for the negative powers a division gives.
-double powerOfTen(int n) { return n >= 0 ? std::pow(10.0, n) : 1.0 / std::pow(10.0, -n); }
-
 } // namespace
+
+// 10^-n as 1 / 10^n: exact for the negative powers a division gives.
+double powerOfTen(int n) { return n >= 0 ? std::pow(10.0, n) : 1.0 / std::pow(10.0, -n); }
 
 int LinearScale::marks() const {
     if (step <= 0.0) {

@@ -24,6 +24,9 @@ struct LogScale {
     friend bool operator==(const LogScale&, const LogScale&) = default;
 };
 
+/// 10 to the power n, exact for the decimal powers an axis carries.
+double powerOfTen(int n);
+
 /// Step 2, 1, 0.5 or 0.2 times a power of ten chosen from the range; bottom and top are the
 /// multiples of the step at or beyond low and high.
 LinearScale niceLinearScale(double low, double high);

@@ -25,14 +25,7 @@ const std::array<PoissonLimits, kExactLimitCount> kPoissonLimitTable = {{
 
 namespace {
 
-std::size_t index(int group) { return static_cast<std::size_t>(group); }
-
-void foldIntoOpenClass(AgeArray& values, int last) {
-    for (int j = last + 1; j <= kTopAgeGroup; ++j) {
-        values[index(last)] += values[index(j)];
-        values[index(j)] = 0.0;
-    }
-}
+std::size_t groupIndex(int group) { return static_cast<std::size_t>(group); }
 
 AgeArray knownGroups(const Series& series) {
     AgeArray values{};
@@ -73,7 +66,7 @@ SirRow sirFromCurves(AgeArray refPersonYears, AgeArray refCases, int refLast,
         return row;
     }
     for (int j = ageLow; j <= upper; ++j) {
-        const std::size_t i = index(j);
+        const std::size_t i = groupIndex(j);
         row.observed += compCases[i];
         if (refPersonYears[i] != 0.0) {
             row.expected += compPersonYears[i] * refCases[i] / refPersonYears[i];

@@ -51,13 +51,6 @@ std::optional<double> comparisonShare(const Stratum& s, double r) {
     return r * s.n1 / denominator;
 }
 
-void foldIntoOpenClass(AgeArray& values, int last) {
-    for (int j = last + 1; j <= kTopAgeGroup; ++j) {
-        values[index(last)] += values[index(j)];
-        values[index(j)] = 0.0;
-    }
-}
-
 /// Mantel & Haenszel rate ratio with its standard error, and the Mantel-Haenszel-Cochran test.
 /// Returns O, the number of comparison cases.
 double mantelHaenszel(CurvePair& pair, const std::vector<Stratum>& strata) {

@@ -7,12 +7,6 @@
 
 namespace orvelan {
 
-namespace {
-
-constexpr int kSexDigits = 10; // a cancer/sex combination is cancer x 10 + sex
-
-} // namespace
-
 ReportSettings ReportSettings::fromBlock(const ReportBlock& block) {
     ReportSettings s;
     s.rowsAreCancers = block.arrangement != 0;
@@ -85,7 +79,7 @@ void CReportTable::fill(CIncidenceStore& store) {
 }
 
 std::string CReportTable::cancerSexLabel(CIncidenceStore& store, int cancerSex) const {
-    const int cancer = cancerSex / kSexDigits;
+    const int cancer = itemCancer(cancerSex);
     std::string label = cancerLabel(store, cancer);
     if (cancerOccursIn(store, cancer, Sex::Male) && cancerOccursIn(store, cancer, Sex::Female)) {
         label += itemSex(cancerSex) == Sex::Male ? "-Male" : "-Female";
@@ -94,7 +88,7 @@ std::string CReportTable::cancerSexLabel(CIncidenceStore& store, int cancerSex) 
 }
 
 std::string CReportTable::cellText(CIncidenceStore& store, int registry, int cancerSex) const {
-    if (!loadItem(store, registry, cancerSex / kSexDigits, itemSex(cancerSex))) {
+    if (!loadItem(store, registry, itemCancer(cancerSex), itemSex(cancerSex))) {
         return "N.A.";
     }
     const bool withInterval =

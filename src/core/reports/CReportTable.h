@@ -47,8 +47,13 @@ class CReportTable {
     const std::vector<int>& registries() const { return m_registries; }
     /// cancer x 10 + sex (0 male, 1 female); a cancer's male entry comes before its female one.
     const std::vector<int>& cancerSexes() const { return m_cancerSexes; }
-    /// The sex of a cancer/sex entry.
-    static Sex itemSex(int cancerSex) { return cancerSex % 10 == 0 ? Sex::Male : Sex::Female; }
+    /// A cancer/sex entry is cancer x 10 + sex.
+    static constexpr int kSexDigits = 10;
+    /// The sex and the cancer of a cancer/sex entry.
+    static Sex itemSex(int cancerSex) {
+        return cancerSex % kSexDigits == 0 ? Sex::Male : Sex::Female;
+    }
+    static int itemCancer(int cancerSex) { return cancerSex / kSexDigits; }
     const std::string& title() const { return m_title; }
     const CTextGrid& grid() const { return m_grid; }
     const ReportSettings& settings() const { return m_settings; }

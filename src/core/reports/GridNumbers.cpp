@@ -14,7 +14,6 @@ namespace {
 
 constexpr int kUnknownColumn = 18; // age-specific value columns: 0-17 age groups, 18 unknown age,
 constexpr int kAllAgesColumn = 19; // 19 all ages, 20 verification percentage
-constexpr int kSexDigits = 10;     // a cancer/sex item of the report is cancer x 10 + sex
 
 GridNumber rateNumber(CIncidenceStore& store, RateKind kind, int from, int to, bool interval,
                       const IntervalChoice& intervals, const StandardChoice& standards) {
@@ -101,7 +100,7 @@ NumberGrid gridNumbers(CIncidenceStore& store, const CReportTable& table) {
             const int registry = s.rowsAreCancers ? columnItem : rowItem;
             const int cancerSex = s.rowsAreCancers ? rowItem : columnItem;
             row.push_back(
-                loadItem(store, registry, cancerSex / kSexDigits, CReportTable::itemSex(cancerSex))
+                loadItem(store, registry, CReportTable::itemCancer(cancerSex), CReportTable::itemSex(cancerSex))
                     ? rateNumber(store, s.rateKind, s.ageFrom, s.ageTo, s.confidenceInterval,
                                  s.intervals, s.standards)
                     : GridNumber{});

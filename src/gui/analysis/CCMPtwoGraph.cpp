@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -86,6 +87,15 @@ CCMPtwoGraph::CCMPtwoGraph(QWidget* parent, const CurvePair& pair, const Compari
     auto* displayLayout = new QVBoxLayout(display);
     displayLayout->addWidget(m_values);
     displayLayout->addWidget(m_grid);
+    auto* look = new QGroupBox(QStringLiteral("Graph style"), this);
+    m_classic = new QRadioButton(QStringLiteral("Classic"), look);
+    m_classic->setObjectName(QStringLiteral("classic"));
+    m_publication = new QRadioButton(QStringLiteral("Publication"), look);
+    m_publication->setObjectName(QStringLiteral("publication"));
+    m_classic->setChecked(true);
+    auto* lookLayout = new QVBoxLayout(look);
+    lookLayout->addWidget(m_classic);
+    lookLayout->addWidget(m_publication);
     auto* copy = new QPushButton(QStringLiteral("Copy to Clipboard"), this);
     copy->setObjectName(QStringLiteral("copy"));
     auto* save = new QPushButton(QStringLiteral("&Save As..."), this);
@@ -97,6 +107,15 @@ CCMPtwoGraph::CCMPtwoGraph(QWidget* parent, const CurvePair& pair, const Compari
     connect(m_logarithmic, &QRadioButton::toggled, this, redraw);
     connect(m_values, &QCheckBox::toggled, this, redraw);
     connect(m_grid, &QCheckBox::toggled, this, redraw);
+    connect(m_publication, &QRadioButton::toggled, this, [this, redraw](bool on) {
+        if (m_sharedLook != nullptr) {
+            *m_sharedLook = on ? GraphLook::Publication : GraphLook::Classic;
+        }
+        // The publication graph has its grid always and no value columns.
+        m_values->setEnabled(!on);
+        m_grid->setEnabled(!on);
+        redraw();
+    });
     connect(copy, &QPushButton::clicked, this, &CCMPtwoGraph::copyToClipboard);
     connect(save, &QPushButton::clicked, this, &CCMPtwoGraph::saveAs);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -104,6 +123,7 @@ CCMPtwoGraph::CCMPtwoGraph(QWidget* parent, const CurvePair& pair, const Compari
     auto* controls = new QVBoxLayout;
     controls->addWidget(scale);
     controls->addWidget(display);
+    controls->addWidget(look);
     controls->addStretch(1);
     controls->addWidget(copy);
     controls->addWidget(save);
@@ -122,6 +142,15 @@ bool CCMPtwoGraph::valuesShown() const { return m_values->isChecked(); }
 
 bool CCMPtwoGraph::gridShown() const { return m_grid->isChecked(); }
 
+bool CCMPtwoGraph::publication() const { return m_publication->isChecked(); }
+
+void CCMPtwoGraph::setLook(GraphLook* shared) {
+    m_sharedLook = nullptr; // not written back while the start is set
+    (shared != nullptr && *shared == GraphLook::Publication ? m_publication : m_classic)
+        ->setChecked(true);
+    m_sharedLook = shared;
+}
+
 QString CCMPtwoGraph::ageLabel(int ageGroup) const {
     return fromCoreText(m_model->curves.ageLabel(ageGroup));
 }
@@ -137,6 +166,7 @@ void CCMPtwoGraph::draw(QPainter& painter, const QSize& size) const {
     style.logarithmic = logarithmic();
     style.values = valuesShown();
     style.grid = gridShown();
+    style.look = publication() ? GraphLook::Publication : GraphLook::Classic;
     CTwoCurvePainter::paint(painter, size, m_model->curves, style);
 }
 
@@ -148,7 +178,7 @@ void CCMPtwoGraph::copyToClipboard() {
 bool CCMPtwoGraph::saveTo(const QString& path) {
     const IoResult result = CImageExport::saveGraph(
         m_canvas->size(), [this](QPainter& painter, QSize size) { draw(painter, size); },
-        path.toStdString(), windowTitle());
+        QFile::encodeName(path).toStdString(), windowTitle());
     if (!result.ok()) {
         CMessages::warning(this, fromCoreMessage(result.message));
     }

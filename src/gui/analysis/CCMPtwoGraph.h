@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/graphs/GraphLook.h"
 #include "core/rates/ComparisonTexts.h"
 
 #include <QDialog>
@@ -24,6 +25,9 @@ class CCMPtwoGraph : public QDialog {
     bool logarithmic() const;
     bool valuesShown() const;
     bool gridShown() const;
+    bool publication() const;
+    /// The graph style to start in, kept there when the user changes it (nullptr: none).
+    void setLook(GraphLook* shared);
     /// The label of an age group under the age axis.
     QString ageLabel(int ageGroup) const;
     /// The picture as drawn now, at the drawing area's size.
@@ -48,6 +52,9 @@ class CCMPtwoGraph : public QDialog {
     QRadioButton* m_arithmetic = nullptr;
     QCheckBox* m_values = nullptr;
     QCheckBox* m_grid = nullptr;
+    QRadioButton* m_classic = nullptr;
+    QRadioButton* m_publication = nullptr;
+    GraphLook* m_sharedLook = nullptr;
     QString m_workFolder;
 };
 

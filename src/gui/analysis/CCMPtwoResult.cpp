@@ -196,6 +196,7 @@ void CCMPtwoResult::showCurves() {
     }
     CCMPtwoGraph graph(this, m_pair, m_run);
     graph.setWorkFolder(m_context.workFolder);
+    graph.setLook(m_context.graphLook);
     graph.exec();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/graphs/GraphLook.h"
 #include "core/rates/ComparisonTexts.h"
 #include "core/rates/CurvePair.h"
 #include "core/rates/UserCurve.h"
@@ -25,6 +26,8 @@ struct TwoCurveContext {
     std::optional<UserCurve> userCurve;
     /// Folder proposed by Save As.
     QString workFolder;
+    /// The application's graph style, which the graph starts in and keeps; nullptr: classic.
+    GraphLook* graphLook = nullptr;
 };
 
 class CCMPtwoResult : public QDialog {

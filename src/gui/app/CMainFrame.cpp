@@ -10,6 +10,7 @@
 #include "gui/app/CGraphCommands.h"
 #include "gui/graphs/CGraphDoc.h"
 #include "gui/app/CHelpCommands.h"
+#include "gui/app/CGraphStyleCommands.h"
 #include "gui/app/CIntervalCommands.h"
 #include "gui/app/CStandardCommands.h"
 #include "gui/app/CORVELANApp.h"
@@ -111,12 +112,12 @@ void CMainFrame::createActions() {
 }
 
 void CMainFrame::createAreas() {
-    const std::array<CCommandArea*, 9> areas = {
+    const std::array<CCommandArea*, 10> areas = {
         new CReportCommands(m_app, *this),     new CGraphCommands(m_app, *this),
         new CAnalysisCommands(m_app, *this),   new CExportCommands(m_app, *this),
         new CDictionaryCommands(m_app, *this), new CFileCommands(m_app, *this),
         new CHelpCommands(m_app, *this),       new CIntervalCommands(m_app, *this),
-        new CStandardCommands(m_app, *this)};
+        new CGraphStyleCommands(m_app, *this), new CStandardCommands(m_app, *this)};
     for (CCommandArea* area : areas) {
         for (int id : area->commands()) {
             m_areaOf[id] = area;

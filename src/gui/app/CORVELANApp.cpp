@@ -51,6 +51,8 @@ bool CORVELANApp::startUp(const StartOptions& options) {
     readSettingsFile();                          // the recent-file list now, the ten values below
     m_intervals = readIntervalChoice(m_profile); // before the menus show it
     m_standards = readStandardChoice(m_profile);
+    m_graphLook = readGraphLook(m_profile);
+    m_figureChoice = readFigureChoice(m_profile);
     m_sirTests = m_profile.integer("Comparison", "TestsAndTotal", 0) != 0;
     if (options.splash) {
         CSplashWnd::showSplash();
@@ -268,6 +270,8 @@ void CORVELANApp::writeSettingsFile() {
     writeAppSettings(settings(), m_profile);
     writeIntervalChoice(m_intervals, m_profile);
     writeStandardChoice(m_standards, m_profile);
+    writeGraphLook(m_graphLook, m_profile);
+    writeFigureChoice(m_figureChoice, m_profile);
     // Written only when on, so that a settings file of a user who never asked stays as it was.
     m_profile.removeSection("Comparison");
     if (m_sirTests) {

@@ -3,6 +3,8 @@
 #include "core/app/AppSettings.h"
 #include "core/app/CRecentFileList.h"
 #include "core/app/RememberedBlocks.h"
+#include "core/graphs/FigureSize.h"
+#include "core/graphs/GraphLook.h"
 #include "core/io/CIniFile.h"
 #include "core/rates/IntervalMethod.h"
 #include "core/rates/StandardPopulations.h"
@@ -60,6 +62,10 @@ class CORVELANApp : public QObject {
     CUserGroupDictionary& registryGroups() { return *m_registryGroups; }
     /// How the table views compute their confidence intervals; kept in the settings file.
     IntervalChoice& intervals() { return m_intervals; }
+    /// The look of every graph view and of the two-curve graph; kept in the settings file.
+    GraphLook& graphLook() { return m_graphLook; }
+    /// The last choice of "Save for publication"; kept in the settings file.
+    FigureChoice& figureChoice() { return m_figureChoice; }
     /// The standards of the ASRs in the table views and bar charts; kept in the settings file.
     StandardChoice& standards() { return m_standards; }
     /// "Tests and total" of the several-curve results; kept in the settings file.
@@ -121,6 +127,8 @@ class CORVELANApp : public QObject {
     CIniFile m_profile;
     RememberedBlocks m_blocks;
     IntervalChoice m_intervals;
+    GraphLook m_graphLook = GraphLook::Classic;
+    FigureChoice m_figureChoice;
     StandardChoice m_standards;
     bool m_sirTests = false;
     CRecentFileList m_recentFiles{kRecentFileCount};

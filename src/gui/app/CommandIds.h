@@ -60,6 +60,13 @@ inline constexpr int kAgeRange = 32804;
 inline constexpr int kVerticalLines = 32805; // checked while the lines show
 inline constexpr int kPieLarger = 32806;
 inline constexpr int kPieSmaller = 32807;
+// "Graph style" of the graph views' View menu: one of the two is checked.
+inline constexpr int kGraphStyleClassic = 32808;
+inline constexpr int kGraphStylePublication = 32809;
+// File menu of the graph views: a figure of a printed size in the publication style.
+inline constexpr int kSaveForPublication = 32810;
+// The bar chart's confidence intervals as error bars (the publication style); checked while on.
+inline constexpr int kErrorBars = 32811;
 
 inline constexpr int kRegistryDictionary = 110;
 inline constexpr int kCancerDictionary = 106;

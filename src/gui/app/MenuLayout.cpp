@@ -12,12 +12,15 @@ MenuEntry submenu(const char* title, std::vector<MenuEntry> children) {
     return MenuEntry{kMenuSubmenu, title, std::move(children)};
 }
 
-MenuEntry fileMenu(bool document) {
+MenuEntry fileMenu(MenuSet set, bool document) {
     std::vector<MenuEntry> entries = {command(cmd::kNewGraph), command(cmd::kNewReport),
                                       command(cmd::kNewAnalysis), separator(), command(cmd::kOpen)};
     if (document) {
         entries.push_back(command(cmd::kClose));
         entries.push_back(command(cmd::kSaveAs));
+        if (set == MenuSet::Graphs) {
+            entries.push_back(command(cmd::kSaveForPublication));
+        }
         entries.push_back(separator());
         entries.push_back(command(cmd::kPrint));
         entries.push_back(command(cmd::kPrintPreview));
@@ -55,6 +58,7 @@ std::vector<MenuEntry> graphViewEntries() {
             command(cmd::kGraphBackgroundColour),
             command(cmd::kGraphTextColour),
             command(cmd::kBarColour),
+            command(cmd::kErrorBars),
             separator(),
             command(cmd::kLogScale),
             command(cmd::kAgeRange),
@@ -93,6 +97,8 @@ MenuEntry viewMenu(MenuSet set) {
         entries.push_back(command(cmd::kSirTests));
     }
     if (set == MenuSet::Graphs) {
+        entries.push_back(submenu("Graph &style", {command(cmd::kGraphStyleClassic),
+                                                   command(cmd::kGraphStylePublication)}));
         for (MenuEntry entry : graphViewEntries()) {
             entries.push_back(std::move(entry));
         }
@@ -123,9 +129,9 @@ MenuEntry helpMenu() {
 
 std::vector<MenuEntry> menuLayout(MenuSet set) {
     if (set == MenuSet::NoDocument) {
-        return {fileMenu(false), viewMenu(set), dictionariesMenu(), helpMenu()};
+        return {fileMenu(set, false), viewMenu(set), dictionariesMenu(), helpMenu()};
     }
-    return {fileMenu(true),     editMenu(set), viewMenu(set),
+    return {fileMenu(set, true),     editMenu(set), viewMenu(set),
             dictionariesMenu(), windowMenu(),  helpMenu()};
 }
 

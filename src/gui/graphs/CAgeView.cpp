@@ -95,8 +95,10 @@ void CAgeView::setCurveStyle(int curve, int lineStyle) {
 
 void CAgeView::mousePressEvent(QMouseEvent* event) {
     // Curve colours and styles are the view's own; they are not kept after it closes.
-    const int curve =
-        m_model.curves.size() >= 2 ? m_geometry.legendAt(event->position().toPoint()) : -1;
+    // The publication style draws its own palette: its legend is not for recolouring.
+    const int curve = m_model.curves.size() >= 2 && look() == GraphLook::Classic
+                          ? m_geometry.legendAt(event->position().toPoint())
+                          : -1;
     if (curve < 0) {
         CGraphView::mousePressEvent(event);
         return;

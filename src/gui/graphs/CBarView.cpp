@@ -33,7 +33,8 @@ void CBarView::setFields(const GraphSettings& settings) {
 
 bool CBarView::compute(CIncidenceStore& store) {
     m_store = &store;
-    m_model = computeBarChart(store, m_fields, m_standards);
+    m_model = computeBarChart(store, m_fields, m_standards,
+                              m_errorBars ? std::optional(m_intervals) : std::nullopt);
     m_geometry = {};
     return !m_model.bars.empty();
 }
@@ -89,7 +90,10 @@ QString CBarView::statusTextAt(const QPoint& position) const {
 }
 
 bool CBarView::offersCommand(int id) const {
-    return id == cmd::kBarColour || id == cmd::kVerticalLines;
+    // The publication style has its own colours, and the error bars are drawn in it only.
+    const bool publication = look() == GraphLook::Publication;
+    return (id == cmd::kBarColour && !publication) || id == cmd::kVerticalLines ||
+           (id == cmd::kErrorBars && publication);
 }
 
 void CBarView::runKindCommand(int id) {
@@ -97,10 +101,30 @@ void CBarView::runKindCommand(int id) {
         chooseBarColour();
     } else if (id == cmd::kVerticalLines) {
         toggleLines();
+    } else if (id == cmd::kErrorBars) {
+        setErrorBars(!m_errorBars);
     }
 }
 
-bool CBarView::isCommandChecked(int id) const { return id == cmd::kVerticalLines && style().lines; }
+bool CBarView::isCommandChecked(int id) const {
+    return (id == cmd::kVerticalLines && style().lines) || (id == cmd::kErrorBars && m_errorBars);
+}
+
+void CBarView::setErrorBars(bool on) {
+    m_errorBars = on;
+    if (m_store != nullptr) {
+        compute(*m_store);
+    }
+    redraw();
+}
+
+void CBarView::setIntervals(const IntervalChoice& intervals) {
+    m_intervals = intervals;
+    if (m_errorBars && m_store != nullptr) {
+        compute(*m_store);
+        redraw();
+    }
+}
 
 bool CBarView::coloursDifferFromStored(const GraphSettings& stored) const {
     return GraphStyle::toColourRef(style().background) != stored.barBackground ||

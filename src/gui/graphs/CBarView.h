@@ -7,10 +7,11 @@
 #include "gui/reports/CIntervalTarget.h"
 
 // The bar chart: one rate of many registries or many cancers as horizontal bars, largest
-// first. Besides the shared commands the user recolours the bars and shows lines at the marks.
+// first. Besides the shared commands the user recolours the bars, shows lines at the marks and,
+// in the publication style, error bars.
 namespace orvelan {
 
-class CBarView : public CGraphView, public CStandardTarget {
+class CBarView : public CGraphView, public CStandardTarget, public CIntervalTarget {
     Q_OBJECT
   public:
     explicit CBarView(GraphSettings* stored, QWidget* parent = nullptr);
@@ -20,6 +21,11 @@ class CBarView : public CGraphView, public CStandardTarget {
     /// An ASR chart is computed again against other standards; its title names one other than
     /// the classic. Before compute it only sets the standards compute uses.
     void setStandards(const StandardChoice& standards) override;
+    /// The method of the error bars, the program's interval choice; recomputes while they show.
+    void setIntervals(const IntervalChoice& intervals) override;
+    /// "Error bars": each bar's confidence interval, drawn in the publication style.
+    void setErrorBars(bool on);
+    bool errorBars() const { return m_errorBars; }
 
     const BarChartModel& model() const { return m_model; }
     /// Bar rectangles of the last paint on screen.
@@ -47,6 +53,8 @@ class CBarView : public CGraphView, public CStandardTarget {
     BarChartModel m_model;
     BarChartGeometry m_geometry;
     StandardChoice m_standards;
+    IntervalChoice m_intervals;
+    bool m_errorBars = false;
     CIncidenceStore* m_store = nullptr;
 };
 

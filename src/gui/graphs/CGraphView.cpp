@@ -8,6 +8,7 @@
 #include "gui/app/CommandIds.h"
 #include "gui/widgets/CMessages.h"
 #include "gui/graphs/CColourDialog.h"
+#include "gui/graphs/CPublicationSaveDlg.h"
 #include "gui/widgets/CFileDialogs.h"
 #include "gui/widgets/CPrintRunner.h"
 
@@ -20,6 +21,8 @@
 #include <QPrinter>
 #include <QTimer>
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace orvelan {
 
@@ -33,8 +36,15 @@ CGraphView::CGraphView(GraphSettings* stored, QWidget* parent) : QWidget(parent)
 
 void CGraphView::setStyle(const GraphStyle& style) {
     const QString face = m_style.fontFace;
+    const GraphLook look = m_style.look;
     m_style = style;
     m_style.fontFace = face;
+    m_style.look = look;
+}
+
+void CGraphView::setLook(GraphLook look) {
+    m_style.look = look;
+    redraw();
 }
 
 QString CGraphView::documentTitle() const {
@@ -132,7 +142,11 @@ void CGraphView::copy() {
 }
 
 QString CGraphView::saveFilter() const {
-    return QStringLiteral("JPEG file (*.JPG);;Bitmap file (*.BMP)");
+    return QStringLiteral("JPEG file (*.JPG);;Bitmap file (*.BMP);;") + figureFilters();
+}
+
+QString CGraphView::figureFilters() {
+    return QStringLiteral("PNG image (*.PNG);;SVG drawing (*.SVG);;PDF document (*.PDF)");
 }
 
 QString CGraphView::defaultSaveSuffix() const { return QStringLiteral("jpg"); }
@@ -151,16 +165,63 @@ void CGraphView::saveAs() {
 
 bool CGraphView::requestSave(const QString& path) {
     const QString ending = path.right(4).toUpper();
-    if (ending == QLatin1String(".JPG")) {
-        m_saveRequest = SaveRequest::Jpeg;
-    } else if (ending == QLatin1String(".BMP")) {
-        m_saveRequest = SaveRequest::Bitmap;
-    } else {
-        return false;
+    const std::array<std::pair<const char*, SaveRequest>, 5> endings = {{
+        {".JPG", SaveRequest::Jpeg},
+        {".BMP", SaveRequest::Bitmap},
+        {".PNG", SaveRequest::Png},
+        {".SVG", SaveRequest::Svg},
+        {".PDF", SaveRequest::Pdf},
+    }};
+    for (const auto& [text, request] : endings) {
+        if (ending == QLatin1String(text)) {
+            m_saveRequest = request;
+            m_savePath = path;
+            update();
+            return true;
+        }
     }
-    m_savePath = path;
-    update();
-    return true;
+    return false;
+}
+
+void CGraphView::saveForPublication() {
+    const std::optional<FigureChoice> choice = CPublicationSaveDlg::ask(this, *m_figureChoice);
+    if (!choice) {
+        return;
+    }
+    *m_figureChoice = *choice;
+    FileDialogRequest request;
+    request.save = true;
+    request.directory = proposedFileName();
+    request.filter = CPublicationSaveDlg::filterOf(choice->extension);
+    request.defaultSuffix = QString::fromLatin1(choice->extension.substr(1));
+    const QString path = CFileDialogs::getSaveFileName(this, request);
+    if (!path.isEmpty()) {
+        saveFigure(choice->size, path);
+    }
+}
+
+bool CGraphView::saveFigure(const FigureSize& figure, const QString& path) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const IoResult saved = CImageExport::saveFigure(figure, figurePainter(figure.widthMm),
+                                                    QFile::encodeName(path).toStdString(),
+                                                    m_title);
+    QGuiApplication::restoreOverrideCursor();
+    if (!saved.ok()) {
+        const QString message = fromCoreMessage(saved.message);
+        emit saveFailed(message);
+        CMessages::error(this, message);
+    }
+    return saved.ok();
+}
+
+CImageExport::PaintFunction CGraphView::figurePainter(double widthMm) {
+    return [this, widthMm](QPainter& painter, QSize area) {
+        GraphStyle figure = m_style;
+        figure.printScale = 1.0;
+        figure.look = GraphLook::Publication;
+        figure.figureWidthMm = widthMm;
+        paintGraph(painter, area, figure, false);
+    };
 }
 
 void CGraphView::paintEvent(QPaintEvent* /*event*/) {
@@ -177,8 +238,25 @@ void CGraphView::writePendingImage(const QImage& image) {
     m_saveRequest = SaveRequest::None;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const std::string path = QFile::encodeName(m_savePath).toStdString();
-    const IoResult saved = request == SaveRequest::Jpeg ? CImageExport::saveJpeg(image, path)
-                                                        : CImageExport::saveBmp(image, path);
+    const QSize area = image.size();
+    IoResult saved;
+    switch (request) {
+    case SaveRequest::Jpeg:
+        saved = CImageExport::saveJpeg(image, path);
+        break;
+    case SaveRequest::Png:
+        saved = CImageExport::savePng(image, path);
+        break;
+    case SaveRequest::Svg:
+        saved = CImageExport::saveSvg(area, screenPainter(), path, m_title);
+        break;
+    case SaveRequest::Pdf:
+        saved = CImageExport::savePdf(area, screenPainter(), path, m_title);
+        break;
+    default:
+        saved = CImageExport::saveBmp(image, path);
+        break;
+    }
     QGuiApplication::restoreOverrideCursor();
     if (!saved.ok()) {
         const QString message = fromCoreMessage(saved.message);
@@ -221,6 +299,7 @@ void CGraphView::printPreview() {
 void CGraphView::addCommands() {
     m_commands.add(cmd::kCopy, [this] { copy(); });
     m_commands.add(cmd::kSaveAs, [this] { saveAs(); });
+    m_commands.add(cmd::kSaveForPublication, [this] { saveForPublication(); });
     m_commands.add(cmd::kPrint, [this] { print(); });
     m_commands.add(cmd::kPrintPreview, [this] { printPreview(); });
     m_commands.add(
@@ -229,11 +308,14 @@ void CGraphView::addCommands() {
     m_commands.add(
         cmd::kIncreaseFont, [this] { increaseFont(); },
         [this] { return m_style.fontSizeIndex < kMaxFontSizeIndex; });
-    m_commands.add(cmd::kGraphBackgroundColour, [this] { chooseBackgroundColour(); });
-    m_commands.add(cmd::kGraphTextColour, [this] { chooseTextColour(); });
+    // The publication style draws black on white whatever the colours.
+    const auto classic = [this] { return look() == GraphLook::Classic; };
+    m_commands.add(cmd::kGraphBackgroundColour, [this] { chooseBackgroundColour(); }, classic);
+    m_commands.add(cmd::kGraphTextColour, [this] { chooseTextColour(); }, classic);
     // The rest of the graph toolbar: answered here so that a kind without them shows them
     // disabled.
-    for (const int id : {cmd::kBarColour, cmd::kLogScale, cmd::kAgeRange, cmd::kVerticalLines,
+    for (const int id : {cmd::kBarColour, cmd::kErrorBars, cmd::kLogScale, cmd::kAgeRange,
+                         cmd::kVerticalLines,
                          cmd::kPieLarger, cmd::kPieSmaller}) {
         m_commands.add(
             id, [this, id] { runOffered(id); }, [this, id] { return offersCommand(id); });

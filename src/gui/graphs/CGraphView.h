@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/graphs/FigureSize.h"
 #include "graphics/CImageExport.h"
 #include "graphics/GraphStyle.h"
 #include "gui/app/CCommandMap.h"
@@ -28,7 +29,7 @@ class CGraphView : public QWidget, public CCommandTarget {
     /// Font size indexes run 0-14 into the painters' size table.
     static constexpr int kMaxFontSizeIndex = GraphStyle::kMaxFontSizeIndex;
     /// What the next paint writes after drawing.
-    enum class SaveRequest { None, Jpeg, Bitmap };
+    enum class SaveRequest { None, Jpeg, Bitmap, Png, Svg, Pdf };
 
     /// stored: the application's graph settings, which the colours are compared with and
     /// written to when the user keeps them (nullptr: never asked).
@@ -52,11 +53,17 @@ class CGraphView : public QWidget, public CCommandTarget {
     QString documentTitle() const;
     /// Save As starts here ("work" below the data directory).
     void setWorkFolder(const QString& folder) { m_workFolder = folder; }
+    /// The application's last "Save for publication" choice, which the dialog starts from and
+    /// keeps; nullptr: the view's own.
+    void setFigureChoice(FigureChoice* remembered) { m_figureChoice = remembered; }
     /// The name Save As proposes: the work folder and the document title.
     QString proposedFileName() const;
 
     /// A face of the main window's font box; redraws.
     void setFontFace(const QString& face);
+    /// Classic or publication drawing; redraws.
+    void setLook(GraphLook look);
+    GraphLook look() const { return m_style.look; }
     void increaseFont();
     void decreaseFont();
     /// Colour commands: the colour is set and the modified flag follows the stored settings.
@@ -70,9 +77,16 @@ class CGraphView : public QWidget, public CCommandTarget {
     /// Puts the image of the view on the clipboard.
     void copy();
     void saveAs();
-    /// Records a save for the next paint when the name ends in ".JPG" or ".BMP" (any case) and
-    /// asks for a repaint; false for any other name, which saves nothing.
+    /// Records a save for the next paint when the name ends in ".JPG", ".BMP", ".PNG", ".SVG"
+    /// or ".PDF" (any case) and asks for a repaint; false for any other name, which saves
+    /// nothing.
     bool requestSave(const QString& path);
+    /// "Save for publication...": asks for the printed size, resolution and format, then the
+    /// file, and writes the graph there in the publication look.
+    void saveForPublication();
+    /// Writes the graph in the publication look at a printed size, in the format of the path's
+    /// extension; the failure is shown. True when the file was written.
+    bool saveFigure(const FigureSize& figure, const QString& path);
     void print();
     void printPreview();
     /// Draws the graph into the printer's printable rectangle (fonts scaled to the page); false
@@ -111,6 +125,8 @@ class CGraphView : public QWidget, public CCommandTarget {
     /// Save As filter (Qt form) and default suffix: JPEG first unless a kind says otherwise.
     virtual QString saveFilter() const;
     virtual QString defaultSaveSuffix() const;
+    /// The filters of the formats every kind saves besides JPEG and BMP.
+    static QString figureFilters();
 
     void setTitle(const QString& title) { m_title = title; }
     /// The kind's starting style; the font face of the font box is kept.
@@ -133,6 +149,8 @@ class CGraphView : public QWidget, public CCommandTarget {
     void runOffered(int id);
     /// Draws the graph as the screen shows it, on any surface of a size.
     CImageExport::PaintFunction screenPainter();
+    /// Draws the graph in the publication look of a figure widthMm wide.
+    CImageExport::PaintFunction figurePainter(double widthMm);
     void setStatusText(const QString& text);
     void writePendingImage(const QImage& image);
 
@@ -143,6 +161,8 @@ class CGraphView : public QWidget, public CCommandTarget {
     SaveRequest m_saveRequest = SaveRequest::None;
     QString m_savePath;
     QString m_workFolder;
+    FigureChoice m_ownFigureChoice;
+    FigureChoice* m_figureChoice = &m_ownFigureChoice;
     bool m_statusShown = false;
     CCommandMap m_commands;
 };

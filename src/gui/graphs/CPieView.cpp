@@ -78,8 +78,9 @@ void CPieView::setSliceColour(int slice, const QColor& colour) {
 
 void CPieView::mousePressEvent(QMouseEvent* event) {
     // Slice colours are the view's own; they are not kept after it closes.
-    const int slice =
-        event->button() == Qt::LeftButton ? m_geometry.legendAt(event->position().toPoint()) : -1;
+    const int slice = event->button() == Qt::LeftButton && look() == GraphLook::Classic
+                          ? m_geometry.legendAt(event->position().toPoint())
+                          : -1;
     if (slice < 0) {
         CGraphView::mousePressEvent(event);
         return;

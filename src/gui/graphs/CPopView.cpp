@@ -51,7 +51,7 @@ QString CPopView::keepColoursQuestion() const {
 }
 
 QString CPopView::saveFilter() const {
-    return QStringLiteral("BMP-Bitmap file (*.BMP);;JPEG file (*.JPG)");
+    return QStringLiteral("BMP-Bitmap file (*.BMP);;JPEG file (*.JPG);;") + figureFilters();
 }
 
 QString CPopView::defaultSaveSuffix() const { return QStringLiteral("BMP"); }

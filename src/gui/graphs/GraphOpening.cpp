@@ -82,6 +82,8 @@ bool openGraph(CMainFrame& frame, const GraphSettings& settings) {
     }
     CGraphView* view = createView(static_cast<GraphKind>(settings.kind), app.blocks().graph);
     view->setWorkFolder(app.workDirectory());
+    view->setFigureChoice(&app.figureChoice());
+    view->setLook(app.graphLook());
     CChildFrame* child = frame.openDocument(kind->type, view);
     CDocument* document = child->document();
     QString title = document->title();
@@ -91,6 +93,9 @@ bool openGraph(CMainFrame& frame, const GraphSettings& settings) {
     view->setFields(settings);
     if (auto* target = dynamic_cast<CStandardTarget*>(view)) {
         target->setStandards(app.standards());
+    }
+    if (auto* target = dynamic_cast<CIntervalTarget*>(view)) {
+        target->setIntervals(app.intervals());
     }
     if (!view->compute(app.store())) {
         // No curve, no positive bar, no slice: the document goes, the status bar says why.

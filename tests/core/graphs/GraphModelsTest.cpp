@@ -9,6 +9,7 @@
 #include "core/graphs/PyramidModel.h"
 #include "core/graphs/TwoCurveModel.h"
 #include "core/rates/CurvePair.h"
+#include "core/rates/RateIntervals.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -262,6 +263,41 @@ TEST_F(GraphModelsTest, SeriesWithoutAValueGiveNoBar) {
     const BarChartModel model = computeBarChart(store, s);
     ASSERT_EQ(model.bars.size(), 1u);
     EXPECT_EQ(model.bars[0].key, 0);
+}
+
+TEST_F(GraphModelsTest, BarLimitsAreTheRatesEnginesLimitsOfEachSeries) {
+    GraphSettings s = bars(1, static_cast<int>(RateKind::AsrWorld));
+    s.population = 0;
+    s.cancers[kStomach] = kStomach;
+    s.cancers[kLung] = kLung;
+    EXPECT_TRUE(computeBarChart(store, s).limits.empty());
+    const IntervalChoice gamma{IntervalMethod::Gamma, 90};
+    const BarChartModel model = computeBarChart(store, s, classicStandards(), gamma);
+    ASSERT_EQ(model.limits.size(), 2u);
+    for (std::size_t i = 0; i < model.bars.size(); ++i) {
+        ASSERT_TRUE(store.load(0, model.bars[i].key, Sex::Male));
+        const RateWithInterval expected =
+            computeRateWithInterval(store, RateKind::AsrWorld, 0, kTopAgeGroup, gamma);
+        ASSERT_TRUE(expected.interval.ok && model.limits[i].has_value());
+        EXPECT_DOUBLE_EQ(model.limits[i]->lower, expected.interval.limits.lower);
+        EXPECT_DOUBLE_EQ(model.limits[i]->upper, expected.interval.limits.upper);
+        EXPECT_LT(model.limits[i]->lower, model.bars[i].value);
+        EXPECT_GT(model.limits[i]->upper, model.bars[i].value);
+    }
+
+    // Counts: exact limits of the bar's own count (unknown ages left out); none when normal.
+    GraphSettings counts = bars(0, static_cast<int>(RateKind::NumberOfCases));
+    counts.registries[static_cast<std::size_t>(row(0))] = row(0);
+    const IntervalChoice exactChoice{IntervalMethod::Exact, 95};
+    const BarChartModel exact = computeBarChart(store, counts, classicStandards(), exactChoice);
+    ASSERT_EQ(exact.limits.size(), 1u);
+    ASSERT_TRUE(exact.limits[0].has_value());
+    EXPECT_DOUBLE_EQ(exact.limits[0]->lower, exactPoissonLimits(171.0, 95).lower);
+    EXPECT_DOUBLE_EQ(exact.limits[0]->upper, exactPoissonLimits(171.0, 95).upper);
+    const BarChartModel normal =
+        computeBarChart(store, counts, classicStandards(), IntervalChoice{});
+    ASSERT_EQ(normal.limits.size(), 1u);
+    EXPECT_FALSE(normal.limits[0].has_value());
 }
 
 TEST(BarMultiplier, ScalesTheLargestValueIntoFourDigits) {

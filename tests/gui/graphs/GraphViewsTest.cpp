@@ -18,12 +18,14 @@
 #include "gui/graphs/CLineStyleDlg.h"
 #include "gui/graphs/CPieView.h"
 #include "gui/graphs/CPopView.h"
+#include "gui/graphs/CPublicationSaveDlg.h"
 #include "gui/graphs/GraphOpening.h"
 #include "gui/widgets/CFileDialogs.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -34,6 +36,9 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
+
+#include <array>
+#include <utility>
 
 using namespace orvelan;
 using namespace orvelan::test;
@@ -112,6 +117,7 @@ class GraphViewsTest : public QObject {
             ->findChild<QLabel*>(QStringLiteral("messagePane"))
             ->text();
     }
+    QAction* action(int id) { return fixture.frame().action(id); }
     QString dataPath(const QString& name) const {
         return QString::fromStdString(fixture.dataDir().str()) + QLatin1Char('/') + name;
     }
@@ -350,8 +356,10 @@ class GraphViewsTest : public QObject {
             QString name;
             QByteArray magic; // empty: nothing written
         };
-        for (const Case& c : {Case{"x.Jpg", QByteArray("\xFF\xD8\xFF", 3)},
-                              Case{"y.BMP", QByteArray("BM")}, Case{"z.png", QByteArray()}}) {
+        for (const Case& c :
+             {Case{"x.Jpg", QByteArray("\xFF\xD8\xFF", 3)}, Case{"y.BMP", QByteArray("BM")},
+              Case{"z.png", QByteArray("\x89PNG", 4)}, Case{"w.SVG", QByteArray("<?xml")},
+              Case{"v.pdf", QByteArray("%PDF")}, Case{"u.gif", QByteArray()}}) {
             answer = dataPath(c.name);
             fixture.frame().runCommand(cmd::kSaveAs);
             paintNow(view);
@@ -361,7 +369,7 @@ class GraphViewsTest : public QObject {
                 QCOMPARE(file.read(c.magic.size()), c.magic);
             }
         }
-        QCOMPARE(requests.size(), 3);
+        QCOMPARE(requests.size(), 6);
         QVERIFY(requests[0].save);
         QCOMPARE(requests[0].directory, dataPath(QStringLiteral("work/Age-specific 1")));
         QCOMPARE(requests[0].defaultSuffix, QStringLiteral("jpg"));
@@ -491,6 +499,102 @@ class GraphViewsTest : public QObject {
         fixture.frame().activeChild()->close();
         QCoreApplication::processEvents();
         QVERIFY(fixture.frame().childFrames().isEmpty());
+    }
+
+    // "Graph style" restyles every open graph at once and the ones opened later, and the choice
+    // survives a restart through the settings file, which keeps no trace of the default.
+    void theGraphStyleAppliesToOpenGraphsAndSurvivesARestart() {
+        auto* curves = openView<CAgeView>(graphOf(GraphKind::AgeSpecific));
+        auto* pie = openView<CPieView>(graphOf(GraphKind::PieChart));
+        QVERIFY(action(cmd::kGraphStyleClassic)->isChecked());
+        const QImage classic = curves->renderImage();
+        action(cmd::kGraphStylePublication)->trigger();
+        QVERIFY(action(cmd::kGraphStylePublication)->isChecked());
+        QVERIFY(!action(cmd::kGraphStyleClassic)->isChecked());
+        QCOMPARE(curves->look(), GraphLook::Publication);
+        QCOMPARE(pie->look(), GraphLook::Publication);
+        QVERIFY(curves->renderImage() != classic);
+        QCOMPARE(openView<CBarView>(graphOf(GraphKind::BarChart))->look(), GraphLook::Publication);
+
+        fixture.stop();
+        QVERIFY(fixture.defaultSettingsText().contains(
+            QStringLiteral("[Graph style]\nStyle=publication\n")));
+        fixture.start();
+        QVERIFY(action(cmd::kGraphStylePublication)->isChecked());
+        auto* reopened = openView<CAgeView>(graphOf(GraphKind::AgeSpecific));
+        QCOMPARE(reopened->look(), GraphLook::Publication);
+        action(cmd::kGraphStyleClassic)->trigger();
+        QCOMPARE(reopened->look(), GraphLook::Classic);
+        QCOMPARE(reopened->renderImage(), classic);
+        fixture.stop();
+        QVERIFY(!fixture.defaultSettingsText().contains(QStringLiteral("Graph style")));
+        fixture.start();
+    }
+
+    // "Error bars" belong to the publication style: offered there only, they draw the limits of
+    // the tables' interval choice; the colour commands rest while the style has its own colours.
+    void errorBarsAndColoursFollowTheStyle() {
+        auto* bars = openView<CBarView>(graphOf(GraphKind::BarChart));
+        CMainFrame& frame = fixture.frame();
+        frame.updateCommandStates();
+        QVERIFY(!action(cmd::kErrorBars)->isEnabled());
+        QVERIFY(action(cmd::kGraphBackgroundColour)->isEnabled());
+        action(cmd::kGraphStylePublication)->trigger();
+        frame.updateCommandStates();
+        QVERIFY(action(cmd::kErrorBars)->isEnabled());
+        QVERIFY(!action(cmd::kGraphBackgroundColour)->isEnabled());
+        QVERIFY(!action(cmd::kBarColour)->isEnabled());
+        action(cmd::kErrorBars)->trigger();
+        QVERIFY(bars->errorBars());
+        QCOMPARE(bars->model().limits.size(), bars->model().bars.size());
+        QVERIFY(bars->model().limits[0].has_value());
+        action(cmd::kGraphStyleClassic)->trigger();
+    }
+
+    // Save As of every kind writes PNG, SVG and PDF besides JPEG and BMP.
+    void eachKindSavesPngSvgAndPdf() {
+        const std::array<std::pair<const char*, QByteArray>, 3> formats = {{
+            {"png", QByteArray("\x89PNG", 4)}, {"svg", QByteArray("<?xml")}, {"pdf", QByteArray("%PDF")}}};
+        for (int kind = 0; kind < 4; ++kind) {
+            auto* view = qobject_cast<CGraphView*>(open(graphOf(static_cast<GraphKind>(kind)))->view());
+            for (const auto& [extension, magic] : formats) {
+                const QString path = dataPath(QStringLiteral("kind%1.%2").arg(kind).arg(extension));
+                QVERIFY(view->requestSave(path));
+                paintNow(view);
+                QFile file(path);
+                QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+                QCOMPARE(file.read(magic.size()), magic);
+            }
+        }
+    }
+
+    // "Save for publication": millimetres at a resolution give the pixels width x dpi asks, typed
+    // pixels stay as typed, sizes no file could hold are refused, and the file has that size.
+    void saveForPublicationGivesTheSizeAsked() {
+        CPublicationSaveDlg dialog(FigureChoice{});
+        QCOMPARE(dialog.summary(), QStringLiteral("1004 x 768 pixels, 85.0 x 65.0 mm at 300 dpi"));
+        auto* width = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("width"));
+        dialog.findChild<QComboBox*>(QStringLiteral("resolution"))->setCurrentIndex(2);
+        QCOMPARE(dialog.choice().size.widthPixels(), 2008);
+        dialog.findChild<QComboBox*>(QStringLiteral("unit"))->setCurrentIndex(1);
+        QCOMPARE(width->value(), 2008.0);
+        width->setValue(1200);
+        QCOMPARE(dialog.choice().size.widthPixels(), 1200);
+        QVERIFY(dialog.choice().inPixels);
+        width->setValue(12000);
+        QVERIFY(dialog.summary().contains(QStringLiteral("10,000 pixels")));
+        dialog.findChild<QComboBox*>(QStringLiteral("format"))->setCurrentIndex(1);
+        width->setValue(1200);
+        QVERIFY(dialog.summary().startsWith(QStringLiteral("A page of 50.8 x 65.0 mm")));
+        QCOMPARE(CPublicationSaveDlg(dialog.choice()).choice(), dialog.choice());
+
+        auto* view = openView<CAgeView>(graphOf(GraphKind::AgeSpecific));
+        const QString png = dataPath(QStringLiteral("figure.png"));
+        QVERIFY(view->saveFigure(FigureSize{85.0, 65.0, 300}, png));
+        const QImage image(png);
+        QCOMPARE(image.size(), QSize(1004, 768));
+        QCOMPARE(image.dotsPerMeterX(), 11811); // 300 dpi
+        QCOMPARE(view->look(), GraphLook::Classic); // the window keeps its own look
     }
 };
 
