@@ -52,28 +52,24 @@ std::vector<std::string> CAgeSpecificRatesTable::columnHeaders() {
     return headers;
 }
 
+RateTableRows AgeSpecificRatesSettings::rows() const {
+    return {rowsAreRegistries, sex, fixedCancer, fixedRegistry, false};
+}
+
 void CAgeSpecificRatesTable::build(CIncidenceStore& store, const SelectionList& registries,
                                    const SelectionList& cancers) {
-    const AgeSpecificRatesSettings& s = m_settings;
-    m_rowItems = s.rowsAreRegistries ? registryItems(registries, registryGroupCount(store))
-                                     : cancerItems(cancers, s.sex, store);
+    const RateTableRows rows = m_settings.rows();
+    m_rowItems = rows.items(store, registries, cancers);
     m_title = buildTitle(store);
-    m_grid = labelledGrid(
-        m_title, columnHeaders(), m_rowItems,
-        [&](int item) {
-            return s.rowsAreRegistries ? registryLabel(store, item, false)
-                                       : cancerLabel(store, item);
-        },
-        [&](int item, int column) { return cellText(store, item, column); });
-    m_grid.setLabelColumnName(s.rowsAreRegistries ? "Registry name" : "Cancer label");
+    m_grid = rows.grid(store, m_title, columnHeaders(), m_rowItems,
+                       [&](int item, int column) { return cellText(store, item, column); });
 }
 
 std::string CAgeSpecificRatesTable::buildTitle(CIncidenceStore& store) const {
-    const AgeSpecificRatesSettings& s = m_settings;
-    std::string title = s.rowsAreRegistries ? cancerLabel(store, s.fixedCancer)
-                                            : registryLabel(store, s.fixedRegistry, false);
-    if (!(s.rowsAreRegistries && cancerIsSingleSex(store, s.fixedCancer))) {
-        title += s.sex == Sex::Male ? "-Male" : "-Female";
+    const RateTableRows rows = m_settings.rows();
+    std::string title = rows.subject(store);
+    if (rows.titleNamesSex(store)) {
+        title += m_settings.sex == Sex::Male ? "-Male" : "-Female";
     }
     return title;
 }

@@ -12,6 +12,7 @@
 namespace orvelan {
 
 class CIncidenceStore;
+struct RateTableRows;
 struct ReportBlock;
 
 /// What the report wizard hands to an age-specific rates table.
@@ -24,6 +25,8 @@ struct AgeSpecificRatesSettings {
 
     /// The settings a block of this kind asks for, for one sex.
     static AgeSpecificRatesSettings fromBlock(const ReportBlock& block, Sex sex);
+    /// The rows and their labels: registries without their periods.
+    RateTableRows rows() const;
 };
 
 class CAgeSpecificRatesTable {

@@ -19,6 +19,10 @@ SummaryRatesSettings SummaryRatesSettings::fromBlock(const ReportBlock& block, S
     return s;
 }
 
+RateTableRows SummaryRatesSettings::rows() const {
+    return {rowsAreRegistries, sex, fixedCancer, fixedRegistry, true};
+}
+
 CSummaryRatesTable::CSummaryRatesTable(const SummaryRatesSettings& settings)
     : m_settings(settings) {}
 
@@ -39,18 +43,11 @@ std::vector<std::string> CSummaryRatesTable::columnHeaders(const StandardChoice&
 
 void CSummaryRatesTable::build(CIncidenceStore& store, const SelectionList& registries,
                                const SelectionList& cancers) {
-    const SummaryRatesSettings& s = m_settings;
-    m_rowItems = s.rowsAreRegistries ? registryItems(registries, registryGroupCount(store))
-                                     : cancerItems(cancers, s.sex, store);
+    const RateTableRows rows = m_settings.rows();
+    m_rowItems = rows.items(store, registries, cancers);
     m_title = buildTitle(store);
-    m_grid = labelledGrid(
-        m_title, columnHeaders(s.standards), m_rowItems,
-        [&](int item) {
-            return s.rowsAreRegistries ? registryLabel(store, item, true)
-                                       : cancerLabel(store, item);
-        },
-        [&](int item, int column) { return cellText(store, item, column); });
-    m_grid.setLabelColumnName(s.rowsAreRegistries ? "Registry name" : "Cancer label");
+    m_grid = rows.grid(store, m_title, columnHeaders(m_settings.standards), m_rowItems,
+                       [&](int item, int column) { return cellText(store, item, column); });
     m_grid.setTitleNote(intervalMark());
 }
 
@@ -65,9 +62,9 @@ std::string CSummaryRatesTable::intervalMark() const {
 
 std::string CSummaryRatesTable::buildTitle(CIncidenceStore& store) const {
     const SummaryRatesSettings& s = m_settings;
-    std::string title = s.rowsAreRegistries ? cancerLabel(store, s.fixedCancer)
-                                            : registryLabel(store, s.fixedRegistry, true);
-    if (!(s.rowsAreRegistries && cancerIsSingleSex(store, s.fixedCancer))) {
+    const RateTableRows rows = s.rows();
+    std::string title = rows.subject(store);
+    if (rows.titleNamesSex(store)) {
         title += "-";
         title += sexLabel(s.sex, s.ageTo);
     }

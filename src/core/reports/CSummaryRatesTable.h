@@ -14,6 +14,7 @@
 namespace orvelan {
 
 class CIncidenceStore;
+struct RateTableRows;
 struct ReportBlock;
 
 /// What the report wizard hands to a summary rates table.
@@ -32,6 +33,8 @@ struct SummaryRatesSettings {
 
     /// The settings a block of this kind asks for, for one sex.
     static SummaryRatesSettings fromBlock(const ReportBlock& block, Sex sex);
+    /// The rows and their labels: registries with their periods.
+    RateTableRows rows() const;
 };
 
 class CSummaryRatesTable {

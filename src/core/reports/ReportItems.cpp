@@ -138,4 +138,34 @@ CTextGrid labelledGrid(const std::string& title, const std::vector<std::string>&
     return grid;
 }
 
+std::vector<int> RateTableRows::items(CIncidenceStore& store, const SelectionList& registries,
+                                      const SelectionList& cancers) const {
+    return rowsAreRegistries ? registryItems(registries, registryGroupCount(store))
+                             : cancerItems(cancers, sex, store);
+}
+
+std::string RateTableRows::subject(CIncidenceStore& store) const {
+    return rowsAreRegistries ? cancerLabel(store, fixedCancer)
+                             : registryLabel(store, fixedRegistry, registryYears);
+}
+
+bool RateTableRows::titleNamesSex(const CIncidenceStore& store) const {
+    return !(rowsAreRegistries && cancerIsSingleSex(store, fixedCancer));
+}
+
+CTextGrid RateTableRows::grid(CIncidenceStore& store, const std::string& title,
+                              const std::vector<std::string>& headings,
+                              const std::vector<int>& items,
+                              const std::function<std::string(int item, int column)>& cell) const {
+    CTextGrid grid = labelledGrid(
+        title, headings, items,
+        [&](int item) {
+            return rowsAreRegistries ? registryLabel(store, item, registryYears)
+                                     : cancerLabel(store, item);
+        },
+        cell);
+    grid.setLabelColumnName(rowsAreRegistries ? "Registry name" : "Cancer label");
+    return grid;
+}
+
 } // namespace orvelan

@@ -70,4 +70,26 @@ CTextGrid labelledGrid(const std::string& title, const std::vector<std::string>&
                        const std::function<std::string(int item)>& rowLabel,
                        const std::function<std::string(int item, int column)>& cell);
 
+/// The frame the age-specific and the summary rate tables share: rows of the selected registries
+/// under one fixed cancer, or of the selected cancers that occur in the table's sex under one
+/// fixed registry, each row labelled by its registry or cancer.
+struct RateTableRows {
+    bool rowsAreRegistries = true;
+    Sex sex = Sex::Male;
+    int fixedCancer = 0;
+    int fixedRegistry = 0;
+    bool registryYears = false; // registry labels with their period of registration
+
+    std::vector<int> items(CIncidenceStore& store, const SelectionList& registries,
+                           const SelectionList& cancers) const;
+    /// The fixed cancer's or registry's label, with which the table's title starts.
+    std::string subject(CIncidenceStore& store) const;
+    /// Whether the title names the sex: not for the registries of a cancer of one sex.
+    bool titleNamesSex(const CIncidenceStore& store) const;
+    /// The labelled grid of the rows, its label column named after them.
+    CTextGrid grid(CIncidenceStore& store, const std::string& title,
+                   const std::vector<std::string>& headings, const std::vector<int>& items,
+                   const std::function<std::string(int item, int column)>& cell) const;
+};
+
 } // namespace orvelan
