@@ -210,6 +210,13 @@ TEST_F(BadInputCli, GraphJsonTakesTheFilesSingleByteTextsAsLatin1) {
     GraphSettings made2;
     ASSERT_TRUE(CGraphTemplate::read(m_dir.file("t.GPH"), made2, 1, 0));
     EXPECT_EQ(made2.title, "Caf\xe9");
+    // Given before the kind, the title is kept all the same.
+    ASSERT_EQ(run({"template", "make", "--out", m_dir.file("before.GPH"), "--title", "Before",
+                   "curves", "--populations", "272", "--cancers", "0"})
+                  .exitCode,
+              0);
+    ASSERT_TRUE(CGraphTemplate::read(m_dir.file("before.GPH"), made2, 1, 0));
+    EXPECT_EQ(made2.title, "Before");
     const ProcessResult euro =
         run({"--json", "graph", "pie", "--population", "272", "--title", "10 \xe2\x82\xac"});
     EXPECT_EQ(euro.exitCode, 2);

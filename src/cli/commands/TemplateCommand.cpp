@@ -233,7 +233,7 @@ void registerTemplateCommand(CLI::App& app, CliContext& context) {
                 "buttons do");
     maker->add_option("--out", make->out, "The FILE.RPT or FILE.GPH to write")->required();
     maker->add_option("--title", make->title,
-                      "Title: only graph templates keep one (give it after the graph kind)");
+                      "Title: only graph templates keep one");
     addReportChoiceOptions(*maker, make->report);
     maker->fallthrough();
     // Graph templates: `template make --out FILE.GPH KIND` with the options of `graph KIND`.
@@ -258,7 +258,12 @@ void registerTemplateCommand(CLI::App& app, CliContext& context) {
         restoreAtEachParse(*command, graph);
         const GraphKind graphKind = kind.kind;
         command->callback([&context, make, graphKind, graph] {
-            makeGraphTemplate(context, make->out, graphKind, *graph);
+            // A --title given before the kind is the graph's too; one after it wins.
+            GraphOptions options = *graph;
+            if (options.title.empty()) {
+                options.title = make->title;
+            }
+            makeGraphTemplate(context, make->out, graphKind, options);
         });
     }
     restoreAtEachParse(*maker, make);
