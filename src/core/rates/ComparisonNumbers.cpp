@@ -38,6 +38,9 @@ void appendRateRatio(std::string& out, const std::string& method, double rr, dou
                      double se) {
     // As the dialog: the interval needs a ratio above 0 and its standard error.
     const bool interval = rr > 0.0 && se >= 0.0;
+    // The figure lines keep their empty fields packed, as the file's columns (clang-format would
+    // give each field a line of its own).
+    // clang-format off
     append(out, {"Rate ratio (RR): " + method, "", when(rr >= 0.0, rr), {},
                  when(interval, std::exp(logRr - 1.96 * se)),
                  when(interval, std::exp(logRr + 1.96 * se)), {}, {}, {}});
@@ -48,12 +51,14 @@ void appendRateRatio(std::string& out, const std::string& method, double rr, dou
 void appendTest(std::string& out, std::string_view name, double p, double chi2, int df) {
     append(out, {std::string(name), "", {}, {}, {}, {}, when(chi2 > 0.0, chi2),
                  when(df >= 0, df), when(p >= 0.0, p)});
+    // clang-format on
 }
 
 } // namespace
 
 std::string comparisonNumbersCsv(const CurvePair& pair, const ComparisonTexts& texts) {
     std::string out = "figure,curve,value,standard error,lower,upper,chi2,df,p\n";
+    // clang-format off
     append(out, {"Age range", texts.ageRange, {}, {}, {}, {}, {}, {}, {}});
     append(out, {"ASR (World): reference", texts.reference, when(pair.asrRef >= 0.0, pair.asrRef),
                  when(pair.asrRef >= 0.0, pair.seRef), {}, {}, {}, {}, {}});
@@ -63,6 +68,7 @@ std::string comparisonNumbersCsv(const CurvePair& pair, const ComparisonTexts& t
     append(out, {"ASR ratio: comparison / reference", "",
                  when(pair.asrRef > 0.0 && pair.asrComp >= 0.0, pair.asrComp / pair.asrRef), {},
                  {}, {}, {}, {}, {}});
+    // clang-format on
     appendRateRatio(out, std::string(kRateRatioRows[0]), pair.rrMH, pair.logRrMH,
                     pair.seLogRrMH);
     appendRateRatio(out, std::string(kRateRatioRows[1]), pair.rrML, pair.logRrML,
