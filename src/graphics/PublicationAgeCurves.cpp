@@ -1,12 +1,10 @@
-#include "graphics/CAgeCurvesPainter.h"
-
 #include "core/graphs/AgeCurvesModel.h"
+#include "graphics/CAgeCurvesPainter.h"
 #include "graphics/CoreText.h"
 #include "graphics/GraphStyle.h"
 #include "graphics/PublicationCurvePlot.h"
 
 #include <QStringList>
-
 #include <algorithm>
 #include <cmath>
 

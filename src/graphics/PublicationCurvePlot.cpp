@@ -6,7 +6,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
-
 #include <algorithm>
 #include <cmath>
 

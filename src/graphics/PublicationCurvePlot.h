@@ -8,7 +8,6 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
-
 #include <array>
 #include <optional>
 #include <string_view>

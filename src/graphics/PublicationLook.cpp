@@ -4,7 +4,6 @@
 
 #include <QFontDatabase>
 #include <QStringList>
-
 #include <algorithm>
 #include <cmath>
 

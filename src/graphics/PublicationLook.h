@@ -10,15 +10,15 @@ namespace orvelan {
 
 struct PublicationMetrics {
     double pixelsPerPoint = 1.0;
-    double tickFontPx = 0.0;   // tick labels and legend entries
-    double titleFontPx = 0.0;  // axis titles
+    double tickFontPx = 0.0;    // tick labels and legend entries
+    double titleFontPx = 0.0;   // axis titles
     double headingFontPx = 0.0; // the graph's own title
-    double dataLinePx = 0.0;   // curves, whiskers
-    double axisLinePx = 0.0;   // axes and ticks
+    double dataLinePx = 0.0;    // curves, whiskers
+    double axisLinePx = 0.0;    // axes and ticks
     double gridLinePx = 0.0;
     double tickLengthPx = 0.0;
-    double markerPx = 0.0;     // marker width
-    double marginPx = 0.0;     // the figure's outer margin
+    double markerPx = 0.0; // marker width
+    double marginPx = 0.0; // the figure's outer margin
 
     friend bool operator==(const PublicationMetrics&, const PublicationMetrics&) = default;
 };

@@ -1,6 +1,5 @@
-#include "graphics/CTwoCurvePainter.h"
-
 #include "core/graphs/TwoCurveModel.h"
+#include "graphics/CTwoCurvePainter.h"
 #include "graphics/CoreText.h"
 #include "graphics/PublicationCurvePlot.h"
 

@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
-
 #include <cmath>
 #include <string>
 

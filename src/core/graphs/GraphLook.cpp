@@ -2,7 +2,6 @@
 
 #include "core/io/CIniFile.h"
 
-
 namespace orvelan {
 
 std::optional<GraphLook> parseGraphLook(std::string_view name) {

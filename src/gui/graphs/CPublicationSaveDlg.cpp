@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <array>
 #include <cmath>
 
@@ -103,8 +102,7 @@ CPublicationSaveDlg::CPublicationSaveDlg(const FigureChoice& start, QWidget* par
 }
 
 double CPublicationSaveDlg::millimetres(const QDoubleSpinBox* field) const {
-    return m_inPixels ? field->value() / m_dpi->currentData().toInt() * kMmPerInch
-                      : field->value();
+    return m_inPixels ? field->value() / m_dpi->currentData().toInt() * kMmPerInch : field->value();
 }
 
 FigureChoice CPublicationSaveDlg::choice() const {
@@ -170,8 +168,8 @@ std::optional<FigureChoice> CPublicationSaveDlg::ask(QWidget* parent, const Figu
 QString CPublicationSaveDlg::filterOf(const std::string& extension) {
     for (const Format& format : kFormats) {
         if (extension == format.extension) {
-            return QStringLiteral("%1 (*%2)").arg(QLatin1String(format.name),
-                                                 QLatin1String(format.extension));
+            return QStringLiteral("%1 (*%2)")
+                .arg(QLatin1String(format.name), QLatin1String(format.extension));
         }
     }
     return filterOf(".png");

@@ -4,7 +4,6 @@
 #include "core/io/CIniFile.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <tuple>
 
