@@ -89,13 +89,13 @@ GraphSettings tenCurves() {
         selectPopulation(s, population * 40);
     }
     s.cancers[34] = 34;
-    s.sex = 2;
+    s.sex = Sex::Both;
     return s;
 }
 
 GraphSettings everyRegistry() {
     GraphSettings s;
-    s.kind = 1;
+    s.kind = GraphKind::BarChart;
     s.cancer = 34;
     for (int population = 0; population < kPopulationCount; ++population) {
         selectPopulation(s, population);

@@ -61,7 +61,7 @@ void fillCurves(CliContext& context, const GraphOptions& options, GraphSettings&
     if (options.populations.empty() || options.cancers.empty()) {
         throw usageError("graph curves needs --populations and --cancers");
     }
-    s.sex = indexOf(parseSex(options.sex, true));
+    s.sex = parseSex(options.sex, true);
     selectPopulations(context, s.registries, options.populations);
     selectCancers(context, s.cancers, options.cancers);
     s.lineThickness = options.thick ? 1 : 0;
@@ -76,8 +76,8 @@ void fillBars(CliContext& context, const GraphOptions& options, GraphSettings& s
         throw usageError("--rate-kind must be 0-5");
     }
     const Sex sex = parseSex(options.sex, false);
-    s.sex = indexOf(sex);
-    s.rateKind = options.rateKind;
+    s.sex = sex;
+    s.rateKind = static_cast<RateKind>(options.rateKind);
     context.checkAgeRange(options.ageFrom, options.ageTo);
     s.ageFrom = options.ageFrom;
     s.ageTo = options.ageTo;
@@ -85,7 +85,7 @@ void fillBars(CliContext& context, const GraphOptions& options, GraphSettings& s
         if (options.cancer < 0 || options.populations.empty()) {
             throw usageError("graph bars --type cancer needs --cancer and --populations");
         }
-        s.barChartType = static_cast<int>(BarChartType::Cancer);
+        s.barChartType = BarChartType::Cancer;
         s.cancer = context.checkCancer(options.cancer);
         checkSexSite(context, s.cancer, sex);
         selectPopulations(context, s.registries, options.populations);
@@ -93,7 +93,7 @@ void fillBars(CliContext& context, const GraphOptions& options, GraphSettings& s
         if (options.population < 0 || options.cancers.empty()) {
             throw usageError("graph bars --type registry needs --population and --cancers");
         }
-        s.barChartType = static_cast<int>(BarChartType::Registry);
+        s.barChartType = BarChartType::Registry;
         s.population = context.checkPopulation(options.population);
         selectCancers(context, s.cancers, options.cancers);
     }
@@ -104,7 +104,7 @@ void fillPie(CliContext& context, const GraphOptions& options, GraphSettings& s)
         throw usageError("graph pie needs --population");
     }
     s.population = context.checkPopulation(options.population);
-    s.sex = indexOf(parseSex(options.sex, false));
+    s.sex = parseSex(options.sex, false);
     context.checkAgeRange(options.ageFrom, options.ageTo);
     s.ageFrom = options.ageFrom;
     s.ageTo = options.ageTo;
@@ -187,7 +187,7 @@ void addPyramidOptions(CLI::App& command, GraphOptions& options) {
 
 GraphSettings makeGraphSettings(CliContext& context, GraphKind kind, const GraphOptions& options) {
     GraphSettings settings;
-    settings.kind = static_cast<int>(kind);
+    settings.kind = kind;
     switch (kind) {
     case GraphKind::AgeSpecific:
         fillCurves(context, options, settings);

@@ -27,7 +27,7 @@ struct GraphOptions {
     std::string barType = "cancer"; // cancer, registry
     int cancer = -1;
     int population = -1;
-    int rateKind = static_cast<int>(RateKind::AsrWorld);
+    int rateKind = indexOf(RateKind::AsrWorld);
     int ageFrom = 0;
     int ageTo = kTopAgeGroup;
     // Pie chart and pyramid.

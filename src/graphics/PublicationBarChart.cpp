@@ -57,7 +57,7 @@ QString barWhiskerNote(const BarChartModel& model) {
                                          [](const auto& limits) { return limits.has_value(); })) {
         return {};
     }
-    const auto kind = static_cast<RateKind>(std::clamp(model.rateKind, 0, kRateKindCount - 1));
+    const RateKind kind = std::clamp(model.rateKind, RateKind::CrudeRate, RateKind::NumberOfCases);
     const IntervalMethod method =
         intervalMethodFor(model.intervals->method, intervalFigureOf(kind));
     return fromCoreText(formatText("Error bars: %d%% confidence intervals, %s",
@@ -90,8 +90,7 @@ void planBarRows(BarPlan& plan, const BarChartModel& model, const GraphStyle& st
     }
     plan.pitch = plan.shown > 0 ? std::min(room / plan.shown, kBarRowMaxLines * h) : 0.0;
     if (plan.shown < count && plan.shown > 0) {
-        const char* what =
-            model.type == static_cast<int>(BarChartType::Cancer) ? "registries" : "cancers";
+        const char* what = model.type == BarChartType::Cancer ? "registries" : "cancers";
         plan.notes.push_back(
             fromCoreText(formatText("%d of %d %s shown", plan.shown, count, what)));
     }

@@ -164,10 +164,10 @@ TEST_F(GraphCli, BarPieAndPyramidJson) {
 
 TEST_F(GraphCli, TemplateDrawsItsKindWithItsChoices) {
     GraphSettings settings;
-    settings.kind = 1;
-    settings.barChartType = 1;
+    settings.kind = GraphKind::BarChart;
+    settings.barChartType = BarChartType::Registry;
     settings.population = 0;
-    settings.rateKind = 5;
+    settings.rateKind = RateKind::NumberOfCases;
     settings.cancers[kStomach] = kStomach;
     settings.cancers[kLung] = kLung;
     settings.title = "From a template";
@@ -177,7 +177,7 @@ TEST_F(GraphCli, TemplateDrawsItsKindWithItsChoices) {
     ASSERT_EQ(model["bars"].size(), 2u);
     EXPECT_EQ(model["bars"][1]["key"], kStomach);
 
-    settings.kind = 7;
+    settings.kind = static_cast<GraphKind>(7);
     ASSERT_TRUE(CGraphTemplate::write(m_dir.file("odd.GPH"), settings, 0, 0));
     EXPECT_EQ(run({"template", m_dir.file("odd.GPH")}).exitCode, 2);
     EXPECT_EQ(run({"template", m_dir.file("missing.GPH")}).exitCode, 1);

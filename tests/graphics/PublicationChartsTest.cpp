@@ -43,11 +43,11 @@ QString overlappingPair(const std::vector<QRectF>& boxes) {
     return {};
 }
 
-BarChartModel barsOf(int count, int type) {
+BarChartModel barsOf(int count, BarChartType type = BarChartType::Cancer) {
     BarChartModel model;
     model.title = "Cancer bar chart, Stomach.";
     model.type = type;
-    model.rateKind = static_cast<int>(RateKind::AsrWorld);
+    model.rateKind = RateKind::AsrWorld;
     for (int i = 0; i < count; ++i) {
         const double value = 25000.0 / (i + 1);
         model.bars.push_back({i, "  Registry number " + std::to_string(i), value, value});
@@ -80,7 +80,7 @@ class PublicationChartsTest : public QObject {
     void manyBarsKeepTheirLabelsApartAndNameTheLeftOut() {
         QImage image = chartCanvas(2008, 2598);
         QPainter painter(&image);
-        const BarChartModel model = barsOf(229, static_cast<int>(BarChartType::Cancer));
+        const BarChartModel model = barsOf(229);
         const BarChartGeometry geometry =
             CBarChartPainter::paint(painter, image.size(), model, publicationChartStyle(170.0));
         painter.end();
@@ -103,13 +103,16 @@ class PublicationChartsTest : public QObject {
     void theNoteNamesWhatIsLeftOutOnlyWhenBarsAreLeftOut() {
         struct Case {
             int bars;
-            int type;
+            BarChartType type;
             int height;
             bool leftOut;
             int fixedRows; // a printout's rows of the screen; never more than fit
         };
-        for (const Case& c : {Case{30, 1, 400, true, -1}, Case{30, 1, 400, true, 30},
-                              Case{5, 1, 768, false, -1}, Case{30, 0, 2200, false, -1}}) {
+        constexpr BarChartType kRegistry = BarChartType::Registry;
+        for (const Case& c :
+             {Case{30, kRegistry, 400, true, -1}, Case{30, kRegistry, 400, true, 30},
+              Case{5, kRegistry, 768, false, -1},
+              Case{30, BarChartType::Cancer, 2200, false, -1}}) {
             QImage image = chartCanvas(1004, c.height);
             QPainter painter(&image);
             GraphStyle style = publicationChartStyle(85.0);
@@ -127,7 +130,7 @@ class PublicationChartsTest : public QObject {
     }
 
     void whiskersReachTheUpperLimitWhereABarHasLimits() {
-        BarChartModel model = barsOf(3, 0);
+        BarChartModel model = barsOf(3);
         model.intervals = IntervalChoice{};
         model.limits = {Interval{20000.0, 30000.0}, std::nullopt, Interval{6000.0, 9000.0}};
         QImage image = chartCanvas(1004, 768);
@@ -202,7 +205,7 @@ class PublicationChartsTest : public QObject {
         QPainter painter(&image);
         const GraphStyle style = publicationChartStyle();
         QCOMPARE(CBarChartPainter::paint(painter, image.size(), BarChartModel{}, style).shown, 0);
-        QCOMPARE(CBarChartPainter::paint(painter, image.size(), barsOf(1, 0), style).shown, 1);
+        QCOMPARE(CBarChartPainter::paint(painter, image.size(), barsOf(1), style).shown, 1);
         QVERIFY(CPieChartPainter::paint(painter, image.size(), PieChartModel{}, style)
                     .labelBoxes.empty());
         QCOMPARE(

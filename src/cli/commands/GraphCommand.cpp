@@ -190,7 +190,7 @@ nlohmann::json pyramidJson(const PyramidModel& model) {
 GraphModel computeModel(CIncidenceStore& store, const GraphSettings& settings,
                         const StandardChoice& standards,
                         const std::optional<IntervalChoice>& intervals) {
-    switch (static_cast<GraphKind>(settings.kind)) {
+    switch (settings.kind) {
     case GraphKind::AgeSpecific: {
         AgeCurvesModel model = computeAgeCurves(store, settings);
         if (model.tooManyCurves()) {
@@ -218,7 +218,7 @@ GraphModel computeModel(CIncidenceStore& store, const GraphSettings& settings,
     case GraphKind::Pyramid:
         return computePyramid(store, settings);
     default:
-        throw usageError("unknown graph kind " + std::to_string(settings.kind));
+        throw usageError("unknown graph kind " + std::to_string(indexOf(settings.kind)));
     }
 }
 
@@ -271,7 +271,7 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
         }
         if (!isGraphKind(settings.kind)) {
             throw usageError("template " + request.templatePath + " has no graph kind (" +
-                             std::to_string(settings.kind) + ")");
+                             std::to_string(indexOf(settings.kind)) + ")");
         }
         if (!request.options.title.empty()) {
             settings.title = titleArgument(request.options.title);
@@ -281,8 +281,8 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
     }
     std::optional<IntervalChoice> intervals;
     if (request.intervals.given()) {
-        intervals = request.intervals.choice(
-            {intervalFigureOf(static_cast<RateKind>(settings.rateKind))}, "the bars' rate");
+        intervals =
+            request.intervals.choice({intervalFigureOf(settings.rateKind)}, "the bars' rate");
     }
     const GraphModel model =
         computeModel(store, settings, request.standards.choice(), intervals);

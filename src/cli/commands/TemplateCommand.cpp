@@ -132,12 +132,16 @@ void showGraph(CliContext& context, const std::string& path) {
         !read.ok()) {
         throw dataError(read.message);
     }
-    const std::vector<Field> fields = {
-        {"kind", s.kind},           {"bar_chart_type", s.barChartType},
-        {"cancer", s.cancer},       {"population", s.population},
-        {"age_from", s.ageFrom},    {"age_to", s.ageTo},
-        {"rate_kind", s.rateKind},  {"sex", s.sex},
-        {"reserved1", s.reserved1}, {"reserved2", s.reserved2}};
+    const std::vector<Field> fields = {{"kind", indexOf(s.kind)},
+                                       {"bar_chart_type", indexOf(s.barChartType)},
+                                       {"cancer", s.cancer},
+                                       {"population", s.population},
+                                       {"age_from", s.ageFrom},
+                                       {"age_to", s.ageTo},
+                                       {"rate_kind", indexOf(s.rateKind)},
+                                       {"sex", indexOf(s.sex)},
+                                       {"reserved1", s.reserved1},
+                                       {"reserved2", s.reserved2}};
     const auto type = CGraphTemplate::typeName(s.kind);
     if (context.json) {
         printJson(context, path, type, fields, s.registries, s.cancers, &s.title);

@@ -61,6 +61,8 @@ constexpr std::optional<Sex> sexFromIndex(int index) {
     }
     return static_cast<Sex>(index);
 }
+/// The sex itself when it is one of the three; nullopt for a stored value outside 0-2.
+constexpr std::optional<Sex> knownSex(Sex sex) { return sexFromIndex(indexOf(sex)); }
 
 enum class RateKind : int {
     CrudeRate = 0,
@@ -71,6 +73,13 @@ enum class RateKind : int {
     NumberOfCases = 5,
 };
 inline constexpr int kRateKindCount = 6;
+/// The index a rate kind has in files, combo boxes and label tables; a stored value outside 0-5
+/// is kept as it is.
+constexpr int indexOf(RateKind kind) { return static_cast<int>(kind); }
+/// Whether a stored rate kind is one of the six.
+constexpr bool isRateKind(RateKind kind) {
+    return kind >= RateKind::CrudeRate && kind <= RateKind::NumberOfCases;
+}
 
 /// Selects a table of the weights provider: 1 World, 2 European, 9 the third standard,
 /// 3 and 4 the five-year widths of cumulative rates.
@@ -93,6 +102,7 @@ std::string_view columnHeading(int index);
 std::string_view sexLabel(Sex sex, int to);
 /// Label of a rate kind 0-5 ("Crude rate", ..., "Number of cases").
 std::string_view rateKindLabel(int rateKind);
+inline std::string_view rateKindLabel(RateKind kind) { return rateKindLabel(indexOf(kind)); }
 
 /// Text appended to a title for an age range: " (All ages)", " (age 85+)", " (age  0-64)".
 std::string ageRangeSuffix(int from, int to);

@@ -15,12 +15,12 @@ constexpr int kLastListSlot = kSelectionListSize - 2; // slot 320 is not read
 constexpr double kPer100000 = 100000.0;
 
 /// The sexes a cancer gives curves for under a sex setting, male first.
-std::vector<Sex> curveSexes(const SexApplicability& applies, int sexSetting) {
+std::vector<Sex> curveSexes(const SexApplicability& applies, Sex sexSetting) {
     std::vector<Sex> sexes;
-    if (applies.males && sexSetting != indexOf(Sex::Female)) {
+    if (applies.males && sexSetting != Sex::Female) {
         sexes.push_back(Sex::Male);
     }
-    if (applies.females && sexSetting != indexOf(Sex::Male)) {
+    if (applies.females && sexSetting != Sex::Male) {
         sexes.push_back(Sex::Female);
     }
     return sexes;
@@ -76,7 +76,7 @@ void buildLabels(CIncidenceStore& store, AgeCurvesModel& model) {
         if (model.cancerCount > 1) {
             appendPart(label, store.cancerLabel(curve.cancer));
         }
-        if (model.sexSetting == indexOf(Sex::Both)) {
+        if (model.sexSetting == Sex::Both) {
             const SexApplicability applies = sexApplicability(store, curve.cancer);
             const bool sexSpecific = applies.maleOnly() || applies.femaleOnly();
             if (!(sexSpecific && model.cancerCount > 1)) {

@@ -31,7 +31,7 @@ struct AgeCurvesModel {
     static constexpr double kNoSmallestRate = 99999.9;
 
     std::string title;
-    int sexSetting = 0;           // the template's sex: 0, 1 or 2 (both sexes)
+    Sex sexSetting = Sex::Male;   // the template's sex, any stored value kept
     std::vector<AgeCurve> curves; // at most kMaxCurves
     /// Curves the selection asks for; more than kMaxCurves are not built.
     int requestedCurves = 0;

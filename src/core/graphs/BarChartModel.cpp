@@ -43,8 +43,8 @@ void sortCandidates(Candidates& candidates) {
 void fillCandidates(CIncidenceStore& store, const GraphSettings& s,
                     const StandardChoice& standards, Candidates& candidates) {
     // A template's sex outside 0-2 loads nothing, so every bar stays empty.
-    const std::optional<Sex> sex = sexFromIndex(s.sex);
-    if (s.barChartType == static_cast<int>(BarChartType::Cancer)) {
+    const std::optional<Sex> sex = knownSex(s.sex);
+    if (s.barChartType == BarChartType::Cancer) {
         const int lastSlot = kRegistryRowCount - 1 + registryGroupCount(store);
         for (int slot = 0; slot <= lastSlot && slot < kCandidateCount; ++slot) {
             const int value = s.registries[static_cast<std::size_t>(slot)];
@@ -77,20 +77,19 @@ void fillCandidates(CIncidenceStore& store, const GraphSettings& s,
 }
 
 bool loadBarSeries(CIncidenceStore& store, const GraphSettings& s, int key) {
-    const std::optional<Sex> sex = sexFromIndex(s.sex);
+    const std::optional<Sex> sex = knownSex(s.sex);
     if (!sex) {
         return false;
     }
-    return s.barChartType == static_cast<int>(BarChartType::Cancer)
-               ? store.load(key, s.cancer, *sex)
-               : store.load(s.population, key, *sex);
+    return s.barChartType == BarChartType::Cancer ? store.load(key, s.cancer, *sex)
+                                                  : store.load(s.population, key, *sex);
 }
 
 /// Limits of the loaded series' figure as barValue computes it.
 std::optional<Interval> loadedBarLimits(CIncidenceStore& store, const GraphSettings& s,
                                         const IntervalChoice& choice,
                                         const StandardChoice& standards) {
-    if (s.rateKind == static_cast<int>(RateKind::NumberOfCases)) {
+    if (s.rateKind == RateKind::NumberOfCases) {
         // The bar's count leaves out unknown ages, which the engine's count over all ages
         // keeps: its limits are taken from the bar's own count.
         if (intervalMethodFor(choice.method, IntervalFigure::Cases) != IntervalMethod::Exact ||
@@ -99,11 +98,11 @@ std::optional<Interval> loadedBarLimits(CIncidenceStore& store, const GraphSetti
         }
         return exactPoissonLimits(store.numberOfCasesResult(), choice.level);
     }
-    if (s.rateKind < 0 || s.rateKind >= kRateKindCount) {
+    if (!isRateKind(s.rateKind)) {
         return std::nullopt;
     }
-    const RateWithInterval rate = computeRateWithInterval(
-        store, static_cast<RateKind>(s.rateKind), s.ageFrom, s.ageTo, choice, standards);
+    const RateWithInterval rate =
+        computeRateWithInterval(store, s.rateKind, s.ageFrom, s.ageTo, choice, standards);
     if (!rate.interval.ok) {
         return std::nullopt;
     }
@@ -112,13 +111,13 @@ std::optional<Interval> loadedBarLimits(CIncidenceStore& store, const GraphSetti
 
 } // namespace
 
-std::string valueAxisTitle(int rateKind) {
+std::string valueAxisTitle(RateKind rateKind) {
     switch (rateKind) {
-    case static_cast<int>(RateKind::CumulativeRate):
+    case RateKind::CumulativeRate:
         return "Cumulative rate (%)";
-    case static_cast<int>(RateKind::CumulativeRisk):
+    case RateKind::CumulativeRisk:
         return "Cumulative risk (%)";
-    case static_cast<int>(RateKind::NumberOfCases):
+    case RateKind::NumberOfCases:
         return "Number of cases";
     default:
         return "Rate per 100,000 person-years";
@@ -127,21 +126,19 @@ std::string valueAxisTitle(int rateKind) {
 
 std::string BarChartModel::statusText(std::size_t bar) const {
     const Bar& b = bars.at(bar);
-    return rateKind == static_cast<int>(RateKind::NumberOfCases)
-               ? formatText("%s: %.0f", b.label.c_str(), b.value)
-               : formatText("%s: %.2f", b.label.c_str(), b.value);
+    return rateKind == RateKind::NumberOfCases ? formatText("%s: %.0f", b.label.c_str(), b.value)
+                                               : formatText("%s: %.2f", b.label.c_str(), b.value);
 }
 
-double barValue(CIncidenceStore& store, int rateKind, int from, int to,
+double barValue(CIncidenceStore& store, RateKind rateKind, int from, int to,
                 const StandardChoice& standards) {
-    if (rateKind == static_cast<int>(RateKind::NumberOfCases)) {
+    if (rateKind == RateKind::NumberOfCases) {
         return store.numberOfCases(from, to) == 0 ? store.numberOfCasesResult() : -1.0;
     }
-    if (rateKind < 0 || rateKind >= kRateKindCount) {
+    if (!isRateKind(rateKind)) {
         return -1.0;
     }
-    const auto kind = static_cast<RateKind>(rateKind);
-    return store.computeRate(kind, from, to, standards.weightsFor(kind)).value;
+    return store.computeRate(rateKind, from, to, standards.weightsFor(rateKind)).value;
 }
 
 void chooseMultiplier(double largest, double& multiplier, std::string& caption) {
@@ -169,9 +166,9 @@ BarChartModel computeBarChart(CIncidenceStore& store, const GraphSettings& setti
                               const std::optional<IntervalChoice>& intervals) {
     BarChartModel model;
     model.title = settings.title;
-    if (settings.rateKind >= 0 && settings.rateKind < kRateKindCount) {
-        const auto kind = static_cast<RateKind>(settings.rateKind);
-        const std::string_view label = rateKindLabel(settings.rateKind);
+    if (isRateKind(settings.rateKind)) {
+        const RateKind kind = settings.rateKind;
+        const std::string_view label = rateKindLabel(kind);
         if (const auto at = model.title.find(label);
             standards.weightsFor(kind) != nullptr && at != std::string::npos) {
             model.title.replace(at, label.size(), rateKindHeading(kind, standards));
@@ -190,7 +187,7 @@ BarChartModel computeBarChart(CIncidenceStore& store, const GraphSettings& setti
     if (model.bars.empty()) {
         return model;
     }
-    const bool registryChart = settings.barChartType == static_cast<int>(BarChartType::Registry);
+    const bool registryChart = settings.barChartType == BarChartType::Registry;
     for (Bar& bar : model.bars) {
         bar.label = registryChart ? store.cancerLabel(bar.key)
                                   : store.populationLabelByNumber(bar.key, false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/graphs/GraphSettings.h"
 #include "core/graphs/NiceScale.h"
 #include "core/rates/ConfidenceLimits.h"
 #include "core/rates/IntervalMethod.h"
@@ -14,7 +15,6 @@
 namespace orvelan {
 
 class CIncidenceStore;
-struct GraphSettings;
 
 struct Bar {
     int key = 0; // population number (cancer bar chart) or cancer number (registry bar chart)
@@ -27,8 +27,8 @@ struct BarChartModel {
     static constexpr std::size_t kMaxLabelLength = 131;
 
     std::string title;
-    int type = 0;     // BarChartType
-    int rateKind = 1; // RateKind
+    BarChartType type = BarChartType::Cancer;
+    RateKind rateKind = RateKind::AsrWorld;
     std::vector<Bar> bars;
     double multiplier = 1.0;
     std::string caption; // "(x 100)", "(tens)", ... or empty
@@ -46,7 +46,7 @@ struct BarChartModel {
 /// The value of the loaded series for a rate kind 0-5 over from..to; -1 when it cannot be
 /// computed. The number of cases never counts unknown ages.
 /// An ASR kind is standardised to its standard of the choice.
-double barValue(CIncidenceStore& store, int rateKind, int from, int to,
+double barValue(CIncidenceStore& store, RateKind rateKind, int from, int to,
                 const StandardChoice& standards = classicStandards());
 
 /// Multiplier and caption for the largest value: x 10 to x 10000 below 1, 1 below 10000,
@@ -55,7 +55,7 @@ void chooseMultiplier(double largest, double& multiplier, std::string& caption);
 
 /// The value axis title of a rate kind, in its unit: "Rate per 100,000 person-years",
 /// "Cumulative rate (%)", "Cumulative risk (%)", "Number of cases".
-std::string valueAxisTitle(int rateKind);
+std::string valueAxisTitle(RateKind rateKind);
 
 /// Builds the bars; empty bars mean no value was positive and the chart cannot be drawn. An ASR
 /// against a standard other than the classic one is named in the title in place of the kind.

@@ -14,20 +14,36 @@ namespace orvelan {
 
 namespace {
 
-std::array<int*, CGraphTemplate::kHeaderWords> headerFields(GraphSettings& s) {
-    return {&s.kind,  &s.barChartType, &s.cancer, &s.population, &s.ageFrom,
-            &s.ageTo, &s.rateKind,     &s.sex,    &s.reserved1,  &s.reserved2};
+using HeaderWords = std::array<int, CGraphTemplate::kHeaderWords>;
+
+// The codes go through their underlying int both ways, so that a word outside the known values
+// (a kind 7, a rate kind 9) reads and writes back unchanged.
+HeaderWords headerWords(const GraphSettings& s) {
+    return {indexOf(s.kind), indexOf(s.barChartType), s.cancer,       s.population, s.ageFrom,
+            s.ageTo,         indexOf(s.rateKind),     indexOf(s.sex), s.reserved1,  s.reserved2};
+}
+
+void setHeaderWords(GraphSettings& s, const HeaderWords& words) {
+    s.kind = static_cast<GraphKind>(words[0]);
+    s.barChartType = static_cast<BarChartType>(words[1]);
+    s.cancer = words[2];
+    s.population = words[3];
+    s.ageFrom = words[4];
+    s.ageTo = words[5];
+    s.rateKind = static_cast<RateKind>(words[6]);
+    s.sex = static_cast<Sex>(words[7]);
+    s.reserved1 = words[8];
+    s.reserved2 = words[9];
 }
 
 } // namespace
 
 std::string CGraphTemplate::encode(const GraphSettings& settings, int registryGroupCount,
                                    int cancerGroupCount) {
-    GraphSettings copy = settings;
     std::string bytes;
     bytes.reserve(kFileSize);
-    for (const int* field : headerFields(copy)) {
-        appendInt32(bytes, *field);
+    for (const int word : headerWords(settings)) {
+        appendInt32(bytes, word);
     }
     appendSelectionList(bytes, boundedRegistries(settings.registries, registryGroupCount));
     appendSelectionList(bytes, boundedCancers(settings.cancers, cancerGroupCount));
@@ -51,10 +67,12 @@ IoResult CGraphTemplate::decode(std::string_view bytes, GraphSettings& settings,
     }
     GraphSettings loaded = settings;
     std::size_t offset = 0;
-    for (int* field : headerFields(loaded)) {
-        *field = readInt32(bytes, offset);
+    HeaderWords words{};
+    for (int& word : words) {
+        word = readInt32(bytes, offset);
         offset += 4;
     }
+    setHeaderWords(loaded, words);
     loaded.registries = boundedRegistries(readSelectionList(bytes, offset), registryGroupCount);
     offset += 4 * static_cast<std::size_t>(kSelectionListSize);
     loaded.cancers = boundedCancers(readSelectionList(bytes, offset), cancerGroupCount);
@@ -87,19 +105,21 @@ IoResult CGraphTemplate::read(const std::string& path, GraphSettings& settings,
     return {};
 }
 
-std::string CGraphTemplate::typeName(int kind) {
+std::string CGraphTemplate::typeName(GraphKind kind) {
     switch (kind) {
-    case 0:
+    case GraphKind::AgeSpecific:
         return "Age-specific";
-    case 1:
+    case GraphKind::BarChart:
         return "Bar chart";
-    case 2:
+    case GraphKind::PieChart:
         return "Pie chart";
-    case 3:
+    case GraphKind::Pyramid:
         return "Population pyramid";
     default:
-        return "Unknown kind (" + std::to_string(kind) + ")";
+        return "Unknown kind (" + std::to_string(indexOf(kind)) + ")";
     }
 }
+
+std::string CGraphTemplate::typeName(int kind) { return typeName(static_cast<GraphKind>(kind)); }
 
 } // namespace orvelan

@@ -41,6 +41,8 @@ class CGraphTemplate {
 
     /// "Type" column of the template list: "Age-specific", "Bar chart", "Pie chart",
     /// "Population pyramid", or "Unknown kind (7)" for a kind that is no graph.
+    static std::string typeName(GraphKind kind);
+    /// The same for the first word of a template file, as the template list reads it.
     static std::string typeName(int kind);
 };
 

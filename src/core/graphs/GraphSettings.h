@@ -19,13 +19,18 @@ enum class GraphKind : int {
 };
 
 /// Whether a stored kind names one of the four graphs (neither UseTemplate nor an unknown value).
-constexpr bool isGraphKind(int kind) {
-    return kind >= static_cast<int>(GraphKind::AgeSpecific) &&
-           kind <= static_cast<int>(GraphKind::Pyramid);
+constexpr bool isGraphKind(GraphKind kind) {
+    return kind >= GraphKind::AgeSpecific && kind <= GraphKind::Pyramid;
 }
+constexpr bool isGraphKind(int kind) { return isGraphKind(static_cast<GraphKind>(kind)); }
 
 /// Bar chart type: one cancer over the selected registries, or one registry over cancers.
 enum class BarChartType : int { Cancer = 0, Registry = 1 };
+
+/// The number a code has in a template file and among the wizard's buttons; a stored value
+/// outside the named ones is kept as it is.
+constexpr int indexOf(GraphKind kind) { return static_cast<int>(kind); }
+constexpr int indexOf(BarChartType type) { return static_cast<int>(type); }
 
 struct GraphSettings {
     /// Colours are 24-bit values red + 256 x green + 65536 x blue.
@@ -34,14 +39,16 @@ struct GraphSettings {
     static constexpr std::uint32_t kBlue = 0xFF0000;
     static constexpr int kDefaultSliceCount = 5;
 
-    int kind = 0;         // GraphKind
-    int barChartType = 0; // BarChartType
+    // kind, barChartType, rateKind and sex hold any stored value, named or not, so that a
+    // template's words read and write back unchanged.
+    GraphKind kind = GraphKind::AgeSpecific;
+    BarChartType barChartType = BarChartType::Cancer;
     int cancer = 0;       // the bar chart's one cancer
     int population = 0;   // the one registry of a registry bar chart, pie chart or pyramid
     int ageFrom = 0;
     int ageTo = kTopAgeGroup;
-    int rateKind = static_cast<int>(RateKind::AsrWorld);
-    int sex = 0;
+    RateKind rateKind = RateKind::AsrWorld;
+    Sex sex = Sex::Male;
     int reserved1 = 0; // carried in the template file, used by nothing
     int reserved2 = 0;
     SelectionList registries = emptySelectionList();

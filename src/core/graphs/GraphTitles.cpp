@@ -7,10 +7,6 @@ namespace orvelan {
 
 namespace {
 
-constexpr int kCumulativeRate = static_cast<int>(RateKind::CumulativeRate);
-constexpr int kCumulativeRisk = static_cast<int>(RateKind::CumulativeRisk);
-constexpr int kNumberOfCases = static_cast<int>(RateKind::NumberOfCases);
-
 std::string plainSexName(Sex sex) { return std::string(sexLabel(sex, kTopAgeGroup)); }
 
 /// "Male" or "Female"; "Boys" or "Girls" when the range ends below 20.
@@ -20,7 +16,7 @@ std::string titleSexName(Sex sex, int to) {
 
 /// The sex a bar or pie chart title names: female, or male for every other template value.
 Sex titleSex(const GraphSettings& settings) {
-    return settings.sex == indexOf(Sex::Female) ? Sex::Female : Sex::Male;
+    return settings.sex == Sex::Female ? Sex::Female : Sex::Male;
 }
 
 int selectedCount(const SelectionList& list) {
@@ -74,14 +70,15 @@ std::string ageSpecificTitle(const std::optional<std::string>& registry,
     return title;
 }
 
-std::string barChartTitle(const std::string& subject, int rateKind, Sex sex, int from, int to,
+std::string barChartTitle(const std::string& subject, RateKind rateKind, Sex sex, int from, int to,
                           bool withSex) {
     std::string title = subject;
-    if (rateKind >= 0 && rateKind < kNumberOfCases) {
+    if (isRateKind(rateKind) && rateKind != RateKind::NumberOfCases) {
         title += ": ";
         title += rateKindLabel(rateKind);
-        title += rateKind == kCumulativeRate || rateKind == kCumulativeRisk ? " (percent)"
-                                                                            : " (per 100,000)";
+        title += rateKind == RateKind::CumulativeRate || rateKind == RateKind::CumulativeRisk
+                     ? " (percent)"
+                     : " (per 100,000)";
     }
     if (withSex) {
         title += "-" + titleSexName(sex, to);
@@ -93,11 +90,10 @@ std::string pieChartTitle(const std::string& population, Sex sex, int from, int 
     return population + "-" + titleSexName(sex, to) + graphAgePart(from, to);
 }
 
-std::vector<std::string> barChartHeading(int barChartType, int rateKind, Sex sex, int from, int to,
-                                         const std::string& chosenName) {
-    const char* chart = barChartType == static_cast<int>(BarChartType::Cancer)
-                            ? "Cancer bar chart, "
-                            : "Registry bar chart, ";
+std::vector<std::string> barChartHeading(BarChartType barChartType, RateKind rateKind, Sex sex,
+                                         int from, int to, const std::string& chosenName) {
+    const char* chart =
+        barChartType == BarChartType::Cancer ? "Cancer bar chart, " : "Registry bar chart, ";
     std::vector<std::string> lines;
     lines.push_back(chart + std::string(rateKindLabel(rateKind)) + ".");
     lines.push_back(plainSexName(sex == Sex::Female ? Sex::Female : Sex::Male) +
@@ -128,8 +124,8 @@ std::string defaultAgeCurvesTitle(CIncidenceStore& store, const GraphSettings& s
             continue;
         }
         const SexApplicability applies = sexApplicability(store, slot);
-        if ((applies.males && settings.sex != indexOf(Sex::Female)) ||
-            (applies.females && settings.sex != indexOf(Sex::Male))) {
+        if ((applies.males && settings.sex != Sex::Female) ||
+            (applies.females && settings.sex != Sex::Male)) {
             ++givingCurves;
             onlyCancer = slot;
         }
@@ -140,12 +136,12 @@ std::string defaultAgeCurvesTitle(CIncidenceStore& store, const GraphSettings& s
         cancer = store.cancerLabel(onlyCancer);
     }
     // A template's sex outside 0-2 names no sex, as both sexes do.
-    return ageSpecificTitle(registry, cancer, sexFromIndex(settings.sex).value_or(Sex::Both),
+    return ageSpecificTitle(registry, cancer, knownSex(settings.sex).value_or(Sex::Both),
                             anyOfBothSexes);
 }
 
 std::string defaultBarChartTitle(CIncidenceStore& store, const GraphSettings& settings) {
-    const bool cancerChart = settings.barChartType == static_cast<int>(BarChartType::Cancer);
+    const bool cancerChart = settings.barChartType == BarChartType::Cancer;
     const std::string subject = cancerChart
                                     ? store.cancerLabel(settings.cancer)
                                     : store.populationLabelByNumber(settings.population, true);

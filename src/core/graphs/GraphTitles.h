@@ -28,7 +28,7 @@ std::string ageSpecificTitle(const std::optional<std::string>& registry,
 /// Bar chart: subject, ": <rate> (per 100,000)" or " (percent)" (nothing for number of
 /// cases), "-<sex>" unless withSex is false, then the age part: "Stomach: ASR (World) (per
 /// 100,000)-Male age (35-64)". The sex reads "Boys"/"Girls" when the range ends below 20.
-std::string barChartTitle(const std::string& subject, int rateKind, Sex sex, int from, int to,
+std::string barChartTitle(const std::string& subject, RateKind rateKind, Sex sex, int from, int to,
                           bool withSex);
 
 /// Pie chart: "<population>-<sex><age part>".
@@ -37,8 +37,8 @@ std::string pieChartTitle(const std::string& population, Sex sex, int from, int 
 /// The heading of the bar chart's choice and selection pages: "Cancer bar chart, <rate>." (or
 /// "Registry bar chart, ..."), then the sex with the age range, then the chosen item's name
 /// when one is given.
-std::vector<std::string> barChartHeading(int barChartType, int rateKind, Sex sex, int from, int to,
-                                         const std::string& chosenName);
+std::vector<std::string> barChartHeading(BarChartType barChartType, RateKind rateKind, Sex sex,
+                                         int from, int to, const std::string& chosenName);
 
 /// The titles proposed on the wizard's last pages (and by the command-line tool) for the
 /// current choices.

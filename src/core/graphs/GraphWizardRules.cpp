@@ -60,9 +60,8 @@ int pyramidBasis(bool personYears, int population) {
     return personYears && population < kFirstRegistryGroup ? 0 : 1;
 }
 
-bool ageRangeFitsPopulation(int to, int rateKind, int lastAgeGroup) {
-    return !(to >= lastAgeGroup && to < kTopAgeGroup &&
-             rateKind < static_cast<int>(RateKind::NumberOfCases));
+bool ageRangeFitsPopulation(int to, RateKind rateKind, int lastAgeGroup) {
+    return !(to >= lastAgeGroup && to < kTopAgeGroup && rateKind < RateKind::NumberOfCases);
 }
 
 bool sliceCountAllowed(int sliceCount) {

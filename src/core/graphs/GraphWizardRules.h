@@ -35,7 +35,7 @@ int pyramidBasis(bool personYears, int population);
 /// Whether an age range ending at `to` fits a population whose last age group is lastAgeGroup:
 /// a range that ends inside the open top class (to >= last, to below 85+) cannot be computed
 /// for a rate; numbers of cases (rate kind 5) always fit.
-bool ageRangeFitsPopulation(int to, int rateKind, int lastAgeGroup);
+bool ageRangeFitsPopulation(int to, RateKind rateKind, int lastAgeGroup);
 
 /// The pie chart's number of sectors as the wizard takes it: 5 to 11 (at most ten sites and
 /// "Other cancers").

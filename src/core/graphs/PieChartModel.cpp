@@ -68,11 +68,11 @@ PieChartModel computePieChart(CIncidenceStore& store, const GraphSettings& setti
     std::vector<SiteCases> candidates;
     for (int cancer = kFirstSiteRow; cancer <= kLastSiteRow; ++cancer) {
         if (isCandidateSite(cancer)) {
-            candidates.push_back({cancer, casesOf(store, population, sexFromIndex(settings.sex),
-                                                  cancer, settings.ageFrom, settings.ageTo)});
+            candidates.push_back({cancer, casesOf(store, population, knownSex(settings.sex), cancer,
+                                                  settings.ageFrom, settings.ageTo)});
         }
     }
-    double total = casesOf(store, population, sexFromIndex(settings.sex), kAllSitesCancer,
+    double total = casesOf(store, population, knownSex(settings.sex), kAllSitesCancer,
                            settings.ageFrom, settings.ageTo);
     sortCandidates(candidates);
 

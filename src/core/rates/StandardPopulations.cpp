@@ -103,7 +103,7 @@ const StandardChoice& classicStandards() {
 std::string rateKindHeading(RateKind kind, const StandardChoice& standards) {
     const StandardPopulation* standard = standards.forKind(kind);
     if (standard == nullptr || isClassicStandard(*standard)) {
-        return std::string(rateKindLabel(static_cast<int>(kind)));
+        return std::string(rateKindLabel(kind));
     }
     return "ASR (" + standard->title + ")";
 }

@@ -17,7 +17,7 @@ void CAgeView::setFields(const GraphSettings& settings) {
     // What the curves need: title, colours, sex, line thickness and symbol, the age range
     // and both selection lists.
     m_fields = GraphSettings{};
-    m_fields.kind = static_cast<int>(GraphKind::AgeSpecific);
+    m_fields.kind = GraphKind::AgeSpecific;
     m_fields.title = settings.title;
     m_fields.ageBackground = settings.ageBackground;
     m_fields.ageText = settings.ageText;

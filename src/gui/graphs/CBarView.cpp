@@ -13,7 +13,7 @@ void CBarView::setFields(const GraphSettings& settings) {
     // What the bars need: title, chart type, cancer, population, rate kind, sex, age range,
     // the three colours and both selection lists.
     m_fields = GraphSettings{};
-    m_fields.kind = static_cast<int>(GraphKind::BarChart);
+    m_fields.kind = GraphKind::BarChart;
     m_fields.title = settings.title;
     m_fields.barChartType = settings.barChartType;
     m_fields.cancer = settings.cancer;
@@ -44,7 +44,7 @@ void CBarView::setStandards(const StandardChoice& standards) {
         return;
     }
     m_standards = standards;
-    const auto kind = static_cast<RateKind>(m_fields.rateKind);
+    const RateKind kind = m_fields.rateKind;
     if (m_store != nullptr && (kind == RateKind::AsrWorld || kind == RateKind::AsrEuropean)) {
         compute(*m_store);
         update();

@@ -15,7 +15,7 @@ CPieView::CPieView(GraphSettings* stored, QWidget* parent) : CGraphView(stored, 
 void CPieView::setFields(const GraphSettings& settings) {
     // What the pie needs: title, population, sex, age range, slice count and two colours.
     m_fields = GraphSettings{};
-    m_fields.kind = static_cast<int>(GraphKind::PieChart);
+    m_fields.kind = GraphKind::PieChart;
     m_fields.title = settings.title;
     m_fields.population = settings.population;
     m_fields.sex = settings.sex;

@@ -11,7 +11,7 @@ CPopView::CPopView(GraphSettings* stored, QWidget* parent) : CGraphView(stored, 
 void CPopView::setFields(const GraphSettings& settings) {
     // What the pyramid needs: title, population, basis and two colours.
     m_fields = GraphSettings{};
-    m_fields.kind = static_cast<int>(GraphKind::Pyramid);
+    m_fields.kind = GraphKind::Pyramid;
     m_fields.title = settings.title;
     m_fields.population = settings.population;
     m_fields.pyramidBasis = settings.pyramidBasis;

@@ -35,8 +35,8 @@ struct KindOfGraph {
     const char* titleWord; // replaces "Graph" in the new document's title
 };
 
-std::optional<KindOfGraph> kindOf(int kind) {
-    switch (static_cast<GraphKind>(kind)) {
+std::optional<KindOfGraph> kindOf(GraphKind kind) {
+    switch (kind) {
     case GraphKind::AgeSpecific:
         return KindOfGraph{DocumentType::AgeCurves, "Age-specific "};
     case GraphKind::BarChart:
@@ -80,7 +80,7 @@ bool openGraph(CMainFrame& frame, const GraphSettings& settings) {
     if (!kind) {
         return false;
     }
-    CGraphView* view = createView(static_cast<GraphKind>(settings.kind), app.blocks().graph);
+    CGraphView* view = createView(settings.kind, app.blocks().graph);
     view->setWorkFolder(app.workDirectory());
     view->setFigureChoice(&app.figureChoice());
     view->setLook(app.graphLook());

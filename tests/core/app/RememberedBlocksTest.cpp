@@ -13,9 +13,13 @@ TEST(RememberedBlocks, StartWithTheWholeAgeRangeAndEmptyLists) {
     const RememberedBlocks blocks;
 
     const GraphSettings& g = blocks.graph;
-    EXPECT_EQ((std::array<int, 10>{g.kind, g.barChartType, g.cancer, g.population, g.ageFrom,
-                                   g.ageTo, g.rateKind, g.sex, g.reserved1, g.reserved2}),
-              (std::array<int, 10>{0, 0, 0, 0, 0, 17, 1, 0, 0, 0}));
+    EXPECT_EQ(g.kind, GraphKind::AgeSpecific);
+    EXPECT_EQ(g.barChartType, BarChartType::Cancer);
+    EXPECT_EQ(g.rateKind, RateKind::AsrWorld);
+    EXPECT_EQ(g.sex, Sex::Male);
+    EXPECT_EQ(
+        (std::array<int, 6>{g.cancer, g.population, g.ageFrom, g.ageTo, g.reserved1, g.reserved2}),
+        (std::array<int, 6>{0, 0, 0, 17, 0, 0}));
     EXPECT_TRUE(allUnselected(g.registries) && allUnselected(g.cancers));
     EXPECT_EQ(g.title, "");
     EXPECT_EQ((std::array<int, 4>{g.pyramidBasis, g.lineThickness, g.lineSymbol, g.sliceCount}),
@@ -52,24 +56,24 @@ TEST(RememberedBlocks, WizardCopiesDropGroupsThatNoLongerExist) {
 
 TEST(RememberedBlocks, GraphWizardStartsTitleAndLineStyleAfreshAndKeepsTheRest) {
     GraphSettings remembered;
-    remembered.kind = 2;
+    remembered.kind = GraphKind::PieChart;
     remembered.sliceCount = 8;
     remembered.title = "old";
     remembered.lineThickness = 0;
 
     GraphSettings wizard = graphForWizard(remembered, 0, 0);
-    EXPECT_EQ(wizard.kind, 2);
+    EXPECT_EQ(wizard.kind, GraphKind::PieChart);
     EXPECT_EQ(wizard.sliceCount, 8);
     EXPECT_EQ(wizard.title, "");
     EXPECT_EQ(wizard.lineThickness, 1);
 
-    wizard.kind = 3;
+    wizard.kind = GraphKind::Pyramid;
     wizard.population = 40;
     wizard.title = "Pyramid of Iowa";
     wizard.pyramidBasis = 1;
     wizard.lineSymbol = 2;
     keepGraphChoices(remembered, wizard);
-    EXPECT_EQ(remembered.kind, 3);
+    EXPECT_EQ(remembered.kind, GraphKind::Pyramid);
     EXPECT_EQ(remembered.population, 40);
     EXPECT_EQ(remembered.title, "old");
     EXPECT_EQ(remembered.pyramidBasis, 0);

@@ -10,14 +10,14 @@ namespace {
 
 GraphSettings sampleSettings() {
     GraphSettings s;
-    s.kind = 1;
-    s.barChartType = 1;
+    s.kind = GraphKind::BarChart;
+    s.barChartType = BarChartType::Registry;
     s.cancer = 34;
     s.population = 12;
     s.ageFrom = 3;
     s.ageTo = 15;
-    s.rateKind = 2;
-    s.sex = 1;
+    s.rateKind = RateKind::AsrEuropean;
+    s.sex = Sex::Female;
     s.reserved1 = 7;
     s.reserved2 = -8;
     s.registries[5] = 5;
@@ -70,6 +70,23 @@ TEST(CGraphTemplate, RoundTripRestoresTemplateFieldsAndKeepsTheRest) {
     expected.barIncidence = 0x123456;
     expected.lineSymbol = 2;
     EXPECT_EQ(loaded, expected);
+}
+
+TEST(CGraphTemplate, CodesOutsideTheirNamedValuesReadAndWriteBackUnchanged) {
+    std::string bytes = CGraphTemplate::encode(GraphSettings{}, 0, 0);
+    const std::vector<std::pair<std::size_t, int>> words = {
+        {0, 7}, {4, -3}, {24, 9}, {28, 5}, {32, 2147483647}, {36, -2147483647 - 1}};
+    for (const auto& [offset, value] : words) {
+        std::string word;
+        appendInt32(word, value);
+        bytes.replace(offset, 4, word);
+    }
+    GraphSettings loaded;
+    ASSERT_TRUE(CGraphTemplate::decode(bytes, loaded, 0, 0));
+    EXPECT_FALSE(isGraphKind(loaded.kind));
+    EXPECT_FALSE(isRateKind(loaded.rateKind));
+    EXPECT_FALSE(knownSex(loaded.sex).has_value());
+    EXPECT_EQ(CGraphTemplate::encode(loaded, 0, 0), bytes);
 }
 
 TEST(CGraphTemplate, SlotsBeyondTheUserGroupsAreWrittenAndReadAsMinusOne) {

@@ -90,7 +90,7 @@ struct GraphModelsTest : ::testing::Test, test::OpenStore {
     }
 
     static GraphSettings curves(const std::vector<int>& populations,
-                                const std::vector<int>& cancers, int sex) {
+                                const std::vector<int>& cancers, Sex sex) {
         GraphSettings s;
         for (const int p : populations) {
             s.registries[static_cast<std::size_t>(row(p))] = row(p);
@@ -126,16 +126,18 @@ TEST_F(GraphModelsTest, CurveLabelsNameOnlyWhatVaries) {
     const std::string lung = cancer(kLung);
     const std::string prostate = cancer(kProstate);
     const std::vector<Case> cases = {
-        {"one registry, one cancer, both sexes", curves({0}, {kStomach}, 2), {"Male", "Female"}},
-        {"two registries, one cancer, males", curves({0, 1}, {kStomach}, 0), {p0, p1}},
+        {"one registry, one cancer, both sexes",
+         curves({0}, {kStomach}, Sex::Both),
+         {"Male", "Female"}},
+        {"two registries, one cancer, males", curves({0, 1}, {kStomach}, Sex::Male), {p0, p1}},
         {"one registry, two cancers, both sexes",
-         curves({0}, {kStomach, kLung}, 2),
+         curves({0}, {kStomach, kLung}, Sex::Both),
          {stomach + "_Male", stomach + "_Female", lung + "_Male", lung + "_Female"}},
         {"a sex-specific cancer among several drops the sex",
-         curves({0, 1}, {kStomach, kProstate}, 2),
+         curves({0, 1}, {kStomach, kProstate}, Sex::Both),
          {p0 + "_" + stomach + "_Male", p0 + "_" + stomach + "_Female", p0 + "_" + prostate,
           p1 + "_" + stomach + "_Male", p1 + "_" + stomach + "_Female", p1 + "_" + prostate}},
-        {"one curve has no label", curves({0}, {kStomach}, 1), {""}},
+        {"one curve has no label", curves({0}, {kStomach}, Sex::Female), {""}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(labels(computeAgeCurves(store, c.settings)), c.expected) << c.what;
@@ -143,11 +145,12 @@ TEST_F(GraphModelsTest, CurveLabelsNameOnlyWhatVaries) {
 }
 
 TEST_F(GraphModelsTest, MaleOnlyCancerGivesNoFemaleCurve) {
-    const AgeCurvesModel women = computeAgeCurves(store, curves({0}, {kProstate}, 1));
+    const AgeCurvesModel women = computeAgeCurves(store, curves({0}, {kProstate}, Sex::Female));
     EXPECT_TRUE(women.curves.empty());
     EXPECT_EQ(women.cancerCount, 0);
 
-    const AgeCurvesModel both = computeAgeCurves(store, curves({0}, {kProstate, kStomach}, 2));
+    const AgeCurvesModel both =
+        computeAgeCurves(store, curves({0}, {kProstate, kStomach}, Sex::Both));
     EXPECT_EQ(both.curves.size(), 3u);
     EXPECT_EQ(both.maleOnlyCount, 1);
     EXPECT_EQ(both.femaleOnlyCount, 0);
@@ -155,7 +158,7 @@ TEST_F(GraphModelsTest, MaleOnlyCancerGivesNoFemaleCurve) {
 }
 
 TEST_F(GraphModelsTest, CurvesEndAtTheSmallestLastAgeGroup) {
-    const AgeCurvesModel model = computeAgeCurves(store, curves({0, 1}, {kStomach}, 0));
+    const AgeCurvesModel model = computeAgeCurves(store, curves({0, 1}, {kStomach}, Sex::Male));
     ASSERT_EQ(model.curves.size(), 2u);
     EXPECT_EQ(model.lastAgeGroup, 15);
     EXPECT_EQ(model.ageFrom, 0);
@@ -178,27 +181,28 @@ TEST_F(GraphModelsTest, CurvesEndAtTheSmallestLastAgeGroup) {
 
 TEST_F(GraphModelsTest, NoMoreThanTenCurvesAreBuilt) {
     const AgeCurvesModel model =
-        computeAgeCurves(store, curves({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {kStomach}, 0));
+        computeAgeCurves(store, curves({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {kStomach}, Sex::Male));
     EXPECT_EQ(model.requestedCurves, 11);
     EXPECT_TRUE(model.tooManyCurves());
     EXPECT_EQ(model.curves.size(), 10u);
-    EXPECT_FALSE(computeAgeCurves(store, curves({0, 1, 2, 3, 4}, {kStomach}, 2)).tooManyCurves());
+    EXPECT_FALSE(
+        computeAgeCurves(store, curves({0, 1, 2, 3, 4}, {kStomach}, Sex::Both)).tooManyCurves());
 }
 
 TEST_F(GraphModelsTest, RegistryGroupCurveSumsItsMembers) {
-    const AgeCurvesModel model = computeAgeCurves(store, curves({kGroup}, {kStomach}, 0));
+    const AgeCurvesModel model = computeAgeCurves(store, curves({kGroup}, {kStomach}, Sex::Male));
     ASSERT_EQ(model.curves.size(), 1u);
     EXPECT_EQ(model.curves[0].population, kGroup);
     EXPECT_DOUBLE_EQ(model.curves[0].rates[2], 6.0 * 100000.0 / 20000.0);
 }
 
-GraphSettings bars(int type, int rateKind) {
+GraphSettings bars(BarChartType type, RateKind rateKind) {
     GraphSettings s;
-    s.kind = static_cast<int>(GraphKind::BarChart);
+    s.kind = GraphKind::BarChart;
     s.barChartType = type;
     s.rateKind = rateKind;
     s.cancer = kStomach;
-    s.sex = 0;
+    s.sex = Sex::Male;
     s.ageFrom = 0;
     s.ageTo = kTopAgeGroup;
     return s;
@@ -208,7 +212,7 @@ TEST_F(GraphModelsTest, EqualBarsKeepTheOrderOfTheSelectionSort) {
     ASSERT_LT(0, row(0));
     ASSERT_LT(row(0), row(1));
     ASSERT_LT(row(1), row(2));
-    GraphSettings s = bars(0, static_cast<int>(RateKind::NumberOfCases));
+    GraphSettings s = bars(BarChartType::Cancer, RateKind::NumberOfCases);
     for (const int p : {0, 1, 2}) {
         s.registries[static_cast<std::size_t>(row(p))] = row(p);
     }
@@ -226,7 +230,7 @@ TEST_F(GraphModelsTest, EqualBarsKeepTheOrderOfTheSelectionSort) {
 }
 
 TEST_F(GraphModelsTest, LargeCountsAreShownInTens) {
-    GraphSettings s = bars(0, static_cast<int>(RateKind::NumberOfCases));
+    GraphSettings s = bars(BarChartType::Cancer, RateKind::NumberOfCases);
     for (const int p : {0, 3}) {
         s.registries[static_cast<std::size_t>(row(p))] = row(p);
     }
@@ -242,7 +246,7 @@ TEST_F(GraphModelsTest, LargeCountsAreShownInTens) {
 }
 
 TEST_F(GraphModelsTest, RegistryBarChartSortsCancersOfOnePopulation) {
-    GraphSettings s = bars(1, static_cast<int>(RateKind::CrudeRate));
+    GraphSettings s = bars(BarChartType::Registry, RateKind::CrudeRate);
     s.population = 0;
     s.cancers[kStomach] = kStomach;
     s.cancers[kLung] = kLung;
@@ -256,7 +260,7 @@ TEST_F(GraphModelsTest, RegistryBarChartSortsCancersOfOnePopulation) {
 }
 
 TEST_F(GraphModelsTest, SeriesWithoutAValueGiveNoBar) {
-    GraphSettings s = bars(0, static_cast<int>(RateKind::AsrWorld));
+    GraphSettings s = bars(BarChartType::Cancer, RateKind::AsrWorld);
     s.registries[static_cast<std::size_t>(row(4))] = row(4); // no person-years
     EXPECT_TRUE(computeBarChart(store, s).bars.empty());
     s.registries[static_cast<std::size_t>(row(0))] = row(0);
@@ -266,7 +270,7 @@ TEST_F(GraphModelsTest, SeriesWithoutAValueGiveNoBar) {
 }
 
 TEST_F(GraphModelsTest, BarLimitsAreTheRatesEnginesLimitsOfEachSeries) {
-    GraphSettings s = bars(1, static_cast<int>(RateKind::AsrWorld));
+    GraphSettings s = bars(BarChartType::Registry, RateKind::AsrWorld);
     s.population = 0;
     s.cancers[kStomach] = kStomach;
     s.cancers[kLung] = kLung;
@@ -286,7 +290,7 @@ TEST_F(GraphModelsTest, BarLimitsAreTheRatesEnginesLimitsOfEachSeries) {
     }
 
     // Counts: exact limits of the bar's own count (unknown ages left out); none when normal.
-    GraphSettings counts = bars(0, static_cast<int>(RateKind::NumberOfCases));
+    GraphSettings counts = bars(BarChartType::Cancer, RateKind::NumberOfCases);
     counts.registries[static_cast<std::size_t>(row(0))] = row(0);
     const IntervalChoice exactChoice{IntervalMethod::Exact, 95};
     const BarChartModel exact = computeBarChart(store, counts, classicStandards(), exactChoice);
@@ -325,9 +329,9 @@ TEST(BarMultiplier, ScalesTheLargestValueIntoFourDigits) {
 
 GraphSettings pie(int population, int sliceCount) {
     GraphSettings s;
-    s.kind = static_cast<int>(GraphKind::PieChart);
+    s.kind = GraphKind::PieChart;
     s.population = population;
-    s.sex = 0;
+    s.sex = Sex::Male;
     s.sliceCount = sliceCount;
     return s;
 }

@@ -10,7 +10,7 @@ constexpr Sex kFemale = Sex::Female;
 
 struct BarTitleCase {
     const char* name;
-    int rateKind;
+    RateKind rateKind;
     Sex sex;
     int from;
     int to;
@@ -20,23 +20,26 @@ struct BarTitleCase {
 
 TEST(GraphTitles, BarChartTitleJoinsSubjectRateSexAndAgePart) {
     const BarTitleCase cases[] = {
-        {"asr with a closed range", 1, kMale, 7, 12, true,
+        {"asr with a closed range", RateKind::AsrWorld, kMale, 7, 12, true,
          "Stomach: ASR (World) (per 100,000)-Male age (35-64)"},
-        {"crude rate over all ages", 0, kFemale, 0, 17, true,
+        {"crude rate over all ages", RateKind::CrudeRate, kFemale, 0, 17, true,
          "Stomach: Crude rate (per 100,000)-Female (All ages)"},
-        {"cumulative figures are percent", 3, kMale, 0, 14, true,
+        {"cumulative figures are percent", RateKind::CumulativeRate, kMale, 0, 14, true,
          "Stomach: Cumulative rate (percent)-Male age ( 0-74)"},
-        {"cumulative risk", 4, kFemale, 0, 14, true,
+        {"cumulative risk", RateKind::CumulativeRisk, kFemale, 0, 14, true,
          "Stomach: Cumulative risk (percent)-Female age ( 0-74)"},
-        {"number of cases has no rate part", 5, kMale, 17, 17, true, "Stomach-Male age (85+)"},
-        {"children below 20 are boys", 2, kMale, 0, 3, true,
+        {"number of cases has no rate part", RateKind::NumberOfCases, kMale, 17, 17, true,
+         "Stomach-Male age (85+)"},
+        {"children below 20 are boys", RateKind::AsrEuropean, kMale, 0, 3, true,
          "Stomach: ASR (European) (per 100,000)-Boys age ( 0-19)"},
-        {"and girls", 1, kFemale, 1, 2, true,
+        {"and girls", RateKind::AsrWorld, kFemale, 1, 2, true,
          "Stomach: ASR (World) (per 100,000)-Girls age ( 5-14)"},
-        {"20-24 is adult again", 1, kFemale, 0, 4, true,
+        {"20-24 is adult again", RateKind::AsrWorld, kFemale, 0, 4, true,
          "Stomach: ASR (World) (per 100,000)-Female age ( 0-24)"},
-        {"sex-specific cancer names no sex", 1, kMale, 0, 17, false,
+        {"sex-specific cancer names no sex", RateKind::AsrWorld, kMale, 0, 17, false,
          "Stomach: ASR (World) (per 100,000) (All ages)"},
+        {"a stored kind outside 0-5 has no rate part", static_cast<RateKind>(9), kMale, 0, 17, true,
+         "Stomach-Male (All ages)"},
     };
     for (const BarTitleCase& c : cases) {
         EXPECT_EQ(barChartTitle("Stomach", c.rateKind, c.sex, c.from, c.to, c.withSex), c.expected)
@@ -79,12 +82,14 @@ TEST(GraphTitles, AgeSpecificTitleNamesWhatIsSingle) {
 
 TEST(GraphTitles, BarHeadingHasRateLineSexAgeLineAndChosenName) {
     using Lines = std::vector<std::string>;
-    EXPECT_EQ(barChartHeading(0, 1, kMale, 0, 17, ""),
+    EXPECT_EQ(barChartHeading(BarChartType::Cancer, RateKind::AsrWorld, kMale, 0, 17, ""),
               (Lines{"Cancer bar chart, ASR (World).", "Male (All ages)"}));
-    EXPECT_EQ(barChartHeading(1, 5, kFemale, 17, 17, "Bamako"),
-              (Lines{"Registry bar chart, Number of cases.", "Female (age 85+)", "Bamako"}));
-    EXPECT_EQ(barChartHeading(0, 3, kMale, 7, 12, "Stomach"),
-              (Lines{"Cancer bar chart, Cumulative rate.", "Male (age 35-64)", "Stomach"}));
+    EXPECT_EQ(
+        barChartHeading(BarChartType::Registry, RateKind::NumberOfCases, kFemale, 17, 17, "Bamako"),
+        (Lines{"Registry bar chart, Number of cases.", "Female (age 85+)", "Bamako"}));
+    EXPECT_EQ(
+        barChartHeading(BarChartType::Cancer, RateKind::CumulativeRate, kMale, 7, 12, "Stomach"),
+        (Lines{"Cancer bar chart, Cumulative rate.", "Male (age 35-64)", "Stomach"}));
 }
 
 } // namespace

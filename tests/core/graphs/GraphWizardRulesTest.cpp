@@ -84,11 +84,11 @@ TEST(GraphWizardRules, SexBasisAndPopulationRange) {
     EXPECT_EQ(pyramidBasis(true, kFirstRegistryGroup), 1);
 
     // A population whose top class is 75+ (group 15).
-    EXPECT_FALSE(ageRangeFitsPopulation(16, 1, 15));
-    EXPECT_FALSE(ageRangeFitsPopulation(15, 0, 15));
-    EXPECT_TRUE(ageRangeFitsPopulation(14, 1, 15));
-    EXPECT_TRUE(ageRangeFitsPopulation(17, 1, 15));
-    EXPECT_TRUE(ageRangeFitsPopulation(16, 5, 15));
+    EXPECT_FALSE(ageRangeFitsPopulation(16, RateKind::AsrWorld, 15));
+    EXPECT_FALSE(ageRangeFitsPopulation(15, RateKind::CrudeRate, 15));
+    EXPECT_TRUE(ageRangeFitsPopulation(14, RateKind::AsrWorld, 15));
+    EXPECT_TRUE(ageRangeFitsPopulation(17, RateKind::AsrWorld, 15));
+    EXPECT_TRUE(ageRangeFitsPopulation(16, RateKind::NumberOfCases, 15));
 }
 
 } // namespace

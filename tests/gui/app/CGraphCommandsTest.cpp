@@ -75,7 +75,7 @@ class CGraphCommandsTest : public QObject {
         settings.registries[static_cast<std::size_t>(row)] = row;
         settings.cancers[kStomach] = kStomach;
         settings.cancer = kStomach;
-        settings.rateKind = 0;
+        settings.rateKind = RateKind::CrudeRate;
         return settings;
     }
 
@@ -113,7 +113,7 @@ class CGraphCommandsTest : public QObject {
         CChildFrame* child = frame.activeChild();
         QVERIFY(child != nullptr);
         QCOMPARE(child->document()->title(), title);
-        QCOMPARE(fixture.app().blocks().graph.kind, kind);
+        QCOMPARE(indexOf(fixture.app().blocks().graph.kind), kind);
         QCOMPARE(fixture.app().blocks().graph.title, std::string());
     }
 

@@ -81,7 +81,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         wizard.reset();
 
         writeFile("curves.gph", QByteArray(int(CGraphTemplate::kFileSize), '\0'));
-        remembered.kind = 4;
+        remembered.kind = GraphKind::UseTemplate;
         start();
         QVERIFY(kindButton(4)->isEnabled()); // the extension matches in any case
         QVERIFY(kindButton(4)->isChecked());
@@ -120,7 +120,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         next();
         QCOMPARE(wizard->currentId(), int(CGphWizard::kAgeSpecific2));
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Age-specific curves (2/2)"));
-        QCOMPARE(wizard->settings().sex, 2);
+        QCOMPARE(wizard->settings().sex, Sex::Both);
         QCOMPARE(selectedCount(wizard->settings().cancers), 5);
         // One registry, five cancers, both sexes: the registry alone names the graph.
         QCOMPARE(titleBox()->text(), label(store.populationLabel(kRegistryRows[0], true)));
@@ -135,7 +135,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
     }
 
     void ageSpecificMaleOnlyCancerWithFemaleOnlyGivesNoCurve() {
-        remembered.sex = 1;
+        remembered.sex = Sex::Female;
         remembered.registries[kBamakoRow] = kBamakoRow;
         remembered.cancers[kProstate] = kProstate;
         start();
@@ -154,7 +154,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
     }
 
     void ageSpecificTitlesNameTheSingleRegistryCancerAndSex() {
-        remembered.sex = 0;
+        remembered.sex = Sex::Male;
         remembered.registries[kBamakoRow] = kBamakoRow;
         remembered.cancers[kStomach] = kStomach;
         start();
@@ -192,7 +192,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         child<QSpinBox>(current, "ageTo")->setValue(14);
         next();
         QCOMPARE(wizard->currentId(), int(CGphWizard::kCancerChoice));
-        QCOMPARE(wizard->settings().rateKind, 3);
+        QCOMPARE(wizard->settings().rateKind, RateKind::CumulativeRate);
     }
 
     void cancerBarChartRunsToItsDefaultTitle() {
@@ -249,8 +249,8 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
     }
 
     void registryBarChartChecksTheTopAgeClassAndTheSexOfItsSites() {
-        remembered.barChartType = 1;
-        remembered.sex = 0;
+        remembered.barChartType = BarChartType::Registry;
+        remembered.sex = Sex::Male;
         remembered.ageTo = 16;
         remembered.population = kChangle;
         start();
@@ -310,7 +310,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         slices->setValue(11);
         finish();
         QCOMPARE(wizard->settings().sliceCount, 11);
-        QCOMPARE(wizard->settings().sex, 1);
+        QCOMPARE(wizard->settings().sex, Sex::Female);
         QCOMPARE(wizard->settings().population, kBamako);
     }
 
@@ -347,10 +347,10 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         wizard.reset();
         // Bar chart (registry chart over the two cancers).
         remembered = GraphSettings{};
-        remembered.barChartType = 1;
+        remembered.barChartType = BarChartType::Registry;
         remembered.population = kBamako;
         remembered.cancers[kStomach] = kStomach;
-        remembered.rateKind = 2;
+        remembered.rateKind = RateKind::AsrEuropean;
         start();
         chooseKind(1);
         next();
@@ -403,7 +403,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         GraphSettings reopened = wizard->settings();
         GraphSettings expected = barSettings;
         expected.title = reopened.title;
-        expected.kind = 1;
+        expected.kind = GraphKind::BarChart;
         QCOMPARE(reopened.registries, expected.registries);
         QVERIFY(reopened == expected);
 
@@ -420,7 +420,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
     }
 
     void aTemplatesTitleStandsOnlyWhileItsSelectionDoes() {
-        remembered.sex = 2;
+        remembered.sex = Sex::Both;
         remembered.registries[kBamakoRow] = kBamakoRow;
         remembered.cancers[kStomach] = kStomach;
         start();
@@ -472,7 +472,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         QCOMPARE(wizard->currentId(), int(CGphWizard::kTemplatePage));
         QCOMPARE(qobject_cast<CGphPage*>(page())->reason(),
                  QStringLiteral("This template holds an unknown graph kind (7)."));
-        QCOMPARE(wizard->settings().kind, 4);
+        QCOMPARE(wizard->settings().kind, GraphKind::UseTemplate);
     }
 
     void savingAsksBeforeReplacingExceptForPies() {
@@ -490,7 +490,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         QCOMPARE(titleOf("plot.gph"), QByteArray("Second"));
         wizard.reset();
 
-        remembered.barChartType = 0;
+        remembered.barChartType = BarChartType::Cancer;
         remembered.cancer = kStomach;
         remembered.registries[kBamakoRow] = kBamakoRow;
         start();

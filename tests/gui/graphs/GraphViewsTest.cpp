@@ -76,12 +76,12 @@ void writeGraphData(const std::string& directory) {
 
 GraphSettings graphOf(GraphKind kind) {
     GraphSettings settings;
-    settings.kind = static_cast<int>(kind);
+    settings.kind = kind;
     settings.title = "Fixture graph";
     settings.registries = selectSlots({kAlgiersRow, kLaReunionRow});
     settings.cancers = selectSlots({kStomach});
     settings.cancer = kStomach;
-    settings.rateKind = 0;
+    settings.rateKind = RateKind::CrudeRate;
     return settings;
 }
 
@@ -179,7 +179,7 @@ class GraphViewsTest : public QObject {
             QVERIFY2(!frame.action(id)->isEnabled(), qPrintable(QString::number(id)));
         }
         // The settings went back to the application, except what starts afresh each time.
-        QCOMPARE(fixture.app().blocks().graph.kind, kind);
+        QCOMPARE(indexOf(fixture.app().blocks().graph.kind), kind);
         QCOMPARE(fixture.app().blocks().graph.title, std::string());
     }
 
@@ -222,7 +222,7 @@ class GraphViewsTest : public QObject {
     void aGraphThatCannotBeComputedClosesSilently() {
         GraphSettings settings = graphOf(GraphKind::AgeSpecific);
         settings.cancers = selectSlots({kProstate});
-        settings.sex = 1;
+        settings.sex = Sex::Female;
         QVERIFY(!gui::openGraph(fixture.frame(), settings));
         QCoreApplication::processEvents();
         QVERIFY(fixture.frame().childFrames().isEmpty());
@@ -294,7 +294,7 @@ class GraphViewsTest : public QObject {
     void legendSquaresRecolourAndRestyleOneCurve() {
         GraphSettings settings = graphOf(GraphKind::AgeSpecific);
         settings.registries = selectSlots({kAlgiersRow});
-        settings.sex = 2;
+        settings.sex = Sex::Both;
         auto* view = openView<CAgeView>(settings);
         QCOMPARE(view->model().curves.size(), std::size_t{2});
         paintNow(view);

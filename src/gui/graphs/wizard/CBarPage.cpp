@@ -11,7 +11,7 @@ QStringList CBarPage::headingLines() const {
     const GraphSettings& s = settings();
     QStringList lines;
     // The bar chart pages store male or female only.
-    const Sex sex = sexFromIndex(s.sex).value_or(Sex::Male);
+    const Sex sex = knownSex(s.sex).value_or(Sex::Male);
     for (const std::string& line : barChartHeading(s.barChartType, s.rateKind, sex, s.ageFrom,
                                                    s.ageTo, m_chosenName.toStdString())) {
         lines << QString::fromStdString(line);

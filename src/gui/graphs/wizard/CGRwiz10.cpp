@@ -32,7 +32,7 @@ int CGRwiz10::backId() const { return CGphWizard::kKindPage; }
 void CGRwiz10::initializePage() {
     m_paths.clear();
     m_kinds.clear();
-    m_loadedKind = -1;
+    m_loadedKind.reset();
     for (const TemplateListRow& row :
          sheet().listTemplates(*m_list, CGraphTemplate::kExtension, &CGraphTemplate::typeName)) {
         m_paths << fromLocal(row.path);
@@ -54,12 +54,13 @@ bool CGRwiz10::store() {
         refuseQuietly(QStringLiteral("Choose a template in the list."));
         return false;
     }
-    const int kind = m_kinds[static_cast<std::size_t>(row)];
-    if (!isGraphKind(kind)) {
+    const int word = m_kinds[static_cast<std::size_t>(row)];
+    if (!isGraphKind(word)) {
         // Nothing in the file can be drawn: it stays unread.
-        refuseQuietly(QStringLiteral("This template holds an unknown graph kind (%1).").arg(kind));
+        refuseQuietly(QStringLiteral("This template holds an unknown graph kind (%1).").arg(word));
         return false;
     }
+    const auto kind = static_cast<GraphKind>(word);
     GraphSettings loaded = settings();
     if (const IoResult read =
             CGraphTemplate::read(m_paths.at(row).toStdString(), loaded,
@@ -76,14 +77,14 @@ bool CGRwiz10::store() {
 }
 
 int CGRwiz10::nextId() const {
-    switch (m_loadedKind) {
-    case 0:
+    switch (m_loadedKind.value_or(GraphKind::AgeSpecific)) {
+    case GraphKind::AgeSpecific:
         return CGphWizard::kAgeSpecific1;
-    case 1:
+    case GraphKind::BarChart:
         return CGphWizard::kBar1;
-    case 2:
+    case GraphKind::PieChart:
         return CGphWizard::kPie1;
-    case 3:
+    case GraphKind::Pyramid:
         return CGphWizard::kPyramid;
     default:
         return CGphWizard::kAgeSpecific1;

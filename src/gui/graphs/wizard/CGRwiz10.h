@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/graphs/GraphSettings.h"
 #include "gui/graphs/wizard/CGphPage.h"
 
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace orvelan {
@@ -30,7 +32,7 @@ class CGRwiz10 : public CGphPage {
     CReportList* m_list = nullptr;
     QStringList m_paths;
     std::vector<int> m_kinds; // the first word of each row's file
-    int m_loadedKind = -1;
+    std::optional<GraphKind> m_loadedKind;
 };
 
 } // namespace orvelan

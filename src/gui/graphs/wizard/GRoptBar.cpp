@@ -30,9 +30,8 @@ GRoptBar::GRoptBar(CGphWizard& wizard)
 }
 
 int GRoptBar::backId() const {
-    return settings().barChartType == static_cast<int>(BarChartType::Cancer)
-               ? CGphWizard::kRegistrySelection
-               : CGphWizard::kCancerSelection;
+    return settings().barChartType == BarChartType::Cancer ? CGphWizard::kRegistrySelection
+                                                           : CGphWizard::kCancerSelection;
 }
 
 void GRoptBar::initializePage() {

@@ -10,7 +10,7 @@ namespace orvelan {
 
 namespace {
 
-constexpr int kUseTemplate = static_cast<int>(GraphKind::UseTemplate);
+constexpr int kUseTemplate = indexOf(GraphKind::UseTemplate);
 
 } // namespace
 
@@ -29,10 +29,10 @@ GRwiz0::GRwiz0(CGphWizard& wizard)
     setContent(layout);
 }
 
-void GRwiz0::initializePage() { m_kinds->check(settings().kind, sheet().hasTemplates()); }
+void GRwiz0::initializePage() { m_kinds->check(indexOf(settings().kind), sheet().hasTemplates()); }
 
 bool GRwiz0::store() {
-    settings().kind = m_kinds->checked();
+    settings().kind = static_cast<GraphKind>(m_kinds->checked());
     // A title read from a template belongs to that template only.
     settings().title.clear();
     return true;

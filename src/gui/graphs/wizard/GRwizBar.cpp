@@ -71,10 +71,9 @@ int GRwizBar::backId() const { return CGphWizard::kKindPage; }
 
 void GRwizBar::initializePage() {
     const GraphSettings& s = settings();
-    m_rate->setCurrentIndex(s.rateKind >= 0 && s.rateKind < kRateKindCount ? s.rateKind : 1);
-    (s.barChartType == static_cast<int>(BarChartType::Cancer) ? m_cancer : m_registry)
-        ->setChecked(true);
-    (s.sex == indexOf(Sex::Male) ? m_male : m_female)->setChecked(true);
+    m_rate->setCurrentIndex(indexOf(isRateKind(s.rateKind) ? s.rateKind : RateKind::AsrWorld));
+    (s.barChartType == BarChartType::Cancer ? m_cancer : m_registry)->setChecked(true);
+    (s.sex == Sex::Male ? m_male : m_female)->setChecked(true);
     m_from->setValue(s.ageFrom);
     m_to->setValue(s.ageTo);
 }
@@ -90,10 +89,9 @@ bool GRwizBar::store() {
     GraphSettings& s = settings();
     s.ageFrom = from;
     s.ageTo = to;
-    s.sex = indexOf(m_male->isChecked() ? Sex::Male : Sex::Female);
-    s.barChartType =
-        static_cast<int>(m_cancer->isChecked() ? BarChartType::Cancer : BarChartType::Registry);
-    s.rateKind = rate;
+    s.sex = m_male->isChecked() ? Sex::Male : Sex::Female;
+    s.barChartType = m_cancer->isChecked() ? BarChartType::Cancer : BarChartType::Registry;
+    s.rateKind = static_cast<RateKind>(rate);
     return true;
 }
 

@@ -34,8 +34,8 @@ bool GRwizBar1::store() {
     }
     GraphSettings& s = settings();
     // The age range was checked on the first page; here only the sex matters.
-    if (const auto problem = ValidateSelection(
-            s.ageFrom, s.ageTo, cancer, s.sex == indexOf(Sex::Male), sheet().cancerGroups())) {
+    if (const auto problem = ValidateSelection(s.ageFrom, s.ageTo, cancer, s.sex == Sex::Male,
+                                               sheet().cancerGroups())) {
         CMessages::warning(this, fromCoreMessage(*problem));
         return false;
     }

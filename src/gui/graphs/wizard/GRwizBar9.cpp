@@ -14,7 +14,7 @@ GRwizBar9::GRwizBar9(CGphWizard& wizard)
 int GRwizBar9::backId() const { return CGphWizard::kRegistryChoice; }
 
 bool GRwizBar9::accepts(const SelectionList& list) {
-    const Sex sex = sexFromIndex(settings().sex).value_or(Sex::Both);
+    const Sex sex = knownSex(settings().sex).value_or(Sex::Both);
     if (!cancersFitSex(list, sex, sheet().cancerGroups())) {
         CMessages::warning(this, fromCoreText(kInvalidSexSite));
         return false;

@@ -53,7 +53,7 @@ void GRwizPie::initializePage() {
     const GraphSettings& s = settings();
     m_from->setValue(s.ageFrom);
     m_to->setValue(s.ageTo);
-    (s.sex == indexOf(Sex::Female) ? m_female : m_male)->setChecked(true);
+    (s.sex == Sex::Female ? m_female : m_male)->setChecked(true);
     m_tree->setGroups(&sheet().registryGroups());
     m_tree->setChoice(s.population);
 }
@@ -74,7 +74,7 @@ bool GRwizPie::store() {
     s.ageFrom = from;
     s.ageTo = to;
     s.population = population;
-    s.sex = indexOf(m_male->isChecked() ? Sex::Male : Sex::Female);
+    s.sex = m_male->isChecked() ? Sex::Male : Sex::Female;
     return true;
 }
 

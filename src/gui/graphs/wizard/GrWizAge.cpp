@@ -80,7 +80,7 @@ int GrWizAge::backId() const { return CGphWizard::kKindPage; }
 
 void GrWizAge::initializePage() {
     const GraphSettings& s = settings();
-    m_sexes->preset(s.sex != indexOf(Sex::Female), s.sex != indexOf(Sex::Male), SexPreset{});
+    m_sexes->preset(s.sex != Sex::Female, s.sex != Sex::Male, SexPreset{});
     if (m_builtAtLoad != sheet().templateLoads()) {
         // The page's own lists start from the settings, and again after a template load.
         m_cancers->setGroups(&sheet().cancerGroups());
@@ -105,7 +105,7 @@ bool GrWizAge::store() {
         return false;
     }
     GraphSettings& s = settings();
-    s.sex = indexOf(ageSpecificSex(m_sexes->male(), m_sexes->female()));
+    s.sex = ageSpecificSex(m_sexes->male(), m_sexes->female());
     s.registries = m_registries->selection();
     s.cancers = m_cancers->selection();
     return true;
