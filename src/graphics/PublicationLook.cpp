@@ -1,5 +1,6 @@
 #include "graphics/PublicationLook.h"
 
+#include "core/graphs/FigureSize.h"
 #include "graphics/GraphStyle.h"
 
 #include <QFontDatabase>
@@ -11,8 +12,6 @@ namespace orvelan {
 
 namespace {
 
-constexpr double kPointsPerInch = 72.0;
-constexpr double kMmPerInch = 25.4;
 
 // Sizes in points of the printed figure; at one journal column (85 mm) they are what editors
 // ask for: tick labels of 7 pt or more, data lines of 0.75 pt or more.
@@ -42,7 +41,7 @@ PublicationMetrics publicationMetrics(QSize pixels, double widthMm) {
     if (!(widthMm > 0.0)) {
         widthMm = GraphStyle::kPageWidthMm;
     }
-    const double widthPt = widthMm / kMmPerInch * kPointsPerInch;
+    const double widthPt = FigureSize::dotsOf(widthMm, FigureSize::kPointsPerInch);
     PublicationMetrics metrics;
     metrics.pixelsPerPoint = std::max(pixels.width(), 1) / widthPt;
     const double scale = metrics.pixelsPerPoint;

@@ -11,10 +11,9 @@ namespace orvelan {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
-constexpr double kPointsPerInch = 72.0;
-
-int scaled(double mm, double perInch) { return static_cast<int>(std::lround(mm / kMmPerInch * perInch)); }
+int scaled(double mm, double perInch) {
+    return static_cast<int>(std::lround(FigureSize::dotsOf(mm, perInch)));
+}
 
 } // namespace
 

@@ -8,6 +8,8 @@
 namespace orvelan {
 
 struct FigureSize {
+    static constexpr double kMmPerInch = 25.4;
+    static constexpr double kPointsPerInch = 72.0;
     static constexpr double kMinMm = 20.0;
     static constexpr double kMaxMm = 1000.0;
     static constexpr int kMinDpi = 72;
@@ -16,6 +18,10 @@ struct FigureSize {
     double widthMm = 85.0;
     double heightMm = 65.0;
     int dpi = 300;
+
+    /// Millimetres at a resolution in dots (or points) per inch, unrounded, and back.
+    static double dotsOf(double mm, double perInch) { return mm / kMmPerInch * perInch; }
+    static double mmOf(double dots, double perInch) { return dots / perInch * kMmPerInch; }
 
     /// Pixels of a raster image: millimetres / 25.4 x dpi, rounded.
     int widthPixels() const;

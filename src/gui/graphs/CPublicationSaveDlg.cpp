@@ -14,7 +14,6 @@ namespace orvelan {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
 
 struct Format {
     const char* extension;
@@ -102,7 +101,8 @@ CPublicationSaveDlg::CPublicationSaveDlg(const FigureChoice& start, QWidget* par
 }
 
 double CPublicationSaveDlg::millimetres(const QDoubleSpinBox* field) const {
-    return m_inPixels ? field->value() / m_dpi->currentData().toInt() * kMmPerInch : field->value();
+    return m_inPixels ? FigureSize::mmOf(field->value(), m_dpi->currentData().toInt())
+                      : field->value();
 }
 
 FigureChoice CPublicationSaveDlg::choice() const {
@@ -121,7 +121,7 @@ void CPublicationSaveDlg::unitChanged() {
     const double width = millimetres(m_width);
     const double height = millimetres(m_height);
     m_inPixels = m_unit->currentIndex() == 1;
-    const double perMm = m_inPixels ? m_dpi->currentData().toInt() / kMmPerInch : 1.0;
+    const double perMm = m_inPixels ? FigureSize::dotsOf(1.0, m_dpi->currentData().toInt()) : 1.0;
     for (QDoubleSpinBox* field : {m_width, m_height}) {
         field->blockSignals(true);
         field->setDecimals(m_inPixels ? 0 : 1);
