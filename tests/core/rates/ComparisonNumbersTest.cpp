@@ -19,12 +19,12 @@ TEST(ComparisonNumbers, EveryFigureOnALineOfItsOwn) {
     pair.pMHC = 0.001;
     pair.chi2MHC = 10.5;
     pair.dfMHC = 1;
-    const ComparisonTexts texts{" Denmark: Stomach-Male", "Cura\xE7" "ao, Stomach", " 0-74"};
+    const ComparisonTexts texts{" Denmark: Stomach-Male", "Cura\347ao, Stomach", " 0-74"};
     EXPECT_EQ(comparisonNumbersCsv(pair, texts),
               "figure,curve,value,standard error,lower,upper,chi2,df,p\n"
               "Age range,0-74,,,,,,,\n"
               "ASR (World): reference,Denmark: Stomach-Male,12.5,0.25,,,,,\n"
-              "ASR (World): comparison,\"Cura\xC3\xA7" "ao, Stomach\",25,0.5,,,,,\n"
+              "ASR (World): comparison,\"Cura\303\247ao, Stomach\",25,0.5,,,,,\n"
               "ASR ratio: comparison / reference,,2,,,,,,\n"
               "Rate ratio (RR): Mantel & Haenszel,,1,,1,1,,,\n"
               "log(RR): Mantel & Haenszel,,0,0,,,,,\n"
