@@ -217,8 +217,7 @@ void everyStandardTableToPrn(benchmark::State& state) {
                 state.SkipWithError("table failed");
                 return;
             }
-            files.emplace_back(dir.file("table-" + std::to_string(p) + ".prn"),
-                               builder.prnText());
+            files.emplace_back(dir.file("table-" + std::to_string(p) + ".prn"), builder.prnText());
         }
         if (!writeFilesTogether(files).ok()) {
             state.SkipWithError("saving the tables failed");

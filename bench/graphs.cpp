@@ -22,7 +22,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
@@ -30,8 +29,8 @@ namespace {
 
 using namespace orvelan;
 
-constexpr int kPieSites[] = {3,  4,  7,  12, 15, 16, 17,  18,  19,  20,  22, 34,
-                             40, 41, 47, 48, 49, 58, 68,  70,  77,  115, 153, 166};
+constexpr int kPieSites[] = {3,  4,  7,  12, 15, 16, 17, 18, 19, 20,  22,  34,
+                             40, 41, 47, 48, 49, 58, 68, 70, 77, 115, 153, 166};
 
 struct BenchData {
     test::TempDir dir;

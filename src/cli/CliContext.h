@@ -1,13 +1,12 @@
 #pragma once
 
-#include "core/data/CIncidenceStore.h"
 #include "CliError.h"
+#include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
-
-#include <nlohmann/json_fwd.hpp>
 
 #include <iosfwd>
 #include <memory>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <vector>
 

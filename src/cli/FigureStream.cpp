@@ -10,8 +10,8 @@
 #include <cmath>
 #include <cstring>
 #include <nlohmann/json.hpp>
-#include <string_view>
 #include <ostream>
+#include <string_view>
 
 namespace orvelan::cli {
 
@@ -24,8 +24,8 @@ constexpr const char* kColumns[] = {"population", "cancer", "sex",   "kind",
                                     "value",      "se",     "lower", "upper"};
 
 /// The JSON keys of the series and the kind, with their quotes and colon.
-constexpr std::string_view kJsonKeyNames[] = {"\"population\":", "\"cancer\":", "\"sex\":",
-                                              "\"kind\":"};
+constexpr std::string_view kJsonKeyNames[] = {
+    "\"population\":", "\"cancer\":", "\"sex\":", "\"kind\":"};
 /// The JSON keys of the four numbers, with their quotes and colon.
 constexpr std::string_view kJsonKeys[] = {"\"value\":", "\"se\":", "\"lower\":", "\"upper\":"};
 

@@ -12,9 +12,9 @@
 #include "graphics/CAgeCurvesPainter.h"
 #include "graphics/CBarChartPainter.h"
 #include "graphics/CImageExport.h"
-#include "graphics/CoreText.h"
 #include "graphics/CPieChartPainter.h"
 #include "graphics/CPyramidPainter.h"
+#include "graphics/CoreText.h"
 #include "graphics/FontFaces.h"
 #include "graphics/GraphStyle.h"
 #include "graphics/PublicationCurvePlot.h"
@@ -22,7 +22,6 @@
 
 #include <QGuiApplication>
 #include <QPainter>
-
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -198,7 +197,8 @@ nlohmann::json publicationLayout(const GraphModel& model, const GraphSettings& s
         },
         model);
     painter.end();
-    const double widthMm = style.figureWidthMm > 0.0 ? style.figureWidthMm : GraphStyle::kPageWidthMm;
+    const double widthMm =
+        style.figureWidthMm > 0.0 ? style.figureWidthMm : GraphStyle::kPageWidthMm;
     const PublicationMetrics metrics = publicationMetrics(size, widthMm);
     return {{"style", "publication"},
             {"size", {display.width, display.height}},

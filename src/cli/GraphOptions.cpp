@@ -51,8 +51,8 @@ void checkSexSite(CliContext& context, int cancer, Sex sex) {
     if (sex == Sex::Both) {
         return;
     }
-    if (const std::optional<std::string> problem = ValidateSelection(
-            0, kTopAgeGroup, cancer, sex == Sex::Male, context.cancerGroups())) {
+    if (const std::optional<std::string> problem =
+            ValidateSelection(0, kTopAgeGroup, cancer, sex == Sex::Male, context.cancerGroups())) {
         throw usageError(*problem);
     }
 }
@@ -110,8 +110,7 @@ void fillPie(CliContext& context, const GraphOptions& options, GraphSettings& s)
     s.ageTo = options.ageTo;
     if (!sliceCountAllowed(options.slices)) {
         throw usageError("--slices must be " + std::to_string(kMinPieSlices) + "-" +
-                         std::to_string(kMaxPieSlices) + ", not " +
-                         std::to_string(options.slices));
+                         std::to_string(kMaxPieSlices) + ", not " + std::to_string(options.slices));
     }
     s.sliceCount = options.slices;
 }
@@ -125,8 +124,7 @@ void fillPyramid(CliContext& context, const GraphOptions& options, GraphSettings
     }
     s.population = context.checkPopulation(options.population);
     // A registry group has no registration years to average over: it shows person-years.
-    s.pyramidBasis =
-        options.basis == "person-years" && s.population < kFirstRegistryGroup ? 0 : 1;
+    s.pyramidBasis = options.basis == "person-years" && s.population < kFirstRegistryGroup ? 0 : 1;
 }
 
 } // namespace
@@ -150,16 +148,20 @@ void addCurvesOptions(CLI::App& command, GraphOptions& options) {
 }
 
 void addBarOptions(CLI::App& command, GraphOptions& options) {
-    command.add_option("--type", options.barType, "cancer (one cancer, bars of populations) or "
-                                                  "registry (one population, bars of cancers)")
+    command
+        .add_option("--type", options.barType,
+                    "cancer (one cancer, bars of populations) or "
+                    "registry (one population, bars of cancers)")
         ->capture_default_str();
     command.add_option("--cancer", options.cancer, "The cancer of a cancer bar chart");
     command.add_option("--populations", options.populations, "Populations of a cancer bar chart");
-    command.add_option("--population", options.population, "The population of a registry bar chart");
+    command.add_option("--population", options.population,
+                       "The population of a registry bar chart");
     command.add_option("--cancers", options.cancers, "Cancers of a registry bar chart");
-    command.add_option("--rate-kind", options.rateKind,
-                       "0 crude, 1 ASR World, 2 ASR European, 3 cumulative rate, "
-                       "4 cumulative risk, 5 number of cases")
+    command
+        .add_option("--rate-kind", options.rateKind,
+                    "0 crude, 1 ASR World, 2 ASR European, 3 cumulative rate, "
+                    "4 cumulative risk, 5 number of cases")
         ->capture_default_str();
     command.add_option("--sex", options.sex, "0 male, 1 female")->capture_default_str();
     command.add_option("--from", options.ageFrom, "First age group 0-17")->capture_default_str();
@@ -173,8 +175,7 @@ void addPieOptions(CLI::App& command, GraphOptions& options) {
     command.add_option("--sex", options.sex, "0 male, 1 female")->capture_default_str();
     command.add_option("--from", options.ageFrom, "First age group 0-17")->capture_default_str();
     command.add_option("--to", options.ageTo, "Last age group 0-17")->capture_default_str();
-    command.add_option("--slices", options.slices, "Number of slices, 5-11")
-        ->capture_default_str();
+    command.add_option("--slices", options.slices, "Number of slices, 5-11")->capture_default_str();
     addTitleOption(command, options);
 }
 

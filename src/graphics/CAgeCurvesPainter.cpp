@@ -2,16 +2,15 @@
 
 #include "core/graphs/AgeCurvesModel.h"
 #include "core/graphs/AxisLabels.h"
+#include "graphics/CoreText.h"
 #include "graphics/FontFaces.h"
 #include "graphics/GraphStyle.h"
-#include "graphics/CoreText.h"
 #include "graphics/GraphText.h"
 #include "graphics/ValueAxis.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStringList>
-
 #include <algorithm>
 #include <cmath>
 
@@ -41,8 +40,8 @@ int legendWidth(const QPainter& painter, const AgeCurvesModel& model, int h, int
     return 2 * h + 12 * a + widest;
 }
 
-void drawLegend(QPainter& painter, QSize size, const AgeCurvesModel& model,
-                const GraphStyle& style, int h, AgeCurvesGeometry& geometry) {
+void drawLegend(QPainter& painter, QSize size, const AgeCurvesModel& model, const GraphStyle& style,
+                int h, AgeCurvesGeometry& geometry) {
     bool threeLines = false;
     for (const AgeCurve& curve : model.curves) {
         threeLines = threeLines || legendLines(curve.label).size() >= kMaxLegendLines;
@@ -73,7 +72,8 @@ void drawAgeAxis(QPainter& painter, const AgeCurvesModel& model, int left, int b
     for (int a = model.ageFrom; a <= model.ageTo; ++a) {
         const int x = left + (a - model.ageFrom) * c;
         painter.drawLine(x, baseline, x, baseline + k);
-        drawTextAt(painter, x + c / 2, baseline + k, fromCoreText(model.ageLabel(a)), TextAlign::Centre);
+        drawTextAt(painter, x + c / 2, baseline + k, fromCoreText(model.ageLabel(a)),
+                   TextAlign::Centre);
     }
     painter.drawLine(left + n * c, baseline, left + n * c, baseline + k);
     drawTextAt(painter, left + n * c, baseline + k, QStringLiteral("Age"), TextAlign::Left);
@@ -89,7 +89,8 @@ void drawLinearValueAxis(QPainter& painter, const LinearScale& scale, const Grap
             painter.drawLine(left + 1, y, left + 1 + plotWidth, y);
         }
         const double v = scale.bottom + j * scale.step;
-        drawTextAt(painter, left - k - 2, y - h / 2, fromCoreText(arithmeticAxisLabel(v)), TextAlign::Right);
+        drawTextAt(painter, left - k - 2, y - h / 2, fromCoreText(arithmeticAxisLabel(v)),
+                   TextAlign::Right);
     }
 }
 
@@ -97,7 +98,8 @@ void drawLogValueAxis(QPainter& painter, const LogScale& scale, const ValueAxis&
                       const GraphStyle& style, int left, int plotWidth, int h, int k) {
     const int topY = axis.y(scale.top);
     painter.drawLine(left, topY, left - k, topY);
-    drawTextAt(painter, left - k - 4, topY - h / 2, fromCoreText(logTopLabel(scale.top)), TextAlign::Right);
+    drawTextAt(painter, left - k - 4, topY - h / 2, fromCoreText(logTopLabel(scale.top)),
+               TextAlign::Right);
     if (style.lines) {
         painter.drawLine(left + 1, topY, left + 1 + plotWidth, topY);
     }
@@ -107,7 +109,8 @@ void drawLogValueAxis(QPainter& painter, const LogScale& scale, const ValueAxis&
         const int y = axis.y(tick.value);
         painter.drawLine(left, y, left - (tick.labelled ? k : k - 1), y);
         if (tick.labelled) {
-            drawTextAt(painter, left - k - 4, y - h / 2, fromCoreText(tick.label), TextAlign::Right);
+            drawTextAt(painter, left - k - 4, y - h / 2, fromCoreText(tick.label),
+                       TextAlign::Right);
         }
         if (style.lines) {
             painter.drawLine(left + 1, y, left + 1 + plotWidth, y);

@@ -6,7 +6,6 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-
 #include <array>
 #include <optional>
 #include <vector>
@@ -26,8 +25,8 @@ struct AgeCurvesGeometry {
     bool noData = false; // "No data!" was drawn instead of the graph
     QRect plot;          // from the top of the value axis to the end of the age axis
     int columnWidth = 0;
-    std::vector<QRect> legendSquares; // one per curve with two or more curves
-    std::vector<CurvePoints> points;  // one per curve
+    std::vector<QRect> legendSquares;   // one per curve with two or more curves
+    std::vector<CurvePoints> points;    // one per curve
     PublicationCurveLayout publication; // the publication look only
 
     /// The curve whose legend square holds the position, or -1.

@@ -2,14 +2,13 @@
 
 #include "core/graphs/AxisLabels.h"
 #include "core/graphs/BarChartModel.h"
+#include "graphics/CoreText.h"
 #include "graphics/FontFaces.h"
 #include "graphics/GraphStyle.h"
-#include "graphics/CoreText.h"
 #include "graphics/GraphText.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-
 #include <algorithm>
 
 namespace orvelan {
@@ -55,8 +54,8 @@ BarChartGeometry CBarChartPainter::paint(QPainter& painter, QSize size, const Ba
         --fits;
     }
     const int count = static_cast<int>(model.bars.size());
-    geometry.shown = style.fixedBarRows >= 0 ? std::min(style.fixedBarRows, count)
-                                             : std::min(fits, count);
+    geometry.shown =
+        style.fixedBarRows >= 0 ? std::min(style.fixedBarRows, count) : std::min(fits, count);
 
     const int p = (9 * W / 20) / marks;
     const int axisLength = marks * p;
@@ -86,7 +85,8 @@ BarChartGeometry CBarChartPainter::paint(QPainter& painter, QSize size, const Ba
         if (style.lines) {
             painter.drawLine(x, y1 + h + h / 3, x, y0 + h - 1);
         }
-        drawTextAt(painter, x, y1 + 3 * h / 2, fromCoreText(stepAxisLabel(j * model.scale.step, model.scale.step)),
+        drawTextAt(painter, x, y1 + 3 * h / 2,
+                   fromCoreText(stepAxisLabel(j * model.scale.step, model.scale.step)),
                    TextAlign::Centre);
     }
     drawTextAt(painter, x0, y1 + 3 * h / 2, QStringLiteral("0"), TextAlign::Centre);

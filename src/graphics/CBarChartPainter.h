@@ -7,7 +7,6 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
-
 #include <vector>
 
 class QPainter;
@@ -19,13 +18,13 @@ struct BarChartModel;
 struct GraphStyle;
 
 struct BarChartGeometry {
-    int shown = 0;          // bars that fit the height (the first ones)
+    int shown = 0;           // bars that fit the height (the first ones)
     std::vector<QRect> bars; // one per shown bar
-    int axisLength = 0;     // pixels from 0 to the axis top
+    int axisLength = 0;      // pixels from 0 to the axis top
     int marks = 0;
 
     // The publication look only.
-    TickAxis valueAxis;                // in the rate kind's units, no multiplier
+    TickAxis valueAxis;                 // in the rate kind's units, no multiplier
     std::vector<QRectF> tickLabelBoxes; // along the value axis
     std::vector<QRectF> barLabelBoxes;  // one per shown bar
     QRectF plot;                        // the bars' area, gridlines across it

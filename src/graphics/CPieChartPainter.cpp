@@ -1,15 +1,14 @@
 #include "graphics/CPieChartPainter.h"
 
 #include "core/graphs/PieChartModel.h"
+#include "graphics/CoreText.h"
 #include "graphics/FontFaces.h"
 #include "graphics/GraphStyle.h"
-#include "graphics/CoreText.h"
 #include "graphics/GraphText.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 #include <cmath>
 
@@ -73,8 +72,8 @@ PieChartGeometry CPieChartPainter::paint(QPainter& painter, QSize size, const Pi
         }
         geometry.legendSquares.push_back(square);
         painter.setPen(style.text);
-        const int width = drawTextAt(painter, 3 * l / 2 + 10, y, fromCoreText(model.slices[i].label),
-                                     TextAlign::Left);
+        const int width = drawTextAt(painter, 3 * l / 2 + 10, y,
+                                     fromCoreText(model.slices[i].label), TextAlign::Left);
         legend = std::max(legend, width + 2 * l + 10);
         y += 3 * l / 2;
     }

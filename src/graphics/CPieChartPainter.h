@@ -4,7 +4,6 @@
 #include <QRect>
 #include <QRectF>
 #include <QSize>
-
 #include <vector>
 
 class QPainter;

@@ -4,15 +4,14 @@
 #include "core/graphs/AxisLabels.h"
 #include "core/graphs/PyramidModel.h"
 #include "core/io/Printf.h"
+#include "graphics/CoreText.h"
 #include "graphics/FontFaces.h"
 #include "graphics/GraphStyle.h"
-#include "graphics/CoreText.h"
 #include "graphics/GraphText.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
-
 #include <algorithm>
 
 namespace orvelan {
@@ -43,17 +42,20 @@ void drawTopRow(QPainter& painter, const PyramidModel& model, const Layout& layo
     const int femaleLength = barLength(model, layout, model.female[last]) * 2 / 3;
     const int base = y0 + layout.h;
     const int apex = y0 + layout.h / 5;
-    painter.drawPolygon(QPolygon({QPoint(mid - layout.e, base), QPoint(mid - layout.e - maleLength, base),
-                                  QPoint(mid - layout.e, apex)}));
-    painter.drawPolygon(QPolygon({QPoint(mid + layout.e, base),
-                                  QPoint(mid + layout.e + femaleLength, base),
-                                  QPoint(mid + layout.e, apex)}));
+    painter.drawPolygon(
+        QPolygon({QPoint(mid - layout.e, base), QPoint(mid - layout.e - maleLength, base),
+                  QPoint(mid - layout.e, apex)}));
+    painter.drawPolygon(
+        QPolygon({QPoint(mid + layout.e, base), QPoint(mid + layout.e + femaleLength, base),
+                  QPoint(mid + layout.e, apex)}));
     geometry.maleBars.emplace_back(mid - layout.e - maleLength, apex, maleLength, base - apex);
     geometry.femaleBars.emplace_back(mid + layout.e, apex, femaleLength, base - apex);
-    drawTextAt(painter, mid - layout.e - layout.A, y0, figureText(model.male[last]), TextAlign::Right);
+    drawTextAt(painter, mid - layout.e - layout.A, y0, figureText(model.male[last]),
+               TextAlign::Right);
     drawTextAt(painter, mid + layout.e + layout.A, y0, figureText(model.female[last]),
                TextAlign::Left);
-    drawTextAt(painter, mid, y0, fromCoreText(model.ageLabel(model.lastAgeGroup)), TextAlign::Centre);
+    drawTextAt(painter, mid, y0, fromCoreText(model.ageLabel(model.lastAgeGroup)),
+               TextAlign::Centre);
 }
 
 } // namespace
@@ -68,8 +70,8 @@ PyramidGeometry CPyramidPainter::paint(QPainter& painter, QSize size, const Pyra
     const int H = size.height();
     painter.save();
     const int t = beginGraph(painter, size, style, fromCoreText(model.title));
-    drawTextAt(painter, W / 2, H - 2 * t, QString::fromLatin1(kProgramName.data(),
-                                                              static_cast<int>(kProgramName.size())),
+    drawTextAt(painter, W / 2, H - 2 * t,
+               QString::fromLatin1(kProgramName.data(), static_cast<int>(kProgramName.size())),
                TextAlign::Centre);
 
     painter.setFont(graphFont(style.fontFace, style.bodyPixelSize(), false));
@@ -133,7 +135,8 @@ PyramidGeometry CPyramidPainter::paint(QPainter& painter, QSize size, const Pyra
             const int x = edge + side * j * p;
             painter.drawLine(x, axisY, x, axisY + h / 3);
             drawTextAt(painter, x, axisY + h / 3 + 1,
-                       fromCoreText(stepAxisLabel(j * model.scale.step, model.scale.step)), TextAlign::Centre);
+                       fromCoreText(stepAxisLabel(j * model.scale.step, model.scale.step)),
+                       TextAlign::Centre);
         }
     }
     const int captionY = axisY + h / 3 + 1 + h;

@@ -6,7 +6,6 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
-
 #include <vector>
 
 class QPainter;
@@ -21,7 +20,7 @@ struct PyramidGeometry {
     int columnHalfWidth = 0; // e: the age labels run from W/2 - e to W/2 + e
     int halfAxis = 0;        // A: pixels from a column edge to the axis top
     int rowPitch = 0;
-    int top = 0;             // top of the first (oldest) row
+    int top = 0; // top of the first (oldest) row
     /// Bounding boxes of the bars (triangles on the top row), oldest age group first.
     std::vector<QRect> maleBars;
     std::vector<QRect> femaleBars;

@@ -3,14 +3,13 @@
 #include "core/data/Codes.h"
 #include "core/graphs/AxisLabels.h"
 #include "core/graphs/TwoCurveModel.h"
-#include "graphics/FontFaces.h"
 #include "graphics/CoreText.h"
+#include "graphics/FontFaces.h"
 #include "graphics/GraphText.h"
 #include "graphics/ValueAxis.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-
 #include <optional>
 
 namespace orvelan {
@@ -111,7 +110,8 @@ TwoCurveGeometry CTwoCurvePainter::paint(QPainter& painter, QSize size, const Tw
     for (int a = model.ageLow; a <= model.ageHigh; ++a) {
         const int x = left + (a - model.ageLow) * c;
         painter.drawLine(x, axis.baseline, x, axis.baseline + k);
-        drawTextAt(painter, x, axis.baseline + k, fromCoreText(model.ageLabel(a)), TextAlign::Centre);
+        drawTextAt(painter, x, axis.baseline + k, fromCoreText(model.ageLabel(a)),
+                   TextAlign::Centre);
     }
     drawTextAt(painter, left + plotWidth / 2, axis.baseline + k + h + 4, QStringLiteral("Age"),
                TextAlign::Centre);

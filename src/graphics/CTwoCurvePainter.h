@@ -35,8 +35,8 @@ struct TwoCurveGeometry {
 
 class CTwoCurvePainter {
   public:
-    static constexpr int kValuesTop = 50;   // y of the first value line
-    static constexpr int kValuesStep = 13;  // pixels between value lines
+    static constexpr int kValuesTop = 50;  // y of the first value line
+    static constexpr int kValuesStep = 13; // pixels between value lines
     static constexpr int kValuesColumnGap = 60;
 
     static TwoCurveGeometry paint(QPainter& painter, QSize size, const TwoCurveModel& model,
@@ -44,7 +44,8 @@ class CTwoCurvePainter {
 
   private:
     static TwoCurveGeometry paintPublication(QPainter& painter, QSize size,
-                                             const TwoCurveModel& model, const TwoCurveStyle& style);
+                                             const TwoCurveModel& model,
+                                             const TwoCurveStyle& style);
 };
 
 } // namespace orvelan

@@ -3,7 +3,6 @@
 #include <QFontInfo>
 #include <QHash>
 #include <QStringList>
-
 #include <algorithm>
 #include <mutex>
 

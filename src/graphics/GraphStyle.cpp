@@ -9,21 +9,20 @@
 namespace orvelan {
 
 std::array<QColor, GraphStyle::kCurveCount> GraphStyle::defaultCurveColours() {
-    return {QColor(0, 0, 255),   QColor(0, 255, 0), QColor(255, 0, 0), QColor(255, 255, 0),
+    return {QColor(0, 0, 255),   QColor(0, 255, 0),   QColor(255, 0, 0), QColor(255, 255, 0),
             QColor(255, 0, 255), QColor(128, 128, 0), QColor(0, 128, 0), QColor(0, 0, 128),
             QColor(128, 0, 0),   QColor(128, 0, 128)};
 }
 
 std::array<Qt::PenStyle, GraphStyle::kCurveCount> GraphStyle::defaultCurveStyles() {
-    return {Qt::SolidLine,      Qt::DashLine, Qt::DotLine,       Qt::DashDotLine,
-            Qt::DashDotDotLine, Qt::SolidLine, Qt::DashLine,     Qt::DotLine,
-            Qt::DashDotLine,    Qt::DashDotDotLine};
+    return {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine,
+            Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine};
 }
 
 std::array<QColor, GraphStyle::kSliceColourCount> GraphStyle::defaultSliceColours() {
-    return {QColor(255, 0, 0),   QColor(0, 0, 255),   QColor(255, 255, 0), QColor(0, 255, 255),
-            QColor(0, 255, 0),   QColor(128, 0, 128), QColor(0, 0, 128),   QColor(0, 128, 128),
-            QColor(0, 128, 0),   QColor(128, 128, 128), QColor(255, 255, 255)};
+    return {QColor(255, 0, 0), QColor(0, 0, 255),     QColor(255, 255, 0),  QColor(0, 255, 255),
+            QColor(0, 255, 0), QColor(128, 0, 128),   QColor(0, 0, 128),    QColor(0, 128, 128),
+            QColor(0, 128, 0), QColor(128, 128, 128), QColor(255, 255, 255)};
 }
 
 QColor GraphStyle::fromColourRef(std::uint32_t colour) {
@@ -71,14 +70,14 @@ GraphStyle GraphStyle::forPyramid(const GraphSettings& settings) {
 
 int GraphStyle::bodyPixelSize() const {
     const int i = std::clamp(fontSizeIndex, 0, kMaxFontSizeIndex);
-    return std::max(1, static_cast<int>(std::lround(kFontSizes[static_cast<std::size_t>(i)] *
-                                                    printScale)));
+    return std::max(
+        1, static_cast<int>(std::lround(kFontSizes[static_cast<std::size_t>(i)] * printScale)));
 }
 
 int GraphStyle::titlePixelSize() const {
     const int i = std::min(std::clamp(fontSizeIndex, 0, kMaxFontSizeIndex) + 1, kMaxFontSizeIndex);
-    return std::max(1, static_cast<int>(std::lround(kFontSizes[static_cast<std::size_t>(i)] *
-                                                    printScale)));
+    return std::max(
+        1, static_cast<int>(std::lround(kFontSizes[static_cast<std::size_t>(i)] * printScale)));
 }
 
 } // namespace orvelan

@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QString>
 #include <Qt>
-
 #include <array>
 #include <cstdint>
 

@@ -2,7 +2,6 @@
 
 #include <QSize>
 #include <QString>
-
 #include <string>
 
 class QPainter;

@@ -12,7 +12,6 @@ namespace orvelan {
 
 namespace {
 
-
 // Sizes in points of the printed figure; at one journal column (85 mm) they are what editors
 // ask for: tick labels of 7 pt or more, data lines of 0.75 pt or more.
 constexpr double kTickFontPt = 8.0;

@@ -9,10 +9,10 @@
 #include "core/reports/CReportTemplate.h"
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <cstdio>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -310,8 +310,8 @@ TEST_F(BadInputCli, GroupWithoutMembersIsNotAvailable) {
     EXPECT_EQ(registry.exitCode, 1);
     EXPECT_NE(registry.err.find("group 272 (Nowhere) has no members"), std::string::npos)
         << registry.err;
-    const ProcessResult table =
-        run({"report", "--kind", "summary", "--populations", "1", "--cancers", "0,252", "--sexes", "m"});
+    const ProcessResult table = run({"report", "--kind", "summary", "--populations", "1",
+                                     "--cancers", "0,252", "--sexes", "m"});
     ASSERT_EQ(table.exitCode, 0) << table.err;
     const std::string last = linesOf(table.out).back();
     EXPECT_EQ(last.rfind("Nothing", 0), 0u) << table.out;

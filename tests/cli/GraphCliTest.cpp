@@ -243,14 +243,16 @@ TEST_F(GraphCli, PrintedSizesAndThePublicationStyle) {
         return fileStart(m_dir.file(name), 1u << 20);
     };
     const auto big = [](const std::string& bytes, std::size_t at) {
-        return static_cast<unsigned char>(bytes[at]) * 256 + static_cast<unsigned char>(bytes[at + 1]);
+        return static_cast<unsigned char>(bytes[at]) * 256 +
+               static_cast<unsigned char>(bytes[at + 1]);
     };
     const std::string png = draw("column.png", {"--width-mm", "85", "--height-mm", "65"});
     ASSERT_GT(png.size(), 24u);
     EXPECT_EQ(big(png, 18), 1004); // 85 mm at 300 dpi
     EXPECT_EQ(big(png, 22), 768);
     EXPECT_NE(png.find(std::string("pHYs\0\0\x2E\x23", 8)), std::string::npos); // 11811 per metre
-    const std::string jpeg = draw("column.jpg", {"--width-mm", "85", "--height-mm", "65", "--dpi", "150"});
+    const std::string jpeg =
+        draw("column.jpg", {"--width-mm", "85", "--height-mm", "65", "--dpi", "150"});
     ASSERT_GT(jpeg.size(), 20u);
     EXPECT_EQ(jpeg[13], 1); // JFIF density in dots per inch
     EXPECT_EQ(big(jpeg, 14), 150);
@@ -269,9 +271,9 @@ TEST_F(GraphCli, PublicationJsonCarriesTheTicksAndSizes) {
     if (!canDraw()) {
         GTEST_SKIP() << "orvelan-cli built without graphics";
     }
-    const auto curves = json({"curves", "--populations", "0,1", "--cancers", "34", "--sex", "0",
-                              "--log", "--style", "publication", "--width-mm", "85",
-                              "--height-mm", "65"});
+    const auto curves =
+        json({"curves", "--populations", "0,1", "--cancers", "34", "--sex", "0", "--log", "--style",
+              "publication", "--width-mm", "85", "--height-mm", "65"});
     const auto& layout = curves["layout"];
     ASSERT_TRUE(layout.is_object()) << curves.dump();
     EXPECT_EQ(layout["size"], nlohmann::json({1004, 768}));

@@ -9,8 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace orvelan;
     const std::string text(reinterpret_cast<const char*>(data), size);
     AnalysisFileRead read = parseAnalysisFile(text, "fuzz.STA");
-    fuzz::runCommand({"compare", "--ref", "0,0,m", "--comp-file",
-                      fuzz::writeFile("raw.STA", text), "--json"});
+    fuzz::runCommand(
+        {"compare", "--ref", "0,0,m", "--comp-file", fuzz::writeFile("raw.STA", text), "--json"});
     if (!read.curve) {
         return 0;
     }
@@ -18,9 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     read.curve->title = "Fuzzed curve";
     const std::string path = fuzz::writeFile("curve.STA", analysisFileText(*read.curve));
     for (const char* to : {"17", "12"}) {
-        fuzz::requireFiniteText(fuzz::runCommand(
-            {"compare", "--ref", "0,0,m", "--comp-file", path, "--from", "0", "--to", to,
-             "--layout", "prn"}));
+        fuzz::requireFiniteText(fuzz::runCommand({"compare", "--ref", "0,0,m", "--comp-file", path,
+                                                  "--from", "0", "--to", to, "--layout", "prn"}));
     }
     return 0;
 }

@@ -17,7 +17,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
-
 #include <cmath>
 
 using namespace orvelan;
@@ -80,7 +79,8 @@ class GraphPaintersTest : public QObject {
         QPainter painter(&image);
         const GraphStyle style = fixedStyle();
         const AgeCurvesModel model = oneCurveModel();
-        const AgeCurvesGeometry geometry = CAgeCurvesPainter::paint(painter, image.size(), model, style);
+        const AgeCurvesGeometry geometry =
+            CAgeCurvesPainter::paint(painter, image.size(), model, style);
         painter.end();
         const Metrics m = metricsOf(style, &image);
         const int margin = 3 * m.t / 2;
@@ -94,12 +94,13 @@ class GraphPaintersTest : public QObject {
         const auto& points = geometry.points[0];
         QVERIFY(points[3].has_value()); // zero rates are drawn on the arithmetic scale
         QCOMPARE(*points[3], QPoint(left + c / 2 + 3 * c, baseline));
-        QCOMPARE(*points[10],
-                 QPoint(left + c / 2 + 10 * c, baseline - static_cast<int>(120.0 * (plot / 250.0))));
-        QCOMPARE(*points[17],
-                 QPoint(left + c / 2 + 17 * c, baseline - static_cast<int>(241.0 * (plot / 250.0))));
+        QCOMPARE(*points[10], QPoint(left + c / 2 + 10 * c,
+                                     baseline - static_cast<int>(120.0 * (plot / 250.0))));
+        QCOMPARE(*points[17], QPoint(left + c / 2 + 17 * c,
+                                     baseline - static_cast<int>(241.0 * (plot / 250.0))));
         QVERIFY(geometry.legendSquares.empty());
-        QCOMPARE(geometry.pointAt(*points[10] + QPoint(3, -3)), std::make_optional(std::make_pair(0, 10)));
+        QCOMPARE(geometry.pointAt(*points[10] + QPoint(3, -3)),
+                 std::make_optional(std::make_pair(0, 10)));
         QVERIFY(!geometry.pointAt(*points[10] + QPoint(4, 0)));
         QCOMPARE(image.pixelColor(1, 1), QColor(Qt::white));
         QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black)); // the one-pixel border
@@ -112,7 +113,8 @@ class GraphPaintersTest : public QObject {
         style.logarithmic = true;
         AgeCurvesModel model = oneCurveModel();
         model.curves[0].rates[1] = 0.03;
-        const AgeCurvesGeometry geometry = CAgeCurvesPainter::paint(painter, image.size(), model, style);
+        const AgeCurvesGeometry geometry =
+            CAgeCurvesPainter::paint(painter, image.size(), model, style);
         painter.end();
         const Metrics m = metricsOf(style, &image);
         const int margin = 3 * m.t / 2;
@@ -122,8 +124,8 @@ class GraphPaintersTest : public QObject {
         const auto& points = geometry.points[0];
         QVERIFY(!points[3].has_value());
         QCOMPARE(points[1]->y(), baseline); // the bottom of the scale is 0.03
-        QCOMPARE(points[5]->y(), baseline - static_cast<int>((std::log10(40.0) - std::log10(0.03)) *
-                                                             perDecade));
+        QCOMPARE(points[5]->y(),
+                 baseline - static_cast<int>((std::log10(40.0) - std::log10(0.03)) * perDecade));
     }
 
     void valueAxisFitsThePlotHeight() {
@@ -151,7 +153,8 @@ class GraphPaintersTest : public QObject {
         model.curves.push_back(curveWithRates({{2, 5.0}}));
         model.curves[0].label = "Male";
         model.curves[1].label = "Stomach_Female";
-        const AgeCurvesGeometry geometry = CAgeCurvesPainter::paint(painter, image.size(), model, style);
+        const AgeCurvesGeometry geometry =
+            CAgeCurvesPainter::paint(painter, image.size(), model, style);
         painter.end();
         const Metrics m = metricsOf(style, &image);
         const int d = 5 * m.h / 2;
@@ -184,7 +187,8 @@ class GraphPaintersTest : public QObject {
         model.title = "Bars";
         model.bars = {{1, "One", 241.0, 241.0}, {2, "Two", 100.0, 100.0}};
         model.scale = niceLinearScale(0.0, 241.0);
-        const BarChartGeometry geometry = CBarChartPainter::paint(painter, image.size(), model, style);
+        const BarChartGeometry geometry =
+            CBarChartPainter::paint(painter, image.size(), model, style);
         painter.end();
         const Metrics m = metricsOf(style, &image);
         const int r = 3 * m.h / 2;
@@ -192,8 +196,10 @@ class GraphPaintersTest : public QObject {
         const int y0 = 5 * m.t / 2;
         const int p = (9 * 800 / 20) / 5;
         QCOMPARE(geometry.shown, 2);
-        QCOMPARE(geometry.bars[0], QRect(400, y0 + m.h, static_cast<int>(5 * p * 241.0 / 250.0) + 1, r));
-        QCOMPARE(geometry.bars[1], QRect(400, y0 + r + g + m.h, static_cast<int>(5 * p * 100.0 / 250.0) + 1, r));
+        QCOMPARE(geometry.bars[0],
+                 QRect(400, y0 + m.h, static_cast<int>(5 * p * 241.0 / 250.0) + 1, r));
+        QCOMPARE(geometry.bars[1],
+                 QRect(400, y0 + r + g + m.h, static_cast<int>(5 * p * 100.0 / 250.0) + 1, r));
         QCOMPARE(image.pixelColor(geometry.bars[1].center()), QColor(0, 0, 255));
         QCOMPARE(geometry.barAt(geometry.bars[1].center()), 1);
         QCOMPARE(image.pixelColor(799, 599), QColor(Qt::white));
@@ -250,20 +256,23 @@ class GraphPaintersTest : public QObject {
         model.total = 100.0;
         QImage image = canvas(800, 600);
         QPainter painter(&image);
-        const PieChartGeometry geometry = CPieChartPainter::paint(painter, image.size(), model, style);
+        const PieChartGeometry geometry =
+            CPieChartPainter::paint(painter, image.size(), model, style);
         const QFontMetrics body(graphFont(kFace, style.bodyPixelSize(), false), &image);
         const int l = body.height() + body.leading();
         const int widest = std::max(body.horizontalAdvance(QStringLiteral("Stomach")),
                                     body.horizontalAdvance(QStringLiteral("Other cancers")));
         painter.end();
         const int legend = widest + 2 * l + 10;
-        const int radius = static_cast<int>(std::min(800 - 2 * legend, 600 - 6 * l) / 3.0 * 0.857375);
+        const int radius =
+            static_cast<int>(std::min(800 - 2 * legend, 600 - 6 * l) / 3.0 * 0.857375);
         QCOMPARE(geometry.radius, radius);
         QCOMPARE(geometry.centre, QPoint(400 + radius / 3, 300));
         QCOMPARE(geometry.sliceAngles[1].first, CPieChartPainter::kFullTurn * 0.75);
         QCOMPARE(geometry.legendSquares[0], QRect(10, (600 - 2 * 3 * l / 2) / 2, l, l));
         // The first slice runs counterclockwise from 3 o'clock: up and right is red.
-        QCOMPARE(image.pixelColor(geometry.centre + QPoint(radius / 2, -radius / 4)), QColor(255, 0, 0));
+        QCOMPARE(image.pixelColor(geometry.centre + QPoint(radius / 2, -radius / 4)),
+                 QColor(255, 0, 0));
         // A label left of the pie ends at its side (right-aligned).
         QVERIFY(geometry.labelAnchors[0].x() < 0);
     }
@@ -279,7 +288,8 @@ class GraphPaintersTest : public QObject {
         QImage image = canvas(800, 600);
         QPainter painter(&image);
         const GraphStyle style = fixedStyle();
-        const PyramidGeometry geometry = CPyramidPainter::paint(painter, image.size(), model, style);
+        const PyramidGeometry geometry =
+            CPyramidPainter::paint(painter, image.size(), model, style);
         painter.end();
         const int halfAxis = geometry.halfAxis;
         QVERIFY(halfAxis > 0);
@@ -308,7 +318,8 @@ class GraphPaintersTest : public QObject {
         TwoCurveStyle style;
         style.fontFace = kFace;
         style.values = true;
-        const TwoCurveGeometry geometry = CTwoCurvePainter::paint(painter, image.size(), model, style);
+        const TwoCurveGeometry geometry =
+            CTwoCurvePainter::paint(painter, image.size(), model, style);
         painter.end();
         QCOMPARE(geometry.columnWidth, (3 * 600 / 4 - 60) / 10);
         QCOMPARE(geometry.plot.width(), geometry.columnWidth * 10);

@@ -4,10 +4,10 @@
 
 #include <QByteArray>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -127,9 +127,12 @@ class ImageExportTest : public QObject {
         QVERIFY(!saved);
         QCOMPARE(QString::fromStdString(saved.message),
                  QStringLiteral("Cannot open %1\r\nSave As failed.\n").arg(path));
-        QVERIFY(!CImageExport::saveBmp(image, dir.filePath(QStringLiteral("missing/g.bmp")).toStdString()));
-        QVERIFY(!CImageExport::saveJpeg(QImage(), dir.filePath(QStringLiteral("empty.jpg")).toStdString()));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+        QVERIFY(!CImageExport::saveBmp(
+            image, dir.filePath(QStringLiteral("missing/g.bmp")).toStdString()));
+        QVERIFY(!CImageExport::saveJpeg(QImage(),
+                                        dir.filePath(QStringLiteral("empty.jpg")).toStdString()));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
     }
 
     void vectorAndPngFilesOpenInStandardTools() {
@@ -150,17 +153,20 @@ class ImageExportTest : public QObject {
                  QStringLiteral("0 0 400 300"));
 
         QVERIFY(readAll(dir.filePath(QStringLiteral("g.pdf"))).startsWith("%PDF-"));
-        const QString info = runTool(QStringLiteral("pdfinfo"), {dir.filePath(QStringLiteral("g.pdf"))});
+        const QString info =
+            runTool(QStringLiteral("pdfinfo"), {dir.filePath(QStringLiteral("g.pdf"))});
         if (!info.isNull()) {
             QVERIFY2(info.contains(QStringLiteral("400 x 300 pts")), qPrintable(info));
             QVERIFY2(info.contains(QStringLiteral("Title")), qPrintable(info));
         }
-        const QString png = runTool(QStringLiteral("identify"), {dir.filePath(QStringLiteral("g.png"))});
+        const QString png =
+            runTool(QStringLiteral("identify"), {dir.filePath(QStringLiteral("g.png"))});
         if (!png.isNull()) {
             QVERIFY2(png.contains(QStringLiteral("PNG 400x300")), qPrintable(png));
         }
-        QVERIFY(CImageExport::saveGraph(size, sample, dir.filePath(QStringLiteral("g.gif")).toStdString(), "x").status ==
-                IoStatus::UnsupportedFormat);
+        QVERIFY(CImageExport::saveGraph(size, sample,
+                                        dir.filePath(QStringLiteral("g.gif")).toStdString(), "x")
+                    .status == IoStatus::UnsupportedFormat);
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("g.gif"))));
     }
 
@@ -199,9 +205,9 @@ class ImageExportTest : public QObject {
 
         // Points of the printed figure, at any resolution: one column at 300 dpi and at 600 dpi,
         // and a window 800 pixels wide, which is drawn as a 170 mm page.
-        for (const auto& [pixels, widthMm] : {std::pair{QSize(1004, 768), 85.0},
-                                              std::pair{QSize(2008, 1536), 85.0},
-                                              std::pair{QSize(800, 600), 0.0}}) {
+        for (const auto& [pixels, widthMm] :
+             {std::pair{QSize(1004, 768), 85.0}, std::pair{QSize(2008, 1536), 85.0},
+              std::pair{QSize(800, 600), 0.0}}) {
             const PublicationMetrics metrics = publicationMetrics(pixels, widthMm);
             const double printedMm = widthMm > 0.0 ? widthMm : 170.0;
             QCOMPARE(metrics.pixelsPerPoint, pixels.width() / (printedMm / 25.4 * 72.0));

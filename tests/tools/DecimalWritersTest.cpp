@@ -63,12 +63,11 @@ TEST(DecimalWriters, EveryFigureHasTheLibrarysShortestText) {
     const auto check = [&](double value) {
         char expected[400];
         const double magnitude = std::fabs(value);
-        const auto end =
-            magnitude == 0.0 || (magnitude >= 1e-5 && magnitude < 1e16)
-                ? std::to_chars(expected, expected + sizeof expected, value,
-                                std::chars_format::fixed)
-                      .ptr
-                : std::to_chars(expected, expected + sizeof expected, value).ptr;
+        const auto end = magnitude == 0.0 || (magnitude >= 1e-5 && magnitude < 1e16)
+                             ? std::to_chars(expected, expected + sizeof expected, value,
+                                             std::chars_format::fixed)
+                                   .ptr
+                             : std::to_chars(expected, expected + sizeof expected, value).ptr;
         char out[kShortestRoom];
         if (std::string(out, writeShortest(out, value)) != std::string(expected, end)) {
             ADD_FAILURE() << std::hexfloat << value;

@@ -22,13 +22,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMap>
-#include <QPointer>
-#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -340,13 +340,13 @@ void graphShots(Script& s, CMainFrame& frame) {
     closeDocuments(s, frame);
 
     s.trigger(frame, cmd::kNewGraph);
-    s.wizard(QStringLiteral("graph-pie"),
-             {[](QWidget* page) { setChecked(page, "kind2", true); },
-              [](QWidget* page) {
-                  setChecked(page, "female", true);
-                  tick(page, "registryTree", {QStringLiteral("Algiers")});
-              },
-              nothing});
+    s.wizard(QStringLiteral("graph-pie"), {[](QWidget* page) { setChecked(page, "kind2", true); },
+                                           [](QWidget* page) {
+                                               setChecked(page, "female", true);
+                                               tick(page, "registryTree",
+                                                    {QStringLiteral("Algiers")});
+                                           },
+                                           nothing});
     shootWindow(s, frame, QStringLiteral("view-pie"));
     closeDocuments(s, frame);
 
@@ -439,8 +439,7 @@ void analysisShots(Script& s, CMainFrame& frame) {
 }
 
 void exportShots(Script& s, CMainFrame& frame) {
-    s.allowMessage(QStringLiteral("Depending on your computer"),
-                   QStringLiteral("export-duration"));
+    s.allowMessage(QStringLiteral("Depending on your computer"), QStringLiteral("export-duration"));
     s.trigger(frame, cmd::kExport);
     s.wizard(QStringLiteral("export"),
              {[](QWidget* page) { tick(page, "registryTree", kRegistries); },

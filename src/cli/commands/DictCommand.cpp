@@ -36,26 +36,31 @@ void printRegistries(CliContext& context) {
         const int level = CRegistryDictionary::level(row);
         const std::string label = registryLabel(context, row);
         if (context.json) {
-            rows.push_back({{"row", row},
-                            {"population", hasPopulation ? nlohmann::json(population) : nullptr},
-                            {"level", level},
-                            {"label", label},
-                            {"flagged", hasPopulation && CRegistryDictionary::isFlagged(population)}});
+            rows.push_back(
+                {{"row", row},
+                 {"population", hasPopulation ? nlohmann::json(population) : nullptr},
+                 {"level", level},
+                 {"label", label},
+                 {"flagged", hasPopulation && CRegistryDictionary::isFlagged(population)}});
             continue;
         }
         out << std::setw(4) << row << ' ' << std::setw(4)
             << (hasPopulation ? std::to_string(population) : std::string("-")) << "  "
-            << std::setw(5) << level << "  " << std::string(static_cast<std::size_t>(2 * level), ' ')
-            << label << '\n';
+            << std::setw(5) << level << "  "
+            << std::string(static_cast<std::size_t>(2 * level), ' ') << label << '\n';
     }
     const auto& groups = context.registryGroups();
     for (int k = 0; k < groups.count(); ++k) {
         const std::string name = groups.group(k).trimmedName();
         if (context.json) {
-            rows.push_back({{"row", nullptr}, {"population", kFirstRegistryGroup + k},
-                            {"level", nullptr}, {"label", name}, {"flagged", false}});
+            rows.push_back({{"row", nullptr},
+                            {"population", kFirstRegistryGroup + k},
+                            {"level", nullptr},
+                            {"label", name},
+                            {"flagged", false}});
         } else {
-            out << "   - " << std::setw(4) << kFirstRegistryGroup + k << "  group  " << name << '\n';
+            out << "   - " << std::setw(4) << kFirstRegistryGroup + k << "  group  " << name
+                << '\n';
         }
     }
     if (context.json) {
@@ -77,14 +82,15 @@ void printCancers(CliContext& context) {
         const std::string label = CCancerDictionary::label(cancer);
         const int level = CCancerDictionary::level(cancer);
         if (context.json) {
-            rows.push_back({{"cancer", cancer},
-                            {"level", level},
-                            {"males", males},
-                            {"females", females},
-                            {"code", code},
-                            {"morphology", CCancerDictionary::isMorphology(cancer)},
-                            {"standard_row", standardRow >= 0 ? nlohmann::json(standardRow) : nullptr},
-                            {"label", label}});
+            rows.push_back(
+                {{"cancer", cancer},
+                 {"level", level},
+                 {"males", males},
+                 {"females", females},
+                 {"code", code},
+                 {"morphology", CCancerDictionary::isMorphology(cancer)},
+                 {"standard_row", standardRow >= 0 ? nlohmann::json(standardRow) : nullptr},
+                 {"label", label}});
             continue;
         }
         const std::string sexes = std::string(males ? "M" : "-") + (females ? "F" : "-");
@@ -98,9 +104,13 @@ void printCancers(CliContext& context) {
     for (int k = 0; k < groups.count(); ++k) {
         const auto& group = groups.group(k);
         if (context.json) {
-            rows.push_back({{"cancer", kFirstCancerGroup + k}, {"level", nullptr},
-                            {"males", group.malesFlag == '1'}, {"females", group.femalesFlag == '1'},
-                            {"code", nullptr}, {"morphology", false}, {"standard_row", nullptr},
+            rows.push_back({{"cancer", kFirstCancerGroup + k},
+                            {"level", nullptr},
+                            {"males", group.malesFlag == '1'},
+                            {"females", group.femalesFlag == '1'},
+                            {"code", nullptr},
+                            {"morphology", false},
+                            {"standard_row", nullptr},
                             {"label", group.trimmedName()}});
         } else {
             out << std::setw(6) << kFirstCancerGroup + k << "  group  "

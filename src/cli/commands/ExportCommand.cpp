@@ -2,9 +2,9 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "Commands.h"
-#include "core/io/CTemplateFolder.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/export/CRawDataExporter.h"
+#include "core/io/CTemplateFolder.h"
 
 #include <CLI/CLI.hpp>
 #include <filesystem>

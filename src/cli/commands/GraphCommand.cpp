@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kMinSide = 50;
 constexpr int kMaxSide = 10000;
-constexpr std::array<std::string_view, 6> kImageExtensions = {".png", ".bmp", ".jpg",
+constexpr std::array<std::string_view, 6> kImageExtensions = {".png",  ".bmp", ".jpg",
                                                               ".jpeg", ".svg", ".pdf"};
 
 struct GraphRequest {
@@ -158,9 +158,9 @@ nlohmann::json barsJson(const BarChartModel& model) {
         bars[i]["lower"] = limits ? nlohmann::json(limits->lower) : nlohmann::json(nullptr);
         bars[i]["upper"] = limits ? nlohmann::json(limits->upper) : nlohmann::json(nullptr);
     }
-    return {{"title", model.title},       {"bars", bars},
+    return {{"title", model.title},           {"bars", bars},
             {"multiplier", model.multiplier}, {"caption", model.caption},
-            {"axis_top", model.scale.top}, {"step", model.scale.step}};
+            {"axis_top", model.scale.top},    {"step", model.scale.step}};
 }
 
 nlohmann::json pieJson(const PieChartModel& model) {
@@ -257,8 +257,8 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
     if ((!request.out.empty() || layout) && !graphImagesAvailable()) {
         handOverToDrawingTool();
         throw usageError(std::string("this orvelan-cli was built without graphics (no ") +
-                         kDrawingToolName + (layout ? "): use --json without --style publication"
-                                                    : "): use --json"));
+                         kDrawingToolName +
+                         (layout ? "): use --json without --style publication" : "): use --json"));
     }
     GraphSettings settings;
     CIncidenceStore& store = context.store();
@@ -284,8 +284,7 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
         intervals =
             request.intervals.choice({intervalFigureOf(settings.rateKind)}, "the bars' rate");
     }
-    const GraphModel model =
-        computeModel(store, settings, request.standards.choice(), intervals);
+    const GraphModel model = computeModel(store, settings, request.standards.choice(), intervals);
     if (!request.out.empty()) {
         if (const IoResult written = writeGraphImage(request.out, model, settings, display);
             !written.ok()) {
@@ -325,7 +324,9 @@ void addCommonOptions(CLI::App& command, GraphRequest& request) {
     command.add_option("--font-size", request.fontSize, "Font size index 0-14");
     command.add_option("--style", request.style, "Graph style: classic or publication")
         ->capture_default_str();
-    command.add_option("--width-mm", request.widthMm, "Printed width in millimetres (with --height-mm)")
+    command
+        .add_option("--width-mm", request.widthMm,
+                    "Printed width in millimetres (with --height-mm)")
         ->excludes(size);
     command.add_option("--height-mm", request.heightMm, "Printed height in millimetres")
         ->excludes(size);
@@ -363,7 +364,8 @@ void registerGraphCommand(CLI::App& app, CliContext& context) {
         addCommonOptions(*command, *request);
         restoreAtEachParse(*command, request);
         const GraphKind graphKind = kind.kind;
-        command->callback([&context, graphKind, request] { runGraph(context, graphKind, *request); });
+        command->callback(
+            [&context, graphKind, request] { runGraph(context, graphKind, *request); });
     }
     auto request = std::make_shared<GraphRequest>();
     CLI::App* command = graph->add_subcommand("template", "The graph of a .GPH template");
@@ -374,8 +376,7 @@ void registerGraphCommand(CLI::App& app, CliContext& context) {
     command->add_flag("--lines", request->options.lines, "Lines at the value marks");
     addCommonOptions(*command, *request);
     restoreAtEachParse(*command, request);
-    command->callback(
-        [&context, request] { runGraph(context, GraphKind::UseTemplate, *request); });
+    command->callback([&context, request] { runGraph(context, GraphKind::UseTemplate, *request); });
 }
 
 } // namespace orvelan::cli

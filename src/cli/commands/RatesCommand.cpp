@@ -100,8 +100,8 @@ void printRates(CliContext& context, const RatesOptions& options) {
         << "Cancer " << cancer << ": " << cancerLabel << '\n'
         << "Sex: " << sexLabel(sex, options.to)
         << "   Age range:" << ageRangeSuffix(options.from, options.to) << "\n\n"
-        << std::left << std::setw(static_cast<int>(labelWidth)) << "" << std::right << std::setw(12) << "value"
-        << std::setw(10) << "SE"
+        << std::left << std::setw(static_cast<int>(labelWidth)) << "" << std::right << std::setw(12)
+        << "value" << std::setw(10) << "SE"
         << "   " << options.intervals.heading() << (named ? "   method\n" : "\n");
     for (int kind = 0; kind < kRateKindCount; ++kind) {
         const RateResult& result = results[static_cast<std::size_t>(kind)].rate;

@@ -53,8 +53,7 @@ void printSeries(CliContext& context, const SeriesOptions& options) {
                                                 : std::string(upperLabel(kTopAgeGroup)))
         << ")\n"
         << "Verification (MV%): "
-        << (store.verification() < 0 ? std::string("N.A.") : fixed(store.verification(), 1))
-        << '\n'
+        << (store.verification() < 0 ? std::string("N.A.") : fixed(store.verification(), 1)) << '\n'
         << "Unknown-age factor: " << fixed(store.unknownAgeFactor(), 4) << "\n\n"
         << " age        cases  person-years\n";
     for (int group = 0; group < kAgeGroupCount; ++group) {
@@ -69,8 +68,8 @@ void printSeries(CliContext& context, const SeriesOptions& options) {
 
 void registerSeriesCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<SeriesOptions>();
-    CLI::App* series =
-        app.add_subcommand("series", "Print one loaded series: cases and person-years by age group");
+    CLI::App* series = app.add_subcommand(
+        "series", "Print one loaded series: cases and person-years by age group");
     series->add_option("--population", options->population, "Population number (272+: group)")
         ->required();
     series->add_option("--cancer", options->cancer, "Cancer number (252+: group)")->required();

@@ -27,9 +27,8 @@ struct AnalysisFileOptions {
 /// The curve's title as the analysis file keeps it: the name given, or the table file's name
 /// without its folder and extension.
 std::string curveTitle(const AnalysisFileOptions& options) {
-    const std::string text = options.nameGiven
-                                 ? options.name
-                                 : std::filesystem::path(options.from).stem().string();
+    const std::string text =
+        options.nameGiven ? options.name : std::filesystem::path(options.from).stem().string();
     std::optional<std::string> title = fileText(text);
     if (!title) {
         throw usageError("the name '" + text +

@@ -201,8 +201,7 @@ void printTable(CliContext& context, const TableOptions& options) {
     nlohmann::json all = nlohmann::json::array();
     PendingFiles pending;
     for (std::size_t i = 0; i < populations.size(); ++i) {
-        all.push_back(
-            emitTables(context, options, target, populations[i], sexes, i == 0, pending));
+        all.push_back(emitTables(context, options, target, populations[i], sexes, i == 0, pending));
     }
     // Every table of the run is saved, or none: a script never finds half a folder.
     if (!pending.empty()) {

@@ -236,8 +236,7 @@ void registerTemplateCommand(CLI::App& app, CliContext& context) {
                 "(.GPH) from the options of graph after its kind, as the wizards' template "
                 "buttons do");
     maker->add_option("--out", make->out, "The FILE.RPT or FILE.GPH to write")->required();
-    maker->add_option("--title", make->title,
-                      "Title: only graph templates keep one");
+    maker->add_option("--title", make->title, "Title: only graph templates keep one");
     addReportChoiceOptions(*maker, make->report);
     maker->fallthrough();
     // Graph templates: `template make --out FILE.GPH KIND` with the options of `graph KIND`.

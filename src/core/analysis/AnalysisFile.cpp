@@ -1,7 +1,7 @@
 #include "core/analysis/AnalysisFile.h"
 
-#include "core/io/ReadFile.h"
 #include "core/io/Printf.h"
+#include "core/io/ReadFile.h"
 #include "core/io/TextFile.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/rates/UserCurve.h"
 #include "core/io/TextFile.h"
+#include "core/rates/UserCurve.h"
 
 #include <optional>
 #include <string>

@@ -5,8 +5,8 @@
 
 #include <array>
 #include <charconv>
-#include <utility>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace orvelan {
@@ -119,7 +119,8 @@ CurveTableRead parseCurveTable(std::string_view text) {
             continue;
         }
         if (fields.size() != 2) {
-            return {std::nullopt, rowText(line) + "two numbers are needed, cases and person-years."};
+            return {std::nullopt,
+                    rowText(line) + "two numbers are needed, cases and person-years."};
         }
         std::array<double, 2> values{};
         for (std::size_t i = 0; i < 2; ++i) {

@@ -122,9 +122,9 @@ bool CIncidenceStore::open(const std::string& dataDirectory) {
         std::string_view name;
         std::size_t expected;
         std::size_t recordSize;
-    } files[] = {{m_casesFile, kCasesFileName, kCasesFileSize, kCasesRecordSize},
-                 {m_populationFile, kPopulationFileName, kPopulationFileSize,
-                  kPopulationRecordSize}};
+    } files[] = {
+        {m_casesFile, kCasesFileName, kCasesFileSize, kCasesRecordSize},
+        {m_populationFile, kPopulationFileName, kPopulationFileSize, kPopulationRecordSize}};
     for (const auto& entry : files) {
         const std::string path = directory + std::string(entry.name);
         if (const IoResult opened = entry.file.open(path); !opened.ok()) {
@@ -162,11 +162,12 @@ std::string CIncidenceStore::changedOnDiskMessage() const {
     if (!cases && !population) {
         return {};
     }
-    const std::string files =
-        cases && population ? std::string(kCasesFileName) + " and " + std::string(kPopulationFileName)
-        : cases             ? std::string(kCasesFileName)
-                            : std::string(kPopulationFileName);
-    return files + " changed on disk after ORVELAN opened " + (cases && population ? "them" : "it") +
+    const std::string files = cases && population ? std::string(kCasesFileName) + " and " +
+                                                        std::string(kPopulationFileName)
+                              : cases ? std::string(kCasesFileName)
+                                      : std::string(kPopulationFileName);
+    return files + " changed on disk after ORVELAN opened " +
+           (cases && population ? "them" : "it") +
            ": restart ORVELAN before computing further figures, so that all of them come from "
            "the same files.";
 }

@@ -239,8 +239,8 @@ IoResult CUserGroupDictionary::append(const std::string& name, const std::vector
 
 IoResult CUserGroupDictionary::remove(int index) {
     if (m_path.empty() || index < 0 || index >= count()) {
-        return IoResult::refusal(IoStatus::Refused, "There is no group " +
-                                                        std::to_string(index) + " in " + m_path);
+        return IoResult::refusal(IoStatus::Refused,
+                                 "There is no group " + std::to_string(index) + " in " + m_path);
     }
     std::string text;
     for (int k = 0; k < count(); ++k) {

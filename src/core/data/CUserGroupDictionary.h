@@ -19,7 +19,7 @@ struct UserGroup {
     std::vector<int> members; // every slot (252 or 272); the list ends at the first negative
     char malesFlag = '1';     // cancer groups: '1' when a member occurs in males
     char femalesFlag = '0';
-    int unknownMember = -1;   // cancer groups: a number past the dictionary that ended the list
+    int unknownMember = -1; // cancer groups: a number past the dictionary that ended the list
 
     /// The name without its trailing blanks.
     std::string trimmedName() const;

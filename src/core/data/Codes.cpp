@@ -19,7 +19,7 @@ constexpr std::array<std::string_view, 20> kColumnHeadings = {
     "50-", "55-", "60-", "65-", "70-", "75-", "80-", "85+", "Unk", "All ages"};
 
 constexpr std::array<std::string_view, 6> kSexLabels = {"Male", "Female", "Both sexes",
-                                                        "Boys", "Girls", "Children"};
+                                                        "Boys", "Girls",  "Children"};
 
 constexpr std::array<std::string_view, kRateKindCount> kRateKindLabels = {
     "Crude rate",      "ASR (World)",     "ASR (European)",

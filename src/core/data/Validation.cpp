@@ -24,7 +24,8 @@ std::optional<std::string> ValidateAgeRange(int from, int to, int rateKind) {
 
 std::optional<std::string> ValidateSelection(int from, int to, int cancer, bool isMale,
                                              const CUserGroupDictionary& cancerGroups) {
-    if (cancer >= 0 && !CCancerDictionary::occursIn(cancer, isMale ? Sex::Male : Sex::Female, &cancerGroups)) {
+    if (cancer >= 0 &&
+        !CCancerDictionary::occursIn(cancer, isMale ? Sex::Male : Sex::Female, &cancerGroups)) {
         return std::string(kInvalidSexSite);
     }
     if (to < from) {

@@ -10,10 +10,10 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace orvelan {
 
@@ -123,7 +123,8 @@ CRawDataExporter::sexSiteProblem(const ExportSettings& settings,
         }
         bool anyOccurs = false;
         for (const auto& item : selected) {
-            anyOccurs = anyOccurs || CCancerDictionary::occursIn(item.number, male ? Sex::Male : Sex::Female, cancerGroups);
+            anyOccurs = anyOccurs || CCancerDictionary::occursIn(
+                                         item.number, male ? Sex::Male : Sex::Female, cancerGroups);
         }
         if (!anyOccurs) {
             return std::string(kInvalidSexSite);

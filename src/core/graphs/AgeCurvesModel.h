@@ -38,9 +38,9 @@ struct AgeCurvesModel {
     int lastAgeGroup = kTopAgeGroup; // smallest last age group over the curves
     int ageFrom = 0;                 // the plotted range; a view may narrow it
     int ageTo = kTopAgeGroup;
-    int registryCount = 0;  // selected registries
-    int cancerCount = 0;    // selected cancers that give curves
-    int maleOnlyCount = 0;  // of those, the male-only ones
+    int registryCount = 0; // selected registries
+    int cancerCount = 0;   // selected cancers that give curves
+    int maleOnlyCount = 0; // of those, the male-only ones
     int femaleOnlyCount = 0;
 
     bool tooManyCurves() const { return requestedCurves > kMaxCurves; }

@@ -11,9 +11,7 @@ namespace {
 // Relative tolerance of "strictly between": a mark equal to the bottom is not repeated.
 constexpr double kTolerance = 1e-9;
 
-double mark(int j, int d) {
-    return d >= 0 ? j * std::pow(10.0, d) : j / std::pow(10.0, -d);
-}
+double mark(int j, int d) { return d >= 0 ? j * std::pow(10.0, d) : j / std::pow(10.0, -d); }
 
 } // namespace
 

@@ -40,8 +40,8 @@ void sortCandidates(Candidates& candidates) {
     }
 }
 
-void fillCandidates(CIncidenceStore& store, const GraphSettings& s,
-                    const StandardChoice& standards, Candidates& candidates) {
+void fillCandidates(CIncidenceStore& store, const GraphSettings& s, const StandardChoice& standards,
+                    Candidates& candidates) {
     // A template's sex outside 0-2 loads nothing, so every bar stays empty.
     const std::optional<Sex> sex = knownSex(s.sex);
     if (s.barChartType == BarChartType::Cancer) {
@@ -144,7 +144,10 @@ double barValue(CIncidenceStore& store, RateKind rateKind, int from, int to,
 void chooseMultiplier(double largest, double& multiplier, std::string& caption) {
     caption.clear();
     if (largest < 1.0) {
-        const int factor = largest < 0.001 ? 10000 : largest < 0.01 ? 1000 : largest < 0.1 ? 100 : 10;
+        const int factor = largest < 0.001  ? 10000
+                           : largest < 0.01 ? 1000
+                           : largest < 0.1  ? 100
+                                            : 10;
         multiplier = factor;
         caption = formatText("(x %d)", factor);
     } else if (largest < 10000.0) {

@@ -19,7 +19,7 @@ class CIncidenceStore;
 struct Bar {
     int key = 0; // population number (cancer bar chart) or cancer number (registry bar chart)
     std::string label;
-    double value = 0.0; // as computed, before the multiplier
+    double value = 0.0;  // as computed, before the multiplier
     double scaled = 0.0; // value x multiplier: what the axis shows
 };
 

@@ -3,9 +3,8 @@
 #include "core/io/CIniFile.h"
 #include "core/io/Printf.h"
 
-#include <string_view>
-
 #include <cmath>
+#include <string_view>
 
 namespace orvelan {
 
@@ -32,7 +31,8 @@ std::optional<std::string> FigureSize::problem() const {
     }
     // Past 10,000 pixels a side, image viewers and the clipboard give up.
     if (widthPixels() > 10000 || heightPixels() > 10000) {
-        return std::string("The figure would be more than 10,000 pixels a side: lower the resolution");
+        return std::string(
+            "The figure would be more than 10,000 pixels a side: lower the resolution");
     }
     return std::nullopt;
 }
@@ -69,8 +69,10 @@ void writeFigureChoice(const FigureChoice& choice, CIniFile& file) {
     if (choice == FigureChoice{}) {
         return;
     }
-    file.setInteger(kFigureSection, "WidthTenthMm", static_cast<int>(std::lround(choice.size.widthMm * 10)));
-    file.setInteger(kFigureSection, "HeightTenthMm", static_cast<int>(std::lround(choice.size.heightMm * 10)));
+    file.setInteger(kFigureSection, "WidthTenthMm",
+                    static_cast<int>(std::lround(choice.size.widthMm * 10)));
+    file.setInteger(kFigureSection, "HeightTenthMm",
+                    static_cast<int>(std::lround(choice.size.heightMm * 10)));
     file.setInteger(kFigureSection, "Dpi", choice.size.dpi);
     file.setInteger(kFigureSection, "Pixels", choice.inPixels ? 1 : 0);
     file.setString(kFigureSection, "Format", choice.extension);

@@ -43,8 +43,8 @@ struct GraphSettings {
     // template's words read and write back unchanged.
     GraphKind kind = GraphKind::AgeSpecific;
     BarChartType barChartType = BarChartType::Cancer;
-    int cancer = 0;       // the bar chart's one cancer
-    int population = 0;   // the one registry of a registry bar chart, pie chart or pyramid
+    int cancer = 0;     // the bar chart's one cancer
+    int population = 0; // the one registry of a registry bar chart, pie chart or pyramid
     int ageFrom = 0;
     int ageTo = kTopAgeGroup;
     RateKind rateKind = RateKind::AsrWorld;

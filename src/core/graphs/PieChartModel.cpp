@@ -31,8 +31,9 @@ double casesOf(CIncidenceStore& store, int population, std::optional<Sex> sex, i
 }
 
 bool isCandidateSite(int cancer) {
-    return cancer == kBreastRow || (CCancerDictionary::level(cancer) == 1 &&
-                                    CCancerDictionary::parent(cancer) == CCancerDictionary::kNoParent);
+    return cancer == kBreastRow ||
+           (CCancerDictionary::level(cancer) == 1 &&
+            CCancerDictionary::parent(cancer) == CCancerDictionary::kNoParent);
 }
 
 /// Decreasing counts; equal counts keep their order.

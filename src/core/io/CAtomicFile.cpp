@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstdarg>
-#include <cstring>
-#include <filesystem>
 #include <climits>
 #include <csignal>
+#include <cstdarg>
+#include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <map>
 #include <mutex>
 #include <sys/stat.h>
@@ -23,7 +23,8 @@ std::string reason(int error) { return std::strerror(error); }
 /// The longest name the folder of a path takes.
 std::size_t folderNameMax(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    const std::string folder =
+        slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
     const long folderMax = ::pathconf(folder.c_str(), _PC_NAME_MAX);
     return folderMax > 0 ? static_cast<std::size_t>(folderMax) : 255;
 }
@@ -141,7 +142,6 @@ void removeStaleTemporaries(const std::string& target, std::size_t nameMax) {
     }
 }
 
-
 /// The file a write replaces: the path itself or, for a symbolic link, the file it points to,
 /// so that the link stays a link and its target gets the new bytes.
 std::string replacedFile(const std::string& path) {
@@ -258,8 +258,7 @@ bool CAtomicFile::finish(bool sync) {
     if (m_file == nullptr) {
         return m_closed && (!sync || syncClosed());
     }
-    const bool flushed =
-        std::fflush(m_file) == 0 && (!sync || ::fsync(::fileno(m_file)) == 0);
+    const bool flushed = std::fflush(m_file) == 0 && (!sync || ::fsync(::fileno(m_file)) == 0);
     const bool closed = std::fclose(m_file) == 0;
     m_file = nullptr;
     if (!flushed || !closed) {

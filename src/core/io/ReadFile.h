@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstddef>
 #include "core/io/IoResult.h"
 
+#include <cstddef>
 #include <string>
 
 namespace orvelan {

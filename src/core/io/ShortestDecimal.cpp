@@ -20,8 +20,7 @@ constexpr int floorLog10Pow2(int e) {
     return static_cast<int>((static_cast<std::int64_t>(e) * 661971961083LL) >> 41);
 }
 constexpr int floorLog10ThreeQuartersPow2(int e) {
-    return static_cast<int>((static_cast<std::int64_t>(e) * 661971961083LL - 274743187321LL) >>
-                            41);
+    return static_cast<int>((static_cast<std::int64_t>(e) * 661971961083LL - 274743187321LL) >> 41);
 }
 constexpr int floorLog2Pow10(int e) {
     return static_cast<int>((static_cast<std::int64_t>(e) * 913124641741LL) >> 38);

@@ -205,11 +205,10 @@ RateResult CIncidenceStore::computeRate(RateKind kind, int from, int to,
         break;
     case RateKind::AsrWorld:
     case RateKind::AsrEuropean:
-        status = asrWeights != nullptr
-                     ? asr(from, to, *asrWeights)
-                     : asr(from, to,
-                           kind == RateKind::AsrWorld ? StandardCode::World
-                                                      : StandardCode::European);
+        status = asrWeights != nullptr ? asr(from, to, *asrWeights)
+                                       : asr(from, to,
+                                             kind == RateKind::AsrWorld ? StandardCode::World
+                                                                        : StandardCode::European);
         result.value = m_asr;
         result.se = m_asrSe;
         break;

@@ -1,8 +1,8 @@
 #include "core/rates/ComparisonLayouts.h"
 
-#include "core/rates/ComparisonNumbers.h"
 #include "core/io/Printf.h"
 #include "core/io/TextFile.h"
+#include "core/rates/ComparisonNumbers.h"
 
 namespace orvelan {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/io/TextFile.h"
 #include "core/rates/ComparisonTexts.h"
 #include "core/rates/CurvePair.h"
-#include "core/io/TextFile.h"
 
 #include <optional>
 #include <string>

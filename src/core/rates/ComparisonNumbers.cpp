@@ -69,10 +69,8 @@ std::string comparisonNumbersCsv(const CurvePair& pair, const ComparisonTexts& t
                  when(pair.asrRef > 0.0 && pair.asrComp >= 0.0, pair.asrComp / pair.asrRef), {},
                  {}, {}, {}, {}, {}});
     // clang-format on
-    appendRateRatio(out, std::string(kRateRatioRows[0]), pair.rrMH, pair.logRrMH,
-                    pair.seLogRrMH);
-    appendRateRatio(out, std::string(kRateRatioRows[1]), pair.rrML, pair.logRrML,
-                    pair.seLogRrML);
+    appendRateRatio(out, std::string(kRateRatioRows[0]), pair.rrMH, pair.logRrMH, pair.seLogRrMH);
+    appendRateRatio(out, std::string(kRateRatioRows[1]), pair.rrML, pair.logRrML, pair.seLogRrML);
     appendTest(out, kTestRows[0], pair.pMHC, pair.chi2MHC, pair.dfMHC);
     appendTest(out, kTestRows[1], pair.pHeterogeneity, pair.chi2Heterogeneity,
                pair.dfHeterogeneity);

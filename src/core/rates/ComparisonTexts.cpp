@@ -3,9 +3,9 @@
 #include "core/data/CCancerDictionary.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "core/io/Printf.h"
 #include "core/rates/TwoCurveComparison.h"
 #include "core/rates/UserCurve.h"
-#include "core/io/Printf.h"
 
 #include <cmath>
 

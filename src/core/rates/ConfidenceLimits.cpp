@@ -2,12 +2,11 @@
 
 #include "core/rates/IntervalMethod.h"
 
+#include <algorithm>
 #include <boost/math/distributions/chi_squared.hpp>
 #include <boost/math/distributions/gamma.hpp>
 #include <boost/math/policies/policy.hpp>
 #include <boost/math/special_functions/gamma.hpp>
-
-#include <algorithm>
 #include <cmath>
 
 namespace orvelan {

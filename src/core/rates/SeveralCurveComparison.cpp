@@ -2,9 +2,9 @@
 
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
+#include "core/io/Printf.h"
 #include "core/rates/ComparisonTexts.h"
 #include "core/rates/ConfidenceLimits.h"
-#include "core/io/Printf.h"
 
 #include <algorithm>
 #include <cmath>

@@ -20,7 +20,7 @@ struct SirRequest {
     int cancer = 0;        // >= 252: user cancer group
     int refPopulation = 0; // >= 272: user registry group
     Sex sex = Sex::Male;
-    int ageLow = 0;        // age groups 0-17
+    int ageLow = 0; // age groups 0-17
     int ageHigh = kTopAgeGroup;
 };
 

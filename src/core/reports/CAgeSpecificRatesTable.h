@@ -19,7 +19,7 @@ struct ReportBlock;
 struct AgeSpecificRatesSettings {
     bool rowsAreRegistries = true; // true: the cancer is fixed; false: the registry is fixed
     Sex sex = Sex::Male;
-    bool showRates = true;         // false: numbers of cases
+    bool showRates = true; // false: numbers of cases
     int fixedCancer = 0;
     int fixedRegistry = 0;
 

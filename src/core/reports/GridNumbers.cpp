@@ -1,12 +1,12 @@
 #include "core/reports/GridNumbers.h"
 
 #include "core/data/CIncidenceStore.h"
+#include "core/rates/RateIntervals.h"
+#include "core/rates/SeveralCurveComparison.h"
 #include "core/reports/CAgeSpecificRatesTable.h"
 #include "core/reports/CReportTable.h"
 #include "core/reports/CSummaryRatesTable.h"
 #include "core/reports/ReportItems.h"
-#include "core/rates/RateIntervals.h"
-#include "core/rates/SeveralCurveComparison.h"
 
 namespace orvelan {
 
@@ -99,11 +99,11 @@ NumberGrid gridNumbers(CIncidenceStore& store, const CReportTable& table) {
         for (const int columnItem : columnItems) {
             const int registry = s.rowsAreCancers ? columnItem : rowItem;
             const int cancerSex = s.rowsAreCancers ? rowItem : columnItem;
-            row.push_back(
-                loadItem(store, registry, CReportTable::itemCancer(cancerSex), CReportTable::itemSex(cancerSex))
-                    ? rateNumber(store, s.rateKind, s.ageFrom, s.ageTo, s.confidenceInterval,
-                                 s.intervals, s.standards)
-                    : GridNumber{});
+            row.push_back(loadItem(store, registry, CReportTable::itemCancer(cancerSex),
+                                   CReportTable::itemSex(cancerSex))
+                              ? rateNumber(store, s.rateKind, s.ageFrom, s.ageTo,
+                                           s.confidenceInterval, s.intervals, s.standards)
+                              : GridNumber{});
         }
     }
     return grid;

@@ -79,9 +79,8 @@ std::string numberTableText(const CTextGrid& grid, const NumberGrid& numbers, ch
         appendText(out, grid.text(row, 0), separator);
         const auto r = static_cast<std::size_t>(row - 1);
         for (std::size_t c = 0; c < valueColumns; ++c) {
-            const GridNumber number = r < numbers.size() && c < numbers[r].size()
-                                          ? numbers[r][c]
-                                          : GridNumber{};
+            const GridNumber number =
+                r < numbers.size() && c < numbers[r].size() ? numbers[r][c] : GridNumber{};
             const bool shown = !showsNoFigure(grid.text(row, static_cast<int>(c) + 1));
             out += separator;
             appendNumberField(out, shown ? number.value : std::nullopt);

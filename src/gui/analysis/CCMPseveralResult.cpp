@@ -55,8 +55,7 @@ void CCMPseveralResult::showRows() {
         }
     };
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        put(static_cast<int>(i) + 1, m_labels[i], sirCellTexts(m_rows[i]),
-            sirRowPValue(m_rows[i]));
+        put(static_cast<int>(i) + 1, m_labels[i], sirCellTexts(m_rows[i]), sirRowPValue(m_rows[i]));
     }
     if (m_tests) {
         m_table->setText(0, columns - 1, std::string(kSirPColumn));

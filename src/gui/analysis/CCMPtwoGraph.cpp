@@ -4,8 +4,8 @@
 #include "graphics/CImageExport.h"
 #include "graphics/CTwoCurvePainter.h"
 #include "graphics/CoreText.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CFileDialogs.h"
+#include "gui/widgets/CMessages.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -4,8 +4,8 @@
 #include "graphics/CoreText.h"
 #include "gui/analysis/CCMPtwoGraph.h"
 #include "gui/app/CHelpPages.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CFileDialogs.h"
+#include "gui/widgets/CMessages.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

@@ -6,8 +6,8 @@
 #include "graphics/CoreText.h"
 #include "gui/analysis/CCurvePicker.h"
 #include "gui/analysis/CStatsWizard.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CAgeLabelSpin.h"
+#include "gui/widgets/CMessages.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

@@ -8,14 +8,14 @@
 #include "graphics/CoreText.h"
 #include "gui/analysis/CReferenceBox.h"
 #include "gui/analysis/CStatsWizard.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CFileDialogs.h"
+#include "gui/widgets/CMessages.h"
 
 #include <QClipboard>
 #include <QDir>
-#include <QGuiApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -212,8 +212,7 @@ void CStatsWiz5::useFile() {
 }
 
 void CStatsWiz5::paste() {
-    const CurveTableRead read =
-        parseCurveTable(QGuiApplication::clipboard()->text().toStdString());
+    const CurveTableRead read = parseCurveTable(QGuiApplication::clipboard()->text().toStdString());
     if (!read.rows) {
         CMessages::warning(this, fromCoreMessage(read.message));
         return;

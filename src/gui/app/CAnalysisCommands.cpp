@@ -55,8 +55,7 @@ void CAnalysisCommands::openSeveralCurves(const AnalysisBlock& block) {
 }
 
 void CAnalysisCommands::showTwoCurves(const AnalysisBlock& block) {
-    TwoCurveContext context{app().store(), std::nullopt, app().workDirectory(),
-                            &app().graphLook()};
+    TwoCurveContext context{app().store(), std::nullopt, app().workDirectory(), &app().graphLook()};
     if (block.analysisKind != 0) {
         UserCurve typed;
         typed.title = block.userCurveTitle;

@@ -1,9 +1,9 @@
 #include "gui/app/CDictionaryCommands.h"
 
+#include "core/app/GroupRenumbering.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/app/CommandIds.h"
-#include "core/app/GroupRenumbering.h"
 #include "gui/data/CCancerDictionaryDlg.h"
 #include "gui/data/CRegistryDictionaryDlg.h"
 #include "gui/data/CUserCancerDlg.h"

@@ -1,8 +1,8 @@
 #include "gui/app/CHelpWindow.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QScreen>

@@ -8,18 +8,18 @@
 #include "gui/app/CExportCommands.h"
 #include "gui/app/CFileCommands.h"
 #include "gui/app/CGraphCommands.h"
-#include "gui/graphs/CGraphDoc.h"
-#include "gui/app/CHelpCommands.h"
 #include "gui/app/CGraphStyleCommands.h"
+#include "gui/app/CHelpCommands.h"
 #include "gui/app/CIntervalCommands.h"
-#include "gui/app/CStandardCommands.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/app/CORVELANDoc.h"
 #include "gui/app/CReportCommands.h"
+#include "gui/app/CStandardCommands.h"
 #include "gui/app/CommandIds.h"
 #include "gui/app/CommandTable.h"
 #include "gui/app/MenuLayout.h"
 #include "gui/app/ToolIcons.h"
+#include "gui/graphs/CGraphDoc.h"
 
 #include <QAction>
 #include <QApplication>
@@ -188,10 +188,9 @@ void CMainFrame::createToolBars() {
     // The font size buttons serve tables and graphs; the rest of this bar is the graphs'.
     addBar(QStringLiteral("Dictionaries"),
            {cmd::kRegistryDictionary, cmd::kCancerDictionary, kMenuSeparator, cmd::kDecreaseFont,
-            cmd::kIncreaseFont, kMenuSeparator, cmd::kGraphBackgroundColour,
-            cmd::kGraphTextColour, cmd::kBarColour, kMenuSeparator, cmd::kLogScale,
-            cmd::kAgeRange, cmd::kVerticalLines, kMenuSeparator, cmd::kPieLarger,
-            cmd::kPieSmaller});
+            cmd::kIncreaseFont, kMenuSeparator, cmd::kGraphBackgroundColour, cmd::kGraphTextColour,
+            cmd::kBarColour, kMenuSeparator, cmd::kLogScale, cmd::kAgeRange, cmd::kVerticalLines,
+            kMenuSeparator, cmd::kPieLarger, cmd::kPieSmaller});
 
     QToolBar* fontBar = addToolBar(QStringLiteral("Font"));
     fontBar->setObjectName(QStringLiteral("Font"));

@@ -84,9 +84,8 @@ bool CORVELANApp::startUp(const StartOptions& options) {
         if (!options.analyses.isEmpty()) {
             // The wizard is modal: it comes once the window is up and start-up has ended.
             const QString analysis = QFileInfo(options.analyses.constLast()).absoluteFilePath();
-            QTimer::singleShot(0, m_mainFrame.get(), [this, analysis] {
-                openAnalysisFile(analysis);
-            });
+            QTimer::singleShot(0, m_mainFrame.get(),
+                               [this, analysis] { openAnalysisFile(analysis); });
         }
     }
     for (const std::string& warning : m_store->warnings()) {
@@ -217,9 +216,8 @@ bool CORVELANApp::openReportTemplate(const QString& path) {
         m_mainFrame->showError(fromCoreMessage(read.message));
         return false;
     }
-    if (const IoResult runnable =
-            checkReportTemplateBlock(QFile::encodeName(path).toStdString(), loaded.block,
-                                     registryGroups, cancerGroups);
+    if (const IoResult runnable = checkReportTemplateBlock(
+            QFile::encodeName(path).toStdString(), loaded.block, registryGroups, cancerGroups);
         !runnable.ok()) {
         m_mainFrame->showError(fromCoreMessage(runnable.message));
         return false;
@@ -281,8 +279,8 @@ void CORVELANApp::writeSettingsFile() {
     const IoResult saved = m_profile.save(QFile::encodeName(m_settingsPath).toStdString());
     if (!saved.ok()) {
         // The settings of this session are lost: say so while the window is still there.
-        const QString message = QStringLiteral("The settings cannot be saved:\n\n") +
-                                fromCoreMessage(saved.message);
+        const QString message =
+            QStringLiteral("The settings cannot be saved:\n\n") + fromCoreMessage(saved.message);
         if (m_mainFrame) {
             m_mainFrame->showError(message);
         } else {

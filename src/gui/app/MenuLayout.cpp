@@ -41,9 +41,8 @@ MenuEntry editMenu(MenuSet set) {
                                  command(cmd::kSelectAll), separator(), command(cmd::kFind),
                                  command(cmd::kFindNext)});
     case MenuSet::Tables:
-        return submenu(
-            "&Edit", {command(cmd::kCopy), command(cmd::kCopyNumbers), separator(),
-                      command(cmd::kSwap), command(cmd::kSort)});
+        return submenu("&Edit", {command(cmd::kCopy), command(cmd::kCopyNumbers), separator(),
+                                 command(cmd::kSwap), command(cmd::kSort)});
     default:
         return submenu("&Edit", {command(cmd::kCopy)});
     }
@@ -85,9 +84,8 @@ MenuEntry viewMenu(MenuSet set) {
     }
     if (set == MenuSet::Tables || set == MenuSet::Graphs) {
         std::vector<MenuEntry> standards = {
-            command(cmd::kStandardWorldSegi), command(cmd::kStandardWorldWho2000),
-            separator(), command(cmd::kStandardEuropean1976),
-            command(cmd::kStandardEuropean2013), separator()};
+            command(cmd::kStandardWorldSegi),    command(cmd::kStandardWorldWho2000), separator(),
+            command(cmd::kStandardEuropean1976), command(cmd::kStandardEuropean2013), separator()};
         for (int id = cmd::kStandardUser1; id <= cmd::kStandardUserLast; ++id) {
             standards.push_back(command(id));
         }
@@ -131,8 +129,8 @@ std::vector<MenuEntry> menuLayout(MenuSet set) {
     if (set == MenuSet::NoDocument) {
         return {fileMenu(set, false), viewMenu(set), dictionariesMenu(), helpMenu()};
     }
-    return {fileMenu(set, true),     editMenu(set), viewMenu(set),
-            dictionariesMenu(), windowMenu(),  helpMenu()};
+    return {fileMenu(set, true), editMenu(set), viewMenu(set),
+            dictionariesMenu(),  windowMenu(),  helpMenu()};
 }
 
 } // namespace orvelan

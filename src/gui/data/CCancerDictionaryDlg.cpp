@@ -23,8 +23,9 @@ void CCancerDictionaryDlg::describe(int value, int group) {
     if (group >= 0) {
         const UserGroup& g = groups().group(group);
         const std::vector<int> members = g.memberList();
-        rows->headerItem()->setText(
-            0, QStringLiteral("%1 (%2 cancers)").arg(fromCoreText(g.trimmedName())).arg(members.size()));
+        rows->headerItem()->setText(0, QStringLiteral("%1 (%2 cancers)")
+                                           .arg(fromCoreText(g.trimmedName()))
+                                           .arg(members.size()));
         listCancers(members);
     } else if (isDictionaryCancer(value)) {
         rows->headerItem()->setText(0, programName() + QStringLiteral(" cancer"));

@@ -2,9 +2,9 @@
 
 #include "core/data/CUserGroupDictionary.h"
 #include "core/data/Codes.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/data/CSelectionTree.h"
 #include "gui/data/GroupDialogs.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CReportList.h"
 
 #include <QHBoxLayout>

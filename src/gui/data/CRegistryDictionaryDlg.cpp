@@ -23,10 +23,11 @@ void CRegistryDictionaryDlg::describe(int value, int group) {
     if (group >= 0) {
         const UserGroup& g = groups().group(group);
         const std::vector<int> members = g.memberList();
-        rows->headerItem()->setText(0, QStringLiteral("%1 (%2 registries) %3")
-                                           .arg(fromCoreText(g.trimmedName()))
-                                           .arg(members.size())
-                                           .arg(fromCoreText(registryGroupAgeClasses(m_store, group))));
+        rows->headerItem()->setText(
+            0, QStringLiteral("%1 (%2 registries) %3")
+                   .arg(fromCoreText(g.trimmedName()))
+                   .arg(members.size())
+                   .arg(fromCoreText(registryGroupAgeClasses(m_store, group))));
         listPopulations(members);
     } else if (isDictionaryPopulation(value)) {
         rows->headerItem()->setText(0, programName() + QStringLiteral(" registry"));

@@ -3,10 +3,10 @@
 #include "core/data/CUserGroupDictionary.h"
 #include "core/data/Validation.h"
 #include "graphics/CoreText.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/data/CSelectionTree.h"
 #include "gui/data/GroupDialogs.h"
 #include "gui/widgets/CEditLIB.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CReportList.h"
 
 #include <QDialogButtonBox>
@@ -96,8 +96,7 @@ void CUserGroupDlg::accept() {
         CMessages::error(this, fromCoreText(kTooManyItems));
         return;
     }
-    if (const IoResult added = m_groups.append(toCoreText(m_name->text()), members);
-        !added.ok()) {
+    if (const IoResult added = m_groups.append(toCoreText(m_name->text()), members); !added.ok()) {
         CMessages::error(this, cannotWrite(added));
         return;
     }

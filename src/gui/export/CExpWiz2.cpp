@@ -3,9 +3,9 @@
 #include "core/data/Codes.h"
 #include "core/export/CRawDataExporter.h"
 #include "graphics/CoreText.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/data/CSelectionPanel.h"
 #include "gui/export/CExpWizard.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CSexBoxes.h"
 
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "gui/export/CExpWiz3.h"
 
 #include "core/export/CRawDataExporter.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/export/CExpWizard.h"
 #include "gui/export/CFolderTree.h"
+#include "gui/widgets/CMessages.h"
 
 #include <QComboBox>
 #include <QFormLayout>

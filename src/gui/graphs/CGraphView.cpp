@@ -6,10 +6,10 @@
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CDocument.h"
 #include "gui/app/CommandIds.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/graphs/CColourDialog.h"
 #include "gui/graphs/CPublicationSaveDlg.h"
 #include "gui/widgets/CFileDialogs.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CPrintRunner.h"
 
 #include <QCloseEvent>
@@ -203,8 +203,7 @@ void CGraphView::saveForPublication() {
 bool CGraphView::saveFigure(const FigureSize& figure, const QString& path) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const IoResult saved = CImageExport::saveFigure(figure, figurePainter(figure.widthMm),
-                                                    QFile::encodeName(path).toStdString(),
-                                                    m_title);
+                                                    QFile::encodeName(path).toStdString(), m_title);
     QGuiApplication::restoreOverrideCursor();
     if (!saved.ok()) {
         const QString message = fromCoreMessage(saved.message);
@@ -310,13 +309,14 @@ void CGraphView::addCommands() {
         [this] { return m_style.fontSizeIndex < kMaxFontSizeIndex; });
     // The publication style draws black on white whatever the colours.
     const auto classic = [this] { return look() == GraphLook::Classic; };
-    m_commands.add(cmd::kGraphBackgroundColour, [this] { chooseBackgroundColour(); }, classic);
-    m_commands.add(cmd::kGraphTextColour, [this] { chooseTextColour(); }, classic);
+    m_commands.add(
+        cmd::kGraphBackgroundColour, [this] { chooseBackgroundColour(); }, classic);
+    m_commands.add(
+        cmd::kGraphTextColour, [this] { chooseTextColour(); }, classic);
     // The rest of the graph toolbar: answered here so that a kind without them shows them
     // disabled.
     for (const int id : {cmd::kBarColour, cmd::kErrorBars, cmd::kLogScale, cmd::kAgeRange,
-                         cmd::kVerticalLines,
-                         cmd::kPieLarger, cmd::kPieSmaller}) {
+                         cmd::kVerticalLines, cmd::kPieLarger, cmd::kPieSmaller}) {
         m_commands.add(
             id, [this, id] { runOffered(id); }, [this, id] { return offersCommand(id); });
     }

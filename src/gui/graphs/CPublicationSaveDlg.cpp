@@ -14,7 +14,6 @@ namespace orvelan {
 
 namespace {
 
-
 struct Format {
     const char* extension;
     const char* name;

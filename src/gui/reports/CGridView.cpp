@@ -15,9 +15,9 @@
 
 #include <QClipboard>
 #include <QColorDialog>
-#include <QGuiApplication>
 #include <QDir>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QVBoxLayout>
@@ -369,8 +369,8 @@ std::string CGridView::numbersText(char separator) const {
 void CGridView::copyNumbers() {
     const std::string text = numbersText('\t');
     if (!text.empty()) {
-        QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(),
-                                                                static_cast<qsizetype>(text.size())));
+        QGuiApplication::clipboard()->setText(
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
 }
 

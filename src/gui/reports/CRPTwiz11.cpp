@@ -2,8 +2,8 @@
 
 #include "core/data/Validation.h"
 #include "graphics/CoreText.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/reports/CRptWizard.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CSexBoxes.h"
 
 #include <QComboBox>

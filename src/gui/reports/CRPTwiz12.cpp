@@ -4,8 +4,8 @@
 #include "core/io/CTemplateFolder.h"
 #include "core/reports/CReportTemplate.h"
 #include "core/reports/ReportFinishPlan.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/reports/CRptWizard.h"
+#include "gui/widgets/CMessages.h"
 
 #include <QVBoxLayout>
 

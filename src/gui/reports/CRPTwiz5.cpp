@@ -3,9 +3,9 @@
 #include "core/data/Validation.h"
 #include "core/reports/SexPresets.h"
 #include "graphics/CoreText.h"
-#include "gui/widgets/CMessages.h"
-#include "gui/widgets/CAgeLabelSpin.h"
 #include "gui/reports/CRptWizard.h"
+#include "gui/widgets/CAgeLabelSpin.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CSexBoxes.h"
 #include "gui/widgets/RateKindBox.h"
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/rates/StandardPopulations.h"
-
 #include "core/rates/IntervalMethod.h"
+#include "core/rates/StandardPopulations.h"
 #include "core/reports/ReportBlock.h"
 #include "core/reports/ReportFinishPlan.h"
 

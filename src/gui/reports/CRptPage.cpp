@@ -1,8 +1,8 @@
 #include "gui/reports/CRptPage.h"
 
 #include "gui/reports/CRptWizard.h"
-#include "gui/widgets/CSexBoxes.h"
 #include "gui/widgets/CBanner.h"
+#include "gui/widgets/CSexBoxes.h"
 
 #include <QBoxLayout>
 #include <QLabel>

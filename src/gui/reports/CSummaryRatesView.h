@@ -1,8 +1,8 @@
 #pragma once
 
 #include "CGridView.h"
-#include "gui/reports/CIntervalTarget.h"
 #include "core/reports/CSummaryRatesTable.h"
+#include "gui/reports/CIntervalTarget.h"
 
 #include <memory>
 

@@ -106,11 +106,9 @@ bool CVEKEditView::saveAs(const QString& path) {
     const SaveResult result = CStandardTableBuilder::saveStandardTable(
         QFile::encodeName(path).toStdString(), textBytes());
     if (result.status == SaveStatus::UnsupportedFormat) {
-        QMessageBox::information(this, QStringLiteral("ORVELAN"),
-                                 fromCoreMessage(result.message));
+        QMessageBox::information(this, QStringLiteral("ORVELAN"), fromCoreMessage(result.message));
     } else if (result.status == SaveStatus::Failed) {
-        QMessageBox::warning(this, QStringLiteral("ORVELAN"),
-                             fromCoreMessage(result.message));
+        QMessageBox::warning(this, QStringLiteral("ORVELAN"), fromCoreMessage(result.message));
     }
     return result.ok();
 }

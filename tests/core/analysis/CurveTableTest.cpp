@@ -28,9 +28,10 @@ TEST(CurveTable, ReadsWhatSpreadsheetsCopyAndSave) {
     // An age column before the numbers, and decimal commas between semicolons.
     std::string labelled = "Age;Cases;Person-years\n";
     for (int group = 0; group < 18; ++group) {
-        labelled += (group == 17 ? std::string("85+") : std::to_string(group * 5) + "-" +
-                                                            std::to_string(group * 5 + 4)) +
-                    ";2,5;" + std::to_string(1000 + group) + "\n";
+        labelled +=
+            (group == 17 ? std::string("85+")
+                         : std::to_string(group * 5) + "-" + std::to_string(group * 5 + 4)) +
+            ";2,5;" + std::to_string(1000 + group) + "\n";
     }
     const CurveTableRead read = parseCurveTable(labelled);
     ASSERT_TRUE(read.rows) << read.message;

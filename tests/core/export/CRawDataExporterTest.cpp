@@ -1,8 +1,8 @@
 #include "core/export/CRawDataExporter.h"
 
-#include "TextLines.h"
 #include "FixtureData.h"
 #include "TempDir.h"
+#include "TextLines.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CRegistryDictionary.h"
 #include "core/data/CUserGroupDictionary.h"

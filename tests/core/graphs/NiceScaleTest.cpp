@@ -1,8 +1,8 @@
-#include "core/graphs/AxisLabels.h"
 #include "core/graphs/NiceScale.h"
 
-#include <gtest/gtest.h>
+#include "core/graphs/AxisLabels.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -17,12 +17,12 @@ struct LinearCase {
 
 TEST(NiceScale, LinearPicksStepFromTheLeadingDigitsOfTheRange) {
     const std::vector<LinearCase> cases = {
-        {0.0, 241.0, {0.0, 250.0, 50.0}},   // q 2.41: half a power of ten
-        {0.0, 7.0, {0.0, 8.0, 2.0}},        // q 7: two
-        {0.0, 4.0, {0.0, 4.0, 1.0}},        // q 4: one, the top already a multiple
-        {0.0, 1.2, {0.0, 1.2, 0.2}},        // q 1.2: a fifth
-        {0.0, 0.05, {0.0, 0.05, 0.01}},     // below one
-        {12.0, 47.0, {10.0, 50.0, 10.0}},   // the bottom rounds down too
+        {0.0, 241.0, {0.0, 250.0, 50.0}}, // q 2.41: half a power of ten
+        {0.0, 7.0, {0.0, 8.0, 2.0}},      // q 7: two
+        {0.0, 4.0, {0.0, 4.0, 1.0}},      // q 4: one, the top already a multiple
+        {0.0, 1.2, {0.0, 1.2, 0.2}},      // q 1.2: a fifth
+        {0.0, 0.05, {0.0, 0.05, 0.01}},   // below one
+        {12.0, 47.0, {10.0, 50.0, 10.0}}, // the bottom rounds down too
         {0.0, 2500.0, {0.0, 2500.0, 500.0}},
     };
     for (const auto& c : cases) {
@@ -49,11 +49,11 @@ struct LogCase {
 
 TEST(NiceScale, LogarithmicRoundsBottomDownAndTopUp) {
     const std::vector<LogCase> cases = {
-        {0.03, 241.0, {0.03, 250.0, -2}},   // top to tens above 100
-        {0.29, 0.5, {0.2, 0.5, -1}},        // first significant digit; one past the zeros
-        {0.047, 0.0812, {0.04, 0.09, -2}},  // both below 0.1
-        {5.5, 1234.0, {5.0, 1300.0, 0}},    // top to hundreds above 1000
-        {17.2, 47.2, {17.0, 48.0, 1}},      // units above 1
+        {0.03, 241.0, {0.03, 250.0, -2}},  // top to tens above 100
+        {0.29, 0.5, {0.2, 0.5, -1}},       // first significant digit; one past the zeros
+        {0.047, 0.0812, {0.04, 0.09, -2}}, // both below 0.1
+        {5.5, 1234.0, {5.0, 1300.0, 0}},   // top to hundreds above 1000
+        {17.2, 47.2, {17.0, 48.0, 1}},     // units above 1
         {1.0, 1.0, {1.0, 1.0, 0}},
     };
     for (const auto& c : cases) {

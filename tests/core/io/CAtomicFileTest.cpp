@@ -1,14 +1,14 @@
 #include "core/io/CAtomicFile.h"
-#include "core/io/TextFile.h"
 
 #include "TempDir.h"
+#include "core/io/TextFile.h"
 
-#include <filesystem>
 #include <csignal>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <string>
 #include <utility>
 #include <vector>
 

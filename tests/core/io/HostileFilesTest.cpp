@@ -163,7 +163,7 @@ TEST(HostileFiles, AnalysisFileWithFiguresBeyondAnyRegistryIsRefused) {
 
 struct SizeCase {
     const char* file;
-    long delta;          // bytes beyond (or, negative, short of) the layout
+    long delta; // bytes beyond (or, negative, short of) the layout
     bool opens;
     const char* message; // problem or warning
 };

@@ -189,9 +189,9 @@ TEST(NumberText, FixedDecimalsMatchPrintf) {
         }
     }
     constexpr double kInf = std::numeric_limits<double>::infinity();
-    for (const double value : {0.0, -0.0, 0.05, -0.04, 0.049999999999999996, 2.5, -2.5, 99.995,
-                               4.5e15, 1e20, -1e300, 1e-300, kInf, -kInf,
-                               std::numeric_limits<double>::quiet_NaN()}) {
+    for (const double value :
+         {0.0, -0.0, 0.05, -0.04, 0.049999999999999996, 2.5, -2.5, 99.995, 4.5e15, 1e20, -1e300,
+          1e-300, kInf, -kInf, std::numeric_limits<double>::quiet_NaN()}) {
         for (int decimals = 0; decimals <= 3; ++decimals) {
             expectPrintf(value, 6, decimals);
         }

@@ -212,7 +212,8 @@ TEST_F(RatesTest, AFigureDoesNotDependOnWhatWasComputedBefore) {
             for (int kind = kRateKindCount - 1; kind >= 0; --kind) {
                 for (const auto& range : ranges) {
                     const auto rateKind = static_cast<RateKind>(kind);
-                    const RateResult shared = store.computeRateOnLoaded(rateKind, range[0], range[1]);
+                    const RateResult shared =
+                        store.computeRateOnLoaded(rateKind, range[0], range[1]);
                     const RateResult single = alone(population, rateKind, range[0], range[1]);
                     EXPECT_EQ(shared.ok, single.ok);
                     EXPECT_EQ(shared.value, single.value) << population << " kind " << kind;

@@ -1,5 +1,6 @@
-#include "core/rates/SeveralCurveComparison.h"
 #include "core/reports/NumberTable.h"
+
+#include "core/rates/SeveralCurveComparison.h"
 
 #include <gtest/gtest.h>
 #include <string>

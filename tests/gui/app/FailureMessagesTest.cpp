@@ -11,8 +11,8 @@
 #include "core/reports/CReportTemplate.h"
 #include "core/reports/ReportBlock.h"
 #include "gui/app/CMainFrame.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/CORVELANApp.h"
+#include "gui/app/CommandIds.h"
 #include "gui/data/CUserRegistryDlg.h"
 #include "gui/reports/CGridView.h"
 #include "gui/reports/CReportOutputs.h"
@@ -104,7 +104,8 @@ class FailureMessagesTest : public QObject {
         const QStringList shown = messagesAfter(1);
         QCOMPARE(shown.size(), 1);
         const QString& message = shown.front();
-        QVERIFY2(message.startsWith(QStringLiteral("ORVELAN started, but:\n\n")), qPrintable(message));
+        QVERIFY2(message.startsWith(QStringLiteral("ORVELAN started, but:\n\n")),
+                 qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("File '%1' cannot be ").arg(settingsPath())),
                  qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("(the default settings are used)")),
@@ -155,7 +156,8 @@ class FailureMessagesTest : public QObject {
                           Qt::LeftButton);
         const QStringList shown = messagesAfter(1);
         QCOMPARE(shown.size(), 1);
-        const QString prefix = QStringLiteral("Cannot write the user dictionary %1: ").arg(qs(path));
+        const QString prefix =
+            QStringLiteral("Cannot write the user dictionary %1: ").arg(qs(path));
         QVERIFY2(shown.front().startsWith(prefix), qPrintable(shown.front()));
         QVERIFY2(shown.front().size() > prefix.size() + 1, "the reason is missing");
         QVERIFY(dialog.isVisible()); // the name and the ticks are still there to try again

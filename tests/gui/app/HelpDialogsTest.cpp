@@ -212,8 +212,8 @@ class HelpDialogsTest : public QObject {
                 for (auto it = block.begin(); !it.atEnd(); ++it) {
                     const QTextCharFormat format = it.fragment().charFormat();
                     if (format.isImageFormat()) {
-                        const QUrl picture = browser->source().resolved(
-                            QUrl(format.toImageFormat().name()));
+                        const QUrl picture =
+                            browser->source().resolved(QUrl(format.toImageFormat().name()));
                         const QVariant image =
                             browser->loadResource(QTextDocument::ImageResource, picture);
                         const QImage decoded = image.typeId() == QMetaType::QByteArray

@@ -114,10 +114,11 @@ class MainFrameTest : public QObject {
         QCOMPARE(frame.currentMenuSet(), MenuSet::Tables);
         QCOMPARE(entries(topMenu(frame, "&Edit")),
                  (QStringList{"&Copy", "Copy &numbers", "-", "&Swap", "Sor&t"}));
-        QCOMPARE(entries(topMenu(frame, "&View")),
-                 (QStringList{"&Toolbar", "&Status Bar", "-", "&Decrease font", "&Increase font",
-                              "-", "&Background colour...", "Te&xt colour...", "-",
-                              "&Confidence intervals>", "Standard &population>", "Tests and &total"}));
+        QCOMPARE(
+            entries(topMenu(frame, "&View")),
+            (QStringList{"&Toolbar", "&Status Bar", "-", "&Decrease font", "&Increase font", "-",
+                         "&Background colour...", "Te&xt colour...", "-", "&Confidence intervals>",
+                         "Standard &population>", "Tests and &total"}));
         QVERIFY(qobject_cast<CORVELANDoc*>(report->document()) != nullptr);
 
         frame.mdiArea()->setActiveSubWindow(table);

@@ -107,10 +107,10 @@ class SettingsStartupTest : public QObject {
     // file stays a text document.
     void templatesAndAnalysisFilesGivenAtStartOpenTheirResults() {
         QString error;
-        const auto parsed = parseStartOptions(
-            {QStringLiteral("a.RPT"), QStringLiteral("b.gph"), QStringLiteral("c.Sta"),
-             QStringLiteral("d.txt"), QStringLiteral("--graph"), QStringLiteral("e.txt")},
-            error);
+        const auto parsed = parseStartOptions({QStringLiteral("a.RPT"), QStringLiteral("b.gph"),
+                                               QStringLiteral("c.Sta"), QStringLiteral("d.txt"),
+                                               QStringLiteral("--graph"), QStringLiteral("e.txt")},
+                                              error);
         QVERIFY(parsed.has_value());
         QCOMPARE(parsed->reports, QStringList{QStringLiteral("a.RPT")});
         QCOMPARE(parsed->graphs, (QStringList{QStringLiteral("b.gph"), QStringLiteral("e.txt")}));

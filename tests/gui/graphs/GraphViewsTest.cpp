@@ -36,7 +36,6 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
-
 #include <array>
 #include <utility>
 
@@ -553,10 +552,13 @@ class GraphViewsTest : public QObject {
 
     // Save As of every kind writes PNG, SVG and PDF besides JPEG and BMP.
     void eachKindSavesPngSvgAndPdf() {
-        const std::array<std::pair<const char*, QByteArray>, 3> formats = {{
-            {"png", QByteArray("\x89PNG", 4)}, {"svg", QByteArray("<?xml")}, {"pdf", QByteArray("%PDF")}}};
+        const std::array<std::pair<const char*, QByteArray>, 3> formats = {
+            {{"png", QByteArray("\x89PNG", 4)},
+             {"svg", QByteArray("<?xml")},
+             {"pdf", QByteArray("%PDF")}}};
         for (int kind = 0; kind < 4; ++kind) {
-            auto* view = qobject_cast<CGraphView*>(open(graphOf(static_cast<GraphKind>(kind)))->view());
+            auto* view =
+                qobject_cast<CGraphView*>(open(graphOf(static_cast<GraphKind>(kind)))->view());
             for (const auto& [extension, magic] : formats) {
                 const QString path = dataPath(QStringLiteral("kind%1.%2").arg(kind).arg(extension));
                 QVERIFY(view->requestSave(path));
@@ -593,7 +595,7 @@ class GraphViewsTest : public QObject {
         QVERIFY(view->saveFigure(FigureSize{85.0, 65.0, 300}, png));
         const QImage image(png);
         QCOMPARE(image.size(), QSize(1004, 768));
-        QCOMPARE(image.dotsPerMeterX(), 11811); // 300 dpi
+        QCOMPARE(image.dotsPerMeterX(), 11811);     // 300 dpi
         QCOMPARE(view->look(), GraphLook::Classic); // the window keeps its own look
     }
 };

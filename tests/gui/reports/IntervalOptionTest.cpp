@@ -56,8 +56,8 @@ class IntervalOptionTest : public QObject {
         QCOMPARE(cell(view, 1, 1), kExactCell);
 
         fixture.stop();
-        QVERIFY(fixture.defaultSettingsText()
-                    .contains(QStringLiteral("[Intervals]\nMethod=exact\nLevel=95\n")));
+        QVERIFY(fixture.defaultSettingsText().contains(
+            QStringLiteral("[Intervals]\nMethod=exact\nLevel=95\n")));
         fixture.start();
         QVERIFY(action(cmd::kIntervalsSmallCounts)->isChecked());
         CSummaryRatesView* reopened = openSummaryView();

@@ -40,9 +40,9 @@ class NumberOutputTest : public QObject {
         view.sortBy(6, false); // La Reunion's 25 cases first
         const QStringList lines = copiedLines(view);
         QCOMPARE(lines.size(), 3);
-        QCOMPARE(lines[0].split('\t').mid(0, 4),
-                 (QStringList{"Registry name", "Crude rate", "Crude rate lower",
-                              "Crude rate upper"}));
+        QCOMPARE(
+            lines[0].split('\t').mid(0, 4),
+            (QStringList{"Registry name", "Crude rate", "Crude rate lower", "Crude rate upper"}));
         const QStringList reunion = lines[1].split('\t');
         QCOMPARE(reunion[0], QStringLiteral("France, La Reunion (1993-1997)"));
         QCOMPARE(reunion[1].toDouble(), 25.0 / 750000.0 * 100000.0); // crude rate, unrounded

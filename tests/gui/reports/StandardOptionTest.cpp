@@ -85,8 +85,8 @@ class StandardOptionTest : public QObject {
         action(cmd::kSirTests)->trigger();
         QVERIFY(action(cmd::kSirTests)->isChecked());
         fixture.stop();
-        QVERIFY(fixture.defaultSettingsText()
-                    .contains(QStringLiteral("[Comparison]\nTestsAndTotal=1\n")));
+        QVERIFY(fixture.defaultSettingsText().contains(
+            QStringLiteral("[Comparison]\nTestsAndTotal=1\n")));
         fixture.start();
         QVERIFY(action(cmd::kSirTests)->isChecked());
         action(cmd::kSirTests)->trigger();

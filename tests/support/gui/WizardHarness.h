@@ -7,8 +7,8 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
 #include "gui/graphs/CColourDialog.h"
-#include "gui/widgets/CTemplateSaveDialog.h"
 #include "gui/widgets/CFileDialogs.h"
+#include "gui/widgets/CTemplateSaveDialog.h"
 
 #include <QDir>
 #include <QWizard>

@@ -21,8 +21,8 @@ int runRegisteredQtTest(int argc, char* argv[]);
 } // namespace orvelan::test
 
 /// Registers a QtTest class of the program; write it where QTEST_MAIN would stand.
-#define ORVELAN_QT_TEST(TestClass)                                                                \
+#define ORVELAN_QT_TEST(TestClass)                                                                 \
     namespace {                                                                                    \
     const bool registered##TestClass = ::orvelan::test::registerQtTest(                            \
-        #TestClass, []() -> std::unique_ptr<QObject> { return std::make_unique<TestClass>(); });  \
+        #TestClass, []() -> std::unique_ptr<QObject> { return std::make_unique<TestClass>(); });   \
     }

@@ -61,8 +61,7 @@ void GRoptAge::initializePage() {
 }
 
 QString GRoptAge::defaultTitle() const {
-    return QString::fromLatin1(
-        defaultAgeCurvesTitle(sheet().store(), settings()).c_str());
+    return QString::fromLatin1(defaultAgeCurvesTitle(sheet().store(), settings()).c_str());
 }
 
 bool GRoptAge::store() {

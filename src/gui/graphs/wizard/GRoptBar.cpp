@@ -42,8 +42,7 @@ void GRoptBar::initializePage() {
 }
 
 QString GRoptBar::defaultTitle() const {
-    return QString::fromLatin1(
-        defaultBarChartTitle(sheet().store(), settings()).c_str());
+    return QString::fromLatin1(defaultBarChartTitle(sheet().store(), settings()).c_str());
 }
 
 bool GRoptBar::store() {

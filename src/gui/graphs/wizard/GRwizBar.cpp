@@ -2,9 +2,9 @@
 
 #include "core/data/Validation.h"
 #include "graphics/CoreText.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/graphs/wizard/CGphWizard.h"
 #include "gui/widgets/CAgeLabelSpin.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CStateImages.h"
 #include "gui/widgets/RateKindBox.h"
 

@@ -2,9 +2,9 @@
 
 #include "core/data/CIncidenceStore.h"
 #include "core/graphs/GraphWizardRules.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/data/CSelectionTree.h"
 #include "gui/graphs/wizard/CGphWizard.h"
+#include "gui/widgets/CMessages.h"
 
 #include <QVBoxLayout>
 

@@ -3,8 +3,8 @@
 #include "core/data/Validation.h"
 #include "core/graphs/GraphWizardRules.h"
 #include "graphics/CoreText.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/graphs/wizard/CGphWizard.h"
+#include "gui/widgets/CMessages.h"
 
 namespace orvelan {
 

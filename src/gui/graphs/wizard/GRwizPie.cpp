@@ -2,10 +2,10 @@
 
 #include "core/data/Validation.h"
 #include "graphics/CoreText.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/data/CSelectionTree.h"
 #include "gui/graphs/wizard/CGphWizard.h"
 #include "gui/widgets/CAgeLabelSpin.h"
+#include "gui/widgets/CMessages.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

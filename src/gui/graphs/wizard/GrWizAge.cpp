@@ -4,9 +4,9 @@
 #include "core/data/Validation.h"
 #include "core/graphs/GraphWizardRules.h"
 #include "graphics/CoreText.h"
-#include "gui/widgets/CMessages.h"
 #include "gui/data/CSelectionTree.h"
 #include "gui/graphs/wizard/CGphWizard.h"
+#include "gui/widgets/CMessages.h"
 #include "gui/widgets/CSexBoxes.h"
 #include "gui/widgets/CStateImages.h"
 
