@@ -1,7 +1,7 @@
 // orvelan: the desktop program.
-#include "gui/app/CHelpPages.h"
 #include "gui/app/CORVELANApp.h"
 #include "gui/app/StartOptions.h"
+#include "gui/framework/CHelpPages.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -10,9 +10,9 @@
 #include "gui/analysis/CCMPtwoResult.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/StartOptions.h"
 #include "gui/data/CSelectionTree.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/widgets/CFileDialogs.h"
 #include "gui/widgets/CShell.h"
 

@@ -3,7 +3,7 @@
 #include "core/rates/ComparisonLayouts.h"
 #include "graphics/CoreText.h"
 #include "gui/analysis/CCMPtwoGraph.h"
-#include "gui/app/CHelpPages.h"
+#include "gui/framework/CHelpPages.h"
 #include "gui/widgets/CFileDialogs.h"
 #include "gui/widgets/CMessages.h"
 

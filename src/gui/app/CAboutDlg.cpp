@@ -1,7 +1,7 @@
 #include "gui/app/CAboutDlg.h"
 
-#include "gui/app/CHelpPages.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CHelpPages.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/widgets/CStaticLink.h"
 
 #include <QDialogButtonBox>

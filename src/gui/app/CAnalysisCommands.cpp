@@ -5,7 +5,7 @@
 #include "gui/analysis/CStatsWizard.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CommandIds.h"
 
 #include <QComboBox>
 

@@ -3,11 +3,11 @@
 #include "core/app/GroupRenumbering.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
 #include "gui/data/CCancerDictionaryDlg.h"
 #include "gui/data/CRegistryDictionaryDlg.h"
 #include "gui/data/CUserCancerDlg.h"
 #include "gui/data/CUserRegistryDlg.h"
+#include "gui/framework/CommandIds.h"
 
 namespace orvelan {
 

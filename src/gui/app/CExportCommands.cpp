@@ -2,9 +2,9 @@
 
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
 #include "gui/export/CExpWizard.h"
 #include "gui/export/CExportWriter.h"
+#include "gui/framework/CommandIds.h"
 
 namespace orvelan {
 

@@ -2,7 +2,7 @@
 
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/widgets/CFileDialogs.h"
 
 #include <QDir>

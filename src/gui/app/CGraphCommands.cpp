@@ -3,8 +3,8 @@
 #include "core/app/RememberedBlocks.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
-#include "gui/graphs/GraphOpening.h"
+#include "gui/app/GraphOpening.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/graphs/wizard/CGphWizard.h"
 
 namespace orvelan {

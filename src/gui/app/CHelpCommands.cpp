@@ -1,10 +1,10 @@
 #include "gui/app/CHelpCommands.h"
 
 #include "gui/app/CAboutDlg.h"
-#include "gui/app/CHelpPages.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CReferenceDlg.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CHelpPages.h"
+#include "gui/framework/CommandIds.h"
 
 namespace orvelan {
 

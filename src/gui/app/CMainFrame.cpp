@@ -2,8 +2,6 @@
 
 #include "core/data/Codes.h"
 #include "gui/app/CAnalysisCommands.h"
-#include "gui/app/CChildFrame.h"
-#include "gui/app/CCommandTarget.h"
 #include "gui/app/CDictionaryCommands.h"
 #include "gui/app/CExportCommands.h"
 #include "gui/app/CFileCommands.h"
@@ -12,13 +10,15 @@
 #include "gui/app/CHelpCommands.h"
 #include "gui/app/CIntervalCommands.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CORVELANDoc.h"
 #include "gui/app/CReportCommands.h"
 #include "gui/app/CStandardCommands.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/CommandTable.h"
 #include "gui/app/MenuLayout.h"
 #include "gui/app/ToolIcons.h"
+#include "gui/framework/CChildFrame.h"
+#include "gui/framework/CCommandTarget.h"
+#include "gui/framework/CORVELANDoc.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/graphs/CGraphDoc.h"
 
 #include <QAction>

@@ -10,14 +10,14 @@
 #include "core/reports/ReportFinishPlan.h"
 #include "core/reports/TextDocumentFile.h"
 #include "graphics/CoreText.h"
-#include "gui/app/CChildFrame.h"
-#include "gui/app/CDocument.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CReportCommands.h"
 #include "gui/app/CSplashWnd.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/FontSetup.h"
-#include "gui/graphs/GraphOpening.h"
+#include "gui/app/GraphOpening.h"
+#include "gui/framework/CChildFrame.h"
+#include "gui/framework/CDocument.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/reports/CVEKEditView.h"
 
 #include <QAction>
@@ -191,6 +191,12 @@ void CORVELANApp::documentSaved(const QWidget* view, const QString& path) {
     }
     m_recentFiles.add(path.toStdString());
     emit recentFilesChanged();
+}
+
+void CORVELANApp::showStatusMessage(const QString& message) {
+    if (m_mainFrame) {
+        m_mainFrame->showStatusMessage(message);
+    }
 }
 
 bool CORVELANApp::openGraphTemplate(const QString& path) {

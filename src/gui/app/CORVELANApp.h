@@ -9,6 +9,7 @@
 #include "core/rates/IntervalMethod.h"
 #include "core/rates/StandardPopulations.h"
 #include "gui/app/StartOptions.h"
+#include "gui/framework/CViewHost.h"
 
 #include <QObject>
 #include <QString>
@@ -19,7 +20,7 @@ class QPrinter;
 
 // The application object: it starts and stops the program, owns the settings, the data
 // directory, the one incidence store and the two user group dictionaries, and the main window.
-// Other parts reach it through instance().
+// The shell reaches it through instance(); views know it only as their CViewHost.
 namespace orvelan {
 
 class CIncidenceStore;
@@ -27,7 +28,7 @@ class CUserGroupDictionary;
 class CMainFrame;
 class CChildFrame;
 
-class CORVELANApp : public QObject {
+class CORVELANApp : public QObject, public CViewHost {
     Q_OBJECT
   public:
     CORVELANApp();
@@ -54,7 +55,7 @@ class CORVELANApp : public QObject {
     QString cancerGroupsPath() const;   // <data>/ICDuser.dic
     QString registryGroupsPath() const; // <data>/POPuser.dic
     /// <data>/work, the proposed folder of saved tables and exports.
-    QString workDirectory() const;
+    QString workDirectory() const override;
 
     // Shared objects.
     CIncidenceStore& store() { return *m_store; }
@@ -91,7 +92,7 @@ class CORVELANApp : public QObject {
     int previewPages() const { return m_previewPages; }
     void setPreviewPages(int pages) { m_previewPages = pages; }
     /// The printer of Print Setup, shared by every print.
-    QPrinter& printer();
+    QPrinter& printer() override;
 
     /// Opens any file as a standard-table text document; nullptr when it cannot be read (the
     /// reason is shown and the file leaves the recent-file list).
@@ -109,7 +110,9 @@ class CORVELANApp : public QObject {
 
     /// After a view has saved its document under a path: the document takes the file's name as
     /// its title and the path goes to the top of the recent-file list.
-    void documentSaved(const QWidget* view, const QString& path);
+    void documentSaved(const QWidget* view, const QString& path) override;
+    /// In the main window's status bar, when there is one.
+    void showStatusMessage(const QString& message) override;
 
   signals:
     void recentFilesChanged();

@@ -2,7 +2,7 @@
 
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/reports/CGridView.h"
 #include "gui/reports/CReportOutputs.h"
 #include "gui/reports/CRptWizard.h"

@@ -3,10 +3,10 @@
 #include "core/io/CTemplateFolder.h"
 #include "graphics/CoreText.h"
 #include "gui/analysis/CCMPseveralResult.h"
-#include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CChildFrame.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/reports/CIntervalTarget.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "gui/app/CommandTable.h"
 
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CommandIds.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "gui/app/MenuLayout.h"
 
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CommandIds.h"
 
 namespace orvelan {
 

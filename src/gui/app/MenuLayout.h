@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/DocumentTypes.h"
+#include "gui/framework/DocumentTypes.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #include "gui/graphs/CAgeView.h"
 
 #include "graphics/CoreText.h"
-#include "gui/app/CommandIds.h"
 #include "gui/data/CAgeScopeDlg.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/graphs/CLineStyleDlg.h"
 
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 #include "gui/graphs/CBarView.h"
 
 #include "graphics/CoreText.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CommandIds.h"
 
 namespace orvelan {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/CDocument.h"
+#include "gui/framework/CDocument.h"
 
 // The document of the four graph kinds. It holds no graph data and is never saved or re-read:
 // the one view keeps what it was built from, and Save As in a graph window writes an image.

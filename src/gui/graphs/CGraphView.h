@@ -3,8 +3,8 @@
 #include "core/graphs/FigureSize.h"
 #include "graphics/CImageExport.h"
 #include "graphics/GraphStyle.h"
-#include "gui/app/CCommandMap.h"
-#include "gui/app/CCommandTarget.h"
+#include "gui/framework/CCommandMap.h"
+#include "gui/framework/CCommandTarget.h"
 
 #include <QColor>
 #include <QImage>

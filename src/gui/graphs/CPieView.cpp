@@ -1,7 +1,7 @@
 #include "gui/graphs/CPieView.h"
 
 #include "graphics/CoreText.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CommandIds.h"
 
 #include <QMouseEvent>
 #include <algorithm>

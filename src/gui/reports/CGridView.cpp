@@ -4,9 +4,9 @@
 #include "core/reports/CTextGrid.h"
 #include "core/reports/NumberTable.h"
 #include "graphics/CoreText.h"
-#include "gui/app/CChildFrame.h"
-#include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CChildFrame.h"
+#include "gui/framework/CViewHost.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/widgets/CFileDialogs.h"
 #include "gui/widgets/CGridCtrl.h"
 #include "gui/widgets/CGridPrinter.h"
@@ -272,8 +272,8 @@ void CGridView::saveAs() {
     const SaveResult result = saveTo(path);
     if (!result.ok()) {
         QMessageBox::warning(this, QString(), fromCoreMessage(result.message));
-    } else if (CORVELANApp* app = CORVELANApp::instance()) {
-        app->documentSaved(this, path);
+    } else if (CViewHost* host = CViewHost::current()) {
+        host->documentSaved(this, path);
     }
 }
 

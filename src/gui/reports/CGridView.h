@@ -3,8 +3,8 @@
 #include "core/io/TextFile.h"
 #include "core/reports/GridNumbers.h"
 #include "graphics/CoreText.h"
-#include "gui/app/CCommandMap.h"
-#include "gui/app/CCommandTarget.h"
+#include "gui/framework/CCommandMap.h"
+#include "gui/framework/CCommandTarget.h"
 
 #include <QColor>
 #include <QFont>

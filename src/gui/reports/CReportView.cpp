@@ -2,7 +2,7 @@
 
 #include "core/data/CIncidenceStore.h"
 #include "graphics/CoreText.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CommandIds.h"
 
 #include <QMessageBox>
 

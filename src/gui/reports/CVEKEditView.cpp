@@ -2,10 +2,9 @@
 
 #include "core/reports/CStandardTableBuilder.h"
 #include "graphics/CoreText.h"
-#include "gui/app/CChildFrame.h"
-#include "gui/app/CMainFrame.h"
-#include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CChildFrame.h"
+#include "gui/framework/CViewHost.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/reports/CFindDialog.h"
 #include "gui/widgets/CFileDialogs.h"
 
@@ -117,15 +116,15 @@ void CVEKEditView::askSaveAs() {
     FileDialogRequest request;
     request.save = true;
     request.caption = QStringLiteral("Save As");
-    CORVELANApp* app = CORVELANApp::instance();
-    const QString folder = app ? app->workDirectory() : QString();
+    CViewHost* host = CViewHost::current();
+    const QString folder = host ? host->workDirectory() : QString();
     const CChildFrame* frame = CChildFrame::of(this);
     request.directory = frame ? frame->proposedSavePath(folder, QStringLiteral(".prn")) : folder;
     request.filter = QStringLiteral("Formatted Text (*.prn)");
     request.defaultSuffix = QStringLiteral("prn");
     const QString path = CFileDialogs::getSaveFileName(this, request);
-    if (!path.isEmpty() && saveAs(path) && app) {
-        app->documentSaved(this, path);
+    if (!path.isEmpty() && saveAs(path) && host) {
+        host->documentSaved(this, path);
     }
 }
 
@@ -202,7 +201,7 @@ QString CVEKEditView::printTo(QPrinter& printer) const {
 }
 
 void CVEKEditView::print() {
-    QPrinter& printer = CORVELANApp::instance()->printer();
+    QPrinter& printer = CViewHost::current()->printer();
     const QPageLayout::Orientation chosen = printer.pageLayout().orientation();
     chooseOrientation(printer);
     QPrintDialog dialog(&printer, this);
@@ -213,7 +212,7 @@ void CVEKEditView::print() {
 }
 
 void CVEKEditView::printPreview() {
-    QPrinter& printer = CORVELANApp::instance()->printer();
+    QPrinter& printer = CViewHost::current()->printer();
     const QPageLayout::Orientation chosen = printer.pageLayout().orientation();
     const QString turned = chooseOrientation(printer);
     QPrintPreviewDialog dialog(&printer, this);
@@ -259,8 +258,8 @@ bool CVEKEditView::findText(const QString& text, bool matchCase, bool wholeWord,
     }
     if (text.isEmpty() || !find(text, flags)) {
         QApplication::beep();
-        if (const CORVELANApp* app = CORVELANApp::instance(); app && app->mainFrame()) {
-            app->mainFrame()->showStatusMessage(QStringLiteral("Cannot find \"%1\"").arg(text));
+        if (CViewHost* host = CViewHost::current()) {
+            host->showStatusMessage(QStringLiteral("Cannot find \"%1\"").arg(text));
         }
         return false;
     }
@@ -293,7 +292,7 @@ void CVEKEditView::showFindDialog() {
 void CVEKEditView::addCommands() {
     m_commands.add(cmd::kSaveAs, [this] { askSaveAs(); });
     m_commands.add(cmd::kPrint, [this] { print(); });
-    m_commands.add(cmd::kPrintDirect, [this] { printTo(CORVELANApp::instance()->printer()); });
+    m_commands.add(cmd::kPrintDirect, [this] { printTo(CViewHost::current()->printer()); });
     m_commands.add(cmd::kPrintPreview, [this] { printPreview(); });
     m_commands.add(
         cmd::kUndo, [this] { undo(); }, [this] { return m_undoAvailable; });

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/app/CCommandMap.h"
-#include "gui/app/CCommandTarget.h"
+#include "gui/framework/CCommandMap.h"
+#include "gui/framework/CCommandTarget.h"
 
 #include <QPlainTextEdit>
 #include <QString>

@@ -7,11 +7,11 @@
 #include "gui/analysis/CCMPseveralResult.h"
 #include "gui/analysis/CCMPtwoResult.h"
 #include "gui/analysis/CStatsWizard.h"
-#include "gui/app/CChildFrame.h"
-#include "gui/app/CDocument.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CChildFrame.h"
+#include "gui/framework/CDocument.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/widgets/CGridCtrl.h"
 
 #include <QLineEdit>

@@ -13,7 +13,7 @@
 #include "core/rates/ComparisonLayouts.h"
 #include "core/rates/ComparisonNumbers.h"
 #include "gui/analysis/CCMPtwoGraph.h"
-#include "gui/app/CHelpWindow.h"
+#include "gui/framework/CHelpWindow.h"
 #include "gui/widgets/CFileDialogs.h"
 #include "gui/widgets/CShell.h"
 

@@ -1,13 +1,13 @@
 // About box, reference dialog, web pages, splash window, link control and font faces.
 #include "GuiFixture.h"
 #include "gui/app/CAboutDlg.h"
-#include "gui/app/CHelpPages.h"
-#include "gui/app/CHelpWindow.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CReferenceDlg.h"
 #include "gui/app/CSplashWnd.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/FontSetup.h"
+#include "gui/framework/CHelpPages.h"
+#include "gui/framework/CHelpWindow.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/widgets/CShell.h"
 #include "gui/widgets/CStaticLink.h"
 

@@ -1,12 +1,12 @@
 // The main window: menu sets that follow the active document, titles of new documents, the
 // texts, shortcuts and prompts of the commands, toolbars, font bar and status bar.
 #include "GuiFixture.h"
-#include "gui/app/CChildFrame.h"
-#include "gui/app/CDocument.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CORVELANDoc.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CChildFrame.h"
+#include "gui/framework/CDocument.h"
+#include "gui/framework/CORVELANDoc.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/graphs/CGraphDoc.h"
 
 #include <QAction>

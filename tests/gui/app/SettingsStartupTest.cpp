@@ -6,8 +6,8 @@
 #include "gui/analysis/CStatsWizard.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/StartOptions.h"
+#include "gui/framework/CommandIds.h"
 
 #include <QFile>
 #include <filesystem>

@@ -1,11 +1,11 @@
 // Open, the recent files and the standard-table text view: line ends, .prn saving, font size,
 // find, copy, print and print preview.
 #include "GuiFixture.h"
-#include "gui/app/CChildFrame.h"
-#include "gui/app/CDocument.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CChildFrame.h"
+#include "gui/framework/CDocument.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/reports/CVEKEditView.h"
 #include "gui/widgets/CFileDialogs.h"
 
@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTextBlock>
 
 using namespace orvelan;
@@ -212,6 +213,8 @@ class TextViewTest : public QObject {
         QCOMPARE(view->textCursor().blockNumber(), 1);
         QVERIFY(!view->findNext()); // no third one
         QVERIFY(!view->findText(QStringLiteral("gamma"), true, false, true));
+        QCOMPARE(fixture.frame().statusBar()->currentMessage(),
+                 QStringLiteral("Cannot find \"gamma\""));
 
         QVERIFY(!fixture.frame().action(cmd::kUndo)->isEnabled());
         view->moveCursor(QTextCursor::End);

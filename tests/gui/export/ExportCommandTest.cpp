@@ -6,8 +6,8 @@
 #include "core/data/CRegistryDictionary.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
 #include "gui/export/CExpWizard.h"
+#include "gui/framework/CommandIds.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,7 +2,7 @@
 
 #include "GuiFixture.h"
 #include "ViewFixture.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/reports/CAgeSpecificRatesView.h"
 #include "gui/reports/CReportOutputs.h"
 #include "gui/reports/CSummaryRatesView.h"

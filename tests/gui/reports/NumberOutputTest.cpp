@@ -2,7 +2,7 @@
 #include "ViewFixture.h"
 #include "core/data/CUserGroupDictionary.h"
 #include "gui/analysis/CCMPseveralResult.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/reports/CAgeSpecificRatesView.h"
 #include "gui/reports/CReportView.h"
 #include "gui/reports/CSummaryRatesView.h"

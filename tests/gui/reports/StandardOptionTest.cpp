@@ -7,8 +7,8 @@
 #include "core/data/CRegistryDictionary.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
-#include "gui/app/CommandIds.h"
-#include "gui/app/DocumentTypes.h"
+#include "gui/framework/CommandIds.h"
+#include "gui/framework/DocumentTypes.h"
 #include "gui/reports/CReportOutputs.h"
 #include "gui/reports/CSummaryRatesView.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/CDocument.h"
+#include "gui/framework/CDocument.h"
 
 // The document of tables, reports and the standard incidence table text: the view holds the
 // content, the document only one integer property.

@@ -1,4 +1,4 @@
-#include "gui/app/DocumentTypes.h"
+#include "gui/framework/DocumentTypes.h"
 
 #include <QStringList>
 

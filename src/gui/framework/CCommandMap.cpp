@@ -1,4 +1,4 @@
-#include "gui/app/CCommandMap.h"
+#include "gui/framework/CCommandMap.h"
 
 #include <utility>
 

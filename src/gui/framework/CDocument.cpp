@@ -1,4 +1,4 @@
-#include "gui/app/CDocument.h"
+#include "gui/framework/CDocument.h"
 
 #include <QFileInfo>
 

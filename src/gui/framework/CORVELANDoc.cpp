@@ -1,3 +1,3 @@
-#include "gui/app/CORVELANDoc.h"
+#include "gui/framework/CORVELANDoc.h"
 
 // Only the meta-object code of the class lives here.

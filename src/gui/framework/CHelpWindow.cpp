@@ -1,4 +1,4 @@
-#include "gui/app/CHelpWindow.h"
+#include "gui/framework/CHelpWindow.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "gui/app/CHelpPages.h"
+#include "gui/framework/CHelpPages.h"
 
-#include "gui/app/CHelpWindow.h"
-#include "gui/app/CommandIds.h"
+#include "gui/framework/CHelpWindow.h"
+#include "gui/framework/CommandIds.h"
 #include "gui/widgets/CShell.h"
 
 #include <QCoreApplication>

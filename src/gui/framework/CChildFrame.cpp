@@ -1,7 +1,7 @@
-#include "gui/app/CChildFrame.h"
+#include "gui/framework/CChildFrame.h"
 
-#include "gui/app/CCommandTarget.h"
-#include "gui/app/CDocument.h"
+#include "gui/framework/CCommandTarget.h"
+#include "gui/framework/CDocument.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "gui/graphs/GraphOpening.h"
+#include "gui/app/GraphOpening.h"
 
 #include "core/graphs/GraphSettings.h"
-#include "gui/app/CChildFrame.h"
-#include "gui/app/CDocument.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
+#include "gui/framework/CChildFrame.h"
+#include "gui/framework/CDocument.h"
 #include "gui/graphs/CAgeView.h"
 #include "gui/graphs/CBarView.h"
 #include "gui/graphs/CPieView.h"
