@@ -79,7 +79,7 @@ void everyFigureToCsv(benchmark::State& state) {
                     for (int kind = 0; kind < kRateKindCount; ++kind) {
                         stream.row(
                             p, c, sex, kind,
-                            store.computeRateOnLoaded(static_cast<RateKind>(kind), kFrom, kTo));
+                            computeRate(store.series(), static_cast<RateKind>(kind), kFrom, kTo));
                     }
                 }
             }
@@ -106,7 +106,7 @@ void everyFigureFloor(benchmark::State& state) {
                     store.load(p, c, sex);
                     for (int kind = 0; kind < kRateKindCount; ++kind) {
                         const RateResult r =
-                            store.computeRateOnLoaded(static_cast<RateKind>(kind), kFrom, kTo);
+                            computeRate(store.series(), static_cast<RateKind>(kind), kFrom, kTo);
                         for (const double v : {r.value, r.se, r.lower(), r.upper()}) {
                             at = writeShortest(at, v);
                             *at++ = ',';

@@ -47,13 +47,13 @@ struct BenchData {
                     40000.0 + 100.0 * population, population % 3 == 0 ? 15 : 17);
                 data.setPopulation(population, sex, record);
                 for (const int cancer : kPieSites) {
-                    Series cases{};
+                    AgeValues cases{};
                     for (std::size_t i = 0; i < cases.size(); ++i) {
                         cases[i] = ((cancer + population) % 17) + static_cast<double>(i * i);
                     }
                     data.setCases(population, sex, cancer, {cases, 80.0f});
                 }
-                Series all{};
+                AgeValues all{};
                 all.fill(5000.0);
                 data.setCases(population, sex, 0, {all, 80.0f});
             }

@@ -26,7 +26,7 @@ struct BenchData {
 
     BenchData() {
         test::FixtureData data;
-        Series cases{};
+        AgeValues cases{};
         for (std::size_t i = 0; i < cases.size(); ++i) {
             cases[i] = static_cast<double>(3 * i + 1);
         }
@@ -76,7 +76,7 @@ void singleLoadAndSixFigures(benchmark::State& state) {
         for (int kind = 0; kind < kRateKindCount; ++kind) {
             const bool cumulative = kind == 3 || kind == 4;
             benchmark::DoNotOptimize(
-                store.computeRate(static_cast<RateKind>(kind), 0, cumulative ? 14 : 17));
+                computeRate(store.series(), static_cast<RateKind>(kind), 0, cumulative ? 14 : 17));
         }
         population = (population + 1) % kPopulationCount;
     }

@@ -17,8 +17,8 @@ using orvelan::test::kLung;
 using orvelan::test::kProstate;
 using orvelan::test::kStomach;
 
-Series rising(double factor) {
-    Series cases{};
+AgeValues rising(double factor) {
+    AgeValues cases{};
     for (std::size_t a = 0; a < 18; ++a) {
         cases[a] = static_cast<double>(a + 1) * factor;
     }
@@ -45,7 +45,7 @@ class GraphCli : public ::testing::Test {
             for (const int population : {0, 1}) {
                 data.setCases(population, sex, kStomach, {rising(1.0)});
                 data.setCases(population, sex, kLung, {rising(2.0)});
-                Series all = rising(3.0);
+                AgeValues all = rising(3.0);
                 all[6] += 100.0;
                 data.setCases(population, sex, 0, {all});
             }

@@ -2,6 +2,7 @@
 
 #include "FuzzSupport.h"
 #include "core/data/CIncidenceStore.h"
+#include "core/rates/SeriesRates.h"
 #include "core/reports/CStandardTableBuilder.h"
 
 #include <string>
@@ -26,7 +27,7 @@ int runDataFile(std::string_view fileName, const std::uint8_t* data, std::size_t
             }
             for (int kind = 0; kind <= static_cast<int>(RateKind::NumberOfCases); ++kind) {
                 for (auto [from, to] : {std::pair{0, 17}, {3, 12}, {17, 17}}) {
-                    store.computeRate(static_cast<RateKind>(kind), from, to);
+                    computeRate(store.series(), static_cast<RateKind>(kind), from, to);
                 }
             }
         }

@@ -3,6 +3,7 @@
 #include "FuzzSupport.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/data/Codes.h"
+#include "core/rates/SeriesRates.h"
 
 #include <cstdlib>
 #include <string>
@@ -40,8 +41,8 @@ int runGroups(GroupKind kind, const std::uint8_t* data, std::size_t size) {
         const int cancer = cancers ? kFirstCancerGroup + k : 0;
         for (const Sex sex : kAllSexes) {
             if (store.load(population, cancer, sex)) {
-                store.computeRate(RateKind::AsrWorld, 0, 17);
-                store.computeRate(RateKind::CumulativeRisk, 0, 14);
+                computeRate(store.series(), RateKind::AsrWorld, 0, 17);
+                computeRate(store.series(), RateKind::CumulativeRisk, 0, 14);
             }
         }
         store.populationLabelByNumber(population, true);

@@ -80,16 +80,16 @@ void FixtureData::write(const std::string& directory) const {
     std::fclose(dat);
 }
 
-Series FixtureData::seriesAt(std::initializer_list<std::pair<int, double>> entries) {
-    Series series{};
+AgeValues FixtureData::seriesAt(std::initializer_list<std::pair<int, double>> entries) {
+    AgeValues series{};
     for (const auto& [group, value] : entries) {
         series[static_cast<std::size_t>(group)] = value;
     }
     return series;
 }
 
-Series FixtureData::flatPersonYears(double perGroup, int lastAgeGroup) {
-    Series personYears{};
+AgeValues FixtureData::flatPersonYears(double perGroup, int lastAgeGroup) {
+    AgeValues personYears{};
     for (int i = 0; i <= lastAgeGroup; ++i) {
         personYears[static_cast<std::size_t>(i)] = perGroup;
     }

@@ -13,14 +13,14 @@ namespace orvelan::test {
 struct PopulationFixture {
     int firstYear = 1993;
     int lastYear = 1997;
-    Series personYears{};
+    AgeValues personYears{};
     char type = 'g';
     char marker = ' ';
 };
 
 /// One cases record of ORVELAN.DAT.
 struct CasesFixture {
-    Series cases{};
+    AgeValues cases{};
     float verification = 100.0f; // negative: not available
 };
 
@@ -34,9 +34,9 @@ class FixtureData {
     void write(const std::string& directory) const;
 
     /// Person-years with the same value in groups 0..last and zero above (unknown age 0).
-    static Series flatPersonYears(double perGroup, int lastAgeGroup = kTopAgeGroup);
+    static AgeValues flatPersonYears(double perGroup, int lastAgeGroup = kTopAgeGroup);
     /// A series that is zero but in the given (age group, value) entries.
-    static Series seriesAt(std::initializer_list<std::pair<int, double>> entries);
+    static AgeValues seriesAt(std::initializer_list<std::pair<int, double>> entries);
     /// The small counts the interval and standard tests work by hand: males of population 0
     /// with 10,000 person-years in every group and 2, 1 and 3 cases of cancer 0 in groups 10,
     /// 12 and 15 (rates 20, 10 and 30 per 100,000).

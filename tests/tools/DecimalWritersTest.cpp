@@ -5,6 +5,7 @@
 #include "GeneratedSet.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/io/NumberText.h"
+#include "core/rates/SeriesRates.h"
 #include "core/reports/CStandardTableBuilder.h"
 
 #include <charconv>
@@ -81,7 +82,7 @@ TEST(DecimalWriters, EveryFigureHasTheLibrarysShortestText) {
                 for (int kind = 0; kind < kRateKindCount; ++kind) {
                     for (const int to : {14, kTopAgeGroup}) {
                         const RateResult r =
-                            store.computeRateOnLoaded(static_cast<RateKind>(kind), 0, to);
+                            computeRate(store.series(), static_cast<RateKind>(kind), 0, to);
                         for (const double v : {r.value, r.se, r.lower(), r.upper()}) {
                             check(v);
                         }

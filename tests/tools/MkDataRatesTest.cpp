@@ -2,6 +2,7 @@
 #include "CDataSetGenerator.h"
 #include "GeneratedSet.h"
 #include "core/data/CIncidenceStore.h"
+#include "core/rates/SeriesRates.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -45,10 +46,10 @@ TEST(MkDataRates, TheIncidenceStoreReadsTheSameFigures) {
     ASSERT_TRUE(store.open(defaultSet().directory));
     for (const int population : {0, 2, 4, 17, 74, 88, 110, 201, 223}) {
         for (int sex = 0; sex < 2; ++sex) {
-            ASSERT_TRUE(store.loadSingle(population, *sexFromIndex(sex), 1));
+            ASSERT_TRUE(store.load(population, 1, *sexFromIndex(sex)));
             EXPECT_EQ(store.lastAgeGroup(), defaultSet().lastAgeGroup(population, sex));
             EXPECT_EQ(store.verification(), defaultSet().cases(population, sex, 1).verification);
-            const RateResult asr = store.computeRate(RateKind::AsrWorld, 0, 17);
+            const RateResult asr = computeRate(store.series(), RateKind::AsrWorld, 0, 17);
             ASSERT_TRUE(asr.ok) << population;
             const double expected = defaultSet().worldAsr(population, sex, 1);
             EXPECT_NEAR(asr.value, expected, 1e-6 * expected) << population << '/' << sex;

@@ -130,7 +130,7 @@ void CDataSetGenerator::appendRecords(const PopulationFacts& facts, Counts& coun
                                       DataSet& out) const {
     const auto last = index(facts.lastAgeGroup);
     for (std::size_t sex = 0; sex < 2; ++sex) {
-        Series& years = counts.personYears[sex];
+        AgeValues& years = counts.personYears[sex];
         CaseCounts& cases = counts.cases[sex];
         // The registry's oldest class is open: everyone older is counted in it.
         for (std::size_t age = last + 1; age < kUnknown; ++age) {

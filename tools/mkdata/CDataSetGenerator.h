@@ -29,7 +29,7 @@ class CDataSetGenerator {
   private:
     /// Person-years by age group and cases of one population and sex, before folding.
     struct Counts {
-        std::array<Series, 2> personYears{};
+        std::array<AgeValues, 2> personYears{};
         std::array<CaseCounts, 2> cases;
         Counts& operator+=(const Counts& other);
     };

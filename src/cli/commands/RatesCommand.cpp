@@ -58,11 +58,11 @@ void printRates(CliContext& context, const RatesOptions& options) {
     if (!store.load(population, cancer, sex)) {
         throw context.loadFailure("the series");
     }
-    // Every figure from the series as loaded, whatever was computed before it.
     std::array<RateWithInterval, kRateKindCount> results;
     for (int kind = 0; kind < kRateKindCount; ++kind) {
-        results[static_cast<std::size_t>(kind)] = computeRateWithInterval(
-            store, static_cast<RateKind>(kind), options.from, options.to, choice, standards);
+        results[static_cast<std::size_t>(kind)] =
+            computeRateWithInterval(store.series(), static_cast<RateKind>(kind), options.from,
+                                    options.to, choice, standards);
     }
     std::array<std::string, kRateKindCount> labels;
     std::size_t labelWidth = 18;
@@ -186,13 +186,13 @@ void streamRates(CliContext& context, const RatesOptions& options) {
                         withStandard ? standardName(standards, kind) : std::string_view();
                     if (named) {
                         stream.row(population, cancer, sex, kind,
-                                   computeRateWithInterval(store, rateKind, options.from,
+                                   computeRateWithInterval(store.series(), rateKind, options.from,
                                                            options.to, choice, standards),
                                    standard);
                     } else {
                         stream.row(population, cancer, sex, kind,
-                                   store.computeRateOnLoaded(rateKind, options.from, options.to,
-                                                             standards.weightsFor(rateKind)),
+                                   computeRate(store.series(), rateKind, options.from, options.to,
+                                               standards.weightsFor(rateKind)),
                                    standard);
                     }
                 }

@@ -33,7 +33,7 @@ constexpr bool isDictionaryCancer(int cancer) { return cancer >= 0 && cancer < k
 inline constexpr int kSelectionListSize = 321; // slots of a selection list; -1 = not selected
 
 /// Cases or person-years by age group 0-18 (unknown age last).
-using Series = std::array<double, kAgeGroupCount>;
+using AgeValues = std::array<double, kAgeGroupCount>;
 /// A value per known age group 0-17 (weights, age-specific rates).
 using AgeArray = std::array<double, kKnownAgeGroupCount>;
 /// A selection list of registries or cancers: slot index when selected, -1 otherwise.

@@ -5,7 +5,7 @@
 
 namespace orvelan {
 
-int highestAgeGroupWithPersonYears(const Series& personYears) {
+int highestAgeGroupWithPersonYears(const AgeValues& personYears) {
     for (int group = kTopAgeGroup; group >= 0; --group) {
         if (personYears[static_cast<std::size_t>(group)] != 0.0) {
             return group;
@@ -28,7 +28,7 @@ PopulationSummary summarizePopulation(CIncidenceStore& store, int population) {
 }
 
 std::string registryGroupAgeClasses(CIncidenceStore& store, int group) {
-    if (!store.loadRegistryGroup(group, 0, Sex::Male)) {
+    if (!store.load(kFirstRegistryGroup + group, 0, Sex::Male)) {
         return "[0-?+]";
     }
     return CRegistryDictionary::ageClasses(store.lastAgeGroup());

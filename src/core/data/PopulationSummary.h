@@ -10,7 +10,7 @@ namespace orvelan {
 class CIncidenceStore;
 
 /// The highest age group 0-17 with person-years; -1 when there is none.
-int highestAgeGroupWithPersonYears(const Series& personYears);
+int highestAgeGroupWithPersonYears(const AgeValues& personYears);
 
 struct PopulationSummary {
     std::string label;      // with its registration period

@@ -19,7 +19,8 @@ namespace orvelan {
 
 namespace {
 
-constexpr std::array<std::string_view, kExportFormatCount> kExtensions = {".prn", ".txt", ".csv"};
+constexpr std::array<std::string_view, kExportFormatCount> kExportExtensions = {".prn", ".txt",
+                                                                                ".csv"};
 
 // Sex as written in both files: 1 male, 2 female.
 constexpr int kMaleCode = 1;
@@ -52,7 +53,7 @@ std::string cancerLogName(int cancer) {
 } // namespace
 
 std::string_view CRawDataExporter::extension(int format) {
-    return validFormat(format) ? kExtensions[static_cast<std::size_t>(format)] : "";
+    return validFormat(format) ? kExportExtensions[static_cast<std::size_t>(format)] : "";
 }
 
 void CRawDataExporter::setPaths(ExportSettings& settings, const std::string& folder,

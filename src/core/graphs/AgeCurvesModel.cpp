@@ -4,6 +4,7 @@
 #include "core/graphs/GraphSelection.h"
 #include "core/graphs/GraphSettings.h"
 #include "core/io/Printf.h"
+#include "core/rates/SeriesRates.h"
 
 #include <algorithm>
 
@@ -12,7 +13,6 @@ namespace orvelan {
 namespace {
 
 constexpr int kLastListSlot = kSelectionListSize - 2; // slot 320 is not read
-constexpr double kPer100000 = 100000.0;
 
 /// The sexes a cancer gives curves for under a sex setting, male first.
 std::vector<Sex> curveSexes(const SexApplicability& applies, Sex sexSetting) {
@@ -31,11 +31,12 @@ bool loadCurve(CIncidenceStore& store, AgeCurve& curve, int& ownLast) {
     if (!store.load(curve.population, curve.cancer, curve.sex)) {
         return false;
     }
-    store.crudeRate(0, kTopAgeGroup); // folds the cases above the series' own last age group
+    // The cases above the series' own last age group count in it.
+    const Series series = foldedAtTop(store.series());
     for (int a = 0; a < kKnownAgeGroupCount; ++a) {
         const auto i = static_cast<std::size_t>(a);
-        curve.cases[i] = store.cases()[i];
-        curve.personYears[i] = store.personYears()[i];
+        curve.cases[i] = series.cases[i];
+        curve.personYears[i] = series.personYears[i];
     }
     ownLast = store.lastAgeGroup();
     return true;

@@ -59,7 +59,8 @@ void fillCandidates(CIncidenceStore& store, const GraphSettings& s, const Standa
             auto& candidate = candidates[static_cast<std::size_t>(slot)];
             candidate.key = population;
             if (sex && store.load(population, s.cancer, *sex)) {
-                candidate.value = barValue(store, s.rateKind, s.ageFrom, s.ageTo, standards);
+                candidate.value =
+                    barValue(store.series(), s.rateKind, s.ageFrom, s.ageTo, standards);
             }
         }
     } else {
@@ -70,7 +71,8 @@ void fillCandidates(CIncidenceStore& store, const GraphSettings& s, const Standa
             auto& candidate = candidates[static_cast<std::size_t>(cancer)];
             candidate.key = cancer;
             if (sex && store.load(s.population, cancer, *sex)) {
-                candidate.value = barValue(store, s.rateKind, s.ageFrom, s.ageTo, standards);
+                candidate.value =
+                    barValue(store.series(), s.rateKind, s.ageFrom, s.ageTo, standards);
             }
         }
     }
@@ -92,17 +94,18 @@ std::optional<Interval> loadedBarLimits(CIncidenceStore& store, const GraphSetti
     if (s.rateKind == RateKind::NumberOfCases) {
         // The bar's count leaves out unknown ages, which the engine's count over all ages
         // keeps: its limits are taken from the bar's own count.
+        const RateResult cases = numberOfCases(store.series(), s.ageFrom, s.ageTo);
         if (intervalMethodFor(choice.method, IntervalFigure::Cases) != IntervalMethod::Exact ||
-            store.numberOfCases(s.ageFrom, s.ageTo) != 0) {
+            !cases.ok) {
             return std::nullopt;
         }
-        return exactPoissonLimits(store.numberOfCasesResult(), choice.level);
+        return exactPoissonLimits(cases.value, choice.level);
     }
     if (!isRateKind(s.rateKind)) {
         return std::nullopt;
     }
     const RateWithInterval rate =
-        computeRateWithInterval(store, s.rateKind, s.ageFrom, s.ageTo, choice, standards);
+        computeRateWithInterval(store.series(), s.rateKind, s.ageFrom, s.ageTo, choice, standards);
     if (!rate.interval.ok) {
         return std::nullopt;
     }
@@ -130,15 +133,16 @@ std::string BarChartModel::statusText(std::size_t bar) const {
                                                : formatText("%s: %.2f", b.label.c_str(), b.value);
 }
 
-double barValue(CIncidenceStore& store, RateKind rateKind, int from, int to,
+double barValue(const Series& series, RateKind rateKind, int from, int to,
                 const StandardChoice& standards) {
     if (rateKind == RateKind::NumberOfCases) {
-        return store.numberOfCases(from, to) == 0 ? store.numberOfCasesResult() : -1.0;
+        // The bar leaves out the unknown ages that the count over all ages keeps.
+        return numberOfCases(series, from, to).value;
     }
     if (!isRateKind(rateKind)) {
         return -1.0;
     }
-    return store.computeRate(rateKind, from, to, standards.weightsFor(rateKind)).value;
+    return computeRate(series, rateKind, from, to, standards.weightsFor(rateKind)).value;
 }
 
 void chooseMultiplier(double largest, double& multiplier, std::string& caption) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/Series.h"
 #include "core/graphs/GraphSettings.h"
 #include "core/graphs/NiceScale.h"
 #include "core/rates/ConfidenceLimits.h"
@@ -43,10 +44,10 @@ struct BarChartModel {
     std::string statusText(std::size_t bar) const;
 };
 
-/// The value of the loaded series for a rate kind 0-5 over from..to; -1 when it cannot be
-/// computed. The number of cases never counts unknown ages.
-/// An ASR kind is standardised to its standard of the choice.
-double barValue(CIncidenceStore& store, RateKind rateKind, int from, int to,
+/// The value of a series for a rate kind 0-5 over from..to; -1 when it cannot be computed. The
+/// number of cases never counts unknown ages. An ASR kind is standardised to its standard of
+/// the choice.
+double barValue(const Series& series, RateKind rateKind, int from, int to,
                 const StandardChoice& standards = classicStandards());
 
 /// Multiplier and caption for the largest value: x 10 to x 10000 below 1, 1 below 10000,

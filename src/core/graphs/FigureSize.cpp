@@ -40,7 +40,7 @@ std::optional<std::string> FigureSize::problem() const {
 namespace {
 
 constexpr std::string_view kFigureSection = "Publication figure";
-constexpr std::string_view kExtensions[] = {".png", ".pdf", ".svg", ".jpg", ".bmp"};
+constexpr std::string_view kFigureExtensions[] = {".png", ".pdf", ".svg", ".jpg", ".bmp"};
 
 } // namespace
 
@@ -56,7 +56,7 @@ FigureChoice readFigureChoice(const CIniFile& file) {
     }
     choice.inPixels = file.integer(kFigureSection, "Pixels", 0) != 0;
     const std::string extension = file.string(kFigureSection, "Format", ".png");
-    for (const std::string_view known : kExtensions) {
+    for (const std::string_view known : kFigureExtensions) {
         if (extension == known) {
             choice.extension = extension;
         }

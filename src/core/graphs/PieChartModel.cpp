@@ -4,6 +4,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/graphs/GraphSettings.h"
 #include "core/io/Printf.h"
+#include "core/rates/SeriesRates.h"
 
 #include <algorithm>
 
@@ -24,10 +25,11 @@ struct SiteCases {
 
 double casesOf(CIncidenceStore& store, int population, std::optional<Sex> sex, int cancer, int from,
                int to) {
-    if (!sex || !store.load(population, cancer, *sex) || store.numberOfCases(from, to) != 0) {
+    if (!sex || !store.load(population, cancer, *sex)) {
         return 0.0;
     }
-    return store.numberOfCasesResult();
+    const RateResult cases = numberOfCases(store.series(), from, to);
+    return cases.ok ? cases.value : 0.0;
 }
 
 bool isCandidateSite(int cancer) {

@@ -9,7 +9,7 @@ namespace orvelan {
 
 namespace {
 
-void readSex(CIncidenceStore& store, const PyramidModel& model, Sex sex, Series& figures,
+void readSex(CIncidenceStore& store, const PyramidModel& model, Sex sex, AgeValues& figures,
              double& total) {
     figures.fill(0.0);
     total = 0.0;

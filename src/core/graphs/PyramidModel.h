@@ -15,9 +15,9 @@ struct GraphSettings;
 struct PyramidModel {
     std::string title;
     int population = 0;
-    int basis = 0; // 0 person-years, 1 average annual population
-    Series male{}; // groups 0-17 and unknown age
-    Series female{};
+    int basis = 0;    // 0 person-years, 1 average annual population
+    AgeValues male{}; // groups 0-17 and unknown age
+    AgeValues female{};
     double maleTotal = 0.0;
     double femaleTotal = 0.0;
     LinearScale scale; // percent axis; top and step 0 without person-years

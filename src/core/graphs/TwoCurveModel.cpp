@@ -2,6 +2,7 @@
 
 #include "core/io/Printf.h"
 #include "core/rates/CurvePair.h"
+#include "core/rates/SeriesRates.h"
 
 #include <algorithm>
 
@@ -9,7 +10,6 @@ namespace orvelan {
 
 namespace {
 
-constexpr double kPer100000 = 100000.0;
 constexpr double kNoSmallestRate = 99999.9;
 
 double rateOf(double cases, double personYears) {

@@ -9,8 +9,6 @@ namespace orvelan {
 
 namespace {
 
-constexpr double kPer100000 = 100000.0;
-
 /// A count recomputed from a rate is whole up to rounding; make it whole again.
 double wholeCount(double count) {
     const double rounded = std::round(count);
@@ -21,9 +19,9 @@ RateInterval normal(const RateResult& rate, const IntervalChoice& choice) {
     return {true, normalLimits(rate.value, rate.se, choice.level), IntervalMethod::Normal};
 }
 
-RateInterval exactCrudeRate(const CIncidenceStore& store, const RateResult& rate,
+RateInterval exactCrudeRate(const Series& series, const RateResult& rate, int from, int to,
                             const IntervalChoice& choice) {
-    const double personYears = store.personYearsSum();
+    const double personYears = crudePersonYears(series, from, to);
     if (personYears <= 0.0) {
         return normal(rate, choice);
     }
@@ -34,24 +32,28 @@ RateInterval exactCrudeRate(const CIncidenceStore& store, const RateResult& rate
             IntervalMethod::Exact};
 }
 
-RateInterval gammaAsr(const CIncidenceStore& store, const RateResult& rate, int from, int to,
-                      const IntervalChoice& choice, IntervalMethod method) {
-    // The engine has folded the groups above the last one into it: an open range ends there.
-    const int top = to >= kTopAgeGroup ? store.lastAgeGroup() : to;
+RateInterval gammaAsr(const Series& series, const RateResult& rate, const AgeArray& weights,
+                      int from, int to, const IntervalChoice& choice, IntervalMethod method) {
+    // An open range ends at the last age group, the weights above it counted in it.
+    const int top = to >= kTopAgeGroup ? series.lastAgeGroup : to;
+    AgeArray w = weights;
+    if (to >= kTopAgeGroup) {
+        foldIntoOpenClass(w, top);
+    }
     double weightSum = 0.0;
     for (int i = from; i <= top; ++i) {
-        weightSum += store.weights()[static_cast<std::size_t>(i)];
+        weightSum += w[static_cast<std::size_t>(i)];
     }
     double largest = 0.0;
     double sum = 0.0;
     int groups = 0;
     for (int i = from; i <= top && weightSum > 0.0; ++i) {
         const auto a = static_cast<std::size_t>(i);
-        if (store.personYears()[a] == 0.0) {
+        if (series.personYears[a] == 0.0) {
             continue;
         }
-        const double weight = store.weights()[a] * store.unknownAgeFactor() * kPer100000 /
-                              (weightSum * store.personYears()[a]);
+        const double weight =
+            w[a] * series.unknownAgeFactor * kPer100000 / (weightSum * series.personYears[a]);
         largest = std::max(largest, weight);
         sum += weight;
         ++groups;
@@ -65,11 +67,11 @@ RateInterval gammaAsr(const CIncidenceStore& store, const RateResult& rate, int 
 
 } // namespace
 
-RateWithInterval computeRateWithInterval(CIncidenceStore& store, RateKind kind, int from, int to,
+RateWithInterval computeRateWithInterval(const Series& series, RateKind kind, int from, int to,
                                          const IntervalChoice& choice,
                                          const StandardChoice& standards) {
     RateWithInterval result;
-    result.rate = store.computeRateOnLoaded(kind, from, to, standards.weightsFor(kind));
+    result.rate = computeRate(series, kind, from, to, standards.weightsFor(kind));
     const IntervalMethod method = intervalMethodFor(choice.method, intervalFigureOf(kind));
     result.interval.method = method;
     if (!result.rate.ok) {
@@ -87,11 +89,13 @@ RateWithInterval computeRateWithInterval(CIncidenceStore& store, RateKind kind, 
                 ? RateInterval{true,
                                exactPoissonLimits(wholeCount(result.rate.value), choice.level),
                                method}
-                : exactCrudeRate(store, result.rate, choice);
+                : exactCrudeRate(series, result.rate, from, to, choice);
         break;
     case IntervalMethod::Gamma:
     case IntervalMethod::Tiwari:
-        result.interval = gammaAsr(store, result.rate, from, to, choice, method);
+        result.interval =
+            gammaAsr(series, result.rate, asrWeightsOf(kind, standards.weightsFor(kind)), from, to,
+                     choice, method);
         break;
     }
     return result;

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "core/data/CIncidenceStore.h"
+#include "core/data/Series.h"
 #include "core/rates/ConfidenceLimits.h"
 #include "core/rates/IntervalMethod.h"
+#include "core/rates/SeriesRates.h"
 #include "core/rates/SeveralCurveComparison.h"
 #include "core/rates/StandardPopulations.h"
 
 // Intervals of the figures the views and the command-line tool show, by the method chosen:
-// computed on the series loaded in the store, or from an SIR row.
+// computed on a series, or from an SIR row.
 namespace orvelan {
 
 /// A figure's limits and the method that gave them; ok is false when there are none (the
@@ -23,13 +24,13 @@ struct RateWithInterval {
     RateInterval interval;
 };
 
-/// Computes a rate kind over from..to on the loaded series (as CIncidenceStore::computeRate)
+/// Computes a rate kind over from..to of a series (as computeRate)
 /// and its interval. Exact limits of a crude rate are those of its case count scaled by its
 /// person-years; gamma limits of an ASR use the weights w_i f 100000 / (W n_i) of the groups
 /// with person-years (W the standard's weights of the range, f the unknown-age factor). A
 /// crude rate without person-years or an ASR without weights falls back to the normal limits.
 /// An ASR kind is standardised to its standard of the choice of standards.
-RateWithInterval computeRateWithInterval(CIncidenceStore& store, RateKind kind, int from, int to,
+RateWithInterval computeRateWithInterval(const Series& series, RateKind kind, int from, int to,
                                          const IntervalChoice& choice,
                                          const StandardChoice& standards = classicStandards());
 

@@ -27,7 +27,7 @@ namespace {
 
 std::size_t groupIndex(int group) { return static_cast<std::size_t>(group); }
 
-AgeArray knownGroups(const Series& series) {
+AgeArray knownGroups(const AgeValues& series) {
     AgeArray values{};
     std::copy_n(series.begin(), kKnownAgeGroupCount, values.begin());
     return values;

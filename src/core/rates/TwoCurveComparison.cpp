@@ -2,6 +2,8 @@
 
 #include "core/data/CIncidenceStore.h"
 #include "core/rates/ChiSquare.h"
+#include "core/rates/SeriesRates.h"
+#include "core/rates/StandardWeights.h"
 #include "core/rates/UserCurve.h"
 
 #include <algorithm>
@@ -209,14 +211,15 @@ void copySeries(const CIncidenceStore& store, AgeArray& personYears, AgeArray& c
     std::copy_n(store.cases().begin(), kKnownAgeGroupCount, cases.begin());
 }
 
-/// World ASR of the loaded series over the pair's range into (asr, se); false when the engine
-/// declines the range.
-bool worldAsr(CIncidenceStore& store, const CurvePair& pair, double& asr, double& se) {
-    if (store.asr(pair.ageLow, pair.ageHigh, StandardCode::World) != 0) {
+/// World ASR of the loaded series over the pair's range into (asr, se); false when the range
+/// cannot be computed.
+bool worldAsr(const CIncidenceStore& store, const CurvePair& pair, double& value, double& se) {
+    const RateResult world = asr(store.series(), pair.ageLow, pair.ageHigh, kWorldWeights);
+    if (!world.ok) {
         return false;
     }
-    asr = store.asrResult();
-    se = store.asrSe();
+    value = world.value;
+    se = world.se;
     return true;
 }
 

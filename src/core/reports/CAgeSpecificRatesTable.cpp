@@ -3,6 +3,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/io/NumberText.h"
 #include "core/io/Printf.h"
+#include "core/rates/SeriesRates.h"
 #include "core/reports/ReportBlock.h"
 #include "core/reports/ReportItems.h"
 
@@ -84,22 +85,21 @@ std::string CAgeSpecificRatesTable::cellText(CIncidenceStore& store, int item,
     if (valueKind == kVerificationColumn) {
         return verificationText(store.verification());
     }
+    const Series& series = store.series();
     if (s.showRates) {
-        // Also leaves the age-specific rate of every group; all ages counts unknown ages.
-        store.crudeRate(0, kTopAgeGroup);
         if (valueKind < kUnknownColumn) {
-            return rateText(store.ageSpecificRates()[age]);
+            return rateText(ageSpecificRates(series)[age]);
         }
         if (valueKind == kUnknownColumn) {
-            return countText(store.cases()[age]);
+            return countText(series.cases[age]);
         }
-        return formatText("%9.2f", store.crudeRateResult());
+        // All ages count unknown ages.
+        return formatText("%9.2f", crudeRate(series, 0, kTopAgeGroup).value);
     }
     if (valueKind <= kUnknownColumn) {
-        return countText(store.cases()[age]);
+        return countText(series.cases[age]);
     }
-    store.numberOfCases(0, kUnknownAgeGroup);
-    return wholeText(store.numberOfCasesResult(), 9);
+    return wholeText(numberOfCases(series, 0, kUnknownAgeGroup).value, 9);
 }
 
 } // namespace orvelan

@@ -55,7 +55,7 @@ AgeArray foldedWorldWeights(int last) {
 
 void computeSex(StandardTableFigures& f, Sex sex, const AgeArray& weights) {
     const int last = f.lastAgeGroup;
-    const Series& py = f.personYears[at(sex)];
+    const AgeValues& py = f.personYears[at(sex)];
     double totalPersonYears = 0.0;
     for (double v : py) {
         totalPersonYears += v;

@@ -26,7 +26,7 @@ struct StandardTableFigures {
     using RowValues = std::array<double, kStandardRows>;
 
     int lastAgeGroup = kTopAgeGroup;
-    std::array<Series, 2> personYears{};
+    std::array<AgeValues, 2> personYears{};
     /// Cases by age group 0-18 and all ages (entry 19). After the computation entries
     /// 0..lastAgeGroup hold the age-specific rates instead; a group without person-years keeps
     /// the rate 0, which the layouts print as a dash.

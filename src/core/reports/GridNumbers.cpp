@@ -18,7 +18,7 @@ constexpr int kAllAgesColumn = 19; // 19 all ages, 20 verification percentage
 GridNumber rateNumber(CIncidenceStore& store, RateKind kind, int from, int to, bool interval,
                       const IntervalChoice& intervals, const StandardChoice& standards) {
     const RateWithInterval computed =
-        computeRateWithInterval(store, kind, from, to, intervals, standards);
+        computeRateWithInterval(store.series(), kind, from, to, intervals, standards);
     GridNumber number;
     if (!computed.rate.ok) {
         return number;
@@ -40,18 +40,18 @@ GridNumber ageSpecificNumber(CIncidenceStore& store, bool showRates, int column)
         return valueOnly(store.verification() >= 0.0 ? std::optional(store.verification())
                                                      : std::nullopt);
     }
+    const Series& series = store.series();
     if (showRates) {
-        store.crudeRate(0, kTopAgeGroup);
         if (column < kUnknownColumn) {
-            return valueOnly(store.ageSpecificRates()[age]);
+            return valueOnly(ageSpecificRates(series)[age]);
         }
-        return valueOnly(column == kUnknownColumn ? store.cases()[age] : store.crudeRateResult());
+        return valueOnly(column == kUnknownColumn ? series.cases[age]
+                                                  : crudeRate(series, 0, kTopAgeGroup).value);
     }
     if (column <= kUnknownColumn) {
-        return valueOnly(store.cases()[age]);
+        return valueOnly(series.cases[age]);
     }
-    store.numberOfCases(0, kUnknownAgeGroup);
-    return valueOnly(store.numberOfCasesResult());
+    return valueOnly(numberOfCases(series, 0, kUnknownAgeGroup).value);
 }
 
 } // namespace

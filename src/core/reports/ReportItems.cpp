@@ -93,7 +93,7 @@ std::string rateCellText(CIncidenceStore& store, RateKind kind, int from, int to
                          IntervalStyle style, const IntervalChoice& intervals,
                          const StandardChoice& standards) {
     const RateWithInterval computed =
-        computeRateWithInterval(store, kind, from, to, intervals, standards);
+        computeRateWithInterval(store.series(), kind, from, to, intervals, standards);
     const RateResult& r = computed.rate;
     const bool isCount = kind == RateKind::NumberOfCases;
     if (isCount && (style == IntervalStyle::None || !computed.interval.ok)) {

@@ -30,8 +30,8 @@ using orvelan::test::kStomach;
 constexpr int kGroup = 272; // user registry group 0: populations 0 and 1
 
 /// Cases a + 1 in group a (0-17) times a factor, and 5 of unknown age.
-Series risingCases(double factor) {
-    Series cases{};
+AgeValues risingCases(double factor) {
+    AgeValues cases{};
     for (int a = 0; a <= kTopAgeGroup; ++a) {
         cases[static_cast<std::size_t>(a)] = (a + 1) * factor;
     }
@@ -281,7 +281,7 @@ TEST_F(GraphModelsTest, BarLimitsAreTheRatesEnginesLimitsOfEachSeries) {
     for (std::size_t i = 0; i < model.bars.size(); ++i) {
         ASSERT_TRUE(store.load(0, model.bars[i].key, Sex::Male));
         const RateWithInterval expected =
-            computeRateWithInterval(store, RateKind::AsrWorld, 0, kTopAgeGroup, gamma);
+            computeRateWithInterval(store.series(), RateKind::AsrWorld, 0, kTopAgeGroup, gamma);
         ASSERT_TRUE(expected.interval.ok && model.limits[i].has_value());
         EXPECT_DOUBLE_EQ(model.limits[i]->lower, expected.interval.limits.lower);
         EXPECT_DOUBLE_EQ(model.limits[i]->upper, expected.interval.limits.upper);

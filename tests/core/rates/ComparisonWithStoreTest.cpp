@@ -27,20 +27,21 @@ constexpr int kFemaleOnlyCancer = 116;
 // Two populations of males with cancer 0 ("All sites") over every group; the reference also has
 // 6 cases of unknown age (unknown-age factor 616 / 610). Population 2 is population 1 with its
 // oldest class at 75+.
-const Series kRefPersonYears = {52000, 50500, 48000, 47000, 45500, 44000, 42000,
-                                40000, 37000, 34000, 30000, 26000, 22000, 18000,
-                                14000, 10000, 6500,  4000,  0};
-const Series kRefCases = {1, 0, 2, 3, 5, 8, 12, 20, 31, 45, 70, 96, 120, 141, 150, 138, 101, 77, 6};
-const Series kCompPersonYears = {30000, 29500, 29000, 28000, 27000, 26500, 25000,
-                                 23000, 21000, 19000, 17000, 15000, 12500, 10000,
-                                 7500,  5500,  3500,  2000,  0};
-const Series kCompCases = {0, 1, 1, 2, 4, 7, 9, 15, 27, 40, 55, 80, 98, 105, 112, 95, 70, 44, 0};
+const AgeValues kRefPersonYears = {52000, 50500, 48000, 47000, 45500, 44000, 42000,
+                                   40000, 37000, 34000, 30000, 26000, 22000, 18000,
+                                   14000, 10000, 6500,  4000,  0};
+const AgeValues kRefCases = {1,  0,  2,   3,   5,   8,   12,  20, 31, 45,
+                             70, 96, 120, 141, 150, 138, 101, 77, 6};
+const AgeValues kCompPersonYears = {30000, 29500, 29000, 28000, 27000, 26500, 25000,
+                                    23000, 21000, 19000, 17000, 15000, 12500, 10000,
+                                    7500,  5500,  3500,  2000,  0};
+const AgeValues kCompCases = {0, 1, 1, 2, 4, 7, 9, 15, 27, 40, 55, 80, 98, 105, 112, 95, 70, 44, 0};
 
 struct ComparisonStoreTest : ::testing::Test, test::OpenStore {
     void SetUp() override {
         FixtureData data;
-        const auto add = [&data](int population, int sex, const Series& personYears,
-                                 const Series& cases) {
+        const auto add = [&data](int population, int sex, const AgeValues& personYears,
+                                 const AgeValues& cases) {
             data.setPopulation(population, sex, PopulationFixture{1993, 1997, personYears});
             data.setCases(population, sex, kAllSites, CasesFixture{cases});
             data.setCases(population, sex, kFemaleOnlyCancer, CasesFixture{cases});
@@ -48,7 +49,7 @@ struct ComparisonStoreTest : ::testing::Test, test::OpenStore {
         add(0, 0, kRefPersonYears, kRefCases);
         add(0, 1, kCompPersonYears, kCompCases);
         add(1, 0, kCompPersonYears, kCompCases);
-        Series top75 = kCompPersonYears;
+        AgeValues top75 = kCompPersonYears;
         top75[15] += top75[16] + top75[17];
         top75[16] = top75[17] = 0.0;
         add(2, 0, top75, kCompCases);

@@ -101,7 +101,7 @@ class IntervalsOnStore : public ::testing::Test {
 
     RateWithInterval compute(RateKind kind, IntervalMethod method, int from = 0,
                              int to = kTopAgeGroup) {
-        return computeRateWithInterval(m_store, kind, from, to, {method, 95});
+        return computeRateWithInterval(m_store.series(), kind, from, to, {method, 95});
     }
 
     test::TempDir m_dir;

@@ -1,19 +1,16 @@
-#include "FixtureData.h"
-#include "TempDir.h"
-#include "core/data/CIncidenceStore.h"
+#include "core/data/Series.h"
+#include "core/rates/SeriesRates.h"
+#include "core/rates/StandardWeights.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
 
+// The rates as pure functions of Series values: no files.
 namespace orvelan {
 namespace {
 
-using test::FixtureData;
-using test::PopulationFixture;
-using test::TempDir;
-
-// Populations of the fixture, all with 100,000 person-years in each age group up to their top.
+// Series with 100,000 person-years in each age group up to their top.
 enum : int {
     kRising = 0,      // cases i + 1 in age group i, top 85+
     kTop75 = 1,       // the same cases, person-years only up to 75+
@@ -26,57 +23,51 @@ enum : int {
 
 constexpr double kPersonYears = 100000.0;
 
-Series rising() {
-    Series cases{};
+AgeValues rising() {
+    AgeValues cases{};
     for (std::size_t i = 0; i < kKnownAgeGroupCount; ++i) {
         cases[i] = static_cast<double>(i + 1);
     }
     return cases;
 }
 
-struct RatesTest : ::testing::Test {
-    static void SetUpTestSuite() {
-        dir = new TempDir;
-        FixtureData data;
-        const auto add = [&data](int population, int top, const Series& cases,
-                                 int emptyGroup = -1) {
-            PopulationFixture record;
-            record.personYears = FixtureData::flatPersonYears(kPersonYears, top);
-            if (emptyGroup >= 0) {
-                record.personYears[static_cast<std::size_t>(emptyGroup)] = 0.0;
-            }
-            data.setPopulation(population, 0, record);
-            data.setCases(population, 0, 0, {cases, 100.0f});
-        };
-        add(kRising, 17, rising());
-        add(kTop75, 15, rising());
-        add(kTop70, 14, rising());
-        Series unknownOnly{};
-        unknownOnly[kUnknownAgeGroup] = 10.0;
-        add(kUnknownOnly, 17, unknownOnly);
-        Series withUnknown = rising();
-        withUnknown[kUnknownAgeGroup] = 42.75;
-        add(kWithUnknown, 17, withUnknown);
-        Series flat{};
-        flat.fill(10.0);
-        flat[kUnknownAgeGroup] = 0.0;
-        add(kZeroGroup, 17, flat, 5);
-        Series tenPercent{};
-        tenPercent[0] = 2000.0;
-        add(kTenPercent, 17, tenPercent);
-        data.write(dir->str());
+/// A series as the loader gives it: flat person-years up to top, the factor from the cases.
+Series seriesOf(int top, const AgeValues& cases, int emptyGroup = -1) {
+    Series series;
+    for (int i = 0; i <= top; ++i) {
+        series.personYears[static_cast<std::size_t>(i)] = i == emptyGroup ? 0.0 : kPersonYears;
     }
-    static void TearDownTestSuite() { delete dir; }
+    series.lastAgeGroup = top;
+    series.cases = cases;
+    series.unknownAgeFactor = unknownAgeFactorOf(cases);
+    return series;
+}
 
-    void SetUp() override { ASSERT_TRUE(store.open(dir->str())); }
-
-    void load(int population) { ASSERT_TRUE(store.load(population, 0, Sex::Male)); }
-
-    static TempDir* dir;
-    CIncidenceStore store;
-};
-
-TempDir* RatesTest::dir = nullptr;
+Series fixture(int which) {
+    AgeValues cases{};
+    switch (which) {
+    case kTop75:
+        return seriesOf(15, rising());
+    case kTop70:
+        return seriesOf(14, rising());
+    case kUnknownOnly:
+        cases[kUnknownAgeGroup] = 10.0;
+        return seriesOf(17, cases);
+    case kWithUnknown:
+        cases = rising();
+        cases[kUnknownAgeGroup] = 42.75;
+        return seriesOf(17, cases);
+    case kZeroGroup:
+        cases.fill(10.0);
+        cases[kUnknownAgeGroup] = 0.0;
+        return seriesOf(17, cases, 5);
+    case kTenPercent:
+        cases[0] = 2000.0;
+        return seriesOf(17, cases);
+    default:
+        return seriesOf(17, rising());
+    }
+}
 
 struct RateCase {
     const char* what;
@@ -137,114 +128,80 @@ const std::vector<RateCase> kRateCases = {
     {"range past 85+", kRising, RateKind::AsrWorld, 0, 18, false, -1, -1},
 };
 
-TEST_F(RatesTest, EveryKindWithItsStandardError) {
+TEST(SeriesRates, EveryKindWithItsStandardError) {
     for (const auto& c : kRateCases) {
-        load(c.population);
-        const RateResult result = store.computeRate(c.kind, c.from, c.to);
+        const Series series = fixture(c.population);
+        const RateResult result = computeRate(series, c.kind, c.from, c.to);
         EXPECT_EQ(result.ok, c.ok) << c.what;
         EXPECT_NEAR(result.value, c.value, 1e-9 * std::max(1.0, std::abs(c.value))) << c.what;
         EXPECT_NEAR(result.se, c.se, 1e-9) << c.what;
     }
 }
 
-TEST_F(RatesTest, OperationsReturnZeroOrOneAndMinusOne) {
-    load(kTop75);
-    EXPECT_EQ(store.asr(0, 15, StandardCode::World), 1);
-    EXPECT_EQ(store.asrResult(), -1.0);
-    EXPECT_EQ(store.asrSe(), -1.0);
-    EXPECT_EQ(store.cumulativeRisk(0, 15), 1);
-    EXPECT_EQ(store.cumulativeRiskResult(), -1.0);
-    EXPECT_EQ(store.cumulativeRiskSe(), -1.0);
-    EXPECT_EQ(store.asr(0, 14, StandardCode::CumulativeWidths), 1); // codes 3 and 4 have no weights
-    EXPECT_EQ(store.crudeRate(0, 14), 0);
-    EXPECT_EQ(store.personYearsSum(), 15 * kPersonYears);
-    EXPECT_EQ(store.numberOfCases(0, 18), 0);
-    EXPECT_EQ(store.numberOfCasesResult(), 171.0);
-    EXPECT_EQ(store.numberOfCases(0, 19), 1);
-    EXPECT_EQ(store.numberOfCasesResult(), -1.0);
+TEST(SeriesRates, DeclinedFiguresAreMinusOneAndRawFiguresAreNotFolded) {
+    const Series series = fixture(kTop75);
+    for (const RateResult& declined :
+         {asr(series, 0, 15, kWorldWeights), cumulativeRisk(series, 0, 15),
+          numberOfCases(series, 0, 19), crudeRate(series, 16, 17)}) {
+        EXPECT_FALSE(declined.ok);
+        EXPECT_EQ(declined.value, -1.0);
+        EXPECT_EQ(declined.se, -1.0);
+    }
+    EXPECT_EQ(crudePersonYears(series, 0, 14), 15 * kPersonYears);
+    EXPECT_EQ(crudePersonYears(series, 0, 17), 16 * kPersonYears);
+    EXPECT_EQ(numberOfCases(series, 0, 18).value, 171.0);
+    // The count of 80-84 is its own, whatever a range to the open top folds.
+    EXPECT_EQ(numberOfCases(series, 16, 16).value, 17.0);
 }
 
-TEST_F(RatesTest, TopFoldingMovesCasesAndWeightsIntoTheOpenClass) {
-    load(kTop75);
-    ASSERT_EQ(store.asr(0, 17, StandardCode::World), 0);
-    EXPECT_EQ(store.cases()[15], 16.0 + 17.0 + 18.0);
-    EXPECT_EQ(store.cases()[16], 0.0);
-    EXPECT_DOUBLE_EQ(store.weights()[15], 0.02);
-    EXPECT_EQ(store.weights()[17], 0.0);
-    EXPECT_DOUBLE_EQ(store.ageSpecificRates()[15], 51.0);
-    // Folding twice is harmless, and a second standard rewrites the weights.
-    ASSERT_EQ(store.asr(0, 17, StandardCode::World), 0);
-    EXPECT_DOUBLE_EQ(store.asrResult(), 7.16);
-    ASSERT_EQ(store.asr(0, 17, StandardCode::European), 0);
-    EXPECT_DOUBLE_EQ(store.weights()[15], 0.04);
+TEST(SeriesRates, TheOpenTopTakesTheCasesAndWeightsAboveIt) {
+    const Series loaded = fixture(kTop75);
+    const Series folded = foldedAtTop(loaded);
+    EXPECT_EQ(folded.cases[15], 16.0 + 17.0 + 18.0);
+    EXPECT_EQ(folded.cases[16], 0.0);
+    EXPECT_EQ(folded.cases[kUnknownAgeGroup], loaded.cases[kUnknownAgeGroup]);
+    EXPECT_EQ(foldedAtTop(folded).cases, folded.cases);
+    EXPECT_DOUBLE_EQ(ageSpecificRates(loaded)[15], 51.0);
+    EXPECT_EQ(ageSpecificRates(loaded)[16], 0.0);
+    // The ASR to the open top weighs 75+ with 0.02 (0.01 + 0.005 + 0.005): World 7.16.
+    AgeArray weights = kWorldWeights;
+    foldIntoOpenClass(weights, 15);
+    EXPECT_DOUBLE_EQ(weights[15], 0.02);
+    EXPECT_DOUBLE_EQ(asr(loaded, 0, 17, kWorldWeights).value, 7.16);
+    // Figures leave their series as it was: the same figure twice is the same to the bit.
+    EXPECT_EQ(loaded.cases, fixture(kTop75).cases);
+    EXPECT_EQ(asr(loaded, 0, 17, kEuropeanWeights).value,
+              asr(loaded, 0, 17, kEuropeanWeights).value);
 }
 
-// A figure on the series as loaded does not see the folding of an earlier figure: the cases of
-// 80-84 stay in their own group, and the series is left as it was loaded.
-TEST_F(RatesTest, FiguresOnTheLoadedSeriesIgnoreEarlierFolding) {
-    load(kTop75);
-    const Series loaded = store.cases();
-    ASSERT_TRUE(store.computeRateOnLoaded(RateKind::CrudeRate, 0, 17).ok);
-    EXPECT_EQ(store.cases(), loaded);
-    const RateResult cases8084 = store.computeRateOnLoaded(RateKind::NumberOfCases, 16, 16);
-    EXPECT_TRUE(cases8084.ok);
-    EXPECT_EQ(cases8084.value, 17.0);
-    // The folding form, by contrast, has emptied the group.
-    ASSERT_TRUE(store.computeRate(RateKind::CrudeRate, 0, 17).ok);
-    EXPECT_EQ(store.computeRate(RateKind::NumberOfCases, 16, 16).value, 0.0);
+// A curve typed in by the user: open at its highest group with person-years, no unknown ages.
+TEST(SeriesRates, TypedInCurve) {
+    AgeArray cases{};
+    AgeArray personYears{};
+    cases.fill(50.0);
+    personYears.fill(kPersonYears);
+    personYears[16] = 0.0;
+    personYears[17] = 0.0;
+    const Series typed = userSeries(cases, personYears);
+    EXPECT_EQ(typed.lastAgeGroup, 15);
+    EXPECT_EQ(typed.unknownAgeFactor, 1.0);
+    EXPECT_DOUBLE_EQ(crudeRate(typed, 0, 14).value, 50.0);
+    // 85+ and 80-84 fold into 75+: 150 cases over its 100,000 person-years.
+    EXPECT_DOUBLE_EQ(ageSpecificRates(typed)[15], 150.0);
+    EXPECT_EQ(userSeries(AgeArray{}, AgeArray{}).lastAgeGroup, 0);
 }
 
-// The figures of one series share work between them; none may come out different for what
-// was computed or loaded before it. Each figure of a store used for everything, in an order
-// that mixes series, ranges to the open top and typed-in curves, must equal the figure of a
-// store that computes nothing else, to the last bit.
-TEST_F(RatesTest, AFigureDoesNotDependOnWhatWasComputedBefore) {
-    const auto alone = [](int population, RateKind kind, int from, int to) {
-        CIncidenceStore fresh;
-        EXPECT_TRUE(fresh.open(dir->str()));
-        EXPECT_TRUE(fresh.load(population, 0, Sex::Male));
-        return fresh.computeRateOnLoaded(kind, from, to);
-    };
-    const int ranges[][2] = {{0, 17}, {0, 14}, {3, 17}, {16, 16}, {15, 17}};
-    for (int round = 0; round < 2; ++round) {
-        for (const int population : {kTop75, kRising, kWithUnknown, kZeroGroup, kTop70}) {
-            load(population);
-            for (int kind = kRateKindCount - 1; kind >= 0; --kind) {
-                for (const auto& range : ranges) {
-                    const auto rateKind = static_cast<RateKind>(kind);
-                    const RateResult shared =
-                        store.computeRateOnLoaded(rateKind, range[0], range[1]);
-                    const RateResult single = alone(population, rateKind, range[0], range[1]);
-                    EXPECT_EQ(shared.ok, single.ok);
-                    EXPECT_EQ(shared.value, single.value) << population << " kind " << kind;
-                    EXPECT_EQ(shared.se, single.se) << population << " kind " << kind;
-                }
-            }
+TEST(SeriesRates, StandardTablesSumToOne) {
+    for (const StandardCode code :
+         {StandardCode::World, StandardCode::European, StandardCode::Third}) {
+        double sum = 0.0;
+        for (double w : *standardWeights(code)) {
+            sum += w;
         }
-        // A curve typed in over the same person-years replaces the series in full.
-        AgeArray cases{};
-        AgeArray personYears{};
-        cases.fill(round == 0 ? 50.0 : 5.0);
-        personYears.fill(kPersonYears);
-        store.setUserSeries(cases, personYears);
-        EXPECT_DOUBLE_EQ(store.computeRate(RateKind::CrudeRate, 0, 14).value,
-                         round == 0 ? 50.0 : 5.0);
+        EXPECT_NEAR(sum, 1.0, 1e-12);
     }
-}
-
-TEST_F(RatesTest, StandardCodesFillTheirTables) {
-    store.setStandard(StandardCode::Third);
-    EXPECT_DOUBLE_EQ(store.weights()[0], 0.088);
-    double sum = 0.0;
-    for (double w : store.weights()) {
-        sum += w;
-    }
-    EXPECT_NEAR(sum, 1.0, 1e-12);
-    store.setStandard(StandardCode::CumulativeWidthsToo);
-    EXPECT_EQ(store.cumulativeWidths()[17], 5.0);
-    store.setStandard(static_cast<StandardCode>(7)); // unknown codes leave both tables
-    EXPECT_DOUBLE_EQ(store.weights()[0], 0.088);
-    EXPECT_EQ(store.cumulativeWidths()[0], 5.0);
+    EXPECT_EQ(standardWeights(StandardCode::CumulativeWidths), nullptr);
+    EXPECT_EQ(&asrWeightsOf(RateKind::AsrEuropean, nullptr), &kEuropeanWeights);
 }
 
 } // namespace

@@ -119,7 +119,7 @@ class StandardsOnStore : public ::testing::Test {
 
     RateWithInterval asr(RateKind kind, const StandardChoice& standards, int from = 0,
                          int to = kTopAgeGroup, IntervalMethod method = IntervalMethod::Normal) {
-        return computeRateWithInterval(m_store, kind, from, to, {method, 95}, standards);
+        return computeRateWithInterval(m_store.series(), kind, from, to, {method, 95}, standards);
     }
 
     test::TempDir m_dir;
@@ -160,7 +160,7 @@ TEST_F(StandardsOnStore, AsrsAgainstEachStandardMatchHandWorkedValues) {
         const bool isAsr = kind == RateKind::AsrWorld || kind == RateKind::AsrEuropean;
         ASSERT_EQ(classicAsOwn.weightsFor(kind) != nullptr, isAsr);
         for (const auto& [from, to] : {std::pair{0, 14}, std::pair{3, kTopAgeGroup}}) {
-            const RateResult classic = m_store.computeRateOnLoaded(kind, from, to);
+            const RateResult classic = computeRate(m_store.series(), kind, from, to);
             const RateResult chosen = asr(kind, isAsr ? classicAsOwn : today, from, to).rate;
             EXPECT_EQ(chosen.value, classic.value) << static_cast<int>(kind) << " " << from;
             EXPECT_EQ(chosen.se, classic.se) << static_cast<int>(kind) << " " << from;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/data/Series.h"
+
+#include <vector>
+
+// Loads a Series from the data files and the user groups: a population or registry group
+// (numbers from 272), crossed with a cancer or cancer group (numbers from 252), for one sex or
+// both. Loading changes nothing but the files' record cache, so loads may come in any order.
+namespace orvelan {
+
+class CDataFiles;
+class CUserGroupDictionary;
+
+class SeriesLoader {
+  public:
+    /// The files and the dictionaries (either may be null: no groups of that kind) are the
+    /// caller's and must outlive the loader.
+    SeriesLoader(const CDataFiles& files, const CUserGroupDictionary* cancerGroups,
+                 const CUserGroupDictionary* registryGroups)
+        : m_files(files), m_cancerGroups(cancerGroups), m_registryGroups(registryGroups) {}
+
+    /// Chooses the load by the numbers. Sex::Both loads both sexes and adds the two series entry
+    /// by entry; the sum is open at the lower of the two last age groups (person-years above it
+    /// folded into it), its factor comes from the summed cases, and its verification is the
+    /// sexes' percentages weighted by their case totals (over the sexes that have one; -1 when
+    /// neither has).
+    LoadedSeries load(int population, int cancer, Sex sex) const;
+    /// The person-years and facts of one population record (male or female) without cases.
+    LoadedSeries populationRecord(int population, Sex sex) const;
+
+  private:
+    LoadedSeries loadOne(int population, int cancer, Sex sex) const;
+    /// One cancer as stored, or the sum of a cancer group's members (group true).
+    LoadedSeries loadCancerMembers(int population, Sex sex, const std::vector<int>& cancers,
+                                   bool group) const;
+    LoadedSeries loadRegistryMembers(const std::vector<int>& populations,
+                                     const std::vector<int>& cancers, Sex sex) const;
+    /// The members of user group index, all below limit; false with error set otherwise.
+    bool groupMembers(const CUserGroupDictionary* groups, int index, int limit,
+                      std::vector<int>& members, std::string& error) const;
+
+    const CDataFiles& m_files;
+    const CUserGroupDictionary* m_cancerGroups;
+    const CUserGroupDictionary* m_registryGroups;
+};
+
+} // namespace orvelan
