@@ -4,7 +4,6 @@
 #include "CliContext.h"
 #include "CliError.h"
 #include "core/data/CRegistryDictionary.h"
-#include "core/data/Validation.h"
 #include "core/graphs/GraphSelection.h"
 #include "core/graphs/GraphTitles.h"
 #include "core/graphs/GraphWizardRules.h"
@@ -47,12 +46,10 @@ int parseSymbol(const std::string& text) {
     throw usageError("invalid symbol '" + text + "' (use none, plus or x)");
 }
 
-void checkSexSite(CliContext& context, int cancer, Sex sex) {
-    if (sex == Sex::Both) {
-        return;
-    }
+/// The wizard's checks of the whole settings, with its messages.
+void checkSettings(CliContext& context, const GraphSettings& s) {
     if (const std::optional<std::string> problem =
-            ValidateSelection(0, kTopAgeGroup, cancer, sex == Sex::Male, context.cancerGroups())) {
+            validateGraphSettings(s, context.cancerGroups())) {
         throw usageError(*problem);
     }
 }
@@ -87,7 +84,7 @@ void fillBars(CliContext& context, const GraphOptions& options, GraphSettings& s
         }
         s.barChartType = BarChartType::Cancer;
         s.cancer = context.checkCancer(options.cancer);
-        checkSexSite(context, s.cancer, sex);
+        checkSettings(context, s);
         selectPopulations(context, s.registries, options.populations);
     } else {
         if (options.population < 0 || options.cancers.empty()) {
@@ -95,6 +92,7 @@ void fillBars(CliContext& context, const GraphOptions& options, GraphSettings& s
         }
         s.barChartType = BarChartType::Registry;
         s.population = context.checkPopulation(options.population);
+        checkSettings(context, s);
         selectCancers(context, s.cancers, options.cancers);
     }
 }
@@ -108,6 +106,7 @@ void fillPie(CliContext& context, const GraphOptions& options, GraphSettings& s)
     context.checkAgeRange(options.ageFrom, options.ageTo);
     s.ageFrom = options.ageFrom;
     s.ageTo = options.ageTo;
+    checkSettings(context, s);
     if (!sliceCountAllowed(options.slices)) {
         throw usageError("--slices must be " + std::to_string(kMinPieSlices) + "-" +
                          std::to_string(kMaxPieSlices) + ", not " + std::to_string(options.slices));

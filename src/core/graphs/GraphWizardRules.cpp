@@ -1,8 +1,30 @@
 #include "core/graphs/GraphWizardRules.h"
 
 #include "core/data/CCancerDictionary.h"
+#include "core/data/Validation.h"
+#include "core/graphs/GraphSettings.h"
 
 namespace orvelan {
+
+std::optional<std::string> validateGraphSettings(const GraphSettings& settings,
+                                                 const CUserGroupDictionary& cancerGroups) {
+    const GraphSettings& s = settings;
+    switch (s.kind) {
+    case GraphKind::BarChart:
+        if (auto problem = ValidateAgeRange(s.ageFrom, s.ageTo, indexOf(s.rateKind))) {
+            return problem;
+        }
+        if (s.barChartType == BarChartType::Cancer) {
+            return ValidateSelection(s.ageFrom, s.ageTo, s.cancer, s.sex == Sex::Male,
+                                     cancerGroups);
+        }
+        return std::nullopt;
+    case GraphKind::PieChart:
+        return ValidateAgeRange(s.ageFrom, s.ageTo, indexOf(RateKind::CrudeRate));
+    default:
+        return std::nullopt;
+    }
+}
 
 int curvesOfCancer(int cancer, bool male, bool female, const CUserGroupDictionary& cancerGroups) {
     const SexApplicability sexes = CCancerDictionary::sexesOf(cancer, &cancerGroups);

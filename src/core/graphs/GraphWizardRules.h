@@ -2,12 +2,24 @@
 
 #include "core/data/Codes.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 // Counting and checking rules of the graph wizard's pages.
 namespace orvelan {
 
 class CUserGroupDictionary;
+struct GraphSettings;
+
+/// The checks a graph's choices pass before it is drawn, with the wizard's messages: a bar
+/// chart's age range for its rate kind ("Invalid age range", "Age range is invalid for
+/// cumulative rate/risk"), then a cancer bar chart's cancer in its sex ("Invalid sex/site
+/// combination"; not checked while no cancer is chosen, -1); a pie chart's age range. Empty
+/// when they pass. The wizard's pages check their part as they are left, the command line the
+/// whole before drawing.
+std::optional<std::string> validateGraphSettings(const GraphSettings& settings,
+                                                 const CUserGroupDictionary& cancerGroups);
 
 /// Curves one cancer gives with the checked sexes: a sex counts when it is checked and the
 /// cancer occurs in it.

@@ -3,6 +3,7 @@
 #include "KnownCodes.h"
 #include "TempDir.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "core/graphs/GraphSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,59 @@ TEST_F(GraphWizardRulesTest, BarCancersMustNotBelongOnlyToTheOtherSex) {
     EXPECT_FALSE(cancersFitSex(listOf({kProstate}), Sex::Female, groups));
     EXPECT_FALSE(cancersFitSex(listOf({kFirstCancerGroup}), Sex::Female, groups));
     EXPECT_TRUE(cancersFitSex(listOf({kCervix, kBreast}), Sex::Female, groups));
+}
+
+// One check of a graph's choices for the wizard's pages and the command line alike.
+TEST_F(GraphWizardRulesTest, SettingsAreCheckedByKindWithTheWizardsMessages) {
+    const auto settings = [](GraphKind kind, RateKind rate, int from, int to, int cancer, Sex sex) {
+        GraphSettings s;
+        s.kind = kind;
+        s.barChartType = BarChartType::Cancer;
+        s.rateKind = rate;
+        s.ageFrom = from;
+        s.ageTo = to;
+        s.cancer = cancer;
+        s.sex = sex;
+        return s;
+    };
+    const struct {
+        const char* what;
+        GraphSettings settings;
+        std::optional<std::string> problem;
+    } cases[] = {
+        {"bars pass",
+         settings(GraphKind::BarChart, RateKind::AsrWorld, 0, 17, kProstate, Sex::Male),
+         std::nullopt},
+        {"bars backwards",
+         settings(GraphKind::BarChart, RateKind::AsrWorld, 9, 3, kStomach, Sex::Male),
+         "Invalid age range"},
+        {"cumulative to the open top",
+         settings(GraphKind::BarChart, RateKind::CumulativeRisk, 0, 17, kStomach, Sex::Male),
+         "Age range is invalid for cumulative rate/risk"},
+        {"prostate of women",
+         settings(GraphKind::BarChart, RateKind::CrudeRate, 0, 17, kProstate, Sex::Female),
+         "Invalid sex/site combination"},
+        {"a group of male organs for women",
+         settings(GraphKind::BarChart, RateKind::CrudeRate, 0, 17, kFirstCancerGroup, Sex::Female),
+         "Invalid sex/site combination"},
+        {"no cancer chosen yet",
+         settings(GraphKind::BarChart, RateKind::CrudeRate, 0, 17, -1, Sex::Female), std::nullopt},
+        {"pie backwards",
+         settings(GraphKind::PieChart, RateKind::CumulativeRate, 5, 4, -1, Sex::Male),
+         "Invalid age range"},
+        {"pie to the open top",
+         settings(GraphKind::PieChart, RateKind::CumulativeRate, 0, 17, -1, Sex::Male),
+         std::nullopt},
+        {"curves choose their sexes",
+         settings(GraphKind::AgeSpecific, RateKind::CrudeRate, 9, 3, kProstate, Sex::Female),
+         std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(validateGraphSettings(c.settings, groups), c.problem) << c.what;
+    }
+    GraphSettings registryChart = cases[3].settings;
+    registryChart.barChartType = BarChartType::Registry;
+    EXPECT_EQ(validateGraphSettings(registryChart, groups), std::nullopt);
 }
 
 TEST(GraphWizardRules, SexBasisAndPopulationRange) {

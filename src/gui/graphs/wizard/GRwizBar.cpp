@@ -1,6 +1,6 @@
 #include "gui/graphs/wizard/GRwizBar.h"
 
-#include "core/data/Validation.h"
+#include "core/graphs/GraphWizardRules.h"
 #include "graphics/CoreText.h"
 #include "gui/graphs/wizard/CGphWizard.h"
 #include "gui/widgets/CAgeLabelSpin.h"
@@ -79,19 +79,20 @@ void GRwizBar::initializePage() {
 }
 
 bool GRwizBar::store() {
-    const int from = m_from->value();
-    const int to = m_to->value();
-    const int rate = m_rate->currentIndex();
-    if (const auto problem = ValidateAgeRange(from, to, rate)) {
+    GraphSettings chosen = settings();
+    chosen.kind = GraphKind::BarChart;
+    chosen.ageFrom = m_from->value();
+    chosen.ageTo = m_to->value();
+    chosen.sex = m_male->isChecked() ? Sex::Male : Sex::Female;
+    chosen.barChartType = m_cancer->isChecked() ? BarChartType::Cancer : BarChartType::Registry;
+    chosen.rateKind = static_cast<RateKind>(m_rate->currentIndex());
+    GraphSettings checked = chosen;
+    checked.cancer = -1; // chosen on the next page, and checked there
+    if (const auto problem = validateGraphSettings(checked, sheet().cancerGroups())) {
         CMessages::warning(this, fromCoreMessage(*problem));
         return false;
     }
-    GraphSettings& s = settings();
-    s.ageFrom = from;
-    s.ageTo = to;
-    s.sex = m_male->isChecked() ? Sex::Male : Sex::Female;
-    s.barChartType = m_cancer->isChecked() ? BarChartType::Cancer : BarChartType::Registry;
-    s.rateKind = static_cast<RateKind>(rate);
+    settings() = chosen;
     return true;
 }
 

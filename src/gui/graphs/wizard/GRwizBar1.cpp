@@ -1,6 +1,6 @@
 #include "gui/graphs/wizard/GRwizBar1.h"
 
-#include "core/data/Validation.h"
+#include "core/graphs/GraphWizardRules.h"
 #include "graphics/CoreText.h"
 #include "gui/data/CSelectionTree.h"
 #include "gui/graphs/wizard/CGphWizard.h"
@@ -32,14 +32,14 @@ bool GRwizBar1::store() {
         refuseQuietly(QStringLiteral("Choose one cancer site; a heading cannot be chosen."));
         return false;
     }
-    GraphSettings& s = settings();
-    // The age range was checked on the first page; here only the sex matters.
-    if (const auto problem = ValidateSelection(s.ageFrom, s.ageTo, cancer, s.sex == Sex::Male,
-                                               sheet().cancerGroups())) {
+    GraphSettings chosen = settings();
+    chosen.cancer = cancer;
+    // The age range passed on the first page; here the cancer must occur in the sex.
+    if (const auto problem = validateGraphSettings(chosen, sheet().cancerGroups())) {
         CMessages::warning(this, fromCoreMessage(*problem));
         return false;
     }
-    s.cancer = cancer;
+    settings().cancer = cancer;
     return true;
 }
 

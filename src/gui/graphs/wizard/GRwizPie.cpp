@@ -1,6 +1,6 @@
 #include "gui/graphs/wizard/GRwizPie.h"
 
-#include "core/data/Validation.h"
+#include "core/graphs/GraphWizardRules.h"
 #include "graphics/CoreText.h"
 #include "gui/data/CSelectionTree.h"
 #include "gui/graphs/wizard/CGphWizard.h"
@@ -61,7 +61,11 @@ void GRwizPie::initializePage() {
 bool GRwizPie::store() {
     const int from = m_from->value();
     const int to = m_to->value();
-    if (const auto problem = ValidateAgeRange(from, to, static_cast<int>(RateKind::CrudeRate))) {
+    GraphSettings range;
+    range.kind = GraphKind::PieChart;
+    range.ageFrom = from;
+    range.ageTo = to;
+    if (const auto problem = validateGraphSettings(range, sheet().cancerGroups())) {
         CMessages::warning(this, fromCoreMessage(*problem));
         return false;
     }
