@@ -11,6 +11,7 @@
 #include "core/data/CRegistryDictionary.h"
 #include "core/export/CRawDataExporter.h"
 #include "core/io/NumberText.h"
+#include "core/rates/SeriesRates.h"
 #include "core/reports/CStandardTableBuilder.h"
 
 #include <benchmark/benchmark.h>

@@ -4,6 +4,7 @@
 #include "FixtureData.h"
 #include "TempDir.h"
 #include "core/data/CIncidenceStore.h"
+#include "core/rates/SeriesRates.h"
 #include "core/data/CUserGroupDictionary.h"
 
 #include <benchmark/benchmark.h>
