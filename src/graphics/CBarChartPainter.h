@@ -9,6 +9,7 @@
 #include <QString>
 #include <vector>
 
+class QFontMetrics;
 class QPainter;
 
 // Draws the bar chart and reports where its bars landed.
@@ -36,6 +37,11 @@ struct BarChartGeometry {
 
 class CBarChartPainter {
   public:
+    /// Where the classic look puts the bars that fit below a title of titleHeight pixels, for a
+    /// body font of these metrics; no marks and no bars when there is nothing to draw.
+    static BarChartGeometry layout(int titleHeight, const QFontMetrics& body, QSize size,
+                                   const BarChartModel& model, const GraphStyle& style);
+    /// Draws the layout (the publication look has its own) and returns it.
     static BarChartGeometry paint(QPainter& painter, QSize size, const BarChartModel& model,
                                   const GraphStyle& style);
 

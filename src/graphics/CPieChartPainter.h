@@ -6,6 +6,7 @@
 #include <QSize>
 #include <vector>
 
+class QFontMetrics;
 class QPainter;
 
 // Draws the pie chart and reports where its legend and pie landed.
@@ -37,6 +38,11 @@ class CPieChartPainter {
     static constexpr double kLarger = 1.15;  // pie scale factor of "Increases the size"
     static constexpr double kSmaller = 0.95; // and of "Decreases the size"
 
+    /// Where the classic look puts the legend, the pie, its slices and their texts, for a body
+    /// font of these metrics; empty when there is nothing to draw.
+    static PieChartGeometry layout(const QFontMetrics& body, QSize size, const PieChartModel& model,
+                                   const GraphStyle& style);
+    /// Draws the layout (the publication look has its own) and returns it.
     static PieChartGeometry paint(QPainter& painter, QSize size, const PieChartModel& model,
                                   const GraphStyle& style);
 

@@ -213,11 +213,12 @@ class GraphPaintersTest : public QObject {
         }
         model.caption = "(x 10)";
         model.scale = niceLinearScale(0.0, 100.0);
-        QImage image = canvas(800, 600);
-        QPainter painter(&image);
-        const auto geometry = CBarChartPainter::paint(painter, image.size(), model, style);
-        painter.end();
-        const Metrics m = metricsOf(style, &image);
+        // The layout alone, by value: no picture is needed to know which rows fit.
+        QImage probe(10, 10, QImage::Format_RGB32);
+        const Metrics m = metricsOf(style, &probe);
+        const QFontMetrics body(graphFont(kFace, style.bodyPixelSize(), false), &probe);
+        const auto geometry = CBarChartPainter::layout(m.t, body, QSize(800, 600), model, style);
+        QCOMPARE(geometry.bars.size(), static_cast<std::size_t>(geometry.shown));
         const int r = 3 * m.h / 2;
         const int pitch = r + r / 4;
         QVERIFY(geometry.shown > 10);
