@@ -77,18 +77,9 @@ bool CGRwiz10::store() {
 }
 
 int CGRwiz10::nextId() const {
-    switch (m_loadedKind.value_or(GraphKind::AgeSpecific)) {
-    case GraphKind::AgeSpecific:
-        return CGphWizard::kAgeSpecific1;
-    case GraphKind::BarChart:
-        return CGphWizard::kBar1;
-    case GraphKind::PieChart:
-        return CGphWizard::kPie1;
-    case GraphKind::Pyramid:
-        return CGphWizard::kPyramid;
-    default:
-        return CGphWizard::kAgeSpecific1;
-    }
+    // A loaded template names a kind of graph, never another template.
+    const GraphKind kind = m_loadedKind.value_or(GraphKind::AgeSpecific);
+    return CGphWizard::firstPageOf(kind == GraphKind::UseTemplate ? GraphKind::AgeSpecific : kind);
 }
 
 } // namespace orvelan

@@ -2,9 +2,11 @@
 
 #include "core/graphs/CGraphTemplate.h"
 #include "graphics/CoreText.h"
+#include "gui/graphs/wizard/CColourButton.h"
 #include "gui/graphs/wizard/CGphWizard.h"
 
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,5 +45,17 @@ void CGphLastPage::initializePage() {
 }
 
 void CGphLastPage::storeTitle() { settings().title = toCoreText(m_title->text()); }
+
+QGroupBox* CGphLastPage::makeColourBox() {
+    auto* colours = new QGroupBox(QStringLiteral("Colours"), this);
+    m_text = new CColourButton(QStringLiteral("Text"), colours);
+    m_text->setObjectName(QStringLiteral("textColour"));
+    m_background = new CColourButton(QStringLiteral("Background"), colours);
+    m_background->setObjectName(QStringLiteral("backgroundColour"));
+    m_colourLayout = new QVBoxLayout(colours);
+    m_colourLayout->addWidget(m_text);
+    m_colourLayout->addWidget(m_background);
+    return colours;
+}
 
 } // namespace orvelan

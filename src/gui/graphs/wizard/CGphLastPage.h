@@ -2,10 +2,14 @@
 
 #include "gui/graphs/wizard/CGphPage.h"
 
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace orvelan {
+
+class CColourButton;
 
 /// The last page of a graph kind: the "Graph title" box with its proposed title, the page's own
 /// options, and (except for the pyramid) the button that saves the settings as a template.
@@ -27,10 +31,18 @@ class CGphLastPage : public CGphPage {
     void setOptions(QLayout* options);
     /// The title box's text into the settings.
     void storeTitle();
+    /// The "Colours" box with its Text and Background buttons (objects "textColour" and
+    /// "backgroundColour"); a page adds its own buttons to colourLayout().
+    QGroupBox* makeColourBox();
+    QVBoxLayout* colourLayout() const { return m_colourLayout; }
+
+    CColourButton* m_text = nullptr;
+    CColourButton* m_background = nullptr;
 
   private:
     QLineEdit* m_title = nullptr;
     QPushButton* m_save = nullptr;
+    QVBoxLayout* m_colourLayout = nullptr;
 };
 
 } // namespace orvelan

@@ -84,6 +84,22 @@ void CGphWizard::saveTemplate(const QString& title, bool confirmOverwrite) {
                                                 registryGroups().count(), cancerGroups().count()));
 }
 
+int CGphWizard::firstPageOf(GraphKind kind) {
+    switch (kind) {
+    case GraphKind::AgeSpecific:
+        return kAgeSpecific1;
+    case GraphKind::BarChart:
+        return kBar1;
+    case GraphKind::PieChart:
+        return kPie1;
+    case GraphKind::Pyramid:
+        return kPyramid;
+    case GraphKind::UseTemplate:
+        return kTemplatePage;
+    }
+    return kAgeSpecific1;
+}
+
 QString CGphWizard::cancerRootText() {
     return fromCoreText(kProgramName) + QStringLiteral(" cancers");
 }

@@ -55,6 +55,9 @@ class CGphWizard : public CDataWizard {
     /// settings with the title box's text. confirmOverwrite asks before replacing a file.
     void saveTemplate(const QString& title, bool confirmOverwrite);
 
+    /// The first page of a graph kind's choices (the template page for UseTemplate).
+    static int firstPageOf(GraphKind kind);
+
     /// Root of the wizard's cancer trees: "<program> cancers".
     static QString cancerRootText();
 

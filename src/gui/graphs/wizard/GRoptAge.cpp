@@ -29,14 +29,7 @@ GRoptAge::GRoptAge(CGphWizard& wizard)
     m_symbol->addItems({QStringLiteral("(none)"), QStringLiteral(" +"), QStringLiteral(" x")});
     (new QVBoxLayout(symbol))->addWidget(m_symbol);
 
-    auto* colours = new QGroupBox(QStringLiteral("Colours"), this);
-    m_text = new CColourButton(QStringLiteral("Text"), colours);
-    m_text->setObjectName(QStringLiteral("textColour"));
-    m_background = new CColourButton(QStringLiteral("Background"), colours);
-    m_background->setObjectName(QStringLiteral("backgroundColour"));
-    auto* colourLayout = new QVBoxLayout(colours);
-    colourLayout->addWidget(m_text);
-    colourLayout->addWidget(m_background);
+    QGroupBox* colours = makeColourBox();
 
     auto* options = new QHBoxLayout;
     options->addWidget(thickness);

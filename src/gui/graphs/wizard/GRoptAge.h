@@ -27,8 +27,6 @@ class GRoptAge : public CGphLastPage {
     QRadioButton* m_thin = nullptr;
     QRadioButton* m_thick = nullptr;
     QComboBox* m_symbol = nullptr;
-    CColourButton* m_text = nullptr;
-    CColourButton* m_background = nullptr;
 };
 
 } // namespace orvelan

@@ -12,17 +12,10 @@ namespace orvelan {
 
 GRoptBar::GRoptBar(CGphWizard& wizard)
     : CGphLastPage(wizard, QStringLiteral("barChartOptions"), true) {
-    auto* colours = new QGroupBox(QStringLiteral("Colours"), this);
-    m_text = new CColourButton(QStringLiteral("Text"), colours);
-    m_text->setObjectName(QStringLiteral("textColour"));
-    m_background = new CColourButton(QStringLiteral("Background"), colours);
-    m_background->setObjectName(QStringLiteral("backgroundColour"));
+    QGroupBox* colours = makeColourBox();
     m_bars = new CColourButton(QStringLiteral("Bars"), colours);
     m_bars->setObjectName(QStringLiteral("barColour"));
-    auto* colourLayout = new QVBoxLayout(colours);
-    colourLayout->addWidget(m_text);
-    colourLayout->addWidget(m_background);
-    colourLayout->addWidget(m_bars);
+    colourLayout()->addWidget(m_bars);
     auto* options = new QHBoxLayout;
     options->addWidget(colours);
     options->addStretch(1);

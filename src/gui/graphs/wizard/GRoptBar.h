@@ -21,8 +21,6 @@ class GRoptBar : public CGphLastPage {
     QString defaultTitle() const override;
 
   private:
-    CColourButton* m_text = nullptr;
-    CColourButton* m_background = nullptr;
     CColourButton* m_bars = nullptr;
 };
 

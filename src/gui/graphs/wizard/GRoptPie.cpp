@@ -49,14 +49,7 @@ GRoptPie::GRoptPie(CGphWizard& wizard)
     m_slices->setObjectName(QStringLiteral("slices"));
     (new QVBoxLayout(sectors))->addWidget(m_slices);
 
-    auto* colours = new QGroupBox(QStringLiteral("Colours"), this);
-    m_text = new CColourButton(QStringLiteral("Text"), colours);
-    m_text->setObjectName(QStringLiteral("textColour"));
-    m_background = new CColourButton(QStringLiteral("Background"), colours);
-    m_background->setObjectName(QStringLiteral("backgroundColour"));
-    auto* colourLayout = new QVBoxLayout(colours);
-    colourLayout->addWidget(m_text);
-    colourLayout->addWidget(m_background);
+    QGroupBox* colours = makeColourBox();
 
     auto* options = new QHBoxLayout;
     options->addWidget(sectors, 0, Qt::AlignTop);

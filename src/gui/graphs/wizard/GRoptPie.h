@@ -24,8 +24,6 @@ class GRoptPie : public CGphLastPage {
 
   private:
     QSpinBox* m_slices = nullptr;
-    CColourButton* m_text = nullptr;
-    CColourButton* m_background = nullptr;
 };
 
 } // namespace orvelan

@@ -39,19 +39,7 @@ bool GRwiz0::store() {
 }
 
 int GRwiz0::nextId() const {
-    switch (static_cast<GraphKind>(m_kinds->checked())) {
-    case GraphKind::AgeSpecific:
-        return CGphWizard::kAgeSpecific1;
-    case GraphKind::BarChart:
-        return CGphWizard::kBar1;
-    case GraphKind::PieChart:
-        return CGphWizard::kPie1;
-    case GraphKind::Pyramid:
-        return CGphWizard::kPyramid;
-    case GraphKind::UseTemplate:
-        return CGphWizard::kTemplatePage;
-    }
-    return CGphWizard::kAgeSpecific1;
+    return CGphWizard::firstPageOf(static_cast<GraphKind>(m_kinds->checked()));
 }
 
 } // namespace orvelan
