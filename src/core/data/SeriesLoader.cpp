@@ -104,8 +104,8 @@ bool SeriesLoader::groupMembers(const CUserGroupDictionary* groups, int index, i
     return false;
 }
 
-LoadedSeries SeriesLoader::loadCancerMembers(int population, Sex sex,
-                                             const std::vector<int>& cancers, bool group) const {
+LoadedSeries SeriesLoader::loadCancerMembers(int population, Sex sex, std::span<const int> cancers,
+                                             bool group) const {
     std::string error;
     const PopulationRecord* record = m_files.population(population, sex, error);
     if (record == nullptr) {
@@ -140,8 +140,8 @@ LoadedSeries SeriesLoader::loadCancerMembers(int population, Sex sex,
     return {series, {}};
 }
 
-LoadedSeries SeriesLoader::loadRegistryMembers(const std::vector<int>& populations,
-                                               const std::vector<int>& cancers, Sex sex) const {
+LoadedSeries SeriesLoader::loadRegistryMembers(std::span<const int> populations,
+                                               std::span<const int> cancers, Sex sex) const {
     Series series;
     int minimumLast = kTopAgeGroup;
     double verifiedMemberCases = 0.0;
@@ -193,6 +193,9 @@ LoadedSeries SeriesLoader::loadRegistryMembers(const std::vector<int>& populatio
 LoadedSeries SeriesLoader::loadOne(int population, int cancer, Sex sex) const {
     const bool registryGroup = population >= kFirstRegistryGroup;
     const bool cancerGroup = cancer >= kFirstCancerGroup;
+    if (!registryGroup && !cancerGroup) {
+        return loadCancerMembers(population, sex, {&cancer, 1}, false); // the common case
+    }
     std::vector<int> populations{population};
     std::vector<int> cancers{cancer};
     std::string error;

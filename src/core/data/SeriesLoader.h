@@ -2,6 +2,7 @@
 
 #include "core/data/Series.h"
 
+#include <span>
 #include <vector>
 
 // Loads a Series from the data files and the user groups: a population or registry group
@@ -32,10 +33,10 @@ class SeriesLoader {
   private:
     LoadedSeries loadOne(int population, int cancer, Sex sex) const;
     /// One cancer as stored, or the sum of a cancer group's members (group true).
-    LoadedSeries loadCancerMembers(int population, Sex sex, const std::vector<int>& cancers,
+    LoadedSeries loadCancerMembers(int population, Sex sex, std::span<const int> cancers,
                                    bool group) const;
-    LoadedSeries loadRegistryMembers(const std::vector<int>& populations,
-                                     const std::vector<int>& cancers, Sex sex) const;
+    LoadedSeries loadRegistryMembers(std::span<const int> populations, std::span<const int> cancers,
+                                     Sex sex) const;
     /// The members of user group index, all below limit; false with error set otherwise.
     bool groupMembers(const CUserGroupDictionary* groups, int index, int limit,
                       std::vector<int>& members, std::string& error) const;

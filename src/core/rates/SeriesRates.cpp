@@ -2,6 +2,7 @@
 
 #include "core/rates/StandardWeights.h"
 
+#include <array>
 #include <cmath>
 
 namespace orvelan {
@@ -14,23 +15,39 @@ bool isRange(int from, int to, int top) { return from >= 0 && from <= to && to <
 
 std::size_t at(int group) { return static_cast<std::size_t>(group); }
 
-double rateOf(const Series& series, std::size_t group) {
-    return series.personYears[group] != 0.0
-               ? series.cases[group] * kPer100000 / series.personYears[group]
-               : 0.0;
-}
+/// Values of age groups as a range to the open top counts them: the groups above the last
+/// age group added into it (in order, as folding the series would). Nothing is copied.
+template <std::size_t N> class TopFolded {
+  public:
+    TopFolded(const std::array<double, N>& values, int last, bool fold)
+        : m_values(values), m_last(fold ? last : -1) {
+        if (fold) {
+            m_top = values[at(last)];
+            for (int i = last + 1; i <= kTopAgeGroup; ++i) {
+                m_top += values[at(i)];
+            }
+        }
+    }
+    double operator[](int group) const { return group == m_last ? m_top : m_values[at(group)]; }
 
-/// The series a range is computed on, and the range's own end: a range to 17 ends at the open
-/// top, with the cases above it folded in; any other range must end below the last age group.
-/// False when the range cannot be computed.
-bool openRange(const Series& series, int from, int& to, Series& computed) {
+  private:
+    const std::array<double, N>& m_values;
+    int m_last;
+    double m_top = 0.0;
+};
+
+/// Whether a range can be computed, and its own end: a range to 17 ends at the open top (to
+/// becomes the last age group); any other range must end below the last age group.
+bool openRange(const Series& series, int from, int& to) {
     if (to != kTopAgeGroup) {
-        computed = series;
         return to < series.lastAgeGroup; // the open class cannot end a closed range
     }
-    computed = foldedAtTop(series);
     to = series.lastAgeGroup;
     return to >= from;
+}
+
+double rateOf(double cases, double personYears) {
+    return personYears != 0.0 ? cases * kPer100000 / personYears : 0.0;
 }
 
 struct Crude {
@@ -40,25 +57,26 @@ struct Crude {
 
 Crude crude(const Series& series, int from, int to) {
     const bool allAges = from == 0 && to == kTopAgeGroup;
-    Series s;
-    if (!isRange(from, to, kTopAgeGroup) || !openRange(series, from, to, s)) {
+    const bool toTop = to == kTopAgeGroup;
+    if (!isRange(from, to, kTopAgeGroup) || !openRange(series, from, to)) {
         return {};
     }
-    double cases = 0.0;
+    const TopFolded cases(series.cases, series.lastAgeGroup, toTop);
+    double caseSum = 0.0;
     double personYears = 0.0;
     for (int i = from; i <= to; ++i) {
-        cases += s.cases[at(i)];
-        personYears += s.personYears[at(i)];
+        caseSum += cases[i];
+        personYears += series.personYears[at(i)];
     }
     if (allAges) {
-        cases += s.cases[kUnknownAgeGroup];
-        personYears += s.personYears[kUnknownAgeGroup];
+        caseSum += series.cases[kUnknownAgeGroup];
+        personYears += series.personYears[kUnknownAgeGroup];
     }
     Crude result{{true, 0.0, 0.0}, personYears};
     if (personYears != 0.0) {
-        result.rate.value = cases * kPer100000 / personYears;
-        if (result.rate.value != 0.0 && cases > 0.0) {
-            result.rate.se = result.rate.value / std::sqrt(cases);
+        result.rate.value = caseSum * kPer100000 / personYears;
+        if (result.rate.value != 0.0 && caseSum > 0.0) {
+            result.rate.se = result.rate.value / std::sqrt(caseSum);
         }
     }
     return result;
@@ -86,34 +104,29 @@ double crudePersonYears(const Series& series, int from, int to) {
 }
 
 RateResult asr(const Series& series, int from, int to, const AgeArray& weights) {
-    if (!isRange(from, to, kTopAgeGroup)) {
+    const bool toTop = to == kTopAgeGroup;
+    if (!isRange(from, to, kTopAgeGroup) || !openRange(series, from, to)) {
         return kDeclined;
     }
-    Series s;
-    AgeArray w = weights;
-    if (to == kTopAgeGroup) {
-        foldIntoOpenClass(w, series.lastAgeGroup);
-    }
-    if (!openRange(series, from, to, s)) {
-        return kDeclined;
-    }
+    const TopFolded cases(series.cases, series.lastAgeGroup, toTop);
+    const TopFolded w(weights, series.lastAgeGroup, toTop);
     double weighted = 0.0; // sum of rate x weight
     double weightSum = 0.0;
     double variance = 0.0; // without its factor 100,000
     for (int i = from; i <= to; ++i) {
-        const double weight = w[at(i)];
+        const double weight = w[i];
         weightSum += weight;
         // A group without person-years has no rate and contributes no variance.
-        if (s.personYears[at(i)] != 0.0) {
-            const double rate = rateOf(s, at(i));
+        if (const double personYears = series.personYears[at(i)]; personYears != 0.0) {
+            const double rate = rateOf(cases[i], personYears);
             weighted += rate * weight;
-            variance += rate * weight * weight / s.personYears[at(i)];
+            variance += rate * weight * weight / personYears;
         }
     }
     RateResult result{true, 0.0, 0.0};
     if (weightSum != 0.0) {
-        result.value = weighted / weightSum * s.unknownAgeFactor;
-        result.se = std::sqrt(variance * kPer100000) / weightSum * s.unknownAgeFactor;
+        result.value = weighted / weightSum * series.unknownAgeFactor;
+        result.se = std::sqrt(variance * kPer100000) / weightSum * series.unknownAgeFactor;
     }
     return result;
 }
@@ -127,7 +140,7 @@ RateResult cumulativeRate(const Series& series, int from, int to) {
     double variance = 0.0;
     for (int i = from; i <= to; ++i) {
         if (series.personYears[at(i)] != 0.0) {
-            const double rate = rateOf(series, at(i));
+            const double rate = rateOf(series.cases[at(i)], series.personYears[at(i)]);
             sum += kAgeGroupWidth * rate;
             variance += kAgeGroupWidth * rate * kAgeGroupWidth / series.personYears[at(i)];
         }
@@ -186,9 +199,9 @@ RateResult computeRate(const Series& series, RateKind kind, int from, int to,
 
 AgeArray ageSpecificRates(const Series& series) {
     AgeArray rates{};
-    const Series folded = foldedAtTop(series);
+    const TopFolded cases(series.cases, series.lastAgeGroup, true);
     for (int i = 0; i <= series.lastAgeGroup; ++i) {
-        rates[at(i)] = rateOf(folded, at(i));
+        rates[at(i)] = rateOf(cases[i], series.personYears[at(i)]);
     }
     return rates;
 }
