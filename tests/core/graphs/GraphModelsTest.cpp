@@ -1,7 +1,6 @@
 #include "KnownCodes.h"
 #include "OpenStore.h"
 #include "TextLines.h"
-#include "core/data/CRegistryDictionary.h"
 #include "core/graphs/AgeCurvesModel.h"
 #include "core/graphs/BarChartModel.h"
 #include "core/graphs/GraphSettings.h"
@@ -83,18 +82,10 @@ struct GraphModelsTest : ::testing::Test, test::OpenStore {
         ASSERT_EQ(registryGroups.count(), 1);
     }
 
-    static int row(int population) {
-        return population >= kFirstRegistryGroup
-                   ? population
-                   : CRegistryDictionary::rowOfPopulation(population).value();
-    }
-
     static GraphSettings curves(const std::vector<int>& populations,
                                 const std::vector<int>& cancers, Sex sex) {
         GraphSettings s;
-        for (const int p : populations) {
-            s.registries[static_cast<std::size_t>(row(p))] = row(p);
-        }
+        s.registries = test::selectPopulations(populations);
         for (const int c : cancers) {
             s.cancers[static_cast<std::size_t>(c)] = c;
         }
@@ -209,13 +200,10 @@ GraphSettings bars(BarChartType type, RateKind rateKind) {
 }
 
 TEST_F(GraphModelsTest, EqualBarsKeepTheOrderOfTheSelectionSort) {
-    ASSERT_LT(0, row(0));
-    ASSERT_LT(row(0), row(1));
-    ASSERT_LT(row(1), row(2));
+    ASSERT_LT(test::rowOf(0), test::rowOf(1));
+    ASSERT_LT(test::rowOf(1), test::rowOf(2));
     GraphSettings s = bars(BarChartType::Cancer, RateKind::NumberOfCases);
-    for (const int p : {0, 1, 2}) {
-        s.registries[static_cast<std::size_t>(row(p))] = row(p);
-    }
+    s.registries = test::selectPopulations({0, 1, 2});
     const BarChartModel model = computeBarChart(store, s);
     ASSERT_EQ(model.bars.size(), 3u);
     // Each has 171 cases of known age (the 5 of unknown age never count); of equal values the
@@ -231,9 +219,7 @@ TEST_F(GraphModelsTest, EqualBarsKeepTheOrderOfTheSelectionSort) {
 
 TEST_F(GraphModelsTest, LargeCountsAreShownInTens) {
     GraphSettings s = bars(BarChartType::Cancer, RateKind::NumberOfCases);
-    for (const int p : {0, 3}) {
-        s.registries[static_cast<std::size_t>(row(p))] = row(p);
-    }
+    s.registries = test::selectPopulations({0, 3});
     const BarChartModel model = computeBarChart(store, s);
     ASSERT_EQ(model.bars.size(), 2u);
     EXPECT_EQ(model.bars[0].key, 3);
@@ -261,9 +247,9 @@ TEST_F(GraphModelsTest, RegistryBarChartSortsCancersOfOnePopulation) {
 
 TEST_F(GraphModelsTest, SeriesWithoutAValueGiveNoBar) {
     GraphSettings s = bars(BarChartType::Cancer, RateKind::AsrWorld);
-    s.registries[static_cast<std::size_t>(row(4))] = row(4); // no person-years
+    s.registries = test::selectPopulations({4}); // no person-years
     EXPECT_TRUE(computeBarChart(store, s).bars.empty());
-    s.registries[static_cast<std::size_t>(row(0))] = row(0);
+    s.registries = test::selectPopulations({4, 0});
     const BarChartModel model = computeBarChart(store, s);
     ASSERT_EQ(model.bars.size(), 1u);
     EXPECT_EQ(model.bars[0].key, 0);
@@ -291,7 +277,7 @@ TEST_F(GraphModelsTest, BarLimitsAreTheRatesEnginesLimitsOfEachSeries) {
 
     // Counts: exact limits of the bar's own count (unknown ages left out); none when normal.
     GraphSettings counts = bars(BarChartType::Cancer, RateKind::NumberOfCases);
-    counts.registries[static_cast<std::size_t>(row(0))] = row(0);
+    counts.registries = test::selectPopulations({0});
     const IntervalChoice exactChoice{IntervalMethod::Exact, 95};
     const BarChartModel exact = computeBarChart(store, counts, classicStandards(), exactChoice);
     ASSERT_EQ(exact.limits.size(), 1u);

@@ -197,15 +197,6 @@ TEST(HostileFiles, DataFileSizesAgainstTheirLayout) {
     }
 }
 
-std::vector<std::string> namesIn(const TempDir& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir.path())) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 /// A writer given the path of a file to replace: true when it reports a failure.
 using Writer = std::function<bool(const std::string& path)>;
 
@@ -239,7 +230,7 @@ TEST(HostileFiles, WritersOnAFullDiskKeepTheOldFileAndLeaveNothingBehind) {
             EXPECT_TRUE(write(dir.file(name))) << kind << " reported success";
         }
         EXPECT_EQ(dir.read(name), old) << kind;
-        EXPECT_EQ(namesIn(dir), std::vector<std::string>{name}) << kind;
+        EXPECT_EQ(dir.names(), std::vector<std::string>{name}) << kind;
     }
 }
 
@@ -247,14 +238,17 @@ TEST(HostileFiles, FilesCommittedTogetherAreAllReplacedOrNoneIs) {
     TempDir dir;
     dir.write("a.prn", "old a\n");
     dir.write("b.prn", "old b\n");
-    // b's target is a folder: its rename fails after a's has succeeded, and a is put back.
-    fs::create_directory(dir.file("c.prn"));
-    const SaveResult failed =
-        writeFilesTogether({{dir.file("a.prn"), "new a\n"}, {dir.file("c.prn"), "new c\n"}});
+    // c's target is a folder: its rename fails after a's and e's have succeeded; a is put back
+    // and e, new, is taken away again.
+    fs::create_directories(dir.file("c.prn/inside"));
+    const SaveResult failed = writeFilesTogether({{dir.file("a.prn"), "new a\n"},
+                                                  {dir.file("e.prn"), "new e\n"},
+                                                  {dir.file("c.prn"), "new c\n"}});
     EXPECT_FALSE(failed.ok());
+    EXPECT_EQ(failed.file, dir.file("c.prn"));
     EXPECT_NE(failed.message.find("c.prn"), std::string::npos) << failed.message;
     EXPECT_EQ(dir.read("a.prn"), "old a\n");
-    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"a.prn", "b.prn", "c.prn"}));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.prn", "b.prn", "c.prn"}));
 
     {
         FullDisk full(64);
@@ -269,7 +263,7 @@ TEST(HostileFiles, FilesCommittedTogetherAreAllReplacedOrNoneIs) {
         {{dir.file("a.prn"), "new a\n"}, {dir.file("b.prn"), "new b\n"}, {dir.file("d.prn"), "d"}});
     EXPECT_TRUE(saved.ok()) << saved.message;
     EXPECT_EQ(dir.read("a.prn") + dir.read("b.prn") + dir.read("d.prn"), "new a\nnew b\nd");
-    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"a.prn", "b.prn", "c.prn", "d.prn"}));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.prn", "b.prn", "c.prn", "d.prn"}));
 }
 
 TEST(HostileFiles, WritersIntoAReadOnlyFolderFailAndKeepTheOldFile) {
