@@ -5,7 +5,6 @@
 #include "CliSupport.h"
 #include "RunCli.h"
 
-#include <gtest/gtest.h>
 #include <sstream>
 
 namespace orvelan::test {
@@ -31,8 +30,7 @@ template <typename Run> Outcome outcome(const std::vector<std::string>& args, Ru
 TEST(CommandLineReuse, EveryRunStartsFromTheDefaults) {
     TempDir dir;
     FixtureData data;
-    addFlatPopulation(data, 0, 1000.0, 17,
-                      [](int sex, std::size_t i) { return i < 18 ? sex + 1.0 : 0.0; });
+    addFlatPopulation(data, 0, 1000.0, 17, oneMaleTwoFemale);
     data.write(dir.str());
     std::string table;
     for (int row = 0; row < 18; ++row) {
