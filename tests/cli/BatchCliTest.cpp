@@ -35,9 +35,8 @@ TEST_F(BatchCli, ListFormEqualsTheSingleSeriesForm) {
     const std::pair<int, int> ranges[] = {{0, 17}, {3, 14}, {16, 17}};
     for (const auto& [from, to] : ranges) {
         const auto list =
-            run({"rates", "--populations", "0,1,272", "--cancers", "0", "--sexes", "m,f,both",
-                 "--from", std::to_string(from), "--to", std::to_string(to), "--format", "jsonl"});
-        ASSERT_EQ(list.exitCode, 0) << list.err;
+            ok({"rates", "--populations", "0,1,272", "--cancers", "0", "--sexes", "m,f,both",
+                "--from", std::to_string(from), "--to", std::to_string(to), "--format", "jsonl"});
         const auto lines = linesOf(list.out);
         ASSERT_EQ(lines.size(), 3u * 3u * 6u);
         for (std::size_t series = 0; series < 9; ++series) {
@@ -61,9 +60,8 @@ TEST_F(BatchCli, ListFormEqualsTheSingleSeriesForm) {
 TEST_F(BatchCli, CasesOfTheTopGroupDoNotDependOnEarlierFigures) {
     // The group's classes end at 75+, so a crude rate over 85+ alone cannot be computed, but
     // the 85+ cases are still 18 in each member's males.
-    const auto result = run({"rates", "--populations", "272", "--cancers", "0", "--sexes", "m",
-                             "--from", "17", "--to", "17"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto result = ok({"rates", "--populations", "272", "--cancers", "0", "--sexes", "m",
+                            "--from", "17", "--to", "17"});
     const auto lines = linesOf(result.out);
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[1], "272,0,0,0,,,,");
@@ -73,9 +71,8 @@ TEST_F(BatchCli, CasesOfTheTopGroupDoNotDependOnEarlierFigures) {
 }
 
 TEST_F(BatchCli, StreamsCarryTheHeaderAndEmptyFields) {
-    const auto csv = run({"rates", "--populations", "1", "--cancers", "0", "--sexes", "m",
-                          "--kinds", "5,3", "--format", "csv"});
-    ASSERT_EQ(csv.exitCode, 0) << csv.err;
+    const auto csv = ok({"rates", "--populations", "1", "--cancers", "0", "--sexes", "m", "--kinds",
+                         "5,3", "--format", "csv"});
     // 171 cases in known ages plus 2 of unknown age; no cumulative rate to the open top.
     EXPECT_EQ(csv.out, "population,cancer,sex,kind,value,se,lower,upper\n"
                        "1,0,0,5,173,,,\n"
@@ -156,15 +153,12 @@ TEST_F(BatchCli, BadArgumentsExitWithAOneLineMessage) {
 
 TEST_F(BatchCli, TablesOfSeveralPopulationsGoIntoAFolder) {
     TempDir out;
-    const auto all = run({"table", "--population", "0,1,272", "--out", out.str()});
-    ASSERT_EQ(all.exitCode, 0) << all.err;
+    ok({"table", "--population", "0,1,272", "--out", out.str()});
     for (const char* population : {"0", "1", "272"}) {
         const auto single = run({"table", "--population", population});
         EXPECT_EQ(out.read(std::string("table-") + population + ".prn"), single.out) << population;
     }
-    const auto ageSpecific =
-        run({"table", "--population", "0-1", "--age-specific", "--out", out.str()});
-    ASSERT_EQ(ageSpecific.exitCode, 0) << ageSpecific.err;
+    ok({"table", "--population", "0-1", "--age-specific", "--out", out.str()});
     const auto females = run({"table", "--population", "1", "--age-specific", "--sex", "f"});
     EXPECT_EQ(out.read("table-1-female.prn"), females.out);
     EXPECT_FALSE(out.read("table-0-male.prn").empty());
@@ -186,8 +180,7 @@ TEST_F(BatchCli, TemplateMadeHeadlessIsShownAndRun) {
     const std::vector<std::string> choices = {
         "--kind", "summary", "--populations", "0,1", "--cancers", "0", "--sexes", "m,f",
         "--from", "0",       "--to",          "14",  "--ci"};
-    const auto made = run(joined({"template", "make", "--out", path}, choices));
-    ASSERT_EQ(made.exitCode, 0) << made.err;
+    ok(joined({"template", "make", "--out", path}, choices));
     EXPECT_EQ(std::filesystem::file_size(path), 2612u);
 
     const auto shown = json({"template", "show", path, "--json"});
@@ -200,8 +193,7 @@ TEST_F(BatchCli, TemplateMadeHeadlessIsShownAndRun) {
     EXPECT_EQ(shown["cancers"], nlohmann::json::array()); // the fixed cancer is in the block
     EXPECT_EQ(shown["registries"].size(), 2u);
 
-    const auto fromFile = run({"report", "--template", path, "--format", "csv"});
-    ASSERT_EQ(fromFile.exitCode, 0) << fromFile.err;
+    const auto fromFile = ok({"report", "--template", path, "--format", "csv"});
     EXPECT_EQ(fromFile.out, run(joined({"report", "--format", "csv"}, choices)).out);
 
     // Two tables (males, females) of two registries by six figures, after the header.
@@ -224,8 +216,7 @@ TEST_F(BatchCli, GraphTemplateMadeHeadlessDrawsTheSameGraph) {
     const std::string path = out.file("curves.GPH");
     const std::vector<std::string> options = {"--populations", "0,1",  "--cancers", "0",
                                               "--sex",         "both", "--title",   "Two"};
-    const auto made = run(joined({"template", "make", "--out", path, "curves"}, options));
-    ASSERT_EQ(made.exitCode, 0) << made.err;
+    ok(joined({"template", "make", "--out", path, "curves"}, options));
     EXPECT_EQ(std::filesystem::file_size(path), 2864u);
     const auto shown = json({"template", "show", path, "--json"});
     EXPECT_EQ(shown["type"], "Age-specific");
@@ -234,8 +225,7 @@ TEST_F(BatchCli, GraphTemplateMadeHeadlessDrawsTheSameGraph) {
     EXPECT_NE(text.find("(Age-specific)"), std::string::npos) << text;
     EXPECT_NE(text.find("Title: Two\n"), std::string::npos) << text;
 
-    const auto fromTemplate = run({"graph", "template", path, "--json"});
-    ASSERT_EQ(fromTemplate.exitCode, 0) << fromTemplate.err;
+    const auto fromTemplate = ok({"graph", "template", path, "--json"});
     EXPECT_EQ(fromTemplate.out, run(joined({"graph", "curves", "--json"}, options)).out);
     EXPECT_EQ(run({"template", "make", "--out", path}).exitCode, 2); // no graph kind
 }

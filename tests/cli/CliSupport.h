@@ -88,6 +88,13 @@ class CliTest : public ::testing::Test {
         return runCli(m_dir, args, outPath);
     }
 
+    /// Runs a command that must succeed.
+    ProcessResult ok(const Args& args) const {
+        ProcessResult result = run(args);
+        EXPECT_EQ(result.exitCode, 0) << testing::PrintToString(args) << ": " << result.err;
+        return result;
+    }
+
     /// The JSON a command that must succeed prints (null when it fails).
     nlohmann::json json(const Args& args) const {
         const ProcessResult result = run(args);

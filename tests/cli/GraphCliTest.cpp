@@ -113,10 +113,7 @@ TEST_F(GraphCli, RefusalsExitWithTheirStatus) {
         {{"curves", "--populations", "0", "--cancers", "34", "--symbol", "o"}, 2, "symbol"},
     };
     for (const auto& c : cases) {
-        const ProcessResult result = graph(c.args);
-        EXPECT_EQ(result.exitCode, c.exitCode)
-            << c.args[0] << " " << c.message << ": " << result.err;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        expectExit(joined({"graph"}, c.args), c.exitCode, c.message);
     }
 }
 

@@ -53,23 +53,19 @@ class TableCommand : public CliTest {
 const std::string kAlgiers = " Algeria, Algiers (1990-1994)";
 
 TEST_F(TableCommand, PrintsOrSavesTheTablesTheCoreBuilds) {
-    const auto summary = table({"--population", "0"});
-    ASSERT_EQ(summary.exitCode, 0) << summary.err;
+    const auto summary = ok({"table", "--population", "0"});
     EXPECT_EQ(summary.out, expected(0, StandardLayout::Summary, 0, kAlgiers));
     EXPECT_EQ(summary.out.substr(0, kAlgiers.size() + 1), kAlgiers + "\n");
 
     // Both sexes: males first, a blank line between.
-    const auto both = table({"--population", "1", "--age-specific", "--title", "Short"});
-    ASSERT_EQ(both.exitCode, 0) << both.err;
+    const auto both = ok({"table", "--population", "1", "--age-specific", "--title", "Short"});
     EXPECT_EQ(both.out, expected(1, StandardLayout::AgeSpecific, 0, "Short") + "\n" +
                             expected(1, StandardLayout::AgeSpecific, 1, "Short"));
 
-    const auto one = table({"--population", "0", "--out", m_dir.file("main.PRN")});
-    ASSERT_EQ(one.exitCode, 0) << one.err;
+    const auto one = ok({"table", "--population", "0", "--out", m_dir.file("main.PRN")});
     EXPECT_EQ(one.out, "");
     EXPECT_EQ(m_dir.read("main.PRN"), summary.out);
-    const auto two = table({"--population", "0", "--age-specific", "--out", m_dir.file("age.prn")});
-    ASSERT_EQ(two.exitCode, 0) << two.err;
+    ok({"table", "--population", "0", "--age-specific", "--out", m_dir.file("age.prn")});
     EXPECT_EQ(m_dir.read("age-male.prn"), expected(0, StandardLayout::AgeSpecific, 0, kAlgiers));
     EXPECT_EQ(m_dir.read("age-female.prn"), expected(0, StandardLayout::AgeSpecific, 1, kAlgiers));
 }
