@@ -7,33 +7,6 @@
 namespace orvelan {
 namespace {
 
-TEST(RememberedBlocks, StartWithTheWholeAgeRangeAndEmptyLists) {
-    const RememberedBlocks blocks;
-
-    const GraphSettings& g = blocks.graph;
-    EXPECT_EQ(g.kind, GraphKind::AgeSpecific);
-    EXPECT_EQ(g.barChartType, BarChartType::Cancer);
-    EXPECT_EQ(g.rateKind, RateKind::AsrWorld);
-    EXPECT_EQ(g.sex, Sex::Male);
-    EXPECT_EQ(
-        (std::array<int, 6>{g.cancer, g.population, g.ageFrom, g.ageTo, g.reserved1, g.reserved2}),
-        (std::array<int, 6>{0, 0, 0, 17, 0, 0}));
-    EXPECT_TRUE(g.registries == emptySelectionList() && g.cancers == emptySelectionList());
-    EXPECT_EQ(g.title, "");
-    EXPECT_EQ((std::array<int, 4>{g.pyramidBasis, g.lineThickness, g.lineSymbol, g.sliceCount}),
-              (std::array<int, 4>{0, 1, 0, 5}));
-    EXPECT_EQ(g.barIncidence, 0xFF0000u); // blue: red + 256 green + 65536 blue
-    EXPECT_EQ(g.ageBackground, 0xFFFFFFu);
-    EXPECT_EQ(g.popText, 0u);
-
-    const AnalysisBlock& a = blocks.analysis;
-    EXPECT_EQ(a.ageLow, 0);
-    EXPECT_EQ(a.ageHigh, 17);
-    EXPECT_LT(a.compCancer, 0);
-    EXPECT_LT(a.compPopulation, 0);
-    EXPECT_EQ(a.severalSelection, emptySelectionList());
-}
-
 TEST(RememberedBlocks, WizardCopiesDropGroupsThatNoLongerExist) {
     RememberedBlocks blocks;
     blocks.report.registries[274] = 274;

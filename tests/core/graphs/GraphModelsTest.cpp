@@ -14,18 +14,9 @@
 #include <string>
 #include <vector>
 
-namespace orvelan {
+namespace orvelan::test {
 namespace {
 
-using test::CasesFixture;
-using test::FixtureData;
-using test::PopulationFixture;
-
-using orvelan::test::kAllSites;
-using orvelan::test::kBreast;
-using orvelan::test::kLung;
-using orvelan::test::kProstate;
-using orvelan::test::kStomach;
 constexpr int kGroup = 272; // user registry group 0: populations 0 and 1
 
 /// Cases a + 1 in group a (0-17) times a factor, and 5 of unknown age.
@@ -418,4 +409,4 @@ TEST(TwoCurveModel, RatesOfBothCurvesOverTheComparedRange) {
 }
 
 } // namespace
-} // namespace orvelan
+} // namespace orvelan::test

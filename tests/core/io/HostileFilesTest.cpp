@@ -109,19 +109,37 @@ TEST(HostileFiles, DataFilesThatAreNotRegularFilesAreNamed) {
         << store.problems()[0];
 }
 
+// A template of another size is refused naming the file and the size found (or, when larger,
+// the size it must have), and loads nothing.
 TEST(HostileFiles, TemplatesMustHaveTheirExactSize) {
     TempDir dir;
-    const std::string report = CReportTemplate::encode(ReportChoices{}, 0, 0);
-    const std::string graph = CGraphTemplate::encode(GraphSettings{}, 0, 0);
+    ReportChoices choices;
+    choices.block.reportKind = 2;
+    GraphSettings settings;
+    settings.title = "Graph";
+    const std::string report = CReportTemplate::encode(choices, 0, 0);
+    const std::string graph = CGraphTemplate::encode(settings, 0, 0);
     const auto readReport = [&](const std::string& bytes) {
         dir.write("t.RPT", bytes);
         ReportChoices c;
-        return CReportTemplate::read(dir.file("t.RPT"), c, 0, 0).ok();
+        const IoResult read = CReportTemplate::read(dir.file("t.RPT"), c, 0, 0);
+        EXPECT_TRUE(read.ok() ? c == choices
+                              : c == ReportChoices{} && read.file == dir.file("t.RPT") &&
+                                    read.message.find(std::to_string(std::min(
+                                        bytes.size(), report.size()))) != std::string::npos)
+            << read.message;
+        return read.ok();
     };
     const auto readGraph = [&](const std::string& bytes) {
         dir.write("t.GPH", bytes);
         GraphSettings s;
-        return CGraphTemplate::read(dir.file("t.GPH"), s, 0, 0).ok();
+        const IoResult read = CGraphTemplate::read(dir.file("t.GPH"), s, 0, 0);
+        EXPECT_TRUE(read.ok() ? s == settings
+                              : s == GraphSettings{} && read.file == dir.file("t.GPH") &&
+                                    read.message.find(std::to_string(
+                                        std::min(bytes.size(), graph.size()))) != std::string::npos)
+            << read.message;
+        return read.ok();
     };
     EXPECT_TRUE(readReport(report));
     EXPECT_TRUE(readGraph(graph));

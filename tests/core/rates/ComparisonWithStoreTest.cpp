@@ -13,18 +13,9 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace orvelan {
+namespace orvelan::test {
 namespace {
 
-using test::CasesFixture;
-using test::FixtureData;
-using test::kAllSites;
-using test::kCompCases;
-using test::kCompPersonYears;
-using test::kRefCases;
-using test::kRefPersonYears;
-using test::linesOf;
-using test::PopulationFixture;
 constexpr int kFemaleOnlyCancer = 116;
 
 // Population 0 is the reference (males) and, in its females, the comparison; population 1 the
@@ -228,4 +219,4 @@ TEST(SeveralPopulationList, TakesPopulationsOfDictionaryRowsAndUserGroups) {
 }
 
 } // namespace
-} // namespace orvelan
+} // namespace orvelan::test

@@ -78,17 +78,6 @@ TEST(CReportTemplate, SlotsAreBoundedByTheGroupsThatExist) {
     EXPECT_EQ(loaded.cancers[253], -1);
 }
 
-TEST(CReportTemplate, ShortFileIsReportedAndNothingIsLoaded) {
-    test::TempDir dir;
-    dir.write("cut.RPT", CReportTemplate::encode(sampleChoices(), 2, 1).substr(0, 1000));
-    ReportChoices loaded;
-    const IoResult read = CReportTemplate::read(dir.file("cut.RPT"), loaded, 2, 1);
-    ASSERT_EQ(read.status, IoStatus::Failed);
-    EXPECT_EQ(read.file, dir.file("cut.RPT"));
-    EXPECT_NE(read.message.find("1000"), std::string::npos) << read.message;
-    EXPECT_EQ(loaded, ReportChoices{});
-}
-
 TEST(CReportTemplate, WritingRefusesOtherExtensionsAndReportsUnwritableFolders) {
     test::TempDir dir;
     const IoResult refused = CReportTemplate::write(dir.file("report.txt"), sampleChoices(), 0, 0);

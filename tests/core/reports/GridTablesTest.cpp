@@ -12,19 +12,11 @@
 #include <string>
 #include <vector>
 
-namespace orvelan {
+namespace orvelan::test {
 namespace {
 
-using test::CasesFixture;
-using test::FixtureData;
-using test::PopulationFixture;
 using Rows = std::vector<std::vector<std::string>>;
 
-using orvelan::test::kAlgiersRow;
-using orvelan::test::kLaReunionRow;
-using orvelan::test::kProstate;
-using orvelan::test::kStomach;
-using orvelan::test::kVulva;
 const std::string kAlgiers = " Algeria, Algiers (1993-1997)";
 const std::string kLaReunion = " France, La Reunion (1993-1997)";
 
@@ -309,4 +301,4 @@ TEST_F(GridTables, UserGroupsAsRowsColumnsAndFixedItems) {
 }
 
 } // namespace
-} // namespace orvelan
+} // namespace orvelan::test
