@@ -350,34 +350,28 @@ TEST_F(GraphModelsTest, PieWithTwoSites) {
     EXPECT_EQ(computePieChart(store, pie(5, 0)).slices.size(), 2u);
 }
 
-TEST_F(GraphModelsTest, PyramidAverageDividesByTheRegistrationYears) {
-    GraphSettings s;
-    s.population = 8;
-    s.pyramidBasis = 1;
-    const PyramidModel average = computePyramid(store, s);
+// Basis 1 averages over the registration years; basis 0 sums them, as groups always do.
+TEST_F(GraphModelsTest, PyramidsOfPopulationsAndGroups) {
+    const auto pyramid = [this](int population, int basis) {
+        GraphSettings s;
+        s.population = population;
+        s.pyramidBasis = basis;
+        return computePyramid(store, s);
+    };
+    const PyramidModel average = pyramid(8, 1);
     EXPECT_DOUBLE_EQ(average.male[0], 1000.0);
     EXPECT_DOUBLE_EQ(average.female[17], 1200.0);
     EXPECT_DOUBLE_EQ(average.maleTotal, 18000.0);
     EXPECT_DOUBLE_EQ(average.femaleTotal, 21600.0);
     // Largest share 1200 / 39600 = 3.03 %: steps of 1 up to 4.
     EXPECT_EQ(average.scale, (LinearScale{0.0, 4.0, 1.0}));
-    s.pyramidBasis = 0;
-    EXPECT_DOUBLE_EQ(computePyramid(store, s).maleTotal, 90000.0);
-}
+    EXPECT_DOUBLE_EQ(pyramid(8, 0).maleTotal, 90000.0);
 
-TEST_F(GraphModelsTest, PyramidOfAGroupAndOfAShortPopulation) {
-    GraphSettings s;
-    s.population = kGroup;
-    s.pyramidBasis = 1; // groups always show their summed person-years
-    const PyramidModel group = computePyramid(store, s);
-    EXPECT_DOUBLE_EQ(group.male[0], 20000.0);
-    s.population = 1;
-    const PyramidModel shortOne = computePyramid(store, s);
+    EXPECT_DOUBLE_EQ(pyramid(kGroup, 1).male[0], 20000.0);
+    const PyramidModel shortOne = pyramid(1, 1);
     EXPECT_EQ(shortOne.lastAgeGroup, 15);
     EXPECT_EQ(shortOne.ageLabel(15), "75+");
-    s.population = 4;
-    const PyramidModel empty = computePyramid(store, s);
-    EXPECT_EQ(empty.scale, LinearScale{});
+    EXPECT_EQ(pyramid(4, 1).scale, LinearScale{}); // no person-years
 }
 
 TEST(TwoCurveModel, RatesOfBothCurvesOverTheComparedRange) {
