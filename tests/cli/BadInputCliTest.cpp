@@ -11,9 +11,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -24,7 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Population 0 (marker 0xFF) and 1: 1,000 person-years a group; cancer 0 one case a group.
-class BadInputCli : public ::testing::Test {
+class BadInputCli : public CliTest {
   protected:
     void SetUp() override { fixture().write(m_dir.str()); }
 
@@ -37,10 +34,6 @@ class BadInputCli : public ::testing::Test {
         }
         return data;
     }
-
-    ProcessResult run(const std::vector<std::string>& args) const { return runCli(m_dir, args); }
-
-    TempDir m_dir;
 };
 
 TEST_F(BadInputCli, NumbersAreWholeDecimalNumbers) {
@@ -55,21 +48,15 @@ TEST_F(BadInputCli, NumbersAreWholeDecimalNumbers) {
         {"export", "--populations", "0,", "--cancers", "0", "--out", m_dir.file("x")},
     };
     for (const auto& command : commands) {
-        const ProcessResult result = run(command);
-        EXPECT_EQ(result.exitCode, 2) << command[0] << " " << command.back() << ": " << result.err;
-        EXPECT_NE(result.err.find("orvelan-cli: "), std::string::npos) << result.err;
+        expectExit(command, 2, "orvelan-cli: ");
     }
 }
 
 TEST_F(BadInputCli, WholeNumbersOutOfRangeAreSaidToBe) {
     const std::vector<std::string> rates = {"rates", "--population", "0", "--cancer", "0"};
-    const auto with = [](std::vector<std::string> command, std::vector<std::string> more) {
-        command.insert(command.end(), more.begin(), more.end());
-        return command;
-    };
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {with(rates, {"--from", "-1"}), "--from: out of range (0-17): '-1'"},
-        {with(rates, {"--to", "99999999999999999999"}),
+        {joined(rates, {"--from", "-1"}), "--from: out of range (0-17): '-1'"},
+        {joined(rates, {"--to", "99999999999999999999"}),
          "--to: out of range (0-17): '99999999999999999999'"},
         {{"rates", "--population", "-1", "--cancer", "0"},
          "--population: out of range (0-228, or 272 and up): '-1'"},
@@ -84,9 +71,7 @@ TEST_F(BadInputCli, WholeNumbersOutOfRangeAreSaidToBe) {
          "unknown rate kind -1 (0 crude rate"},
     };
     for (const auto& [command, message] : cases) {
-        const ProcessResult result = run(command);
-        EXPECT_EQ(result.exitCode, 2) << message;
-        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+        expectExit(command, 2, message);
     }
 }
 
@@ -116,40 +101,29 @@ TEST_F(BadInputCli, HugeRangesAreRefusedBeforeTheyAreExpanded) {
     }
     const auto start = std::chrono::steady_clock::now();
     for (const auto& command : commands) {
-        const ProcessResult result = run(command);
-        const std::string shown = command[0] + " " + command[1] + " " + command[2];
-        EXPECT_EQ(result.exitCode, 2) << shown << ": " << result.err;
-        EXPECT_NE(result.err.find("999999999"), std::string::npos) << shown << ": " << result.err;
+        expectExit(command, 2, "999999999");
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     EXPECT_FALSE(fs::exists(out + ".RPT") || fs::exists(out + ".GPH"));
 }
 
 TEST_F(BadInputCli, JsonTakesTheFilesSingleByteTextsAsLatin1) {
-    const ProcessResult table = run({"table", "--population", "0", "--json"});
-    ASSERT_EQ(table.exitCode, 0) << table.err;
-    EXPECT_EQ(nlohmann::json::parse(table.out)["title"].get<std::string>().rfind("\xc3\xbf", 0),
+    EXPECT_EQ(json({"table", "--population", "0", "--json"})["title"].get<std::string>().rfind(
+                  "\xc3\xbf", 0),
               0u);
-
-    const ProcessResult titled =
-        run({"table", "--population", "1", "--title", "Caf\xe9 \xff", "--json"});
-    ASSERT_EQ(titled.exitCode, 0) << titled.err;
-    EXPECT_EQ(nlohmann::json::parse(titled.out)["title"], "Caf\xc3\xa9 \xc3\xbf");
-    const ProcessResult utf8 =
-        run({"table", "--population", "1", "--title", "R\xc3\xa9union", "--json"});
-    EXPECT_EQ(nlohmann::json::parse(utf8.out)["title"], "R\xc3\xa9union");
+    EXPECT_EQ(json({"table", "--population", "1", "--title", "Caf\xe9 \xff", "--json"})["title"],
+              "Caf\xc3\xa9 \xc3\xbf");
+    EXPECT_EQ(json({"table", "--population", "1", "--title", "R\xc3\xa9union", "--json"})["title"],
+              "R\xc3\xa9union");
 
     m_dir.write("POPuser.dic", groupLine("R\xe9union", "000001"));
-    const ProcessResult registries = run({"dict", "registries", "--json"});
-    ASSERT_EQ(registries.exitCode, 0) << registries.err;
-    EXPECT_NE(registries.out.find("R\xc3\xa9union"), std::string::npos);
+    EXPECT_NE(ok({"dict", "registries", "--json"}).out.find("R\xc3\xa9union"), std::string::npos);
 
     GraphSettings graph;
     graph.title = "Incidence \xe0 la R\xe9union";
     ASSERT_TRUE(CGraphTemplate::write(m_dir.file("g.GPH"), graph, 0, 0));
-    const ProcessResult shown = run({"template", "show", m_dir.file("g.GPH"), "--json"});
-    ASSERT_EQ(shown.exitCode, 0) << shown.err;
-    EXPECT_EQ(nlohmann::json::parse(shown.out)["title"], "Incidence \xc3\xa0 la R\xc3\xa9union");
+    EXPECT_EQ(json({"template", "show", m_dir.file("g.GPH"), "--json"})["title"],
+              "Incidence \xc3\xa0 la R\xc3\xa9union");
 }
 
 TEST_F(BadInputCli, GraphJsonTakesTheFilesSingleByteTextsAsLatin1) {
@@ -161,8 +135,7 @@ TEST_F(BadInputCli, GraphJsonTakesTheFilesSingleByteTextsAsLatin1) {
     m_dir.write("POPuser.dic", groupLine("R\xe9union", "000001"));
     GraphSettings curves;
     curves.title = "Incidence \xe0 la R\xe9union";
-    const int row = CRegistryDictionary::rowOfPopulation(1).value();
-    curves.registries[static_cast<std::size_t>(row)] = row;
+    curves.registries = selectPopulations({1});
     curves.cancers[0] = 0;
     ASSERT_TRUE(CGraphTemplate::write(m_dir.file("g.GPH"), curves, 1, 0));
     const std::string title = "Caf\xe9";
@@ -178,18 +151,12 @@ TEST_F(BadInputCli, GraphJsonTakesTheFilesSingleByteTextsAsLatin1) {
     };
     for (const auto& command : commands) {
         for (const bool titled : {false, true}) {
-            std::vector<std::string> args = {"--json"};
-            args.insert(args.end(), command.begin(), command.end());
+            const auto model =
+                json(joined(joined({"--json"}, command), titled ? Args{"--title", title} : Args{}));
             if (titled) {
-                args.insert(args.end(), {"--title", title});
-            }
-            const ProcessResult result = run(args);
-            ASSERT_EQ(result.exitCode, 0) << command[1] << ": " << result.err;
-            const auto json = nlohmann::json::parse(result.out);
-            if (titled) {
-                EXPECT_EQ(json["title"], "Caf\xc3\xa9") << command[1];
+                EXPECT_EQ(model["title"], "Caf\xc3\xa9") << command[1];
             } else if (command[1] == "template") {
-                EXPECT_EQ(json["title"], "Incidence \xc3\xa0 la R\xc3\xa9union");
+                EXPECT_EQ(model["title"], "Incidence \xc3\xa0 la R\xc3\xa9union");
             }
         }
     }
@@ -197,30 +164,23 @@ TEST_F(BadInputCli, GraphJsonTakesTheFilesSingleByteTextsAsLatin1) {
         {"--json", "graph", "bars", "--type", "cancer", "--cancer", "0", "--populations", "272"});
     EXPECT_NE(bars.out.find("R\xc3\xa9union"), std::string::npos) << bars.out;
 
-    const ProcessResult made = run({"--json", "template", "make", "--out", m_dir.file("\xe9.GPH"),
-                                    "curves", "--populations", "272", "--cancers", "0"});
-    ASSERT_EQ(made.exitCode, 0) << made.err;
-    EXPECT_EQ(nlohmann::json::parse(made.out)["file"], m_dir.file("\xc3\xa9.GPH"));
+    EXPECT_EQ(json({"--json", "template", "make", "--out", m_dir.file("\xe9.GPH"), "curves",
+                    "--populations", "272", "--cancers", "0"})["file"],
+              m_dir.file("\xc3\xa9.GPH"));
 
     // A title typed at a terminal (UTF-8) is kept as the desktop program reads it: Latin-1.
-    ASSERT_EQ(run({"template", "make", "--out", m_dir.file("t.GPH"), "curves", "--title",
-                   "Caf\xc3\xa9", "--populations", "272", "--cancers", "0"})
-                  .exitCode,
-              0);
+    ok({"template", "make", "--out", m_dir.file("t.GPH"), "curves", "--title", "Caf\xc3\xa9",
+        "--populations", "272", "--cancers", "0"});
     GraphSettings made2;
     ASSERT_TRUE(CGraphTemplate::read(m_dir.file("t.GPH"), made2, 1, 0));
     EXPECT_EQ(made2.title, "Caf\xe9");
     // Given before the kind, the title is kept all the same.
-    ASSERT_EQ(run({"template", "make", "--out", m_dir.file("before.GPH"), "--title", "Before",
-                   "curves", "--populations", "272", "--cancers", "0"})
-                  .exitCode,
-              0);
+    ok({"template", "make", "--out", m_dir.file("before.GPH"), "--title", "Before", "curves",
+        "--populations", "272", "--cancers", "0"});
     ASSERT_TRUE(CGraphTemplate::read(m_dir.file("before.GPH"), made2, 1, 0));
     EXPECT_EQ(made2.title, "Before");
-    const ProcessResult euro =
-        run({"--json", "graph", "pie", "--population", "272", "--title", "10 \xe2\x82\xac"});
-    EXPECT_EQ(euro.exitCode, 2);
-    EXPECT_NE(euro.err.find("only Latin-1 text"), std::string::npos) << euro.err;
+    expectExit({"--json", "graph", "pie", "--population", "272", "--title", "10 \xe2\x82\xac"}, 2,
+               "only Latin-1 text");
 }
 
 TEST_F(BadInputCli, OutputThatCannotBeWrittenIsAFailureWithTheReason) {
@@ -241,7 +201,7 @@ TEST_F(BadInputCli, OutputThatCannotBeWrittenIsAFailureWithTheReason) {
          "1", "--cancers", "0"},
     };
     for (const auto& command : commands) {
-        const ProcessResult result = runCli(m_dir, command, "/dev/full");
+        const ProcessResult result = run(command, "/dev/full");
         EXPECT_EQ(result.exitCode, 1) << command[0] << ": " << result.err;
         EXPECT_NE(result.err.find("orvelan-cli: cannot write standard output: No space left on "
                                   "device\n"),
@@ -253,8 +213,8 @@ TEST_F(BadInputCli, OutputThatCannotBeWrittenIsAFailureWithTheReason) {
     const std::string csv = m_dir.file("rates.csv");
     {
         const FullDisk full(100);
-        const ProcessResult result = runCli(
-            m_dir, {"rates", "--populations", "0-1", "--cancers", "0", "--sexes", "m,f,both"}, csv);
+        const ProcessResult result =
+            run({"rates", "--populations", "0-1", "--cancers", "0", "--sexes", "m,f,both"}, csv);
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_NE(result.err.find("cannot write standard output: File too large"),
                   std::string::npos)
@@ -267,33 +227,23 @@ TEST_F(BadInputCli, DataFileLongerThanItsLayoutIsAWarningOnStandardError) {
     const std::string path = m_dir.file("ORVELAN.POP");
     const auto size = fs::file_size(path);
     fs::resize_file(path, size + 2);
-    const ProcessResult stray = run({"rates", "--population", "0", "--cancer", "0"});
-    EXPECT_EQ(stray.exitCode, 0) << stray.err;
-    EXPECT_NE(stray.err.find("warning: " + path + ": file is longer than its layout"),
-              std::string::npos)
-        << stray.err;
+    expectExit({"rates", "--population", "0", "--cancer", "0"}, 0,
+               "warning: " + path + ": file is longer than its layout");
 }
 
 TEST_F(BadInputCli, RegistryGroupWithAMemberThatIsNoPopulationIsNamed) {
     m_dir.write("POPuser.dic", groupLine("Broken", "000250"));
-    const ProcessResult result = run({"rates", "--population", "272", "--cancer", "0"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find(m_dir.file("POPuser.dic") +
-                              ": group 272 (Broken) has member 250, which is not a population "
-                              "(0-228)"),
-              std::string::npos)
-        << result.err;
+    expectExit({"rates", "--population", "272", "--cancer", "0"}, 1,
+               m_dir.file("POPuser.dic") +
+                   ": group 272 (Broken) has member 250, which is not a population (0-228)");
 }
 
 TEST_F(BadInputCli, CancerGroupWithAMemberThatIsNoCancerIsNamed) {
     for (const std::string member : {"999", "252", "300"}) {
         m_dir.write("ICDuser.dic", groupLine("Broken", "000" + member));
-        const ProcessResult result = run({"rates", "--population", "1", "--cancer", "252"});
-        EXPECT_EQ(result.exitCode, 1) << member << ": " << result.out;
-        EXPECT_NE(result.err.find(m_dir.file("ICDuser.dic") + ": group 252 (Broken) has member " +
-                                  member + ", which is not a cancer (0-251)"),
-                  std::string::npos)
-            << result.err;
+        expectExit({"rates", "--population", "1", "--cancer", "252"}, 1,
+                   m_dir.file("ICDuser.dic") + ": group 252 (Broken) has member " + member +
+                       ", which is not a cancer (0-251)");
     }
 }
 
@@ -301,18 +251,12 @@ TEST_F(BadInputCli, CancerGroupWithAMemberThatIsNoCancerIsNamed) {
 TEST_F(BadInputCli, GroupWithoutMembersIsNotAvailable) {
     m_dir.write("ICDuser.dic", groupLine("Nothing", ""));
     m_dir.write("POPuser.dic", groupLine("Nowhere", ""));
-    const ProcessResult cancer = run({"rates", "--population", "1", "--cancer", "252"});
-    EXPECT_EQ(cancer.exitCode, 1);
-    EXPECT_NE(cancer.err.find(m_dir.file("ICDuser.dic") + ": group 252 (Nothing) has no members"),
-              std::string::npos)
-        << cancer.err;
-    const ProcessResult registry = run({"rates", "--population", "272", "--cancer", "0"});
-    EXPECT_EQ(registry.exitCode, 1);
-    EXPECT_NE(registry.err.find("group 272 (Nowhere) has no members"), std::string::npos)
-        << registry.err;
-    const ProcessResult table = run({"report", "--kind", "summary", "--populations", "1",
-                                     "--cancers", "0,252", "--sexes", "m"});
-    ASSERT_EQ(table.exitCode, 0) << table.err;
+    expectExit({"rates", "--population", "1", "--cancer", "252"}, 1,
+               m_dir.file("ICDuser.dic") + ": group 252 (Nothing) has no members");
+    expectExit({"rates", "--population", "272", "--cancer", "0"}, 1,
+               "group 272 (Nowhere) has no members");
+    const ProcessResult table = ok({"report", "--kind", "summary", "--populations", "1",
+                                    "--cancers", "0,252", "--sexes", "m"});
     const std::string last = linesOf(table.out).back();
     EXPECT_EQ(last.rfind("Nothing", 0), 0u) << table.out;
     EXPECT_NE(last.find("N.A."), std::string::npos) << table.out;
@@ -323,10 +267,8 @@ TEST_F(BadInputCli, ExportIntoAFolderThatCannotBeUsedIsReported) {
     fs::create_symlink(m_dir.file("loop"), m_dir.file("loop"));
     const std::string tooLong = m_dir.file(std::string(300, 'd'));
     for (const std::string& folder : {m_dir.file("loop"), tooLong}) {
-        const ProcessResult result =
-            run({"export", "--populations", "0", "--cancers", "0", "--out", folder + "/raw"});
-        EXPECT_EQ(result.exitCode, 1) << result.err;
-        EXPECT_NE(result.err.find("orvelan-cli: output folder"), std::string::npos) << result.err;
+        expectExit({"export", "--populations", "0", "--cancers", "0", "--out", folder + "/raw"}, 1,
+                   "orvelan-cli: output folder");
     }
 }
 
@@ -392,18 +334,15 @@ TEST_F(BadInputCli, TemplateShowListsTheRegistriesAReportRuns) {
     ReportChoices choices;
     choices.block = ReportBlock::fromArray({0, 1, 1, 0, 0, 0, 17, 1, 2, 1, 2});
     // A damaged slot: the slot of population 0 holds the row of population 1.
-    const int row0 = *CRegistryDictionary::rowOfPopulation(0);
-    const int row1 = *CRegistryDictionary::rowOfPopulation(1);
-    choices.registries[static_cast<std::size_t>(row0)] = row1;
+    choices.registries[static_cast<std::size_t>(rowOf(0))] = rowOf(1);
     choices.cancers[0] = 0;
     ASSERT_TRUE(CReportTemplate::write(m_dir.file("d.RPT"), choices, 0, 0));
 
-    const ProcessResult shown = run({"template", "show", m_dir.file("d.RPT"), "--json"});
-    ASSERT_EQ(shown.exitCode, 0) << shown.err;
-    EXPECT_EQ(nlohmann::json::parse(shown.out)["registries"], nlohmann::json::array({1}));
-    const ProcessResult report = run({"report", "--template", m_dir.file("d.RPT")});
-    ASSERT_EQ(report.exitCode, 0) << report.err;
-    EXPECT_NE(report.out.find(std::string(CRegistryDictionary::caption(row1))), std::string::npos)
+    EXPECT_EQ(json({"template", "show", m_dir.file("d.RPT"), "--json"})["registries"],
+              nlohmann::json::array({1}));
+    const ProcessResult report = ok({"report", "--template", m_dir.file("d.RPT")});
+    EXPECT_NE(report.out.find(std::string(CRegistryDictionary::caption(rowOf(1)))),
+              std::string::npos)
         << report.out;
 }
 
@@ -417,8 +356,7 @@ TEST_F(BadInputCli, StaMakeWritesAnAnalysisFileOrKeepsTheOldOne) {
     }
     m_dir.write("mine.csv", table);
     const std::string sta = m_dir.file("mine.sta");
-    const ProcessResult made = run({"sta", "make", "--from", m_dir.file("mine.csv"), "--out", sta});
-    ASSERT_EQ(made.exitCode, 0) << made.err;
+    const ProcessResult made = ok({"sta", "make", "--from", m_dir.file("mine.csv"), "--out", sta});
     EXPECT_EQ(made.out, "Saved " + sta + " (analysis file)\n");
     const AnalysisFileRead read = readAnalysisFile(sta);
     ASSERT_TRUE(read.curve) << read.result.message;
@@ -427,9 +365,8 @@ TEST_F(BadInputCli, StaMakeWritesAnAnalysisFileOrKeepsTheOldOne) {
     EXPECT_EQ(read.curve->personYears[17], 2000.0); // the file keeps whole person-years
     EXPECT_EQ(m_dir.read("mine.sta").substr(0, 25), "mine\n0 2000 0.000\n1 2000 ");
 
-    const ProcessResult named = run({"sta", "make", "--from", m_dir.file("mine.csv"), "--out", sta,
-                                     "--name", "S\xc3\xa3o Paulo"});
-    ASSERT_EQ(named.exitCode, 0) << named.err;
+    ok({"sta", "make", "--from", m_dir.file("mine.csv"), "--out", sta, "--name",
+        "S\xc3\xa3o Paulo"});
     EXPECT_EQ(m_dir.read("mine.sta").substr(0, 10), "S\xe3o Paulo\n");
 
     m_dir.write("short.csv", table.substr(0, table.rfind("85;")));
@@ -444,11 +381,7 @@ TEST_F(BadInputCli, StaMakeWritesAnAnalysisFileOrKeepsTheOldOne) {
         {{"--from", m_dir.file("mine.csv"), "--name", std::string(256, 'x')}, "longer than 255"},
     };
     for (const auto& [args, message] : refused) {
-        std::vector<std::string> command = {"sta", "make", "--out", sta};
-        command.insert(command.end(), args.begin(), args.end());
-        const ProcessResult result = run(command);
-        EXPECT_EQ(result.exitCode, 2) << message;
-        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+        expectExit(joined({"sta", "make", "--out", sta}, args), 2, message);
         EXPECT_EQ(m_dir.read("mine.sta").substr(0, 10), "S\xe3o Paulo\n");
     }
     const ProcessResult txt =

@@ -3,8 +3,6 @@
 #include "TextLines.h"
 
 #include <filesystem>
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 namespace orvelan::test {
 namespace {
@@ -12,23 +10,7 @@ namespace {
 // Population 0 has classes up to 85+, population 1 only up to 75+ but cases in every group
 // (so its top folds), registry group 272 holds both. Cancer 0 in males has i + 1 cases in
 // group i and 2 of unknown age; females twice as many; 1,000 person-years per class.
-/// The fields of a CSV line whose labels hold no quotes.
-std::vector<std::string> splitCsv(const std::string& line) {
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (const char c : line) {
-        if (c == '"') {
-            quoted = !quoted;
-        } else if (c == ',' && !quoted) {
-            fields.emplace_back();
-        } else {
-            fields.back() += c;
-        }
-    }
-    return fields;
-}
-
-class BatchCli : public ::testing::Test {
+class BatchCli : public CliTest {
   protected:
     void SetUp() override {
         FixtureData data;
@@ -42,26 +24,19 @@ class BatchCli : public ::testing::Test {
         m_dir.write("POPuser.dic", groupLine("Both registries", "000001"));
     }
 
-    ProcessResult run(const std::vector<std::string>& args) const { return runCli(m_dir, args); }
-
     nlohmann::json singleRates(int population, int sex, int from, int to) const {
-        const auto result = run({"rates", "--population", std::to_string(population), "--cancer",
-                                 "0", "--sex", std::to_string(sex), "--from", std::to_string(from),
-                                 "--to", std::to_string(to), "--json"});
-        EXPECT_EQ(result.exitCode, 0) << result.err;
-        return nlohmann::json::parse(result.out)["rates"];
+        return json({"rates", "--population", std::to_string(population), "--cancer", "0", "--sex",
+                     std::to_string(sex), "--from", std::to_string(from), "--to",
+                     std::to_string(to), "--json"})["rates"];
     }
-
-    TempDir m_dir;
 };
 
 TEST_F(BatchCli, ListFormEqualsTheSingleSeriesForm) {
     const std::pair<int, int> ranges[] = {{0, 17}, {3, 14}, {16, 17}};
     for (const auto& [from, to] : ranges) {
         const auto list =
-            run({"rates", "--populations", "0,1,272", "--cancers", "0", "--sexes", "m,f,both",
-                 "--from", std::to_string(from), "--to", std::to_string(to), "--format", "jsonl"});
-        ASSERT_EQ(list.exitCode, 0) << list.err;
+            ok({"rates", "--populations", "0,1,272", "--cancers", "0", "--sexes", "m,f,both",
+                "--from", std::to_string(from), "--to", std::to_string(to), "--format", "jsonl"});
         const auto lines = linesOf(list.out);
         ASSERT_EQ(lines.size(), 3u * 3u * 6u);
         for (std::size_t series = 0; series < 9; ++series) {
@@ -85,9 +60,8 @@ TEST_F(BatchCli, ListFormEqualsTheSingleSeriesForm) {
 TEST_F(BatchCli, CasesOfTheTopGroupDoNotDependOnEarlierFigures) {
     // The group's classes end at 75+, so a crude rate over 85+ alone cannot be computed, but
     // the 85+ cases are still 18 in each member's males.
-    const auto result = run({"rates", "--populations", "272", "--cancers", "0", "--sexes", "m",
-                             "--from", "17", "--to", "17"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto result = ok({"rates", "--populations", "272", "--cancers", "0", "--sexes", "m",
+                            "--from", "17", "--to", "17"});
     const auto lines = linesOf(result.out);
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[1], "272,0,0,0,,,,");
@@ -97,9 +71,8 @@ TEST_F(BatchCli, CasesOfTheTopGroupDoNotDependOnEarlierFigures) {
 }
 
 TEST_F(BatchCli, StreamsCarryTheHeaderAndEmptyFields) {
-    const auto csv = run({"rates", "--populations", "1", "--cancers", "0", "--sexes", "m",
-                          "--kinds", "5,3", "--format", "csv"});
-    ASSERT_EQ(csv.exitCode, 0) << csv.err;
+    const auto csv = ok({"rates", "--populations", "1", "--cancers", "0", "--sexes", "m", "--kinds",
+                         "5,3", "--format", "csv"});
     // 171 cases in known ages plus 2 of unknown age; no cumulative rate to the open top.
     EXPECT_EQ(csv.out, "population,cancer,sex,kind,value,se,lower,upper\n"
                        "1,0,0,5,173,,,\n"
@@ -118,74 +91,61 @@ TEST_F(BatchCli, StreamsCarryTheHeaderAndEmptyFields) {
 TEST_F(BatchCli, BadArgumentsExitWithAOneLineMessage) {
     TempDir out;
     const std::string missing = out.file("no/such/folder");
+    const Args make = {"template", "make", "--out", out.file("r.RPT"), "--kind"};
+    const Args rates = {"rates", "--populations", "0", "--cancers", "0"};
+    const Args exportTo = {"export", "--out", out.file("x"), "--populations"};
     const struct {
-        std::vector<std::string> args;
         int exitCode;
         const char* message;
+        Args args;
     } cases[] = {
-        {{"rates", "--populations", "0", "--cancers", "0", "--kinds", "6"}, 2, "rate kind 6"},
-        {{"rates", "--populations", "", "--cancers", "0"}, 2, "not a whole number"},
-        {{"rates", "--populations", "0", "--cancers", "0", "--sexes", ""}, 2, "invalid sex"},
-        {{"rates", "--populations", "0", "--cancers", "0", "--from", "9", "--to", "3"},
-         2,
-         "Invalid age range"},
-        {{"rates", "--populations", "5-2", "--cancers", "0"}, 2, "empty range"},
-        {{"rates", "--populations", "0", "--cancers", "0", "--format", "xls"}, 2, "format"},
-        {{"rates", "--populations", "0", "--cancer", "0"}, 2, "not both"},
-        {{"rates", "--populations", "0"}, 2, "--cancers"},
-        {{"table", "--population", "0,1", "--out", out.file("t.prn")}, 2, "folder"},
-        {{"table", "--population", "0,1", "--out", missing}, 1, "does not exist"},
-        {{"table", "--population", "0,1", "--title", "T"}, 2, "one population"},
-        {{"template", "make", "--out", out.file("r.RPT"), "--kind", "pie", "--populations", "0",
-          "--cancers", "0"},
-         2,
-         "unknown report kind"},
-        {{"template", "make", "--out", out.file("r.txt"), "--kind", "summary"},
-         2,
-         "File format not supported"},
-        {{"template", "make", "--out", out.file("r.RPT"), "--kind", "summary", "--populations",
-          "0,1", "--cancers", "0", "--title", "T"},
-         2,
-         "no title"},
-        {{"template", "make", "--out", out.file("r.RPT"), "--kind", "user", "--populations", "0",
-          "--cancers", "0", "--rate-kind", "4"},
-         2,
-         "Age range is invalid for cumulative rate/risk"},
-        {{"template", "make", "--out", missing + "/r.RPT", "--kind", "summary", "--populations",
-          "0,1", "--cancers", "0"},
-         1,
-         "r.RPT"},
-        {{"report", "--kind", "summary", "--populations", "0,1", "--cancers", "0", "--format",
-          "xml"},
-         2,
-         "format"},
-        {{"report", "--kind", "summary", "--populations", "1", "--cancers", "0", "--rows",
-          "cancers", "--to", "15"},
-         2,
-         "not compatible"},
-        {{"report", "--populations", "0"}, 2, "--template"},
-        {{"export", "--populations", "0", "--cancers", "0", "--format", "xls", "--out",
-          out.file("x")},
-         2,
-         "xls"},
-        {{"export", "--populations", "229", "--cancers", "0", "--out", out.file("x")}, 2, "229"},
-        {{"export", "--populations", "0", "--cancers", "117", "--sexes", "m", "--out",
-          out.file("x")},
-         2,
-         "Invalid sex/site combination"},
-        {{"export", "--populations", "0", "--cancers", "0", "--out", missing + "/raw"},
-         1,
-         "no/such"},
-        {{"rates", "--population", "300", "--cancer", "0"}, 2, "orvelan-cli: "},
-        {{"rates", "--population", "0", "--cancer", "0", "--sex", "3"}, 2, "orvelan-cli: "},
-        {{"series", "--population", "0", "--cancer", "252", "--sex", "0"}, 2, "orvelan-cli: "},
-        {{"series", "--population", "0", "--cancer", "0", "--sex", "both"}, 2, "orvelan-cli: "},
-        {{"nonsense"}, 2, "orvelan-cli: "},
+        {2, "rate kind 6", joined(rates, {"--kinds", "6"})},
+        {2, "not a whole number", {"rates", "--populations", "", "--cancers", "0"}},
+        {2, "invalid sex", joined(rates, {"--sexes", ""})},
+        {2, "Invalid age range", joined(rates, {"--from", "9", "--to", "3"})},
+        {2, "empty range", {"rates", "--populations", "5-2", "--cancers", "0"}},
+        {2, "format", joined(rates, {"--format", "xls"})},
+        {2, "not both", {"rates", "--populations", "0", "--cancer", "0"}},
+        {2, "--cancers", {"rates", "--populations", "0"}},
+        {2, "folder", {"table", "--population", "0,1", "--out", out.file("t.prn")}},
+        {1, "does not exist", {"table", "--population", "0,1", "--out", missing}},
+        {2, "one population", {"table", "--population", "0,1", "--title", "T"}},
+        {2, "unknown report kind", joined(make, {"pie", "--populations", "0", "--cancers", "0"})},
+        {2,
+         "File format not supported",
+         {"template", "make", "--out", out.file("r.txt"), "--kind", "summary"}},
+        {2, "no title",
+         joined(make, {"summary", "--populations", "0,1", "--cancers", "0", "--title", "T"})},
+        {2, "Age range is invalid for cumulative rate/risk",
+         joined(make, {"user", "--populations", "0", "--cancers", "0", "--rate-kind", "4"})},
+        {1,
+         "r.RPT",
+         {"template", "make", "--out", missing + "/r.RPT", "--kind", "summary", "--populations",
+          "0,1", "--cancers", "0"}},
+        {2,
+         "format",
+         {"report", "--kind", "summary", "--populations", "0,1", "--cancers", "0", "--format",
+          "xml"}},
+        {2,
+         "not compatible",
+         {"report", "--kind", "summary", "--populations", "1", "--cancers", "0", "--rows",
+          "cancers", "--to", "15"}},
+        {2, "--template", {"report", "--populations", "0"}},
+        {2, "xls", joined(exportTo, {"0", "--cancers", "0", "--format", "xls"})},
+        {2, "229", joined(exportTo, {"229", "--cancers", "0"})},
+        {2, "Invalid sex/site combination",
+         joined(exportTo, {"0", "--cancers", "117", "--sexes", "m"})},
+        {1,
+         "no/such",
+         {"export", "--populations", "0", "--cancers", "0", "--out", missing + "/raw"}},
+        {2, "orvelan-cli: ", {"rates", "--population", "300", "--cancer", "0"}},
+        {2, "orvelan-cli: ", {"rates", "--population", "0", "--cancer", "0", "--sex", "3"}},
+        {2, "orvelan-cli: ", {"series", "--population", "0", "--cancer", "252", "--sex", "0"}},
+        {2, "orvelan-cli: ", {"series", "--population", "0", "--cancer", "0", "--sex", "both"}},
+        {2, "orvelan-cli: ", {"nonsense"}},
     };
     for (const auto& c : cases) {
-        const auto result = run(c.args);
-        EXPECT_EQ(result.exitCode, c.exitCode) << c.args[0] << ' ' << result.err;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        const auto result = expectExit(c.args, c.exitCode, c.message);
         EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
     }
     EXPECT_TRUE(std::filesystem::is_empty(out.path())) << "nothing is left behind";
@@ -193,15 +153,12 @@ TEST_F(BatchCli, BadArgumentsExitWithAOneLineMessage) {
 
 TEST_F(BatchCli, TablesOfSeveralPopulationsGoIntoAFolder) {
     TempDir out;
-    const auto all = run({"table", "--population", "0,1,272", "--out", out.str()});
-    ASSERT_EQ(all.exitCode, 0) << all.err;
+    ok({"table", "--population", "0,1,272", "--out", out.str()});
     for (const char* population : {"0", "1", "272"}) {
         const auto single = run({"table", "--population", population});
         EXPECT_EQ(out.read(std::string("table-") + population + ".prn"), single.out) << population;
     }
-    const auto ageSpecific =
-        run({"table", "--population", "0-1", "--age-specific", "--out", out.str()});
-    ASSERT_EQ(ageSpecific.exitCode, 0) << ageSpecific.err;
+    ok({"table", "--population", "0-1", "--age-specific", "--out", out.str()});
     const auto females = run({"table", "--population", "1", "--age-specific", "--sex", "f"});
     EXPECT_EQ(out.read("table-1-female.prn"), females.out);
     EXPECT_FALSE(out.read("table-0-male.prn").empty());
@@ -223,30 +180,21 @@ TEST_F(BatchCli, TemplateMadeHeadlessIsShownAndRun) {
     const std::vector<std::string> choices = {
         "--kind", "summary", "--populations", "0,1", "--cancers", "0", "--sexes", "m,f",
         "--from", "0",       "--to",          "14",  "--ci"};
-    auto make = std::vector<std::string>{"template", "make", "--out", path};
-    make.insert(make.end(), choices.begin(), choices.end());
-    const auto made = run(make);
-    ASSERT_EQ(made.exitCode, 0) << made.err;
+    ok(joined({"template", "make", "--out", path}, choices));
     EXPECT_EQ(std::filesystem::file_size(path), 2612u);
 
-    const auto shown = run({"template", "show", path, "--json"});
-    ASSERT_EQ(shown.exitCode, 0) << shown.err;
-    const auto json = nlohmann::json::parse(shown.out);
-    EXPECT_EQ(json["type"], "Summary rate");
+    const auto shown = json({"template", "show", path, "--json"});
+    EXPECT_EQ(shown["type"], "Summary rate");
     const nlohmann::json block = {{"report_kind", 0},  {"interval", 1},       {"arrangement", 1},
                                   {"fixed_cancer", 0}, {"fixed_registry", 0}, {"age_from", 0},
                                   {"age_to", 14},      {"rate_kind", 1},      {"sexes", 2},
                                   {"male", 1},         {"female", 2}};
-    EXPECT_EQ(json["block"], block);
-    EXPECT_EQ(json["cancers"], nlohmann::json::array()); // the fixed cancer is in the block
-    EXPECT_EQ(json["registries"].size(), 2u);
+    EXPECT_EQ(shown["block"], block);
+    EXPECT_EQ(shown["cancers"], nlohmann::json::array()); // the fixed cancer is in the block
+    EXPECT_EQ(shown["registries"].size(), 2u);
 
-    const auto fromFile = run({"report", "--template", path, "--format", "csv"});
-    auto direct = std::vector<std::string>{"report", "--format", "csv"};
-    direct.insert(direct.end(), choices.begin(), choices.end());
-    const auto fromOptions = run(direct);
-    ASSERT_EQ(fromFile.exitCode, 0) << fromFile.err;
-    EXPECT_EQ(fromFile.out, fromOptions.out);
+    const auto fromFile = ok({"report", "--template", path, "--format", "csv"});
+    EXPECT_EQ(fromFile.out, run(joined({"report", "--format", "csv"}, choices)).out);
 
     // Two tables (males, females) of two registries by six figures, after the header.
     const auto lines = linesOf(fromFile.out);
@@ -254,7 +202,7 @@ TEST_F(BatchCli, TemplateMadeHeadlessIsShownAndRun) {
     EXPECT_EQ(lines[0], "table,sex,row,column,row_label,column_label,value,lower,upper");
     // The first cell is population 0's male crude rate with its limits, as rates gives them.
     const auto rates = singleRates(0, 0, 0, 14);
-    const auto fields = splitCsv(lines[1]);
+    const auto fields = csvFields(lines[1]);
     ASSERT_EQ(fields.size(), 9u) << lines[1];
     EXPECT_EQ(fields[0] + fields[1] + fields[2] + fields[3], "0011");
     EXPECT_EQ(fields[5], "Crude rate");
@@ -268,23 +216,17 @@ TEST_F(BatchCli, GraphTemplateMadeHeadlessDrawsTheSameGraph) {
     const std::string path = out.file("curves.GPH");
     const std::vector<std::string> options = {"--populations", "0,1",  "--cancers", "0",
                                               "--sex",         "both", "--title",   "Two"};
-    auto make = std::vector<std::string>{"template", "make", "--out", path, "curves"};
-    make.insert(make.end(), options.begin(), options.end());
-    const auto made = run(make);
-    ASSERT_EQ(made.exitCode, 0) << made.err;
+    ok(joined({"template", "make", "--out", path, "curves"}, options));
     EXPECT_EQ(std::filesystem::file_size(path), 2864u);
-    const auto shown = nlohmann::json::parse(run({"template", "show", path, "--json"}).out);
+    const auto shown = json({"template", "show", path, "--json"});
     EXPECT_EQ(shown["type"], "Age-specific");
     EXPECT_EQ(shown["title"], "Two");
     const auto text = run({"template", "show", path}).out;
     EXPECT_NE(text.find("(Age-specific)"), std::string::npos) << text;
     EXPECT_NE(text.find("Title: Two\n"), std::string::npos) << text;
 
-    auto direct = std::vector<std::string>{"graph", "curves", "--json"};
-    direct.insert(direct.end(), options.begin(), options.end());
-    const auto fromTemplate = run({"graph", "template", path, "--json"});
-    ASSERT_EQ(fromTemplate.exitCode, 0) << fromTemplate.err;
-    EXPECT_EQ(fromTemplate.out, run(direct).out);
+    const auto fromTemplate = ok({"graph", "template", path, "--json"});
+    EXPECT_EQ(fromTemplate.out, run(joined({"graph", "curves", "--json"}, options)).out);
     EXPECT_EQ(run({"template", "make", "--out", path}).exitCode, 2); // no graph kind
 }
 

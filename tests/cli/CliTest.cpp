@@ -1,69 +1,51 @@
 #include "CliSupport.h"
 
 #include <cmath>
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 namespace orvelan::test {
 namespace {
 
 // Population 0: 1,000 person-years in every group 0-17 for each sex; all sites (cancer 0) has
 // one case per group in males and two in females.
-class CliOnFixture : public ::testing::Test {
+class CliOnFixture : public CliTest {
   protected:
     void SetUp() override {
         FixtureData data;
-        addFlatPopulation(data, 0, 1000.0, 17,
-                          [](int sex, std::size_t i) { return i < 18 ? sex + 1.0 : 0.0; });
+        addFlatPopulation(data, 0, 1000.0, 17, oneMaleTwoFemale);
         data.write(m_dir.str());
     }
-
-    ProcessResult run(const std::vector<std::string>& args) const { return runCli(m_dir, args); }
-
-    TempDir m_dir;
 };
 
-TEST(CliDictionaries, PrintWithoutDataFiles) {
-    TempDir empty;
-    const auto registries = runCli(empty, {"dict", "registries", "--json"});
-    ASSERT_EQ(registries.exitCode, 0) << registries.err;
-    const auto rows = nlohmann::json::parse(registries.out);
+TEST_F(CliTest, DictionariesPrintWithoutDataFiles) {
+    const auto rows = json({"dict", "registries", "--json"});
     ASSERT_EQ(rows.size(), 272u);
     EXPECT_EQ(rows[264]["label"], " New Zealand");
     EXPECT_TRUE(rows[0]["population"].is_null());
 
-    const auto cancers = runCli(empty, {"dict", "cancers", "--json"});
-    ASSERT_EQ(cancers.exitCode, 0) << cancers.err;
-    const auto cancerRows = nlohmann::json::parse(cancers.out);
+    const auto cancerRows = json({"dict", "cancers", "--json"});
     ASSERT_EQ(cancerRows.size(), 252u);
     EXPECT_EQ(cancerRows[5]["label"], "Tongue, base of");
     EXPECT_EQ(cancerRows[117]["males"], false);
     EXPECT_EQ(cancerRows[19]["standard_row"], 7);
 
-    const auto table = runCli(empty, {"dict", "cancers"});
-    EXPECT_NE(table.out.find("Lymphoid leukaemia acute"), std::string::npos);
+    EXPECT_NE(run({"dict", "cancers"}).out.find("Lymphoid leukaemia acute"), std::string::npos);
 }
 
 TEST_F(CliOnFixture, SeriesGivesTheLoadedRecord) {
-    const auto result =
-        run({"series", "--population", "0", "--cancer", "0", "--sex", "1", "--json"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const auto json = nlohmann::json::parse(result.out);
-    EXPECT_EQ(json["cases"].size(), 19u);
-    EXPECT_EQ(json["cases"][0], 2.0);
-    EXPECT_EQ(json["cases"][18], 0.0);
-    EXPECT_EQ(json["person_years"][17], 1000.0);
-    EXPECT_EQ(json["last_age_group"], 17);
-    EXPECT_EQ(json["unknown_age_factor"], 1.0);
-    EXPECT_EQ(json["first_year"], 1990);
+    const auto series =
+        json({"series", "--population", "0", "--cancer", "0", "--sex", "1", "--json"});
+    EXPECT_EQ(series["cases"].size(), 19u);
+    EXPECT_EQ(series["cases"][0], 2.0);
+    EXPECT_EQ(series["cases"][18], 0.0);
+    EXPECT_EQ(series["person_years"][17], 1000.0);
+    EXPECT_EQ(series["last_age_group"], 17);
+    EXPECT_EQ(series["unknown_age_factor"], 1.0);
+    EXPECT_EQ(series["first_year"], 1990);
 }
 
 TEST_F(CliOnFixture, RatesOfBothSexesAddTheTwoLoads) {
-    const auto result = run({"rates", "--population", "0", "--cancer", "0", "--sex", "both",
-                             "--from", "0", "--to", "17", "--json"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const auto json = nlohmann::json::parse(result.out);
-    const auto& rates = json["rates"];
+    const auto rates = json({"rates", "--population", "0", "--cancer", "0", "--sex", "both",
+                             "--from", "0", "--to", "17", "--json"})["rates"];
     ASSERT_EQ(rates.size(), 6u);
     // 54 cases over 36,000 person-years, every age-specific rate 150 per 100,000.
     EXPECT_NEAR(rates[0]["value"].get<double>(), 150.0, 1e-9);
@@ -76,16 +58,17 @@ TEST_F(CliOnFixture, RatesOfBothSexesAddTheTwoLoads) {
     EXPECT_EQ(rates[5]["value"], 54.0);
     EXPECT_TRUE(rates[5]["se"].is_null());
 
-    const auto table = run({"rates", "--population", "0", "--cancer", "0", "--sex", "0"});
-    ASSERT_EQ(table.exitCode, 0) << table.err;
+    const auto table = ok({"rates", "--population", "0", "--cancer", "0", "--sex", "0"});
     EXPECT_NE(table.out.find("Cumulative rate           N.A."), std::string::npos) << table.out;
 }
 
-TEST(CliMissingData, NamesTheFileAndExitsWithStatusOne) {
-    TempDir empty;
-    const auto result = runCli(empty, {"rates", "--population", "0", "--cancer", "0"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("ORVELAN.DAT"), std::string::npos) << result.err;
+// Without data files every command that needs them names the file and exits with status 1.
+TEST_F(CliTest, MissingDataFilesAreNamed) {
+    for (const Args& args :
+         {Args{"rates", "--population", "0", "--cancer", "0"}, Args{"table", "--population", "0"},
+          Args{"sir", "--ref", "0,0,0", "--populations", "1"}}) {
+        expectExit(args, 1, "ORVELAN.DAT");
+    }
 }
 
 } // namespace

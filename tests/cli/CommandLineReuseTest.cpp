@@ -5,19 +5,13 @@
 #include "CliSupport.h"
 #include "RunCli.h"
 
-#include <gtest/gtest.h>
 #include <sstream>
 
 namespace orvelan::test {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-template <typename Run> Outcome outcome(const std::vector<std::string>& args, Run run) {
+/// What a run of the command line in this process printed, as a process would leave it.
+template <typename Run> ProcessResult outcome(const std::vector<std::string>& args, Run run) {
     std::vector<const char*> argv;
     for (const std::string& arg : args) {
         argv.push_back(arg.c_str());
@@ -31,8 +25,7 @@ template <typename Run> Outcome outcome(const std::vector<std::string>& args, Ru
 TEST(CommandLineReuse, EveryRunStartsFromTheDefaults) {
     TempDir dir;
     FixtureData data;
-    addFlatPopulation(data, 0, 1000.0, 17,
-                      [](int sex, std::size_t i) { return i < 18 ? sex + 1.0 : 0.0; });
+    addFlatPopulation(data, 0, 1000.0, 17, oneMaleTwoFemale);
     data.write(dir.str());
     std::string table;
     for (int row = 0; row < 18; ++row) {
@@ -83,13 +76,13 @@ TEST(CommandLineReuse, EveryRunStartsFromTheDefaults) {
         std::vector<std::string> args = c.args;
         args.insert(args.begin(), {"orvelan-cli", "--data-dir", dir.str()});
         SCOPED_TRACE(testing::PrintToString(c.args));
-        const Outcome fresh = outcome(args, cli::runCli);
+        const ProcessResult fresh = outcome(args, cli::runCli);
         const std::string freshFiles = dir.read("kept.GPH") + dir.read("kept.STA");
-        const Outcome again = outcome(
+        const ProcessResult again = outcome(
             args, [&reused](int argc, const char* const* argv, std::ostream& out,
                             std::ostream& err) { return reused.run(argc, argv, out, err); });
-        EXPECT_EQ(again.status, c.status) << again.err;
-        EXPECT_EQ(again.status, fresh.status);
+        EXPECT_EQ(again.exitCode, c.status) << again.err;
+        EXPECT_EQ(again.exitCode, fresh.exitCode);
         EXPECT_EQ(again.out, fresh.out);
         EXPECT_EQ(again.err, fresh.err);
         EXPECT_EQ(dir.read("kept.GPH") + dir.read("kept.STA"), freshFiles);

@@ -1,26 +1,13 @@
 #include "CliSupport.h"
+#include "ComparisonCounts.h"
 #include "TextLines.h"
-
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 namespace orvelan::test {
 namespace {
 
-// Males, cancer 0 ("All sites"): population 0 is the reference (6 cases of unknown age),
-// population 1 the comparison, population 2 the comparison with its oldest class at 75+.
-// Cancer 116 occurs in females only.
-const AgeValues kRefPersonYears = {52000, 50500, 48000, 47000, 45500, 44000, 42000,
-                                   40000, 37000, 34000, 30000, 26000, 22000, 18000,
-                                   14000, 10000, 6500,  4000,  0};
-const AgeValues kRefCases = {1,  0,  2,   3,   5,   8,   12,  20, 31, 45,
-                             70, 96, 120, 141, 150, 138, 101, 77, 6};
-const AgeValues kCompPersonYears = {30000, 29500, 29000, 28000, 27000, 26500, 25000,
-                                    23000, 21000, 19000, 17000, 15000, 12500, 10000,
-                                    7500,  5500,  3500,  2000,  0};
-const AgeValues kCompCases = {0, 1, 1, 2, 4, 7, 9, 15, 27, 40, 55, 80, 98, 105, 112, 95, 70, 44, 0};
-
-class ComparisonCli : public ::testing::Test {
+// Males, cancer 0 ("All sites"): population 0 is the reference, population 1 the comparison,
+// population 2 the comparison with its oldest class at 75+. Cancer 116 occurs in females only.
+class ComparisonCli : public CliTest {
   protected:
     void SetUp() override {
         FixtureData data;
@@ -32,21 +19,13 @@ class ComparisonCli : public ::testing::Test {
         };
         add(0, kRefPersonYears, kRefCases);
         add(1, kCompPersonYears, kCompCases);
-        AgeValues top75 = kCompPersonYears;
-        top75[15] += top75[16] + top75[17];
-        top75[16] = top75[17] = 0.0;
-        add(2, top75, kCompCases);
+        add(2, compPersonYearsTo75(), kCompCases);
         data.write(m_dir.str());
     }
-
-    ProcessResult run(const std::vector<std::string>& args) const { return runCli(m_dir, args); }
-
-    TempDir m_dir;
 };
 
 TEST_F(ComparisonCli, PrintsTheTabDelimitedLayout) {
-    const auto result = run({"compare", "--ref", "0,0,m", "--comp", "1,0,0"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto result = ok({"compare", "--ref", "0,0,m", "--comp", "1,0,0"});
     const std::vector<std::string> expected = {
         "Reference:  Algeria, Algiers: All sites-Male",
         "Comparison:  France, La Reunion: All sites-Male",
@@ -74,19 +53,16 @@ TEST_F(ComparisonCli, PrintsTheTabDelimitedLayout) {
 
 TEST_F(ComparisonCli, LayoutOptionAndJsonOfACutRange) {
     const auto prn =
-        run({"compare", "--ref", "0,0,0", "--comp", "2,0,0", "--from", "0", "--layout", "prn"});
-    ASSERT_EQ(prn.exitCode, 0) << prn.err;
+        ok({"compare", "--ref", "0,0,0", "--comp", "2,0,0", "--from", "0", "--layout", "prn"});
     const std::vector<std::string> lines = linesOf(prn.out);
     ASSERT_EQ(lines.size(), 19u) << prn.out;
     EXPECT_EQ(lines[6], "Comparison:    199.25 (7.345)");
 
-    const auto result = run({"--json", "compare", "--ref", "0,0,0", "--comp", "2,0,0"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const auto json = nlohmann::json::parse(result.out);
-    EXPECT_EQ(json.size(), 35u);
-    EXPECT_EQ(json["ageHigh"], 15); // the effective top after the cut
-    EXPECT_EQ(json["refCases"][15], 138.0 + 101.0 + 77.0);
-    EXPECT_EQ(json["ageRange"], " 0-75+ Warning, check population figures");
+    const auto cut = json({"--json", "compare", "--ref", "0,0,0", "--comp", "2,0,0"});
+    EXPECT_EQ(cut.size(), 35u);
+    EXPECT_EQ(cut["ageHigh"], 15); // the effective top after the cut
+    EXPECT_EQ(cut["refCases"][15], 138.0 + 101.0 + 77.0);
+    EXPECT_EQ(cut["ageRange"], " 0-75+ Warning, check population figures");
 }
 
 TEST_F(ComparisonCli, TakesTheComparisonCurveFromAnAnalysisFile) {
@@ -98,8 +74,7 @@ TEST_F(ComparisonCli, TakesTheComparisonCurveFromAnAnalysisFile) {
                std::to_string(static_cast<int>(personYears)) + " 0.000\r\n";
     }
     m_dir.write("typed.STA", sta);
-    const auto result = run({"compare", "--ref", "0,0,0", "--comp-file", m_dir.file("typed.STA")});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto result = ok({"compare", "--ref", "0,0,0", "--comp-file", m_dir.file("typed.STA")});
     EXPECT_EQ(result.err, "orvelan-cli: Warning: 74 will be interpreted as 70+\n");
     const std::vector<std::string> lines = linesOf(result.out);
     ASSERT_EQ(lines.size(), 19u) << result.out;
@@ -126,9 +101,7 @@ TEST_F(ComparisonCli, BadArgumentsExitWithStatusTwo) {
         {{"sir", "--ref", "0,0,0"}, "--populations"},
     };
     for (const Case& c : cases) {
-        const auto result = run(c.args);
-        EXPECT_EQ(result.exitCode, 2) << c.message << ": " << result.err;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        const auto result = expectExit(c.args, 2, c.message);
         EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
         EXPECT_TRUE(result.out.empty());
     }
@@ -155,20 +128,12 @@ TEST_F(ComparisonCli, MissingOrUnusableDataExitWithStatusOne) {
          "No data available!"},
     };
     for (const Case& c : cases) {
-        const auto result = run(c.args);
-        EXPECT_EQ(result.exitCode, 1) << c.message << ": " << result.err;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        expectExit(c.args, 1, c.message);
     }
-    TempDir empty;
-    const auto result = runProcess({test::cliPath(), "--data-dir", empty.str(), "sir", "--ref",
-                                    "0,0,0", "--populations", "1"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("ORVELAN.DAT"), std::string::npos) << result.err;
 }
 
 TEST_F(ComparisonCli, SirPrintsTheGridRows) {
-    const auto result = run({"sir", "--ref", "0,0,m", "--populations", "0-2,7"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto result = ok({"sir", "--ref", "0,0,m", "--populations", "0-2,7"});
     const std::vector<std::string> expected = {
         " Algeria, Algiers: All sites-Male (All ages)\tObserved\tExpected\tSIR[95% CI]\t"
         "(O-E)\xC2\xB2/E",

@@ -1,21 +1,11 @@
-#include "FixtureData.h"
+#include "CliSupport.h"
 #include "KnownCodes.h"
-#include "RunProcess.h"
-#include "TempDir.h"
 #include "core/graphs/CGraphTemplate.h"
 
 #include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <iterator>
-#include <nlohmann/json.hpp>
 
 namespace orvelan::test {
 namespace {
-
-using orvelan::test::kLung;
-using orvelan::test::kProstate;
-using orvelan::test::kStomach;
 
 AgeValues rising(double factor) {
     AgeValues cases{};
@@ -25,17 +15,9 @@ AgeValues rising(double factor) {
     return cases;
 }
 
-std::string fileStart(const std::string& path, std::size_t count) {
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes(count, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(count));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
-
 // Populations 0 and 1 with 10,000 person-years a group (population 1 up to 75+ only), stomach
 // and lung cases in both sexes, all sites the sum of the two plus 100 in group 6.
-class GraphCli : public ::testing::Test {
+class GraphCli : public CliTest {
   protected:
     void SetUp() override {
         FixtureData data;
@@ -53,29 +35,25 @@ class GraphCli : public ::testing::Test {
         data.write(m_dir.str());
     }
 
-    ProcessResult run(std::vector<std::string> args) {
-        args.insert(args.begin(), {test::cliPath(), "--data-dir", m_dir.str(), "graph"});
-        return runProcess(args);
-    }
-
-    nlohmann::json json(std::vector<std::string> args) {
-        args.push_back("--json");
-        const ProcessResult result = run(args);
-        EXPECT_EQ(result.exitCode, 0) << result.err;
-        return result.exitCode == 0 ? nlohmann::json::parse(result.out) : nlohmann::json();
+    ProcessResult graph(const Args& args) const { return run(joined({"graph"}, args)); }
+    nlohmann::json graphJson(const Args& args) const {
+        return json(joined(joined({"graph"}, args), {"--json"}));
     }
 
     /// False (the test skips) when this orvelan-cli was built without the painters.
-    bool canDraw() {
-        const auto probe = run({"pyramid", "--population", "0", "--out", m_dir.file("probe.png")});
-        return probe.exitCode == 0;
+    bool canDraw() const {
+        return graph({"pyramid", "--population", "0", "--out", m_dir.file("probe.png")}).exitCode ==
+               0;
     }
-
-    TempDir m_dir;
 };
 
+#define SKIP_WITHOUT_PAINTERS()                                                                    \
+    if (!canDraw())                                                                                \
+    GTEST_SKIP() << "orvelan-cli built without graphics"
+
 TEST_F(GraphCli, CurvesJsonGivesRatesUpToTheLastAgeGroup) {
-    const auto model = json({"curves", "--populations", "0,1", "--cancers", "34", "--sex", "0"});
+    const auto model =
+        graphJson({"curves", "--populations", "0,1", "--cancers", "34", "--sex", "0"});
     ASSERT_EQ(model["curves"].size(), 2u);
     EXPECT_EQ(model["last_age_group"], 15);
     const auto& first = model["curves"][0];
@@ -135,27 +113,24 @@ TEST_F(GraphCli, RefusalsExitWithTheirStatus) {
         {{"curves", "--populations", "0", "--cancers", "34", "--symbol", "o"}, 2, "symbol"},
     };
     for (const auto& c : cases) {
-        const ProcessResult result = run(c.args);
-        EXPECT_EQ(result.exitCode, c.exitCode)
-            << c.args[0] << " " << c.message << ": " << result.err;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        expectExit(joined({"graph"}, c.args), c.exitCode, c.message);
     }
 }
 
 TEST_F(GraphCli, BarPieAndPyramidJson) {
-    const auto bars = json({"bars", "--type", "registry", "--population", "0", "--cancers", "34,77",
-                            "--rate-kind", "5"});
+    const auto bars = graphJson({"bars", "--type", "registry", "--population", "0", "--cancers",
+                                 "34,77", "--rate-kind", "5"});
     ASSERT_EQ(bars["bars"].size(), 2u);
     EXPECT_EQ(bars["bars"][0]["key"], kLung);
     EXPECT_EQ(bars["bars"][0]["value"], 342.0);
 
-    const auto pie = json({"pie", "--population", "0", "--sex", "1", "--slices", "5"});
+    const auto pie = graphJson({"pie", "--population", "0", "--sex", "1", "--slices", "5"});
     ASSERT_EQ(pie["slices"].size(), 3u);
     EXPECT_EQ(pie["slices"][2]["cancer"], -1);
     EXPECT_EQ(pie["slices"][2]["label"], "Other cancers");
     EXPECT_EQ(pie["total"], 613.0);
 
-    const auto pyramid = json({"pyramid", "--population", "0", "--basis", "average"});
+    const auto pyramid = graphJson({"pyramid", "--population", "0", "--basis", "average"});
     ASSERT_EQ(pyramid["male"].size(), 19u);
     EXPECT_EQ(pyramid["male"][0], 2000.0);
     EXPECT_EQ(pyramid["female_total"], 36000.0);
@@ -172,21 +147,19 @@ TEST_F(GraphCli, TemplateDrawsItsKindWithItsChoices) {
     settings.cancers[kLung] = kLung;
     settings.title = "From a template";
     ASSERT_TRUE(CGraphTemplate::write(m_dir.file("bars.gph"), settings, 0, 0));
-    const auto model = json({"template", m_dir.file("bars.gph")});
+    const auto model = graphJson({"template", m_dir.file("bars.gph")});
     EXPECT_EQ(model["title"], "From a template");
     ASSERT_EQ(model["bars"].size(), 2u);
     EXPECT_EQ(model["bars"][1]["key"], kStomach);
 
     settings.kind = static_cast<GraphKind>(7);
     ASSERT_TRUE(CGraphTemplate::write(m_dir.file("odd.GPH"), settings, 0, 0));
-    EXPECT_EQ(run({"template", m_dir.file("odd.GPH")}).exitCode, 2);
-    EXPECT_EQ(run({"template", m_dir.file("missing.GPH")}).exitCode, 1);
+    EXPECT_EQ(graph({"template", m_dir.file("odd.GPH")}).exitCode, 2);
+    EXPECT_EQ(graph({"template", m_dir.file("missing.GPH")}).exitCode, 1);
 }
 
 TEST_F(GraphCli, EveryKindInEveryFormat) {
-    if (!canDraw()) {
-        GTEST_SKIP() << "orvelan-cli built without graphics";
-    }
+    SKIP_WITHOUT_PAINTERS();
     const std::vector<std::vector<std::string>> kinds = {
         {"curves", "--populations", "0,1", "--cancers", "34,77", "--sex", "2", "--log"},
         {"bars", "--type", "cancer", "--cancer", "34", "--populations", "0,1"},
@@ -202,15 +175,16 @@ TEST_F(GraphCli, EveryKindInEveryFormat) {
             const std::string path = m_dir.file(kind[0] + extension);
             std::vector<std::string> args = kind;
             args.insert(args.end(), {"--out", path, "--size", "640x480", "--font-size", "6"});
-            const ProcessResult result = run(args);
+            const ProcessResult result = graph(args);
             ASSERT_EQ(result.exitCode, 0) << kind[0] << extension << ": " << result.err;
-            EXPECT_EQ(fileStart(path, magic.size()), magic) << kind[0] << extension;
+            EXPECT_EQ(m_dir.read(kind[0] + extension).substr(0, magic.size()), magic)
+                << kind[0] << extension;
         }
     }
     // One face in every format: the SVG names the installed face the PDF embeds (and the
     // rasters draw), not the program's face name, which a viewer would resolve its own way.
     for (const auto& kind : kinds) {
-        const std::string svg = fileStart(m_dir.file(kind[0] + ".svg"), 1u << 20);
+        const std::string svg = m_dir.read(kind[0] + ".svg");
         EXPECT_EQ(svg.find("font-family=\"MS Sans Serif\""), std::string::npos) << kind[0];
         if (!std::filesystem::exists("/usr/bin/pdffonts")) {
             continue;
@@ -221,7 +195,7 @@ TEST_F(GraphCli, EveryKindInEveryFormat) {
         }
     }
     // PNG width and height sit big-endian at bytes 16-23.
-    const std::string png = fileStart(m_dir.file("pie.png"), 24);
+    const std::string png = m_dir.read("pie.png").substr(0, 24);
     ASSERT_EQ(png.size(), 24u);
     EXPECT_EQ(static_cast<unsigned char>(png[18]) * 256 + static_cast<unsigned char>(png[19]), 640);
     EXPECT_EQ(static_cast<unsigned char>(png[22]) * 256 + static_cast<unsigned char>(png[23]), 480);
@@ -230,17 +204,15 @@ TEST_F(GraphCli, EveryKindInEveryFormat) {
 // A printed size: millimetres at a resolution give the pixels of a raster (with the resolution
 // in the file) and the page of a vector picture; the publication style draws other pixels.
 TEST_F(GraphCli, PrintedSizesAndThePublicationStyle) {
-    if (!canDraw()) {
-        GTEST_SKIP() << "orvelan-cli built without graphics";
-    }
+    SKIP_WITHOUT_PAINTERS();
     const std::vector<std::string> pie = {"pie", "--population", "0"};
     const auto draw = [&](const std::string& name, std::vector<std::string> extra) {
         std::vector<std::string> args = pie;
         args.insert(args.end(), {"--out", m_dir.file(name)});
         args.insert(args.end(), extra.begin(), extra.end());
-        const ProcessResult result = run(args);
+        const ProcessResult result = graph(args);
         EXPECT_EQ(result.exitCode, 0) << name << ": " << result.err;
-        return fileStart(m_dir.file(name), 1u << 20);
+        return m_dir.read(name);
     };
     const auto big = [](const std::string& bytes, std::size_t at) {
         return static_cast<unsigned char>(bytes[at]) * 256 +
@@ -268,12 +240,10 @@ TEST_F(GraphCli, PrintedSizesAndThePublicationStyle) {
 // The publication style's --json adds the layout the painters drew: ticks by value and label,
 // sizes in pixels of the printed figure; --ci gives the bars their limits.
 TEST_F(GraphCli, PublicationJsonCarriesTheTicksAndSizes) {
-    if (!canDraw()) {
-        GTEST_SKIP() << "orvelan-cli built without graphics";
-    }
+    SKIP_WITHOUT_PAINTERS();
     const auto curves =
-        json({"curves", "--populations", "0,1", "--cancers", "34", "--sex", "0", "--log", "--style",
-              "publication", "--width-mm", "85", "--height-mm", "65"});
+        graphJson({"curves", "--populations", "0,1", "--cancers", "34", "--sex", "0", "--log",
+                   "--style", "publication", "--width-mm", "85", "--height-mm", "65"});
     const auto& layout = curves["layout"];
     ASSERT_TRUE(layout.is_object()) << curves.dump();
     EXPECT_EQ(layout["size"], nlohmann::json({1004, 768}));
@@ -291,22 +261,20 @@ TEST_F(GraphCli, PublicationJsonCarriesTheTicksAndSizes) {
     EXPECT_EQ(decades, (std::vector<std::string>{"10", "20", "50", "100", "200", "500", "1000"}));
     EXPECT_EQ(layout["axes"]["x"]["ticks"].back()["label"], "75+");
 
-    const auto bars = json({"bars", "--type", "cancer", "--cancer", "34", "--populations", "0,1",
-                            "--ci", "--style", "publication"});
+    const auto bars = graphJson({"bars", "--type", "cancer", "--cancer", "34", "--populations",
+                                 "0,1", "--ci", "--style", "publication"});
     ASSERT_EQ(bars["bars"].size(), 2u);
     EXPECT_LT(bars["bars"][0]["lower"].get<double>(), bars["bars"][0]["value"].get<double>());
     EXPECT_GT(bars["bars"][0]["upper"].get<double>(), bars["bars"][0]["value"].get<double>());
     EXPECT_EQ(bars["layout"]["axes"]["x"]["ticks"][0]["label"], "0");
     // Without --style publication the JSON is the model alone, as it always was.
-    EXPECT_FALSE(json({"pie", "--population", "0"}).contains("layout"));
+    EXPECT_FALSE(graphJson({"pie", "--population", "0"}).contains("layout"));
 }
 
 TEST_F(GraphCli, UnwritableOutputExitsOneAndLeavesNothing) {
-    if (!canDraw()) {
-        GTEST_SKIP() << "orvelan-cli built without graphics";
-    }
+    SKIP_WITHOUT_PAINTERS();
     const std::string path = m_dir.file("missing/graph.jpg");
-    const ProcessResult result = run({"pie", "--population", "0", "--out", path});
+    const ProcessResult result = graph({"pie", "--population", "0", "--out", path});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("Cannot open " + path), std::string::npos) << result.err;
 }

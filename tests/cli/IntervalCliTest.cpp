@@ -1,19 +1,14 @@
 // --ci and --level of rates, sir and report: each figure names the method it got, the limits
 // are the core's, and a method that fits none of a command's figures is refused.
 #include "CliSupport.h"
-#include "core/data/CRegistryDictionary.h"
 #include "core/rates/ConfidenceLimits.h"
-#include "core/reports/CReportTemplate.h"
-
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 namespace orvelan::test {
 namespace {
 
 // Populations 0 and 12: 1,000 person-years in every group; all sites has one case per group
 // in males (18 over 18,000 person-years: crude rate 100) and two in females.
-class IntervalCli : public ::testing::Test {
+class IntervalCli : public CliTest {
   protected:
     void SetUp() override {
         FixtureData data;
@@ -25,27 +20,15 @@ class IntervalCli : public ::testing::Test {
         data.write(m_dir.str());
     }
 
-    ProcessResult run(const std::vector<std::string>& args) const { return runCli(m_dir, args); }
-
-    nlohmann::json rates(const std::string& method, const std::string& level) {
-        const auto result = run({"rates", "--population", "0", "--cancer", "0", "--sex", "0",
-                                 "--to", "14", "--ci", method, "--level", level, "--json"});
-        EXPECT_EQ(result.exitCode, 0) << result.err;
-        return nlohmann::json::parse(result.out)["rates"];
+    nlohmann::json rates(const std::string& method, const std::string& level) const {
+        return json({"rates", "--population", "0", "--cancer", "0", "--sex", "0", "--to", "14",
+                     "--ci", method, "--level", level, "--json"})["rates"];
     }
 
-    std::string reportTemplate(int kind, int rateKind) {
-        ReportChoices choices;
-        choices.block = ReportBlock::fromArray({kind, 0, 1, 0, 0, 0, 17, rateKind, 2, 1, 0});
-        const int row = *CRegistryDictionary::rowOfPopulation(0);
-        choices.registries[static_cast<std::size_t>(row)] = row;
-        choices.cancers[0] = 0;
-        const auto path = m_dir.file("report.RPT");
-        EXPECT_TRUE(CReportTemplate::write(path, choices, 0, 0));
-        return path;
+    std::string reportTemplate(int kind, int rateKind) const {
+        return writeReportTemplate(m_dir.file("report.RPT"),
+                                   {kind, 0, 1, 0, 0, 0, 17, rateKind, 2, 1, 0}, {0});
     }
-
-    TempDir m_dir;
 };
 
 TEST_F(IntervalCli, RatesNameTheMethodEachFigureGot) {
@@ -79,17 +62,13 @@ TEST_F(IntervalCli, RatesNameTheMethodEachFigureGot) {
 
 TEST_F(IntervalCli, SirAndReportTakeTheMethod) {
     // Population 12 has two male cases a group: O = 36, E = 18.
-    const auto sir = run({"sir", "--ref", "0,0,0", "--populations", "12", "--ci", "exact",
-                          "--level", "90", "--json"});
-    ASSERT_EQ(sir.exitCode, 0) << sir.err;
-    const auto row = nlohmann::json::parse(sir.out)["rows"][0];
+    const auto row = json({"sir", "--ref", "0,0,0", "--populations", "12", "--ci", "exact",
+                           "--level", "90", "--json"})["rows"][0];
     EXPECT_NEAR(row["upper"].get<double>(), 100 * exactPoissonLimits(36, 90).upper / 18, 1e-9);
     EXPECT_EQ(row["method"], "exact");
 
-    const auto crude =
-        run({"report", "--template", reportTemplate(2, 0), "--ci", "exact", "--json"});
-    ASSERT_EQ(crude.exitCode, 0) << crude.err;
-    const auto table = nlohmann::json::parse(crude.out)[0];
+    const auto table =
+        json({"report", "--template", reportTemplate(2, 0), "--ci", "exact", "--json"})[0];
     EXPECT_EQ(table["title"], "Crude rate (All ages) [95% CI: Exact Poisson]");
     const Interval count = exactPoissonLimits(18, 95);
     char cell[64];

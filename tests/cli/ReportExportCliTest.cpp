@@ -1,55 +1,37 @@
 #include "CliSupport.h"
 #include "TextLines.h"
 #include "core/data/CIncidenceStore.h"
-#include "core/data/CRegistryDictionary.h"
 #include "core/reports/CAgeSpecificRatesTable.h"
 #include "core/reports/CReportTable.h"
 #include "core/reports/CReportTemplate.h"
 #include "core/reports/CSummaryRatesTable.h"
 #include "core/reports/NumberTable.h"
 
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
 namespace orvelan::test {
 namespace {
 
 // Population 0 (Algiers) and 12 (Villa Clara): 1,000 person-years in every group for each sex;
 // all sites (cancer 0) has one case per group in males and two in females.
-class ReportExportCli : public ::testing::Test {
+class ReportExportCli : public CliTest {
   protected:
     void SetUp() override {
         FixtureData data;
         for (const int population : {0, 12}) {
-            addFlatPopulation(data, population, 1000.0, 17,
-                              [](int sex, std::size_t i) { return i < 18 ? sex + 1.0 : 0.0; });
+            addFlatPopulation(data, population, 1000.0, 17, oneMaleTwoFemale);
         }
         data.write(m_dir.str());
     }
 
-    ProcessResult run(const std::vector<std::string>& args) const { return runCli(m_dir, args); }
-
     /// A summary-rates template: all sites fixed, rows Algiers and Villa Clara, both sexes.
     std::string writeSummaryTemplate(int kind = 0) {
-        ReportChoices choices;
-        choices.block = ReportBlock::fromArray({kind, 1, 1, 0, 0, 0, 17, 1, 2, 1, 2});
-        for (const int population : {0, 12}) {
-            const int row = *CRegistryDictionary::rowOfPopulation(population);
-            choices.registries[static_cast<std::size_t>(row)] = row;
-        }
-        choices.cancers[0] = 0;
-        const auto path = m_dir.file("summary.RPT");
-        EXPECT_TRUE(CReportTemplate::write(path, choices, 0, 0));
-        return path;
+        return writeReportTemplate(m_dir.file("summary.RPT"), {kind, 1, 1, 0, 0, 0, 17, 1, 2, 1, 2},
+                                   {0, 12});
     }
-
-    TempDir m_dir;
 };
 
 TEST_F(ReportExportCli, ExportWritesDataAndLogFiles) {
-    const auto result = run({"export", "--populations", "12,0", "--cancers", "0-1", "--sexes", "f",
-                             "--format", "csv", "--out", m_dir.file("raw")});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
+    ok({"export", "--populations", "12,0", "--cancers", "0-1", "--sexes", "f", "--format", "csv",
+        "--out", m_dir.file("raw")});
     const auto data = linesOf(m_dir.read("raw.csv"));
     ASSERT_EQ(data.size(), 2u * 2u * 19u);
     EXPECT_EQ(data[0], "1,2,1,1,2,1000");   // Algiers first: dictionary order
@@ -66,10 +48,8 @@ TEST_F(ReportExportCli, ExportWritesDataAndLogFiles) {
 
 TEST_F(ReportExportCli, ReportGivesTheSameCellsAsTheTableItRuns) {
     const auto path = writeSummaryTemplate();
-    const auto result = run({"report", "--template", path, "--json"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const auto json = nlohmann::json::parse(result.out);
-    ASSERT_EQ(json.size(), 2u);
+    const auto tables = json({"report", "--template", path, "--json"});
+    ASSERT_EQ(tables.size(), 2u);
 
     CIncidenceStore store;
     ASSERT_TRUE(store.open(m_dir.str()));
@@ -79,38 +59,24 @@ TEST_F(ReportExportCli, ReportGivesTheSameCellsAsTheTableItRuns) {
         CSummaryRatesTable table(
             SummaryRatesSettings::fromBlock(choices.block, *sexFromIndex(sex)));
         table.build(store, choices.registries, choices.cancers);
-        const auto& entry = json[static_cast<std::size_t>(sex)];
+        const auto& entry = tables[static_cast<std::size_t>(sex)];
         EXPECT_EQ(entry["title"], table.title());
         EXPECT_EQ(entry["cells"], nlohmann::json(table.grid().rows()));
         EXPECT_EQ(entry["cells"].size(), 3u); // header row and two registries
     }
 
-    const auto females = run({"report", "--template", path, "--sex", "f", "--json"});
-    ASSERT_EQ(females.exitCode, 0) << females.err;
-    EXPECT_EQ(nlohmann::json::parse(females.out), nlohmann::json::array({json[1]}));
+    EXPECT_EQ(json({"report", "--template", path, "--sex", "f", "--json"}),
+              nlohmann::json::array({tables[1]}));
 }
 
-/// The fields of a CSV line after the first skip, empty ones left out; quotes are undone.
+/// The fields of a CSV line after the first skip, empty ones left out.
 std::vector<std::string> filledFields(const std::string& line, std::size_t skip) {
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '"') {
-            if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
-                fields.back() += line[++i];
-            } else {
-                quoted = !quoted;
-            }
-        } else if (line[i] == ',' && !quoted) {
-            fields.emplace_back();
-        } else {
-            fields.back() += line[i];
-        }
-    }
     std::vector<std::string> filled;
-    for (std::size_t i = skip; i < fields.size(); ++i) {
-        if (!fields[i].empty()) {
-            filled.push_back(fields[i]);
+    for (const auto& field : csvFields(line)) {
+        if (skip > 0) {
+            --skip;
+        } else if (!field.empty()) {
+            filled.push_back(field);
         }
     }
     return filled;
@@ -123,30 +89,22 @@ TEST_F(ReportExportCli, NumberTablesHoldTheFiguresOfTheCsvReport) {
     ASSERT_TRUE(store.open(m_dir.str()));
     for (const int kind : {0, 1, 2}) {
         const auto path = writeSummaryTemplate(kind);
-        const auto csv = run({"report", "--template", path, "--sex", "m", "--format", "csv"});
-        ASSERT_EQ(csv.exitCode, 0) << csv.err;
+        const auto csv = ok({"report", "--template", path, "--sex", "m", "--format", "csv"});
         ReportChoices choices;
         ASSERT_TRUE(CReportTemplate::read(path, choices, 0, 0));
-        std::string wide;
         CTextGrid grid;
-        if (kind == 0) {
-            CSummaryRatesTable table(SummaryRatesSettings::fromBlock(choices.block, Sex::Male));
+        const auto numbers = [&](auto&& table) {
             table.build(store, choices.registries, choices.cancers);
             grid = table.grid();
-            wide = numberTableText(grid, gridNumbers(store, table), ',');
-        } else if (kind == 1) {
-            CAgeSpecificRatesTable table(
-                AgeSpecificRatesSettings::fromBlock(choices.block, Sex::Male));
-            table.build(store, choices.registries, choices.cancers);
-            grid = table.grid();
-            wide = numberTableText(grid, gridNumbers(store, table), ',');
-        } else {
-            choices.block.female = 0;
-            CReportTable table(ReportSettings::fromBlock(choices.block));
-            table.build(store, choices.registries, choices.cancers);
-            grid = table.grid();
-            wide = numberTableText(grid, gridNumbers(store, table), ',');
-        }
+            return numberTableText(grid, gridNumbers(store, table), ',');
+        };
+        choices.block.female = 0; // males alone, as --sex m
+        const std::string wide =
+            kind == 0   ? numbers(CSummaryRatesTable(
+                              SummaryRatesSettings::fromBlock(choices.block, Sex::Male)))
+            : kind == 1 ? numbers(CAgeSpecificRatesTable(
+                              AgeSpecificRatesSettings::fromBlock(choices.block, Sex::Male)))
+                        : numbers(CReportTable(ReportSettings::fromBlock(choices.block)));
         const auto longLines = linesOf(csv.out);
         const auto wideLines = linesOf(wide);
         ASSERT_GE(wideLines.size(), 2u) << kind;
@@ -174,35 +132,28 @@ TEST_F(ReportExportCli, NumberTablesHoldTheFiguresOfTheCsvReport) {
 
 TEST_F(ReportExportCli, ReportSavesOneFilePerSex) {
     const auto path = writeSummaryTemplate();
-    const auto text = run({"report", "--template", path});
-    ASSERT_EQ(text.exitCode, 0) << text.err;
+    const auto text = ok({"report", "--template", path});
 
-    const auto saved = run({"report", "--template", path, "--out", m_dir.file("rates.prn")});
-    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    ok({"report", "--template", path, "--out", m_dir.file("rates.prn")});
     const auto male = m_dir.read("rates-male.prn");
     const auto female = m_dir.read("rates-female.prn");
     ASSERT_FALSE(male.empty());
     EXPECT_EQ(text.out, male + "\n" + female);
 
-    const auto one =
-        run({"report", "--template", path, "--sex", "m", "--out", m_dir.file("males.txt")});
-    ASSERT_EQ(one.exitCode, 0) << one.err;
+    ok({"report", "--template", path, "--sex", "m", "--out", m_dir.file("males.txt")});
     EXPECT_EQ(linesOf(m_dir.read("males.txt")).size(), 3u);
 }
 
 TEST_F(ReportExportCli, ReportLeavesOutAndTellsSlotsNamingNoGroup) {
     ReportChoices choices;
     choices.block = ReportBlock::fromArray({2, 0, 1, 0, 0, 0, 17, 1, 2, 1, 1});
-    for (const int population : {0, 12, 5}) {
-        const int row = *CRegistryDictionary::rowOfPopulation(population);
-        choices.registries[static_cast<std::size_t>(row)] = population == 5 ? 300 : row;
-    }
+    choices.registries = selectPopulations({0, 12});
+    choices.registries[static_cast<std::size_t>(rowOf(5))] = 300;
     choices.cancers[0] = 0;
     const auto path = m_dir.file("damaged.RPT");
     ASSERT_TRUE(CReportTemplate::write(path, choices, 0, 0));
 
-    const auto result = run({"report", "--template", path, "--json"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto result = ok({"report", "--template", path, "--json"});
     const auto cells = nlohmann::json::parse(result.out).at(0).at("cells");
     EXPECT_EQ(cells.at(0).size(), 3u); // the corner, Algiers and Villa Clara
     EXPECT_EQ(result.err, "orvelan-cli: warning: template '" + path +

@@ -3,17 +3,13 @@
 #include "CliSupport.h"
 #include "core/rates/ConfidenceLimits.h"
 
-#include <fstream>
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
 namespace orvelan::test {
 namespace {
 
 // Populations 0 and 12: 1,000 person-years in every group; all sites has one case per group
 // in males (rate 100 in every group, so every ASR is 100 whatever the standard) and, in
 // population 12, two.
-class StandardCli : public ::testing::Test {
+class StandardCli : public CliTest {
   protected:
     void SetUp() override {
         FixtureData data;
@@ -29,15 +25,10 @@ class StandardCli : public ::testing::Test {
         data.write(m_dir.str());
     }
 
-    ProcessResult run(const std::vector<std::string>& args) const { return runCli(m_dir, args); }
-
-    std::string file(const std::string& name, const std::string& text) {
-        const std::string path = m_dir.file(name);
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
+    std::string file(const std::string& name, const std::string& text) const {
+        m_dir.write(name, text);
+        return m_dir.file(name);
     }
-
-    TempDir m_dir;
 };
 
 TEST_F(StandardCli, RatesTakeEachStandardAndNameIt) {
@@ -61,12 +52,9 @@ TEST_F(StandardCli, RatesTakeEachStandardAndNameIt) {
         {{"--world", own, "--european", own}, 100.0 / 18, 100.0 / 18, "ASR (Flat)", "ASR (Flat)"},
     };
     for (const Case& c : cases) {
-        std::vector<std::string> args = {"rates", "--population", "0", "--cancer",
-                                         "0",     "--sex",        "1", "--json"};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        const auto result = run(args);
-        ASSERT_EQ(result.exitCode, 0) << result.err;
-        const auto rates = nlohmann::json::parse(result.out)["rates"];
+        const auto rates =
+            json(joined({"rates", "--population", "0", "--cancer", "0", "--sex", "1", "--json"},
+                        c.options))["rates"];
         EXPECT_NEAR(rates[1]["value"].get<double>(), c.world, 1e-9) << c.worldLabel;
         EXPECT_NEAR(rates[2]["value"].get<double>(), c.european, 1e-9) << c.europeanLabel;
         EXPECT_EQ(rates[1]["label"], c.worldLabel);
@@ -79,9 +67,8 @@ TEST_F(StandardCli, RatesTakeEachStandardAndNameIt) {
     EXPECT_NE(text.out.find("\nASR (World, WHO 2000)         8.80"), std::string::npos) << text.out;
 
     // The list form names the table of each ASR row in a last column, only when asked.
-    const auto list = run({"rates", "--populations", "0", "--cancers", "0", "--sexes", "f",
-                           "--kinds", "0-2", "--european", "2013"});
-    ASSERT_EQ(list.exitCode, 0) << list.err;
+    const auto list = ok({"rates", "--populations", "0", "--cancers", "0", "--sexes", "f",
+                          "--kinds", "0-2", "--european", "2013"});
     EXPECT_EQ(list.out, "population,cancer,sex,kind,value,se,lower,upper,standard\n"
                         "0,0,1,0,5.555555555555555,5.555555555555555,-5.333333333333332,"
                         "16.444444444444443,\n"
@@ -89,9 +76,8 @@ TEST_F(StandardCli, RatesTakeEachStandardAndNameIt) {
                         "35.51999999999998,segi\n"
                         "0,0,1,2,4.999999999999999,4.999999999999999,-4.8,14.799999999999997,"
                         "2013\n");
-    const auto jsonl = run({"rates", "--populations", "0", "--cancers", "0", "--sexes", "f",
-                            "--kinds", "1,5", "--world", own, "--format", "jsonl", "--ci"});
-    ASSERT_EQ(jsonl.exitCode, 0) << jsonl.err;
+    const auto jsonl = ok({"rates", "--populations", "0", "--cancers", "0", "--sexes", "f",
+                           "--kinds", "1,5", "--world", own, "--format", "jsonl", "--ci"});
     const auto firstLine = nlohmann::json::parse(jsonl.out.substr(0, jsonl.out.find('\n')));
     EXPECT_EQ(firstLine["standard"], "Flat");
     EXPECT_EQ(firstLine["method"], "normal");
@@ -100,70 +86,55 @@ TEST_F(StandardCli, RatesTakeEachStandardAndNameIt) {
     // A standard named in the files' Latin-1 comes out as UTF-8 JSON.
     const std::string latin1 = file("latin1.std", "name: Fl\xe2t\n" + std::string(18 * 2, ' ') +
                                                       "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n");
-    const auto named = run({"rates", "--populations", "0", "--cancers", "0", "--sexes", "f",
-                            "--kinds", "1", "--world", latin1, "--format", "jsonl"});
-    ASSERT_EQ(named.exitCode, 0) << named.err;
+    const auto named = ok({"rates", "--populations", "0", "--cancers", "0", "--sexes", "f",
+                           "--kinds", "1", "--world", latin1, "--format", "jsonl"});
     EXPECT_EQ(nlohmann::json::parse(named.out.substr(0, named.out.find('\n')))["standard"],
               "Fl\u00e2t");
-    const auto plain = run({"rates", "--populations", "0", "--cancers", "0", "--kinds", "1"});
-    EXPECT_EQ(plain.out.substr(0, plain.out.find('\n')),
-              "population,cancer,sex,kind,value,se,lower,upper");
 }
 
 TEST_F(StandardCli, ReportAndBarsNameTheStandard) {
-    const auto report = run({"report", "--kind", "user", "--populations", "0,12", "--cancers", "0",
-                             "--sexes", "f", "--rate-kind", "1", "--world", "who2000", "--json"});
-    ASSERT_EQ(report.exitCode, 0) << report.err;
-    const auto table = nlohmann::json::parse(report.out)[0];
+    const auto table =
+        json({"report", "--kind", "user", "--populations", "0,12", "--cancers", "0", "--sexes", "f",
+              "--rate-kind", "1", "--world", "who2000", "--json"})[0];
     EXPECT_EQ(table["title"], "ASR (World, WHO 2000) (All ages)");
     EXPECT_EQ(table["cells"][1][1], "     8.80");
 
-    const auto summary = run({"report", "--kind", "summary", "--populations", "0", "--cancers", "0",
-                              "--sexes", "f", "--european", "2013", "--json"});
-    ASSERT_EQ(summary.exitCode, 0) << summary.err;
-    const auto cells = nlohmann::json::parse(summary.out)[0]["cells"];
+    const auto cells = json({"report", "--kind", "summary", "--populations", "0", "--cancers", "0",
+                             "--sexes", "f", "--european", "2013", "--json"})[0]["cells"];
     EXPECT_EQ(cells[0][2], "ASR (World)");
     EXPECT_EQ(cells[0][3], "ASR (European 2013)");
     EXPECT_EQ(cells[1][3], "     5.00");
 
-    const auto bars = run({"graph", "bars", "--cancer", "0", "--populations", "0,12", "--sex", "1",
-                           "--rate-kind", "2", "--european", "2013", "--json"});
-    ASSERT_EQ(bars.exitCode, 0) << bars.err;
-    const auto model = nlohmann::json::parse(bars.out);
-    EXPECT_EQ(model["title"], "All sites: ASR (European 2013) (per 100,000)-Female (All ages)");
+    const auto bars = json({"graph", "bars", "--cancer", "0", "--populations", "0,12", "--sex", "1",
+                            "--rate-kind", "2", "--european", "2013", "--json"});
+    EXPECT_EQ(bars["title"], "All sites: ASR (European 2013) (per 100,000)-Female (All ages)");
 }
 
 TEST_F(StandardCli, ABadStandardFileIsRefusedWithItsMessage) {
     const std::string negative = file("neg.std", "1 1 1 1 1 1 1 1 1\n1 1 1 1 -1 1 1 1 1\n");
-    const std::vector<std::vector<std::string>> refused = {
-        {"rates", "--population", "0", "--cancer", "0", "--world", negative},
-        {"report", "--kind", "summary", "--populations", "0", "--cancers", "0", "--european",
-         negative},
-        {"graph", "bars", "--cancer", "0", "--populations", "0", "--world", negative},
-        {"rates", "--populations", "0", "--cancers", "0", "--world", m_dir.file("none.std")},
-        {"rates", "--population", "0", "--cancer", "0", "--european", "who2000"},
+    const std::string bad =
+        "File '" + negative + "' is not a standard population: line 2: '-1' is negative";
+    const std::pair<Args, std::string> refused[] = {
+        {{"rates", "--population", "0", "--cancer", "0", "--world", negative}, bad},
+        {{"report", "--kind", "summary", "--populations", "0", "--cancers", "0", "--european",
+          negative},
+         bad},
+        {{"graph", "bars", "--cancer", "0", "--populations", "0", "--world", negative}, bad},
+        {{"rates", "--populations", "0", "--cancers", "0", "--world", m_dir.file("none.std")},
+         "none.std"},
+        {{"rates", "--population", "0", "--cancer", "0", "--european", "who2000"}, "who2000"},
     };
-    for (const auto& args : refused) {
-        const auto result = run(args);
-        EXPECT_EQ(result.exitCode, 2) << args[0] << " " << args.back() << ": " << result.err;
-        EXPECT_TRUE(result.out.empty()) << result.out;
+    for (const auto& [args, message] : refused) {
+        EXPECT_EQ(expectExit(args, 2, message).out, "");
     }
-    const auto result = run(refused[0]);
-    EXPECT_NE(result.err.find("File '" + negative +
-                              "' is not a standard population: line 2: '-1' is negative"),
-              std::string::npos)
-        << result.err;
 }
 
 TEST_F(StandardCli, SirTestsAddThePValuesAndTheTotal) {
     // Males: O = 36 against E = 18 in population 12, O = E = 18 in population 0.
-    const auto result =
-        run({"sir", "--ref", "0,0,0", "--populations", "12,0", "--tests", "--json"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const auto json = nlohmann::json::parse(result.out);
-    EXPECT_NEAR(json["rows"][0]["p"].get<double>(), exactPoissonPValue(36, 18), 1e-12);
-    EXPECT_EQ(json["rows"][1]["p"].get<double>(), 1.0);
-    const auto& total = json["total"];
+    const auto sir = json({"sir", "--ref", "0,0,0", "--populations", "12,0", "--tests", "--json"});
+    EXPECT_NEAR(sir["rows"][0]["p"].get<double>(), exactPoissonPValue(36, 18), 1e-12);
+    EXPECT_EQ(sir["rows"][1]["p"].get<double>(), 1.0);
+    const auto& total = sir["total"];
     EXPECT_EQ(total["observed"], 54.0);
     EXPECT_EQ(total["expected"], 36.0);
     EXPECT_EQ(total["sir"], 150.0);
@@ -178,8 +149,8 @@ TEST_F(StandardCli, SirTestsAddThePValuesAndTheTotal) {
                             "(2 df)\t  0.0001\n"),
               std::string::npos)
         << text.out;
-    const auto plain = run({"sir", "--ref", "0,0,0", "--populations", "12,0", "--json"});
-    EXPECT_FALSE(nlohmann::json::parse(plain.out).contains("total"));
+    EXPECT_FALSE(
+        json({"sir", "--ref", "0,0,0", "--populations", "12,0", "--json"}).contains("total"));
 }
 
 } // namespace

@@ -1,19 +1,15 @@
-#include "FixtureData.h"
-#include "RunProcess.h"
-#include "TempDir.h"
+#include "CliSupport.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/reports/CStandardTableBuilder.h"
 
 #include <filesystem>
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 namespace orvelan::test {
 namespace {
 
 /// Population 0 to 85+ with all sites and stomach cases in males and females and prostate cases
 /// in males; population 1 to 70+ with no person-years at 15-19.
-class TableCommand : public ::testing::Test {
+class TableCommand : public CliTest {
   protected:
     void SetUp() override {
         FixtureData data;
@@ -42,10 +38,7 @@ class TableCommand : public ::testing::Test {
         ASSERT_TRUE(m_store.open(m_dir.str()));
     }
 
-    ProcessResult run(std::vector<std::string> args) {
-        args.insert(args.begin(), {test::cliPath(), "--data-dir", m_dir.str(), "table"});
-        return runProcess(args);
-    }
+    ProcessResult table(const Args& args) const { return run(joined({"table"}, args)); }
 
     /// The table as the core builds it, for comparison with what the command prints.
     std::string expected(int population, StandardLayout layout, int sex, const std::string& title) {
@@ -54,35 +47,30 @@ class TableCommand : public ::testing::Test {
         return builder.prnText();
     }
 
-    TempDir m_dir;
     CIncidenceStore m_store;
 };
 
 const std::string kAlgiers = " Algeria, Algiers (1990-1994)";
 
 TEST_F(TableCommand, PrintsOrSavesTheTablesTheCoreBuilds) {
-    const auto summary = run({"--population", "0"});
-    ASSERT_EQ(summary.exitCode, 0) << summary.err;
+    const auto summary = ok({"table", "--population", "0"});
     EXPECT_EQ(summary.out, expected(0, StandardLayout::Summary, 0, kAlgiers));
     EXPECT_EQ(summary.out.substr(0, kAlgiers.size() + 1), kAlgiers + "\n");
 
     // Both sexes: males first, a blank line between.
-    const auto both = run({"--population", "1", "--age-specific", "--title", "Short"});
-    ASSERT_EQ(both.exitCode, 0) << both.err;
+    const auto both = ok({"table", "--population", "1", "--age-specific", "--title", "Short"});
     EXPECT_EQ(both.out, expected(1, StandardLayout::AgeSpecific, 0, "Short") + "\n" +
                             expected(1, StandardLayout::AgeSpecific, 1, "Short"));
 
-    const auto one = run({"--population", "0", "--out", m_dir.file("main.PRN")});
-    ASSERT_EQ(one.exitCode, 0) << one.err;
+    const auto one = ok({"table", "--population", "0", "--out", m_dir.file("main.PRN")});
     EXPECT_EQ(one.out, "");
     EXPECT_EQ(m_dir.read("main.PRN"), summary.out);
-    const auto two = run({"--population", "0", "--age-specific", "--out", m_dir.file("age.prn")});
-    ASSERT_EQ(two.exitCode, 0) << two.err;
+    ok({"table", "--population", "0", "--age-specific", "--out", m_dir.file("age.prn")});
     EXPECT_EQ(m_dir.read("age-male.prn"), expected(0, StandardLayout::AgeSpecific, 0, kAlgiers));
     EXPECT_EQ(m_dir.read("age-female.prn"), expected(0, StandardLayout::AgeSpecific, 1, kAlgiers));
 }
 
-TEST_F(TableCommand, RefusesBadArgumentsAndMissingData) {
+TEST_F(TableCommand, RefusesBadArguments) {
     struct Case {
         std::vector<std::string> args;
         int exitCode;
@@ -96,42 +84,32 @@ TEST_F(TableCommand, RefusesBadArgumentsAndMissingData) {
         {{}, 2},
     };
     for (const Case& c : cases) {
-        const auto result = run(c.args);
+        const auto result = table(c.args);
         EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
         EXPECT_EQ(result.out, "");
         EXPECT_FALSE(result.err.empty());
     }
     EXPECT_FALSE(std::filesystem::exists("table.txt"));
-
-    TempDir empty;
-    const auto missing =
-        runProcess({test::cliPath(), "--data-dir", empty.str(), "table", "--population", "0"});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_NE(missing.err.find("ORVELAN"), std::string::npos) << missing.err;
 }
 
 TEST_F(TableCommand, JsonGivesFiguresRowsAndText) {
-    const auto summary = run({"--population", "0", "--json"});
-    ASSERT_EQ(summary.exitCode, 0) << summary.err;
-    const auto json = nlohmann::json::parse(summary.out);
-    EXPECT_EQ(json["title"], kAlgiers);
-    EXPECT_EQ(json["layout"], "summary");
-    EXPECT_EQ(json["last_age_group"], 17);
-    ASSERT_EQ(json["tables"].size(), 1u);
-    const auto& rows = json["tables"][0]["rows"];
+    const auto summary = json({"table", "--population", "0", "--json"});
+    EXPECT_EQ(summary["title"], kAlgiers);
+    EXPECT_EQ(summary["layout"], "summary");
+    EXPECT_EQ(summary["last_age_group"], 17);
+    ASSERT_EQ(summary["tables"].size(), 1u);
+    const auto& rows = summary["tables"][0]["rows"];
     ASSERT_EQ(rows.size(), 61u);
     EXPECT_EQ(rows[38]["site"], "Prostate");
     EXPECT_EQ(rows[38]["male"]["cases"], 4.0);
     EXPECT_TRUE(rows[38]["female"].is_null());
     EXPECT_TRUE(rows[59]["male"]["frequency"].is_null());
     EXPECT_EQ(rows[59]["female"]["cases"], 38.0);
-    EXPECT_EQ(json["tables"][0]["text"], expected(0, StandardLayout::Summary, 0, kAlgiers));
+    EXPECT_EQ(summary["tables"][0]["text"], expected(0, StandardLayout::Summary, 0, kAlgiers));
 
-    const auto age = run({"--population", "1", "--age-specific", "--sex", "0", "--json"});
-    ASSERT_EQ(age.exitCode, 0) << age.err;
-    const auto ageJson = nlohmann::json::parse(age.out);
-    EXPECT_EQ(ageJson["title"], "*France, La Reunion (1995)");
-    const auto& table = ageJson["tables"][0];
+    const auto age = json({"table", "--population", "1", "--age-specific", "--sex", "0", "--json"});
+    EXPECT_EQ(age["title"], "*France, La Reunion (1995)");
+    const auto& table = age["tables"][0];
     EXPECT_EQ(table["sexes"], nlohmann::json::array({0}));
     EXPECT_EQ(table["rows"].size(), 53u) << "female-only rows left out";
     const auto& allSites = table["rows"][51];

@@ -1,5 +1,7 @@
 #include "FixtureData.h"
 
+#include "core/data/CRegistryDictionary.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -107,6 +109,20 @@ FixtureData FixtureData::smallCounts() {
     cases.cases[15] = 3;
     data.setCases(0, 0, 0, cases);
     return data;
+}
+
+int rowOf(int population) {
+    return population >= kFirstRegistryGroup
+               ? population
+               : CRegistryDictionary::rowOfPopulation(population).value_or(-1);
+}
+
+SelectionList selectPopulations(const std::vector<int>& populations) {
+    SelectionList list = emptySelectionList();
+    for (const int population : populations) {
+        list.at(static_cast<std::size_t>(rowOf(population))) = rowOf(population);
+    }
+    return list;
 }
 
 } // namespace orvelan::test

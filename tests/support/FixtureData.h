@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace orvelan::test {
 
@@ -55,5 +56,12 @@ inline SelectionList selectSlots(std::initializer_list<int> chosen) {
     }
     return list;
 }
+
+/// A selection list that picks the registry-tree rows of the given populations; numbers from
+/// 272 up are user groups, whose slots hold themselves.
+SelectionList selectPopulations(const std::vector<int>& populations);
+
+/// The registry-tree row of a population (a user group's number is its own row).
+int rowOf(int population);
 
 } // namespace orvelan::test

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace orvelan::test {
 
@@ -22,6 +23,8 @@ class TempDir {
     void write(const std::string& name, const std::string& content) const;
     /// Reads a file byte for byte; empty when it does not exist.
     std::string read(const std::string& name) const;
+    /// The names in the directory, sorted: what a writer left behind.
+    std::vector<std::string> names() const;
 
   private:
     std::filesystem::path m_path;

@@ -1,40 +1,11 @@
 #include "core/app/RememberedBlocks.h"
 
+#include "core/app/GroupRenumbering.h"
+
 #include <gtest/gtest.h>
 
 namespace orvelan {
 namespace {
-
-bool allUnselected(const SelectionList& list) {
-    return std::all_of(list.begin(), list.end(), [](int slot) { return slot == -1; });
-}
-
-TEST(RememberedBlocks, StartWithTheWholeAgeRangeAndEmptyLists) {
-    const RememberedBlocks blocks;
-
-    const GraphSettings& g = blocks.graph;
-    EXPECT_EQ(g.kind, GraphKind::AgeSpecific);
-    EXPECT_EQ(g.barChartType, BarChartType::Cancer);
-    EXPECT_EQ(g.rateKind, RateKind::AsrWorld);
-    EXPECT_EQ(g.sex, Sex::Male);
-    EXPECT_EQ(
-        (std::array<int, 6>{g.cancer, g.population, g.ageFrom, g.ageTo, g.reserved1, g.reserved2}),
-        (std::array<int, 6>{0, 0, 0, 17, 0, 0}));
-    EXPECT_TRUE(allUnselected(g.registries) && allUnselected(g.cancers));
-    EXPECT_EQ(g.title, "");
-    EXPECT_EQ((std::array<int, 4>{g.pyramidBasis, g.lineThickness, g.lineSymbol, g.sliceCount}),
-              (std::array<int, 4>{0, 1, 0, 5}));
-    EXPECT_EQ(g.barIncidence, 0xFF0000u); // blue: red + 256 green + 65536 blue
-    EXPECT_EQ(g.ageBackground, 0xFFFFFFu);
-    EXPECT_EQ(g.popText, 0u);
-
-    const AnalysisBlock& a = blocks.analysis;
-    EXPECT_EQ(a.ageLow, 0);
-    EXPECT_EQ(a.ageHigh, 17);
-    EXPECT_LT(a.compCancer, 0);
-    EXPECT_LT(a.compPopulation, 0);
-    EXPECT_TRUE(allUnselected(a.severalSelection));
-}
 
 TEST(RememberedBlocks, WizardCopiesDropGroupsThatNoLongerExist) {
     RememberedBlocks blocks;
@@ -79,6 +50,68 @@ TEST(RememberedBlocks, GraphWizardStartsTitleAndLineStyleAfreshAndKeepsTheRest) 
     EXPECT_EQ(remembered.pyramidBasis, 0);
     EXPECT_EQ(remembered.lineSymbol, 0);
     EXPECT_EQ(remembered.lineThickness, 0);
+}
+
+TEST(GroupRenumbering, NumbersFollowTheirGroups) {
+    struct Case {
+        int number;
+        std::optional<int> expected;
+    };
+    // Three registry groups 272, 273, 274; the first is deleted.
+    for (const Case& c :
+         {Case{17, 17}, Case{271, 271}, Case{272, std::nullopt}, Case{273, 272}, Case{274, 273}}) {
+        EXPECT_EQ(numberAfterGroupDeleted(c.number, kFirstRegistryGroup, 0), c.expected)
+            << c.number;
+    }
+    EXPECT_EQ(numberAfterGroupDeleted(253, kFirstCancerGroup, 1), std::nullopt);
+    EXPECT_EQ(numberAfterGroupDeleted(252, kFirstCancerGroup, 1), 252);
+}
+
+TEST(GroupRenumbering, ListsShiftDownAndKeepTheirSlotValues) {
+    SelectionList list = emptySelectionList();
+    list[3] = 3;
+    list[273] = 273; // group 1 (deleted)
+    list[274] = 274; // group 2 becomes group 1
+    list[320] = 320;
+    const SelectionList after = listAfterGroupDeleted(list, kFirstRegistryGroup, 1);
+    EXPECT_EQ(after[3], 3);
+    EXPECT_EQ(after[272], -1);
+    EXPECT_EQ(after[273], 273);
+    EXPECT_EQ(after[274], -1);
+    EXPECT_EQ(after[319], 319);
+    EXPECT_EQ(after[320], -1);
+}
+
+TEST(GroupRenumbering, EveryRememberedBlockFollows) {
+    RememberedBlocks blocks;
+    blocks.report.block.fixedCancer = 253;
+    blocks.report.cancers[254] = 254;
+    blocks.graph.cancer = 252;
+    blocks.graph.cancers[253] = 253;
+    blocks.analysis.refCancer = 252;
+    blocks.analysis.compCancer = 252;
+    blocks.exportSettings.cancerSelection[253] = 253;
+    blocks.report.block.fixedRegistry = 273;
+
+    forgetDeletedGroup(blocks, GroupKind::Cancer, 0);
+    EXPECT_EQ(blocks.report.block.fixedCancer, 252);
+    EXPECT_EQ(blocks.report.cancers[253], 253);
+    EXPECT_EQ(blocks.report.cancers[254], -1);
+    EXPECT_EQ(blocks.graph.cancer, 0); // named the deleted group
+    EXPECT_EQ(blocks.graph.cancers[252], 252);
+    EXPECT_EQ(blocks.analysis.refCancer, 0);
+    EXPECT_EQ(blocks.analysis.compCancer, -1);
+    EXPECT_EQ(blocks.exportSettings.cancerSelection[252], 252);
+    EXPECT_EQ(blocks.report.block.fixedRegistry, 273); // registries untouched
+
+    blocks.analysis.severalSelection[272] = 272;
+    blocks.analysis.severalSelection[273] = 273;
+    blocks.exportSettings.populationSelection[273] = 273;
+    forgetDeletedGroup(blocks, GroupKind::Registry, 0);
+    EXPECT_EQ(blocks.report.block.fixedRegistry, 272);
+    EXPECT_EQ(blocks.analysis.severalSelection[272], 272);
+    EXPECT_EQ(blocks.analysis.severalSelection[273], -1);
+    EXPECT_EQ(blocks.exportSettings.populationSelection[272], 272);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "FullDisk.h"
 #include "TempDir.h"
+#include "TextLines.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -11,15 +12,12 @@
 namespace orvelan {
 namespace {
 
+using test::groupLine;
 using test::TempDir;
 
 const std::string kTag = "ORVELAN   ";
 
 std::string name80(const std::string& name) { return name + std::string(80 - name.size(), ' '); }
-
-std::string line(const std::string& name, const std::string& members) {
-    return kTag + name80(name) + members + "-01\n";
-}
 
 struct DictionaryFile : ::testing::Test {
     TempDir dir;
@@ -33,7 +31,8 @@ TEST_F(DictionaryFile, AppendWritesPaddedLinesAndReadsThemBack) {
     ASSERT_TRUE(registries.append("Nordic", {12, 40, 101}));
     ASSERT_TRUE(registries.append("Single", {0}));
 
-    EXPECT_EQ(dir.read("POPuser.dic"), line("Nordic", "012040101") + line("Single", "000"));
+    EXPECT_EQ(dir.read("POPuser.dic"),
+              groupLine("Nordic", "012040101") + groupLine("Single", "000"));
     ASSERT_EQ(registries.count(), 2);
     EXPECT_EQ(registries.group(0).trimmedName(), "Nordic");
     EXPECT_EQ(registries.group(0).memberList(), (std::vector<int>{12, 40, 101}));
@@ -41,12 +40,13 @@ TEST_F(DictionaryFile, AppendWritesPaddedLinesAndReadsThemBack) {
 }
 
 TEST_F(DictionaryFile, DeleteRenumbersTheGroupsAfterIt) {
-    dir.write("POPuser.dic", line("A", "001") + line("B", "002003") + line("C", "004"));
+    dir.write("POPuser.dic",
+              groupLine("A", "001") + groupLine("B", "002003") + groupLine("C", "004"));
     EXPECT_TRUE(registries.load(path).ok());
     ASSERT_EQ(registries.count(), 3);
 
     ASSERT_TRUE(registries.remove(0));
-    EXPECT_EQ(dir.read("POPuser.dic"), line("B", "002003") + line("C", "004"));
+    EXPECT_EQ(dir.read("POPuser.dic"), groupLine("B", "002003") + groupLine("C", "004"));
     ASSERT_EQ(registries.count(), 2);
     EXPECT_EQ(registries.group(0).trimmedName(), "B"); // formerly 273, now 272
     EXPECT_EQ(registries.group(1).trimmedName(), "C");
@@ -60,7 +60,7 @@ TEST_F(DictionaryFile, DeleteRenumbersTheGroupsAfterIt) {
 }
 
 TEST_F(DictionaryFile, FailedRewriteKeepsFileAndTable) {
-    const std::string content = line("A", "001") + line("B", "002");
+    const std::string content = groupLine("A", "001") + groupLine("B", "002");
     dir.write("POPuser.dic", content);
     EXPECT_TRUE(registries.load(path).ok());
     {
@@ -91,8 +91,8 @@ struct ReadCase {
 };
 
 TEST(DictionaryReading, TakesOnlyCompleteLines) {
-    const std::string a = line("A", "001");
-    const std::string b = line("B", "002");
+    const std::string a = groupLine("A", "001");
+    const std::string b = groupLine("B", "002");
     std::string longLine = kTag + name80("Long") + "003-01" + std::string(1200, '9') + "\n";
     const std::vector<ReadCase> cases = {
         {"empty file", "", {}},
@@ -121,7 +121,7 @@ TEST(DictionaryReading, StopsAtTheGroupLimit) {
         TempDir dir;
         std::string content;
         for (int k = 0; k < limit + 3; ++k) {
-            content += line(std::string("G") + std::to_string(k), "001");
+            content += groupLine(std::string("G") + std::to_string(k), "001");
         }
         dir.write("user.dic", content);
         CUserGroupDictionary groups(kind);
@@ -139,7 +139,7 @@ TEST(DictionaryReading, MissingFileMeansNoGroupsAndAppendCreatesIt) {
     EXPECT_TRUE(cancers.load(dir.file("ICDuser.dic")).ok());
     EXPECT_EQ(cancers.count(), 0);
     ASSERT_TRUE(cancers.append("Mouth and tongue", {4, 7}));
-    EXPECT_EQ(dir.read("ICDuser.dic"), line("Mouth and tongue", "004007"));
+    EXPECT_EQ(dir.read("ICDuser.dic"), groupLine("Mouth and tongue", "004007"));
 }
 
 TEST(DictionaryReading, CancerMembersEndAtTheDictionaryEnd) {
@@ -170,7 +170,7 @@ TEST(DictionaryAppend, RejectsWhatCannotBeReadBack) {
 TEST(DictionaryAppend, StartsANewLineAfterAnUnterminatedLastLine) {
     TempDir dir;
     const std::string partial = kTag + name80("Partial") + "001-01";
-    dir.write("POPuser.dic", line("A", "002") + partial);
+    dir.write("POPuser.dic", groupLine("A", "002") + partial);
     CUserGroupDictionary registries(GroupKind::Registry);
     EXPECT_TRUE(registries.load(dir.file("POPuser.dic")).ok());
     ASSERT_EQ(registries.count(), 1);

@@ -1,5 +1,6 @@
 #include "core/data/SelectionTree.h"
 
+#include "FixtureData.h"
 #include "TempDir.h"
 #include "core/data/CUserGroupDictionary.h"
 
@@ -12,28 +13,25 @@ namespace {
 
 using test::TempDir;
 
-const SelectionNode* findText(const SelectionNode& node, const std::string& text) {
-    if (node.text == text) {
+/// The first node, depth first, that pred accepts.
+template <typename Pred> const SelectionNode* findNode(const SelectionNode& node, Pred pred) {
+    if (pred(node)) {
         return &node;
     }
     for (const SelectionNode& child : node.children) {
-        if (const SelectionNode* found = findText(child, text)) {
+        if (const SelectionNode* found = findNode(child, pred)) {
             return found;
         }
     }
     return nullptr;
 }
 
+const SelectionNode* findText(const SelectionNode& node, const std::string& text) {
+    return findNode(node, [&text](const SelectionNode& n) { return n.text == text; });
+}
+
 const SelectionNode* findValue(const SelectionNode& node, int value) {
-    if (node.value == value) {
-        return &node;
-    }
-    for (const SelectionNode& child : node.children) {
-        if (const SelectionNode* found = findValue(child, value)) {
-            return found;
-        }
-    }
-    return nullptr;
+    return findNode(node, [value](const SelectionNode& n) { return n.value == value; });
 }
 
 int countNodes(const SelectionNode& node) {
@@ -42,14 +40,6 @@ int countNodes(const SelectionNode& node) {
         count += countNodes(child);
     }
     return count;
-}
-
-SelectionList listOf(std::initializer_list<int> slots) {
-    SelectionList list = emptySelectionList();
-    for (int slot : slots) {
-        list[static_cast<std::size_t>(slot)] = slot;
-    }
-    return list;
 }
 
 struct WithGroups : ::testing::Test {
@@ -66,7 +56,7 @@ struct WithGroups : ::testing::Test {
 };
 
 TEST(RegistryTree, ShapeTextsAndImagesFollowTheDictionary) {
-    const SelectionNode root = buildRegistryTree(listOf({5, 17, 49}), nullptr);
+    const SelectionNode root = buildRegistryTree(test::selectSlots({5, 17, 49}), nullptr);
     EXPECT_EQ(root.text, "ORVELAN registries");
     EXPECT_TRUE(root.bold);
     ASSERT_EQ(root.children.size(), 6u); // continents; no group node without groups
@@ -95,7 +85,7 @@ TEST(RegistryTree, ShapeTextsAndImagesFollowTheDictionary) {
 }
 
 TEST_F(WithGroups, GroupsFormTheLastNodeWithTheirOwnImages) {
-    const SelectionNode root = buildRegistryTree(listOf({273}), &registries);
+    const SelectionNode root = buildRegistryTree(test::selectSlots({273}), &registries);
     const SelectionNode& folder = root.children.back();
     EXPECT_EQ(folder.text, "User-defined registries");
     EXPECT_EQ(folder.image, StateImage::Folder);
@@ -107,7 +97,7 @@ TEST_F(WithGroups, GroupsFormTheLastNodeWithTheirOwnImages) {
     EXPECT_EQ(folder.children[1].image, StateImage::GroupTicked);
     EXPECT_TRUE(folder.children[1].ticked);
 
-    const SelectionNode cancerRoot = buildCancerTree(listOf({252}), &cancers);
+    const SelectionNode cancerRoot = buildCancerTree(test::selectSlots({252}), &cancers);
     EXPECT_EQ(cancerRoot.text, "ORVELAN cancer sites");
     EXPECT_EQ(cancerRoot.value, -1);
     EXPECT_EQ(cancerRoot.children.back().text, "User-defined cancers");
@@ -181,7 +171,7 @@ TEST(Click, TogglesTickBoxesAndLeavesHeadingsAlone) {
 }
 
 TEST(RightClick, TicksUntickedChildrenAndNeverUnticks) {
-    SelectionList list = listOf({11});
+    SelectionList list = test::selectSlots({11});
     const std::vector<ChildState> children = {{10, StateImage::Unticked},
                                               {11, StateImage::Ticked},
                                               {12, StateImage::Heading},
@@ -205,7 +195,7 @@ TEST(RightClick, TicksUntickedChildrenAndNeverUnticks) {
 }
 
 TEST(Buttons, SelectAllRegistriesTicksPopulationsAndGroupsButNoHeading) {
-    SelectionList list = listOf({1});
+    SelectionList list = test::selectSlots({1});
     selectAllRegistries(list, 2);
     EXPECT_EQ(selectedCount(list), 229 + 2);
     EXPECT_EQ(list[0], -1); // continent

@@ -4,22 +4,22 @@
 #include "TempDir.h"
 #include "TextLines.h"
 #include "core/data/CIncidenceStore.h"
-#include "core/data/CRegistryDictionary.h"
 #include "core/data/CUserGroupDictionary.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace orvelan {
 namespace {
 
 using orvelan::test::groupLine;
+using orvelan::test::linesOf;
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        result.push_back(line + "\n");
+using Numbered = std::vector<std::pair<int, std::string>>;
+
+Numbered numbered(const std::vector<ExportItem>& items) {
+    Numbered result;
+    for (const ExportItem& item : items) {
+        result.emplace_back(item.number, item.name);
     }
     return result;
 }
@@ -84,26 +84,15 @@ TEST(CRawDataExporter, SelectedItemsInSelectionOrderWithTheirLogNames) {
     for (const int slot : {252, 23, 5, 0}) {
         settings.cancerSelection[static_cast<std::size_t>(slot)] = slot;
     }
-    const auto populations = CRawDataExporter::populations(settings, &registryGroups);
-    const std::vector<std::pair<int, std::string>> expectedPopulations = {
-        {0, "Algiers"}, {2, "The Gambia"}, {30, "California, Los Angeles"}, {272, "Nordic"}};
-    ASSERT_EQ(populations.size(), expectedPopulations.size());
-    for (std::size_t i = 0; i < populations.size(); ++i) {
-        EXPECT_EQ(populations[i].number, expectedPopulations[i].first);
-        EXPECT_EQ(populations[i].name, expectedPopulations[i].second);
-    }
-
-    const auto cancers = CRawDataExporter::cancers(settings, &cancerGroups);
-    const std::vector<std::pair<int, std::string>> expectedCancers = {
-        {0, "C00-97     All sites"},
-        {5, "C01        Base of"},
-        {23, "Squamous cell carcinoma"},
-        {252, "Female sites"}};
-    ASSERT_EQ(cancers.size(), expectedCancers.size());
-    for (std::size_t i = 0; i < cancers.size(); ++i) {
-        EXPECT_EQ(cancers[i].number, expectedCancers[i].first);
-        EXPECT_EQ(cancers[i].name, expectedCancers[i].second);
-    }
+    EXPECT_EQ(
+        numbered(CRawDataExporter::populations(settings, &registryGroups)),
+        (Numbered{
+            {0, "Algiers"}, {2, "The Gambia"}, {30, "California, Los Angeles"}, {272, "Nordic"}}));
+    EXPECT_EQ(numbered(CRawDataExporter::cancers(settings, &cancerGroups)),
+              (Numbered{{0, "C00-97     All sites"},
+                        {5, "C01        Base of"},
+                        {23, "Squamous cell carcinoma"},
+                        {252, "Female sites"}}));
 }
 
 TEST(CRawDataExporter, SexesNeedACancerThatOccursInThem) {
@@ -158,8 +147,7 @@ class ExportRun : public ::testing::Test {
 
         m_settings.male = true;
         m_settings.female = true;
-        const auto row = static_cast<std::size_t>(*CRegistryDictionary::rowOfPopulation(12));
-        m_settings.populationSelection[row] = static_cast<int>(row); // Villa Clara
+        m_settings.populationSelection = test::selectPopulations({12}); // Villa Clara
         m_settings.cancerSelection[0] = 0;
     }
 
@@ -174,39 +162,39 @@ TEST_F(ExportRun, FormattedFileHoldsNineteenLinesPerSexAndCancer) {
     EXPECT_EQ(m_settings.logPath, m_dir.file("out.log"));
     ASSERT_TRUE(CRawDataExporter::run(m_store, m_settings).ok());
 
-    const auto data = lines(m_dir.read("out.prn"));
+    const auto data = linesOf(m_dir.read("out.prn"));
     ASSERT_EQ(data.size(), 38u);
-    EXPECT_EQ(data[0], " 13 1   1  1       0      1000\n"); // 1000.5 rounds to even
-    EXPECT_EQ(data[5], " 13 1   1  6       5      1000\n");
-    EXPECT_EQ(data[17], " 13 1   1 18      17      1000\n");
-    EXPECT_EQ(data[18], " 13 1   1 19      18         0\n");
-    EXPECT_EQ(data[19], " 13 2   1  1       0      1000\n");
-    EXPECT_EQ(data[37], " 13 2   1 19       0         0\n");
+    EXPECT_EQ(data[0], " 13 1   1  1       0      1000"); // 1000.5 rounds to even
+    EXPECT_EQ(data[5], " 13 1   1  6       5      1000");
+    EXPECT_EQ(data[17], " 13 1   1 18      17      1000");
+    EXPECT_EQ(data[18], " 13 1   1 19      18         0");
+    EXPECT_EQ(data[19], " 13 2   1  1       0      1000");
+    EXPECT_EQ(data[37], " 13 2   1 19       0         0");
 }
 
 TEST_F(ExportRun, LogDescribesTheFileAndTheChosenItems) {
     m_settings.format = 2;
     CRawDataExporter::setPaths(m_settings, m_dir.str() + "/", "raw");
     ASSERT_TRUE(CRawDataExporter::run(m_store, m_settings).ok());
-    EXPECT_EQ(lines(m_dir.read("raw.csv")).front(), "13,1,1,1,0,1000\n");
+    EXPECT_EQ(linesOf(m_dir.read("raw.csv")).front(), "13,1,1,1,0,1000");
 
     const std::vector<std::string> expected = {
-        "ORVELAN\n",
-        m_dir.file("raw.csv") + " file format:\n",
-        "First column is population number (see population dictionary)\n",
-        "Second column is sex (1 Male/2 Female)\n",
-        "Third column is cancer number (see cancer dictionary)\n",
-        "Fourth column is age (1-19: 0-4,5-9,..,85+,unknown age)\n",
-        "Fifth column is number of cancer cases by age\n",
-        "Sixth column is person-years at risk by age\n",
-        "\n",
-        "Population dictionary:\n",
-        "13,\"Villa Clara\"\n",
-        "\n",
-        "Cancer dictionary:\n",
-        "1,\"C00-97     All sites\"\n",
+        "ORVELAN",
+        m_dir.file("raw.csv") + " file format:",
+        "First column is population number (see population dictionary)",
+        "Second column is sex (1 Male/2 Female)",
+        "Third column is cancer number (see cancer dictionary)",
+        "Fourth column is age (1-19: 0-4,5-9,..,85+,unknown age)",
+        "Fifth column is number of cancer cases by age",
+        "Sixth column is person-years at risk by age",
+        "",
+        "Population dictionary:",
+        "13,\"Villa Clara\"",
+        "",
+        "Cancer dictionary:",
+        "1,\"C00-97     All sites\"",
     };
-    EXPECT_EQ(lines(m_dir.read("raw.log")), expected);
+    EXPECT_EQ(linesOf(m_dir.read("raw.log")), expected);
 }
 
 TEST_F(ExportRun, UnwritableDataFileIsReportedAndTheOldLogIsKept) {
@@ -247,9 +235,7 @@ TEST_F(ExportRun, ProgressCountsBlocksAndAStopLeavesTheOldFileAsItWas) {
     const std::vector<std::pair<std::size_t, std::size_t>> expected = {{19, 38}, {38, 38}};
     EXPECT_EQ(calls, expected);
     EXPECT_EQ(m_dir.read("stop.prn"), "earlier export\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.str()),
-                            std::filesystem::directory_iterator()),
-              3); // the two data files and stop.prn: no temporary file left
+    EXPECT_EQ(m_dir.names().size(), 3u); // the two data files and stop.prn: no temporary left
 
     calls.clear();
     const auto always = [&calls](std::size_t written, std::size_t total) {
@@ -258,7 +244,7 @@ TEST_F(ExportRun, ProgressCountsBlocksAndAStopLeavesTheOldFileAsItWas) {
     };
     EXPECT_TRUE(CRawDataExporter::writeData(m_store, m_settings, populations, cancers, always));
     EXPECT_EQ(calls.size(), 2u);
-    EXPECT_EQ(lines(m_dir.read("stop.prn")).size(), 38u);
+    EXPECT_EQ(linesOf(m_dir.read("stop.prn")).size(), 38u);
 }
 
 TEST(CRawDataExporter, ProbeNeverTouchesAnExistingFile) {

@@ -1,7 +1,6 @@
 #include "KnownCodes.h"
 #include "OpenStore.h"
 #include "TextLines.h"
-#include "core/data/CRegistryDictionary.h"
 #include "core/graphs/AgeCurvesModel.h"
 #include "core/graphs/BarChartModel.h"
 #include "core/graphs/GraphSettings.h"
@@ -15,18 +14,9 @@
 #include <string>
 #include <vector>
 
-namespace orvelan {
+namespace orvelan::test {
 namespace {
 
-using test::CasesFixture;
-using test::FixtureData;
-using test::PopulationFixture;
-
-using orvelan::test::kAllSites;
-using orvelan::test::kBreast;
-using orvelan::test::kLung;
-using orvelan::test::kProstate;
-using orvelan::test::kStomach;
 constexpr int kGroup = 272; // user registry group 0: populations 0 and 1
 
 /// Cases a + 1 in group a (0-17) times a factor, and 5 of unknown age.
@@ -83,18 +73,10 @@ struct GraphModelsTest : ::testing::Test, test::OpenStore {
         ASSERT_EQ(registryGroups.count(), 1);
     }
 
-    static int row(int population) {
-        return population >= kFirstRegistryGroup
-                   ? population
-                   : CRegistryDictionary::rowOfPopulation(population).value();
-    }
-
     static GraphSettings curves(const std::vector<int>& populations,
                                 const std::vector<int>& cancers, Sex sex) {
         GraphSettings s;
-        for (const int p : populations) {
-            s.registries[static_cast<std::size_t>(row(p))] = row(p);
-        }
+        s.registries = test::selectPopulations(populations);
         for (const int c : cancers) {
             s.cancers[static_cast<std::size_t>(c)] = c;
         }
@@ -209,13 +191,10 @@ GraphSettings bars(BarChartType type, RateKind rateKind) {
 }
 
 TEST_F(GraphModelsTest, EqualBarsKeepTheOrderOfTheSelectionSort) {
-    ASSERT_LT(0, row(0));
-    ASSERT_LT(row(0), row(1));
-    ASSERT_LT(row(1), row(2));
+    ASSERT_LT(test::rowOf(0), test::rowOf(1));
+    ASSERT_LT(test::rowOf(1), test::rowOf(2));
     GraphSettings s = bars(BarChartType::Cancer, RateKind::NumberOfCases);
-    for (const int p : {0, 1, 2}) {
-        s.registries[static_cast<std::size_t>(row(p))] = row(p);
-    }
+    s.registries = test::selectPopulations({0, 1, 2});
     const BarChartModel model = computeBarChart(store, s);
     ASSERT_EQ(model.bars.size(), 3u);
     // Each has 171 cases of known age (the 5 of unknown age never count); of equal values the
@@ -231,9 +210,7 @@ TEST_F(GraphModelsTest, EqualBarsKeepTheOrderOfTheSelectionSort) {
 
 TEST_F(GraphModelsTest, LargeCountsAreShownInTens) {
     GraphSettings s = bars(BarChartType::Cancer, RateKind::NumberOfCases);
-    for (const int p : {0, 3}) {
-        s.registries[static_cast<std::size_t>(row(p))] = row(p);
-    }
+    s.registries = test::selectPopulations({0, 3});
     const BarChartModel model = computeBarChart(store, s);
     ASSERT_EQ(model.bars.size(), 2u);
     EXPECT_EQ(model.bars[0].key, 3);
@@ -261,9 +238,9 @@ TEST_F(GraphModelsTest, RegistryBarChartSortsCancersOfOnePopulation) {
 
 TEST_F(GraphModelsTest, SeriesWithoutAValueGiveNoBar) {
     GraphSettings s = bars(BarChartType::Cancer, RateKind::AsrWorld);
-    s.registries[static_cast<std::size_t>(row(4))] = row(4); // no person-years
+    s.registries = test::selectPopulations({4}); // no person-years
     EXPECT_TRUE(computeBarChart(store, s).bars.empty());
-    s.registries[static_cast<std::size_t>(row(0))] = row(0);
+    s.registries = test::selectPopulations({4, 0});
     const BarChartModel model = computeBarChart(store, s);
     ASSERT_EQ(model.bars.size(), 1u);
     EXPECT_EQ(model.bars[0].key, 0);
@@ -291,7 +268,7 @@ TEST_F(GraphModelsTest, BarLimitsAreTheRatesEnginesLimitsOfEachSeries) {
 
     // Counts: exact limits of the bar's own count (unknown ages left out); none when normal.
     GraphSettings counts = bars(BarChartType::Cancer, RateKind::NumberOfCases);
-    counts.registries[static_cast<std::size_t>(row(0))] = row(0);
+    counts.registries = test::selectPopulations({0});
     const IntervalChoice exactChoice{IntervalMethod::Exact, 95};
     const BarChartModel exact = computeBarChart(store, counts, classicStandards(), exactChoice);
     ASSERT_EQ(exact.limits.size(), 1u);
@@ -373,34 +350,28 @@ TEST_F(GraphModelsTest, PieWithTwoSites) {
     EXPECT_EQ(computePieChart(store, pie(5, 0)).slices.size(), 2u);
 }
 
-TEST_F(GraphModelsTest, PyramidAverageDividesByTheRegistrationYears) {
-    GraphSettings s;
-    s.population = 8;
-    s.pyramidBasis = 1;
-    const PyramidModel average = computePyramid(store, s);
+// Basis 1 averages over the registration years; basis 0 sums them, as groups always do.
+TEST_F(GraphModelsTest, PyramidsOfPopulationsAndGroups) {
+    const auto pyramid = [this](int population, int basis) {
+        GraphSettings s;
+        s.population = population;
+        s.pyramidBasis = basis;
+        return computePyramid(store, s);
+    };
+    const PyramidModel average = pyramid(8, 1);
     EXPECT_DOUBLE_EQ(average.male[0], 1000.0);
     EXPECT_DOUBLE_EQ(average.female[17], 1200.0);
     EXPECT_DOUBLE_EQ(average.maleTotal, 18000.0);
     EXPECT_DOUBLE_EQ(average.femaleTotal, 21600.0);
     // Largest share 1200 / 39600 = 3.03 %: steps of 1 up to 4.
     EXPECT_EQ(average.scale, (LinearScale{0.0, 4.0, 1.0}));
-    s.pyramidBasis = 0;
-    EXPECT_DOUBLE_EQ(computePyramid(store, s).maleTotal, 90000.0);
-}
+    EXPECT_DOUBLE_EQ(pyramid(8, 0).maleTotal, 90000.0);
 
-TEST_F(GraphModelsTest, PyramidOfAGroupAndOfAShortPopulation) {
-    GraphSettings s;
-    s.population = kGroup;
-    s.pyramidBasis = 1; // groups always show their summed person-years
-    const PyramidModel group = computePyramid(store, s);
-    EXPECT_DOUBLE_EQ(group.male[0], 20000.0);
-    s.population = 1;
-    const PyramidModel shortOne = computePyramid(store, s);
+    EXPECT_DOUBLE_EQ(pyramid(kGroup, 1).male[0], 20000.0);
+    const PyramidModel shortOne = pyramid(1, 1);
     EXPECT_EQ(shortOne.lastAgeGroup, 15);
     EXPECT_EQ(shortOne.ageLabel(15), "75+");
-    s.population = 4;
-    const PyramidModel empty = computePyramid(store, s);
-    EXPECT_EQ(empty.scale, LinearScale{});
+    EXPECT_EQ(pyramid(4, 1).scale, LinearScale{}); // no person-years
 }
 
 TEST(TwoCurveModel, RatesOfBothCurvesOverTheComparedRange) {
@@ -432,4 +403,4 @@ TEST(TwoCurveModel, RatesOfBothCurvesOverTheComparedRange) {
 }
 
 } // namespace
-} // namespace orvelan
+} // namespace orvelan::test

@@ -109,19 +109,37 @@ TEST(HostileFiles, DataFilesThatAreNotRegularFilesAreNamed) {
         << store.problems()[0];
 }
 
+// A template of another size is refused naming the file and the size found (or, when larger,
+// the size it must have), and loads nothing.
 TEST(HostileFiles, TemplatesMustHaveTheirExactSize) {
     TempDir dir;
-    const std::string report = CReportTemplate::encode(ReportChoices{}, 0, 0);
-    const std::string graph = CGraphTemplate::encode(GraphSettings{}, 0, 0);
+    ReportChoices choices;
+    choices.block.reportKind = 2;
+    GraphSettings settings;
+    settings.title = "Graph";
+    const std::string report = CReportTemplate::encode(choices, 0, 0);
+    const std::string graph = CGraphTemplate::encode(settings, 0, 0);
     const auto readReport = [&](const std::string& bytes) {
         dir.write("t.RPT", bytes);
         ReportChoices c;
-        return CReportTemplate::read(dir.file("t.RPT"), c, 0, 0).ok();
+        const IoResult read = CReportTemplate::read(dir.file("t.RPT"), c, 0, 0);
+        EXPECT_TRUE(read.ok() ? c == choices
+                              : c == ReportChoices{} && read.file == dir.file("t.RPT") &&
+                                    read.message.find(std::to_string(std::min(
+                                        bytes.size(), report.size()))) != std::string::npos)
+            << read.message;
+        return read.ok();
     };
     const auto readGraph = [&](const std::string& bytes) {
         dir.write("t.GPH", bytes);
         GraphSettings s;
-        return CGraphTemplate::read(dir.file("t.GPH"), s, 0, 0).ok();
+        const IoResult read = CGraphTemplate::read(dir.file("t.GPH"), s, 0, 0);
+        EXPECT_TRUE(read.ok() ? s == settings
+                              : s == GraphSettings{} && read.file == dir.file("t.GPH") &&
+                                    read.message.find(std::to_string(
+                                        std::min(bytes.size(), graph.size()))) != std::string::npos)
+            << read.message;
+        return read.ok();
     };
     EXPECT_TRUE(readReport(report));
     EXPECT_TRUE(readGraph(graph));
@@ -197,15 +215,6 @@ TEST(HostileFiles, DataFileSizesAgainstTheirLayout) {
     }
 }
 
-std::vector<std::string> namesIn(const TempDir& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir.path())) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 /// A writer given the path of a file to replace: true when it reports a failure.
 using Writer = std::function<bool(const std::string& path)>;
 
@@ -239,7 +248,7 @@ TEST(HostileFiles, WritersOnAFullDiskKeepTheOldFileAndLeaveNothingBehind) {
             EXPECT_TRUE(write(dir.file(name))) << kind << " reported success";
         }
         EXPECT_EQ(dir.read(name), old) << kind;
-        EXPECT_EQ(namesIn(dir), std::vector<std::string>{name}) << kind;
+        EXPECT_EQ(dir.names(), std::vector<std::string>{name}) << kind;
     }
 }
 
@@ -247,14 +256,17 @@ TEST(HostileFiles, FilesCommittedTogetherAreAllReplacedOrNoneIs) {
     TempDir dir;
     dir.write("a.prn", "old a\n");
     dir.write("b.prn", "old b\n");
-    // b's target is a folder: its rename fails after a's has succeeded, and a is put back.
-    fs::create_directory(dir.file("c.prn"));
-    const SaveResult failed =
-        writeFilesTogether({{dir.file("a.prn"), "new a\n"}, {dir.file("c.prn"), "new c\n"}});
+    // c's target is a folder: its rename fails after a's and e's have succeeded; a is put back
+    // and e, new, is taken away again.
+    fs::create_directories(dir.file("c.prn/inside"));
+    const SaveResult failed = writeFilesTogether({{dir.file("a.prn"), "new a\n"},
+                                                  {dir.file("e.prn"), "new e\n"},
+                                                  {dir.file("c.prn"), "new c\n"}});
     EXPECT_FALSE(failed.ok());
+    EXPECT_EQ(failed.file, dir.file("c.prn"));
     EXPECT_NE(failed.message.find("c.prn"), std::string::npos) << failed.message;
     EXPECT_EQ(dir.read("a.prn"), "old a\n");
-    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"a.prn", "b.prn", "c.prn"}));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.prn", "b.prn", "c.prn"}));
 
     {
         FullDisk full(64);
@@ -269,7 +281,7 @@ TEST(HostileFiles, FilesCommittedTogetherAreAllReplacedOrNoneIs) {
         {{dir.file("a.prn"), "new a\n"}, {dir.file("b.prn"), "new b\n"}, {dir.file("d.prn"), "d"}});
     EXPECT_TRUE(saved.ok()) << saved.message;
     EXPECT_EQ(dir.read("a.prn") + dir.read("b.prn") + dir.read("d.prn"), "new a\nnew b\nd");
-    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"a.prn", "b.prn", "c.prn", "d.prn"}));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.prn", "b.prn", "c.prn", "d.prn"}));
 }
 
 TEST(HostileFiles, WritersIntoAReadOnlyFolderFailAndKeepTheOldFile) {

@@ -22,28 +22,12 @@ std::string printfWhole(double value, int width) {
 // round half to even on the binary value, -0 keeps its sign, huge values print every digit.
 TEST(NumberText, WholeMatchesPrintfWithAndWithoutWidth) {
     constexpr double kInf = std::numeric_limits<double>::infinity();
-    const double values[] = {0.0,
-                             -0.0,
-                             1.0,
-                             -3.0,
-                             0.5,
-                             1.5,
-                             2.5,
-                             -2.5,
-                             0.49999999999999994,
-                             12345.4,
-                             12345.6,
-                             99999999.0,
-                             123456789.0,
-                             1e15,
-                             9007199254740991.0,
-                             9007199254740992.0,
-                             9007199254740994.0,
-                             1e20,
-                             -1e300,
-                             kInf,
-                             -kInf,
+    // clang-format off
+    const double values[] = {0.0, -0.0, 1.0, -3.0, 0.5, 1.5, 2.5, -2.5, 0.49999999999999994,
+                             12345.4, 12345.6, 99999999.0, 123456789.0, 1e15, 9007199254740991.0,
+                             9007199254740992.0, 9007199254740994.0, 1e20, -1e300, kInf, -kInf,
                              std::numeric_limits<double>::quiet_NaN()};
+    // clang-format on
     for (const double value : values) {
         for (const int width : {0, 3, 5, 8, 9, 10}) {
             EXPECT_EQ(wholeText(value, width), printfWhole(value, width))
@@ -124,19 +108,12 @@ TEST(NumberText, ShortestTextIsTheLibrarysFixedForm) {
 
 // Eight-digit blocks, their boundaries and the extremes of the type.
 TEST(NumberText, IntegersMatchPrintfAcrossDigitCounts) {
-    std::vector<long long> values = {0,
-                                     9,
-                                     10,
-                                     99,
-                                     100,
-                                     9999999,
-                                     10000000,
-                                     99999999,
-                                     100000000,
-                                     1000000000000000,
-                                     9999999999999999,
+    // clang-format off
+    std::vector<long long> values = {0, 9, 10, 99, 100, 9999999, 10000000, 99999999, 100000000,
+                                     1000000000000000, 9999999999999999,
                                      std::numeric_limits<long long>::max(),
                                      std::numeric_limits<long long>::min()};
+    // clang-format on
     std::mt19937_64 random(5);
     for (int i = 0; i < 20000; ++i) {
         values.push_back(static_cast<long long>(random() >> (random() % 64)));

@@ -1,3 +1,4 @@
+#include "ComparisonCounts.h"
 #include "KnownCodes.h"
 #include "OpenStore.h"
 #include "TextLines.h"
@@ -12,31 +13,14 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace orvelan {
+namespace orvelan::test {
 namespace {
 
-using orvelan::test::linesOf;
-
-using test::CasesFixture;
-using test::FixtureData;
-using test::PopulationFixture;
-
-using orvelan::test::kAllSites;
 constexpr int kFemaleOnlyCancer = 116;
 
-// Two populations of males with cancer 0 ("All sites") over every group; the reference also has
-// 6 cases of unknown age (unknown-age factor 616 / 610). Population 2 is population 1 with its
-// oldest class at 75+.
-const AgeValues kRefPersonYears = {52000, 50500, 48000, 47000, 45500, 44000, 42000,
-                                   40000, 37000, 34000, 30000, 26000, 22000, 18000,
-                                   14000, 10000, 6500,  4000,  0};
-const AgeValues kRefCases = {1,  0,  2,   3,   5,   8,   12,  20, 31, 45,
-                             70, 96, 120, 141, 150, 138, 101, 77, 6};
-const AgeValues kCompPersonYears = {30000, 29500, 29000, 28000, 27000, 26500, 25000,
-                                    23000, 21000, 19000, 17000, 15000, 12500, 10000,
-                                    7500,  5500,  3500,  2000,  0};
-const AgeValues kCompCases = {0, 1, 1, 2, 4, 7, 9, 15, 27, 40, 55, 80, 98, 105, 112, 95, 70, 44, 0};
-
+// Population 0 is the reference (males) and, in its females, the comparison; population 1 the
+// comparison; population 2 the comparison with its oldest class at 75+. The reference's 6 cases
+// of unknown age give it the unknown-age factor 616 / 610.
 struct ComparisonStoreTest : ::testing::Test, test::OpenStore {
     void SetUp() override {
         FixtureData data;
@@ -49,10 +33,7 @@ struct ComparisonStoreTest : ::testing::Test, test::OpenStore {
         add(0, 0, kRefPersonYears, kRefCases);
         add(0, 1, kCompPersonYears, kCompCases);
         add(1, 0, kCompPersonYears, kCompCases);
-        AgeValues top75 = kCompPersonYears;
-        top75[15] += top75[16] + top75[17];
-        top75[16] = top75[17] = 0.0;
-        add(2, 0, top75, kCompCases);
+        add(2, 0, test::compPersonYearsTo75(), kCompCases);
         ASSERT_TRUE(open(data));
     }
 
@@ -66,10 +47,9 @@ struct ComparisonStoreTest : ::testing::Test, test::OpenStore {
         return pair;
     }
 
-    static std::vector<std::string> tabLayout(const std::string& comparison,
-                                              const std::string& ageRange) {
-        return {"Reference:  Algeria, Algiers: All sites-Male", "Comparison: " + comparison,
-                "Age range: " + ageRange, "", "ASR (World)\t(Standard Error)"};
+    /// The lines of the tab-delimited result of a run.
+    static std::vector<std::string> tabLines(const CurvePair& pair, const ComparisonRun& run) {
+        return linesOf(comparisonText(pair, run.texts, ComparisonLayout::TabDelimited));
     }
 };
 
@@ -92,8 +72,7 @@ TEST_F(ComparisonStoreTest, ComparesOverAClosedRange) {
     const ComparisonRun run = runComparison(pair, store, nullptr);
     ASSERT_EQ(run.last, 12);
     EXPECT_EQ(run.texts.ageRange, "20-64");
-    const std::vector<std::string> lines =
-        linesOf(comparisonText(pair, run.texts, ComparisonLayout::TabDelimited));
+    const std::vector<std::string> lines = tabLines(pair, run);
     ASSERT_EQ(lines.size(), 19u);
     EXPECT_EQ(lines[6], "Comparison:\t186.01\t(10.196)");
     EXPECT_EQ(lines[11], "Mantel & Haenszel\t1.4417\t0.3658\t0.0738");
@@ -108,8 +87,7 @@ TEST_F(ComparisonStoreTest, CutsAtTheComparisonsOpenClassAndWarns) {
     EXPECT_EQ(run.texts.ageRange, " 0-75+ Warning, check population figures");
     EXPECT_EQ(pair.refCases[15], 138.0 + 101.0 + 77.0);
     EXPECT_EQ(pair.compCases[15], 95.0 + 70.0 + 44.0);
-    const std::vector<std::string> lines =
-        linesOf(comparisonText(pair, run.texts, ComparisonLayout::TabDelimited));
+    const std::vector<std::string> lines = tabLines(pair, run);
     ASSERT_EQ(lines.size(), 19u);
     EXPECT_EQ(lines[2], "Age range:  0-75+ Warning, check population figures");
     EXPECT_EQ(lines[6], "Comparison:\t199.25\t(7.345)");
@@ -132,8 +110,7 @@ TEST_F(ComparisonStoreTest, TakesTheTypedInCurveWithItsOwnOpenClass) {
     ASSERT_EQ(run.last, 14);
     EXPECT_EQ(run.texts.comparison, "Typed curve");
     EXPECT_EQ(run.texts.ageRange, " 0-70+ Warning, check population figures");
-    const std::vector<std::string> lines =
-        linesOf(comparisonText(pair, run.texts, ComparisonLayout::TabDelimited));
+    const std::vector<std::string> lines = tabLines(pair, run);
     ASSERT_EQ(lines.size(), 19u);
     EXPECT_EQ(lines[1], "Comparison: Typed curve");
     EXPECT_EQ(lines[6], "Comparison:\t302.58\t(11.418)");
@@ -233,17 +210,13 @@ TEST_F(ComparisonStoreTest, SeveralTitleNamesReferenceCancerSexAndAges) {
 }
 
 TEST(SeveralPopulationList, TakesPopulationsOfDictionaryRowsAndUserGroups) {
-    SelectionList selection = emptySelectionList();
-    const int rowOf2 = CRegistryDictionary::rowOfPopulation(2).value();
-    const int rowOf0 = CRegistryDictionary::rowOfPopulation(0).value();
-    selection[static_cast<std::size_t>(rowOf2)] = rowOf2;
-    selection[static_cast<std::size_t>(rowOf0)] = rowOf0;
+    SelectionList selection = test::selectPopulations({2, 0, 273});
     selection[0] = 0; // the caption row stands for no population
-    selection[273] = 273;
-    std::vector<int> expected = {rowOf0 < rowOf2 ? 0 : 2, rowOf0 < rowOf2 ? 2 : 0, 273};
+    const bool inOrder = test::rowOf(0) < test::rowOf(2);
+    const std::vector<int> expected = {inOrder ? 0 : 2, inOrder ? 2 : 0, 273};
     EXPECT_EQ(CRegistryDictionary::populationNumber(0), CRegistryDictionary::kNoPopulation);
     EXPECT_EQ(severalPopulationList(selection), expected);
 }
 
 } // namespace
-} // namespace orvelan
+} // namespace orvelan::test

@@ -1,8 +1,6 @@
 // Interval methods against values computed independently (mpmath, 30 digits) and against the
 // tabulated SIR limits.
-#include "FixtureData.h"
-#include "TempDir.h"
-#include "core/data/CRegistryDictionary.h"
+#include "OpenStore.h"
 #include "core/rates/ConfidenceLimits.h"
 #include "core/rates/RateIntervals.h"
 #include "core/reports/CSummaryRatesTable.h"
@@ -91,21 +89,12 @@ TEST(IntervalMethod, EachFigureGetsAnApplicableMethod) {
     EXPECT_FALSE(parseIntervalMethod("wilson"));
 }
 
-class IntervalsOnStore : public ::testing::Test {
+class IntervalsOnStore : public test::SmallCountsStore {
   protected:
-    void SetUp() override {
-        test::FixtureData::smallCounts().write(m_dir.str());
-        ASSERT_TRUE(m_store.open(m_dir.str()));
-        ASSERT_TRUE(m_store.load(0, 0, Sex::Male));
-    }
-
     RateWithInterval compute(RateKind kind, IntervalMethod method, int from = 0,
                              int to = kTopAgeGroup) {
         return computeRateWithInterval(m_store.series(), kind, from, to, {method, 95});
     }
-
-    test::TempDir m_dir;
-    CIncidenceStore m_store;
 };
 
 TEST_F(IntervalsOnStore, AsrGammaIntervalsUseTheSeriesWeights) {
@@ -171,9 +160,7 @@ TEST(SirInterval, ClassicAtNinetyFiveExactOrSquareRootsOtherwise) {
 TEST_F(IntervalsOnStore, SummaryTableNamesItsMethodsAndFillsTheirLimits) {
     SummaryRatesSettings settings;
     settings.confidenceInterval = true;
-    SelectionList registries = emptySelectionList();
-    const int row = CRegistryDictionary::rowOfPopulation(0).value_or(-1);
-    registries[static_cast<std::size_t>(row)] = row;
+    const SelectionList registries = test::selectPopulations({0});
 
     CSummaryRatesTable classic(settings);
     classic.build(m_store, registries, emptySelectionList());

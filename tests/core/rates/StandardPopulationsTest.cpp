@@ -2,15 +2,12 @@
 // several-curve comparison, against values worked out by hand or independently (mpmath).
 #include "core/rates/StandardPopulations.h"
 
-#include "FixtureData.h"
-#include "TempDir.h"
-#include "core/data/CRegistryDictionary.h"
+#include "OpenStore.h"
 #include "core/rates/ConfidenceLimits.h"
 #include "core/rates/RateIntervals.h"
 #include "core/reports/CSummaryRatesTable.h"
 
 #include <cmath>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <numeric>
 
@@ -45,9 +42,8 @@ TEST(StandardPopulations, EveryTableHasEighteenWeightsSummingToOne) {
 class StandardFile : public ::testing::Test {
   protected:
     std::string write(const std::string& name, const std::string& text) {
-        const std::string path = m_dir.str() + "/" + name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
+        m_dir.write(name, text);
+        return m_dir.file(name);
     }
 
     test::TempDir m_dir;
@@ -109,21 +105,12 @@ TEST_F(StandardFile, RefusesBadFilesNamingFileAndLine) {
 
 // The series of the interval tests: 2, 1 and 3 cases in groups 10, 12 and 15 of 10,000
 // person-years in every group, so the rates there are 20, 10 and 30 per 100,000.
-class StandardsOnStore : public ::testing::Test {
+class StandardsOnStore : public test::SmallCountsStore {
   protected:
-    void SetUp() override {
-        test::FixtureData::smallCounts().write(m_dir.str());
-        ASSERT_TRUE(m_store.open(m_dir.str()));
-        ASSERT_TRUE(m_store.load(0, 0, Sex::Male));
-    }
-
     RateWithInterval asr(RateKind kind, const StandardChoice& standards, int from = 0,
                          int to = kTopAgeGroup, IntervalMethod method = IntervalMethod::Normal) {
         return computeRateWithInterval(m_store.series(), kind, from, to, {method, 95}, standards);
     }
-
-    test::TempDir m_dir;
-    CIncidenceStore m_store;
 };
 
 TEST_F(StandardsOnStore, AsrsAgainstEachStandardMatchHandWorkedValues) {
@@ -170,9 +157,7 @@ TEST_F(StandardsOnStore, AsrsAgainstEachStandardMatchHandWorkedValues) {
 
 TEST_F(StandardsOnStore, SummaryTableNamesTodaysStandardsInItsHeadings) {
     SummaryRatesSettings settings;
-    SelectionList registries = emptySelectionList();
-    const int row = CRegistryDictionary::rowOfPopulation(0).value_or(-1);
-    registries[static_cast<std::size_t>(row)] = row;
+    const SelectionList registries = test::selectPopulations({0});
     settings.standards.world = worldWho2000Standard();
     CSummaryRatesTable table(settings);
     table.build(m_store, registries, emptySelectionList());

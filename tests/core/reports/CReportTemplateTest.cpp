@@ -78,17 +78,6 @@ TEST(CReportTemplate, SlotsAreBoundedByTheGroupsThatExist) {
     EXPECT_EQ(loaded.cancers[253], -1);
 }
 
-TEST(CReportTemplate, ShortFileIsReportedAndNothingIsLoaded) {
-    test::TempDir dir;
-    dir.write("cut.RPT", CReportTemplate::encode(sampleChoices(), 2, 1).substr(0, 1000));
-    ReportChoices loaded;
-    const IoResult read = CReportTemplate::read(dir.file("cut.RPT"), loaded, 2, 1);
-    ASSERT_EQ(read.status, IoStatus::Failed);
-    EXPECT_EQ(read.file, dir.file("cut.RPT"));
-    EXPECT_NE(read.message.find("1000"), std::string::npos) << read.message;
-    EXPECT_EQ(loaded, ReportChoices{});
-}
-
 TEST(CReportTemplate, WritingRefusesOtherExtensionsAndReportsUnwritableFolders) {
     test::TempDir dir;
     const IoResult refused = CReportTemplate::write(dir.file("report.txt"), sampleChoices(), 0, 0);
@@ -106,6 +95,31 @@ TEST(CReportTemplate, TypeNamesOfTheTemplateList) {
         {0, "Summary rate"}, {1, "Age-specific"}, {2, "Report"}, {5, "Report"}, {-3, "Report"}};
     for (const auto& [kind, name] : cases) {
         EXPECT_EQ(CReportTemplate::typeName(kind), name) << kind;
+    }
+}
+
+TEST(ReportBlock, StartsWithWholeAgeRangeWorldAsrAndEmptyLists) {
+    const ReportChoices c;
+    EXPECT_EQ(c.block.toArray(), (std::array<std::int32_t, 11>{0, 0, 0, 0, 0, 0, 17, 1, 0, 0, 0}));
+    EXPECT_EQ(c.registries, emptySelectionList());
+    EXPECT_EQ(c.cancers, emptySelectionList());
+}
+
+TEST(ReportBlock, SexBoxesGiveFieldsEightToTen) {
+    const struct {
+        bool male;
+        bool female;
+        std::int32_t femaleMark;
+        std::array<std::int32_t, 3> fields; // sexes, male, female
+    } cases[] = {
+        {true, false, 1, {0, 1, 0}}, {false, true, 1, {1, 0, 1}}, {true, true, 1, {2, 1, 1}},
+        {true, true, 2, {2, 1, 2}},  {false, true, 2, {1, 0, 2}}, // the summary page marks 2
+    };
+    for (const auto& c : cases) {
+        ReportBlock b;
+        b.setSexes(c.male, c.female, c.femaleMark);
+        EXPECT_EQ((std::array<std::int32_t, 3>{b.sexes, b.male, b.female}), c.fields)
+            << c.male << c.female << c.femaleMark;
     }
 }
 

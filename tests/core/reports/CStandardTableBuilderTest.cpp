@@ -9,14 +9,8 @@
 #include <string>
 #include <vector>
 
-namespace orvelan {
+namespace orvelan::test {
 namespace {
-
-using test::CasesFixture;
-using test::FixtureData;
-using test::PopulationFixture;
-
-using test::linesOf;
 
 /// Compares line by line so that a failure names the first differing line.
 void expectSameLines(const std::string& actual, const std::string& expected) {
@@ -247,4 +241,4 @@ TEST_F(StandardTable, UnknownPopulationFailsWithoutText) {
 }
 
 } // namespace
-} // namespace orvelan
+} // namespace orvelan::test

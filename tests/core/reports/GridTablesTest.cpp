@@ -12,19 +12,11 @@
 #include <string>
 #include <vector>
 
-namespace orvelan {
+namespace orvelan::test {
 namespace {
 
-using test::CasesFixture;
-using test::FixtureData;
-using test::PopulationFixture;
 using Rows = std::vector<std::vector<std::string>>;
 
-using orvelan::test::kAlgiersRow;
-using orvelan::test::kLaReunionRow;
-using orvelan::test::kProstate;
-using orvelan::test::kStomach;
-using orvelan::test::kVulva;
 const std::string kAlgiers = " Algeria, Algiers (1993-1997)";
 const std::string kLaReunion = " France, La Reunion (1993-1997)";
 
@@ -53,6 +45,13 @@ class GridTables : public ::testing::Test {
         ASSERT_TRUE(m_store.open(m_dir.str()));
     }
 
+    /// The table of the settings, built over the fixture's registries and cancers.
+    template <typename Table, typename Settings> Table built(const Settings& settings) {
+        Table table(settings);
+        table.build(m_store, m_registries, m_cancers);
+        return table;
+    }
+
     test::TempDir m_dir;
     CIncidenceStore m_store;
     SelectionList m_registries = test::selectSlots({kAlgiersRow, kLaReunionRow});
@@ -62,8 +61,7 @@ class GridTables : public ::testing::Test {
 TEST_F(GridTables, SummaryRatesOfOneCancerAcrossRegistries) {
     SummaryRatesSettings s;
     s.fixedCancer = kStomach;
-    CSummaryRatesTable table(s);
-    table.build(m_store, m_registries, m_cancers);
+    const auto table = built<CSummaryRatesTable>(s);
     const Rows expected = {
         {"Stomach-Male (All ages)", "Crude rate", "ASR (World)", "ASR (European)",
          "Cumulative rate", "Cumulative risk", "Number of cases"},
@@ -84,16 +82,14 @@ TEST_F(GridTables, SummaryRatesWithIntervalsAndClosedRanges) {
     SummaryRatesSettings s;
     s.fixedCancer = kStomach;
     s.confidenceInterval = true;
-    CSummaryRatesTable all(s);
-    all.build(m_store, m_registries, m_cancers);
+    const auto all = built<CSummaryRatesTable>(s);
     EXPECT_EQ(all.grid().text(1, 1), "     0.56 (0.21 to 0.90)");
     EXPECT_EQ(all.grid().text(1, 2), "     0.50 (0.15 to 0.85)");
     EXPECT_EQ(all.grid().text(1, 6), "       10");
 
     s.confidenceInterval = false;
     s.ageTo = 14;
-    CSummaryRatesTable to74(s);
-    to74.build(m_store, m_registries, m_cancers);
+    const auto to74 = built<CSummaryRatesTable>(s);
     EXPECT_EQ(to74.title(), "Stomach-Male (age  0-74)");
     EXPECT_EQ(to74.grid().text(1, 4), "     0.05");
     EXPECT_EQ(to74.grid().text(1, 6), "        8") << "unknown ages only count over all ages";
@@ -126,8 +122,7 @@ TEST_F(GridTables, SummaryTitles) {
         s.ageTo = c.to;
         s.fixedCancer = c.cancer;
         s.fixedRegistry = 0;
-        CSummaryRatesTable table(s);
-        table.build(m_store, m_registries, m_cancers);
+        const auto table = built<CSummaryRatesTable>(s);
         EXPECT_EQ(table.title(), c.title);
         EXPECT_EQ(table.grid().text(0, 0), c.title);
     }
@@ -142,16 +137,14 @@ TEST_F(GridTables, RowsOfCancersLeaveOutSitesOfTheOtherSex) {
         SummaryRatesSettings s;
         s.rowsAreRegistries = false;
         s.sex = *sexFromIndex(c.sex);
-        CSummaryRatesTable summary(s);
-        summary.build(m_store, m_registries, m_cancers);
+        const auto summary = built<CSummaryRatesTable>(s);
         EXPECT_EQ(summary.rowItems(), c.items);
         EXPECT_EQ(summary.grid().sortEntries().front(), "Cancer label");
 
         AgeSpecificRatesSettings a;
         a.rowsAreRegistries = false;
         a.sex = *sexFromIndex(c.sex);
-        CAgeSpecificRatesTable ageSpecific(a);
-        ageSpecific.build(m_store, m_registries, m_cancers);
+        const auto ageSpecific = built<CAgeSpecificRatesTable>(a);
         EXPECT_EQ(ageSpecific.rowItems(), c.items);
     }
 }
@@ -173,8 +166,7 @@ std::vector<std::string> ageRow(const std::string& label, const std::string& bla
 TEST_F(GridTables, AgeSpecificRatesAndNumbers) {
     AgeSpecificRatesSettings s;
     s.fixedCancer = kStomach;
-    CAgeSpecificRatesTable rates(s);
-    rates.build(m_store, m_registries, m_cancers);
+    const auto rates = built<CAgeSpecificRatesTable>(s);
     const auto& g = rates.grid();
     ASSERT_EQ(g.rowCount(), 3);
     ASSERT_EQ(g.columnCount(), 22);
@@ -189,8 +181,7 @@ TEST_F(GridTables, AgeSpecificRatesAndNumbers) {
                                   "        -", "     0.67", "N.A."));
 
     s.showRates = false;
-    CAgeSpecificRatesTable numbers(s);
-    numbers.build(m_store, m_registries, m_cancers);
+    const auto numbers = built<CAgeSpecificRatesTable>(s);
     EXPECT_EQ(numbers.grid().rows()[1],
               ageRow(" Algeria, Algiers", "        -", {{10, "        8"}}, "        2",
                      "       10", "       80"));
@@ -202,22 +193,19 @@ TEST_F(GridTables, AgeSpecificTitles) {
     AgeSpecificRatesSettings s;
     s.sex = Sex::Female;
     s.fixedCancer = kVulva;
-    CAgeSpecificRatesTable singleSex(s);
-    singleSex.build(m_store, m_registries, m_cancers);
+    const auto singleSex = built<CAgeSpecificRatesTable>(s);
     EXPECT_EQ(singleSex.title(), "Vulva");
 
     s.rowsAreRegistries = false;
     s.fixedRegistry = 1;
-    CAgeSpecificRatesTable byCancer(s);
-    byCancer.build(m_store, m_registries, m_cancers);
+    const auto byCancer = built<CAgeSpecificRatesTable>(s);
     EXPECT_EQ(byCancer.title(), " France, La Reunion-Female");
 }
 
 TEST_F(GridTables, ReportBothArrangementsAndSwap) {
     ReportSettings s;
     s.rateKind = RateKind::CrudeRate;
-    CReportTable report(s);
-    report.build(m_store, m_registries, m_cancers);
+    auto report = built<CReportTable>(s);
     EXPECT_EQ(report.cancerSexes(), (std::vector<int>{340, 341, 1171, 1530}));
     const Rows byCancer = {
         {"Crude rate (All ages)", kAlgiers, kLaReunion}, {"Stomach-Male", "     0.56", "     0.67"},
@@ -309,4 +297,4 @@ TEST_F(GridTables, UserGroupsAsRowsColumnsAndFixedItems) {
 }
 
 } // namespace
-} // namespace orvelan
+} // namespace orvelan::test

@@ -29,9 +29,7 @@ class ReportSummary : public ::testing::Test {
         ASSERT_TRUE(m_store.open(m_dir.str()));
         m_store.setUserGroups(&m_cancerGroups, &m_registryGroups);
 
-        const auto row = static_cast<std::size_t>(*CRegistryDictionary::rowOfPopulation(12));
-        m_choices.registries[row] = static_cast<int>(row);
-        m_choices.registries[272] = 272;
+        m_choices.registries = test::selectPopulations({12, 272});
         m_choices.cancers[5] = 5;
         m_choices.cancers[252] = 252;
     }
@@ -77,7 +75,7 @@ TEST_F(ReportSummary, ListsItemsSexesRateAndLayout) {
 
 TEST_F(ReportSummary, ListsWhatTheReportRunsAndTellsTheGroupsLeftOut) {
     // A damaged template: the slot of Algiers names group 28, of which there is none.
-    m_choices.registries[static_cast<std::size_t>(*CRegistryDictionary::rowOfPopulation(0))] = 300;
+    m_choices.registries[static_cast<std::size_t>(test::rowOf(0))] = 300;
     m_choices.block = ReportBlock::fromArray({2, 0, 1, 0, 0, 0, 17, 1, 2, 1, 1});
     const std::string text = reportSummaryText(m_choices, m_store);
     EXPECT_EQ(text.substr(0, text.find("\tCancers:")),

@@ -1,7 +1,7 @@
-// The decimal writers on the whole generated collection: every figure of the 229 standard
-// tables is written as printf writes it at the tables' formats, and every figure of every
-// series (all six kinds, ages 0-74 and 0-85+) has the shortest text of the standard library.
-#include "CDataSetGenerator.h"
+// The number writers on the whole generated collection: every case count, person-year value and
+// record total is written as printf writes it at the tables' widths, every figure of the 229
+// standard tables as printf writes it at the tables' formats, and every figure of every series
+// (all six kinds, ages 0-74 and 0-85+) has the shortest text of the standard library.
 #include "GeneratedSet.h"
 #include "core/data/CIncidenceStore.h"
 #include "core/io/NumberText.h"
@@ -17,13 +17,41 @@
 namespace orvelan::test {
 namespace {
 
-const GeneratedSet& data() {
-    return GeneratedSet::forSeed(mkdata::CDataSetGenerator::kDefaultSeed);
+TEST(WholeNumberWriter, EveryValueOfTheCollectionAtTheTablesWidths) {
+    char expected[64];
+    int checked = 0;
+    const auto check = [&](double value) {
+        for (const int width : {0, 5, 8, 9, 10}) {
+            std::snprintf(expected, sizeof expected, "%*.0f", width, value);
+            if (wholeText(value, width) != expected) {
+                ADD_FAILURE() << value << " at width " << width;
+                return;
+            }
+        }
+        ++checked;
+    };
+    for (int p = 0; p < kPopulationCount; ++p) {
+        for (int sex = 0; sex < 2; ++sex) {
+            for (const double personYears : defaultSet().population(p, sex).personYears) {
+                check(personYears);
+            }
+            for (int cancer = 0; cancer < kCancerCount; ++cancer) {
+                double total = 0.0;
+                for (const double cases : defaultSet().cases(p, sex, cancer).cases) {
+                    check(cases);
+                    total += cases;
+                }
+                check(total);
+                check(defaultSet().cases(p, sex, cancer).verification);
+            }
+        }
+    }
+    EXPECT_GT(checked, 229 * 2 * 252 * 20);
 }
 
 TEST(DecimalWriters, EveryStandardTableFigureAsPrintfWritesIt) {
     CIncidenceStore store;
-    ASSERT_TRUE(store.open(data().directory));
+    ASSERT_TRUE(store.open(defaultSet().directory));
     int checked = 0;
     const auto check = [&](double value, int width, int decimals) {
         char expected[400];
@@ -59,7 +87,7 @@ TEST(DecimalWriters, EveryStandardTableFigureAsPrintfWritesIt) {
 
 TEST(DecimalWriters, EveryFigureHasTheLibrarysShortestText) {
     CIncidenceStore store;
-    ASSERT_TRUE(store.open(data().directory));
+    ASSERT_TRUE(store.open(defaultSet().directory));
     int checked = 0;
     const auto check = [&](double value) {
         char expected[400];
