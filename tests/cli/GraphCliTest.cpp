@@ -92,6 +92,10 @@ TEST_F(GraphCli, RefusalsExitWithTheirStatus) {
         {{"bars", "--type", "cancer", "--cancer", "153", "--populations", "0", "--sex", "1"},
          2,
          "Invalid sex/site combination"},
+        // The wizard's check: no cumulative figure to the open top, rather than no bar at all.
+        {{"bars", "--type", "registry", "--population", "0", "--cancers", "1", "--rate-kind", "3"},
+         2,
+         "Age range is invalid for cumulative rate/risk"},
         {{"pyramid", "--population", "0", "--out", "x.gif"}, 2, "--out"},
         {{"pyramid", "--population", "0", "--out", "xjpeg"}, 2, "--out"},
         {{"pyramid", "--population", "0", "--size", "10x10"}, 2, "--size"},
