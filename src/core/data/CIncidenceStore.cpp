@@ -3,7 +3,6 @@
 #include "core/data/SeriesLabels.h"
 #include "core/data/SeriesLoader.h"
 
-#include <utility>
 
 namespace orvelan {
 
@@ -13,20 +12,21 @@ void CIncidenceStore::setUserGroups(const CUserGroupDictionary* cancerGroups,
     m_registryGroups = registryGroups;
 }
 
-bool CIncidenceStore::take(LoadedSeries loaded) {
-    m_loadError = std::move(loaded.error);
-    m_series = loaded.series.value_or(Series{});
-    return loaded.series.has_value();
+bool CIncidenceStore::take(bool loaded) {
+    if (!loaded) {
+        m_series = Series{};
+    }
+    return loaded;
 }
 
 bool CIncidenceStore::load(int population, int cancer, Sex sex) {
-    return take(
-        SeriesLoader(m_files, m_cancerGroups, m_registryGroups).load(population, cancer, sex));
+    const SeriesLoader loader(m_files, m_cancerGroups, m_registryGroups);
+    return take(loader.load(population, cancer, sex, m_series, m_loadError));
 }
 
 bool CIncidenceStore::readPopulationRecord(int population, Sex sex) {
-    return take(
-        SeriesLoader(m_files, m_cancerGroups, m_registryGroups).populationRecord(population, sex));
+    const SeriesLoader loader(m_files, m_cancerGroups, m_registryGroups);
+    return take(loader.populationRecord(population, sex, m_series, m_loadError));
 }
 
 void CIncidenceStore::setUserSeries(const AgeArray& cases, const AgeArray& personYears) {

@@ -71,7 +71,8 @@ class CIncidenceStore {
     std::string cancerLabel(int cancer) const;
 
   private:
-    bool take(LoadedSeries loaded);
+    /// The result of a load: false with the series cleared when it failed.
+    bool take(bool loaded);
 
     CDataFiles m_files;
     const CUserGroupDictionary* m_cancerGroups = nullptr;

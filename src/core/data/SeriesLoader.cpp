@@ -50,29 +50,38 @@ double combinedVerification(double male, double maleCases, double female, double
     return weights != 0.0 ? weighted / weights : sum / available;
 }
 
-/// A series of the record's person-years and facts; a record without person-years leaves the
-/// top open at 17.
-Series seriesOf(const PopulationRecord& record) {
-    Series series;
+/// The record's person-years and facts into a series, its cases left as they are; a record
+/// without person-years leaves the top open at 17.
+void setRecord(Series& series, const PopulationRecord& record) {
     series.firstYear = record.firstYear;
     series.lastYear = record.lastYear;
     series.registryType = record.type;
     series.marker = record.marker;
     series.personYears = record.personYears;
-    if (record.lastAgeGroup >= 0) {
-        series.lastAgeGroup = record.lastAgeGroup;
-    }
-    return series;
+    series.lastAgeGroup = record.lastAgeGroup >= 0 ? record.lastAgeGroup : kTopAgeGroup;
+    series.verification = 0.0;
+    series.unknownAgeFactor = 1.0;
 }
-
-LoadedSeries failed(std::string error) { return {std::nullopt, std::move(error)}; }
 
 } // namespace
 
-LoadedSeries SeriesLoader::populationRecord(int population, Sex sex) const {
-    std::string error;
+LoadedSeries SeriesLoader::load(int population, int cancer, Sex sex) const {
+    LoadedSeries loaded{Series{}, {}};
+    if (!load(population, cancer, sex, *loaded.series, loaded.error)) {
+        loaded.series.reset();
+    }
+    return loaded;
+}
+
+bool SeriesLoader::populationRecord(int population, Sex sex, Series& series,
+                                    std::string& error) const {
     const PopulationRecord* record = m_files.population(population, sex, error);
-    return record != nullptr ? LoadedSeries{seriesOf(*record), {}} : failed(std::move(error));
+    if (record == nullptr) {
+        return false;
+    }
+    setRecord(series, *record);
+    series.cases.fill(0.0);
+    return true;
 }
 
 bool SeriesLoader::groupMembers(const CUserGroupDictionary* groups, int index, int limit,
@@ -104,25 +113,28 @@ bool SeriesLoader::groupMembers(const CUserGroupDictionary* groups, int index, i
     return false;
 }
 
-LoadedSeries SeriesLoader::loadCancerMembers(int population, Sex sex, std::span<const int> cancers,
-                                             bool group) const {
-    std::string error;
+bool SeriesLoader::loadCancerMembers(int population, Sex sex, std::span<const int> cancers,
+                                     bool group, Series& series, std::string& error) const {
     const PopulationRecord* record = m_files.population(population, sex, error);
     if (record == nullptr) {
-        return failed(std::move(error));
+        return false;
     }
-    Series series = seriesOf(*record);
+    setRecord(series, *record);
+    if (!group) {
+        if (!m_files.cases(population, sex, cancers.front(), series.cases, series.verification,
+                           error)) {
+            return false;
+        }
+        series.unknownAgeFactor = unknownAgeFactorOf(series.cases);
+        return true;
+    }
+    series.cases.fill(0.0);
     double verifiedCases = 0.0;
     for (int cancer : cancers) {
         AgeValues cases{};
         double verification = 0.0;
         if (!m_files.cases(population, sex, cancer, cases, verification, error)) {
-            return failed(std::move(error));
-        }
-        if (!group) {
-            series.cases = cases;
-            series.verification = verification;
-            break;
+            return false;
         }
         for (std::size_t i = 0; i < cases.size(); ++i) {
             series.cases[i] += cases[i];
@@ -132,33 +144,30 @@ LoadedSeries SeriesLoader::loadCancerMembers(int population, Sex sex, std::span<
         }
     }
     series.unknownAgeFactor = unknownAgeFactorOf(series.cases);
-    if (group) {
-        // Members without a percentage count as unverified cases.
-        const double allCases = total(series.cases);
-        series.verification = allCases != 0.0 ? verifiedCases * 100.0 / allCases : 0.0;
-    }
-    return {series, {}};
+    // Members without a percentage count as unverified cases.
+    const double allCases = total(series.cases);
+    series.verification = allCases != 0.0 ? verifiedCases * 100.0 / allCases : 0.0;
+    return true;
 }
 
-LoadedSeries SeriesLoader::loadRegistryMembers(std::span<const int> populations,
-                                               std::span<const int> cancers, Sex sex) const {
-    Series series;
+bool SeriesLoader::loadRegistryMembers(std::span<const int> populations,
+                                       std::span<const int> cancers, Sex sex, Series& series,
+                                       std::string& error) const {
+    series = Series{};
     int minimumLast = kTopAgeGroup;
     double verifiedMemberCases = 0.0;
     double verifiedCases = 0.0;
-    std::string error;
     for (int population : populations) {
         const PopulationRecord* record = m_files.population(population, sex, error);
         if (record == nullptr) {
-            return failed(std::move(error));
+            return false;
         }
         // The facts are the last member's; a member without person-years has no age classes
         // and so cannot lower the top.
-        const Series member = seriesOf(*record);
-        series.firstYear = member.firstYear;
-        series.lastYear = member.lastYear;
-        series.registryType = member.registryType;
-        series.marker = member.marker;
+        series.firstYear = record->firstYear;
+        series.lastYear = record->lastYear;
+        series.registryType = record->type;
+        series.marker = record->marker;
         if (record->lastAgeGroup >= 0) {
             minimumLast = std::min(minimumLast, record->lastAgeGroup);
         }
@@ -169,7 +178,7 @@ LoadedSeries SeriesLoader::loadRegistryMembers(std::span<const int> populations,
             AgeValues cases{};
             double verification = 0.0;
             if (!m_files.cases(population, sex, cancer, cases, verification, error)) {
-                return failed(std::move(error));
+                return false;
             }
             for (std::size_t i = 0; i < cases.size(); ++i) {
                 series.cases[i] += cases[i];
@@ -187,61 +196,58 @@ LoadedSeries SeriesLoader::loadRegistryMembers(std::span<const int> populations,
     // Only members with a percentage enter the denominator.
     series.verification =
         verifiedMemberCases != 0.0 ? verifiedCases * 100.0 / verifiedMemberCases : 0.0;
-    return {series, {}};
+    return true;
 }
 
-LoadedSeries SeriesLoader::loadOne(int population, int cancer, Sex sex) const {
+bool SeriesLoader::loadOne(int population, int cancer, Sex sex, Series& series,
+                           std::string& error) const {
     const bool registryGroup = population >= kFirstRegistryGroup;
     const bool cancerGroup = cancer >= kFirstCancerGroup;
     if (!registryGroup && !cancerGroup) {
-        return loadCancerMembers(population, sex, {&cancer, 1}, false); // the common case
+        return loadCancerMembers(population, sex, {&cancer, 1}, false, series, error);
     }
     std::vector<int> populations{population};
     std::vector<int> cancers{cancer};
-    std::string error;
     if (registryGroup && !cancerGroup && !isDictionaryCancer(cancer)) {
-        return failed({});
+        return false;
     }
     if (registryGroup && !groupMembers(m_registryGroups, population - kFirstRegistryGroup,
                                        kPopulationCount, populations, error)) {
-        return failed(std::move(error));
+        return false;
     }
     if (cancerGroup &&
         !groupMembers(m_cancerGroups, cancer - kFirstCancerGroup, kCancerCount, cancers, error)) {
-        return failed(std::move(error));
+        return false;
     }
-    return registryGroup ? loadRegistryMembers(populations, cancers, sex)
-                         : loadCancerMembers(population, sex, cancers, cancerGroup);
+    return registryGroup ? loadRegistryMembers(populations, cancers, sex, series, error)
+                         : loadCancerMembers(population, sex, cancers, true, series, error);
 }
 
-LoadedSeries SeriesLoader::load(int population, int cancer, Sex sex) const {
+bool SeriesLoader::load(int population, int cancer, Sex sex, Series& series,
+                        std::string& error) const {
+    error.clear();
     if (sex != Sex::Both) {
-        return sex == Sex::Male || sex == Sex::Female ? loadOne(population, cancer, sex)
-                                                      : failed({});
+        return (sex == Sex::Male || sex == Sex::Female) &&
+               loadOne(population, cancer, sex, series, error);
     }
-    LoadedSeries male = loadOne(population, cancer, Sex::Male);
-    if (!male) {
-        return male;
+    Series male;
+    if (!loadOne(population, cancer, Sex::Male, male, error) ||
+        !loadOne(population, cancer, Sex::Female, series, error)) {
+        return false;
     }
-    LoadedSeries female = loadOne(population, cancer, Sex::Female);
-    if (!female) {
-        return female;
-    }
-    Series& sum = *female.series;
-    const Series& m = *male.series;
-    const double maleTotal = total(m.cases);
-    const double femaleTotal = total(sum.cases);
-    for (std::size_t i = 0; i < sum.cases.size(); ++i) {
-        sum.cases[i] += m.cases[i];
-        sum.personYears[i] += m.personYears[i];
+    const double maleTotal = total(male.cases);
+    const double femaleTotal = total(series.cases);
+    for (std::size_t i = 0; i < series.cases.size(); ++i) {
+        series.cases[i] += male.cases[i];
+        series.personYears[i] += male.personYears[i];
     }
     // The sum is open at the lower of the two tops, as a registry group is at its members'.
-    sum.lastAgeGroup = std::min(m.lastAgeGroup, sum.lastAgeGroup);
-    foldPersonYears(sum.personYears, sum.lastAgeGroup);
-    sum.unknownAgeFactor = unknownAgeFactorOf(sum.cases);
-    sum.verification =
-        combinedVerification(m.verification, maleTotal, sum.verification, femaleTotal);
-    return female;
+    series.lastAgeGroup = std::min(male.lastAgeGroup, series.lastAgeGroup);
+    foldPersonYears(series.personYears, series.lastAgeGroup);
+    series.unknownAgeFactor = unknownAgeFactorOf(series.cases);
+    series.verification =
+        combinedVerification(male.verification, maleTotal, series.verification, femaleTotal);
+    return true;
 }
 
 } // namespace orvelan

@@ -27,16 +27,19 @@ class SeriesLoader {
     /// sexes' percentages weighted by their case totals (over the sexes that have one; -1 when
     /// neither has).
     LoadedSeries load(int population, int cancer, Sex sex) const;
-    /// The person-years and facts of one population record (male or female) without cases.
-    LoadedSeries populationRecord(int population, Sex sex) const;
+    /// The same into a series of the caller's (left unspecified when false is returned), for
+    /// loops that load many series into one.
+    bool load(int population, int cancer, Sex sex, Series& series, std::string& error) const;
+    /// The person-years and facts of one population record (male or female), no cases.
+    bool populationRecord(int population, Sex sex, Series& series, std::string& error) const;
 
   private:
-    LoadedSeries loadOne(int population, int cancer, Sex sex) const;
+    bool loadOne(int population, int cancer, Sex sex, Series& series, std::string& error) const;
     /// One cancer as stored, or the sum of a cancer group's members (group true).
-    LoadedSeries loadCancerMembers(int population, Sex sex, std::span<const int> cancers,
-                                   bool group) const;
-    LoadedSeries loadRegistryMembers(std::span<const int> populations, std::span<const int> cancers,
-                                     Sex sex) const;
+    bool loadCancerMembers(int population, Sex sex, std::span<const int> cancers, bool group,
+                           Series& series, std::string& error) const;
+    bool loadRegistryMembers(std::span<const int> populations, std::span<const int> cancers,
+                             Sex sex, Series& series, std::string& error) const;
     /// The members of user group index, all below limit; false with error set otherwise.
     bool groupMembers(const CUserGroupDictionary* groups, int index, int limit,
                       std::vector<int>& members, std::string& error) const;
