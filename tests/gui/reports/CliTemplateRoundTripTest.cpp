@@ -52,11 +52,11 @@ class CliTemplateRoundTripTest : public QObject,
         QVERIFY2(made.exitCode == 0, made.err.c_str());
 
         open(context<ReportWizardContext>());
-        auto* useTemplate = child<QRadioButton>(page(), "kind3");
+        auto* useTemplate = on<QRadioButton>("kind3");
         QVERIFY(useTemplate != nullptr && useTemplate->isEnabled());
         useTemplate->click();
         next();
-        auto* list = child<QTreeWidget>(page(), "templateList");
+        auto* list = on<QTreeWidget>("templateList");
         QVERIFY(list != nullptr);
         QCOMPARE(list->topLevelItemCount(), 1);
         QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Headless"));

@@ -96,7 +96,17 @@ template <typename Wizard, typename Remembered> class WizardHarness {
     }
 
     QWidget* page() const { return wizard->currentPage(); }
-    void next() { QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton); }
+    /// A named widget of the current page.
+    template <typename T> T* on(const char* name) const { return child<T>(page(), name); }
+    /// The wizard shows this page.
+    void at(int id) const { QCOMPARE(wizard->currentId(), id); }
+    /// The message boxes shown since the last look were these, in this order.
+    void says(const QStringList& texts = {}) { QCOMPARE(watch.takeMessages(), texts); }
+    void next(int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+        }
+    }
     void back() { QTest::mouseClick(wizard->button(QWizard::BackButton), Qt::LeftButton); }
     void finish() {
         QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
@@ -112,6 +122,11 @@ template <typename Wizard, typename Remembered> class WizardHarness {
         QTreeWidgetItem* item = treehelp::itemByText(tree, text);
         QVERIFY2(item != nullptr, qPrintable(text));
         treehelp::click(tree, item);
+    }
+    /// Clicks the item of a tree on the current page that stands for this value.
+    void tickValue(const char* treeName, int value) {
+        auto* tree = on<CSelectionTree>(treeName);
+        treehelp::click(tree, tree->findValue(value));
     }
     QString templates() const { return QString::fromStdString(dataDir.file("Templates")); }
 
