@@ -52,11 +52,12 @@ class FailureMessagesTest : public QObject {
   private:
     /// Starts the program on the data folder with its own settings file; the messages it shows
     /// are collected by the watch.
-    void start() {
+    void start(const QStringList& reports = {}) {
         StartOptions options;
         options.dataDirectory = qs(m_data.str());
         options.settingsFile = settingsPath();
         options.splash = false;
+        options.reports = reports;
         m_app = std::make_unique<CORVELANApp>();
         m_app->startUp(options);
     }
@@ -77,6 +78,15 @@ class FailureMessagesTest : public QObject {
             5000);
         Q_UNUSED(all); // the caller compares what came
         return seen;
+    }
+    /// The one message box that comes next, which must begin so.
+    QString oneMessage(const QString& beginning) {
+        const QStringList shown = messagesAfter(1);
+        [&] {
+            QCOMPARE(shown.size(), 1);
+            QVERIFY2(shown.front().startsWith(beginning), qPrintable(shown.front()));
+        }();
+        return shown.value(0);
     }
     QString settingsPath() const { return qs(m_config.file("orvelan.ini")); }
 
@@ -101,11 +111,7 @@ class FailureMessagesTest : public QObject {
         const std::string groups = m_data.file("POPuser.dic");
         std::filesystem::create_directory(groups);
         start();
-        const QStringList shown = messagesAfter(1);
-        QCOMPARE(shown.size(), 1);
-        const QString& message = shown.front();
-        QVERIFY2(message.startsWith(QStringLiteral("ORVELAN started, but:\n\n")),
-                 qPrintable(message));
+        const QString message = oneMessage(QStringLiteral("ORVELAN started, but:\n\n"));
         QVERIFY2(message.contains(QStringLiteral("File '%1' cannot be ").arg(settingsPath())),
                  qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("(the default settings are used)")),
@@ -118,10 +124,7 @@ class FailureMessagesTest : public QObject {
 
         // The folder is still in the way at exit: the session's settings are lost, and said so.
         stop();
-        const QStringList atExit = messagesAfter(1);
-        QCOMPARE(atExit.size(), 1);
-        QVERIFY2(atExit.front().startsWith(QStringLiteral("The settings cannot be saved:\n\n")),
-                 qPrintable(atExit.front()));
+        oneMessage(QStringLiteral("The settings cannot be saved:\n\n"));
     }
 
     void settingsThatCannotBeSavedAreShownAtExit() {
@@ -131,11 +134,8 @@ class FailureMessagesTest : public QObject {
         // Something takes the settings file's place while the program runs.
         std::filesystem::create_directories(settingsPath().toStdString() + "/taken");
         stop();
-        const QStringList shown = messagesAfter(1);
-        QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown.front().startsWith(QStringLiteral("The settings cannot be saved:\n\n")),
-                 qPrintable(shown.front()));
-        QVERIFY2(shown.front().contains(settingsPath()), qPrintable(shown.front()));
+        const QString message = oneMessage(QStringLiteral("The settings cannot be saved:\n\n"));
+        QVERIFY2(message.contains(settingsPath()), qPrintable(message));
     }
 
     void unwritableDictionaryKeepsTheGroupDialogOpen() {
@@ -154,12 +154,9 @@ class FailureMessagesTest : public QObject {
         treehelp::click(dialog.tree(), bamako);
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")),
                           Qt::LeftButton);
-        const QStringList shown = messagesAfter(1);
-        QCOMPARE(shown.size(), 1);
         const QString prefix =
             QStringLiteral("Cannot write the user dictionary %1: ").arg(qs(path));
-        QVERIFY2(shown.front().startsWith(prefix), qPrintable(shown.front()));
-        QVERIFY2(shown.front().size() > prefix.size() + 1, "the reason is missing");
+        QVERIFY2(oneMessage(prefix).size() > prefix.size() + 1, "the reason is missing");
         QVERIFY(dialog.isVisible()); // the name and the ticks are still there to try again
         QCOMPARE(dialog.result(), 0);
         QCOMPARE(groups.count(), 0);
@@ -170,19 +167,9 @@ class FailureMessagesTest : public QObject {
         odd.block.reportKind = 7;
         const std::string path = m_data.file("odd.RPT");
         QVERIFY(CReportTemplate::write(path, odd, 0, 0).ok());
-        StartOptions options;
-        options.dataDirectory = qs(m_data.str());
-        options.settingsFile = settingsPath();
-        options.splash = false;
-        options.reports = {qs(path)};
-        m_app = std::make_unique<CORVELANApp>();
-        m_app->startUp(options);
-        const QStringList shown = messagesAfter(1);
-        QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown.front().startsWith(
-                     QStringLiteral("File '%1' cannot be run: report kind 7 is not a report")
-                         .arg(qs(path))),
-                 qPrintable(shown.front()));
+        start({qs(path)});
+        oneMessage(
+            QStringLiteral("File '%1' cannot be run: report kind 7 is not a report").arg(qs(path)));
     }
 
     void dataFileCutShortBetweenTwoTablesKeepsTheDocuments() {
@@ -213,14 +200,12 @@ class FailureMessagesTest : public QObject {
         QCOMPARE(messagesAfter(1).size(), 1);
         const QString before = m_app->mainFrame()->mdiArea()->subWindowList()[0]->windowTitle();
         m_app->mainFrame()->action(cmd::kIntervalsSmallCounts)->trigger();
-        const QStringList refused = messagesAfter(1);
-        QCOMPARE(refused.size(), 1);
-        QVERIFY2(refused[0].endsWith(QStringLiteral("The open tables keep the figures they show.")),
-                 qPrintable(refused[0]));
+        const QString refused = oneMessage({});
+        QVERIFY2(refused.endsWith(QStringLiteral("The open tables keep the figures they show.")),
+                 qPrintable(refused));
         QVERIFY(!m_app->mainFrame()->action(cmd::kIntervalsSmallCounts)->isChecked());
         QCOMPARE(m_app->mainFrame()->mdiArea()->subWindowList()[0]->windowTitle(), before);
-        auto* view = dynamic_cast<CGridView*>(
-            m_app->mainFrame()->mdiArea()->subWindowList()[0]->findChild<CGridView*>());
+        auto* view = m_app->mainFrame()->mdiArea()->subWindowList()[0]->findChild<CGridView*>();
         QVERIFY(view != nullptr);
         QVERIFY(!view->isCommandEnabled(cmd::kCopyNumbers)); // they would be computed again
     }

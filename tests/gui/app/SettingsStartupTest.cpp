@@ -9,6 +9,7 @@
 #include "gui/app/StartOptions.h"
 #include "gui/framework/CommandIds.h"
 
+#include <QDir>
 #include <QFile>
 #include <filesystem>
 
@@ -35,6 +36,8 @@ class SettingsStartupTest : public QObject {
     void settingsSurviveARestart() {
         fixture.writeFixtureData();
         CORVELANApp& first = fixture.start();
+        QCOMPARE(first.dataDirectory(), QDir::cleanPath(fixture.dataDir().str().c_str()));
+        QVERIFY(first.hasData());
         QCOMPARE(first.settingsPath(), fixture.defaultSettingsPath());
         QVERIFY(!QFile::exists(first.settingsPath()));
         AppSettings changed = first.settings();
@@ -53,28 +56,6 @@ class SettingsStartupTest : public QObject {
         QCOMPARE(second.recentFiles().paths(),
                  (std::vector<std::string>{"/tmp/a.prn", "/tmp/b.prn"}));
         QCOMPARE(second.previewPages(), 2);
-    }
-
-    void dataDirectoryOptionAndFilePaths() {
-        fixture.writeFixtureData();
-        CORVELANApp& app = fixture.start();
-        const QString data = QString::fromStdString(fixture.dataDir().str());
-        QCOMPARE(app.dataDirectory(), QDir::cleanPath(data));
-        QCOMPARE(app.casesPath(), QDir::cleanPath(data) + QStringLiteral("/ORVELAN.DAT"));
-        QCOMPARE(app.registryGroupsPath(), QDir::cleanPath(data) + QStringLiteral("/POPuser.dic"));
-        QVERIFY(app.hasData());
-
-        QString error;
-        const auto options =
-            parseStartOptions({QStringLiteral("--data-dir"), QStringLiteral("/x/y"),
-                               QStringLiteral("--no-splash"), QStringLiteral("t.prn")},
-                              error);
-        QVERIFY(options.has_value());
-        QCOMPARE(options->dataDirectory, QStringLiteral("/x/y"));
-        QVERIFY(!options->splash);
-        QCOMPARE(options->files, QStringList{QStringLiteral("t.prn")});
-        QVERIFY(!parseStartOptions({QStringLiteral("--data-dir")}, error).has_value());
-        QVERIFY(!parseStartOptions({QStringLiteral("--bogus")}, error).has_value());
     }
 
     void reportsMissingDataFilesAndStaysUsable() {
@@ -102,9 +83,9 @@ class SettingsStartupTest : public QObject {
         QVERIFY2(!message.contains(QStringLiteral("ORVELAN.DAT")), qPrintable(message));
     }
 
-    // Files a file manager hands over open by their kind: a report template its tables, a graph
-    // template its graph, an analysis file the statistics wizard on its typed-in curve; any other
-    // file stays a text document.
+    // The command line's options; files a file manager hands over open by their kind: a report
+    // template its tables, a graph template its graph, an analysis file the statistics wizard on
+    // its typed-in curve; any other file stays a text document.
     void templatesAndAnalysisFilesGivenAtStartOpenTheirResults() {
         QString error;
         const auto parsed = parseStartOptions({QStringLiteral("a.RPT"), QStringLiteral("b.gph"),
@@ -116,6 +97,14 @@ class SettingsStartupTest : public QObject {
         QCOMPARE(parsed->graphs, (QStringList{QStringLiteral("b.gph"), QStringLiteral("e.txt")}));
         QCOMPARE(parsed->analyses, QStringList{QStringLiteral("c.Sta")});
         QCOMPARE(parsed->files, QStringList{QStringLiteral("d.txt")});
+        const auto flags = parseStartOptions(
+            {QStringLiteral("--data-dir"), QStringLiteral("/x/y"), QStringLiteral("--no-splash")},
+            error);
+        QVERIFY(flags.has_value());
+        QCOMPARE(flags->dataDirectory, QStringLiteral("/x/y"));
+        QVERIFY(!flags->splash);
+        QVERIFY(!parseStartOptions({QStringLiteral("--data-dir")}, error).has_value());
+        QVERIFY(!parseStartOptions({QStringLiteral("--bogus")}, error).has_value());
 
         fixture.writeFixtureData();
         const std::string report = fixture.dataDir().file("Templates/STOMACH.RPT");

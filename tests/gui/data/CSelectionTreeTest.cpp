@@ -33,9 +33,7 @@ class CSelectionTreeTest : public QObject {
 
     void clickTicksAndUnticksAndHeadingsStay() {
         CSelectionPanel panel(TreeKind::Registry, CSelectionPanel::ClearButton);
-        panel.resize(500, 700);
-        panel.show();
-        panel.load(&registryGroups, emptySelectionList());
+        show(panel, &registryGroups);
         CSelectionTree* tree = panel.tree();
 
         QTreeWidgetItem* bamako = itemByText(tree, QStringLiteral("Bamako"));
@@ -57,9 +55,7 @@ class CSelectionTreeTest : public QObject {
 
     void rightClickTicksChildrenNotGrandchildren() {
         CSelectionPanel panel(TreeKind::Registry, CSelectionPanel::ClearButton);
-        panel.resize(500, 700);
-        panel.show();
-        panel.load(nullptr, emptySelectionList());
+        show(panel, nullptr);
         CSelectionTree* tree = panel.tree();
         // "USA" stands under three continents; North America holds its registries.
         QTreeWidgetItem* north = itemByText(tree, QStringLiteral("America, North"));
@@ -77,9 +73,7 @@ class CSelectionTreeTest : public QObject {
         QVERIFY(registryGroups.append("Nordic", {43, 50}));
         CSelectionPanel panel(TreeKind::Registry,
                               CSelectionPanel::ClearButton | CSelectionPanel::SelectAllButton);
-        panel.resize(500, 700);
-        panel.show();
-        panel.load(&registryGroups, emptySelectionList());
+        show(panel, &registryGroups);
         auto* selectAll = panel.findChild<QToolButton*>(QStringLiteral("selectAll"));
         QVERIFY(selectAll != nullptr);
         QCOMPARE(selectAll->toolTip(), QStringLiteral("Select all registries"));
@@ -99,8 +93,7 @@ class CSelectionTreeTest : public QObject {
         CSelectionPanel panel(TreeKind::Cancer, CSelectionPanel::ClearButton |
                                                     CSelectionPanel::SelectAllButton |
                                                     CSelectionPanel::Icd10Button);
-        panel.show();
-        panel.load(nullptr, emptySelectionList());
+        show(panel, nullptr);
         auto* rubrics = panel.findChild<QToolButton*>(QStringLiteral("selectIcd10Rubrics"));
         QCOMPARE(rubrics->toolTip(), QStringLiteral("Select ICD-10 rubrics"));
         QCOMPARE(panel.findChild<QToolButton*>(QStringLiteral("selectAll"))->toolTip(),
@@ -117,8 +110,7 @@ class CSelectionTreeTest : public QObject {
         list[34] = 34;
         list[253] = 253;
         CSelectionPanel panel(TreeKind::Cancer, CSelectionPanel::ClearButton);
-        panel.show();
-        panel.load(&cancerGroups, list);
+        show(panel, &cancerGroups, list);
         QTreeWidgetItem* group = itemByText(panel.tree(), QStringLiteral("Head and neck"));
         QCOMPARE(image(group), StateImage::GroupTicked);
         QCOMPARE(panel.tree()->currentItem(), group);
@@ -154,9 +146,7 @@ class CSelectionTreeTest : public QObject {
     void filterShowsMatchingRowsAndKeepsTicks() {
         QVERIFY(registryGroups.append("C\xf4te d'Azur", {43, 50}));
         CSelectionPanel panel(TreeKind::Registry, CSelectionPanel::ClearButton);
-        panel.resize(500, 700);
-        panel.show();
-        panel.load(&registryGroups, emptySelectionList());
+        show(panel, &registryGroups);
         CSelectionTree* tree = panel.tree();
         QLineEdit* filter = tree->filterField();
         QVERIFY(filter != nullptr && filter->isVisible());
@@ -200,6 +190,12 @@ class CSelectionTreeTest : public QObject {
     }
 
   private:
+    static void show(CSelectionPanel& panel, CUserGroupDictionary* groups,
+                     const SelectionList& selection = emptySelectionList()) {
+        panel.resize(500, 700);
+        panel.show();
+        panel.load(groups, selection);
+    }
     orvelan::test::TempDir dir;
     CUserGroupDictionary registryGroups{GroupKind::Registry};
     CUserGroupDictionary cancerGroups{GroupKind::Cancer};
