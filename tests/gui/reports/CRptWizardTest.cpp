@@ -1,9 +1,11 @@
 // The report wizard driven as a user drives it: kinds and page sequences, the selection pages,
-// the sex boxes, every refusal, templates written and read back, and the documents of Finish.
+// the sex boxes, every refusal, templates written and read back (one made by orvelan-cli among
+// them), and the documents of Finish.
 #include "gui/reports/CRptWizard.h"
 
 #include "GuiFixture.h"
 #include "KnownCodes.h"
+#include "RunProcess.h"
 #include "WizardHarness.h"
 #include "core/reports/CReportTemplate.h"
 #include "gui/reports/CReportOutputs.h"
@@ -22,6 +24,7 @@
 #include <QStyleOptionSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <nlohmann/json.hpp>
 
 using namespace orvelan;
 using orvelan::test::child;
@@ -344,7 +347,49 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         QVERIFY(documents[0].text.startsWith(QString::fromUtf8("Mali, Bamako (\u00e9t\u00e9)")));
     }
 
+    // A report template made by orvelan-cli is listed by the template page, opens the wizard at
+    // its kind with every choice restored, and Finish computes the same grid as the command
+    // line's `report --template`.
+    void templateMadeByTheCommandLineIsListedOpenedAndRun() {
+        QVERIFY(QDir().mkpath(templates()));
+        const std::string path = dataDir.file("Templates/Headless.RPT");
+        const auto made =
+            cli({"template", "make", "--out", path, "--kind", "summary", "--populations", "0,3",
+                 "--cancers", "34", "--sexes", "m", "--from", "2", "--to", "14", "--ci"});
+        QVERIFY2(made.exitCode == 0, made.err.c_str());
+
+        start();
+        chooseKind(3);
+        auto* list = on<QTreeWidget>("templateList");
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Headless"));
+        QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("Summary rate"));
+        list->setCurrentItem(list->topLevelItem(0));
+        next();
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Summary incidence rates by sex (1/3)"));
+        QCOMPARE(wizard->choices().block.toArray(),
+                 (std::array<std::int32_t, 11>{0, 1, 1, kStomach, 0, 2, 14, 1, 0, 1, 0}));
+        next(2); // the registries as the template ticked them, then the ages, interval and sexes
+        finish();
+
+        std::vector<ReportDocument> documents =
+            CReportOutputs::create(wizard->choices(), store, QStringLiteral("Arial"));
+        QCOMPARE(documents.size(), std::size_t(1));
+        auto* view = qobject_cast<CSummaryRatesView*>(documents[0].view.get());
+        QVERIFY(view != nullptr);
+        const auto run = cli({"report", "--template", path, "--json"});
+        QVERIFY2(run.exitCode == 0, run.err.c_str());
+        const auto cells = nlohmann::json::parse(run.out)[0]["cells"];
+        QCOMPARE(nlohmann::json(view->summaryTable()->grid().rows()), cells);
+        QCOMPARE(cells.size(), std::size_t(3)); // header and two registries
+        QVERIFY(watch.idle());
+    }
+
   private:
+    test::ProcessResult cli(std::vector<std::string> args) const {
+        args.insert(args.begin(), {test::cliPath(), "--data-dir", dataDir.str()});
+        return test::runProcess(args);
+    }
     void start() { open(context<ReportWizardContext>()); }
     void chooseKind(int kind) {
         auto* button = child<QRadioButton>(page(), QStringLiteral("kind%1").arg(kind));
