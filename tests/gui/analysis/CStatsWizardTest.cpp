@@ -86,8 +86,7 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
     // a missing choice says it in the page's quiet line.
     void curvePagesRefuse() {
         remembered.refPopulation = kChangle;
-        start();
-        chooseKind("twoCurves");
+        startAt("twoCurves");
         QTest::keyClick(on<QSpinBox>("ageTo"), Qt::Key_Down); // 80-84
         next();
         at(CStatsWizard::kReferencePage);
@@ -120,8 +119,7 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
     // Several populations: nothing ticked keeps the page quietly; the buttons and ticks edit the
     // list that Finish stores.
     void severalPopulationsNeedOneTick() {
-        start();
-        chooseKind("severalPopulations");
+        startAt("severalPopulations");
         next();
         at(CStatsWizard::kSeveralPage);
         finishRefused();
@@ -282,9 +280,12 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
 
   private:
     void start() { open(context<StatsWizardContext>()); }
-    void toUserPage() {
+    void startAt(const char* name) {
         start();
-        chooseKind("userDefined");
+        chooseKind(name);
+    }
+    void toUserPage() {
+        startAt("userDefined");
         next();
         at(CStatsWizard::kUserCurvePage);
     }

@@ -87,8 +87,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
     }
 
     void ageSpecificCountsCurvesAndRefusesMoreThanTen() {
-        start();
-        chooseKind(0);
+        startAt(0);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Age-specific curves (1/2)"));
         auto* cancers = on<CSelectionTree>("cancerTree");
         auto* registries = on<CSelectionTree>("registryTree");
@@ -130,10 +129,8 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
 
     void ageSpecificMaleOnlyCancerWithFemaleOnlyGivesNoCurve() {
         remembered.sex = Sex::Female;
-        remembered.registries[kBamakoRow] = kBamakoRow;
-        remembered.cancers[kProstate] = kProstate;
-        start();
-        chooseKind(0);
+        remember(kBamakoRow, kProstate);
+        startAt(0);
         QVERIFY(!on<QCheckBox>("male")->isChecked());
         QCOMPARE(on<QLabel>("curveCount")->text(), QStringLiteral("0"));
         next();
@@ -148,10 +145,8 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
 
     void ageSpecificTitlesNameTheSingleRegistryCancerAndSex() {
         remembered.sex = Sex::Male;
-        remembered.registries[kBamakoRow] = kBamakoRow;
-        remembered.cancers[kStomach] = kStomach;
-        start();
-        chooseKind(0);
+        remember(kBamakoRow, kStomach);
+        startAt(0);
         next();
         const QString bamako = label(store.populationLabel(kBamakoRow, true));
         QCOMPARE(titleBox()->text(), bamako + QStringLiteral(", Stomach - Male"));
@@ -170,8 +165,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
     }
 
     void barChartRefusesCumulativeRateOverTheOpenTopGroup() {
-        start();
-        chooseKind(1);
+        startAt(1);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Bar chart (1/4)"));
         on<QComboBox>("rateKind")->setCurrentIndex(3);
         QCOMPARE(on<QSpinBox>("ageFrom")->text(), QStringLiteral(" 0-"));
@@ -186,8 +180,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
     }
 
     void cancerBarChartRunsToItsDefaultTitle() {
-        start();
-        chooseKind(1);
+        startAt(1);
         on<QRadioButton>("cancerChart")->click();
         on<QRadioButton>("male")->click();
         on<QSpinBox>("ageFrom")->setValue(7);
@@ -239,8 +232,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         remembered.sex = Sex::Male;
         remembered.ageTo = 16;
         remembered.population = kChangle;
-        start();
-        chooseKind(1);
+        startAt(1);
         next();
         at(CGphWizard::kRegistryChoice);
         next(); // ASR up to 80-84 in a population that ends at 75+
@@ -271,8 +263,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
     }
 
     void pieChartTakesAgeSexRegistryAndSlices() {
-        start();
-        chooseKind(2);
+        startAt(2);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Pie chart (1/2)"));
         on<QSpinBox>("ageFrom")->setValue(5);
         on<QSpinBox>("ageTo")->setValue(2);
@@ -298,8 +289,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
     void pyramidOnAUserGroupHasOnlyTheAverage() {
         QVERIFY(registryGroups.append("Sahel", {kBamakoRow, kAlgiersRow}));
         remembered.population = kBamako;
-        start();
-        chooseKind(3);
+        startAt(3);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Population pyramid (2/2)"));
         auto* personYears = on<QRadioButton>("personYears");
         auto* average = on<QRadioButton>("averageAnnual");
@@ -318,10 +308,8 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
 
     void templatesSavedListAndReopen() {
         // Age-specific.
-        remembered.registries[kBamakoRow] = kBamakoRow;
-        remembered.cancers[kStomach] = kStomach;
-        start();
-        chooseKind(0);
+        remember(kBamakoRow, kStomach);
+        startAt(0);
         next();
         saveAs("curves.GPH");
         wizard.reset();
@@ -331,8 +319,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         remembered.population = kBamako;
         remembered.cancers[kStomach] = kStomach;
         remembered.rateKind = RateKind::AsrEuropean;
-        start();
-        chooseKind(1);
+        startAt(1);
         next(3);
         const GraphSettings barSettings = wizard->settings();
         saveAs("bars.gph");
@@ -340,8 +327,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         // Listed with name, type and both dates; a file without a kind word gets no row.
         writeFile("broken.GPH", QByteArray(2, '\1'));
         remembered = GraphSettings{};
-        start();
-        chooseKind(4);
+        startAt(4);
         QTreeWidget* list = templateList();
         QCOMPARE(list->topLevelItemCount(), 2);
         QMap<QString, QString> types;
@@ -385,8 +371,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
 
         // Back after a template load returns to the kind page.
         wizard.reset();
-        start();
-        chooseKind(4);
+        startAt(4);
         chooseTemplate(QStringLiteral("curves"));
         next();
         at(CGphWizard::kAgeSpecific1);
@@ -397,10 +382,8 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
 
     void aTemplatesTitleStandsOnlyWhileItsSelectionDoes() {
         remembered.sex = Sex::Both;
-        remembered.registries[kBamakoRow] = kBamakoRow;
-        remembered.cancers[kStomach] = kStomach;
-        start();
-        chooseKind(0);
+        remember(kBamakoRow, kStomach);
+        startAt(0);
         next();
         // The title is kept as the files keep text: Latin-1, one byte for the accent.
         const QString title = QStringLiteral("Bamako, estómago");
@@ -412,8 +395,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         QCOMPARE(saved.title, std::string("Bamako, est\xf3mago"));
 
         remembered = GraphSettings{};
-        start();
-        chooseKind(4);
+        startAt(4);
         chooseTemplate(QStringLiteral("one"));
         next(2);
         QCOMPARE(titleBox()->text(), title);
@@ -438,8 +420,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         QByteArray bytes(int(CGraphTemplate::kFileSize), '\0');
         bytes[0] = 7;
         writeFile("odd.GPH", bytes);
-        start();
-        chooseKind(4);
+        startAt(4);
         QCOMPARE(templateList()->topLevelItem(0)->text(1), QStringLiteral("Unknown kind (7)"));
         chooseTemplate(QStringLiteral("odd"));
         next();
@@ -451,8 +432,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
 
     void savingAsksBeforeReplacingExceptForPies() {
         remembered.population = kBamako;
-        start();
-        chooseKind(2);
+        startAt(2);
         next();
         saveAs("plot.txt");
         says({"File format not supported..."});
@@ -466,8 +446,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
         remembered.barChartType = BarChartType::Cancer;
         remembered.cancer = kStomach;
         remembered.registries[kBamakoRow] = kBamakoRow;
-        start();
-        chooseKind(1);
+        startAt(1);
         next(3);
         at(CGphWizard::kBar4);
         titleBox()->setText(QStringLiteral("Third"));
@@ -482,8 +461,7 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
 
     void cancelAndBackStoreNothing() {
         remembered.ageTo = 12;
-        start();
-        chooseKind(1);
+        startAt(1);
         on<QSpinBox>("ageTo")->setValue(3);
         back();
         QCOMPARE(wizard->settings().ageTo, 12);
@@ -493,7 +471,16 @@ class CGphWizardTest : public QObject, public test::WizardHarness<CGphWizard, Gr
     }
 
   private:
+    /// A remembered choice of one registry row and one cancer.
+    void remember(int row, int cancer) {
+        remembered.registries[static_cast<std::size_t>(row)] = row;
+        remembered.cancers[static_cast<std::size_t>(cancer)] = cancer;
+    }
     void start() { open(context<GraphWizardContext>()); }
+    void startAt(int kind) {
+        start();
+        chooseKind(kind);
+    }
     QRadioButton* kindButton(int kind) {
         return child<QRadioButton>(page(), QStringLiteral("kind%1").arg(kind));
     }

@@ -62,8 +62,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
     void cleanup() { closeWizard(); }
 
     void typicalRequestOpensOneSummaryViewPerSexMalesFirst() {
-        start();
-        chooseKind(0);
+        startAt(0);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Summary incidence rates by sex (1/3)"));
         QTest::mouseClick(on<QRadioButton>("fixCancer"), Qt::LeftButton);
         tick("cancerTree", QStringLiteral("Stomach"));
@@ -119,8 +118,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
     }
 
     void emptySelectionCannotGoNextButCanGoBack() {
-        start();
-        chooseKind(0);
+        startAt(0);
         QTest::mouseClick(on<QRadioButton>("fixCancer"), Qt::LeftButton);
         next(); // the remembered cancer 0 ("All sites") is the current choice
         at(CRptWizard::kRegistryPage);
@@ -135,8 +133,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         remembered.block.arrangement = 1;
         remembered.block.female = 2;
         remembered.registries[7] = 7;
-        start();
-        chooseKind(1);
+        startAt(1);
         next(2);
         at(CRptWizard::kAgeSpecificStep3);
         QVERIFY(!on<QCheckBox>("female")->isEnabled() && !on<QCheckBox>("female")->isChecked());
@@ -148,8 +145,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         remembered.block.fixedRegistry = kChangle;
         remembered.block.male = 1;
         remembered.cancers[kStomach] = kStomach;
-        start();
-        chooseKind(0);
+        startAt(0);
         next();
         at(CRptWizard::kCancerPage);
         next();
@@ -169,10 +165,8 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
     void firstRunTicksBothSexesAndNoSexIsSaidOnThePage() {
         remembered.block.arrangement = 1;
         remembered.block.fixedCancer = kStomach;
-        remembered.registries[7] = 7;
-        remembered.cancers[kStomach] = kStomach;
-        start();
-        chooseKind(0);
+        remember(7, kStomach);
+        startAt(0);
         next(2);
         auto* male = on<QCheckBox>("male");
         auto* female = on<QCheckBox>("female");
@@ -192,8 +186,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         wizard->reject();
 
         // The user-defined report's sex step says it too.
-        start();
-        chooseKind(2);
+        startAt(2);
         next(2);
         QVERIFY(on<QCheckBox>("male")->isChecked());
         QVERIFY(on<QCheckBox>("female")->isChecked());
@@ -205,11 +198,9 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
     }
 
     void cumulativeRiskWithTopGroupIsRefused() {
-        remembered.registries[7] = 7;
-        remembered.cancers[kStomach] = kStomach;
+        remember(7, kStomach);
         remembered.block.male = 1;
-        start();
-        chooseKind(2);
+        startAt(2);
         next(2);
         on<QComboBox>("rateKind")->setCurrentIndex(4);
         next();
@@ -307,8 +298,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         QDir().mkpath(templates());
         const std::string path = dataDir.file("Templates/Odd.RPT");
         QVERIFY(CReportTemplate::write(path, odd, 0, 0).ok());
-        start();
-        chooseKind(3);
+        startAt(3);
         auto* list = on<QTreeWidget>("templateList");
         QCOMPARE(list->topLevelItemCount(), 1);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -323,8 +313,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
     }
 
     void standardTablesTakeARegistryAndItsTitle() {
-        start();
-        chooseKind(5);
+        startAt(5);
         auto* tree = on<CSelectionTree>("registryTree");
         QCOMPARE(tree->currentValue(), 0); // the remembered population, Algiers
         click(tree, itemByText(tree, QStringLiteral("Mali")));
@@ -358,8 +347,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
                  "--cancers", "34", "--sexes", "m", "--from", "2", "--to", "14", "--ci"});
         QVERIFY2(made.exitCode == 0, made.err.c_str());
 
-        start();
-        chooseKind(3);
+        startAt(3);
         auto* list = on<QTreeWidget>("templateList");
         QCOMPARE(list->topLevelItemCount(), 1);
         QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Headless"));
@@ -386,11 +374,20 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
     }
 
   private:
+    /// A remembered choice of one registry row and one cancer.
+    void remember(int row, int cancer) {
+        remembered.registries[static_cast<std::size_t>(row)] = row;
+        remembered.cancers[static_cast<std::size_t>(cancer)] = cancer;
+    }
     test::ProcessResult cli(std::vector<std::string> args) const {
         args.insert(args.begin(), {test::cliPath(), "--data-dir", dataDir.str()});
         return test::runProcess(args);
     }
     void start() { open(context<ReportWizardContext>()); }
+    void startAt(int kind) {
+        start();
+        chooseKind(kind);
+    }
     void chooseKind(int kind) {
         auto* button = child<QRadioButton>(page(), QStringLiteral("kind%1").arg(kind));
         button->click();
