@@ -82,14 +82,8 @@ class TwoCurveComparisonTest : public QObject {
   private slots:
     void initTestCase() {
         test::FixtureData data;
-        test::PopulationFixture full;
-        full.personYears = test::FixtureData::flatPersonYears(20000.0);
-        test::PopulationFixture shortTop;
-        shortTop.personYears = test::FixtureData::flatPersonYears(20000.0, 15);
-        for (int population : {kAlgiers, kBamako, kGambia}) {
-            data.setPopulation(population, 0, full);
-        }
-        data.setPopulation(kLaReunion, 0, shortTop);
+        test::addPopulations(data, 20000.0, {kAlgiers, kBamako, kGambia});
+        test::addPopulations(data, 20000.0, {kLaReunion}, 15);
         test::CasesFixture reference;
         test::CasesFixture comparison;
         for (std::size_t j = 0; j < 18; ++j) {

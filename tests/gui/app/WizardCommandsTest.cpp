@@ -55,12 +55,7 @@ class WizardCommandsTest : public QObject {
   private slots:
     void initTestCase() {
         test::FixtureData data;
-        test::PopulationFixture full;
-        full.personYears = test::FixtureData::flatPersonYears(20000.0);
-        for (int population : {0, 2, 3}) {
-            data.setPopulation(population, 0, full);
-            data.setPopulation(population, 1, full);
-        }
+        test::addPopulations(data, 20000.0, {0, 2, 3});
         test::CasesFixture cases;
         for (std::size_t j = 0; j < 18; ++j) {
             cases.cases[j] = static_cast<double>(1 + j * 2);

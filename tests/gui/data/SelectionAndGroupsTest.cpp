@@ -76,15 +76,8 @@ class SelectionAndGroupsTest : public QObject {
   private slots:
     void initTestCase() {
         test::FixtureData data;
-        test::PopulationFixture specialised;
-        specialised.personYears = test::FixtureData::flatPersonYears(1000.0, 15);
-        specialised.type = 's';
-        data.setPopulation(74, 0, specialised);
-        data.setPopulation(74, 1, specialised);
-        test::PopulationFixture general;
-        general.personYears = test::FixtureData::flatPersonYears(1000.0);
-        data.setPopulation(3, 0, general);
-        data.setPopulation(3, 1, general);
+        test::addPopulations(data, 1000.0, {74}, 15, 's'); // specialised
+        test::addPopulations(data, 1000.0, {3});
         data.write(dir.str());
         QVERIFY(store.open(dir.str()));
         store.setUserGroups(&cancerGroups, &registryGroups);

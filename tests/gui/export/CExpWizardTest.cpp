@@ -42,14 +42,12 @@ class CExpWizardTest : public QObject, public test::WizardHarness<CExpWizard, Ex
   private slots:
     void initTestCase() {
         test::FixtureData data;
-        test::PopulationFixture population;
-        population.personYears = test::FixtureData::flatPersonYears(1000.0);
+        test::addPopulations(data, 1000.0, {kVillaClara});
         test::CasesFixture cases;
         for (int age = 0; age < kAgeGroupCount; ++age) {
             cases.cases[static_cast<std::size_t>(age)] = age * 3;
         }
         for (int sex = 0; sex < 2; ++sex) {
-            data.setPopulation(kVillaClara, sex, population);
             data.setCases(kVillaClara, sex, 0, cases);
         }
         openStore(data);

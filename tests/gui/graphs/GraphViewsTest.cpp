@@ -53,14 +53,8 @@ namespace {
 // Population 0: 10,000,000 person-years a group to 85+, so that 1,234 cases give 12.34.
 void writeGraphData(const std::string& directory) {
     FixtureData data;
-    for (int sex = 0; sex < 2; ++sex) {
-        PopulationFixture algiers;
-        algiers.personYears = FixtureData::flatPersonYears(10'000'000.0);
-        data.setPopulation(0, sex, algiers);
-        PopulationFixture reunion;
-        reunion.personYears = FixtureData::flatPersonYears(5'000'000.0, 14);
-        data.setPopulation(1, sex, reunion);
-    }
+    addPopulations(data, 10'000'000.0, {0});
+    addPopulations(data, 5'000'000.0, {1}, 14);
     CasesFixture stomach;
     stomach.cases[8] = 1234; // 40-44
     stomach.cases[12] = 4000;

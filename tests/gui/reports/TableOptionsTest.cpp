@@ -187,10 +187,7 @@ class TableOptionsTest : public QObject {
     /// standard in the Templates folder.
     void writeData() const {
         test::FixtureData data;
-        test::PopulationFixture population;
-        population.personYears = test::FixtureData::flatPersonYears(10000.0);
-        data.setPopulation(0, 0, population);
-        data.setPopulation(0, 1, population);
+        test::addPopulations(data, 10000.0, {0});
         test::CasesFixture cases;
         cases.cases[0] = 1;
         data.setCases(0, 0, 0, cases);

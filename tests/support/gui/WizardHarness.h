@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FixtureData.h"
+#include "GuiFixture.h"
 #include "ModalWatch.h"
 #include "TempDir.h"
 #include "TreeHelpers.h"
@@ -41,18 +42,8 @@ template <typename Wizard, typename Remembered> class WizardHarness {
     static FixtureData populations(std::initializer_list<int> full,
                                    std::initializer_list<int> endingAt75 = {}) {
         FixtureData data;
-        PopulationFixture toTop;
-        toTop.personYears = FixtureData::flatPersonYears(10000.0);
-        PopulationFixture to75;
-        to75.personYears = FixtureData::flatPersonYears(10000.0, 15);
-        for (int sex = 0; sex < 2; ++sex) {
-            for (int population : full) {
-                data.setPopulation(population, sex, toTop);
-            }
-            for (int population : endingAt75) {
-                data.setPopulation(population, sex, to75);
-            }
-        }
+        addPopulations(data, 10000.0, full);
+        addPopulations(data, 10000.0, endingAt75, 15);
         return data;
     }
 
