@@ -166,13 +166,7 @@ class TwoCurveComparisonTest : public QObject {
         const int comparison = layout == QStringLiteral("prn") ? kLaReunion : kGambia;
         open(kAlgiers, comparison, 2, ageHigh);
         const std::string path = dataDir.file(name.toStdString());
-        QString proposed;
-        CFileDialogs::setProvider([&](const FileDialogRequest& request) {
-            proposed = request.directory;
-            return QString::fromStdString(path);
-        });
-        QTest::mouseClick(button("saveAs"), Qt::LeftButton);
-        QCOMPARE(proposed, QStringLiteral("/work-folder"));
+        QCOMPARE(saveAs(path).directory, QStringLiteral("/work-folder"));
         const std::string saved = readFile(path);
         const auto kind = layout == QStringLiteral("prn") ? ComparisonLayout::Formatted
                                                           : ComparisonLayout::TabDelimited;
@@ -190,13 +184,7 @@ class TwoCurveComparisonTest : public QObject {
     void saveAsNumbers() {
         open(kAlgiers, kGambia, 0, 17);
         const std::string path = dataDir.file("result.csv");
-        QString filter;
-        CFileDialogs::setProvider([&](const FileDialogRequest& request) {
-            filter = request.filter;
-            return QString::fromStdString(path);
-        });
-        QTest::mouseClick(button("saveAs"), Qt::LeftButton);
-        QVERIFY(filter.contains(QStringLiteral("(*.csv)")));
+        QVERIFY(saveAs(path).filter.contains(QStringLiteral("(*.csv)")));
         const std::string saved = readFile(path);
         QCOMPARE(saved, comparisonNumbersCsv(dialog->pair(), dialog->run().texts));
         const QStringList lines = QString::fromStdString(saved).split('\n');
@@ -211,9 +199,7 @@ class TwoCurveComparisonTest : public QObject {
     void saveAsOtherEndingIsRefused() {
         open(kAlgiers, kGambia, 0, 17);
         const std::string path = dataDir.file("result.xls");
-        CFileDialogs::setProvider(
-            [&](const FileDialogRequest&) { return QString::fromStdString(path); });
-        QTest::mouseClick(button("saveAs"), Qt::LeftButton);
+        saveAs(path);
         QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("File format not supported...")});
         QVERIFY(!QFile::exists(QString::fromStdString(path)));
     }
@@ -377,6 +363,17 @@ class TwoCurveComparisonTest : public QObject {
     }
     QString field(const char* name) const {
         return dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+    }
+    /// "Save As..." of the results dialog answered with this path; what the dialog asked.
+    FileDialogRequest saveAs(const std::string& path) {
+        FileDialogRequest asked;
+        CFileDialogs::setProvider([&](const FileDialogRequest& request) {
+            asked = request;
+            return QString::fromStdString(path);
+        });
+        QTest::mouseClick(button("saveAs"), Qt::LeftButton);
+        CFileDialogs::setProvider({});
+        return asked;
     }
     QPushButton* button(const char* name) const {
         return dialog->findChild<QPushButton*>(QString::fromLatin1(name));

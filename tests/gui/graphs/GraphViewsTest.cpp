@@ -240,19 +240,28 @@ class GraphViewsTest : public QObject {
             opened = settings;
             return true;
         });
+        // The curves' second page: thin lines, the first symbol and a text colour; then Finish,
+        // or Cancel after changing the colour and the pages, when nothing comes back or opens.
+        const auto curves = [](bool finish) {
+            return [finish](QWidget* dialog) {
+                auto* wizard = qobject_cast<CGphWizard*>(dialog);
+                wizard->currentPage()->findChild<QRadioButton*>(QStringLiteral("kind0"))->click();
+                QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+                QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+                QWizardPage* page = wizard->currentPage();
+                page->findChild<QRadioButton*>(QStringLiteral("thin"))->click();
+                page->findChild<QComboBox*>(QStringLiteral("symbol"))->setCurrentIndex(1);
+                QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("textColour")),
+                                  Qt::LeftButton);
+                if (finish) {
+                    QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+                } else {
+                    wizard->reject();
+                }
+            };
+        };
         CColourDialog::setProvider([](const QColor&) { return QColor(0, 128, 0); });
-        fixture.expectDialog([](QWidget* dialog) {
-            auto* wizard = qobject_cast<CGphWizard*>(dialog);
-            wizard->currentPage()->findChild<QRadioButton*>(QStringLiteral("kind0"))->click();
-            QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
-            QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
-            QWizardPage* page = wizard->currentPage();
-            page->findChild<QRadioButton*>(QStringLiteral("thin"))->click();
-            page->findChild<QComboBox*>(QStringLiteral("symbol"))->setCurrentIndex(1);
-            QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("textColour")),
-                              Qt::LeftButton);
-            QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
-        });
+        fixture.expectDialog(curves(true));
         fixture.frame().action(cmd::kNewGraph)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
         QVERIFY(opened.has_value());
@@ -266,25 +275,16 @@ class GraphViewsTest : public QObject {
         QCOMPARE(kept.title, std::string());
         QCOMPARE(kept.registries, opened->registries);
 
-        // Cancel after changing a colour and the pages: nothing comes back, nothing opens.
         opened.reset();
         const GraphSettings before = kept;
         CColourDialog::setProvider([](const QColor&) { return QColor(1, 2, 3); });
-        fixture.expectDialog([](QWidget* dialog) {
-            auto* wizard = qobject_cast<CGphWizard*>(dialog);
-            wizard->currentPage()->findChild<QRadioButton*>(QStringLiteral("kind0"))->click();
-            QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
-            QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
-            QTest::mouseClick(
-                wizard->currentPage()->findChild<QPushButton*>(QStringLiteral("textColour")),
-                Qt::LeftButton);
-            wizard->reject();
-        });
+        fixture.expectDialog(curves(false));
         fixture.frame().action(cmd::kNewGraph)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
         QVERIFY(!opened.has_value());
         QVERIFY(fixture.app().blocks().graph == before);
     }
+
     void aPyramidFillsTheDocumentAreaFromItsCorner() {
         // The first fills the area; the next, cascaded, fills what lies below and right of its
         // corner, so that neither is cut off and the area needs no scroll bars.
