@@ -61,7 +61,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
 
     void cleanup() { closeWizard(); }
 
-    void typicalRequestOpensOneSummaryViewPerSexMalesFirst() {
+    void typicalSummaryRequestComesBackInTheBlock() {
         startAt(0);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Summary incidence rates by sex (1/3)"));
         QTest::mouseClick(on<QRadioButton>("fixCancer"), Qt::LeftButton);
@@ -106,15 +106,7 @@ class CRptWizardTest : public QObject, public test::WizardHarness<CRptWizard, Re
         QCOMPARE(chosen.block.toArray(),
                  (std::array<std::int32_t, 11>{0, 1, 1, kStomach, 0, 0, 17, 1, 2, 1, 2}));
         QCOMPARE(selectedCount(chosen.registries), 3);
-        std::vector<ReportDocument> documents =
-            CReportOutputs::create(chosen, store, QStringLiteral("Arial"));
-        QCOMPARE(documents.size(), std::size_t(2));
-        auto* males = qobject_cast<CSummaryRatesView*>(documents[0].view.get());
-        auto* females = qobject_cast<CSummaryRatesView*>(documents[1].view.get());
-        QVERIFY(males != nullptr && females != nullptr);
-        QCOMPARE(males->title(), QStringLiteral("Stomach-Male (All ages)"));
-        QCOMPARE(females->title(), QStringLiteral("Stomach-Female (All ages)"));
-        QCOMPARE(males->summaryTable()->grid().rowCount(), 4); // the three registries
+        // The views this block opens, males first, are TableViewsTest's.
     }
 
     void emptySelectionCannotGoNextButCanGoBack() {
