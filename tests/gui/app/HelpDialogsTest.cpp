@@ -40,13 +40,18 @@ class HelpDialogsTest : public QObject {
         fixture.verifyDialogsHandled();
     }
 
-    void aboutShowsVersionCopyrightAndBuildDate() {
+    // The About box shows version, build date and copyright; its link opens the user guide, in
+    // the help window when no browser shows it.
+    void aboutShowsVersionAndLinksToTheUserGuide() {
+        CShell::setOpener([](const QUrl&) { return false; });
         QStringList texts;
         fixture.expectDialog([&texts](QWidget* dialog) {
             for (const QLabel* label : dialog->findChildren<QLabel*>()) {
                 texts << label->text();
             }
-            dialog->close();
+            auto* link = dialog->findChild<CStaticLink*>(QStringLiteral("homeLink"));
+            QVERIFY(link != nullptr);
+            QTest::mouseClick(link, Qt::LeftButton);
         });
         fixture.frame().action(cmd::kAbout)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
@@ -56,6 +61,11 @@ class HelpDialogsTest : public QObject {
             1);
         QVERIFY(texts.filter(QStringLiteral("Copyright")).size() == 1);
         QVERIFY(texts.contains(QStringLiteral("ORVELAN user guide")));
+        auto* window = fixture.frame().findChild<CHelpWindow*>();
+        QVERIFY(window != nullptr);
+        QTRY_VERIFY(window->isVisible());
+        QCOMPARE(pageShown(window), QStringLiteral("userguide.html"));
+        window->close();
     }
 
     void referenceIsReadOnlyAndNeverSelected() {
@@ -100,13 +110,11 @@ class HelpDialogsTest : public QObject {
         auto* window = fixture.frame().findChild<CHelpWindow*>();
         QVERIFY(window != nullptr);
         QVERIFY(window->isVisible());
-        QCOMPARE(QFileInfo(window->browser()->source().toLocalFile()).fileName(),
-                 QStringLiteral("methods.html"));
+        QCOMPARE(pageShown(window), QStringLiteral("methods.html"));
         QVERIFY(window->browser()->toPlainText().contains(QStringLiteral("ASR")));
         fixture.frame().action(cmd::kWebData)->trigger(); // the same window shows the next page
         QCOMPARE(fixture.frame().findChildren<CHelpWindow*>().size(), 1);
-        QCOMPARE(QFileInfo(window->browser()->source().toLocalFile()).fileName(),
-                 QStringLiteral("data.html"));
+        QCOMPARE(pageShown(window), QStringLiteral("data.html"));
         window->close();
 
         // A folder holding the user guide only: the other pages are missing.
@@ -150,8 +158,7 @@ class HelpDialogsTest : public QObject {
         QCOMPARE(window != nullptr && window->isVisible(), failsLater);
         if (window) {
             QCOMPARE(fixture.frame().findChildren<CHelpWindow*>().size(), 1);
-            QCOMPARE(QFileInfo(window->browser()->source().toLocalFile()).fileName(),
-                     QStringLiteral("methods.html"));
+            QCOMPARE(pageShown(window), QStringLiteral("methods.html"));
             window->close();
         }
     }
@@ -238,23 +245,6 @@ class HelpDialogsTest : public QObject {
         }
     }
 
-    void aboutLinkOpensTheUserGuide() {
-        CShell::setOpener([](const QUrl&) { return false; });
-        fixture.expectDialog([](QWidget* dialog) {
-            auto* link = dialog->findChild<CStaticLink*>(QStringLiteral("homeLink"));
-            QVERIFY(link != nullptr);
-            QTest::mouseClick(link, Qt::LeftButton);
-        });
-        fixture.frame().action(cmd::kAbout)->trigger();
-        QVERIFY(fixture.waitForExpectedDialogs());
-        auto* window = fixture.frame().findChild<CHelpWindow*>();
-        QVERIFY(window != nullptr);
-        QTRY_VERIFY(window->isVisible());
-        QCOMPARE(QFileInfo(window->browser()->source().toLocalFile()).fileName(),
-                 QStringLiteral("userguide.html"));
-        window->close();
-    }
-
     void splashClosesOnAKeyOrAClick() {
         QPointer<CSplashWnd> splash = CSplashWnd::showSplash();
         QVERIFY(splash);
@@ -285,6 +275,9 @@ class HelpDialogsTest : public QObject {
     }
 
   private:
+    static QString pageShown(CHelpWindow* window) {
+        return QFileInfo(window->browser()->source().toLocalFile()).fileName();
+    }
     test::GuiFixture fixture;
     QByteArray m_pages;
 };

@@ -3,6 +3,7 @@
 // Fixture data shared by the table view tests: two populations and a few male stomach cases,
 // written to a temporary data directory and opened through a store.
 #include "FixtureData.h"
+#include "GuiFixture.h"
 #include "KnownCodes.h"
 #include "TempDir.h"
 #include "core/data/CIncidenceStore.h"
@@ -22,14 +23,8 @@ struct ViewData {
 
     ViewData() {
         FixtureData data;
-        for (int sex = 0; sex < 2; ++sex) {
-            PopulationFixture algiers;
-            algiers.personYears = FixtureData::flatPersonYears(100000, 17);
-            data.setPopulation(0, sex, algiers);
-            PopulationFixture reunion;
-            reunion.personYears = FixtureData::flatPersonYears(50000, 14);
-            data.setPopulation(1, sex, reunion);
-        }
+        addPopulations(data, 100000, {0});
+        addPopulations(data, 50000, {1}, 14);
         CasesFixture algiers;
         algiers.cases[10] = 8;
         algiers.cases[18] = 2;

@@ -74,8 +74,7 @@ class CGridCtrlTest : public QObject {
     void cleanup() { m_window.reset(); }
 
     void copyOfOneSelectedCellGivesTwoLines() {
-        const QPoint centre = m_grid->cellRect(2, 6).center();
-        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        clickAt(2, 6);
         QTest::keyClick(m_grid, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("Bladder-Male (All ages)\tNumber of cases\nBeta\t      300"));
@@ -103,14 +102,12 @@ class CGridCtrlTest : public QObject {
         QVERIFY(!(hasState(m_grid->itemState(1, 0), GridState::kSelected)));
         // The corner heading does the same with the mouse.
         m_grid->clearSelection();
-        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          m_grid->cellRect(0, 0).center());
+        clickAt(0, 0);
         QCOMPARE(m_grid->selectedCount(), 18);
     }
 
     void keysMoveAndExtendTheSelection() {
-        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          m_grid->cellRect(1, 1).center());
+        clickAt(1, 1);
         QTest::keyClick(m_grid, Qt::Key_Down, Qt::ShiftModifier);
         QTest::keyClick(m_grid, Qt::Key_Right, Qt::ShiftModifier);
         QCOMPARE(m_grid->selectedCount(), 4);
@@ -250,19 +247,19 @@ class CGridCtrlTest : public QObject {
     void titleTipOnlyOverCutOffCells() {
         m_grid->setColumnWidth(0, 30); // "Alpha" no longer fits; the values do
         CTitleTip* tip = m_grid->titleTip();
-        QTest::mouseMove(m_grid->viewport(), m_grid->cellRect(1, 1).center());
+        pointAt(1, 1);
         QVERIFY(!tip->isVisible());
-        QTest::mouseMove(m_grid->viewport(), m_grid->cellRect(1, 0).center());
+        pointAt(1, 0);
         QVERIFY(tip->isVisible());
         QCOMPARE(tip->text(), QStringLiteral("Alpha"));
         QCOMPARE(tip->font(), m_grid->itemFont(1, 0));
         QVERIFY(tip->width() > 30);
-        QTest::mouseMove(m_grid->viewport(), m_grid->cellRect(2, 0).center());
+        pointAt(2, 0);
         QCOMPARE(tip->text(), QStringLiteral("Beta"));
-        QTest::mouseMove(m_grid->viewport(), m_grid->cellRect(2, 3).center());
+        pointAt(2, 3);
         QVERIFY(!tip->isVisible());
         // A key hides the tip and still reaches the grid.
-        QTest::mouseMove(m_grid->viewport(), m_grid->cellRect(3, 0).center());
+        pointAt(3, 0);
         QVERIFY(tip->isVisible());
         QTest::keyClick(m_grid, Qt::Key_A, Qt::ControlModifier);
         QVERIFY(!tip->isVisible());
@@ -307,6 +304,13 @@ class CGridCtrlTest : public QObject {
     }
 
   private:
+    void clickAt(int row, int column) {
+        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {},
+                          m_grid->cellRect(row, column).center());
+    }
+    void pointAt(int row, int column) {
+        QTest::mouseMove(m_grid->viewport(), m_grid->cellRect(row, column).center());
+    }
     std::unique_ptr<QWidget> m_window;
     CGridCtrl* m_grid = nullptr;
 };

@@ -95,12 +95,20 @@ GuiFixture::DialogHandler GuiFixture::captureText(QString& text) {
     };
 }
 
+void addPopulations(FixtureData& data, double personYears, std::initializer_list<int> populations,
+                    int lastAgeGroup, char type) {
+    PopulationFixture population;
+    population.personYears = FixtureData::flatPersonYears(personYears, lastAgeGroup);
+    population.type = type;
+    for (int number : populations) {
+        data.setPopulation(number, 0, population);
+        data.setPopulation(number, 1, population);
+    }
+}
+
 void GuiFixture::writeFixtureData() const {
     FixtureData data;
-    PopulationFixture population;
-    population.personYears = FixtureData::flatPersonYears(10000.0);
-    data.setPopulation(0, 0, population);
-    data.setPopulation(0, 1, population);
+    addPopulations(data, 10000.0, {0});
     data.write(m_dataDir.str());
 }
 

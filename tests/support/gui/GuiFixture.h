@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FixtureData.h"
 #include "QtTestRegistry.h"
 #include "TempDir.h"
 #include "gui/app/StartOptions.h"
@@ -12,6 +13,7 @@
 #include <QtTest>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 // A started program for GUI tests: temporary settings and data folders, no splash window, and a
@@ -23,6 +25,10 @@ class CMainFrame;
 } // namespace orvelan
 
 namespace orvelan::test {
+
+/// Gives each population, both sexes, the same person-years in every age group up to the last.
+void addPopulations(FixtureData& data, double personYears, std::initializer_list<int> populations,
+                    int lastAgeGroup = kTopAgeGroup, char type = 'g');
 
 class GuiFixture : public QObject {
     Q_OBJECT

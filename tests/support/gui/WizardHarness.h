@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FixtureData.h"
+#include "GuiFixture.h"
 #include "ModalWatch.h"
 #include "TempDir.h"
 #include "TreeHelpers.h"
@@ -41,18 +42,8 @@ template <typename Wizard, typename Remembered> class WizardHarness {
     static FixtureData populations(std::initializer_list<int> full,
                                    std::initializer_list<int> endingAt75 = {}) {
         FixtureData data;
-        PopulationFixture toTop;
-        toTop.personYears = FixtureData::flatPersonYears(10000.0);
-        PopulationFixture to75;
-        to75.personYears = FixtureData::flatPersonYears(10000.0, 15);
-        for (int sex = 0; sex < 2; ++sex) {
-            for (int population : full) {
-                data.setPopulation(population, sex, toTop);
-            }
-            for (int population : endingAt75) {
-                data.setPopulation(population, sex, to75);
-            }
-        }
+        addPopulations(data, 10000.0, full);
+        addPopulations(data, 10000.0, endingAt75, 15);
         return data;
     }
 
@@ -96,7 +87,17 @@ template <typename Wizard, typename Remembered> class WizardHarness {
     }
 
     QWidget* page() const { return wizard->currentPage(); }
-    void next() { QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton); }
+    /// A named widget of the current page.
+    template <typename T> T* on(const char* name) const { return child<T>(page(), name); }
+    /// The wizard shows this page.
+    void at(int id) const { QCOMPARE(wizard->currentId(), id); }
+    /// The message boxes shown since the last look were these, in this order.
+    void says(const QStringList& texts = {}) { QCOMPARE(watch.takeMessages(), texts); }
+    void next(int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+        }
+    }
     void back() { QTest::mouseClick(wizard->button(QWizard::BackButton), Qt::LeftButton); }
     void finish() {
         QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
@@ -112,6 +113,11 @@ template <typename Wizard, typename Remembered> class WizardHarness {
         QTreeWidgetItem* item = treehelp::itemByText(tree, text);
         QVERIFY2(item != nullptr, qPrintable(text));
         treehelp::click(tree, item);
+    }
+    /// Clicks the item of a tree on the current page that stands for this value.
+    void tickValue(const char* treeName, int value) {
+        auto* tree = on<CSelectionTree>(treeName);
+        treehelp::click(tree, tree->findValue(value));
     }
     QString templates() const { return QString::fromStdString(dataDir.file("Templates")); }
 

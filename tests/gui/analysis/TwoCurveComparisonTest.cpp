@@ -1,8 +1,7 @@
 // The two-curve results dialog: its fields and every list cell in the cases that matter (all
 // results, no comparison cases, no data, a cut range), Save As in both layouts against the
-// command-line tool, and the graph dialog it opens.
-#include "gui/analysis/CCMPtwoResult.h"
-
+// command-line tool, and the graph dialog it opens: its default scale, the redraw on each
+// option, the value columns in the curves' colours, Copy and Save As.
 #include "FixtureData.h"
 #include "GuiFixture.h"
 #include "KnownCodes.h"
@@ -13,10 +12,13 @@
 #include "core/rates/ComparisonLayouts.h"
 #include "core/rates/ComparisonNumbers.h"
 #include "gui/analysis/CCMPtwoGraph.h"
+#include "gui/analysis/CCMPtwoResult.h"
 #include "gui/framework/CHelpWindow.h"
 #include "gui/widgets/CFileDialogs.h"
 #include "gui/widgets/CShell.h"
 
+#include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -37,6 +39,34 @@ using orvelan::test::kGambia;
 using orvelan::test::kLaReunion;
 using orvelan::test::kStomach;
 
+CurvePair curves() {
+    CurvePair pair;
+    pair.ageLow = 0;
+    pair.ageHigh = 17;
+    for (std::size_t j = 0; j < 18; ++j) {
+        pair.refPersonYears[j] = 20000.0;
+        pair.compPersonYears[j] = 20000.0;
+        pair.refCases[j] = static_cast<double>(1 + j * j);
+        pair.compCases[j] = j == 3 ? 0.0 : static_cast<double>(2 + j * 3);
+    }
+    return pair;
+}
+
+/// Mean x of the pixels of a colour right of a column, -1 when there is none.
+double meanX(const QImage& image, QRgb colour, int fromX) {
+    double sum = 0.0;
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = fromX; x < image.width(); ++x) {
+            if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) {
+                sum += x;
+                ++count;
+            }
+        }
+    }
+    return count == 0 ? -1.0 : sum / count;
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
@@ -46,20 +76,14 @@ std::string readFile(const std::string& path) {
 
 } // namespace
 
-class CCMPtwoResultTest : public QObject {
+class TwoCurveComparisonTest : public QObject {
     Q_OBJECT
 
   private slots:
     void initTestCase() {
         test::FixtureData data;
-        test::PopulationFixture full;
-        full.personYears = test::FixtureData::flatPersonYears(20000.0);
-        test::PopulationFixture shortTop;
-        shortTop.personYears = test::FixtureData::flatPersonYears(20000.0, 15);
-        for (int population : {kAlgiers, kBamako, kGambia}) {
-            data.setPopulation(population, 0, full);
-        }
-        data.setPopulation(kLaReunion, 0, shortTop);
+        test::addPopulations(data, 20000.0, {kAlgiers, kBamako, kGambia});
+        test::addPopulations(data, 20000.0, {kLaReunion}, 15);
         test::CasesFixture reference;
         test::CasesFixture comparison;
         for (std::size_t j = 0; j < 18; ++j) {
@@ -75,6 +99,7 @@ class CCMPtwoResultTest : public QObject {
 
     void cleanup() {
         dialog.reset();
+        graph.reset();
         CFileDialogs::setProvider({});
         watch.verify();
     }
@@ -141,13 +166,7 @@ class CCMPtwoResultTest : public QObject {
         const int comparison = layout == QStringLiteral("prn") ? kLaReunion : kGambia;
         open(kAlgiers, comparison, 2, ageHigh);
         const std::string path = dataDir.file(name.toStdString());
-        QString proposed;
-        CFileDialogs::setProvider([&](const FileDialogRequest& request) {
-            proposed = request.directory;
-            return QString::fromStdString(path);
-        });
-        QTest::mouseClick(button("saveAs"), Qt::LeftButton);
-        QCOMPARE(proposed, QStringLiteral("/work-folder"));
+        QCOMPARE(saveAs(path).directory, QStringLiteral("/work-folder"));
         const std::string saved = readFile(path);
         const auto kind = layout == QStringLiteral("prn") ? ComparisonLayout::Formatted
                                                           : ComparisonLayout::TabDelimited;
@@ -165,13 +184,7 @@ class CCMPtwoResultTest : public QObject {
     void saveAsNumbers() {
         open(kAlgiers, kGambia, 0, 17);
         const std::string path = dataDir.file("result.csv");
-        QString filter;
-        CFileDialogs::setProvider([&](const FileDialogRequest& request) {
-            filter = request.filter;
-            return QString::fromStdString(path);
-        });
-        QTest::mouseClick(button("saveAs"), Qt::LeftButton);
-        QVERIFY(filter.contains(QStringLiteral("(*.csv)")));
+        QVERIFY(saveAs(path).filter.contains(QStringLiteral("(*.csv)")));
         const std::string saved = readFile(path);
         QCOMPARE(saved, comparisonNumbersCsv(dialog->pair(), dialog->run().texts));
         const QStringList lines = QString::fromStdString(saved).split('\n');
@@ -186,14 +199,11 @@ class CCMPtwoResultTest : public QObject {
     void saveAsOtherEndingIsRefused() {
         open(kAlgiers, kGambia, 0, 17);
         const std::string path = dataDir.file("result.xls");
-        CFileDialogs::setProvider(
-            [&](const FileDialogRequest&) { return QString::fromStdString(path); });
-        QTest::mouseClick(button("saveAs"), Qt::LeftButton);
+        saveAs(path);
         QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("File format not supported...")});
         QVERIFY(!QFile::exists(QString::fromStdString(path)));
     }
 
-    // "&Show curves" runs the graph dialog modally with the labels of the fields.
     // Help shows the methods page in the dialog's own help window when no browser shows it,
     // whether none starts or the one started fails.
     void helpWithoutABrowserShowsTheMethodsPage() {
@@ -237,9 +247,9 @@ class CCMPtwoResultTest : public QObject {
         QStringList labels;
         watch.expect([&](QWidget* widget) {
             title = widget->windowTitle();
-            if (auto* graph = qobject_cast<CCMPtwoGraph*>(widget)) {
-                logarithmic = graph->logarithmic();
-                labels << graph->ageLabel(0) << graph->ageLabel(last - 1) << graph->ageLabel(last);
+            if (auto* shown = qobject_cast<CCMPtwoGraph*>(widget)) {
+                logarithmic = shown->logarithmic();
+                labels << shown->ageLabel(0) << shown->ageLabel(last - 1) << shown->ageLabel(last);
             }
             widget->close();
         });
@@ -249,7 +259,99 @@ class CCMPtwoResultTest : public QObject {
         QCOMPARE(labels, ends);
     }
 
+    // Logarithmic, without grid or values, at first; every option changes the picture the dialog
+    // draws, and going back restores it.
+    void graphOptionsRedraw() {
+        openGraph();
+        QVERIFY(graph->logarithmic());
+        QVERIFY(!graph->valuesShown() && !graph->gridShown());
+        const QImage first = graph->picture();
+        QCOMPARE(first.pixel(1, first.height() - 2) & 0xFFFFFF, 0xFFFFFFu);
+        QVERIFY(meanX(first, qRgb(255, 0, 0), 0) > 0);
+        QVERIFY(meanX(first, qRgb(0, 0, 255), 0) > 0);
+        for (const char* name : {"arithmetic", "grid", "values"}) {
+            const QImage before = graph->picture();
+            QTest::mouseClick(graph->findChild<QAbstractButton*>(QString::fromLatin1(name)),
+                              Qt::LeftButton);
+            QVERIFY2(graph->picture() != before, name);
+        }
+        QVERIFY(!graph->logarithmic() && graph->gridShown() && graph->valuesShown());
+        for (const char* name : {"logarithmic", "grid", "values"}) {
+            QTest::mouseClick(graph->findChild<QAbstractButton*>(QString::fromLatin1(name)),
+                              Qt::LeftButton);
+        }
+        QCOMPARE(graph->picture(), first);
+    }
+
+    // The value columns stand right of the plot: the comparison's in blue to the left of the
+    // reference's in red.
+    void graphValuesInTheCurvesColours() {
+        openGraph();
+        const QImage plain = graph->picture();
+        const int right = plain.width() * 5 / 6 + 4;
+        QCOMPARE(meanX(plain, qRgb(255, 0, 0), right), -1.0);
+        QTest::mouseClick(graph->findChild<QCheckBox*>(QStringLiteral("values")), Qt::LeftButton);
+        const QImage values = graph->picture();
+        const double red = meanX(values, qRgb(255, 0, 0), right);
+        const double blue = meanX(values, qRgb(0, 0, 255), right);
+        QVERIFY(red > 0 && blue > 0);
+        QVERIFY2(blue < red - 30, qPrintable(QStringLiteral("%1 %2").arg(blue).arg(red)));
+    }
+
+    void graphCopyPutsThePictureOnTheClipboard() {
+        openGraph();
+        QGuiApplication::clipboard()->clear();
+        watch.answer(QMessageBox::Ok);
+        QTest::mouseClick(graph->findChild<QPushButton*>(QStringLiteral("copy")), Qt::LeftButton);
+        QCOMPARE(watch.takeMessages(), QStringList{QStringLiteral("Done!")});
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QCOMPARE(copied.size(), graph->picture().size());
+        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
+                 graph->picture().convertToFormat(QImage::Format_RGB32));
+    }
+
+    // Save As... writes the picture in the format of the typed name's ending.
+    void graphSaveAsWritesEachImageFormat() {
+        openGraph();
+        test::TempDir dir;
+        const std::pair<const char*, QByteArray> kinds[] = {{"curves.png", "\x89PNG"},
+                                                            {"curves.svg", "<?xml"},
+                                                            {"curves.PDF", "%PDF"},
+                                                            {"curves.jpg", "\xFF\xD8\xFF"},
+                                                            {"curves.bmp", "BM"}};
+        for (const auto& [name, magic] : kinds) {
+            const QString path = QString::fromStdString(dir.file(name));
+            QString filter;
+            CFileDialogs::setProvider([&](const FileDialogRequest& request) {
+                filter = request.filter;
+                return path;
+            });
+            QTest::mouseClick(graph->findChild<QPushButton*>(QStringLiteral("saveAs")),
+                              Qt::LeftButton);
+            QVERIFY(filter.contains(QStringLiteral("(*.svg)")));
+            QVERIFY2(QByteArray::fromStdString(dir.read(name)).startsWith(magic), name);
+        }
+        CFileDialogs::setProvider({});
+        // Another ending writes nothing and says why.
+        watch.answer(QMessageBox::Ok);
+        QVERIFY(!graph->saveTo(QString::fromStdString(dir.file("curves.xls"))));
+        const QStringList messages = watch.takeMessages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].startsWith(QStringLiteral("Image format not supported")));
+    }
+
   private:
+    /// The graph dialog on curves of its own, as the results dialog hands them over.
+    void openGraph() {
+        ComparisonRun run;
+        run.last = 17;
+        run.openTop = true;
+        run.texts.reference = " Algeria, Algiers: Stomach-Male";
+        run.texts.comparison = " The Gambia: Stomach-Male";
+        graph = std::make_unique<CCMPtwoGraph>(nullptr, curves(), run);
+        graph->show();
+        QVERIFY(QTest::qWaitForWindowExposed(graph.get()));
+    }
     void open(int reference, int comparison, int ageLow, int ageHigh) {
         TwoCurveContext context{store, std::nullopt, QStringLiteral("/work-folder")};
         dialog = std::make_unique<CCMPtwoResult>(nullptr, context, kStomach, kStomach, reference,
@@ -261,6 +363,17 @@ class CCMPtwoResultTest : public QObject {
     }
     QString field(const char* name) const {
         return dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+    }
+    /// "Save As..." of the results dialog answered with this path; what the dialog asked.
+    FileDialogRequest saveAs(const std::string& path) {
+        FileDialogRequest asked;
+        CFileDialogs::setProvider([&](const FileDialogRequest& request) {
+            asked = request;
+            return QString::fromStdString(path);
+        });
+        QTest::mouseClick(button("saveAs"), Qt::LeftButton);
+        CFileDialogs::setProvider({});
+        return asked;
     }
     QPushButton* button(const char* name) const {
         return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
@@ -297,9 +410,10 @@ class CCMPtwoResultTest : public QObject {
     test::TempDir dataDir;
     CIncidenceStore store;
     std::unique_ptr<CCMPtwoResult> dialog;
+    std::unique_ptr<CCMPtwoGraph> graph;
     ModalWatch watch;
 };
 
-ORVELAN_QT_TEST(CCMPtwoResultTest)
+ORVELAN_QT_TEST(TwoCurveComparisonTest)
 
-#include "CCMPtwoResultTest.moc"
+#include "TwoCurveComparisonTest.moc"

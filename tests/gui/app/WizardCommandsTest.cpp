@@ -1,23 +1,31 @@
-// "&Statistical analysis..." from the main window: each kind of analysis from the first page of
-// the wizard to its result, and the remembered block that the next run starts from.
+// The wizards run from the main window. "&Statistical analysis...": each kind of analysis from
+// the first page of the wizard to its result, and the remembered block that the next run starts
+// from. "&Export...": the wizard starts from the remembered settings, Cancel keeps them, Finish
+// stores them and writes both files into the proposed work folder.
 #include "FixtureData.h"
 #include "GuiFixture.h"
 #include "KnownCodes.h"
+#include "TextLines.h"
 #include "TreeHelpers.h"
+#include "core/data/CRegistryDictionary.h"
 #include "gui/analysis/CCMPseveralResult.h"
 #include "gui/analysis/CCMPtwoResult.h"
 #include "gui/analysis/CStatsWizard.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CORVELANApp.h"
+#include "gui/export/CExpWizard.h"
 #include "gui/framework/CChildFrame.h"
 #include "gui/framework/CDocument.h"
 #include "gui/framework/CommandIds.h"
 #include "gui/widgets/CGridCtrl.h"
 
+#include <QAction>
+#include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolBar>
 
 using namespace orvelan;
 using treehelp::click;
@@ -41,18 +49,13 @@ void choose(QWidget* page, const char* tree, const char* text) {
 
 } // namespace
 
-class AnalysisCommandTest : public QObject {
+class WizardCommandsTest : public QObject {
     Q_OBJECT
 
   private slots:
     void initTestCase() {
         test::FixtureData data;
-        test::PopulationFixture full;
-        full.personYears = test::FixtureData::flatPersonYears(20000.0);
-        for (int population : {0, 2, 3}) {
-            data.setPopulation(population, 0, full);
-            data.setPopulation(population, 1, full);
-        }
+        test::addPopulations(data, 20000.0, {0, 2, 3});
         test::CasesFixture cases;
         for (std::size_t j = 0; j < 18; ++j) {
             cases.cases[j] = static_cast<double>(1 + j * 2);
@@ -60,6 +63,7 @@ class AnalysisCommandTest : public QObject {
         data.setCases(0, 0, kStomach, cases);
         data.setCases(2, 0, kStomach, cases);
         data.write(fixture.dataDir().str());
+        QDir().mkpath(QString::fromStdString(fixture.dataDir().file("work")));
         fixture.start();
         fixture.app().blocks().analysis.refCancer = kStomach;
     }
@@ -140,6 +144,63 @@ class AnalysisCommandTest : public QObject {
         QCOMPARE(block.userRates[17], 350.0);
     }
 
+    void commandSitsOnTheToolbarAndIsEnabled() {
+        QAction* command = fixture.frame().action(cmd::kExport);
+        fixture.frame().updateCommandStates();
+        QVERIFY(command->isEnabled());
+        bool onToolbar = false;
+        for (QToolBar* bar : fixture.frame().toolBars()) {
+            onToolbar = onToolbar || bar->actions().contains(command);
+        }
+        QVERIFY(onToolbar);
+    }
+
+    void cancelKeepsAndFinishStoresTheRememberedSettings() {
+        const ExportSettings before = fixture.app().blocks().exportSettings;
+        fixture.expectDialog([](QWidget* dialog) {
+            QVERIFY(qobject_cast<CExpWizard*>(dialog) != nullptr);
+            dialog->close();
+        });
+        fixture.frame().action(cmd::kExport)->trigger();
+        QVERIFY(fixture.waitForExpectedDialogs());
+        QVERIFY(fixture.app().blocks().exportSettings == before);
+
+        const int row = CRegistryDictionary::rowOfPopulation(0).value_or(-1);
+        QString patience;
+        QString done;
+        fixture.expectDialog([row](QWidget* dialog) {
+            auto* wizard = qobject_cast<CExpWizard*>(dialog);
+            QVERIFY(wizard != nullptr);
+            // Each step runs from the event loop so that the page's own message boxes reach
+            // the watchdog.
+            QTimer::singleShot(0, wizard, [wizard, row] {
+                auto* tree = wizard->currentPage()->findChild<CSelectionTree*>("registryTree");
+                treehelp::click(tree, tree->findValue(row));
+                wizard->next();
+                auto* cancers = wizard->currentPage()->findChild<CSelectionTree*>("cancerTree");
+                treehelp::click(cancers, cancers->findValue(0));
+                wizard->next();
+                QTest::keyClicks(wizard->currentPage()->findChild<QLineEdit*>("fileName"),
+                                 QStringLiteral("first"));
+                wizard->button(QWizard::FinishButton)->click();
+            });
+        });
+        fixture.expectDialog(test::GuiFixture::captureText(patience));
+        fixture.expectDialog(test::GuiFixture::captureText(done));
+        fixture.frame().action(cmd::kExport)->trigger();
+        QVERIFY(fixture.waitForExpectedDialogs());
+        QVERIFY(patience.startsWith(QStringLiteral("Depending on your computer")));
+        QCOMPARE(done, QStringLiteral("Done!"));
+
+        const ExportSettings& kept = fixture.app().blocks().exportSettings;
+        QCOMPARE(kept.dataPath, fixture.dataDir().file("work/first.prn"));
+        QCOMPARE(kept.logPath, fixture.dataDir().file("work/first.log"));
+        QCOMPARE(kept.populationSelection[static_cast<std::size_t>(row)], row);
+        QCOMPARE(kept.cancerSelection[0], 0);
+        QCOMPARE(test::linesOf(fixture.dataDir().read("work/first.prn")).size(), std::size_t(38));
+        QVERIFY(!fixture.dataDir().read("work/first.log").empty());
+    }
+
   private:
     /// Expects the wizard: picks the kind on page 1, runs the reference step on page 2, Next,
     /// the last step on the kind's page, Finish.
@@ -162,6 +223,6 @@ class AnalysisCommandTest : public QObject {
     test::GuiFixture fixture;
 };
 
-ORVELAN_QT_TEST(AnalysisCommandTest)
+ORVELAN_QT_TEST(WizardCommandsTest)
 
-#include "AnalysisCommandTest.moc"
+#include "WizardCommandsTest.moc"
