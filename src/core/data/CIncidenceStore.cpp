@@ -3,7 +3,6 @@
 #include "core/data/SeriesLabels.h"
 #include "core/data/SeriesLoader.h"
 
-
 namespace orvelan {
 
 void CIncidenceStore::setUserGroups(const CUserGroupDictionary* cancerGroups,
