@@ -4,8 +4,8 @@
 #include "FixtureData.h"
 #include "TempDir.h"
 #include "core/data/CIncidenceStore.h"
-#include "core/rates/SeriesRates.h"
 #include "core/data/CUserGroupDictionary.h"
+#include "core/rates/SeriesRates.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
