@@ -113,6 +113,26 @@ bool SeriesLoader::groupMembers(const CUserGroupDictionary* groups, int index, i
     return false;
 }
 
+bool SeriesLoader::addCases(int population, Sex sex, std::span<const int> cancers, Series& series,
+                            double& verified, double& withPercentage, std::string& error) const {
+    for (int cancer : cancers) {
+        AgeValues cases{};
+        double verification = 0.0;
+        if (!m_files.cases(population, sex, cancer, cases, verification, error)) {
+            return false;
+        }
+        for (std::size_t i = 0; i < cases.size(); ++i) {
+            series.cases[i] += cases[i];
+        }
+        if (verification >= 0.0) {
+            const double recordCases = total(cases);
+            withPercentage += recordCases;
+            verified += recordCases * verification * 0.01;
+        }
+    }
+    return true;
+}
+
 bool SeriesLoader::loadCancerMembers(int population, Sex sex, std::span<const int> cancers,
                                      bool group, Series& series, std::string& error) const {
     const PopulationRecord* record = m_files.population(population, sex, error);
@@ -130,18 +150,9 @@ bool SeriesLoader::loadCancerMembers(int population, Sex sex, std::span<const in
     }
     series.cases.fill(0.0);
     double verifiedCases = 0.0;
-    for (int cancer : cancers) {
-        AgeValues cases{};
-        double verification = 0.0;
-        if (!m_files.cases(population, sex, cancer, cases, verification, error)) {
-            return false;
-        }
-        for (std::size_t i = 0; i < cases.size(); ++i) {
-            series.cases[i] += cases[i];
-        }
-        if (verification >= 0.0) {
-            verifiedCases += total(cases) * verification * 0.01;
-        }
+    double withPercentage = 0.0;
+    if (!addCases(population, sex, cancers, series, verifiedCases, withPercentage, error)) {
+        return false;
     }
     series.unknownAgeFactor = unknownAgeFactorOf(series.cases);
     // Members without a percentage count as unverified cases.
@@ -174,20 +185,9 @@ bool SeriesLoader::loadRegistryMembers(std::span<const int> populations,
         for (std::size_t i = 0; i < series.personYears.size(); ++i) {
             series.personYears[i] += record->personYears[i];
         }
-        for (int cancer : cancers) {
-            AgeValues cases{};
-            double verification = 0.0;
-            if (!m_files.cases(population, sex, cancer, cases, verification, error)) {
-                return false;
-            }
-            for (std::size_t i = 0; i < cases.size(); ++i) {
-                series.cases[i] += cases[i];
-            }
-            if (verification >= 0.0) {
-                const double recordCases = total(cases);
-                verifiedMemberCases += recordCases;
-                verifiedCases += recordCases * verification * 0.01;
-            }
+        if (!addCases(population, sex, cancers, series, verifiedCases, verifiedMemberCases,
+                      error)) {
+            return false;
         }
     }
     series.lastAgeGroup = minimumLast;

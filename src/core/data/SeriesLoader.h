@@ -40,6 +40,11 @@ class SeriesLoader {
                            Series& series, std::string& error) const;
     bool loadRegistryMembers(std::span<const int> populations, std::span<const int> cancers,
                              Sex sex, Series& series, std::string& error) const;
+    /// Adds the cases records of one population's cancers into the series' cases; verified
+    /// and withPercentage sum the verified cases and the cases of the records with a
+    /// percentage.
+    bool addCases(int population, Sex sex, std::span<const int> cancers, Series& series,
+                  double& verified, double& withPercentage, std::string& error) const;
     /// The members of user group index, all below limit; false with error set otherwise.
     bool groupMembers(const CUserGroupDictionary* groups, int index, int limit,
                       std::vector<int>& members, std::string& error) const;
