@@ -20,52 +20,56 @@ namespace {
 
 QString figureText(double value) { return fromCoreText(formatText("%.0f", value)); }
 
-struct Layout {
-    int W = 0;
-    int e = 0;
-    int A = 0;
-    int h = 0;
-};
-
-int barLength(const PyramidModel& model, const Layout& layout, double figure) {
+/// A figure's bar length: its share of the whole population on the axis of halfAxis pixels.
+int barLength(const PyramidModel& model, int halfAxis, double figure) {
     if (model.scale.top <= 0.0) {
         return 0;
     }
-    return static_cast<int>(layout.A * model.percentOf(figure) / model.scale.top);
-}
-
-void drawTopRow(QPainter& painter, const PyramidModel& model, const Layout& layout, int y0,
-                PyramidGeometry& geometry) {
-    const auto last = static_cast<std::size_t>(model.lastAgeGroup);
-    const int mid = layout.W / 2;
-    const int maleLength = barLength(model, layout, model.male[last]) * 2 / 3;
-    const int femaleLength = barLength(model, layout, model.female[last]) * 2 / 3;
-    const int base = y0 + layout.h;
-    const int apex = y0 + layout.h / 5;
-    painter.drawPolygon(
-        QPolygon({QPoint(mid - layout.e, base), QPoint(mid - layout.e - maleLength, base),
-                  QPoint(mid - layout.e, apex)}));
-    painter.drawPolygon(
-        QPolygon({QPoint(mid + layout.e, base), QPoint(mid + layout.e + femaleLength, base),
-                  QPoint(mid + layout.e, apex)}));
-    geometry.maleBars.emplace_back(mid - layout.e - maleLength, apex, maleLength, base - apex);
-    geometry.femaleBars.emplace_back(mid + layout.e, apex, femaleLength, base - apex);
-    drawTextAt(painter, mid - layout.e - layout.A, y0, figureText(model.male[last]),
-               TextAlign::Right);
-    drawTextAt(painter, mid + layout.e + layout.A, y0, figureText(model.female[last]),
-               TextAlign::Left);
-    drawTextAt(painter, mid, y0, fromCoreText(model.ageLabel(model.lastAgeGroup)),
-               TextAlign::Centre);
+    return static_cast<int>(halfAxis * model.percentOf(figure) / model.scale.top);
 }
 
 } // namespace
+
+PyramidGeometry CPyramidPainter::layout(const QFontMetrics& body, QSize size,
+                                        const PyramidModel& model) {
+    PyramidGeometry geometry;
+    const int W = size.width();
+    const int h = body.height();
+    const int e = body.size(0, QStringLiteral("85+")).height(); // its height, not its width
+    const int marks = model.scale.marks();
+    const int p = marks > 0 ? std::max(0, (W / 2 - 7 * e) / marks) : 0;
+    const int A = marks * p;
+    const int pitch = h + h / 5;
+    const int y0 = (size.height() - pitch * model.lastAgeGroup) / 2;
+    geometry.columnHalfWidth = e;
+    geometry.halfAxis = A;
+    geometry.rowPitch = pitch;
+    geometry.top = y0;
+
+    const int mid = W / 2;
+    // The open top class is a triangle two thirds as long, rising from its row's foot.
+    const auto last = static_cast<std::size_t>(model.lastAgeGroup);
+    const int maleTop = barLength(model, A, model.male[last]) * 2 / 3;
+    const int femaleTop = barLength(model, A, model.female[last]) * 2 / 3;
+    const int apex = y0 + h / 5;
+    geometry.maleBars.emplace_back(mid - e - maleTop, apex, maleTop, h - h / 5);
+    geometry.femaleBars.emplace_back(mid + e, apex, femaleTop, h - h / 5);
+    int y = y0;
+    for (int a = model.lastAgeGroup - 1; a >= 0; --a) {
+        y += pitch;
+        const auto i = static_cast<std::size_t>(a);
+        const int maleLength = barLength(model, A, model.male[i]);
+        geometry.maleBars.emplace_back(mid - e - maleLength, y, maleLength, h);
+        geometry.femaleBars.emplace_back(mid + e, y, barLength(model, A, model.female[i]), h);
+    }
+    return geometry;
+}
 
 PyramidGeometry CPyramidPainter::paint(QPainter& painter, QSize size, const PyramidModel& model,
                                        const GraphStyle& style) {
     if (style.look == GraphLook::Publication) {
         return paintPublication(painter, size, model, style);
     }
-    PyramidGeometry geometry;
     const int W = size.width();
     const int H = size.height();
     painter.save();
@@ -76,61 +80,54 @@ PyramidGeometry CPyramidPainter::paint(QPainter& painter, QSize size, const Pyra
 
     painter.setFont(graphFont(style.fontFace, style.bodyPixelSize(), false));
     const QFontMetrics body(painter.font(), painter.device());
-    Layout layout;
-    layout.W = W;
-    layout.h = body.height();
-    layout.e = body.size(0, QStringLiteral("85+")).height(); // its height, not its width
+    const PyramidGeometry geometry = layout(body, size, model);
+    const int h = body.height();
+    const int e = geometry.columnHalfWidth;
+    const int A = geometry.halfAxis;
+    const int y0 = geometry.top;
     const int marks = model.scale.marks();
-    const int p = marks > 0 ? std::max(0, (W / 2 - 7 * layout.e) / marks) : 0;
-    layout.A = marks * p;
-    const int h = layout.h;
-    const int pitch = h + h / 5;
-    const int y0 = (H - pitch * model.lastAgeGroup) / 2;
-    geometry.columnHalfWidth = layout.e;
-    geometry.halfAxis = layout.A;
-    geometry.rowPitch = pitch;
-    geometry.top = y0;
-
+    const int p = marks > 0 ? A / marks : 0;
     const int mid = W / 2;
     painter.setPen(QPen(style.text, 1));
     drawTextAt(painter, W / 4, y0 - 2 * h, QStringLiteral("Male"), TextAlign::Centre);
     drawTextAt(painter, 3 * W / 4, y0 - 2 * h, QStringLiteral("Female"), TextAlign::Centre);
-    drawTextAt(painter, mid - layout.e - layout.A, y0 - 2 * h, figureText(model.maleTotal),
-               TextAlign::Right);
-    drawTextAt(painter, mid + layout.e + layout.A, y0 - 2 * h, figureText(model.femaleTotal),
-               TextAlign::Left);
+    drawTextAt(painter, mid - e - A, y0 - 2 * h, figureText(model.maleTotal), TextAlign::Right);
+    drawTextAt(painter, mid + e + A, y0 - 2 * h, figureText(model.femaleTotal), TextAlign::Left);
 
     painter.setBrush(QColor(192, 192, 192));
-    drawTopRow(painter, model, layout, y0, geometry);
     int y = y0;
-    for (int a = model.lastAgeGroup - 1; a >= 0; --a) {
-        y += pitch;
+    for (std::size_t row = 0; row < geometry.maleBars.size(); ++row) {
+        const int a = model.lastAgeGroup - static_cast<int>(row);
+        const QRect& maleBar = geometry.maleBars[row];
+        const QRect& femaleBar = geometry.femaleBars[row];
+        if (row == 0) {
+            const int base = y0 + h;
+            painter.drawPolygon(QPolygon({QPoint(mid - e, base), QPoint(maleBar.left(), base),
+                                          QPoint(mid - e, maleBar.top())}));
+            painter.drawPolygon(
+                QPolygon({QPoint(mid + e, base), QPoint(mid + e + femaleBar.width(), base),
+                          QPoint(mid + e, femaleBar.top())}));
+        } else {
+            y = maleBar.top();
+            if (maleBar.width() > 0) {
+                painter.drawRect(maleBar.adjusted(0, 0, -1, -1));
+            }
+            if (femaleBar.width() > 0) {
+                painter.drawRect(femaleBar.adjusted(0, 0, -1, -1));
+            }
+        }
         const auto i = static_cast<std::size_t>(a);
-        const int maleLength = barLength(model, layout, model.male[i]);
-        const int femaleLength = barLength(model, layout, model.female[i]);
-        const QRect maleBar(mid - layout.e - maleLength, y, maleLength, h);
-        const QRect femaleBar(mid + layout.e, y, femaleLength, h);
-        if (maleLength > 0) {
-            painter.drawRect(maleBar.adjusted(0, 0, -1, -1));
-        }
-        if (femaleLength > 0) {
-            painter.drawRect(femaleBar.adjusted(0, 0, -1, -1));
-        }
-        geometry.maleBars.push_back(maleBar);
-        geometry.femaleBars.push_back(femaleBar);
-        drawTextAt(painter, mid - layout.e - layout.A, y, figureText(model.male[i]),
-                   TextAlign::Right);
-        drawTextAt(painter, mid + layout.e + layout.A, y, figureText(model.female[i]),
-                   TextAlign::Left);
+        drawTextAt(painter, mid - e - A, y, figureText(model.male[i]), TextAlign::Right);
+        drawTextAt(painter, mid + e + A, y, figureText(model.female[i]), TextAlign::Left);
         drawTextAt(painter, mid, y, fromCoreText(model.ageLabel(a)), TextAlign::Centre);
     }
     painter.setBrush(Qt::NoBrush);
 
     const int axisY = y + h;
     for (const int side : {-1, 1}) {
-        const int edge = mid + side * layout.e;
+        const int edge = mid + side * e;
         painter.drawLine(edge, axisY, edge, y0);
-        painter.drawLine(edge, axisY, edge + side * layout.A, axisY);
+        painter.drawLine(edge, axisY, edge + side * A, axisY);
         for (int j = 0; j <= marks && p > 0; ++j) {
             const int x = edge + side * j * p;
             painter.drawLine(x, axisY, x, axisY + h / 3);

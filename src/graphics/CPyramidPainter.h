@@ -8,6 +8,7 @@
 #include <QString>
 #include <vector>
 
+class QFontMetrics;
 class QPainter;
 
 // Draws the population pyramid and reports where its bars landed.
@@ -34,6 +35,10 @@ struct PyramidGeometry {
 
 class CPyramidPainter {
   public:
+    /// Where the classic look puts the rows, the age column and the bars (the top row's
+    /// triangles by their bounding boxes), for a body font of these metrics.
+    static PyramidGeometry layout(const QFontMetrics& body, QSize size, const PyramidModel& model);
+    /// Draws the layout (the publication look has its own) and returns it.
     static PyramidGeometry paint(QPainter& painter, QSize size, const PyramidModel& model,
                                  const GraphStyle& style);
 
