@@ -9,6 +9,7 @@
 #include "core/data/CUserGroupDictionary.h"
 #include "core/data/Validation.h"
 #include "core/graphs/CGraphTemplate.h"
+#include "core/graphs/GraphWizardRules.h"
 #include "core/io/CTemplateFolder.h"
 
 #include <CLI/CLI.hpp>
@@ -272,6 +273,11 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
         if (!isGraphKind(settings.kind)) {
             throw usageError("template " + request.templatePath + " has no graph kind (" +
                              std::to_string(indexOf(settings.kind)) + ")");
+        }
+        if (const IoResult drawable = checkGraphTemplateSettings(request.templatePath, settings,
+                                                                 context.cancerGroups());
+            !drawable.ok()) {
+            throw dataError(drawable.message);
         }
         if (!request.options.title.empty()) {
             settings.title = titleArgument(request.options.title);

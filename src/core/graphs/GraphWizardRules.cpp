@@ -26,6 +26,14 @@ std::optional<std::string> validateGraphSettings(const GraphSettings& settings,
     }
 }
 
+IoResult checkGraphTemplateSettings(const std::string& file, const GraphSettings& settings,
+                                    const CUserGroupDictionary& cancerGroups) {
+    if (auto problem = validateGraphSettings(settings, cancerGroups)) {
+        return IoResult::failure(file, "cannot be drawn", std::move(*problem));
+    }
+    return {};
+}
+
 int curvesOfCancer(int cancer, bool male, bool female, const CUserGroupDictionary& cancerGroups) {
     const SexApplicability sexes = CCancerDictionary::sexesOf(cancer, &cancerGroups);
     return (male && sexes.males ? 1 : 0) + (female && sexes.females ? 1 : 0);

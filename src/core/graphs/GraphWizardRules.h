@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/data/Codes.h"
+#include "core/io/IoResult.h"
 
 #include <optional>
 #include <string>
@@ -20,6 +21,11 @@ struct GraphSettings;
 /// whole before drawing.
 std::optional<std::string> validateGraphSettings(const GraphSettings& settings,
                                                  const CUserGroupDictionary& cancerGroups);
+/// The same for a template read from file: a failure "cannot be drawn" naming the file and
+/// the check's message, so that a hand-edited template is refused as the wizard would refuse
+/// its choices.
+IoResult checkGraphTemplateSettings(const std::string& file, const GraphSettings& settings,
+                                    const CUserGroupDictionary& cancerGroups);
 
 /// Curves one cancer gives with the checked sexes: a sex counts when it is checked and the
 /// cancer occurs in it.

@@ -4,6 +4,7 @@
 #include "core/data/CIncidenceStore.h"
 #include "core/data/CUserGroupDictionary.h"
 #include "core/graphs/CGraphTemplate.h"
+#include "core/graphs/GraphWizardRules.h"
 #include "core/rates/IntervalSettings.h"
 #include "core/rates/StandardSettings.h"
 #include "core/reports/CReportTemplate.h"
@@ -206,6 +207,12 @@ bool CORVELANApp::openGraphTemplate(const QString& path) {
                                  m_registryGroups->count(), m_cancerGroups->count());
         !read.ok()) {
         m_mainFrame->showError(fromCoreMessage(read.message));
+        return false;
+    }
+    if (const IoResult drawable = checkGraphTemplateSettings(
+            QFile::encodeName(path).toStdString(), settings, *m_cancerGroups);
+        !drawable.ok()) {
+        m_mainFrame->showError(fromCoreMessage(drawable.message));
         return false;
     }
     tellIfDataChanged();

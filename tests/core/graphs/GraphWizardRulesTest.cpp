@@ -122,6 +122,14 @@ TEST_F(GraphWizardRulesTest, SettingsAreCheckedByKindWithTheWizardsMessages) {
     for (const auto& c : cases) {
         EXPECT_EQ(validateGraphSettings(c.settings, groups), c.problem) << c.what;
     }
+    // A hand-edited template is refused as the wizard would refuse its choices.
+    const IoResult refused = checkGraphTemplateSettings("old.GPH", cases[2].settings, groups);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_NE(refused.message.find("old.GPH"), std::string::npos) << refused.message;
+    EXPECT_NE(refused.message.find("Age range is invalid for cumulative rate/risk"),
+              std::string::npos)
+        << refused.message;
+    EXPECT_TRUE(checkGraphTemplateSettings("new.GPH", cases[0].settings, groups).ok());
     GraphSettings registryChart = cases[3].settings;
     registryChart.barChartType = BarChartType::Registry;
     EXPECT_EQ(validateGraphSettings(registryChart, groups), std::nullopt);
