@@ -274,8 +274,8 @@ void runGraph(CliContext& context, GraphKind kind, const GraphRequest& request) 
             throw usageError("template " + request.templatePath + " has no graph kind (" +
                              std::to_string(indexOf(settings.kind)) + ")");
         }
-        if (const IoResult drawable = checkGraphTemplateSettings(request.templatePath, settings,
-                                                                 context.cancerGroups());
+        if (const IoResult drawable =
+                checkGraphTemplateSettings(request.templatePath, settings, context.cancerGroups());
             !drawable.ok()) {
             throw dataError(drawable.message);
         }

@@ -209,8 +209,8 @@ bool CORVELANApp::openGraphTemplate(const QString& path) {
         m_mainFrame->showError(fromCoreMessage(read.message));
         return false;
     }
-    if (const IoResult drawable = checkGraphTemplateSettings(
-            QFile::encodeName(path).toStdString(), settings, *m_cancerGroups);
+    if (const IoResult drawable = checkGraphTemplateSettings(QFile::encodeName(path).toStdString(),
+                                                             settings, *m_cancerGroups);
         !drawable.ok()) {
         m_mainFrame->showError(fromCoreMessage(drawable.message));
         return false;
