@@ -30,18 +30,18 @@ QStringList legendLines(const std::string& label) {
 }
 
 /// Legend width L: 2h + 12a + the widest label line.
-int legendWidth(const QPainter& painter, const AgeCurvesModel& model, int h, int a) {
+int legendWidth(const QFontMetrics& body, const AgeCurvesModel& model) {
     int widest = 0;
     for (const AgeCurve& curve : model.curves) {
         for (const QString& line : legendLines(curve.label)) {
-            widest = std::max(widest, textWidth(painter, line));
+            widest = std::max(widest, body.horizontalAdvance(line));
         }
     }
-    return 2 * h + 12 * a + widest;
+    return 2 * body.height() + 12 * body.averageCharWidth() + widest;
 }
 
-void drawLegend(QPainter& painter, QSize size, const AgeCurvesModel& model, const GraphStyle& style,
-                int h, AgeCurvesGeometry& geometry) {
+/// The legend squares down the left, two and a half lines apart (three with a three-line label).
+std::vector<QRect> legendSquares(QSize size, const AgeCurvesModel& model, int h) {
     bool threeLines = false;
     for (const AgeCurve& curve : model.curves) {
         threeLines = threeLines || legendLines(curve.label).size() >= kMaxLegendLines;
@@ -49,16 +49,24 @@ void drawLegend(QPainter& painter, QSize size, const AgeCurvesModel& model, cons
     const int spacing = threeLines ? 3 * h : 5 * h / 2;
     const int count = static_cast<int>(model.curves.size());
     const int top = std::max(0, (size.height() - count * spacing) / 2);
+    std::vector<QRect> squares;
     for (int i = 0; i < count; ++i) {
-        const QColor colour = style.curveColours[static_cast<std::size_t>(i)];
-        const QRect square(h / 2, top + i * spacing, h, h);
+        squares.emplace_back(h / 2, top + i * spacing, h, h);
+    }
+    return squares;
+}
+
+void drawLegend(QPainter& painter, const AgeCurvesModel& model, const GraphStyle& style, int h,
+                const AgeCurvesGeometry& geometry) {
+    for (std::size_t i = 0; i < geometry.legendSquares.size(); ++i) {
+        const QColor colour = style.curveColours[i];
+        const QRect& square = geometry.legendSquares[i];
         painter.setPen(QPen(colour, 1));
         painter.setBrush(colour);
         painter.drawRect(square.adjusted(0, 0, -1, -1));
-        geometry.legendSquares.push_back(square);
         painter.setPen(style.text);
         int y = square.top();
-        for (const QString& line : legendLines(model.curves[static_cast<std::size_t>(i)].label)) {
+        for (const QString& line : legendLines(model.curves[i].label)) {
             drawTextAt(painter, square.right() + 1 + h / 2, y, line, TextAlign::Left);
             y += h;
         }
@@ -118,40 +126,53 @@ void drawLogValueAxis(QPainter& painter, const LogScale& scale, const ValueAxis&
     }
 }
 
-void drawCurves(QPainter& painter, const AgeCurvesModel& model, const GraphStyle& style,
-                const ValueAxis& axis, int left, int c, int h, AgeCurvesGeometry& geometry) {
+/// Where each curve's rates fall: one point per age group, none for a rate the log scale
+/// cannot show (the line joins its neighbours).
+std::vector<AgeCurvesGeometry::CurvePoints> curvePoints(const AgeCurvesModel& model,
+                                                        const ValueAxis& axis, int left, int c) {
+    std::vector<AgeCurvesGeometry::CurvePoints> all;
+    for (const AgeCurve& curve : model.curves) {
+        AgeCurvesGeometry::CurvePoints& points = all.emplace_back();
+        for (int a = model.ageFrom; a <= model.ageTo; ++a) {
+            const double rate = curve.rates[static_cast<std::size_t>(a)];
+            if (axis.logarithmic && rate <= 0.0) {
+                continue;
+            }
+            points[static_cast<std::size_t>(a)] =
+                QPoint(left + c / 2 + (a - model.ageFrom) * c, axis.y(rate));
+        }
+    }
+    return all;
+}
+
+void drawCurves(QPainter& painter, const GraphStyle& style, int h,
+                const AgeCurvesGeometry& geometry) {
     const QString symbol = style.lineSymbol == 1   ? QStringLiteral("+")
                            : style.lineSymbol == 2 ? QStringLiteral("x")
                                                    : QString();
-    for (std::size_t i = 0; i < model.curves.size(); ++i) {
-        const AgeCurve& curve = model.curves[i];
+    for (std::size_t i = 0; i < geometry.points.size(); ++i) {
         const QColor colour = style.curveColours[i % style.curveColours.size()];
         QPen pen(colour, style.lineThickness == 0 ? 1 : 2,
                  style.curveStyles[i % style.curveStyles.size()]);
         painter.setPen(pen);
-        AgeCurvesGeometry::CurvePoints points;
         std::optional<QPoint> previous;
-        for (int a = model.ageFrom; a <= model.ageTo; ++a) {
-            const double rate = curve.rates[static_cast<std::size_t>(a)];
-            if (axis.logarithmic && rate <= 0.0) {
-                continue; // the line joins the neighbouring non-zero points
+        for (const auto& point : geometry.points[i]) {
+            if (!point) {
+                continue;
             }
-            const QPoint point(left + c / 2 + (a - model.ageFrom) * c, axis.y(rate));
             if (previous) {
-                painter.drawLine(*previous, point);
+                painter.drawLine(*previous, *point);
             }
             previous = point;
-            points[static_cast<std::size_t>(a)] = point;
         }
         if (!symbol.isEmpty()) {
             painter.setPen(colour);
-            for (const auto& point : points) {
+            for (const auto& point : geometry.points[i]) {
                 if (point) {
                     drawTextAt(painter, point->x(), point->y() - h / 2, symbol, TextAlign::Centre);
                 }
             }
         }
-        geometry.points.push_back(points);
     }
 }
 
@@ -179,12 +200,46 @@ std::optional<std::pair<int, int>> AgeCurvesGeometry::pointAt(QPoint position) c
     return std::nullopt;
 }
 
+AgeCurvesGeometry CAgeCurvesPainter::layout(int titleHeight, const QFontMetrics& body, QSize size,
+                                            const AgeCurvesModel& model, const GraphStyle& style) {
+    AgeCurvesGeometry geometry;
+    const int W = size.width();
+    const int H = size.height();
+    const int m = 3 * titleHeight / 2;
+    const bool legend = model.curves.size() >= 2;
+    const int left = legend ? legendWidth(body, model) : 12 * body.averageCharWidth();
+    if (model.largestRate() <= 0.0) {
+        geometry.noData = true;
+        return geometry;
+    }
+    const int baseline = H - 3 * m / 2;
+    int plotHeight = H - 4 * m;
+    const int n = model.ageTo - model.ageFrom + 1;
+    const int c = n > 0 ? (19 * W / 20 - left) / n : 0;
+    if (legend) {
+        geometry.legendSquares = legendSquares(size, model, body.height());
+    }
+    if (plotHeight <= 0 || c <= 0) {
+        return geometry; // too small for a plot: title and legend only
+    }
+    if (style.logarithmic && (geometry.logScale = model.logScale())) {
+        geometry.valueAxis = logValueAxis(*geometry.logScale, plotHeight);
+    } else {
+        geometry.linearScale = model.linearScale();
+        geometry.valueAxis = linearValueAxis(geometry.linearScale, plotHeight);
+    }
+    geometry.valueAxis.baseline = baseline;
+    geometry.plot = QRect(left, baseline - plotHeight, n * c, plotHeight);
+    geometry.columnWidth = c;
+    geometry.points = curvePoints(model, geometry.valueAxis, left, c);
+    return geometry;
+}
+
 AgeCurvesGeometry CAgeCurvesPainter::paint(QPainter& painter, QSize size,
                                            const AgeCurvesModel& model, const GraphStyle& style) {
     if (style.look == GraphLook::Publication) {
         return paintPublication(painter, size, model, style);
     }
-    AgeCurvesGeometry geometry;
     const int W = size.width();
     const int H = size.height();
     painter.save();
@@ -198,60 +253,40 @@ AgeCurvesGeometry CAgeCurvesPainter::paint(QPainter& painter, QSize size,
     const int t = QFontMetrics(painter.font(), painter.device()).height();
     painter.setPen(style.text);
     drawTextAt(painter, W / 2, t / 2, fromCoreText(model.title), TextAlign::Centre);
-    const int m = 3 * t / 2;
 
     painter.setFont(graphFont(style.fontFace, style.bodyPixelSize(), false));
     const QFontMetrics body(painter.font(), painter.device());
     const int h = body.height();
-    const int a = body.averageCharWidth();
-    const bool legend = model.curves.size() >= 2;
-    const int left = legend ? legendWidth(painter, model, h, a) : 12 * a;
-
-    const double largest = model.largestRate();
-    if (largest <= 0.0) {
+    const AgeCurvesGeometry geometry = layout(t, body, size, model, style);
+    if (geometry.noData) {
         drawTextAt(painter, W / 2, H / 2 - h / 2, QStringLiteral("No data!"), TextAlign::Centre);
-        geometry.noData = true;
         painter.restore();
         return geometry;
     }
-    const int baseline = H - 3 * m / 2;
-    int plotHeight = H - 4 * m;
-    const int n = model.ageTo - model.ageFrom + 1;
-    const int c = n > 0 ? (19 * W / 20 - left) / n : 0;
-    if (legend) {
-        drawLegend(painter, size, model, style, h, geometry);
-    }
-    if (plotHeight <= 0 || c <= 0) {
+    drawLegend(painter, model, style, h, geometry);
+    if (geometry.plot.isNull()) {
         painter.restore();
         return geometry; // too small for a plot: title and legend only
     }
-
-    std::optional<LogScale> logScale;
-    LinearScale linear;
-    ValueAxis axis;
-    if (style.logarithmic && (logScale = model.logScale())) {
-        axis = logValueAxis(*logScale, plotHeight);
-    } else {
-        linear = model.linearScale();
-        axis = linearValueAxis(linear, plotHeight);
-    }
-    axis.baseline = baseline;
-    geometry.plot = QRect(left, baseline - plotHeight, n * c, plotHeight);
-    geometry.columnWidth = c;
-
+    const QRect& plot = geometry.plot;
+    const int left = plot.left();
+    const int baseline = geometry.valueAxis.baseline;
+    const int plotHeight = baseline - plot.top();
+    const int width = plot.width();
     const int k = h / 2;
     painter.setPen(QPen(style.text, 1, Qt::SolidLine));
     painter.drawLine(left, baseline - plotHeight, left, baseline);
-    painter.drawLine(left, baseline, left + n * c, baseline);
-    drawAgeAxis(painter, model, left, baseline, c, k);
-    if (axis.logarithmic) {
-        drawLogValueAxis(painter, *logScale, axis, style, left, n * c, h, k);
+    painter.drawLine(left, baseline, left + width, baseline);
+    drawAgeAxis(painter, model, left, baseline, geometry.columnWidth, k);
+    if (geometry.valueAxis.logarithmic) {
+        drawLogValueAxis(painter, *geometry.logScale, geometry.valueAxis, style, left, width, h, k);
     } else {
-        drawLinearValueAxis(painter, linear, style, left, baseline, plotHeight, n * c, h, k);
+        drawLinearValueAxis(painter, geometry.linearScale, style, left, baseline, plotHeight, width,
+                            h, k);
     }
     drawTextAt(painter, left, baseline - plotHeight - h, QStringLiteral("Rate (per 100,000)"),
                TextAlign::Left);
-    drawCurves(painter, model, style, axis, left, c, h, geometry);
+    drawCurves(painter, style, h, geometry);
     painter.restore();
     return geometry;
 }

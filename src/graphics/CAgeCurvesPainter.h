@@ -2,6 +2,7 @@
 
 #include "core/data/Codes.h"
 #include "graphics/PublicationCurvePlot.h"
+#include "graphics/ValueAxis.h"
 
 #include <QPoint>
 #include <QRect>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class QFontMetrics;
 class QPainter;
 
 // Draws the age-specific curves graph and reports where its curves and legend landed.
@@ -25,8 +27,12 @@ struct AgeCurvesGeometry {
     bool noData = false; // "No data!" was drawn instead of the graph
     QRect plot;          // from the top of the value axis to the end of the age axis
     int columnWidth = 0;
-    std::vector<QRect> legendSquares;   // one per curve with two or more curves
-    std::vector<CurvePoints> points;    // one per curve
+    std::vector<QRect> legendSquares; // one per curve with two or more curves
+    std::vector<CurvePoints> points;  // one per curve
+    // The classic look's value axis and its scale (logScale set on the logarithmic axis).
+    ValueAxis valueAxis;
+    std::optional<LogScale> logScale;
+    LinearScale linearScale;
     PublicationCurveLayout publication; // the publication look only
 
     /// The curve whose legend square holds the position, or -1.
@@ -37,7 +43,12 @@ struct AgeCurvesGeometry {
 
 class CAgeCurvesPainter {
   public:
-    /// Draws the whole graph in the rectangle (0, 0) - size of the painter.
+    /// Where the classic look puts the legend, the plot, its axes and every curve's points,
+    /// below a title of titleHeight pixels, for a body font of these metrics.
+    static AgeCurvesGeometry layout(int titleHeight, const QFontMetrics& body, QSize size,
+                                    const AgeCurvesModel& model, const GraphStyle& style);
+    /// Draws the whole graph in the rectangle (0, 0) - size of the painter (the classic look
+    /// draws its layout).
     static AgeCurvesGeometry paint(QPainter& painter, QSize size, const AgeCurvesModel& model,
                                    const GraphStyle& style);
 
