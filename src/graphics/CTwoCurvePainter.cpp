@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <optional>
+#include <vector>
 
 namespace orvelan {
 
@@ -21,20 +22,25 @@ const QColor kComparisonColour(0, 0, 255);
 constexpr int kBottomRoom = 70; // below the plot: age labels and "Age"
 constexpr int kAxisRoom = 60;   // left of the plot: value labels
 
-void drawCurve(QPainter& painter, const TwoCurveModel& model, const AgeArray& rates,
-               const QColor& colour, const ValueAxis& axis, int left, int c) {
-    painter.setPen(QPen(colour, 1));
-    std::optional<QPoint> previous;
+/// Where a curve's rates fall, age by age; a rate the log scale cannot show is left out (the line
+/// joins its neighbours).
+std::vector<QPoint> curvePoints(const TwoCurveModel& model, const AgeArray& rates,
+                                const ValueAxis& axis, int left, int c) {
+    std::vector<QPoint> points;
     for (int a = model.ageLow; a <= model.ageHigh; ++a) {
         const double rate = rates[static_cast<std::size_t>(a)];
         if (axis.logarithmic && rate <= 0.0) {
             continue;
         }
-        const QPoint point(left + (a - model.ageLow) * c, axis.y(rate));
-        if (previous) {
-            painter.drawLine(*previous, point);
-        }
-        previous = point;
+        points.emplace_back(left + (a - model.ageLow) * c, axis.y(rate));
+    }
+    return points;
+}
+
+void drawCurve(QPainter& painter, const std::vector<QPoint>& points, const QColor& colour) {
+    painter.setPen(QPen(colour, 1));
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        painter.drawLine(points[i - 1], points[i]);
     }
 }
 
@@ -58,12 +64,42 @@ void drawValues(QPainter& painter, const TwoCurveModel& model, int W) {
 
 } // namespace
 
+TwoCurveGeometry CTwoCurvePainter::layout(const QFontMetrics& metrics, QSize size,
+                                          const TwoCurveModel& model, const TwoCurveStyle& style) {
+    TwoCurveGeometry geometry;
+    const int W = size.width();
+    const int h = metrics.height();
+    const int topMargin = 3 * h + 8; // below the two curves' labels
+    const int spans = model.ageHigh - model.ageLow;
+    int plotWidth = style.values ? 3 * W / 4 : 5 * W / 6;
+    const int c = spans > 0 ? (plotWidth - kAxisRoom) / spans : 0;
+    plotWidth = c * spans;
+    int plotHeight = size.height() - topMargin - kBottomRoom;
+    geometry.logScale = model.logScale();
+    if (model.largest <= 0.0 || c <= 0 || plotHeight <= 0 || !geometry.logScale) {
+        geometry.noData = true;
+        return geometry;
+    }
+    if (style.logarithmic) {
+        geometry.valueAxis = logValueAxis(*geometry.logScale, plotHeight);
+    } else {
+        geometry.linearScale = model.linearScale();
+        geometry.valueAxis = linearValueAxis(geometry.linearScale, plotHeight);
+    }
+    const int left = kAxisRoom + 10;
+    geometry.valueAxis.baseline = topMargin + plotHeight;
+    geometry.plot = QRect(left, topMargin, plotWidth, plotHeight);
+    geometry.columnWidth = c;
+    geometry.referencePoints = curvePoints(model, model.reference, geometry.valueAxis, left, c);
+    geometry.comparisonPoints = curvePoints(model, model.comparison, geometry.valueAxis, left, c);
+    return geometry;
+}
+
 TwoCurveGeometry CTwoCurvePainter::paint(QPainter& painter, QSize size, const TwoCurveModel& model,
                                          const TwoCurveStyle& style) {
     if (style.look == GraphLook::Publication) {
         return paintPublication(painter, size, model, style);
     }
-    TwoCurveGeometry geometry;
     const int W = size.width();
     const int H = size.height();
     painter.save();
@@ -75,33 +111,18 @@ TwoCurveGeometry CTwoCurvePainter::paint(QPainter& painter, QSize size, const Tw
     drawTextAt(painter, W / 2, 4, fromCoreText(model.referenceLabel), TextAlign::Centre);
     painter.setPen(kComparisonColour);
     drawTextAt(painter, W / 2, 4 + h, fromCoreText(model.comparisonLabel), TextAlign::Centre);
-    const int topMargin = 3 * h + 8;
-
-    const int spans = model.ageHigh - model.ageLow;
-    int plotWidth = style.values ? 3 * W / 4 : 5 * W / 6;
-    const int c = spans > 0 ? (plotWidth - kAxisRoom) / spans : 0;
-    plotWidth = c * spans;
-    int plotHeight = H - topMargin - kBottomRoom;
-    std::optional<LogScale> logScale = model.logScale();
-    if (model.largest <= 0.0 || c <= 0 || plotHeight <= 0 || !logScale) {
+    const TwoCurveGeometry geometry = layout(metrics, size, model, style);
+    if (geometry.noData) {
         painter.setPen(Qt::black);
         drawTextAt(painter, W / 2, H / 2, QStringLiteral("No data!"), TextAlign::Centre);
-        geometry.noData = true;
         painter.restore();
         return geometry;
     }
-    LinearScale linear;
-    ValueAxis axis;
-    if (style.logarithmic) {
-        axis = logValueAxis(*logScale, plotHeight);
-    } else {
-        linear = model.linearScale();
-        axis = linearValueAxis(linear, plotHeight);
-    }
-    const int left = kAxisRoom + 10;
-    axis.baseline = topMargin + plotHeight;
-    geometry.plot = QRect(left, topMargin, plotWidth, plotHeight);
-    geometry.columnWidth = c;
+    const ValueAxis& axis = geometry.valueAxis;
+    const int left = geometry.plot.left();
+    const int topMargin = geometry.plot.top();
+    const int plotWidth = geometry.plot.width();
+    const int c = geometry.columnWidth;
 
     const int k = h / 2;
     painter.setPen(QPen(Qt::black, 1));
@@ -129,12 +150,14 @@ TwoCurveGeometry CTwoCurvePainter::paint(QPainter& painter, QSize size, const Tw
         }
     };
     if (axis.logarithmic) {
-        tick(logScale->top, fromCoreText(logTopLabel(logScale->top)), k);
-        tick(logScale->bottom, QString(), k);
-        for (const LogTick& t : logTicks(*logScale)) {
+        const LogScale& logScale = *geometry.logScale;
+        tick(logScale.top, fromCoreText(logTopLabel(logScale.top)), k);
+        tick(logScale.bottom, QString(), k);
+        for (const LogTick& t : logTicks(logScale)) {
             tick(t.value, fromCoreText(t.label), t.labelled ? k : k - 1);
         }
     } else {
+        const LinearScale& linear = geometry.linearScale;
         for (int j = 0; j <= linear.marks(); ++j) {
             const double v = linear.bottom + j * linear.step;
             tick(v, fromCoreText(arithmeticAxisLabel(v)), k);
@@ -143,8 +166,8 @@ TwoCurveGeometry CTwoCurvePainter::paint(QPainter& painter, QSize size, const Tw
     drawTextAt(painter, left, topMargin - h - 2, QStringLiteral("Rate (per 100,000)"),
                TextAlign::Left);
 
-    drawCurve(painter, model, model.reference, kReferenceColour, axis, left, c);
-    drawCurve(painter, model, model.comparison, kComparisonColour, axis, left, c);
+    drawCurve(painter, geometry.referencePoints, kReferenceColour);
+    drawCurve(painter, geometry.comparisonPoints, kComparisonColour);
     if (style.values) {
         drawValues(painter, model, W);
     }

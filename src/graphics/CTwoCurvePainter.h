@@ -2,11 +2,16 @@
 
 #include "graphics/GraphStyle.h"
 #include "graphics/PublicationCurvePlot.h"
+#include "graphics/ValueAxis.h"
 
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <optional>
+#include <vector>
 
+class QFontMetrics;
 class QPainter;
 
 // Draws the graph of a two-curve comparison on a logarithmic or arithmetic rate axis: in the
@@ -31,6 +36,13 @@ struct TwoCurveGeometry {
     int columnWidth = 0;
     bool noData = false;
     PublicationCurveLayout publication; // the publication look only
+    // The classic look's value axis, its scale (logScale also decides "No data!") and the two
+    // curves' points, age by age.
+    ValueAxis valueAxis;
+    std::optional<LogScale> logScale;
+    LinearScale linearScale;
+    std::vector<QPoint> referencePoints;
+    std::vector<QPoint> comparisonPoints;
 };
 
 class CTwoCurvePainter {
@@ -39,6 +51,11 @@ class CTwoCurvePainter {
     static constexpr int kValuesStep = 13; // pixels between value lines
     static constexpr int kValuesColumnGap = 60;
 
+    /// Where the classic look puts the plot, its value axis and the two curves, for a font of
+    /// these metrics; noData when there is no curve to draw.
+    static TwoCurveGeometry layout(const QFontMetrics& metrics, QSize size,
+                                   const TwoCurveModel& model, const TwoCurveStyle& style);
+    /// Draws the layout (the publication look has its own) and returns it.
     static TwoCurveGeometry paint(QPainter& painter, QSize size, const TwoCurveModel& model,
                                   const TwoCurveStyle& style);
 
