@@ -74,7 +74,7 @@ TEST_F(DictionaryFile, FailedRewriteKeepsFileAndTable) {
     EXPECT_EQ(dir.read("POPuser.dic"), content);
     EXPECT_EQ(registries.count(), 2);
     EXPECT_EQ(registries.append("Bad", {229}).status, IoStatus::Refused);
-    // A dictionary that cannot be read: HostileFiles.UserDictionaryThatIsNotARegularFile...
+    // A dictionary that cannot be read: HostileFiles.EveryReaderRefusesWhatIsNotARegularFile...
 }
 
 struct ReadCase {
