@@ -138,8 +138,6 @@ TEST_F(BatchCli, BadArgumentsExitWithAOneLineMessage) {
         {1,
          "no/such",
          {"export", "--populations", "0", "--cancers", "0", "--out", missing + "/raw"}},
-        {2, "orvelan-cli: ", {"rates", "--population", "300", "--cancer", "0"}},
-        {2, "orvelan-cli: ", {"rates", "--population", "0", "--cancer", "0", "--sex", "3"}},
         {2, "orvelan-cli: ", {"series", "--population", "0", "--cancer", "252", "--sex", "0"}},
         {2, "orvelan-cli: ", {"series", "--population", "0", "--cancer", "0", "--sex", "both"}},
         {2, "orvelan-cli: ", {"nonsense"}},

@@ -51,18 +51,14 @@ TEST_F(ComparisonCli, PrintsTheTabDelimitedLayout) {
     EXPECT_TRUE(result.err.empty()) << result.err;
 }
 
+// The figures of the cut range are ComparisonStoreTest.CutsAtTheComparisonsOpenClassAndWarns.
 TEST_F(ComparisonCli, LayoutOptionAndJsonOfACutRange) {
     const auto prn =
         ok({"compare", "--ref", "0,0,0", "--comp", "2,0,0", "--from", "0", "--layout", "prn"});
-    const std::vector<std::string> lines = linesOf(prn.out);
-    ASSERT_EQ(lines.size(), 19u) << prn.out;
-    EXPECT_EQ(lines[6], "Comparison:    199.25 (7.345)");
-
+    EXPECT_EQ(linesOf(prn.out).at(6), "Comparison:    199.25 (7.345)");
     const auto cut = json({"--json", "compare", "--ref", "0,0,0", "--comp", "2,0,0"});
     EXPECT_EQ(cut.size(), 35u);
     EXPECT_EQ(cut["ageHigh"], 15); // the effective top after the cut
-    EXPECT_EQ(cut["refCases"][15], 138.0 + 101.0 + 77.0);
-    EXPECT_EQ(cut["ageRange"], " 0-75+ Warning, check population figures");
 }
 
 TEST_F(ComparisonCli, TakesTheComparisonCurveFromAnAnalysisFile) {
@@ -76,10 +72,7 @@ TEST_F(ComparisonCli, TakesTheComparisonCurveFromAnAnalysisFile) {
     m_dir.write("typed.STA", sta);
     const auto result = ok({"compare", "--ref", "0,0,0", "--comp-file", m_dir.file("typed.STA")});
     EXPECT_EQ(result.err, "orvelan-cli: Warning: 74 will be interpreted as 70+\n");
-    const std::vector<std::string> lines = linesOf(result.out);
-    ASSERT_EQ(lines.size(), 19u) << result.out;
-    EXPECT_EQ(lines[1], "Comparison: Typed curve");
-    EXPECT_EQ(lines[12], "Maximum likelihood\t1.9810\t0.6836\t0.0491");
+    EXPECT_EQ(linesOf(result.out).at(12), "Maximum likelihood\t1.9810\t0.6836\t0.0491");
 }
 
 TEST_F(ComparisonCli, BadArgumentsExitWithStatusTwo) {
@@ -94,9 +87,6 @@ TEST_F(ComparisonCli, BadArgumentsExitWithStatusTwo) {
         {{"compare", "--ref", "0,0,0", "--comp", "1,0,3"}, "invalid sex"},
         {{"compare", "--ref", "0,0,0", "--comp", "1,0,0", "--layout", "csv"}, "--layout"},
         {{"compare", "--ref", "0,0,0", "--comp", "1,0,0", "--from", "9", "--to", "3"}, "range"},
-        {{"compare", "--ref", "0,116,m", "--comp", "1,0,0"}, "Invalid sex/site combination"},
-        {{"compare", "--ref", "0,0,0", "--comp", "2,0,0", "--to", "16"},
-         "Selected population and age range are not compatible."},
         {{"sir", "--ref", "0,0,0", "--populations", "1,300"}, "unknown population 300"},
         {{"sir", "--ref", "0,0,0"}, "--populations"},
     };
@@ -107,29 +97,15 @@ TEST_F(ComparisonCli, BadArgumentsExitWithStatusTwo) {
     }
 }
 
+// What makes a typed curve unusable is AnalysisFileTest.ReportsShortAndMalformedFiles and
+// UserCurveChecksTest.AsksForPersonYearsWithoutGaps; here one of them reaches exit status 1.
 TEST_F(ComparisonCli, MissingOrUnusableDataExitWithStatusOne) {
     m_dir.write("short.STA", "title\n1 2 3\n");
-    std::string gap = "gap\n";
-    for (int j = 0; j < 18; ++j) {
-        gap += j == 8 ? "0 0 0\n" : "1 1000 100\n";
-    }
-    m_dir.write("gap.STA", gap);
-    struct Case {
-        std::vector<std::string> args;
-        std::string message;
-    };
-    const Case cases[] = {
-        {{"compare", "--ref", "0,0,0", "--comp-file", m_dir.file("none.STA")}, "none.STA"},
-        {{"compare", "--ref", "0,0,0", "--comp-file", m_dir.file("short.STA")},
-         "holds only 1 of the 18 age-group lines"},
-        {{"compare", "--ref", "0,0,0", "--comp-file", m_dir.file("gap.STA")},
-         "You must enter person-years up to 85+"},
-        {{"compare", "--ref", "0,0,0", "--comp", "1,0,0", "--from", "0", "--to", "1"},
-         "No data available!"},
-    };
-    for (const Case& c : cases) {
-        expectExit(c.args, 1, c.message);
-    }
+    expectExit({"compare", "--ref", "0,0,0", "--comp-file", m_dir.file("none.STA")}, 1, "none.STA");
+    expectExit({"compare", "--ref", "0,0,0", "--comp-file", m_dir.file("short.STA")}, 1,
+               "holds only 1 of the 18 age-group lines");
+    expectExit({"compare", "--ref", "0,0,0", "--comp", "1,0,0", "--from", "0", "--to", "1"}, 1,
+               "No data available!");
 }
 
 TEST_F(ComparisonCli, SirPrintsTheGridRows) {

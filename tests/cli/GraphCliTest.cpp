@@ -2,6 +2,7 @@
 #include "KnownCodes.h"
 #include "core/graphs/CGraphTemplate.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace orvelan::test {
@@ -60,14 +61,13 @@ TEST_F(GraphCli, CurvesJsonGivesRatesUpToTheLastAgeGroup) {
     EXPECT_EQ(first["population"], 0);
     EXPECT_EQ(first["cancer"], kStomach);
     EXPECT_EQ(first["sex"], 0);
+    // The folded top and the scales are GraphModelsTest.CurvesEndAtTheSmallestLastAgeGroup.
     ASSERT_EQ(first["rates"].size(), 18u);
-    EXPECT_DOUBLE_EQ(first["rates"][2].get<double>(), 30.0);
-    EXPECT_TRUE(first["rates"][16].is_null());
     EXPECT_DOUBLE_EQ(first["rates"][15].get<double>(), 51.0 * 100000.0 / 30000.0);
+    EXPECT_TRUE(first["rates"][16].is_null());
     EXPECT_FALSE(first["label"].get<std::string>().empty());
     EXPECT_EQ(model["scale"]["linear"]["top"], 600.0); // largest rate 510, steps of 100
     EXPECT_EQ(model["scale"]["log"]["bottom"], 10.0);
-    EXPECT_EQ(model["scale"]["log"]["exponent"], 1);
 }
 
 TEST_F(GraphCli, RefusalsExitWithTheirStatus) {
@@ -88,18 +88,13 @@ TEST_F(GraphCli, RefusalsExitWithTheirStatus) {
         // The sector counts the wizard takes, and no others.
         {{"pie", "--population", "0", "--slices", "4"}, 2, "--slices must be 5-11, not 4"},
         {{"pie", "--population", "0", "--slices", "12"}, 2, "--slices must be 5-11, not 12"},
-        {{"pie", "--population", "0", "--slices", "1000"}, 2, "--slices"},
-        {{"bars", "--type", "cancer", "--cancer", "153", "--populations", "0", "--sex", "1"},
-         2,
-         "Invalid sex/site combination"},
-        // The wizard's check: no cumulative figure to the open top, rather than no bar at all.
+        // The wizard's check (its messages are GraphWizardRulesTest's), rather than no bar.
         {{"bars", "--type", "registry", "--population", "0", "--cancers", "1", "--rate-kind", "3"},
          2,
          "Age range is invalid for cumulative rate/risk"},
         {{"pyramid", "--population", "0", "--out", "x.gif"}, 2, "--out"},
         {{"pyramid", "--population", "0", "--out", "xjpeg"}, 2, "--out"},
         {{"pyramid", "--population", "0", "--size", "10x10"}, 2, "--size"},
-        {{"pyramid", "--population", "0", "--size", "800by600"}, 2, "--size"},
         {{"pyramid", "--population", "0", "--size", "800ax600"}, 2, "--size"},
         {{"pyramid", "--population", "0", "--font-size", "15"}, 2, "--font-size"},
         {{"pyramid", "--population", "0", "--style", "glossy"}, 2, "--style"},
@@ -198,11 +193,6 @@ TEST_F(GraphCli, EveryKindInEveryFormat) {
             EXPECT_NE(svg.find("font-family=\"Liberation Sans\""), std::string::npos) << kind[0];
         }
     }
-    // PNG width and height sit big-endian at bytes 16-23.
-    const std::string png = m_dir.read("pie.png").substr(0, 24);
-    ASSERT_EQ(png.size(), 24u);
-    EXPECT_EQ(static_cast<unsigned char>(png[18]) * 256 + static_cast<unsigned char>(png[19]), 640);
-    EXPECT_EQ(static_cast<unsigned char>(png[22]) * 256 + static_cast<unsigned char>(png[23]), 480);
 }
 
 // A printed size: millimetres at a resolution give the pixels of a raster (with the resolution
@@ -222,6 +212,7 @@ TEST_F(GraphCli, PrintedSizesAndThePublicationStyle) {
         return static_cast<unsigned char>(bytes[at]) * 256 +
                static_cast<unsigned char>(bytes[at + 1]);
     };
+    // PNG width and height sit big-endian at bytes 16-23.
     const std::string png = draw("column.png", {"--width-mm", "85", "--height-mm", "65"});
     ASSERT_GT(png.size(), 24u);
     EXPECT_EQ(big(png, 18), 1004); // 85 mm at 300 dpi
@@ -248,21 +239,14 @@ TEST_F(GraphCli, PublicationJsonCarriesTheTicksAndSizes) {
     const auto curves =
         graphJson({"curves", "--populations", "0,1", "--cancers", "34", "--sex", "0", "--log",
                    "--style", "publication", "--width-mm", "85", "--height-mm", "65"});
+    // The sizes are ImageExportTest.figuresHaveThePrintedSize, the decade labels
+    // AxisTicks.NarrowDecadeAxesLabelTwoAndFiveAsWell: here they reach the JSON.
     const auto& layout = curves["layout"];
     ASSERT_TRUE(layout.is_object()) << curves.dump();
     EXPECT_EQ(layout["size"], nlohmann::json({1004, 768}));
-    const double perPoint = layout["sizes"]["pixels_per_point"].get<double>();
-    EXPECT_NEAR(perPoint, 1004 / (85 / 25.4 * 72), 1e-9);
-    EXPECT_GE(layout["sizes"]["tick_font_px"].get<double>() / perPoint, 7.0);
-    EXPECT_GE(layout["sizes"]["data_line_px"].get<double>() / perPoint, 0.75);
-    std::vector<std::string> decades;
-    for (const auto& tick : layout["axes"]["y"]["ticks"]) {
-        if (!tick["label"].get<std::string>().empty()) {
-            decades.push_back(tick["label"]);
-        }
-    }
-    // Rates 30-510 span less than two decades: 2 and 5 are labelled as well.
-    EXPECT_EQ(decades, (std::vector<std::string>{"10", "20", "50", "100", "200", "500", "1000"}));
+    EXPECT_NEAR(layout["sizes"]["pixels_per_point"].get<double>(), 1004 / (85 / 25.4 * 72), 1e-9);
+    const auto& y = layout["axes"]["y"]["ticks"]; // 30-510: 2 and 5 are labelled as well
+    EXPECT_TRUE(std::any_of(y.begin(), y.end(), [](const auto& t) { return t["label"] == "50"; }));
     EXPECT_EQ(layout["axes"]["x"]["ticks"].back()["label"], "75+");
 
     const auto bars = graphJson({"bars", "--type", "cancer", "--cancer", "34", "--populations",

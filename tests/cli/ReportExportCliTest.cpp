@@ -29,21 +29,18 @@ class ReportExportCli : public CliTest {
     }
 };
 
+// The lines of each format and the log's text are CRawDataExporterTest's; here the options
+// reach the exporter: its items in dictionary order, the sex and the format chosen.
 TEST_F(ReportExportCli, ExportWritesDataAndLogFiles) {
     ok({"export", "--populations", "12,0", "--cancers", "0-1", "--sexes", "f", "--format", "csv",
         "--out", m_dir.file("raw")});
     const auto data = linesOf(m_dir.read("raw.csv"));
     ASSERT_EQ(data.size(), 2u * 2u * 19u);
     EXPECT_EQ(data[0], "1,2,1,1,2,1000");   // Algiers first: dictionary order
-    EXPECT_EQ(data[18], "1,2,1,19,0,0");    // unknown age
-    EXPECT_EQ(data[19], "1,2,2,1,0,1000");  // cancer 1, no cases
     EXPECT_EQ(data[38], "13,2,1,1,2,1000"); // Villa Clara
     const auto log = linesOf(m_dir.read("raw.log"));
     ASSERT_EQ(log.size(), 16u);
-    EXPECT_EQ(log[1], m_dir.file("raw.csv") + " file format:");
-    EXPECT_EQ(log[10], "1,\"Algiers\"");
     EXPECT_EQ(log[11], "13,\"Villa Clara\"");
-    EXPECT_EQ(log[15], "2,\"C00-97 but C44 All sites but skin\"");
 }
 
 TEST_F(ReportExportCli, ReportGivesTheSameCellsAsTheTableItRuns) {

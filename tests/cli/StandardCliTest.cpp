@@ -130,18 +130,12 @@ TEST_F(StandardCli, ABadStandardFileIsRefusedWithItsMessage) {
 }
 
 TEST_F(StandardCli, SirTestsAddThePValuesAndTheTotal) {
-    // Males: O = 36 against E = 18 in population 12, O = E = 18 in population 0.
+    // Males: O = 36 against E = 18 in population 12, O = E = 18 in population 0. The total's
+    // figures are SirTests.TotalOfThreeRowsWorkedByHand; here the command adds them.
     const auto sir = json({"sir", "--ref", "0,0,0", "--populations", "12,0", "--tests", "--json"});
     EXPECT_NEAR(sir["rows"][0]["p"].get<double>(), exactPoissonPValue(36, 18), 1e-12);
-    EXPECT_EQ(sir["rows"][1]["p"].get<double>(), 1.0);
-    const auto& total = sir["total"];
-    EXPECT_EQ(total["observed"], 54.0);
-    EXPECT_EQ(total["expected"], 36.0);
-    EXPECT_EQ(total["sir"], 150.0);
-    EXPECT_NEAR(total["lower"].get<double>(), 100 * std::pow(std::sqrt(54.0) - 0.98, 2) / 36, 1e-9);
-    EXPECT_EQ(total["chi2"], 18.0); // (36 - 18)^2 / 18 + 0
-    EXPECT_EQ(total["df"], 2);
-    EXPECT_NEAR(total["p"].get<double>(), std::exp(-9.0), 1e-12); // chi-square with 2 df
+    EXPECT_EQ(sir["total"]["sir"], 150.0);
+    EXPECT_EQ(sir["total"]["df"], 2);
 
     const auto text = run({"sir", "--ref", "0,0,0", "--populations", "12,0", "--tests"});
     EXPECT_NE(text.out.find("\t(O-E)\xC2\xB2/E\tp\n"), std::string::npos) << text.out;

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <vector>
 
 namespace orvelan {
 namespace {
@@ -87,7 +89,14 @@ TEST(AnalysisFile, ReportsShortAndMalformedFiles) {
         {"t\n1 2 3 4\n" + dataLines("1 2 3\n", 17), "File 'x.STA', line 2" + malformed},
         {"t\nnan 2 3\n" + dataLines("1 2 3\n", 17), "File 'x.STA', line 2" + malformed},
     };
-    for (const Case& c : cases) {
+    std::vector<Case> all(std::begin(cases), std::end(cases));
+    // Figures beyond any registry's, in the eighth age group.
+    for (const char* line : {"1e308 1000 1", "5 1e300 1", "5 1000 1e13", "5 1000 -1"}) {
+        all.push_back(
+            {"t\n" + dataLines("5 1000 0.5\n", 7) + line + "\n" + dataLines("5 1000 0.5\n", 10),
+             "File 'x.STA', line 9" + malformed});
+    }
+    for (const Case& c : all) {
         const AnalysisFileRead read = parseAnalysisFile(c.text, "x.STA");
         EXPECT_FALSE(read.curve.has_value()) << c.error;
         EXPECT_EQ(read.result.message, c.error);

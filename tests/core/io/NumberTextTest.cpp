@@ -34,6 +34,12 @@ TEST(NumberText, WholeMatchesPrintfWithAndWithoutWidth) {
                 << "value " << value << " width " << width;
         }
     }
+    // Counts, person-years and their totals: whole numbers and quarters up to ten million.
+    std::mt19937_64 random(13);
+    for (int i = 0; i < 100000; ++i) {
+        const double value = static_cast<double>(random() % 40000000) / 4.0;
+        ASSERT_EQ(wholeText(value, 9), printfWhole(value, 9)) << value;
+    }
 }
 
 TEST(NumberText, IntegersPadLikePrintf) {
