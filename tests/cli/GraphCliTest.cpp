@@ -151,6 +151,15 @@ TEST_F(GraphCli, TemplateDrawsItsKindWithItsChoices) {
     ASSERT_EQ(model["bars"].size(), 2u);
     EXPECT_EQ(model["bars"][1]["key"], kStomach);
 
+    // A hand-edited template the wizard would not have let through is refused, named.
+    settings.rateKind = RateKind::CumulativeRate;
+    ASSERT_TRUE(CGraphTemplate::write(m_dir.file("edited.GPH"), settings, 0, 0));
+    const ProcessResult edited = graph({"template", m_dir.file("edited.GPH")});
+    EXPECT_EQ(edited.exitCode, 1);
+    EXPECT_NE(edited.err.find("edited.GPH"), std::string::npos) << edited.err;
+    EXPECT_NE(edited.err.find("Age range is invalid for cumulative rate/risk"), std::string::npos)
+        << edited.err;
+
     settings.kind = static_cast<GraphKind>(7);
     ASSERT_TRUE(CGraphTemplate::write(m_dir.file("odd.GPH"), settings, 0, 0));
     EXPECT_EQ(graph({"template", m_dir.file("odd.GPH")}).exitCode, 2);
