@@ -285,10 +285,7 @@ class TwoCurveComparisonTest : public QObject {
         openGraph();
         test::TempDir dir;
         const std::pair<const char*, QByteArray> kinds[] = {{"curves.png", "\x89PNG"},
-                                                            {"curves.svg", "<?xml"},
-                                                            {"curves.PDF", "%PDF"},
-                                                            {"curves.jpg", "\xFF\xD8\xFF"},
-                                                            {"curves.bmp", "BM"}};
+                                                            {"curves.PDF", "%PDF"}};
         for (const auto& [name, magic] : kinds) {
             const QString path = QString::fromStdString(dir.file(name));
             QString filter;
