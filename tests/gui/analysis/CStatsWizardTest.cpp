@@ -21,7 +21,6 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <fstream>
-#include <sstream>
 
 using namespace orvelan;
 using orvelan::test::child;
@@ -182,8 +181,8 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
         }
     }
 
-    // "Save as..." writes the fields, "Use..." reads them back: title, whole cases and
-    // person-years, rates to three decimals; a name without .STA writes nothing.
+    // "Save as..." writes the fields, "Use..." reads them back into the page; a name without
+    // .STA writes nothing.
     void analysisFileRoundTrip() {
         toUserPage();
         on<QLineEdit>("title")->setText(QStringLiteral("Typed curve"));
@@ -197,11 +196,7 @@ class CStatsWizardTest : public QObject, public test::WizardHarness<CStatsWizard
         });
         QTest::mouseClick(on<QPushButton>("saveFile"), Qt::LeftButton);
         QCOMPARE(folder, QString::fromStdString(dataDir.file("Templates")));
-        std::ifstream written(path.toStdString());
-        std::stringstream text;
-        text << written.rdbuf();
-        QVERIFY(text.str().starts_with("Typed curve\n0 0 0.000\n0 0 0.000\n0 0 0.000\n"
-                                       "7 30000 23.333\n"));
+        QVERIFY(QFile::exists(path)); // its lines are AnalysisFileTest's
 
         on<QLineEdit>("title")->clear();
         type("cases3", QStringLiteral("1"));
