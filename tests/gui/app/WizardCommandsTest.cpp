@@ -25,7 +25,6 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolBar>
 
 using namespace orvelan;
 using treehelp::click;
@@ -142,17 +141,6 @@ class WizardCommandsTest : public QObject {
         QCOMPARE(block.userCurveTitle, std::string("Typed"));
         QCOMPARE(block.userCases[17], 70.0);
         QCOMPARE(block.userRates[17], 350.0);
-    }
-
-    void commandSitsOnTheToolbarAndIsEnabled() {
-        QAction* command = fixture.frame().action(cmd::kExport);
-        fixture.frame().updateCommandStates();
-        QVERIFY(command->isEnabled());
-        bool onToolbar = false;
-        for (QToolBar* bar : fixture.frame().toolBars()) {
-            onToolbar = onToolbar || bar->actions().contains(command);
-        }
-        QVERIFY(onToolbar);
     }
 
     void cancelKeepsAndFinishStoresTheRememberedSettings() {

@@ -73,19 +73,14 @@ class CGridCtrlTest : public QObject {
     }
     void cleanup() { m_window.reset(); }
 
-    void copyOfOneSelectedCellGivesTwoLines() {
+    // Ctrl+C and dragging carry the selection with its headings (the text is gridCopyText's);
+    // nothing selected leaves the clipboard alone.
+    void copyAndDragCarryTheSelection() {
         clickAt(2, 6);
         QTest::keyClick(m_grid, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("Bladder-Male (All ages)\tNumber of cases\nBeta\t      300"));
-    }
-
-    void copyCarriesHeadingsForARectangle() {
         m_grid->selectRange({1, 1, 2, 2});
-        m_grid->copy();
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QStringLiteral("Bladder-Male (All ages)\tCrude rate\tASR (World)\n"
-                                "Alpha\t     1.00\t     2.00\nBeta\t     1.00\t     2.00"));
         std::unique_ptr<QMimeData> dragged(m_grid->createDragData());
         QCOMPARE(dragged->text(), m_grid->copyText());
         m_grid->clearSelection();
@@ -145,19 +140,6 @@ class CGridCtrlTest : public QObject {
         QVERIFY(m_grid->cellRect(focusRow, 1).bottom() >= m_grid->fixedRowsHeight());
     }
 
-    void sortingOneRowChangesNothing() {
-        fillSummaryLike(*m_grid, {"Only"}, {valuesRow("        5")});
-        for (int column = 0; column < 7; ++column) {
-            for (bool ascending : {true, false}) {
-                QVERIFY(m_grid->sortTextItems(column, ascending));
-                QCOMPARE(m_grid->itemText(0, 0), QStringLiteral("Bladder-Male (All ages)"));
-                QCOMPARE(m_grid->itemText(1, 0), QStringLiteral("Only"));
-                QCOMPARE(m_grid->itemText(1, 6), QStringLiteral("        5"));
-            }
-        }
-        QVERIFY(!m_grid->sortTextItems(7, true));
-    }
-
     void sortingDescendingPutsTheLargestFirst() {
         QVERIFY(m_grid->sortTextItems(6, false));
         const QStringList labels = {"Beta", "Alpha", "Gamma"};
@@ -169,9 +151,7 @@ class CGridCtrlTest : public QObject {
             QVERIFY(hasState(m_grid->itemState(row, 6), GridState::kReadOnly));
         }
         QCOMPARE(m_grid->itemText(0, 6), QStringLiteral("Number of cases"));
-        QVERIFY(m_grid->sortTextItems(0, true));
-        QCOMPARE(m_grid->itemText(1, 0), QStringLiteral("Alpha"));
-        QCOMPARE(m_grid->itemText(3, 6), QStringLiteral("        7"));
+        QVERIFY(!m_grid->sortTextItems(7, true)); // no such column
     }
 
     void autoSizeFitsTheWidestText() {
@@ -267,7 +247,7 @@ class CGridCtrlTest : public QObject {
     }
 
     // Every row once, the heading row and "Page n of m" on each page, and the window title and
-    // program name in the footer; rows of equal height fill every page but the last equally.
+    // program name in the footer (where pages break is pageFirstRows').
     void printsALongTableOverPages() {
         ORVELAN_REQUIRE_POPPLER();
         QStringList labels;
@@ -299,8 +279,6 @@ class CGridCtrlTest : public QObject {
         for (const QString& label : labels) {
             QCOMPARE(text.count(label), 1);
         }
-        const auto perPage = static_cast<int>(pageTexts[0].count(QStringLiteral("Label")));
-        QCOMPARE(pages, (250 + perPage - 1) / perPage);
     }
 
   private:

@@ -45,7 +45,6 @@ class GuiFixture : public QObject {
     CORVELANApp& app() const { return *m_app; }
     CMainFrame& frame() const;
 
-    const TempDir& configDir() const { return m_configDir; }
     const TempDir& dataDir() const { return m_dataDir; }
     /// The settings file a start without --settings uses.
     QString defaultSettingsPath() const;
@@ -58,7 +57,6 @@ class GuiFixture : public QObject {
     bool waitForExpectedDialogs(int milliseconds = 5000);
     /// Dialogs that nobody expected ("title: text"); each was closed at once.
     QStringList takeUnexpectedDialogs();
-    int pendingHandlers() const { return static_cast<int>(m_handlers.size()); }
     /// Fails the running test if an expected dialog never came or an unexpected one did.
     void verifyDialogsHandled();
 
