@@ -115,21 +115,29 @@ bool SeriesLoader::groupMembers(const CUserGroupDictionary* groups, int index, i
 
 bool SeriesLoader::addCases(int population, Sex sex, std::span<const int> cancers, Series& series,
                             double& verified, double& withPercentage, std::string& error) const {
+    // Running sums in locals, in the same order as into the caller's: the loop keeps them in
+    // registers instead of storing through the references at every record.
+    AgeValues sum = series.cases;
+    double verifiedSum = verified;
+    double withPercentageSum = withPercentage;
+    AgeValues cases{}; // every read fills it whole
+    double verification = 0.0;
     for (int cancer : cancers) {
-        AgeValues cases{};
-        double verification = 0.0;
         if (!m_files.cases(population, sex, cancer, cases, verification, error)) {
             return false;
         }
         for (std::size_t i = 0; i < cases.size(); ++i) {
-            series.cases[i] += cases[i];
+            sum[i] += cases[i];
         }
         if (verification >= 0.0) {
             const double recordCases = total(cases);
-            withPercentage += recordCases;
-            verified += recordCases * verification * 0.01;
+            withPercentageSum += recordCases;
+            verifiedSum += recordCases * verification * 0.01;
         }
     }
+    series.cases = sum;
+    verified = verifiedSum;
+    withPercentage = withPercentageSum;
     return true;
 }
 
