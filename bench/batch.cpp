@@ -77,10 +77,9 @@ void everyFigureToCsv(benchmark::State& state) {
             for (int c = 0; c < kCancerCount; ++c) {
                 for (const Sex sex : kSingleSexes) {
                     store.load(p, c, sex);
+                    const SeriesFigures figures = computeRates(store.series(), kFrom, kTo);
                     for (int kind = 0; kind < kRateKindCount; ++kind) {
-                        stream.row(
-                            p, c, sex, kind,
-                            computeRate(store.series(), static_cast<RateKind>(kind), kFrom, kTo));
+                        stream.row(p, c, sex, kind, figures[static_cast<std::size_t>(kind)]);
                     }
                 }
             }
@@ -105,9 +104,8 @@ void everyFigureFloor(benchmark::State& state) {
             for (int c = 0; c < kCancerCount; ++c) {
                 for (const Sex sex : kSingleSexes) {
                     store.load(p, c, sex);
-                    for (int kind = 0; kind < kRateKindCount; ++kind) {
-                        const RateResult r =
-                            computeRate(store.series(), static_cast<RateKind>(kind), kFrom, kTo);
+                    const SeriesFigures figures = computeRates(store.series(), kFrom, kTo);
+                    for (const RateResult& r : figures) {
                         for (const double v : {r.value, r.se, r.lower(), r.upper()}) {
                             at = writeShortest(at, v);
                             *at++ = ',';

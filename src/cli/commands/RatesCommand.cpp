@@ -180,6 +180,12 @@ void streamRates(CliContext& context, const RatesOptions& options) {
                                     ", cancer " + std::to_string(cancer) + " from " +
                                     context.dataDir);
                 }
+                // The six figures at once, sharing the series' age-specific rates.
+                const SeriesFigures figures =
+                    named ? SeriesFigures{}
+                          : computeRates(store.series(), options.from, options.to,
+                                         standards.weightsFor(RateKind::AsrWorld),
+                                         standards.weightsFor(RateKind::AsrEuropean));
                 for (const int kind : kinds) {
                     const auto rateKind = static_cast<RateKind>(kind);
                     const std::string_view standard =
@@ -191,9 +197,7 @@ void streamRates(CliContext& context, const RatesOptions& options) {
                                    standard);
                     } else {
                         stream.row(population, cancer, sex, kind,
-                                   computeRate(store.series(), rateKind, options.from, options.to,
-                                               standards.weightsFor(rateKind)),
-                                   standard);
+                                   figures[static_cast<std::size_t>(kind)], standard);
                     }
                 }
             }

@@ -82,6 +82,106 @@ Crude crude(const Series& series, int from, int to) {
     return result;
 }
 
+/// Age-specific rates of groups 0-17 as a range to `to` counts them: with the open top folded
+/// in when it runs to 17. Every figure of one range shares them.
+AgeArray rangeRates(const Series& series, int to) {
+    const TopFolded cases(series.cases, series.lastAgeGroup, to == kTopAgeGroup);
+    AgeArray rates{};
+    for (int i = 0; i < kKnownAgeGroupCount; ++i) {
+        rates[at(i)] = rateOf(cases[i], series.personYears[at(i)]);
+    }
+    return rates;
+}
+
+RateResult asrOn(const Series& series, const AgeArray& rates, int from, int to,
+                 const AgeArray& weights) {
+    const bool toTop = to == kTopAgeGroup;
+    if (!isRange(from, to, kTopAgeGroup) || !openRange(series, from, to)) {
+        return kDeclined;
+    }
+    const TopFolded w(weights, series.lastAgeGroup, toTop);
+    double weighted = 0.0; // sum of rate x weight
+    double weightSum = 0.0;
+    double variance = 0.0; // without its factor 100,000
+    for (int i = from; i <= to; ++i) {
+        const double weight = w[i];
+        weightSum += weight;
+        // A group without person-years has no rate and contributes no variance.
+        if (const double personYears = series.personYears[at(i)]; personYears != 0.0) {
+            const double rate = rates[at(i)];
+            weighted += rate * weight;
+            variance += rate * weight * weight / personYears;
+        }
+    }
+    RateResult result{true, 0.0, 0.0};
+    if (weightSum != 0.0) {
+        result.value = weighted / weightSum * series.unknownAgeFactor;
+        result.se = std::sqrt(variance * kPer100000) / weightSum * series.unknownAgeFactor;
+    }
+    return result;
+}
+
+RateResult cumulativeRateOn(const Series& series, const AgeArray& rates, int from, int to) {
+    // No open top: the last age group cannot end or lie inside the range.
+    if (!isRange(from, to, kTopAgeGroup) || series.lastAgeGroup <= to) {
+        return kDeclined;
+    }
+    double sum = 0.0;
+    double variance = 0.0;
+    for (int i = from; i <= to; ++i) {
+        if (series.personYears[at(i)] != 0.0) {
+            const double rate = rates[at(i)];
+            sum += kAgeGroupWidth * rate;
+            variance += kAgeGroupWidth * rate * kAgeGroupWidth / series.personYears[at(i)];
+        }
+    }
+    // Rates per 100,000 times years give a proportion x 100,000; shown in percent.
+    return {true, sum * series.unknownAgeFactor * 0.001,
+            std::sqrt(variance * 0.00001) * 100.0 * series.unknownAgeFactor};
+}
+
+RateResult riskOf(const RateResult& cumulative) {
+    if (!cumulative.ok) {
+        return kDeclined;
+    }
+    return {true, 100.0 * (1.0 - std::exp(-cumulative.value / 100.0)),
+            100.0 * (1.0 - std::exp(-cumulative.se / 100.0))};
+}
+
+/// A figure as computeRate gives it, on the range's shared rates; the cumulative risk takes the
+/// cumulative rate when it is already known.
+RateResult figureOf(const Series& series, RateKind kind, int from, int to, const AgeArray& rates,
+                    const AgeArray* asrWeights, const RateResult* cumulative = nullptr) {
+    RateResult result;
+    switch (kind) {
+    case RateKind::CrudeRate:
+        result = crude(series, from, to).rate;
+        break;
+    case RateKind::AsrWorld:
+    case RateKind::AsrEuropean:
+        result = asrOn(series, rates, from, to, asrWeightsOf(kind, asrWeights));
+        break;
+    case RateKind::CumulativeRate:
+        result = cumulative != nullptr ? *cumulative : cumulativeRateOn(series, rates, from, to);
+        break;
+    case RateKind::CumulativeRisk:
+        result =
+            riskOf(cumulative != nullptr ? *cumulative : cumulativeRateOn(series, rates, from, to));
+        break;
+    case RateKind::NumberOfCases:
+        // All ages count the cases of unknown age as well.
+        result =
+            numberOfCases(series, from, from == 0 && to == kTopAgeGroup ? kUnknownAgeGroup : to);
+        break;
+    }
+    // Extreme counts (a float32 near its limit, say) can overflow to inf or NaN: such a figure
+    // cannot be computed rather than printed.
+    if (!result.ok || !std::isfinite(result.value) || !std::isfinite(result.se)) {
+        return kDeclined;
+    }
+    return result;
+}
+
 } // namespace
 
 RateResult numberOfCases(const Series& series, int from, int to) {
@@ -104,59 +204,15 @@ double crudePersonYears(const Series& series, int from, int to) {
 }
 
 RateResult asr(const Series& series, int from, int to, const AgeArray& weights) {
-    const bool toTop = to == kTopAgeGroup;
-    if (!isRange(from, to, kTopAgeGroup) || !openRange(series, from, to)) {
-        return kDeclined;
-    }
-    const TopFolded cases(series.cases, series.lastAgeGroup, toTop);
-    const TopFolded w(weights, series.lastAgeGroup, toTop);
-    double weighted = 0.0; // sum of rate x weight
-    double weightSum = 0.0;
-    double variance = 0.0; // without its factor 100,000
-    for (int i = from; i <= to; ++i) {
-        const double weight = w[i];
-        weightSum += weight;
-        // A group without person-years has no rate and contributes no variance.
-        if (const double personYears = series.personYears[at(i)]; personYears != 0.0) {
-            const double rate = rateOf(cases[i], personYears);
-            weighted += rate * weight;
-            variance += rate * weight * weight / personYears;
-        }
-    }
-    RateResult result{true, 0.0, 0.0};
-    if (weightSum != 0.0) {
-        result.value = weighted / weightSum * series.unknownAgeFactor;
-        result.se = std::sqrt(variance * kPer100000) / weightSum * series.unknownAgeFactor;
-    }
-    return result;
+    return asrOn(series, rangeRates(series, to), from, to, weights);
 }
 
 RateResult cumulativeRate(const Series& series, int from, int to) {
-    // No open top: the last age group cannot end or lie inside the range.
-    if (!isRange(from, to, kTopAgeGroup) || series.lastAgeGroup <= to) {
-        return kDeclined;
-    }
-    double sum = 0.0;
-    double variance = 0.0;
-    for (int i = from; i <= to; ++i) {
-        if (series.personYears[at(i)] != 0.0) {
-            const double rate = rateOf(series.cases[at(i)], series.personYears[at(i)]);
-            sum += kAgeGroupWidth * rate;
-            variance += kAgeGroupWidth * rate * kAgeGroupWidth / series.personYears[at(i)];
-        }
-    }
-    // Rates per 100,000 times years give a proportion x 100,000; shown in percent.
-    return {true, sum * series.unknownAgeFactor * 0.001,
-            std::sqrt(variance * 0.00001) * 100.0 * series.unknownAgeFactor};
+    return cumulativeRateOn(series, rangeRates(series, to), from, to);
 }
 
 RateResult cumulativeRisk(const Series& series, int from, int to) {
-    const RateResult rate = cumulativeRate(series, from, to);
-    if (!rate.ok) {
-        return kDeclined;
-    }
-    return {true, 100.0 * (1.0 - std::exp(-rate.value / 100.0)),
-            100.0 * (1.0 - std::exp(-rate.se / 100.0))};
+    return riskOf(cumulativeRate(series, from, to));
 }
 
 const AgeArray& asrWeightsOf(RateKind kind, const AgeArray* asrWeights) {
@@ -168,33 +224,31 @@ const AgeArray& asrWeightsOf(RateKind kind, const AgeArray* asrWeights) {
 
 RateResult computeRate(const Series& series, RateKind kind, int from, int to,
                        const AgeArray* asrWeights) {
-    RateResult result;
-    switch (kind) {
-    case RateKind::CrudeRate:
-        result = crudeRate(series, from, to);
-        break;
-    case RateKind::AsrWorld:
-    case RateKind::AsrEuropean:
-        result = asr(series, from, to, asrWeightsOf(kind, asrWeights));
-        break;
-    case RateKind::CumulativeRate:
-        result = cumulativeRate(series, from, to);
-        break;
-    case RateKind::CumulativeRisk:
-        result = cumulativeRisk(series, from, to);
-        break;
-    case RateKind::NumberOfCases:
-        // All ages count the cases of unknown age as well.
-        result =
-            numberOfCases(series, from, from == 0 && to == kTopAgeGroup ? kUnknownAgeGroup : to);
-        break;
+    if (kind == RateKind::CrudeRate || kind == RateKind::NumberOfCases) {
+        return figureOf(series, kind, from, to, AgeArray{}, asrWeights); // no rates needed
     }
-    // Extreme counts (a float32 near its limit, say) can overflow to inf or NaN: such a figure
-    // cannot be computed rather than printed.
-    if (!result.ok || !std::isfinite(result.value) || !std::isfinite(result.se)) {
-        return kDeclined;
-    }
-    return result;
+    return figureOf(series, kind, from, to, rangeRates(series, to), asrWeights);
+}
+
+SeriesFigures computeRates(const Series& series, int from, int to, const AgeArray* worldWeights,
+                           const AgeArray* europeanWeights) {
+    const AgeArray rates = rangeRates(series, to);
+    SeriesFigures figures;
+    const auto at = [&figures](RateKind kind) -> RateResult& {
+        return figures[static_cast<std::size_t>(indexOf(kind))];
+    };
+    at(RateKind::CrudeRate) = figureOf(series, RateKind::CrudeRate, from, to, rates, nullptr);
+    at(RateKind::AsrWorld) = figureOf(series, RateKind::AsrWorld, from, to, rates, worldWeights);
+    at(RateKind::AsrEuropean) =
+        figureOf(series, RateKind::AsrEuropean, from, to, rates, europeanWeights);
+    const RateResult cumulative = cumulativeRateOn(series, rates, from, to);
+    at(RateKind::CumulativeRate) =
+        figureOf(series, RateKind::CumulativeRate, from, to, rates, nullptr, &cumulative);
+    at(RateKind::CumulativeRisk) =
+        figureOf(series, RateKind::CumulativeRisk, from, to, rates, nullptr, &cumulative);
+    at(RateKind::NumberOfCases) =
+        figureOf(series, RateKind::NumberOfCases, from, to, rates, nullptr);
+    return figures;
 }
 
 AgeArray ageSpecificRates(const Series& series) {

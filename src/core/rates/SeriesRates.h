@@ -2,6 +2,8 @@
 
 #include "core/data/Series.h"
 
+#include <array>
+
 // The summary figures of a series over an age range: pure functions of a Series value. Age
 // groups from and to are 0-17 (to may be 18 for the number of cases). A range to 17 runs to the
 // series' open top: the cases above its last age group count in that group, and so do the
@@ -43,6 +45,15 @@ const AgeArray& asrWeightsOf(RateKind kind, const AgeArray* asrWeights);
 /// cannot be computed.
 RateResult computeRate(const Series& series, RateKind kind, int from, int to,
                        const AgeArray* asrWeights = nullptr);
+
+/// The six figures of one range by rate kind (index 0-5).
+using SeriesFigures = std::array<RateResult, kRateKindCount>;
+/// All six at once, each exactly as computeRate gives it, sharing the range's age-specific rates
+/// (the figures of a list of series are computed this way). The weights, when given, replace
+/// the classic World and European tables.
+SeriesFigures computeRates(const Series& series, int from, int to,
+                           const AgeArray* worldWeights = nullptr,
+                           const AgeArray* europeanWeights = nullptr);
 
 /// Age-specific rates per 100,000 of groups 0-17, the cases above the last age group counted
 /// in it; 0 for a group without person-years and above the last age group.

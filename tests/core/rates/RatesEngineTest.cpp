@@ -138,6 +138,26 @@ TEST(SeriesRates, EveryKindWithItsStandardError) {
     }
 }
 
+// The six at once are each figure alone, to the bit, whatever the range and the weights.
+TEST(SeriesRates, AllSixAtOnceAreEachFigureAlone) {
+    const AgeArray own = kThirdStandardWeights;
+    for (int which = kRising; which <= kTenPercent; ++which) {
+        const Series series = fixture(which);
+        for (const auto& [from, to] : {std::pair{0, 17}, {0, 14}, {3, 17}, {16, 16}, {15, 17}}) {
+            const SeriesFigures all = computeRates(series, from, to, &own, nullptr);
+            for (int kind = 0; kind < kRateKindCount; ++kind) {
+                const auto rateKind = static_cast<RateKind>(kind);
+                const RateResult alone = computeRate(
+                    series, rateKind, from, to, rateKind == RateKind::AsrWorld ? &own : nullptr);
+                const RateResult& shared = all[static_cast<std::size_t>(kind)];
+                EXPECT_EQ(shared.ok, alone.ok) << which << " kind " << kind;
+                EXPECT_EQ(shared.value, alone.value) << which << " kind " << kind;
+                EXPECT_EQ(shared.se, alone.se) << which << " kind " << kind;
+            }
+        }
+    }
+}
+
 TEST(SeriesRates, DeclinedFiguresAreMinusOneAndRawFiguresAreNotFolded) {
     const Series series = fixture(kTop75);
     for (const RateResult& declined :
