@@ -2,6 +2,7 @@
 
 #include "core/rates/StandardWeights.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -82,12 +83,12 @@ Crude crude(const Series& series, int from, int to) {
     return result;
 }
 
-/// Age-specific rates of groups 0-17 as a range to `to` counts them: with the open top folded
-/// in when it runs to 17. Every figure of one range shares them.
-AgeArray rangeRates(const Series& series, int to) {
+/// Age-specific rates of the groups of a range from-to as it counts them, with the open top
+/// folded in when it runs to 17 (0 outside the range). Every figure of one range shares them.
+AgeArray rangeRates(const Series& series, int from, int to) {
     const TopFolded cases(series.cases, series.lastAgeGroup, to == kTopAgeGroup);
     AgeArray rates{};
-    for (int i = 0; i < kKnownAgeGroupCount; ++i) {
+    for (int i = std::max(from, 0); i <= std::min(to, kTopAgeGroup); ++i) {
         rates[at(i)] = rateOf(cases[i], series.personYears[at(i)]);
     }
     return rates;
@@ -204,11 +205,11 @@ double crudePersonYears(const Series& series, int from, int to) {
 }
 
 RateResult asr(const Series& series, int from, int to, const AgeArray& weights) {
-    return asrOn(series, rangeRates(series, to), from, to, weights);
+    return asrOn(series, rangeRates(series, from, to), from, to, weights);
 }
 
 RateResult cumulativeRate(const Series& series, int from, int to) {
-    return cumulativeRateOn(series, rangeRates(series, to), from, to);
+    return cumulativeRateOn(series, rangeRates(series, from, to), from, to);
 }
 
 RateResult cumulativeRisk(const Series& series, int from, int to) {
@@ -227,12 +228,12 @@ RateResult computeRate(const Series& series, RateKind kind, int from, int to,
     if (kind == RateKind::CrudeRate || kind == RateKind::NumberOfCases) {
         return figureOf(series, kind, from, to, AgeArray{}, asrWeights); // no rates needed
     }
-    return figureOf(series, kind, from, to, rangeRates(series, to), asrWeights);
+    return figureOf(series, kind, from, to, rangeRates(series, from, to), asrWeights);
 }
 
 SeriesFigures computeRates(const Series& series, int from, int to, const AgeArray* worldWeights,
                            const AgeArray* europeanWeights) {
-    const AgeArray rates = rangeRates(series, to);
+    const AgeArray rates = rangeRates(series, from, to);
     SeriesFigures figures;
     const auto at = [&figures](RateKind kind) -> RateResult& {
         return figures[static_cast<std::size_t>(indexOf(kind))];
