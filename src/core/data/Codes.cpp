@@ -79,12 +79,4 @@ std::string openTopLabel(int lastAgeGroup) {
     return label;
 }
 
-void foldIntoOpenClass(AgeArray& values, int last) {
-    const auto at = [](int group) { return static_cast<std::size_t>(group); };
-    for (int j = last + 1; j <= kTopAgeGroup; ++j) {
-        values[at(last)] += values[at(j)];
-        values[at(j)] = 0.0;
-    }
-}
-
 } // namespace orvelan

@@ -42,9 +42,15 @@ using SelectionList = std::array<int, kSelectionListSize>;
 /// A selection list with nothing selected.
 SelectionList emptySelectionList();
 
-/// Adds the values of the groups above last into group last (the open top class) and sets them
-/// to 0.
-void foldIntoOpenClass(AgeArray& values, int last);
+/// Adds the values of the groups above last (up to 17) into group last (the open top class) and
+/// sets them to 0; for the 18 known groups or the 19 with unknown age, which stays as it is.
+template <std::size_t N> void foldIntoOpenClass(std::array<double, N>& values, int last) {
+    const auto top = static_cast<std::size_t>(last);
+    for (std::size_t i = top + 1; i <= static_cast<std::size_t>(kTopAgeGroup); ++i) {
+        values[top] += values[i];
+        values[i] = 0.0;
+    }
+}
 
 enum class Sex : int { Male = 0, Female = 1, Both = 2 };
 /// The two sexes the data files hold a record for, in file order.

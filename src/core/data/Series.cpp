@@ -2,11 +2,16 @@
 
 namespace orvelan {
 
-double unknownAgeFactorOf(const AgeValues& cases) {
-    double all = 0.0;
-    for (double value : cases) {
-        all += value;
+double sumOf(const AgeValues& values) {
+    double sum = 0.0;
+    for (double value : values) {
+        sum += value;
     }
+    return sum;
+}
+
+double unknownAgeFactorOf(const AgeValues& cases) {
+    const double all = sumOf(cases);
     const double unknown = cases[kUnknownAgeGroup];
     return unknown != 0.0 && all > unknown ? all / (all - unknown) : 1.0;
 }
@@ -25,11 +30,7 @@ Series userSeries(const AgeArray& cases, const AgeArray& personYears) {
 }
 
 Series foldedAtTop(Series series) {
-    const auto last = static_cast<std::size_t>(series.lastAgeGroup);
-    for (std::size_t i = last + 1; i <= static_cast<std::size_t>(kTopAgeGroup); ++i) {
-        series.cases[last] += series.cases[i];
-        series.cases[i] = 0.0;
-    }
+    foldIntoOpenClass(series.cases, series.lastAgeGroup);
     return series;
 }
 

@@ -40,6 +40,9 @@ struct LoadedSeries {
     explicit operator bool() const { return series.has_value(); }
 };
 
+/// The sum of the 19 values, in age order.
+double sumOf(const AgeValues& values);
+
 /// T / (T - U) of a series' cases: T all cases, U those of unknown age; 1.0 without either.
 double unknownAgeFactorOf(const AgeValues& cases);
 

@@ -12,23 +12,6 @@ namespace {
 
 using PopulationRecord = CDataFiles::PopulationRecord;
 
-double total(const AgeValues& values) {
-    double sum = 0.0;
-    for (double value : values) {
-        sum += value;
-    }
-    return sum;
-}
-
-/// Adds the person-years of groups above last (up to 17) into group last.
-void foldPersonYears(AgeValues& personYears, int last) {
-    const auto top = static_cast<std::size_t>(last);
-    for (std::size_t i = top + 1; i <= static_cast<std::size_t>(kTopAgeGroup); ++i) {
-        personYears[top] += personYears[i];
-        personYears[i] = 0.0;
-    }
-}
-
 /// Verification of both sexes: the percentages weighted by the sexes' case totals, over the
 /// sexes that have one; their plain mean when those have no cases; -1 when neither has one.
 double combinedVerification(double male, double maleCases, double female, double femaleCases) {
@@ -130,7 +113,7 @@ bool SeriesLoader::addCases(int population, Sex sex, std::span<const int> cancer
             sum[i] += cases[i];
         }
         if (verification >= 0.0) {
-            const double recordCases = total(cases);
+            const double recordCases = sumOf(cases);
             withPercentageSum += recordCases;
             verifiedSum += recordCases * verification * 0.01;
         }
@@ -164,7 +147,7 @@ bool SeriesLoader::loadCancerMembers(int population, Sex sex, std::span<const in
     }
     series.unknownAgeFactor = unknownAgeFactorOf(series.cases);
     // Members without a percentage count as unverified cases.
-    const double allCases = total(series.cases);
+    const double allCases = sumOf(series.cases);
     series.verification = allCases != 0.0 ? verifiedCases * 100.0 / allCases : 0.0;
     return true;
 }
@@ -199,7 +182,7 @@ bool SeriesLoader::loadRegistryMembers(std::span<const int> populations,
         }
     }
     series.lastAgeGroup = minimumLast;
-    foldPersonYears(series.personYears, minimumLast);
+    foldIntoOpenClass(series.personYears, minimumLast);
     series.unknownAgeFactor = unknownAgeFactorOf(series.cases);
     // Only members with a percentage enter the denominator.
     series.verification =
@@ -243,15 +226,15 @@ bool SeriesLoader::load(int population, int cancer, Sex sex, Series& series,
         !loadOne(population, cancer, Sex::Female, series, error)) {
         return false;
     }
-    const double maleTotal = total(male.cases);
-    const double femaleTotal = total(series.cases);
+    const double maleTotal = sumOf(male.cases);
+    const double femaleTotal = sumOf(series.cases);
     for (std::size_t i = 0; i < series.cases.size(); ++i) {
         series.cases[i] += male.cases[i];
         series.personYears[i] += male.personYears[i];
     }
     // The sum is open at the lower of the two tops, as a registry group is at its members'.
     series.lastAgeGroup = std::min(male.lastAgeGroup, series.lastAgeGroup);
-    foldPersonYears(series.personYears, series.lastAgeGroup);
+    foldIntoOpenClass(series.personYears, series.lastAgeGroup);
     series.unknownAgeFactor = unknownAgeFactorOf(series.cases);
     series.verification =
         combinedVerification(male.verification, maleTotal, series.verification, femaleTotal);

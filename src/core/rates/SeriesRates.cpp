@@ -84,11 +84,13 @@ Crude crude(const Series& series, int from, int to) {
 }
 
 /// Age-specific rates of the groups of a range from-to as it counts them, with the open top
-/// folded in when it runs to 17 (0 outside the range). Every figure of one range shares them.
+/// folded in when it runs to 17 (0 outside the range and above the open top). Every figure of one
+/// range shares them.
 AgeArray rangeRates(const Series& series, int from, int to) {
     const TopFolded cases(series.cases, series.lastAgeGroup, to == kTopAgeGroup);
     AgeArray rates{};
-    for (int i = std::max(from, 0); i <= std::min(to, kTopAgeGroup); ++i) {
+    const int end = to == kTopAgeGroup ? series.lastAgeGroup : to; // the open top ends it
+    for (int i = std::max(from, 0); i <= std::min(end, kTopAgeGroup); ++i) {
         rates[at(i)] = rateOf(cases[i], series.personYears[at(i)]);
     }
     return rates;
